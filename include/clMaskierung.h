@@ -1,0 +1,26 @@
+#ifndef CLMASKIERUNG_H
+#define CLMASKIERUNG_H
+
+#include <wx/string.h>
+
+// The escaping of values in the tournament file. A backslash takes the next
+// character literally ("\\", "\,", "\#", ...), "\n" and "\r" stand for a line
+// feed and a carriage return, and a backslash at the very end of a line stands
+// for nothing, so that an empty value still makes a line. Values without any of
+// the characters that need it are written unchanged.
+class clMaskierung
+{
+public:
+    static const wxChar Zeichen = '\\';
+
+    // Escapes the backslash, line breaks and every character of sonderzeichen.
+    static wxString maskiere(const wxString& text, const wxString& sonderzeichen = wxString());
+    // Makes an already escaped value a line the file reader delivers: an empty
+    // line becomes a lone backslash, a leading '#' is escaped.
+    static wxString maskiereZeile(const wxString& zeile);
+    static wxString demaskiere(const wxString& text);
+    // Position of the first c at or after start that is not escaped, or wxString::npos.
+    static size_t findeUnmaskiert(const wxString& text, wxChar c, size_t start = 0);
+};
+
+#endif

@@ -1,0 +1,46 @@
+#ifndef CLRUNDE_H
+#define CLRUNDE_H
+
+#include <vector>
+#include <wx/string.h>
+
+class clTTSpiel;
+
+// A pairing as two start numbers; (-1, -1) is the empty pairing.
+struct ansetzung
+{
+    int t1 = -1;
+    int t2 = -1;
+};
+
+// One round: one time slot with at most one match per table. It refers to its
+// matches without owning them; the schedule owns them.
+class clRunde
+{
+public:
+    static const ansetzung leerSpiel;
+
+    explicit clRunde(int anzahl);
+    virtual ~clRunde();
+
+    void addSpiel(clTTSpiel* sp);
+    void addAnsetzung(int t1, int t2);
+    void addAnsetzung(const ansetzung* Ans);
+
+    int AnzSpiele() const { return static_cast<int>(m_T1.size()); }
+    clTTSpiel* getSpiel(int pltNr) const;
+    ansetzung getAnsetzung(int pltNr) const;
+    bool istAngesetzt(int startNr) const;
+    bool istSpielfrei(int startNr) const { return !istAngesetzt(startNr); }
+    void getSpielfrei(std::vector<int>& res) const;
+
+    wxString getSaveString() const;
+    void updateFromSaveString(const wxString& str);
+
+private:
+    std::vector<int> m_Gegner;
+    std::vector<int> m_T1;
+    std::vector<clTTSpiel*> m_Spiele;
+};
+
+#endif

@@ -1,0 +1,67 @@
+#ifndef CLSCHEMA_H
+#define CLSCHEMA_H
+
+#include <list>
+#include <memory>
+#include <vector>
+#include <wx/string.h>
+
+#include "clTeilnehmer.h"
+
+class clRunde;
+class clTTSpiel;
+
+// How the rounds played with one table fewer are chosen.
+enum modErzeugung
+{
+    modDicht = 1200,
+    modGlvt = 1201,
+    modZfvt = 1202
+};
+
+typedef std::list<int> lstAuslasser;
+typedef std::vector<clRunde*> vecRunden;
+
+// The round-robin schedule: the pairings of the circle method poured into rounds.
+// It owns its rounds and the matches they refer to.
+class clSchema
+{
+public:
+    clSchema();
+    virtual ~clSchema();
+    clSchema(const clSchema&) = delete;
+    clSchema& operator=(const clSchema&) = delete;
+
+    void neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const wxString& str);
+
+    int AnzRunden() const { return m_anzRunden; }
+    int AnzPlatten() const { return m_Platten; }
+    int getOrdnung() const { return m_Ordnung; }
+    bool isEven() const { return m_Even; }
+    clRunde* getRunde(int idx) const;
+    clTTSpiel* getSpiel(int rdx, int pdx) const;
+
+    wxString gibSaveString() const;
+    void liesAuslasser(lstAuslasser& al, const wxString& str);
+
+private:
+    void bereinigeSpielplan();
+    void erzeugeAuslasser(lstAuslasser& mal);
+    void pruefeAuslasser(lstAuslasser& al) const;
+    void erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al);
+    void neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2);
+
+    int m_Ordnung;
+    int m_Platten;
+    modErzeugung m_Modus;
+    lstAuslasser m_Auslasser;
+    int m_anzRunden;
+    int m_anzAnsetzungen;
+    bool m_Even;
+    vecRunden m_Runden;
+    std::vector<std::unique_ptr<clTTSpiel>> m_Spiele;
+    // Answered by getRunde for a round number outside the schedule.
+    std::unique_ptr<clRunde> m_LeereRunde;
+};
+
+#endif

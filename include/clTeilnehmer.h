@@ -1,0 +1,71 @@
+#ifndef CLTEILNEHMER_H
+#define CLTEILNEHMER_H
+
+#include <deque>
+#include <vector>
+#include <wx/string.h>
+
+class clTeilnehmer;
+typedef std::vector<clTeilnehmer*> vecTeilnehmer;
+
+// Status bits of a row of the participants' edit list.
+const int esClear = 0;
+const int esNew = 1;
+const int esDirty = 2;
+const int esDeleted = 4;
+
+// One row of the edit list: a participant as shown and edited on the participants page.
+struct spEditData
+{
+    int m_EditStatus = esClear;
+    int m_OldPos = -1; // roster position the row was made from; meaningless for new rows
+    wxString m_Name;
+    wxString m_VName;
+    wxString m_Anzeige;
+};
+typedef std::vector<spEditData> vecEditListe;
+
+// Working record of the duplicate resolution of display names.
+struct strSort
+{
+    clTeilnehmer* tn = nullptr;
+    int pidx = 0;
+    wxString anzeige;
+    wxString erweiterung;
+};
+typedef std::deque<strSort> quSort;
+
+class clTeilnehmer
+{
+public:
+    clTeilnehmer();
+    virtual ~clTeilnehmer();
+
+    wxString getName() const { return m_Name; }
+    wxString getVName() const { return m_VName; }
+    wxString getAnzeige() const { return m_Anzeige; }
+    int getStartNr() const { return m_StartNr; }
+    void setName(const wxString& name) { m_Name = name; }
+    void setVName(const wxString& vname) { m_VName = vname; }
+    void setAnzeige(const wxString& anzeige) { m_Anzeige = anzeige; }
+    void setStartNr(int startnr) { m_StartNr = startnr; }
+
+    void addEditData(vecEditListe& el) const;
+    void updateEditData(const spEditData& ed);
+
+    wxString getSaveString() const;
+    void setFromSaveString(const wxString& str);
+
+    static void pruefeDuplikate(vecTeilnehmer& tl);
+    static void entferneDuplikate(quSort& dq);
+
+private:
+    void checkAndcorrectAnzeige();
+
+    wxString m_Name;
+    wxString m_VName;
+    wxString m_Anzeige;
+    int m_StartNr;
+};
+
+#endif

@@ -1,0 +1,46 @@
+#ifndef CLTEILNEHMERTABLEBASE_H
+#define CLTEILNEHMERTABLEBASE_H
+
+#include <vector>
+#include <wx/grid.h>
+
+#include "clTeilnehmer.h"
+
+class clTurnier;
+
+// The participants' edit list as a grid table: a working copy of the roster that
+// is applied to the tournament by DatenZurueckSchreiben. Works without a grid.
+class clTeilnehmerTableBase : public wxGridTableBase
+{
+public:
+    explicit clTeilnehmerTableBase(clTurnier* t);
+    ~clTeilnehmerTableBase() override;
+
+    int GetNumberRows() override;
+    int GetNumberCols() override { return m_Cols; }
+    wxString GetValue(int row, int col) override;
+    void SetValue(int row, int col, const wxString& value) override;
+    wxString GetRowLabelValue(int row) override;
+    wxString GetColLabelValue(int col) override;
+
+    void SwapRows(int row1, int row2);
+    void DeleteData(int row);
+    void DatenZurueckSchreiben();
+    void Aktualisieren();
+    int getDataListSize() const { return static_cast<int>(m_Redirekt.size()); }
+    const vecEditListe& getEditListe() const { return m_EditListe; }
+    // True when rows were typed, deleted or moved since the list was last filled.
+    bool hatAenderungen() const;
+
+private:
+    // Tells the grid about a changed number of rows and redraws it.
+    void meldeAenderung(int alteZeilen);
+
+    int m_Rows;
+    int m_Cols;
+    clTurnier* m_Turnier;
+    vecEditListe m_EditListe;
+    std::vector<int> m_Redirekt;
+};
+
+#endif

@@ -1,0 +1,103 @@
+#ifndef CLTURNIER_H
+#define CLTURNIER_H
+
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+#include "clSchema.h"
+#include "clTeilnehmer.h"
+
+class clSpieleTableBase;
+class clTeilnehmerTableBase;
+class clWertungTableBase;
+class clTTSpiel;
+class clTurnierDatei;
+
+// The general data of a tournament.
+struct allgemein
+{
+    wxString Bezeichnung = "ein Turnier";
+    wxString Veranstalter = "ein Verein";
+    wxString Ort = "hier";
+    wxString Datum = "heute";
+    int Platten = 1;
+    int ModusIdx = 0;
+};
+
+// The tournament: general data, roster, schedule and the three views that show it.
+class clTurnier
+{
+public:
+    clTurnier();
+    virtual ~clTurnier();
+    clTurnier(const clTurnier&) = delete;
+    clTurnier& operator=(const clTurnier&) = delete;
+
+    allgemein* getAllgemein() { return &m_Allgemein; }
+    void setAllgemein(const allgemein* alg);
+
+    void setSpieleTableBase(clSpieleTableBase* tb) { m_SpieleTB = tb; }
+    void setTeilnehmerTableBase(clTeilnehmerTableBase* tb) { m_TeilnehmerTB = tb; }
+    void setWertungTableBase(clWertungTableBase* tb) { m_Turniertabelle = tb; }
+    clWertungTableBase* getWertungTableBase() const { return m_Turniertabelle; }
+
+    int getAnzahlTeilnehmer() const { return static_cast<int>(m_Teilnehmer.size()); }
+    clTeilnehmer* getTeilnehmer(int snr) const;
+
+    void fillEditListe(vecEditListe& el) const;
+    void UpdateTeilnehmer(vecEditListe& el);
+    // True when applying the edit list would replace a schedule that holds entered scores.
+    bool verwirftErgebnisse(const vecEditListe& el) const;
+    // True when a confirmed settings dialog with alg would replace a schedule with entered scores.
+    bool verwirftErgebnisse(const allgemein& alg, bool neu) const;
+    // True when some side of some set of the schedule has been entered.
+    bool hatErgebnisse() const;
+
+    void ErzeugeSchema();
+    int getAnzahlRunden() const { return m_Schema.AnzRunden(); }
+    clTTSpiel* getSpiel(int runde, int platte) const { return m_Schema.getSpiel(runde, platte); }
+    const clSchema& getSchema() const { return m_Schema; }
+    wxString getSpielfrei(int rdx) const;
+
+    void pruefeWertung(clTTSpiel* sp);
+
+    // Both answer whether they succeeded; on failure fehler (when given) says why,
+    // naming the file, and a failed load leaves the tournament as it was.
+    bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
+    bool liesTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
+
+    void Aktualisieren(bool neu);
+    void AktualisiereAnzeigen();
+
+    // Whether the tournament has changes that have not been saved.
+    bool istGeaendert() const { return m_Geaendert; }
+    void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
+
+private:
+    // True when the list keeps every participant in place and only names may change.
+    bool nurNamenGeaendert(const vecEditListe& el) const;
+    void leereTeilnehmer();
+    bool schemaParameterGeaendert(const allgemein& alg) const;
+
+    void schreibeAllgemein(clTurnierDatei& dat);
+    void schreibeTeilnehmer(clTurnierDatei& dat);
+    void schreibeTurnierplan(clTurnierDatei& dat);
+    void schreibeRunden(clTurnierDatei& dat);
+    void schreibeEOF(clTurnierDatei& dat);
+    void liesAllgemein(clTurnierDatei& dat);
+    void liesTeilnehmer(clTurnierDatei& dat);
+    void liesTurnierplan(clTurnierDatei& dat);
+    void liesRunden(clTurnierDatei& dat);
+
+    allgemein m_Allgemein;
+    clSchema m_Schema;
+    clSpieleTableBase* m_SpieleTB;
+    clTeilnehmerTableBase* m_TeilnehmerTB;
+    clWertungTableBase* m_Turniertabelle;
+    vecTeilnehmer m_Teilnehmer;
+    // Tables or mode changed since the schedule was made.
+    bool m_SchemaVeraltet;
+    bool m_Geaendert;
+};
+
+#endif

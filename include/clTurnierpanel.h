@@ -1,0 +1,55 @@
+#ifndef CLTURNIERPANEL_H
+#define CLTURNIERPANEL_H
+
+#include <wx/button.h>
+#include <wx/grid.h>
+#include <wx/panel.h>
+
+class clTurnier;
+class clTeilnehmerTableBase;
+
+// The participants page: the edit list in a grid, buttons to add, edit, delete
+// and move rows, and "Uebernehmen" to apply the list to the tournament.
+class clTurnierpanel : public wxPanel
+{
+public:
+    enum
+    {
+        idUebBtnAnwenden = 1550,
+        idBtnHoch = 1551,
+        idBtnNeu = 1552,
+        idBtnBearb = 1553,
+        idBtnLoesch = 1554,
+        idBtnRunter = 1555
+    };
+
+    clTurnierpanel(wxWindow* parent, clTurnier* turnier);
+    ~clTurnierpanel() override;
+
+    wxGrid* getGrid() const { return m_TeilnehmerGrid; }
+    clTeilnehmerTableBase* getTable() const { return m_TeilnehmerTB; }
+
+private:
+    void OnUebAnwenden(wxCommandEvent& event);
+    void OnBtnHoch(wxCommandEvent& event);
+    void OnBtnNeu(wxCommandEvent& event);
+    void OnBtnBearb(wxCommandEvent& event);
+    void OnBtnLoesch(wxCommandEvent& event);
+    void OnBtnRunter(wxCommandEvent& event);
+    void OnGridChanged(wxGridEvent& event);
+    void OnGridTabbing(wxGridEvent& event);
+    void setzeSchalterGueltigkeit();
+
+    clTurnier* m_Turnier;
+    wxGrid* m_TeilnehmerGrid;
+    clTeilnehmerTableBase* m_TeilnehmerTB;
+    wxButton* m_btnHoch;
+    wxButton* m_btnNeu;
+    wxButton* m_btnBearb;
+    wxButton* m_btnLoesch;
+    wxButton* m_btnRunter;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+#endif

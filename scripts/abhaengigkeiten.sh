@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quobel needs to build, run and test, but only
+# those that are missing: on a machine that has everything it does nothing.
+# Usage: scripts/abhaengigkeiten.sh [test]
+set -euo pipefail
+
+pakete=(cmake ninja-build g++ libwxgtk3.2-dev)
+if [ "${1:-}" = "test" ]; then
+    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth)
+fi
+
+fehlend=()
+for p in "${pakete[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        fehlend+=("$p")
+    fi
+done
+[ ${#fehlend[@]} -eq 0 ] && exit 0
+
+echo "Quobel: installiere ${fehlend[*]}"
+als_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Quobel: sudo fehlt, bitte als root ausfuehren" >&2; exit 1; }
+    als_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${als_root[@]}" apt-get update -qq
+"${als_root[@]}" apt-get install -y -qq --no-install-recommends "${fehlend[@]}"

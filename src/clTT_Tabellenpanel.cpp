@@ -1,0 +1,27 @@
+#include "clTT_Tabellenpanel.h"
+
+#include <wx/intl.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "clWertungTableBase.h"
+
+clTT_Tabellenpanel::clTT_Tabellenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
+{
+    wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
+    wxStaticText* titel = new wxStaticText(this, wxID_ANY, _("Platzierungen"));
+    titel->SetFont(wxFont(14, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
+    sizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
+    m_Wertungen = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(500, 430), wxWANTS_CHARS);
+    m_WertungTB = new clWertungTableBase(m_Turnier);
+    m_Wertungen->SetTable(m_WertungTB, false, wxGrid::wxGridSelectCells);
+    sizer->Add(m_Wertungen, 10, wxALL | wxALIGN_CENTER, 5);
+    SetSizer(sizer);
+    sizer->Layout();
+}
+
+clTT_Tabellenpanel::~clTT_Tabellenpanel()
+{
+    delete m_Wertungen;
+    delete m_WertungTB;
+}

@@ -1,0 +1,370 @@
+#include "clTurnier.h"
+
+#include <algorithm>
+#include <wx/intl.h>
+
+#include "clMaskierung.h"
+#include "clRunde.h"
+#include "clSpieleTableBase.h"
+#include "clTTSpiel.h"
+#include "clTeilnehmerTableBase.h"
+#include "clTurnierDatei.h"
+#include "clWertungTableBase.h"
+
+namespace
+{
+const int MaxPlatten = 100;
+const int AnzModi = 3;
+} // namespace
+
+clTurnier::clTurnier()
+    : m_SpieleTB(nullptr), m_TeilnehmerTB(nullptr), m_Turniertabelle(nullptr), m_SchemaVeraltet(false),
+      m_Geaendert(false)
+{
+}
+
+clTurnier::~clTurnier()
+{
+    leereTeilnehmer();
+}
+
+void clTurnier::leereTeilnehmer()
+{
+    for (clTeilnehmer* tn : m_Teilnehmer)
+        delete tn;
+    m_Teilnehmer.clear();
+}
+
+bool clTurnier::schemaParameterGeaendert(const allgemein& alg) const
+{
+    return alg.Platten != m_Allgemein.Platten || alg.ModusIdx != m_Allgemein.ModusIdx;
+}
+
+void clTurnier::setAllgemein(const allgemein* alg)
+{
+    if (alg->Bezeichnung != m_Allgemein.Bezeichnung || alg->Veranstalter != m_Allgemein.Veranstalter ||
+        alg->Ort != m_Allgemein.Ort || alg->Datum != m_Allgemein.Datum || schemaParameterGeaendert(*alg))
+        m_Geaendert = true;
+    if (schemaParameterGeaendert(*alg))
+        m_SchemaVeraltet = true;
+    m_Allgemein = *alg;
+}
+
+clTeilnehmer* clTurnier::getTeilnehmer(int snr) const
+{
+    if (snr < 1 || snr > getAnzahlTeilnehmer())
+        return nullptr;
+    return m_Teilnehmer[snr - 1];
+}
+
+void clTurnier::fillEditListe(vecEditListe& el) const
+{
+    el.clear();
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        tn->addEditData(el);
+}
+
+bool clTurnier::nurNamenGeaendert(const vecEditListe& el) const
+{
+    int pos = 0;
+    for (const spEditData& ed : el)
+    {
+        const bool neu = (ed.m_EditStatus & esNew) != 0;
+        const bool geloescht = (ed.m_EditStatus & esDeleted) != 0;
+        if (neu && geloescht)
+            continue;
+        if (neu || geloescht || ed.m_OldPos != pos)
+            return false;
+        ++pos;
+    }
+    return pos == getAnzahlTeilnehmer();
+}
+
+bool clTurnier::hatErgebnisse() const
+{
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    {
+        const clRunde* runde = m_Schema.getRunde(r);
+        for (int p = 1; p <= runde->AnzSpiele(); ++p)
+        {
+            if (runde->getSpiel(p)->hatEingaben())
+                return true;
+        }
+    }
+    return false;
+}
+
+bool clTurnier::verwirftErgebnisse(const vecEditListe& el) const
+{
+    return !nurNamenGeaendert(el) && hatErgebnisse();
+}
+
+bool clTurnier::verwirftErgebnisse(const allgemein& alg, bool neu) const
+{
+    return (neu || m_SchemaVeraltet || schemaParameterGeaendert(alg)) && hatErgebnisse();
+}
+
+void clTurnier::UpdateTeilnehmer(vecEditListe& el)
+{
+    const bool nurNamen = nurNamenGeaendert(el);
+    const int alt = getAnzahlTeilnehmer();
+    // A participant that no valid row takes over leaves the roster and is destroyed;
+    // a row whose position is invalid or taken already is treated as a new one.
+    std::vector<bool> uebernommen(alt, false);
+    bool geaendert = !nurNamen;
+    vecTeilnehmer tl;
+    for (const spEditData& ed : el)
+    {
+        if (ed.m_EditStatus & esDeleted)
+            continue;
+        const bool gueltig = ed.m_OldPos >= 0 && ed.m_OldPos < alt && !uebernommen[ed.m_OldPos];
+        const bool neu = (ed.m_EditStatus & esNew) != 0 || !gueltig;
+        clTeilnehmer* tn = neu ? new clTeilnehmer : m_Teilnehmer[ed.m_OldPos];
+        if (!neu)
+            uebernommen[ed.m_OldPos] = true;
+        tl.push_back(tn);
+        tn->setStartNr(static_cast<int>(tl.size()));
+        if (ed.m_EditStatus != esClear || neu)
+        {
+            tn->updateEditData(ed);
+            geaendert = true;
+        }
+    }
+    for (int i = 0; i < alt; ++i)
+    {
+        if (!uebernommen[i])
+            delete m_Teilnehmer[i];
+    }
+    clTeilnehmer::pruefeDuplikate(tl);
+    m_Teilnehmer = tl;
+    fillEditListe(el);
+    if (geaendert)
+        m_Geaendert = true;
+
+    if (nurNamen)
+    {
+        // Same participants in the same places: schedule, results and standings stay.
+        if (m_SpieleTB != nullptr)
+            m_SpieleTB->Anpassen();
+        return;
+    }
+    ErzeugeSchema();
+    if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    if (m_Turniertabelle != nullptr)
+        m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+}
+
+void clTurnier::ErzeugeSchema()
+{
+    const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
+    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, wxString());
+    m_SchemaVeraltet = false;
+}
+
+wxString clTurnier::getSpielfrei(int rdx) const
+{
+    std::vector<int> frei;
+    m_Schema.getRunde(rdx)->getSpielfrei(frei);
+    wxString text;
+    for (size_t i = 0; i < frei.size(); ++i)
+    {
+        const clTeilnehmer* tn = getTeilnehmer(frei[i]);
+        const wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+        text = i == 0 ? name : wxString::Format("%s, %s", text, name);
+    }
+    return text;
+}
+
+void clTurnier::pruefeWertung(clTTSpiel* sp)
+{
+    m_Geaendert = true;
+    if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
+        return;
+    const int t1 = sp->getT1()->getStartNr();
+    const int t2 = sp->getT2()->getStartNr();
+    sWertung w1, w2;
+    bool geaendert = false;
+    if (sp->altesErgebnis(w1, w2))
+    {
+        m_Turniertabelle->subtrahiereWertung(t1, w1);
+        m_Turniertabelle->subtrahiereWertung(t2, w2);
+        geaendert = true;
+    }
+    if (sp->bestimmeErgebnis(w1, w2))
+    {
+        m_Turniertabelle->addiereWertung(t1, w1);
+        m_Turniertabelle->addiereWertung(t2, w2);
+        geaendert = true;
+    }
+    if (!geaendert)
+        return;
+    // Each correction assumes everybody else stands right; while one of the two
+    // still stands on its old place the other may stop too early, so repeat until
+    // neither moves. Every move removes one inversion, so this ends quickly.
+    bool bewegt = true;
+    while (bewegt)
+    {
+        const bool b1 = m_Turniertabelle->korrigierePlatzierung(t1);
+        const bool b2 = m_Turniertabelle->korrigierePlatzierung(t2);
+        bewegt = b1 || b2;
+    }
+}
+
+void clTurnier::Aktualisieren(bool neu)
+{
+    if (neu)
+        leereTeilnehmer();
+    if (neu || m_SchemaVeraltet)
+    {
+        ErzeugeSchema();
+        AktualisiereAnzeigen();
+    }
+    else if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    if (neu)
+        m_Geaendert = false;
+}
+
+void clTurnier::AktualisiereAnzeigen()
+{
+    if (m_TeilnehmerTB != nullptr)
+        m_TeilnehmerTB->Aktualisieren();
+    if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    if (m_Turniertabelle != nullptr)
+        m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+}
+
+// ---- the tournament file
+
+bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    schreibeAllgemein(dat);
+    schreibeTeilnehmer(dat);
+    schreibeTurnierplan(dat);
+    schreibeRunden(dat);
+    schreibeEOF(dat);
+    if (!dat.speichern(fehler))
+        return false;
+    m_Geaendert = false;
+    return true;
+}
+
+bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    if (!dat.lesen(fehler))
+        return false;
+    if (!dat.hatSektion("Allgemein"))
+    {
+        if (fehler != nullptr)
+            *fehler = wxString::Format(wxGetTranslation(L"„%s“ ist keine Turnierdatei: "
+                                                        L"der Abschnitt „Allgemein“ fehlt."),
+                                       datei);
+        return false;
+    }
+    liesAllgemein(dat);
+    liesTeilnehmer(dat);
+    liesTurnierplan(dat);
+    AktualisiereAnzeigen();
+    liesRunden(dat);
+    m_Geaendert = false;
+    return true;
+}
+
+void clTurnier::schreibeAllgemein(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    for (const wxString* text : {&m_Allgemein.Bezeichnung, &m_Allgemein.Veranstalter, &m_Allgemein.Datum,
+                                 &m_Allgemein.Ort})
+        sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
+    sek.Add(wxString::Format("%d", m_Allgemein.Platten));
+    sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));
+    dat.writeSektion("Allgemein", sek);
+}
+
+void clTurnier::schreibeTeilnehmer(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        sek.Add(tn->getSaveString());
+    dat.writeSektion("Teilnehmer", sek);
+}
+
+void clTurnier::schreibeTurnierplan(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    sek.Add(m_Schema.gibSaveString());
+    dat.writeSektion("Spielplan", sek);
+}
+
+void clTurnier::schreibeRunden(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+        sek.Add(m_Schema.getRunde(r)->getSaveString());
+    dat.writeSektion("Runden", sek);
+}
+
+void clTurnier::schreibeEOF(clTurnierDatei& dat)
+{
+    dat.writeSektion("EOF", wxArrayString());
+}
+
+void clTurnier::liesAllgemein(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Allgemein", sek);
+    allgemein alg;
+    wxString* texte[] = {&alg.Bezeichnung, &alg.Veranstalter, &alg.Datum, &alg.Ort};
+    for (size_t i = 0; i < 4 && i < sek.size(); ++i)
+        *texte[i] = clMaskierung::demaskiere(sek[i]);
+    if (sek.size() > 4)
+        alg.Platten = std::clamp(wxAtoi(sek[4]), 1, MaxPlatten);
+    if (sek.size() > 5)
+    {
+        const int modus = wxAtoi(sek[5]);
+        alg.ModusIdx = modus >= 0 && modus < AnzModi ? modus : 0;
+    }
+    m_Allgemein = alg;
+}
+
+void clTurnier::liesTeilnehmer(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Teilnehmer", sek);
+    leereTeilnehmer();
+    for (const wxString& zeile : sek)
+    {
+        clTeilnehmer* tn = new clTeilnehmer;
+        tn->setFromSaveString(zeile);
+        m_Teilnehmer.push_back(tn);
+        tn->setStartNr(getAnzahlTeilnehmer());
+    }
+}
+
+void clTurnier::liesTurnierplan(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Spielplan", sek);
+    const wxString auslasser = sek.empty() ? wxString() : sek[0];
+    const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
+    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, auslasser);
+    m_SchemaVeraltet = false;
+}
+
+void clTurnier::liesRunden(clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Runden", sek);
+    const int anz = std::min(static_cast<int>(sek.size()), m_Schema.AnzRunden());
+    for (int r = 1; r <= anz; ++r)
+    {
+        clRunde* runde = m_Schema.getRunde(r);
+        runde->updateFromSaveString(sek[r - 1]);
+        for (int p = 1; p <= runde->AnzSpiele(); ++p)
+            pruefeWertung(runde->getSpiel(p));
+    }
+}
