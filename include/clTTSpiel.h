@@ -52,6 +52,9 @@ public:
     bool hatEingaben() const;
 
     bool bestimmeErgebnis(sWertung& W1, sWertung& W2);
+    // The result of the current set scores, as bestimmeErgebnis derives it, but
+    // without replacing the result the standings have counted.
+    bool getErgebnis(sWertung& W1, sWertung& W2) const;
     bool altesErgebnis(sWertung& w1, sWertung& w2);
     static sWertung getNullwertung();
 

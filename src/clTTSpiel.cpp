@@ -116,6 +116,12 @@ bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
     return entschieden;
 }
 
+bool clTTSpiel::getErgebnis(sWertung& W1, sWertung& W2) const
+{
+    clTTSpiel kopie(*this);
+    return kopie.bestimmeErgebnis(W1, W2);
+}
+
 bool clTTSpiel::altesErgebnis(sWertung& w1, sWertung& w2)
 {
     if (m_T1 == nullptr || m_T2 == nullptr)

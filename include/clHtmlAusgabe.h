@@ -1,0 +1,47 @@
+#ifndef CLHTMLAUSGABE_H
+#define CLHTMLAUSGABE_H
+
+#include <wx/string.h>
+
+class clTurnier;
+class clTTSpiel;
+
+// The tournament as HTML: the pieces that printing lays out on pages, and a
+// complete page for a club's website. Every text that comes from the tournament
+// is escaped. The pieces use only what the toolkit's HTML renderer understands
+// (tables with attributes, no style sheets); the website page adds its own
+// inline style sheet around the same pieces.
+class clHtmlAusgabe
+{
+public:
+    explicit clHtmlAusgabe(clTurnier* turnier);
+
+    // The schedule round by round: tables, pairings, set scores, sets and byes.
+    wxString erzeugeSpielplan() const;
+    // One slip per match to fill in at the table; runde 0 gives the slips of every round.
+    wxString erzeugeSpielzettel(int runde) const;
+    // The standings with the columns of the standings page after the place.
+    wxString erzeugeTabelle() const;
+    // Title, organiser, venue and date for the top of each printed page, with
+    // seitenangabe (for example the page number) on the right.
+    wxString erzeugeKopfzeile(const wxString& seitenangabe) const;
+    // A document around one of the pieces, as the print engine takes it.
+    static wxString erzeugeDokument(const wxString& inhalt);
+
+    // A self-contained page (inline style, no external resources, UTF-8) with the
+    // standings and the schedule with its results.
+    wxString erzeugeSeite() const;
+    // Writes erzeugeSeite to datei; on failure fehler says why.
+    bool schreibeSeite(const wxString& datei, wxString* fehler) const;
+
+    static wxString maskiere(const wxString& text);
+
+private:
+    wxString erzeugeSpielzeile(int platte, const clTTSpiel* sp) const;
+    wxString erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const;
+    wxString erzeugeUnterzeile() const;
+
+    clTurnier* m_Turnier;
+};
+
+#endif
