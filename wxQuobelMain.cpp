@@ -1,20 +1,28 @@
 #include "wxQuobelMain.h"
 
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/iconbndl.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
 #include <wx/sizer.h>
+#include <wx/versioninfo.h>
 
+#include "UeberDlg.h"
 #include "clRundenpanel.h"
 #include "clTT_Tabellenpanel.h"
+#include "clTeilnehmerTableBase.h"
 #include "clTurnierpanel.h"
+#include "dlAllgemeinDlg.h"
 
 #include "resources/aaaa_16.xpm"
 #include "resources/aaaa_32.xpm"
 
 wxString wxbuildinfo(wxbuildinfoformat format)
 {
-    wxString info = wxVERSION_STRING;
+    // The library actually loaded, which may be newer than the headers we were built with.
+    wxString info = wxGetLibraryVersionInfo().GetVersionString();
     if (format == long_f)
         info << "-" << wxPlatformInfo::Get().GetOperatingSystemIdName() << "-Unicode build";
     return info;
@@ -29,11 +37,13 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuLaden, wxQuobelFrame::OnMenuLaden)
     EVT_MENU(idMenuSchreiben, wxQuobelFrame::OnMenuSchreiben)
     EVT_MENU(idMenuAbout, wxQuobelFrame::OnAbout)
+    EVT_IDLE(wxQuobelFrame::OnIdle)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
-    : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)
+    wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
+    : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
+      m_Grundtitel(title)
 {
     m_Turnier = new clTurnier;
 
@@ -82,7 +92,8 @@ void wxQuobelFrame::erstelleMenue()
     wxMenuBar* menuBar = new wxMenuBar;
     wxMenu* turnierMenu = new wxMenu(wxString());
     turnierMenu->Append(idMenuNeu, _("Neues Turnier..."), _("allgem. Turnierdaten festlegen"));
-    turnierMenu->Append(idMenuBearbeiten, _("Turnierdaten bearbeiten..."), wxGetTranslation(L"allgem. Turnierdate ändern"));
+    turnierMenu->Append(idMenuBearbeiten, _("Turnierdaten bearbeiten..."),
+                        wxGetTranslation(L"allgem. Turnierdate ändern"));
     turnierMenu->Append(idMenuLaden, _("Turnier laden..."), _("aus Datei laden"));
     turnierMenu->Append(idMenuSchreiben, _("Turnier sichern..."), _("in Datei schreiben"));
     turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
@@ -103,24 +114,174 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
     m_Hauptpanel->Layout();
 }
 
-void wxQuobelFrame::zeigeAllgemeinDlg(const wxString&, bool) {}
-
-void wxQuobelFrame::OnClose(wxCloseEvent&)
+void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
 {
+    dlAllgemeinDlg dlg(this, wxID_ANY, titel, m_Turnier->getAllgemein());
+    if (dlg.ShowModal() != wxID_OK)
+        return;
+    const allgemein alg = *dlg.GetAllgemeinDaten();
+    if (m_Turnier->verwirftErgebnisse(alg, neu) &&
+        !frageJaNein(
+            wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?"),
+            titel))
+        return;
+    m_Turnier->setAllgemein(&alg);
+    aktualisiereAllgemein(&alg);
+    m_Turnier->Aktualisieren(neu);
+    if (neu)
+        m_Datei.clear();
+    aktualisiereTitel();
+}
+
+bool wxQuobelFrame::oeffneDatei(const wxString& pfad)
+{
+    wxString fehler;
+    if (!m_Turnier->liesTurnierDaten(pfad, &fehler))
+    {
+        zeigeFehler(fehler, _("Turnier laden"));
+        return false;
+    }
+    m_Datei = pfad;
+    aktualisiereAllgemein(nullptr);
+    aktualisiereTitel();
+    return true;
+}
+
+bool wxQuobelFrame::hatUngesicherteAenderungen() const
+{
+    return m_Turnier->istGeaendert() || m_Turnierpanel->getTable()->hatAenderungen();
+}
+
+bool wxQuobelFrame::frageAenderungenSpeichern()
+{
+    if (!hatUngesicherteAenderungen())
+        return true;
+    wxMessageDialog frage(this, wxGetTranslation(L"Änderungen speichern?"), m_Grundtitel,
+                          wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
+    frage.SetExtendedMessage(
+        m_Datei.empty()
+            ? wxGetTranslation(L"Das Turnier ist noch nicht gesichert.")
+            : wxString::Format(wxGetTranslation(L"„%s“ hat Änderungen, die noch nicht gesichert sind."),
+                               wxFileName(m_Datei).GetFullName()));
+    frage.SetYesNoCancelLabels(_("Ja"), _("Nein"), _("Abbrechen"));
+    switch (frage.ShowModal())
+    {
+    case wxID_YES:
+        return sichere();
+    case wxID_NO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool wxQuobelFrame::sichere()
+{
+    return m_Datei.empty() ? sichereUnter() : schreibeDatei(m_Datei);
+}
+
+bool wxQuobelFrame::sichereUnter()
+{
+    wxFileDialog dlg(this, _("Turnierdatei schreiben"), "Turniere", wxString(), wxString(), wxFD_SAVE);
+    return dlg.ShowModal() == wxID_OK && schreibeDatei(dlg.GetPath());
+}
+
+bool wxQuobelFrame::schreibeDatei(const wxString& pfad)
+{
+    if (!uebernehmeTeilnehmerliste())
+        return false;
+    wxString fehler;
+    if (!m_Turnier->speichereTurnierDaten(pfad, &fehler))
+    {
+        zeigeFehler(fehler, _("Turnier sichern"));
+        return false;
+    }
+    m_Datei = pfad;
+    aktualisiereTitel();
+    return true;
+}
+
+bool wxQuobelFrame::uebernehmeTeilnehmerliste()
+{
+    if (!m_Turnierpanel->getTable()->hatAenderungen())
+        return true;
+    wxCommandEvent uebernehmen(wxEVT_BUTTON, clTurnierpanel::idUebBtnAnwenden);
+    uebernehmen.SetEventObject(m_Turnierpanel);
+    m_Turnierpanel->ProcessWindowEvent(uebernehmen);
+    return !m_Turnierpanel->getTable()->hatAenderungen();
+}
+
+void wxQuobelFrame::aktualisiereTitel()
+{
+    wxString titel = m_Datei.empty()
+                         ? m_Grundtitel
+                         : wxString::Format("%s - %s", wxFileName(m_Datei).GetFullName(), m_Grundtitel);
+    if (hatUngesicherteAenderungen())
+        titel.Prepend("*");
+    if (titel != GetTitle())
+        SetTitle(titel);
+}
+
+bool wxQuobelFrame::frageJaNein(const wxString& frage, const wxString& titel)
+{
+    wxMessageDialog dlg(this, frage, titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
+    dlg.SetYesNoLabels(_("Ja"), _("Nein"));
+    return dlg.ShowModal() == wxID_YES;
+}
+
+void wxQuobelFrame::zeigeFehler(const wxString& text, const wxString& titel)
+{
+    wxMessageDialog(this, text, titel, wxOK | wxICON_ERROR).ShowModal();
+}
+
+void wxQuobelFrame::OnClose(wxCloseEvent& event)
+{
+    if (!frageAenderungenSpeichern() && event.CanVeto())
+    {
+        event.Veto();
+        return;
+    }
     Destroy();
 }
 
 void wxQuobelFrame::OnQuit(wxCommandEvent&)
 {
-    Destroy();
+    Close();
 }
 
-void wxQuobelFrame::OnAbout(wxCommandEvent&) {}
+void wxQuobelFrame::OnAbout(wxCommandEvent&)
+{
+    UeberDlg dlg(this, wxID_ANY, wxGetTranslation(L"Über das Programm"), wxbuildinfo(long_f));
+    dlg.ShowModal();
+}
 
-void wxQuobelFrame::OnMenuNeu(wxCommandEvent&) {}
+void wxQuobelFrame::OnMenuNeu(wxCommandEvent&)
+{
+    if (frageAenderungenSpeichern())
+        zeigeAllgemeinDlg(_("Allgemeine Daten zum neuen Turnier"), true);
+}
 
-void wxQuobelFrame::OnMenuBearbeiten(wxCommandEvent&) {}
+void wxQuobelFrame::OnMenuBearbeiten(wxCommandEvent&)
+{
+    zeigeAllgemeinDlg(_("Allgemeine Turnierdaten bearbeiten"), false);
+}
 
-void wxQuobelFrame::OnMenuLaden(wxCommandEvent&) {}
+void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
+{
+    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(),
+                     wxFileSelectorDefaultWildcardStr, wxFD_OPEN);
+    if (dlg.ShowModal() == wxID_OK && frageAenderungenSpeichern())
+        oeffneDatei(dlg.GetPath());
+}
 
-void wxQuobelFrame::OnMenuSchreiben(wxCommandEvent&) {}
+void wxQuobelFrame::OnMenuSchreiben(wxCommandEvent&)
+{
+    sichereUnter();
+}
+
+void wxQuobelFrame::OnIdle(wxIdleEvent& event)
+{
+    // Scores and names are typed straight into the grids: the title follows here.
+    aktualisiereTitel();
+    event.Skip();
+}

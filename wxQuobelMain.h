@@ -41,6 +41,11 @@ public:
     void zeigeAllgemeinDlg(const wxString& titel, bool neu);
     void aktualisiereAllgemein(const allgemein* alg);
 
+    // The file the tournament came from or was last saved to; empty for a new one.
+    const wxString& getDatei() const { return m_Datei; }
+    // Reads a tournament file; a failure is reported and leaves everything as it was.
+    bool oeffneDatei(const wxString& pfad);
+
 private:
     void OnClose(wxCloseEvent& event);
     void OnQuit(wxCommandEvent& event);
@@ -49,8 +54,24 @@ private:
     void OnMenuBearbeiten(wxCommandEvent& event);
     void OnMenuLaden(wxCommandEvent& event);
     void OnMenuSchreiben(wxCommandEvent& event);
+    void OnIdle(wxIdleEvent& event);
 
     void erstelleMenue();
+    // Work that a save would keep: tournament changes and participants typed but not applied.
+    bool hatUngesicherteAenderungen() const;
+    // Asks whether to save before work would be lost; false when the command must stop.
+    bool frageAenderungenSpeichern();
+    // Saves to the current file, asking for a name when there is none yet.
+    bool sichere();
+    // Asks for a file name and saves there.
+    bool sichereUnter();
+    bool schreibeDatei(const wxString& pfad);
+    // Applies participants typed on the first page, as its "Uebernehmen" does; false
+    // when they stay unapplied.
+    bool uebernehmeTeilnehmerliste();
+    void aktualisiereTitel();
+    bool frageJaNein(const wxString& frage, const wxString& titel);
+    void zeigeFehler(const wxString& text, const wxString& titel);
 
     wxPanel* m_Hauptpanel;
     wxStaticText* m_TurnierText;
@@ -61,6 +82,8 @@ private:
     clTurnierpanel* m_Turnierpanel;
     wxPanel* m_Rundenpanel;
     wxPanel* m_TT_Tabellenpanel;
+    const wxString m_Grundtitel;
+    wxString m_Datei;
 
     wxDECLARE_EVENT_TABLE();
 };
