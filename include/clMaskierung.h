@@ -19,8 +19,10 @@ public:
     // line becomes a lone backslash, a leading '#' is escaped.
     static wxString maskiereZeile(const wxString& zeile);
     static wxString demaskiere(const wxString& text);
-    // Position of the first c at or after start that is not escaped, or wxString::npos.
-    static size_t findeUnmaskiert(const wxString& text, wxChar c, size_t start = 0);
+    // The text before the first c that is not escaped (all of it when there is
+    // none), still escaped; rest becomes the text after that c, or empty. text and
+    // rest may be the same string.
+    static wxString trenne(const wxString& text, wxChar c, wxString& rest);
 };
 
 #endif

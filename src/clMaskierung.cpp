@@ -54,15 +54,21 @@ wxString clMaskierung::demaskiere(const wxString& text)
     return ergebnis;
 }
 
-size_t clMaskierung::findeUnmaskiert(const wxString& text, wxChar c, size_t start)
+wxString clMaskierung::trenne(const wxString& text, wxChar c, wxString& rest)
 {
     for (size_t i = 0; i < text.length(); ++i)
     {
         const wxUniChar z = text[i];
         if (z == Zeichen)
             ++i;
-        else if (z == c && i >= start)
-            return i;
+        else if (z == c)
+        {
+            wxString kopf = text.Left(i);
+            rest = text.Mid(i + 1);
+            return kopf;
+        }
     }
-    return wxString::npos;
+    wxString kopf = text;
+    rest.clear();
+    return kopf;
 }

@@ -79,13 +79,9 @@ void clRunde::updateFromSaveString(const wxString& str)
     wxString rest = str;
     for (clTTSpiel* sp : m_Spiele)
     {
-        const size_t ende = clMaskierung::findeUnmaskiert(rest, ')');
-        const wxString kopf = rest.Left(ende);
+        const wxString kopf = clMaskierung::trenne(rest, ')', rest);
         if (kopf.empty())
             break;
         sp->setFromSaveString(kopf.Mid(1));
-        if (ende == wxString::npos)
-            break;
-        rest = rest.Mid(ende + 1);
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "clMaskierung.h"
 #include "clRunde.h"
 #include "clTTSpiel.h"
 
@@ -86,7 +87,11 @@ clTTSpiel* clSchema::getSpiel(int rdx, int pdx) const
 
 wxString clSchema::gibSaveString() const
 {
+    // Up to two participants play without a skip list; one left over from an
+    // earlier schedule means nothing.
     wxString str;
+    if (m_Ordnung <= 2)
+        return str;
     for (int wert : m_Auslasser)
     {
         if (str.empty())
@@ -133,8 +138,7 @@ void clSchema::liesAuslasser(lstAuslasser& al, const wxString& str)
     wxString rest = str;
     while (!rest.empty())
     {
-        const wxString kopf = rest.BeforeFirst(',', &rest);
-        al.push_back(wxAtoi(kopf));
+        al.push_back(wxAtoi(clMaskierung::trenne(rest, ',', rest)));
     }
     al.sort();
     pruefeAuslasser(al);

@@ -150,26 +150,29 @@ wxString anzeigeVon(const clTeilnehmer* tn)
 
 wxString clTTSpiel::getSaveString() const
 {
-    wxString str = "(" + anzeigeVon(m_T1) + ":" + anzeigeVon(m_T2);
-    for (const satz& s : m_Saetze)
+    // Sets are read back by position: up to the last set with an entry every set is
+    // written, a side not entered as -1, which reading leaves as not entered.
+    int anzahl = 0;
+    for (int i = 0; i < AnzSaetze; ++i)
     {
-        if (s.P1 >= 0 && s.P2 >= 0)
-            str += wxString::Format(",%2d:%2d", s.P1, s.P2);
+        if (m_Saetze[i].P1 != -1 || m_Saetze[i].P2 != -1)
+            anzahl = i + 1;
     }
+    wxString str = "(" + anzeigeVon(m_T1) + ":" + anzeigeVon(m_T2);
+    for (int i = 0; i < anzahl; ++i)
+        str += wxString::Format(",%2d:%2d", m_Saetze[i].P1, m_Saetze[i].P2);
     return str + ")";
 }
 
 void clTTSpiel::setFromSaveString(const wxString& str)
 {
-    size_t pos = clMaskierung::findeUnmaskiert(str, ',');
-    if (pos == wxString::npos)
-        return;
-    wxString rest = str.Mid(pos + 1);
+    wxString rest;
+    clMaskierung::trenne(str, ',', rest);
     for (int snr = 1; snr <= AnzSaetze && !rest.empty(); ++snr)
     {
-        const wxString kopf = rest.BeforeFirst(',', &rest);
+        const wxString kopf = clMaskierung::trenne(rest, ',', rest);
         wxString zweiter;
-        const wxString erster = kopf.BeforeFirst(':', &zweiter);
+        const wxString erster = clMaskierung::trenne(kopf, ':', zweiter);
         setSatzErg(snr, wxAtoi(erster), wxAtoi(zweiter));
     }
 }

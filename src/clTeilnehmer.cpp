@@ -37,36 +37,29 @@ void clTeilnehmer::checkAndcorrectAnzeige()
 
 wxString clTeilnehmer::getSaveString() const
 {
-    const wxString zeile = wxString::Format("%s, %s, %s", clMaskierung::maskiere(m_Name, ","),
-                                            clMaskierung::maskiere(m_VName, ","),
-                                            clMaskierung::maskiere(m_Anzeige, ","));
+    const wxString zeile =
+        wxString::Format("%s, %s, %s", clMaskierung::maskiere(m_Name, ","),
+                         clMaskierung::maskiere(m_VName, ","), clMaskierung::maskiere(m_Anzeige, ","));
     return clMaskierung::maskiereZeile(zeile);
 }
 
 namespace
 {
-// The text before the first unescaped comma; rest becomes the text after it,
-// without one blank that follows the comma.
-wxString naechstesFeld(const wxString& text, wxString& rest)
+// The next field of a participant line; rest loses the blank after the comma.
+wxString naechstesFeld(wxString& rest)
 {
-    const size_t pos = clMaskierung::findeUnmaskiert(text, ',');
-    if (pos == wxString::npos)
-    {
-        rest.clear();
-        return clMaskierung::demaskiere(text);
-    }
-    rest = text.Mid(pos + 1);
+    const wxString feld = clMaskierung::demaskiere(clMaskierung::trenne(rest, ',', rest));
     if (rest.StartsWith(" "))
         rest.erase(0, 1);
-    return clMaskierung::demaskiere(text.Left(pos));
+    return feld;
 }
 } // namespace
 
 void clTeilnehmer::setFromSaveString(const wxString& str)
 {
-    wxString rest;
-    m_Name = naechstesFeld(str, rest);
-    m_VName = naechstesFeld(wxString(rest), rest);
+    wxString rest = str;
+    m_Name = naechstesFeld(rest);
+    m_VName = naechstesFeld(rest);
     m_Anzeige = clMaskierung::demaskiere(rest);
 }
 
