@@ -38,7 +38,13 @@ private:
     void OnBtnRunter(wxCommandEvent& event);
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
+    void OnGridSelectCell(wxGridEvent& event);
     void setzeSchalterGueltigkeit();
+    // The states for the cursor standing on row r.
+    void setzeSchalterGueltigkeit(int r);
+    void setzeSpaltenBreiten();
+    // Moves the cursor to a cell and opens its editor.
+    void bearbeiteZelle(int row, int col);
 
     clTurnier* m_Turnier;
     wxGrid* m_TeilnehmerGrid;

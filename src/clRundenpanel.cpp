@@ -5,6 +5,12 @@
 #include "clMyGridCellRenderer.h"
 #include "clSpieleTableBase.h"
 
+namespace
+{
+const int MinBreite = 300;
+const int MinHoehe = 200;
+} // namespace
+
 clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
 {
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
@@ -12,7 +18,11 @@ clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(par
     m_SpieleTB = new clSpieleTableBase(m_Turnier);
     m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
     m_RundenGrid->SetDefaultRenderer(new clMyGridCellRenderer);
+    // Sets the column widths as well.
     m_SpieleTB->Anpassen();
+    // The initial size must not become the least size: on a smaller screen the grid
+    // would reach beyond the page, its scroll bars out of sight.
+    m_RundenGrid->SetMinSize(wxSize(MinBreite, MinHoehe));
     sizer->Add(m_RundenGrid, 1, wxEXPAND);
     SetSizer(sizer);
 }

@@ -137,19 +137,15 @@ wxString clSpieleTableBase::GetColLabelValue(int col)
 
 void clSpieleTableBase::Anpassen()
 {
-    const int runden = std::max(1, m_Turnier->getAnzahlRunden());
-    const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
     const int alteZeilen = GetNumberRows();
     const int alteSpalten = GetNumberCols();
-    const bool geaendert = runden != m_Runden || platten != m_Platten;
-    m_Runden = runden;
-    m_Platten = platten;
+    m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
+    m_Platten = std::max(1, m_Turnier->getAllgemein()->Platten);
 
+    // Also with an unchanged size: new names change the widths they need, and a new
+    // schedule of the same size shows at once.
     clGridMelder::meldeGroesse(this, alteZeilen, alteSpalten);
-    // Column widths follow a changed size; new names or a new schedule of the same
-    // size show at once all the same, through the redraw above.
-    if (geaendert)
-        setzeSpaltenBreiten();
+    setzeSpaltenBreiten();
 }
 
 void clSpieleTableBase::setzeSpaltenBreiten()
@@ -157,11 +153,20 @@ void clSpieleTableBase::setzeSpaltenBreiten()
     wxGrid* grid = GetView();
     if (grid == nullptr)
         return;
+    grid->BeginBatch();
     for (int i = 0; i < GetNumberCols(); ++i)
     {
         int breite = Spaltenbreite[i % 5];
         if (i / 5 == m_Platten && i % 5 >= 1)
             breite *= 3;
+        // A name, "nicht besetzt" or a list of byes that does not fit widens its
+        // column instead of being cut off.
+        if (i % 5 == 1)
+        {
+            grid->AutoSizeColumn(i, false);
+            breite = std::max(breite, grid->GetColSize(i));
+        }
         grid->SetColSize(i, breite);
     }
+    grid->EndBatch();
 }

@@ -1,11 +1,19 @@
 #include "clTurnierpanel.h"
 
 #include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "clTeilnehmerTableBase.h"
 #include "clTurnier.h"
+
+namespace
+{
+// Room around the row numbers.
+const int LabelRand = 16;
+} // namespace
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
@@ -17,21 +25,26 @@ wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
     EVT_BUTTON(idBtnRunter, clTurnierpanel::OnBtnRunter)
     EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
     EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
+    EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on
 
-clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
+    clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier)
+    : wxPanel(parent), m_Turnier(turnier)
 {
     wxBoxSizer* hauptSizer = new wxBoxSizer(wxVERTICAL);
     wxStaticText* titel = new wxStaticText(this, wxID_ANY, _("Teilnehmerliste"));
     titel->SetFont(wxFont(12, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
+    // The toolkit may still report the size of the old font; measured directly the
+    // title is never cut off.
+    titel->SetMinSize(titel->GetTextExtent(titel->GetLabel()));
     hauptSizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
 
     wxBoxSizer* zeile = new wxBoxSizer(wxHORIZONTAL);
     m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(350, 430), wxWANTS_CHARS);
     m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
     m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
-    m_TeilnehmerGrid->SetGridCursor(0, 0);
+    setzeSpaltenBreiten();
     zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxALIGN_CENTER, 5);
 
     wxBoxSizer* knoepfe = new wxBoxSizer(wxVERTICAL);
@@ -42,8 +55,10 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_btnRunter = new wxButton(this, idBtnRunter, _("nach unten"));
     for (wxButton* b : {m_btnHoch, m_btnNeu, m_btnBearb, m_btnLoesch, m_btnRunter})
         knoepfe->Add(b, 0, wxALL | wxALIGN_CENTER, 5);
-    zeile->Add(knoepfe, 0, wxALL | wxALIGN_CENTER, 5);
+    zeile->Add(knoepfe, 0, wxALIGN_CENTER);
     hauptSizer->Add(zeile, 10, wxALL | wxALIGN_CENTER, 5);
+    // Moving the cursor updates the buttons, so they must exist first.
+    m_TeilnehmerGrid->SetGridCursor(0, 0);
     setzeSchalterGueltigkeit();
 
     hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, _("Uebernehmen")), 0, wxALL | wxALIGN_CENTER, 5);
@@ -60,27 +75,41 @@ clTurnierpanel::~clTurnierpanel()
 
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
+    // A name still being typed belongs to the list that is applied.
+    m_TeilnehmerGrid->DisableCellEditControl();
+    if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
+    {
+        wxMessageDialog frage(this,
+                              wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein neuer Spielplan "
+                                               L"erstellt. Alle bisher eingetragenen Ergebnisse gehen dabei "
+                                               L"verloren.\n\nTeilnehmerliste trotzdem übernehmen?"),
+                              _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
+        frage.SetYesNoLabels(_("Ja"), _("Nein"));
+        if (frage.ShowModal() != wxID_YES)
+            return;
+    }
     m_TeilnehmerTB->DatenZurueckSchreiben();
     setzeSchalterGueltigkeit();
 }
 
 void clTurnierpanel::OnBtnHoch(wxCommandEvent&)
 {
+    m_TeilnehmerGrid->DisableCellEditControl();
     const int row = m_TeilnehmerGrid->GetGridCursorRow();
     m_TeilnehmerTB->SwapRows(row, row - 1);
 }
 
 void clTurnierpanel::OnBtnRunter(wxCommandEvent&)
 {
+    m_TeilnehmerGrid->DisableCellEditControl();
     const int row = m_TeilnehmerGrid->GetGridCursorRow();
     m_TeilnehmerTB->SwapRows(row, row + 1);
 }
 
 void clTurnierpanel::OnBtnNeu(wxCommandEvent&)
 {
-    m_TeilnehmerGrid->SetGridCursor(m_TeilnehmerTB->getDataListSize(), 0);
-    m_TeilnehmerGrid->MakeCellVisible(m_TeilnehmerTB->getDataListSize(), 0);
-    m_TeilnehmerGrid->EnableCellEditControl();
+    m_TeilnehmerGrid->DisableCellEditControl();
+    bearbeiteZelle(m_TeilnehmerTB->getDataListSize(), 0);
 }
 
 void clTurnierpanel::OnBtnBearb(wxCommandEvent&)
@@ -90,6 +119,7 @@ void clTurnierpanel::OnBtnBearb(wxCommandEvent&)
 
 void clTurnierpanel::OnBtnLoesch(wxCommandEvent&)
 {
+    m_TeilnehmerGrid->DisableCellEditControl();
     m_TeilnehmerTB->DeleteData(m_TeilnehmerGrid->GetGridCursorRow());
     setzeSchalterGueltigkeit();
 }
@@ -100,8 +130,19 @@ void clTurnierpanel::OnGridChanged(wxGridEvent& event)
     event.Skip();
 }
 
+void clTurnierpanel::OnGridSelectCell(wxGridEvent& event)
+{
+    // Sent before the cursor moves: the new row comes with the event.
+    setzeSchalterGueltigkeit(event.GetRow());
+    event.Skip();
+}
+
+// The event is not skipped: the grid would otherwise move the cursor a second time.
 void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
 {
+    // What is being typed is stored first, so that a name typed into the first empty
+    // row has become a participant row before the rules below look at the list.
+    m_TeilnehmerGrid->DisableCellEditControl();
     const int r = event.GetRow();
     const int c = event.GetCol();
     const int n = m_TeilnehmerTB->getDataListSize();
@@ -109,32 +150,49 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
     if (event.ShiftDown() && c == 0)
     {
         if (r > 0)
-        {
-            m_TeilnehmerGrid->SetGridCursor(r - 1, letzteSpalte);
-            m_TeilnehmerGrid->EnableCellEditControl();
-        }
+            bearbeiteZelle(r - 1, letzteSpalte);
     }
     else if (!event.ShiftDown() && c == letzteSpalte)
     {
-        if (r <= n)
-        {
-            m_TeilnehmerGrid->SetGridCursor(r + 1, 0);
-            m_TeilnehmerGrid->EnableCellEditControl();
-        }
+        if (r <= n && r + 1 < m_TeilnehmerGrid->GetNumberRows())
+            bearbeiteZelle(r + 1, 0);
     }
     else
-    {
-        m_TeilnehmerGrid->SetGridCursor(r, event.ShiftDown() ? c - 1 : c + 1);
-        m_TeilnehmerGrid->EnableCellEditControl();
-    }
+        bearbeiteZelle(r, event.ShiftDown() ? c - 1 : c + 1);
+}
+
+void clTurnierpanel::bearbeiteZelle(int row, int col)
+{
+    m_TeilnehmerGrid->GoToCell(row, col);
+    m_TeilnehmerGrid->EnableCellEditControl();
+}
+
+// The row numbers need far less than the toolkit's default label width; the
+// names get that room, so that fewer of them are cut off.
+void clTurnierpanel::setzeSpaltenBreiten()
+{
+    int labelBreite = 0;
+    const wxFont labelFont = m_TeilnehmerGrid->GetLabelFont();
+    m_TeilnehmerGrid->GetTextExtent("000", &labelBreite, nullptr, nullptr, nullptr, &labelFont);
+    labelBreite += LabelRand;
+    m_TeilnehmerGrid->SetRowLabelSize(labelBreite);
+    const int spalten = m_TeilnehmerGrid->GetNumberCols();
+    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite -
+                     wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_TeilnehmerGrid);
+    for (int col = 0; col < spalten; ++col)
+        m_TeilnehmerGrid->SetColSize(col, rest / spalten);
 }
 
 void clTurnierpanel::setzeSchalterGueltigkeit()
 {
+    setzeSchalterGueltigkeit(m_TeilnehmerGrid->GetGridCursorRow());
+}
+
+void clTurnierpanel::setzeSchalterGueltigkeit(int r)
+{
     const int n = m_TeilnehmerTB->getDataListSize();
-    const int r = m_TeilnehmerGrid->GetGridCursorRow();
     m_btnBearb->Enable(n >= 1);
-    m_btnLoesch->Enable(n >= 1);
+    m_btnLoesch->Enable(n >= 1 && r >= 0 && r < n);
     m_btnHoch->Enable(n >= 2 && r >= 1 && r <= n - 1);
     m_btnRunter->Enable(n >= 2 && r >= 0 && r <= n - 2);
 }
