@@ -8,7 +8,7 @@ wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-test"
 if [ ! -f "$bau/build.ninja" ]; then
     cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Asan \
-        -DCMAKE_CXX_COMPILER=clang++
+        -DCMAKE_CXX_COMPILER=clang++ -DQUOBEL_FUZZ=ON
 fi
 cmake --build "$bau"
 

@@ -37,10 +37,10 @@ void clTeilnehmer::checkAndcorrectAnzeige()
 
 wxString clTeilnehmer::getSaveString() const
 {
-    const wxString zeile =
-        wxString::Format("%s, %s, %s", clMaskierung::maskiere(m_Name, ","),
-                         clMaskierung::maskiere(m_VName, ","), clMaskierung::maskiere(m_Anzeige, ","));
-    return clMaskierung::maskiereZeile(zeile);
+    // Joined without Format, whose %s would end a value at a NUL character.
+    return clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Name, ",") + ", " +
+                                       clMaskierung::maskiere(m_VName, ",") + ", " +
+                                       clMaskierung::maskiere(m_Anzeige, ","));
 }
 
 namespace

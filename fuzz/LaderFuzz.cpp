@@ -1,0 +1,63 @@
+// Feeds arbitrary bytes to the tournament loader. Whatever loads must save, and the
+// saved file must load back to a tournament that saves the very same bytes.
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <wx/filename.h>
+#include <wx/utils.h>
+
+#include "ModellHilfen.h"
+
+namespace
+{
+wxString tempPfad(int nr)
+{
+    return wxFileName(wxFileName::GetTempDir(),
+                      wxString::Format("quobel-fuzz-%lu-%d.tur", wxGetProcessId(), nr))
+        .GetFullPath();
+}
+
+const wxString& pfad(int nr)
+{
+    static const wxString pfade[] = {tempPfad(0), tempPfad(1), tempPfad(2)};
+    return pfade[nr];
+}
+
+void raeumeAuf()
+{
+    for (int nr = 0; nr < 3; ++nr)
+        wxRemoveFile(pfad(nr));
+}
+
+std::string liesBytes(const wxString& p)
+{
+    std::ifstream ein(p.fn_str(), std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << ein.rdbuf();
+    return inhalt.str();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // The paths must exist before the handler is registered, so that they outlive it.
+    pfad(0);
+    std::atexit(raeumeAuf);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
+    std::ofstream(pfad(0).fn_str(), std::ios::binary).write(reinterpret_cast<const char*>(daten), groesse);
+    TestTurnier offen;
+    offen.erstelleN(4);
+    if (!offen.turnier.liesTurnierDaten(pfad(0)))
+        return 0;
+    TestTurnier wieder;
+    if (!offen.turnier.speichereTurnierDaten(pfad(1)) || !wieder.turnier.liesTurnierDaten(pfad(1)) ||
+        !wieder.turnier.speichereTurnierDaten(pfad(2)) || liesBytes(pfad(1)) != liesBytes(pfad(2)))
+        std::abort();
+    return 0;
+}
