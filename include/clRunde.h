@@ -38,6 +38,9 @@ public:
     void updateFromSaveString(const wxString& str);
 
 private:
+    bool kannAnsetzen(int t1, int t2) const;
+    bool istFrei(int startNr) const;
+
     std::vector<int> m_Gegner;
     std::vector<int> m_T1;
     std::vector<clTTSpiel*> m_Spiele;

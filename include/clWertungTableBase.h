@@ -42,6 +42,8 @@ public:
     int getAnzahl() const { return static_cast<int>(m_Platztabelle.size()); }
     // The start number of the participant on place (0-based), 0 outside the table.
     int getStartNrAufPlatz(int platz) const;
+    // The 0-based place of the participant with this start number, -1 outside the table.
+    int getPlatz(int startnr) const;
     // The line of the participant with this start number; a zero line outside the table.
     tabWertung getWertung(int startnr) const;
 

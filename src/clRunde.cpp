@@ -14,16 +14,34 @@ clRunde::clRunde(int anzahl) : m_Gegner(anzahl > 0 ? anzahl : 0, -1)
 
 clRunde::~clRunde() = default;
 
+// A pairing enters the round only when both participants belong to it and sit
+// it out so far; anything else would break the pairing in the other direction or
+// leave matches and pairings out of step.
+bool clRunde::kannAnsetzen(int t1, int t2) const
+{
+    return t1 != t2 && istFrei(t1) && istFrei(t2);
+}
+
+bool clRunde::istFrei(int startNr) const
+{
+    return startNr >= 1 && startNr <= static_cast<int>(m_Gegner.size()) && m_Gegner[startNr - 1] == -1;
+}
+
 void clRunde::addSpiel(clTTSpiel* sp)
 {
+    if (sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
+        return;
+    const int t1 = sp->getT1()->getStartNr();
+    const int t2 = sp->getT2()->getStartNr();
+    if (!kannAnsetzen(t1, t2))
+        return;
     m_Spiele.push_back(sp);
-    addAnsetzung(sp->getT1()->getStartNr(), sp->getT2()->getStartNr());
+    addAnsetzung(t1, t2);
 }
 
 void clRunde::addAnsetzung(int t1, int t2)
 {
-    const int anzahl = static_cast<int>(m_Gegner.size());
-    if (t1 < 1 || t1 > anzahl || t2 < 1 || t2 > anzahl)
+    if (!kannAnsetzen(t1, t2))
         return;
     m_T1.push_back(t1 - 1);
     m_Gegner[t1 - 1] = t2 - 1;

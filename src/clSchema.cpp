@@ -41,6 +41,7 @@ void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const 
     bereinigeSpielplan();
     const int n = static_cast<int>(tl->size());
     m_Ordnung = n;
+    m_Even = n % 2 == 0;
     m_LeereRunde.reset(new clRunde(n));
     if (n > 2)
     {
@@ -166,7 +167,6 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
     const int optPlatten = n / 2;
     const int optRunden = (n - 1) + (n % 2);
     const int z = optRunden / 2 + (optRunden % 2);
-    m_Even = n % 2 == 0;
 
     m_Auslasser.clear();
     m_Auslasser.splice(m_Auslasser.end(), al);

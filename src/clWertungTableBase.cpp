@@ -79,6 +79,13 @@ int clWertungTableBase::getStartNrAufPlatz(int platz) const
     return m_Rangliste[platz] + 1;
 }
 
+int clWertungTableBase::getPlatz(int startnr) const
+{
+    if (startnr < 1 || startnr > getAnzahl())
+        return -1;
+    return m_Platzierung[startnr - 1];
+}
+
 tabWertung clWertungTableBase::getWertung(int startnr) const
 {
     if (startnr < 1 || startnr > getAnzahl())
