@@ -20,7 +20,9 @@ class clRunde
 public:
     static const ansetzung leerSpiel;
 
-    explicit clRunde(int anzahl);
+    // Room for pairings is reserved up front: for anzahl/2, or for anzPlatten when the
+    // round is known to be played at fewer tables.
+    explicit clRunde(int anzahl, int anzPlatten = -1);
     virtual ~clRunde();
 
     void addSpiel(clTTSpiel* sp);

@@ -6,10 +6,10 @@
 #include <vector>
 #include <wx/string.h>
 
+#include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 
 class clRunde;
-class clTTSpiel;
 
 // How the rounds played with one table fewer are chosen.
 enum modErzeugung
@@ -59,7 +59,9 @@ private:
     int m_anzAnsetzungen;
     bool m_Even;
     vecRunden m_Runden;
-    std::vector<std::unique_ptr<clTTSpiel>> m_Spiele;
+    // All matches of the schedule in one block; room for all of them is reserved
+    // before the first is made, so the rounds' pointers stay valid.
+    std::vector<clTTSpiel> m_Spiele;
     // Answered by getRunde for a round number outside the schedule.
     std::unique_ptr<clRunde> m_LeereRunde;
 };

@@ -1,15 +1,21 @@
 #include "clRunde.h"
 
+#include <algorithm>
+
 #include "clMaskierung.h"
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 
 const ansetzung clRunde::leerSpiel{-1, -1};
 
-clRunde::clRunde(int anzahl) : m_Gegner(anzahl > 0 ? anzahl : 0, -1)
+clRunde::clRunde(int anzahl, int anzPlatten) : m_Gegner(anzahl > 0 ? anzahl : 0, -1)
 {
     if (anzahl >= 2)
-        m_T1.reserve(anzahl / 2);
+    {
+        const int platz = anzPlatten >= 0 ? std::min(anzahl / 2, anzPlatten) : anzahl / 2;
+        m_T1.reserve(platz);
+        m_Spiele.reserve(platz);
+    }
 }
 
 clRunde::~clRunde() = default;

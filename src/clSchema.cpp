@@ -25,15 +25,15 @@ void clSchema::bereinigeSpielplan()
         delete m_Runden.back();
         m_Runden.pop_back();
     }
-    m_Spiele.clear();
+    std::vector<clTTSpiel>().swap(m_Spiele);
     m_anzRunden = 0;
     m_anzAnsetzungen = 0;
 }
 
 void clSchema::neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2)
 {
-    m_Spiele.emplace_back(new clTTSpiel(t1, t2));
-    runde->addSpiel(m_Spiele.back().get());
+    m_Spiele.emplace_back(t1, t2);
+    runde->addSpiel(&m_Spiele.back());
 }
 
 void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const wxString& str)
@@ -65,6 +65,7 @@ void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const 
         m_Runden.push_back(runde);
         if (n == 2)
         {
+            m_Spiele.reserve(1);
             neuesSpiel(runde, (*tl)[0], (*tl)[1]);
             m_anzAnsetzungen = 1;
         }
@@ -184,7 +185,7 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
     int ppr = naechsterAuslasser();
     bool auslasserOffen = true;
 
-    clRunde* cur_Runde = new clRunde(n);
+    clRunde* cur_Runde = new clRunde(n, m_Platten);
     int sollPlatten = m_Platten;
     for (int runde = 0; runde < optRunden; ++runde)
     {
@@ -207,7 +208,7 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
             if (cur_Runde->AnzSpiele() == sollPlatten)
             {
                 m_Runden.push_back(cur_Runde);
-                cur_Runde = new clRunde(n);
+                cur_Runde = new clRunde(n, m_Platten);
                 sollPlatten = m_Platten;
             }
         }

@@ -1,0 +1,92 @@
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "ModellHilfen.h"
+
+namespace
+{
+clTTSpiel* spielZwischen(const clTurnier& t, int a, int b)
+{
+    for (int r = 1; r <= t.getAnzahlRunden(); ++r)
+    {
+        for (int p = 1; clTTSpiel* sp = t.getSpiel(r, p); ++p)
+        {
+            const int t1 = sp->getT1()->getStartNr();
+            const int t2 = sp->getT2()->getStartNr();
+            if ((t1 == a && t2 == b) || (t1 == b && t2 == a))
+                return sp;
+        }
+    }
+    return nullptr;
+}
+
+// One result typed into a tournament of 200 whose other matches all have their
+// results (each won by a coin toss), through pruefeWertung, in the match between
+// the two in the middle of the standings, where most participants share their
+// number of wins.
+// Argument 0: the score of the third set changes, the winner stays.
+// Argument 1: the third set turns the winner round.
+void ErgebnisEintragen(benchmark::State& state)
+{
+    const int n = 200;
+    TestTurnier tt;
+    tt.erstelleN(n, n / 2);
+    std::mt19937 zufall(1);
+    for (int r = 1; r <= tt.turnier.getAnzahlRunden(); ++r)
+    {
+        for (int p = 1; clTTSpiel* sp = tt.turnier.getSpiel(r, p); ++p)
+        {
+            const bool t1Gewinnt = zufall() % 2 == 0;
+            for (int snr = 1; snr <= 2; ++snr)
+            {
+                const int verlierer = static_cast<int>(zufall() % 10);
+                tt.satz(sp, snr, t1Gewinnt ? 11 : verlierer, t1Gewinnt ? verlierer : 11);
+            }
+        }
+    }
+    clTTSpiel* gemessen = spielZwischen(tt.turnier, tt.wertungTB.getStartNrAufPlatz(n / 2 - 1),
+                                        tt.wertungTB.getStartNrAufPlatz(n / 2));
+    tt.satz(gemessen, 1, 11, 5);
+    tt.satz(gemessen, 2, 5, 11);
+
+    const bool wechsel = state.range(0) != 0;
+    bool hin = false;
+    for (auto _ : state)
+    {
+        hin = !hin;
+        if (wechsel)
+            gemessen->setSatzErg(3, hin ? 5 : 11, hin ? 11 : 5);
+        else
+            gemessen->setSatzErg(3, 11, hin ? 6 : 5);
+        tt.turnier.pruefeWertung(gemessen);
+    }
+}
+
+// The longest way through the standings: the first result of a tournament of 200,
+// in the match of the two on the last places, who both move to the top.
+void ErstesErgebnis(benchmark::State& state)
+{
+    const int n = 200;
+    TestTurnier tt;
+    tt.erstelleN(n, n / 2);
+    clTTSpiel* gemessen = spielZwischen(tt.turnier, n - 1, n);
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        gemessen->loescheSatzErg(2, 1);
+        tt.turnier.pruefeWertung(gemessen);
+        tt.wertungTB.setzeAnzahl(n, true);
+        tt.satz(gemessen, 1, 11, 5);
+        state.ResumeTiming();
+        gemessen->setSatzErg(2, 11, 7);
+        tt.turnier.pruefeWertung(gemessen);
+    }
+    if (tt.wertungTB.getPlatz(gemessen->getT1()->getStartNr()) != 0)
+        state.SkipWithError("the winner did not reach the top");
+}
+} // namespace
+
+BENCHMARK(ErgebnisEintragen)->Arg(0)->Arg(1);
+BENCHMARK(ErstesErgebnis);
