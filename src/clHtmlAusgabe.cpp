@@ -13,6 +13,9 @@ namespace
 {
 // Printed and on screen alike the tables span the width; the border attributes
 // are for the print engine, which ignores style sheets.
+// Both the print engine and browsers keep such a block on one page when they can.
+const char* const Zusammenhalten = "<div style=\"page-break-inside:avoid\">\n";
+
 const char* const TabellenKopf =
     "<table class=\"%s\" border=\"1\" cellspacing=\"0\" cellpadding=\"%d\" width=\"100%%\">\n";
 
@@ -107,13 +110,16 @@ wxString clHtmlAusgabe::erzeugeUnterzeile() const
 
 wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
 {
+    // Fixed shares of the width, so that the columns line up from round to round.
+    const wxString zahl = " class=\"zahl\" align=\"center\" width=\"12%\"";
+    const wxString name = " width=\"22%\"";
     sWertung w1, w2;
     const bool entschieden = sp->getErgebnis(w1, w2);
     const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
-    const wxString zahl = " class=\"zahl\" align=\"center\"";
-    wxString zeile = "<tr>" + zelle("td", wxString::Format("%d", platte), zahl);
-    zeile += zelle("td", fett(anzeige(sp->getT1()), entschieden && w1.m_Spiel.eigene > 0));
-    zeile += zelle("td", fett(anzeige(sp->getT2()), entschieden && w2.m_Spiel.eigene > 0));
+    wxString zeile =
+        "<tr>" + zelle("td", wxString::Format("%d", platte), " class=\"zahl\" align=\"center\" width=\"8%\"");
+    zeile += zelle("td", fett(anzeige(sp->getT1()), entschieden && w1.m_Spiel.eigene > 0), name);
+    zeile += zelle("td", fett(anzeige(sp->getT2()), entschieden && w2.m_Spiel.eigene > 0), name);
     for (int snr = 1; snr <= clTTSpiel::AnzSaetze; ++snr)
         zeile += zelle("td", satzText(sp->getSatzErg(snr)), zahl);
     const wxString saetze =
@@ -128,7 +134,8 @@ wxString clHtmlAusgabe::erzeugeSpielplan() const
         return html + "<p>" + maskiere(_("Es gibt noch keine Spiele.")) + "</p>\n";
     for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
     {
-        html += "<h3>" + maskiere(wxString::Format(_("Runde %d"), r)) + "</h3>\n";
+        // A round stays on one page with its heading and its byes.
+        html += Zusammenhalten + wxString("<h3>") + maskiere(wxString::Format(_("Runde %d"), r)) + "</h3>\n";
         const clRunde* runde = m_Turnier->getSchema().getRunde(r);
         if (runde->AnzSpiele() > 0)
         {
@@ -145,15 +152,15 @@ wxString clHtmlAusgabe::erzeugeSpielplan() const
         const wxString frei = m_Turnier->getSpielfrei(r);
         if (!frei.empty())
             html += "<p class=\"spielfrei\">" + maskiere(_("spielfrei")) + ": " + maskiere(frei) + "</p>\n";
+        html += "</div>\n";
     }
     return html;
 }
 
 wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const
 {
-    // A slip is one table, so the page break falls between slips and never
-    // through one; the empty cells are the boxes for the points.
-    wxString html = wxString::Format(TabellenKopf, "zettel", 8);
+    // The empty cells are the boxes for the points.
+    wxString html = wxString::Format(TabellenKopf, "zettel", 6);
     html += "<tr>" +
             zelle("td",
                   "<b>" + maskiere(wxString::Format(_("Runde %d"), runde)) + "</b> &nbsp; &nbsp; " +
@@ -176,7 +183,7 @@ wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp
                   "<br>" + maskiere(_("Sieger")) + ": " + linie + " &nbsp; &nbsp; " +
                       maskiere(_("Unterschrift")) + ": " + linie,
                   " colspan=\"4\"") +
-            "</tr>\n</table>\n<br>\n";
+            "</tr>\n</table>\n";
     return html;
 }
 
@@ -189,7 +196,7 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
     {
         const clRunde* rd = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
-            html += erzeugeZettel(r, p, rd->getSpiel(p));
+            html += Zusammenhalten + erzeugeZettel(r, p, rd->getSpiel(p)) + "<br></div>\n";
     }
     if (html.empty())
         html = "<p>" + maskiere(_("Es gibt keine Spiele.")) + "</p>\n";

@@ -1,0 +1,48 @@
+#ifndef CLDRUCK_H
+#define CLDRUCK_H
+
+#include <wx/cmndata.h>
+#include <wx/string.h>
+
+class clTurnier;
+class wxHtmlPrintout;
+class wxWindow;
+
+// Printing and print preview of the schedule, the match slips and the standings.
+// Every page carries the tournament's title, organiser, venue and date and its
+// page number. One object lives as long as the main window, so that the printer
+// and page settings chosen once are kept for the next printout.
+class clDruck
+{
+public:
+    enum Inhalt
+    {
+        Spielplan,
+        Spielzettel,
+        Tabelle
+    };
+
+    clDruck(wxWindow* parent, clTurnier* turnier);
+    ~clDruck();
+    clDruck(const clDruck&) = delete;
+    clDruck& operator=(const clDruck&) = delete;
+
+    // runde chooses the round of the slips, 0 all rounds; the other contents ignore it.
+    // Both answer false when the organiser cancelled or nothing could be printed.
+    bool drucke(Inhalt inhalt, int runde = 0);
+    bool zeigeVorschau(Inhalt inhalt, int runde = 0);
+    // Paper, orientation and margins for the following printouts.
+    void richteSeiteEin();
+
+    // The printout of the content with its header; the caller owns it.
+    wxHtmlPrintout* erzeugeAusdruck(Inhalt inhalt, int runde = 0) const;
+
+private:
+    wxString getTitel(Inhalt inhalt, int runde) const;
+
+    wxWindow* m_Parent;
+    clTurnier* m_Turnier;
+    wxPageSetupDialogData m_SeitenDaten;
+};
+
+#endif

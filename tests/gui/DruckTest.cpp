@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <wx/dcmemory.h>
+#include <wx/dcsvg.h>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/html/htmprint.h>
+#include <wx/regex.h>
+
+#include "../ModellHilfen.h"
+#include "clDruck.h"
+
+namespace
+{
+// Lays the printout out on A4 at 96 dpi, as a printer of that resolution would,
+// and answers the number of pages.
+int bereiteVor(wxHtmlPrintout& ausdruck, wxDC& dc)
+{
+    ausdruck.SetDC(&dc);
+    ausdruck.SetPPIScreen(96, 96);
+    ausdruck.SetPPIPrinter(96, 96);
+    ausdruck.SetPageSizePixels(794, 1123);
+    ausdruck.SetPageSizeMM(210, 297);
+    ausdruck.SetPaperRectPixels(wxRect(0, 0, 794, 1123));
+    ausdruck.OnPreparePrinting();
+    int von = 0, bis = 0, auswahlVon = 0, auswahlBis = 0;
+    ausdruck.GetPageInfo(&von, &bis, &auswahlVon, &auswahlBis);
+    EXPECT_EQ(1, von);
+    EXPECT_TRUE(ausdruck.HasPage(bis));
+    EXPECT_FALSE(ausdruck.HasPage(bis + 1));
+    return bis;
+}
+
+int seiten(clDruck& druck, clDruck::Inhalt inhalt, int runde = 0)
+{
+    wxBitmap bild(794, 1123);
+    wxMemoryDC dc(bild);
+    std::unique_ptr<wxHtmlPrintout> ausdruck(druck.erzeugeAusdruck(inhalt, runde));
+    return bereiteVor(*ausdruck, dc);
+}
+
+// The text of one printed page, read back from the vector device, which writes
+// every piece of text it draws into its file.
+wxString seitentext(clDruck& druck, clDruck::Inhalt inhalt, int seite, int* anzahl)
+{
+    const wxString datei = wxFileName::CreateTempFileName("quobel-druck");
+    {
+        wxSVGFileDC dc(datei, 794, 1123, 96);
+        std::unique_ptr<wxHtmlPrintout> ausdruck(druck.erzeugeAusdruck(inhalt));
+        *anzahl = bereiteVor(*ausdruck, dc);
+        EXPECT_TRUE(ausdruck->OnPrintPage(seite));
+    }
+    wxString svg;
+    wxFFile(datei).ReadAll(&svg);
+    wxRemoveFile(datei);
+    wxString text;
+    wxRegEx stueck(">([^<>]*)</text>");
+    while (stueck.Matches(svg))
+    {
+        size_t anfang = 0, laenge = 0;
+        stueck.GetMatch(&anfang, &laenge, 0);
+        text += stueck.GetMatch(svg, 1);
+        svg = svg.Mid(anfang + laenge);
+    }
+    return text;
+}
+} // namespace
+
+TEST(Druck, SpielzettelMehrereJeSeiteUndSeitenzahlWaechstMitDenSpielen)
+{
+    TestTurnier tt;
+    tt.erstelleN(6, 3); // 15 matches, 3 per round
+    clDruck druck(nullptr, &tt.turnier);
+    EXPECT_EQ(1, seiten(druck, clDruck::Spielzettel, 1));
+    const int alle6 = seiten(druck, clDruck::Spielzettel);
+    EXPECT_GE(alle6, 2);
+    EXPECT_LE(alle6, 15 / 3); // at least three slips on a page
+
+    tt.erstelleN(12, 3); // 66 matches
+    const int alle12 = seiten(druck, clDruck::Spielzettel);
+    EXPECT_GT(alle12, alle6);
+    EXPECT_LE(alle12, (66 + 2) / 3);
+
+    EXPECT_EQ(1, seiten(druck, clDruck::Tabelle));
+    EXPECT_GT(seiten(druck, clDruck::Spielplan), 1);
+}
+
+TEST(Druck, KopfzeileUndNurGanzeSpielzettelAufJederSeite)
+{
+    TestTurnier tt;
+    tt.erstelleN(7, 3); // 21 matches
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Bezeichnung = "Stadtmeisterschaft";
+    alg.Veranstalter = L"TTC Grün";
+    alg.Ort = "Sporthalle";
+    alg.Datum = "12.03.2027";
+    tt.turnier.setAllgemein(&alg);
+    clDruck druck(nullptr, &tt.turnier);
+
+    int anzahl = 0;
+    int zettel = 0;
+    for (int seite = 1; seite == 1 || seite <= anzahl; ++seite)
+    {
+        const wxString text = seitentext(druck, clDruck::Spielzettel, seite, &anzahl);
+        EXPECT_NE(wxString::npos,
+                  text.find(L"StadtmeisterschaftSeite " + wxString::Format("%d von %d", seite, anzahl) +
+                            L"TTC Grün · Sporthalle · 12.03.2027"))
+            << text;
+        // A slip cut by the page end would leave its head on one page and its signature on the next.
+        int koepfe = 0, unterschriften = 0;
+        for (size_t pos = text.find("Runde "); pos != wxString::npos; pos = text.find("Runde ", pos + 1))
+            ++koepfe;
+        for (size_t pos = text.find("Unterschrift"); pos != wxString::npos;
+             pos = text.find("Unterschrift", pos + 1))
+            ++unterschriften;
+        EXPECT_EQ(koepfe, unterschriften) << "Seite " << seite;
+        zettel += unterschriften;
+    }
+    EXPECT_EQ(21, zettel);
+}
