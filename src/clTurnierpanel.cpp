@@ -164,7 +164,11 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
 void clTurnierpanel::bearbeiteZelle(int row, int col)
 {
     m_TeilnehmerGrid->GoToCell(row, col);
-    m_TeilnehmerGrid->EnableCellEditControl();
+    // Closing the previous editor takes the focus from it, and that news arrives
+    // late: an editor opened at once would be closed by it again. With the focus on
+    // the grid first and the editor opened afterwards it stays open.
+    m_TeilnehmerGrid->SetFocus();
+    CallAfter([this]() { m_TeilnehmerGrid->EnableCellEditControl(); });
 }
 
 // The row numbers need far less than the toolkit's default label width; the

@@ -1,0 +1,185 @@
+#include <utility>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/uiaction.h>
+
+#include "SeitenHilfen.h"
+#include "clTeilnehmerTableBase.h"
+#include "clTurnierpanel.h"
+
+class Turnierpanel : public SeitenTest
+{
+protected:
+    Turnierpanel() : seite1(seite<clTurnierpanel>()), grid(seite1->getGrid()) {}
+
+    bool aktiv(int id) const { return seite1->FindWindow(id)->IsEnabled(); }
+
+    void erstelle(std::initializer_list<const char*> namen)
+    {
+        int zeile = 0;
+        for (const char* name : namen)
+            tippe(grid, zeile++, 0, name);
+        druecke(seite1, clTurnierpanel::idUebBtnAnwenden);
+    }
+
+    std::pair<int, int> cursor() const { return {grid->GetGridCursorRow(), grid->GetGridCursorCol()}; }
+
+    clTurnierpanel* seite1;
+    wxGrid* grid;
+};
+
+TEST_F(Turnierpanel, AufbauUndAnfangszustand)
+{
+    wxStaticText* titel = finde<wxStaticText>(seite1);
+    EXPECT_EQ("Teilnehmerliste", titel->GetLabel());
+    EXPECT_EQ(12, titel->GetFont().GetPointSize());
+    EXPECT_GE(titel->GetSize().x, titel->GetTextExtent(titel->GetLabel()).x);
+    EXPECT_EQ(wxSize(350, 430), grid->GetSize());
+    EXPECT_EQ(25, grid->GetNumberRows());
+    EXPECT_EQ("Anzeige", grid->GetColLabelValue(2));
+
+    const std::pair<int, const char*> knoepfe[] = {
+        {clTurnierpanel::idBtnHoch, "nach oben"},    {clTurnierpanel::idBtnNeu, "Neu"},
+        {clTurnierpanel::idBtnBearb, "Bearbeiten"},  {clTurnierpanel::idBtnLoesch, "Loeschen"},
+        {clTurnierpanel::idBtnRunter, "nach unten"}, {clTurnierpanel::idUebBtnAnwenden, "Uebernehmen"}};
+    int y = 0;
+    for (const auto& k : knoepfe)
+    {
+        wxWindow* b = seite1->FindWindow(k.first);
+        ASSERT_NE(nullptr, b) << k.second;
+        EXPECT_EQ(k.second, b->GetLabel());
+        EXPECT_GT(b->GetPosition().y, y) << k.second;
+        y = b->GetPosition().y;
+    }
+    EXPECT_TRUE(aktiv(clTurnierpanel::idBtnNeu));
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnBearb));
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnLoesch));
+    EXPECT_EQ(std::make_pair(0, 0), cursor());
+}
+
+// Typed as an organiser does, with the keyboard.
+TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
+{
+    grid->SetFocus();
+    verarbeiteEreignisse();
+    wxUIActionSimulator sim;
+    auto taste = [&](int mod)
+    {
+        sim.Char(WXK_TAB, mod);
+        verarbeiteEreignisse();
+        return cursor();
+    };
+    sim.Text("Anna");
+    EXPECT_EQ(std::make_pair(0, 1), taste(wxMOD_NONE));
+    EXPECT_TRUE(grid->IsCellEditControlEnabled());
+    sim.Text("Schmidt");
+    EXPECT_EQ(std::make_pair(0, 2), taste(wxMOD_NONE));
+    // From the last column of the first empty row on to the row below it.
+    EXPECT_EQ(std::make_pair(1, 0), taste(wxMOD_NONE));
+    EXPECT_EQ(std::make_pair(1, 1), taste(wxMOD_NONE));
+    EXPECT_EQ(std::make_pair(1, 2), taste(wxMOD_NONE));
+    EXPECT_EQ(std::make_pair(2, 0), taste(wxMOD_NONE));
+    EXPECT_EQ(std::make_pair(1, 2), taste(wxMOD_SHIFT));
+    EXPECT_EQ(std::make_pair(1, 1), taste(wxMOD_SHIFT));
+    grid->DisableCellEditControl();
+    grid->GoToCell(0, 0);
+    EXPECT_EQ(std::make_pair(0, 0), taste(wxMOD_SHIFT));
+    // Below the first empty row Tab does not wrap.
+    grid->DisableCellEditControl();
+    grid->GoToCell(5, 2);
+    EXPECT_EQ(std::make_pair(5, 2), taste(wxMOD_NONE));
+    grid->DisableCellEditControl();
+
+    ASSERT_EQ(1, seite1->getTable()->getDataListSize());
+    EXPECT_EQ("Anna", grid->GetCellValue(0, 0));
+    EXPECT_EQ("Schmidt", grid->GetCellValue(0, 1));
+}
+
+TEST_F(Turnierpanel, KnoepfeWirkenNurAufTeilnehmerzeilen)
+{
+    erstelle({"Anna", "Bernd", "Carla"});
+    grid->GoToCell(5, 0);
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnLoesch));
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnHoch));
+    // Even a press that reaches the page changes nothing there.
+    for (int id : {clTurnierpanel::idBtnLoesch, clTurnierpanel::idBtnHoch, clTurnierpanel::idBtnRunter})
+        druecke(seite1, id);
+    EXPECT_EQ(3, seite1->getTable()->getDataListSize());
+
+    grid->GoToCell(0, 0);
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnHoch));
+    EXPECT_TRUE(aktiv(clTurnierpanel::idBtnRunter));
+    grid->GoToCell(1, 0);
+    EXPECT_TRUE(aktiv(clTurnierpanel::idBtnHoch));
+    EXPECT_TRUE(aktiv(clTurnierpanel::idBtnLoesch));
+    druecke(seite1, clTurnierpanel::idBtnHoch);
+    EXPECT_EQ("Bernd", grid->GetCellValue(0, 0));
+    EXPECT_EQ("Anna", grid->GetCellValue(1, 0));
+    druecke(seite1, clTurnierpanel::idBtnRunter);
+    EXPECT_EQ("Carla", grid->GetCellValue(1, 0));
+    grid->GoToCell(2, 0);
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnRunter));
+    druecke(seite1, clTurnierpanel::idBtnLoesch);
+    EXPECT_EQ("", grid->GetCellValue(2, 0));
+    EXPECT_FALSE(aktiv(clTurnierpanel::idBtnLoesch));
+
+    druecke(seite1, clTurnierpanel::idUebBtnAnwenden);
+    ASSERT_EQ(2, turnier()->getAnzahlTeilnehmer());
+    EXPECT_EQ("Bernd", turnier()->getTeilnehmer(1)->getAnzeige());
+    EXPECT_EQ("Carla", turnier()->getTeilnehmer(2)->getAnzeige());
+
+    druecke(seite1, clTurnierpanel::idBtnNeu);
+    verarbeiteEreignisse();
+    EXPECT_EQ(std::make_pair(2, 0), cursor());
+    EXPECT_TRUE(grid->IsCellEditControlEnabled());
+}
+
+TEST_F(Turnierpanel, GridWaechstMitDerListe)
+{
+    for (int i = 0; i < 30; ++i)
+        tippe(grid, i, 0, wxString::Format("T%d", i + 1));
+    EXPECT_EQ(31, grid->GetNumberRows());
+    EXPECT_EQ("30", grid->GetRowLabelValue(29));
+    druecke(seite1, clTurnierpanel::idUebBtnAnwenden);
+    EXPECT_EQ(30, turnier()->getAnzahlTeilnehmer());
+
+    // 60 participants, as from a file: the tournament refreshes the views.
+    clTeilnehmerTableBase* tb = seite1->getTable();
+    for (int i = 30; i < 60; ++i)
+        tb->SetValue(i, 0, wxString::Format("T%d", i + 1));
+    tb->DatenZurueckSchreiben();
+    turnier()->AktualisiereAnzeigen();
+    EXPECT_EQ(61, grid->GetNumberRows());
+    EXPECT_EQ("T60", grid->GetCellValue(59, 0));
+    grid->GoToCell(60, 0);
+    EXPECT_EQ(60, grid->GetGridCursorRow());
+}
+
+TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
+{
+    erstelle({"Anna", "Bernd", "Carla", "Dora"});
+    clTTSpiel* sp = turnier()->getSpiel(1, 1);
+    sp->setSatzErg(1, 11, 4);
+    turnier()->pruefeWertung(sp);
+
+    // Renaming keeps every result and asks nothing; a question answered "Nein"
+    // would leave the new name unapplied.
+    tippe(grid, 0, 2, "Anni");
+    wxTEST_DIALOG(druecke(seite1, clTurnierpanel::idUebBtnAnwenden),
+                  wxExpectModal<wxMessageDialog>(wxID_NO).Optional());
+    EXPECT_EQ("Anni", turnier()->getTeilnehmer(1)->getAnzeige());
+    EXPECT_EQ(sp, turnier()->getSpiel(1, 1));
+    EXPECT_EQ(11, sp->getSatzErg(1).P1);
+
+    grid->GoToCell(3, 0);
+    druecke(seite1, clTurnierpanel::idBtnLoesch);
+    wxTEST_DIALOG(druecke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_NO));
+    EXPECT_EQ(4, turnier()->getAnzahlTeilnehmer());
+    EXPECT_EQ(11, turnier()->getSpiel(1, 1)->getSatzErg(1).P1);
+    EXPECT_EQ(3, seite1->getTable()->getDataListSize());
+
+    wxTEST_DIALOG(druecke(seite1, clTurnierpanel::idUebBtnAnwenden),
+                  wxExpectModal<wxMessageDialog>(wxID_YES));
+    EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
+    EXPECT_FALSE(turnier()->hatErgebnisse());
+}
