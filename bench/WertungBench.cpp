@@ -7,21 +7,6 @@
 
 namespace
 {
-clTTSpiel* spielZwischen(const clTurnier& t, int a, int b)
-{
-    for (int r = 1; r <= t.getAnzahlRunden(); ++r)
-    {
-        for (int p = 1; clTTSpiel* sp = t.getSpiel(r, p); ++p)
-        {
-            const int t1 = sp->getT1()->getStartNr();
-            const int t2 = sp->getT2()->getStartNr();
-            if ((t1 == a && t2 == b) || (t1 == b && t2 == a))
-                return sp;
-        }
-    }
-    return nullptr;
-}
-
 // One result typed into a tournament of 200 whose other matches all have their
 // results (each won by a coin toss), through pruefeWertung, in the match between
 // the two in the middle of the standings, where most participants share their
@@ -34,20 +19,17 @@ void ErgebnisEintragen(benchmark::State& state)
     TestTurnier tt;
     tt.erstelleN(n, n / 2);
     std::mt19937 zufall(1);
-    for (int r = 1; r <= tt.turnier.getAnzahlRunden(); ++r)
+    for (clTTSpiel* sp : tt.alleSpiele())
     {
-        for (int p = 1; clTTSpiel* sp = tt.turnier.getSpiel(r, p); ++p)
+        const bool t1Gewinnt = zufall() % 2 == 0;
+        for (int snr = 1; snr <= 2; ++snr)
         {
-            const bool t1Gewinnt = zufall() % 2 == 0;
-            for (int snr = 1; snr <= 2; ++snr)
-            {
-                const int verlierer = static_cast<int>(zufall() % 10);
-                tt.satz(sp, snr, t1Gewinnt ? 11 : verlierer, t1Gewinnt ? verlierer : 11);
-            }
+            const int verlierer = static_cast<int>(zufall() % 10);
+            tt.satz(sp, snr, t1Gewinnt ? 11 : verlierer, t1Gewinnt ? verlierer : 11);
         }
     }
-    clTTSpiel* gemessen = spielZwischen(tt.turnier, tt.wertungTB.getStartNrAufPlatz(n / 2 - 1),
-                                        tt.wertungTB.getStartNrAufPlatz(n / 2));
+    clTTSpiel* gemessen =
+        tt.spielZwischen(tt.wertungTB.getStartNrAufPlatz(n / 2 - 1), tt.wertungTB.getStartNrAufPlatz(n / 2));
     tt.satz(gemessen, 1, 11, 5);
     tt.satz(gemessen, 2, 5, 11);
 
@@ -71,7 +53,7 @@ void ErstesErgebnis(benchmark::State& state)
     const int n = 200;
     TestTurnier tt;
     tt.erstelleN(n, n / 2);
-    clTTSpiel* gemessen = spielZwischen(tt.turnier, n - 1, n);
+    clTTSpiel* gemessen = tt.spielZwischen(n - 1, n);
     for (auto _ : state)
     {
         state.PauseTiming();

@@ -2,6 +2,7 @@
 #define MODELLHILFEN_H
 
 #include <initializer_list>
+#include <vector>
 #include <wx/string.h>
 
 #include "clSpieleTableBase.h"
@@ -41,6 +42,29 @@ struct TestTurnier
         for (int i = 0; i < n; ++i)
             teilnehmerTB.SetValue(i, 0, wxString::Format("T%d", i + 1));
         teilnehmerTB.DatenZurueckSchreiben();
+    }
+
+    // Every match of the schedule, round by round and table by table.
+    std::vector<clTTSpiel*> alleSpiele() const
+    {
+        std::vector<clTTSpiel*> spiele;
+        for (int r = 1; r <= turnier.getAnzahlRunden(); ++r)
+            for (int p = 1; clTTSpiel* sp = turnier.getSpiel(r, p); ++p)
+                spiele.push_back(sp);
+        return spiele;
+    }
+
+    // The match between two start numbers, wherever the schedule put it.
+    clTTSpiel* spielZwischen(int a, int b) const
+    {
+        for (clTTSpiel* sp : alleSpiele())
+        {
+            const int t1 = sp->getT1()->getStartNr();
+            const int t2 = sp->getT2()->getStartNr();
+            if ((t1 == a && t2 == b) || (t1 == b && t2 == a))
+                return sp;
+        }
+        return nullptr;
     }
 
     // Enters a whole set as the rounds grid does and lets the standings follow.

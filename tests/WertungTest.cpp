@@ -27,26 +27,10 @@ std::vector<int> rangfolge(const clWertungTableBase& tb)
     return snr;
 }
 
-// The match between two start numbers, wherever the schedule put it.
-clTTSpiel* spiel(const clTurnier& t, int a, int b)
-{
-    for (int r = 1; r <= t.getAnzahlRunden(); ++r)
-    {
-        for (int p = 1; clTTSpiel* sp = t.getSpiel(r, p); ++p)
-        {
-            const int t1 = sp->getT1()->getStartNr();
-            const int t2 = sp->getT2()->getStartNr();
-            if ((t1 == a && t2 == b) || (t1 == b && t2 == a))
-                return sp;
-        }
-    }
-    return nullptr;
-}
-
 // Enters a two-set win of a over b, whichever side of the match a plays.
 void gewinnt(TestTurnier& tt, int a, int b, int p1 = 5, int p2 = 7)
 {
-    clTTSpiel* sp = spiel(tt.turnier, a, b);
+    clTTSpiel* sp = tt.spielZwischen(a, b);
     const bool vorne = sp->getT1()->getStartNr() == a;
     tt.satz(sp, 1, vorne ? 11 : p1, vorne ? p1 : 11);
     tt.satz(sp, 2, vorne ? 11 : p2, vorne ? p2 : 11);
@@ -111,7 +95,7 @@ TEST(Wertung, ErsteErgebnisseUndGleichstand)
     EXPECT_EQ((std::vector<int>{3, 1, 4, 2}), rangfolge(tt.wertungTB));
 
     // Typing the same score again changes nothing.
-    clTTSpiel* sp = spiel(tt.turnier, 1, 2);
+    clTTSpiel* sp = tt.spielZwischen(1, 2);
     tt.turnier.pruefeWertung(sp);
     tt.satz(sp, 2, sp->getSatzErg(2).P1, sp->getSatzErg(2).P2);
     EXPECT_EQ((std::vector<int>{3, 1, 4, 2}), rangfolge(tt.wertungTB));
@@ -132,7 +116,7 @@ TEST(Wertung, UnentschiedenGewordenesSpielSinktAb)
     tt.erstelleN(4, 2);
     gewinnt(tt, 1, 2, 5, 7);
     gewinnt(tt, 3, 4, 5, 7);
-    clTTSpiel* sp = spiel(tt.turnier, 1, 2);
+    clTTSpiel* sp = tt.spielZwischen(1, 2);
     const bool vorne = sp->getT1()->getStartNr() == 1;
     tt.satz(sp, 2, vorne ? 7 : 11, vorne ? 11 : 7);
 
@@ -189,10 +173,7 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
         TestTurnier tt;
         const int n = 2 + wuerfel(14);
         tt.erstelleN(n, 1 + wuerfel(std::max(n / 2, 1)), wuerfel(3));
-        std::vector<clTTSpiel*> spiele;
-        for (int r = 1; r <= tt.turnier.getAnzahlRunden(); ++r)
-            for (int p = 1; clTTSpiel* sp = tt.turnier.getSpiel(r, p); ++p)
-                spiele.push_back(sp);
+        const std::vector<clTTSpiel*> spiele = tt.alleSpiele();
         ASSERT_EQ(n * (n - 1) / 2, static_cast<int>(spiele.size()));
         const clWertungTableBase& tb = tt.wertungTB;
 
