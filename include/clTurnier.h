@@ -74,6 +74,8 @@ public:
     void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
 
 private:
+    // Takes the match's counted result out of the standings and puts its current one in.
+    void uebernehmeErgebnis(clTTSpiel* sp);
     // True when the list keeps every participant in place and only names may change.
     bool nurNamenGeaendert(const vecEditListe& el) const;
     void leereTeilnehmer();

@@ -179,6 +179,11 @@ wxString clTurnier::getSpielfrei(int rdx) const
 void clTurnier::pruefeWertung(clTTSpiel* sp)
 {
     m_Geaendert = true;
+    uebernehmeErgebnis(sp);
+}
+
+void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
+{
     if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
         return;
     const int t1 = sp->getT1()->getStartNr();
@@ -232,8 +237,20 @@ void clTurnier::AktualisiereAnzeigen()
         m_TeilnehmerTB->Aktualisieren();
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
-    if (m_Turniertabelle != nullptr)
-        m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+    if (m_Turniertabelle == nullptr)
+        return;
+    // The standings start again from the results the schedule holds, so that a
+    // refresh never leaves totals that the matches do not back up.
+    m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    {
+        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
+        {
+            sWertung w1, w2;
+            sp->altesErgebnis(w1, w2);
+            uebernehmeErgebnis(sp);
+        }
+    }
 }
 
 // ---- the tournament file
@@ -277,8 +294,8 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
 void clTurnier::schreibeAllgemein(clTurnierDatei& dat)
 {
     wxArrayString sek;
-    for (const wxString* text : {&m_Allgemein.Bezeichnung, &m_Allgemein.Veranstalter, &m_Allgemein.Datum,
-                                 &m_Allgemein.Ort})
+    for (const wxString* text :
+         {&m_Allgemein.Bezeichnung, &m_Allgemein.Veranstalter, &m_Allgemein.Datum, &m_Allgemein.Ort})
         sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
     sek.Add(wxString::Format("%d", m_Allgemein.Platten));
     sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));

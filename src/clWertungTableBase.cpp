@@ -189,6 +189,7 @@ bool clWertungTableBase::korrigierePlatzierung(int startnr)
 
 void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
 {
+    anz = std::max(anz, 0);
     const int alteZeilen = m_Rows;
     if (fl_clear)
     {

@@ -151,12 +151,37 @@ TEST(Wertung, AnzahlSetzen)
     EXPECT_EQ((std::vector<int>{3, 1, 2, 4, 5}), rangfolge(tt.wertungTB));
     EXPECT_EQ(0, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
 
+    tt.wertungTB.setzeAnzahl(-3, false);
+    EXPECT_EQ(0, tt.wertungTB.getAnzahl());
+    EXPECT_EQ(1, tt.wertungTB.GetNumberRows());
+
     // Without participants there is one empty line for the one grid row.
     tt.wertungTB.setzeAnzahl(0, true);
     EXPECT_EQ(1, tt.wertungTB.getAnzahl());
     EXPECT_EQ(1, tt.wertungTB.GetNumberRows());
     EXPECT_EQ(0, tt.wertungTB.getWertung(1).m_AnzahlSpiele);
     EXPECT_EQ(-1, tt.wertungTB.getPlatz(2));
+}
+
+// A refresh of the views rebuilds the standings from the results the schedule
+// holds, so later changes are taken out of totals that contain them.
+TEST(Wertung, AuffrischenBautDieWertungAusDenErgebnissen)
+{
+    TestTurnier tt;
+    tt.erstelleN(4, 2);
+    gewinnt(tt, 3, 4);
+    gewinnt(tt, 1, 2);
+    tt.turnier.AktualisiereAnzeigen();
+    EXPECT_EQ(1, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
+    EXPECT_EQ(1, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
+
+    clTTSpiel* sp = tt.spielZwischen(3, 4);
+    sp->loescheSatzErg(2, 1);
+    tt.turnier.pruefeWertung(sp);
+    EXPECT_EQ(0, tt.wertungTB.getWertung(3).m_AnzahlSpiele);
+    EXPECT_EQ(0, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
+    EXPECT_EQ(1, rangfolge(tt.wertungTB)[0]);
+    EXPECT_EQ(2, rangfolge(tt.wertungTB)[1]);
 }
 
 // Random score edits on random tournaments. After every edit the totals equal a
