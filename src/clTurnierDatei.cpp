@@ -108,23 +108,27 @@ bool clTurnierDatei::lesen(wxString* fehler)
     wxFFile datei;
     if (m_Name.empty() || !wxFileName::FileExists(m_Name) || !datei.Open(m_Name, "rb"))
     {
-        const wxString grund = wxFileName::FileExists(m_Name) ? systemFehler()
-                                                              : wxGetTranslation(L"Die Datei gibt es nicht.");
-        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"), m_Name,
-                                             grund));
+        wxString grund = systemFehler();
+        if (wxFileName::DirExists(m_Name))
+            grund = wxGetTranslation(L"Das ist ein Ordner.");
+        else if (!wxFileName::FileExists(m_Name))
+            grund = wxGetTranslation(L"Die Datei gibt es nicht.");
+        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
+                                             m_Name, grund));
         return false;
     }
     const wxFileOffset groesse = datei.Length();
     if (groesse > MaxGroesse)
     {
-        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei."), m_Name));
+        setzeFehler(fehler,
+                    wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei."), m_Name));
         return false;
     }
     std::string bytes(groesse > 0 ? static_cast<size_t>(groesse) : 0, '\0');
     if (groesse > 0 && datei.Read(&bytes[0], bytes.size()) != bytes.size())
     {
-        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"), m_Name,
-                                             systemFehler()));
+        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
+                                             m_Name, systemFehler()));
         return false;
     }
     const wxString text = dekodiere(bytes);

@@ -265,13 +265,17 @@ TEST(Datei, HandbearbeiteteDateienWerdenNachsichtigGelesen)
     EXPECT_EQ("B, jun.", tt.turnier.getTeilnehmer(2)->getAnzeige());
     ASSERT_EQ(3, tt.turnier.getAnzahlRunden());
     // A bare number is the first side; an empty set is 0:0 and counts; a fourth set is ignored.
-    EXPECT_EQ(11, tt.turnier.getSpiel(1, 1)->getSatzErg(1).P1);
-    EXPECT_EQ(0, tt.turnier.getSpiel(1, 1)->getSatzErg(1).P2);
-    EXPECT_EQ(-1, tt.turnier.getSpiel(1, 1)->getSatzErg(2).P1);
-    EXPECT_EQ(0, tt.turnier.getSpiel(2, 1)->getSatzErg(1).P1);
-    EXPECT_EQ(11, tt.turnier.getSpiel(2, 1)->getSatzErg(2).P2);
-    EXPECT_EQ(7, tt.turnier.getSpiel(2, 1)->getSatzErg(3).P2);
-    EXPECT_EQ(11, tt.turnier.getSpiel(3, 1)->getSatzErg(1).P1);
+    auto saetze = [&tt](int r)
+    {
+        wxString text;
+        for (int s = 1; s <= clTTSpiel::AnzSaetze; ++s)
+            text += wxString::Format("%d:%d ", tt.turnier.getSpiel(r, 1)->getSatzErg(s).P1,
+                                     tt.turnier.getSpiel(r, 1)->getSatzErg(s).P2);
+        return text;
+    };
+    EXPECT_EQ("11:0 -1:-1 -1:-1 ", saetze(1));
+    EXPECT_EQ("0:0 0:11 11:7 ", saetze(2));
+    EXPECT_EQ("11:7 -1:-1 -1:-1 ", saetze(3));
     // Round 2 (Weber against Meier) is decided 2:1 for Meier; the others are open.
     EXPECT_EQ(1, tt.wertungTB.getWertung(1).wertung.m_Spiel.eigene);
     EXPECT_EQ(1, tt.wertungTB.getWertung(3).wertung.m_Spiel.gegner);
@@ -341,10 +345,13 @@ TEST(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     EXPECT_FALSE(ok);
     EXPECT_TRUE(fehler.Contains(ziel)) << fehler;
     EXPECT_EQ("alt\n", liesBytes(ziel));
-    wxArrayString dateien;
-    EXPECT_EQ(1u, wxDir::GetAllFiles(ordner.pfad, &dateien));
+    auto anzahlDateien = [&ordner]()
+    {
+        wxArrayString dateien;
+        return wxDir::GetAllFiles(ordner.pfad, &dateien);
+    };
+    EXPECT_EQ(1u, anzahlDateien());
     EXPECT_TRUE(tt.turnier.istGeaendert());
-    dateien.clear();
 
     // A folder that does not exist, and a folder where the file should be.
     const wxString gesperrt[] = {wxFileName(ordner.pfad + "/fehlt", "t.tur").GetFullPath(), ordner.pfad};
@@ -355,7 +362,7 @@ TEST(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
         EXPECT_TRUE(fehler.Contains(pfad)) << fehler;
     }
     EXPECT_EQ("alt\n", liesBytes(ziel));
-    EXPECT_EQ(1u, wxDir::GetAllFiles(ordner.pfad, &dateien));
+    EXPECT_EQ(1u, anzahlDateien());
 }
 
 TEST(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
