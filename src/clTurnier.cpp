@@ -255,6 +255,14 @@ void clTurnier::AktualisiereAnzeigen()
 
 // ---- the tournament file
 
+namespace
+{
+// With one table every round of the schedule knows every participant, so the
+// schedule grows with the cube of their number; a file beyond this is refused
+// before it exhausts the memory.
+const size_t MaxTeilnehmerInDatei = 500;
+} // namespace
+
 bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
 {
     clTurnierDatei dat(datei);
@@ -274,12 +282,20 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
     clTurnierDatei dat(datei);
     if (!dat.lesen(fehler))
         return false;
+    wxArrayString teilnehmer;
+    dat.getSektion("Teilnehmer", teilnehmer);
+    wxString grund;
     if (!dat.hatSektion("Allgemein"))
+        grund = wxString::Format(
+            wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), datei);
+    else if (teilnehmer.size() > MaxTeilnehmerInDatei)
+        grund =
+            wxString::Format(wxGetTranslation(L"„%s“ hat %d Teilnehmer; Quobel lädt höchstens %d."), datei,
+                             static_cast<int>(teilnehmer.size()), static_cast<int>(MaxTeilnehmerInDatei));
+    if (!grund.empty())
     {
         if (fehler != nullptr)
-            *fehler = wxString::Format(wxGetTranslation(L"„%s“ ist keine Turnierdatei: "
-                                                        L"der Abschnitt „Allgemein“ fehlt."),
-                                       datei);
+            *fehler = grund;
         return false;
     }
     liesAllgemein(dat);

@@ -379,8 +379,12 @@ TEST(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
     ASSERT_TRUE(wxFileName::Mkdir(ordner.pfad));
     const char binaer[] = "\x7f"
                           "ELF\0\x01\xff\xfe#!! Allgemein\0";
+    // Also a tournament file with more participants than a schedule can be made for.
+    std::string riesig = "#!! Allgemein\n#!! Teilnehmer\n";
+    for (int i = 0; i < 501; ++i)
+        riesig += "T\n";
     const std::string fremde[] = {"[Allgemein]\nBezeichnung=x\n", "#!! Teilnehmer\nMeier, Anna, Anna\n", "",
-                                  std::string(binaer, sizeof binaer - 1)};
+                                  std::string(binaer, sizeof binaer - 1), riesig};
     for (const std::string& bytes : fremde)
     {
         schreibeBytes(tmp.pfad, bytes);
