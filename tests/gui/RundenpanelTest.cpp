@@ -1,0 +1,144 @@
+#include <wx/dcmemory.h>
+
+#include "SeitenHilfen.h"
+#include "clMyGridCellRenderer.h"
+#include "clRundenpanel.h"
+#include "clTT_Tabellenpanel.h"
+#include "clTeilnehmerTableBase.h"
+#include "clTurnierpanel.h"
+
+class Rundenpanel : public SeitenTest
+{
+protected:
+    Rundenpanel() : seite2(seite<clRundenpanel>()), grid(seite2->getGrid()) {}
+
+    // Types the roster into the participants page and applies it.
+    void erstelle(std::initializer_list<const wchar_t*> namen, int platten)
+    {
+        allgemein alg = *turnier()->getAllgemein();
+        alg.Platten = platten;
+        turnier()->setAllgemein(&alg);
+        turnier()->Aktualisieren(true);
+        clTurnierpanel* seite1 = seite<clTurnierpanel>();
+        int zeile = 0;
+        for (const wchar_t* name : namen)
+            seite1->getTable()->SetValue(zeile++, 0, name);
+        druecke(seite1, clTurnierpanel::idUebBtnAnwenden);
+        zeigeSeite(seite2);
+    }
+
+    int textBreite(const wxString& text) const
+    {
+        int b = 0;
+        const wxFont font = grid->GetDefaultCellFont();
+        grid->GetTextExtent(text, &b, nullptr, nullptr, nullptr, &font);
+        return b;
+    }
+
+    clRundenpanel* seite2;
+    wxGrid* grid;
+};
+
+TEST_F(Rundenpanel, GridZeigtDenSpielplan)
+{
+    erstelle({L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"}, 2);
+    EXPECT_EQ(20, grid->GetNumberRows());
+    EXPECT_EQ(12, grid->GetNumberCols());
+    EXPECT_EQ("Runde 01", grid->GetRowLabelValue(1));
+    EXPECT_EQ("Platte", grid->GetColLabelValue(6));
+    EXPECT_EQ("02", grid->GetColLabelValue(8));
+    EXPECT_EQ("spielfrei", grid->GetColLabelValue(11));
+    EXPECT_EQ("Satz", grid->GetCellValue(0, 1));
+    EXPECT_EQ("Carla", grid->GetCellValue(1, 1));
+    EXPECT_EQ("Emil", grid->GetCellValue(2, 6));
+    EXPECT_EQ("Anna", grid->GetCellValue(1, 11));
+
+    const int breiten[] = {15, 75, 25, 25, 25, 15, 75, 25, 25, 25, 15, 225};
+    for (int col = 0; col < 12; ++col)
+        EXPECT_EQ(breiten[col], grid->GetColSize(col)) << col;
+    // The grid stays inside its page, so its scroll bars can be reached.
+    EXPECT_LE(grid->GetSize().x, seite2->GetClientSize().x);
+    EXPECT_LE(grid->GetSize().y, seite2->GetClientSize().y);
+
+    // Names and byes that do not fit widen their columns.
+    clTurnierpanel* seite1 = seite<clTurnierpanel>();
+    seite1->getTable()->SetValue(2, 2, L"Carla Schneider-Wallenfels");
+    seite1->getTable()->SetValue(0, 2, L"Anna-Katharina Müller-Lüdenscheidt");
+    druecke(seite1, clTurnierpanel::idUebBtnAnwenden);
+    EXPECT_GT(grid->GetColSize(1), textBreite(grid->GetCellValue(1, 1)));
+    EXPECT_GT(grid->GetColSize(11), textBreite(grid->GetCellValue(1, 11)));
+    EXPECT_EQ(25, grid->GetColSize(2));
+
+    // The grid follows a larger schedule.
+    for (int i = 5; i < 60; ++i)
+        seite1->getTable()->SetValue(i, 0, wxString::Format("T%d", i + 1));
+    druecke(seite1, clTurnierpanel::idUebBtnAnwenden);
+    EXPECT_EQ(4 * turnier()->getAnzahlRunden(), grid->GetNumberRows());
+    EXPECT_EQ("Runde 30", grid->GetRowLabelValue(4 * 29 + 1));
+}
+
+TEST_F(Rundenpanel, RahmenNurUmKopfUndSpielerzeilen)
+{
+    erstelle({L"Anna", L"Bernd", L"Carla"}, 1);
+    // The toolkit keeps the renderer set as default for the cells' text type.
+    wxGridCellRenderer* renderer = grid->GetCellRenderer(1, 2);
+    ASSERT_NE(nullptr, dynamic_cast<clMyGridCellRenderer*>(renderer));
+    auto gerahmt = [&](int row, int col)
+    {
+        wxBitmap bild(30, 20);
+        {
+            wxMemoryDC dc(bild);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            wxGridCellAttrPtr attr = grid->GetOrCreateCellAttrPtr(row, col);
+            renderer->Draw(*grid, *attr, dc, wxRect(0, 0, 30, 20), row, col, false);
+        }
+        const wxImage img = bild.ConvertToImage();
+        return img.GetRed(0, 10) == 0 && img.GetRed(29, 10) == 0 && img.GetRed(15, 0) == 0;
+    };
+    EXPECT_TRUE(gerahmt(0, 1));
+    EXPECT_TRUE(gerahmt(1, 2));
+    EXPECT_TRUE(gerahmt(2, 4));
+    EXPECT_TRUE(gerahmt(1, 6));
+    EXPECT_FALSE(gerahmt(3, 2));
+    EXPECT_FALSE(gerahmt(1, 0));
+    EXPECT_FALSE(gerahmt(1, 5));
+    renderer->DecRef();
+}
+
+TEST_F(Rundenpanel, PunkteEintippenUndZuruecknehmen)
+{
+    erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"}, 2);
+    const wxString t1 = grid->GetCellValue(1, 1);
+    const wxString t2 = grid->GetCellValue(2, 1);
+    tippe(grid, 1, 2, "11");
+    tippe(grid, 2, 2, "9");
+    tippe(grid, 1, 3, "11");
+    tippe(grid, 2, 3, "7");
+    EXPECT_EQ("11", grid->GetCellValue(1, 2));
+    EXPECT_EQ("09", grid->GetCellValue(2, 2));
+    EXPECT_EQ("", grid->GetCellValue(2, 4));
+
+    clTT_Tabellenpanel* seite3 = seite<clTT_Tabellenpanel>();
+    wxGrid* wertung = seite3->getGrid();
+    zeigeSeite(seite3);
+    const char* const erster[] = {"1", "1:0", "2:0", "22:16"};
+    const char* const zweiter[] = {"1", "0:1", "0:2", "16:22"};
+    EXPECT_EQ(t1, wertung->GetCellValue(0, 0));
+    EXPECT_EQ(t2, wertung->GetCellValue(1, 0));
+    for (int col = 1; col < 5; ++col)
+    {
+        EXPECT_EQ(erster[col - 1], wertung->GetCellValue(0, col));
+        EXPECT_EQ(zweiter[col - 1], wertung->GetCellValue(1, col));
+        EXPECT_EQ(col == 1 ? "0" : "", wertung->GetCellValue(2, col));
+        EXPECT_EQ(col == 1 ? "0" : "", wertung->GetCellValue(3, col));
+    }
+
+    // A mistyped score is taken back by clearing its cell.
+    zeigeSeite(seite2);
+    tippe(grid, 2, 3, "");
+    EXPECT_EQ("", grid->GetCellValue(2, 3));
+    EXPECT_EQ(-1, turnier()->getSpiel(1, 1)->getSatzErg(2).P2);
+    EXPECT_EQ("0", wertung->GetCellValue(0, 1));
+    EXPECT_EQ("", wertung->GetCellValue(0, 2));
+}
