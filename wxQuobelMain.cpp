@@ -19,6 +19,17 @@
 #include "resources/aaaa_16.xpm"
 #include "resources/aaaa_32.xpm"
 
+namespace
+{
+// GTK's chooser tells the chosen path only once it has been on screen; a dialog
+// answered without being shown holds it as directory and name.
+wxString gewaehlteDatei(const wxFileDialog& dlg)
+{
+    const wxString pfad = dlg.GetPath();
+    return pfad.empty() ? wxFileName(dlg.GetDirectory(), dlg.GetFilename()).GetFullPath() : pfad;
+}
+} // namespace
+
 wxString wxbuildinfo(wxbuildinfoformat format)
 {
     // The library actually loaded, which may be newer than the headers we were built with.
@@ -152,8 +163,19 @@ bool wxQuobelFrame::hatUngesicherteAenderungen() const
     return m_Turnier->istGeaendert() || m_Turnierpanel->getTable()->hatAenderungen();
 }
 
+void wxQuobelFrame::schliesseZellEingaben()
+{
+    for (wxGrid* grid : {m_Turnierpanel->getGrid(), static_cast<clRundenpanel*>(m_Rundenpanel)->getGrid()})
+    {
+        if (grid->IsCellEditControlEnabled())
+            grid->DisableCellEditControl();
+    }
+}
+
 bool wxQuobelFrame::frageAenderungenSpeichern()
 {
+    // A name or score still in its cell editor counts as typed.
+    schliesseZellEingaben();
     if (!hatUngesicherteAenderungen())
         return true;
     wxMessageDialog frage(this, wxGetTranslation(L"Änderungen speichern?"), m_Grundtitel,
@@ -183,11 +205,12 @@ bool wxQuobelFrame::sichere()
 bool wxQuobelFrame::sichereUnter()
 {
     wxFileDialog dlg(this, _("Turnierdatei schreiben"), "Turniere", wxString(), wxString(), wxFD_SAVE);
-    return dlg.ShowModal() == wxID_OK && schreibeDatei(dlg.GetPath());
+    return dlg.ShowModal() == wxID_OK && schreibeDatei(gewaehlteDatei(dlg));
 }
 
 bool wxQuobelFrame::schreibeDatei(const wxString& pfad)
 {
+    schliesseZellEingaben();
     if (!uebernehmeTeilnehmerliste())
         return false;
     wxString fehler;
@@ -271,7 +294,7 @@ void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
     wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(),
                      wxFileSelectorDefaultWildcardStr, wxFD_OPEN);
     if (dlg.ShowModal() == wxID_OK && frageAenderungenSpeichern())
-        oeffneDatei(dlg.GetPath());
+        oeffneDatei(gewaehlteDatei(dlg));
 }
 
 void wxQuobelFrame::OnMenuSchreiben(wxCommandEvent&)

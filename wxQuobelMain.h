@@ -57,6 +57,8 @@ private:
     void OnIdle(wxIdleEvent& event);
 
     void erstelleMenue();
+    // Ends typing in the grids so that the typed text counts.
+    void schliesseZellEingaben();
     // Work that a save would keep: tournament changes and participants typed but not applied.
     bool hatUngesicherteAenderungen() const;
     // Asks whether to save before work would be lost; false when the command must stop.

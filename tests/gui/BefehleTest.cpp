@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/stattext.h>
+
+#include "DialogErwartung.h"
+#include "GuiHilfen.h"
+#include "UeberDlg.h"
+#include "clRundenpanel.h"
+#include "clSpieleTableBase.h"
+#include "clTeilnehmerTableBase.h"
+#include "clTurnierpanel.h"
+#include "clWertungTableBase.h"
+#include "wxQuobelMain.h"
+
+namespace
+{
+wxQuobelFrame* neuesFenster()
+{
+    wxQuobelFrame* f = new wxQuobelFrame(nullptr, "Quobel");
+    f->Show();
+    return f;
+}
+
+void befehl(wxQuobelFrame* f, int id)
+{
+    wxCommandEvent ereignis(wxEVT_MENU, id);
+    f->ProcessWindowEvent(ereignis);
+}
+
+// The window title as it stands once the toolkit is idle again.
+wxString titel(wxQuobelFrame* f)
+{
+    wxTheApp->ProcessIdle();
+    return f->GetTitle();
+}
+
+wxString kopfzeile(wxQuobelFrame* f)
+{
+    return alleKinder<wxStaticText>(f).at(0)->GetLabel();
+}
+
+// Types the names on the participants page and presses "Uebernehmen".
+void teilnehmer(wxQuobelFrame* f, std::initializer_list<const wchar_t*> namen, bool uebernehmen = true)
+{
+    clTurnierpanel* seite = alleKinder<clTurnierpanel>(f).at(0);
+    int zeile = seite->getTable()->getDataListSize();
+    for (const wchar_t* name : namen)
+        seite->getTable()->SetValue(zeile++, 0, name);
+    if (uebernehmen)
+        klicke(seite, clTurnierpanel::idUebBtnAnwenden);
+}
+
+// Types one set of round r at table p into the rounds grid.
+void tippeSatz(wxQuobelFrame* f, int r, int p, int snr, int p1, int p2)
+{
+    clSpieleTableBase* tb = alleKinder<clRundenpanel>(f).at(0)->getTable();
+    tb->SetValue(4 * (r - 1) + 1, 5 * (p - 1) + snr + 1, wxString::Format("%d", p1));
+    tb->SetValue(4 * (r - 1) + 2, 5 * (p - 1) + snr + 1, wxString::Format("%d", p2));
+}
+
+wxString inhalt(wxGridTableBase* tb)
+{
+    wxString text;
+    for (int r = 0; r < tb->GetNumberRows(); ++r)
+    {
+        text << tb->GetRowLabelValue(r) << ":";
+        for (int c = 0; c < tb->GetNumberCols(); ++c)
+            text << tb->GetValue(r, c) << "|";
+        text << "\n";
+    }
+    return text;
+}
+
+// The rounds grid and the standings grid as they read.
+wxString ergebnisse(wxQuobelFrame* f)
+{
+    return inhalt(alleKinder<clRundenpanel>(f).at(0)->getTable()) +
+           inhalt(f->getTurnier()->getWertungTableBase());
+}
+
+ErwarteDialog<dlAllgemeinDlg> bestaetige(const allgemein& alg, wxString* dlgTitel = nullptr)
+{
+    return ErwarteDialog<dlAllgemeinDlg>(
+        [alg, dlgTitel](dlAllgemeinDlg* dlg)
+        {
+            if (dlgTitel != nullptr)
+                *dlgTitel = dlg->GetTitle();
+            return fuelleAus(dlg, alg);
+        });
+}
+
+ErwarteDialog<wxFileDialog> sichereAls(const wxString& pfad, int antwort = wxID_OK)
+{
+    return waehleDatei("Turnierdatei schreiben", pfad, antwort);
+}
+
+ErwarteDialog<wxFileDialog> ladeAus(const wxString& pfad)
+{
+    return waehleDatei("Turnierdatei oeffnen", pfad);
+}
+
+const wchar_t* const Speichern = L"Änderungen speichern?";
+const wchar_t* const Verlust = L"Ergebnisse verloren";
+} // namespace
+
+class Befehle : public ::testing::Test
+{
+protected:
+    Befehle()
+        : frame(neuesFenster()),
+          ordner(wxFileName::GetTempDir() + wxString::Format("/quobel-%lu", wxGetProcessId()))
+    {
+        wxFileName::Mkdir(ordner, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
+    ~Befehle() override { wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE); }
+
+    // Four participants, one set entered, nothing saved.
+    void bereiteVor(wxQuobelFrame* f)
+    {
+        teilnehmer(f, {L"Anna", L"Bernd", L"Clara", L"Dieter"});
+        tippeSatz(f, 1, 1, 1, 11, 5);
+    }
+    wxString pfad(const wxString& name) const { return ordner + "/" + name; }
+
+    KeinEchterDialog haken;
+    FensterHalter<wxQuobelFrame> frame;
+    const wxString ordner;
+};
+
+TEST_F(Befehle, NeuFragtNachUngesichertenAenderungenUndVerworfenenErgebnissen)
+{
+    bereiteVor(frame.get());
+    clTurnier* t = frame->getTurnier();
+    EXPECT_EQ("*Quobel", titel(frame.get()));
+
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), erwarteMeldung(wxID_CANCEL, Speichern));
+    EXPECT_EQ(4, t->getAnzahlTeilnehmer());
+
+    // The dialog opens with the current data; its close box changes nothing.
+    allgemein gezeigt;
+    wxString dlgTitel;
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
+                  ErwarteDialog<dlAllgemeinDlg>(
+                      [&](dlAllgemeinDlg* dlg)
+                      {
+                          gezeigt = liesFelder(dlg);
+                          dlgTitel = dlg->GetTitle();
+                          return wxID_CANCEL;
+                      }));
+    EXPECT_EQ("Allgemeine Daten zum neuen Turnier", dlgTitel);
+    EXPECT_TRUE(gezeigt == *t->getAllgemein());
+    EXPECT_EQ(4, t->getAnzahlTeilnehmer());
+
+    allgemein neu;
+    neu.Bezeichnung = L"Herbstturnier";
+    neu.Platten = 2;
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
+                  bestaetige(neu), erwarteMeldung(wxID_NO, Verlust));
+    EXPECT_EQ("ein Turnier", t->getAllgemein()->Bezeichnung);
+    EXPECT_EQ(4, t->getAnzahlTeilnehmer());
+    EXPECT_TRUE(t->hatErgebnisse());
+
+    // "Ja" saves first, asking for a name since the tournament has none yet.
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), erwarteMeldung(wxID_YES, Speichern),
+                  sichereAls(pfad("vorher.quobel")), bestaetige(neu), erwarteMeldung(wxID_YES, Verlust));
+    EXPECT_TRUE(wxFileExists(pfad("vorher.quobel")));
+    EXPECT_EQ(0, t->getAnzahlTeilnehmer());
+    EXPECT_EQ(2, t->getAllgemein()->Platten);
+    EXPECT_EQ("Herbstturnier", kopfzeile(frame.get()));
+    EXPECT_EQ("Quobel", titel(frame.get()));
+}
+
+TEST_F(Befehle, BearbeitenVerwirftErgebnisseNurFuerEinenNeuenSpielplan)
+{
+    bereiteVor(frame.get());
+    clTurnier* t = frame->getTurnier();
+    const wxString vorher = ergebnisse(frame.get());
+    allgemein alg = *t->getAllgemein();
+    alg.Bezeichnung = "Stadtmeisterschaft";
+    wxString dlgTitel;
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuBearbeiten), bestaetige(alg, &dlgTitel));
+    EXPECT_EQ("Allgemeine Turnierdaten bearbeiten", dlgTitel);
+    EXPECT_EQ("Stadtmeisterschaft", kopfzeile(frame.get()));
+    EXPECT_EQ(vorher, ergebnisse(frame.get()));
+
+    alg.Platten = 2;
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuBearbeiten), bestaetige(alg),
+                  erwarteMeldung(wxID_NO, Verlust));
+    EXPECT_EQ(1, t->getAllgemein()->Platten);
+    EXPECT_EQ(vorher, ergebnisse(frame.get()));
+
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuBearbeiten), bestaetige(alg),
+                  erwarteMeldung(wxID_YES, Verlust));
+    EXPECT_EQ(2, t->getAllgemein()->Platten);
+    EXPECT_FALSE(t->hatErgebnisse());
+    EXPECT_NE(nullptr, t->getSpiel(1, 2));
+    EXPECT_EQ(4, t->getAnzahlTeilnehmer());
+}
+
+TEST_F(Befehle, LadenFragtNachUngesichertenAenderungen)
+{
+    bereiteVor(frame.get());
+    const wxString datei = pfad("liga.quobel");
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSchreiben), sichereAls(datei));
+    EXPECT_EQ("liga.quobel - Quobel", titel(frame.get()));
+    const wxString gesichert = ergebnisse(frame.get());
+
+    tippeSatz(frame.get(), 1, 1, 2, 11, 7);
+    EXPECT_EQ("*liga.quobel - Quobel", titel(frame.get()));
+    const wxString geaendert = ergebnisse(frame.get());
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuLaden), ladeAus(datei),
+                  erwarteMeldung(wxID_CANCEL, "liga.quobel"));
+    EXPECT_EQ(geaendert, ergebnisse(frame.get()));
+
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuLaden), ladeAus(datei),
+                  erwarteMeldung(wxID_NO, Speichern));
+    EXPECT_EQ(gesichert, ergebnisse(frame.get()));
+
+    // "Ja" saves to the file the tournament came from, without asking for a name.
+    tippeSatz(frame.get(), 1, 1, 2, 11, 7);
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuLaden), ladeAus(datei),
+                  erwarteMeldung(wxID_YES, Speichern));
+    EXPECT_EQ(geaendert, ergebnisse(frame.get()));
+    EXPECT_EQ("liga.quobel - Quobel", titel(frame.get()));
+}
+
+TEST_F(Befehle, FehlerBeimSichernUndLadenWerdenGemeldet)
+{
+    bereiteVor(frame.get());
+    const wxString vorher = ergebnisse(frame.get());
+    const wxString fehlt = pfad("fehlt/turnier.quobel");
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSchreiben), sichereAls(fehlt),
+                  erwarteMeldung(wxID_OK, fehlt));
+    EXPECT_EQ("*Quobel", titel(frame.get()));
+
+    const wxString kaputt = pfad("notizen.txt");
+    wxFFile(kaputt, "w").Write("Einkaufsliste\n");
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuLaden), ladeAus(kaputt),
+                  erwarteMeldung(wxID_NO, Speichern), erwarteMeldung(wxID_OK, kaputt));
+    EXPECT_EQ(vorher, ergebnisse(frame.get()));
+    EXPECT_EQ("ein Turnier", kopfzeile(frame.get()));
+    EXPECT_EQ("*Quobel", titel(frame.get()));
+}
+
+TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
+{
+    bereiteVor(frame.get());
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuQuit), erwarteMeldung(wxID_CANCEL, Speichern));
+    wxTEST_DIALOG(frame->Close(), erwarteMeldung(wxID_YES, Speichern),
+                  sichereAls(pfad("x.quobel"), wxID_CANCEL));
+    wxTEST_DIALOG(frame->Close(), erwarteMeldung(wxID_YES, Speichern), sichereAls(pfad("fehlt/x.quobel")),
+                  erwarteMeldung(wxID_OK, "x.quobel"));
+    EXPECT_FALSE(wxPendingDelete.Member(frame.get()));
+
+    // Names typed but not applied count as work: "Ja" applies and saves them.
+    wxQuobelFrame* f = neuesFenster();
+    teilnehmer(f, {L"Anna", L"Bernd"}, false);
+    EXPECT_EQ("*Quobel", titel(f));
+    wxTEST_DIALOG(befehl(f, wxQuobelFrame::idMenuQuit), erwarteMeldung(wxID_YES, Speichern),
+                  sichereAls(pfad("namen.quobel")));
+    EXPECT_TRUE(wxPendingDelete.Member(f));
+    clTurnier gelesen;
+    ASSERT_TRUE(gelesen.liesTurnierDaten(pfad("namen.quobel")));
+    EXPECT_EQ(2, gelesen.getAnzahlTeilnehmer());
+
+    wxQuobelFrame* g = neuesFenster();
+    bereiteVor(g);
+    wxTEST_DIALOG(g->Close(), erwarteMeldung(wxID_NO, Speichern));
+    EXPECT_TRUE(wxPendingDelete.Member(g));
+    verarbeiteEreignisse();
+}
+
+TEST_F(Befehle, UeberZeigtDieBauinformation)
+{
+    std::vector<wxString> texte;
+    wxString dlgTitel;
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuAbout),
+                  ErwarteDialog<UeberDlg>(
+                      [&](UeberDlg* dlg)
+                      {
+                          dlgTitel = dlg->GetTitle();
+                          for (wxStaticText* t : alleKinder<wxStaticText>(dlg))
+                              texte.push_back(t->GetLabel());
+                          return wxID_CANCEL;
+                      }));
+    EXPECT_EQ(wxString(L"Über das Programm"), dlgTitel);
+    ASSERT_EQ(4u, texte.size());
+    EXPECT_EQ(wxbuildinfo(long_f), texte[3]);
+}
+
+// An organiser's day: from an empty window to a saved file, and back the next day.
+TEST_F(Befehle, EinTurnierVomLeerenFensterBisZurGeladenenDatei)
+{
+    wxQuobelFrame* f = neuesFenster();
+    allgemein alg;
+    alg.Bezeichnung = L"Vereinsmeisterschaft Ü40";
+    alg.Veranstalter = "TTC Nord";
+    alg.Platten = 2;
+    wxTEST_DIALOG(befehl(f, wxQuobelFrame::idMenuNeu), bestaetige(alg));
+    teilnehmer(f, {L"Anna", L"Bernd", L"Clara", L"Dieter", L"Emil"});
+    clTurnier* t = f->getTurnier();
+    ASSERT_EQ(5, t->getAnzahlRunden());
+    for (int r = 1; r <= t->getAnzahlRunden(); ++r)
+    {
+        for (int p = 1; p <= 2; ++p)
+        {
+            tippeSatz(f, r, p, 1, 11, r + p);
+            tippeSatz(f, r, p, 2, p, 11);
+            tippeSatz(f, r, p, 3, 11 + r, 9 + r);
+        }
+    }
+    const wxString stand = ergebnisse(f);
+    wxTEST_DIALOG(befehl(f, wxQuobelFrame::idMenuSchreiben), sichereAls(pfad("vm.quobel")));
+    befehl(f, wxQuobelFrame::idMenuQuit);
+    EXPECT_TRUE(wxPendingDelete.Member(f));
+    verarbeiteEreignisse();
+
+    FensterHalter<wxQuobelFrame> morgen(neuesFenster());
+    wxTEST_DIALOG(befehl(morgen.get(), wxQuobelFrame::idMenuLaden), ladeAus(pfad("vm.quobel")));
+    EXPECT_EQ(stand, ergebnisse(morgen.get()));
+    EXPECT_EQ(wxString(L"Vereinsmeisterschaft Ü40"), kopfzeile(morgen.get()));
+    EXPECT_EQ("vm.quobel - Quobel", titel(morgen.get()));
+}
