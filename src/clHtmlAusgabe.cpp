@@ -11,11 +11,11 @@
 
 namespace
 {
-// Printed and on screen alike the tables span the width; the border attributes
-// are for the print engine, which ignores style sheets.
 // Both the print engine and browsers keep such a block on one page when they can.
 const char* const Zusammenhalten = "<div style=\"page-break-inside:avoid\">\n";
 
+// Printed and on screen alike the tables span the width; the border attributes
+// are for the print engine, which ignores style sheets.
 const char* const TabellenKopf =
     "<table class=\"%s\" border=\"1\" cellspacing=\"0\" cellpadding=\"%d\" width=\"100%%\">\n";
 

@@ -67,22 +67,21 @@ wxString seitentext(clDruck& druck, clDruck::Inhalt inhalt, int seite, int* anza
 }
 } // namespace
 
-TEST(Druck, SpielzettelMehrereJeSeiteUndSeitenzahlWaechstMitDenSpielen)
+TEST(Druck, SeitenzahlWaechstMitDenSpielenMehrereZettelJeSeite)
 {
     TestTurnier tt;
     tt.erstelleN(6, 3); // 15 matches, 3 per round
     clDruck druck(nullptr, &tt.turnier);
     EXPECT_EQ(1, seiten(druck, clDruck::Spielzettel, 1));
+    EXPECT_EQ(1, seiten(druck, clDruck::Tabelle));
+    EXPECT_EQ(1, seiten(druck, clDruck::Spielplan));
     const int alle6 = seiten(druck, clDruck::Spielzettel);
     EXPECT_GE(alle6, 2);
     EXPECT_LE(alle6, 15 / 3); // at least three slips on a page
-
-    tt.erstelleN(12, 3); // 66 matches
+    tt.erstelleN(12, 3);      // 66 matches
     const int alle12 = seiten(druck, clDruck::Spielzettel);
     EXPECT_GT(alle12, alle6);
-    EXPECT_LE(alle12, (66 + 2) / 3);
-
-    EXPECT_EQ(1, seiten(druck, clDruck::Tabelle));
+    EXPECT_LE(alle12, 66 / 3);
     EXPECT_GT(seiten(druck, clDruck::Spielplan), 1);
 }
 
@@ -98,24 +97,21 @@ TEST(Druck, KopfzeileUndNurGanzeSpielzettelAufJederSeite)
     tt.turnier.setAllgemein(&alg);
     clDruck druck(nullptr, &tt.turnier);
 
-    int anzahl = 0;
-    int zettel = 0;
-    for (int seite = 1; seite == 1 || seite <= anzahl; ++seite)
+    int anzahl = 1;
+    size_t zettel = 0;
+    for (int seite = 1; seite <= anzahl; ++seite)
     {
-        const wxString text = seitentext(druck, clDruck::Spielzettel, seite, &anzahl);
-        EXPECT_NE(wxString::npos,
-                  text.find(L"StadtmeisterschaftSeite " + wxString::Format("%d von %d", seite, anzahl) +
-                            L"TTC Grün · Sporthalle · 12.03.2027"))
+        wxString text = seitentext(druck, clDruck::Spielzettel, seite, &anzahl);
+        EXPECT_TRUE(
+            text.Contains(wxString::Format(L"StadtmeisterschaftSeite %d von %dTTC Grün · Sporthalle · "
+                                           L"12.03.2027",
+                                           seite, anzahl)))
             << text;
         // A slip cut by the page end would leave its head on one page and its signature on the next.
-        int koepfe = 0, unterschriften = 0;
-        for (size_t pos = text.find("Runde "); pos != wxString::npos; pos = text.find("Runde ", pos + 1))
-            ++koepfe;
-        for (size_t pos = text.find("Unterschrift"); pos != wxString::npos;
-             pos = text.find("Unterschrift", pos + 1))
-            ++unterschriften;
+        const size_t koepfe = text.Replace("Runde ", "");
+        const size_t unterschriften = text.Replace("Unterschrift", "");
         EXPECT_EQ(koepfe, unterschriften) << "Seite " << seite;
         zettel += unterschriften;
     }
-    EXPECT_EQ(21, zettel);
+    EXPECT_EQ(21u, zettel);
 }
