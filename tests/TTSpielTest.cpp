@@ -37,41 +37,31 @@ bool gespiegelt(const sWertung& w1, const sWertung& w2)
            w1.m_Punkte.eigene == w2.m_Punkte.gegner && w1.m_Punkte.gegner == w2.m_Punkte.eigene;
 }
 
-// Side 1's result and whether the match is decided; side 2 must mirror side 1.
-std::string ergebnis(std::initializer_list<std::pair<int, int>> saetze, bool* entschieden = nullptr)
+// Side 1's result, with " +" when the match is decided; side 2 must mirror side 1.
+std::string ergebnis(std::initializer_list<std::pair<int, int>> saetze)
 {
     Spiel s(saetze);
     sWertung w1, w2;
-    const bool e = s.sp.bestimmeErgebnis(w1, w2);
+    const bool entschieden = s.sp.bestimmeErgebnis(w1, w2);
     EXPECT_TRUE(gespiegelt(w1, w2)) << text(w1) << " / " << text(w2);
-    if (entschieden != nullptr)
-        *entschieden = e;
-    return text(w1);
+    return text(w1) + (entschieden ? " +" : "");
 }
 } // namespace
 
 TEST(TTSpiel, ErgebnisAusDenSaetzen)
 {
-    bool entschieden = true;
-    EXPECT_EQ("0:0 0:0 0:0", ergebnis({}, &entschieden));
-    EXPECT_FALSE(entschieden);
-
-    EXPECT_EQ("1:0 2:1 30:27", ergebnis({{11, 9}, {8, 11}, {11, 7}}, &entschieden));
-    EXPECT_TRUE(entschieden);
-    EXPECT_EQ("0:1 0:2 10:22", ergebnis({{5, 11}, {5, 11}}, &entschieden));
-    EXPECT_TRUE(entschieden);
+    EXPECT_EQ("0:0 0:0 0:0", ergebnis({}));
+    EXPECT_EQ("1:0 2:1 30:27 +", ergebnis({{11, 9}, {8, 11}, {11, 7}}));
+    EXPECT_EQ("0:1 0:2 10:22 +", ergebnis({{5, 11}, {5, 11}}));
     // A third set after the match is decided still counts for sets and points.
-    EXPECT_EQ("1:0 3:0 33:15", ergebnis({{11, 5}, {11, 5}, {11, 5}}));
-
+    EXPECT_EQ("1:0 3:0 33:15 +", ergebnis({{11, 5}, {11, 5}, {11, 5}}));
     // A set counts only with both sides entered; a negative score typed in is no score.
-    EXPECT_EQ("0:0 0:0 0:0", ergebnis({{11, -1}, {-1, 11}, {-5, 11}}, &entschieden));
-    EXPECT_FALSE(entschieden);
+    EXPECT_EQ("0:0 0:0 0:0", ergebnis({{11, -1}, {-1, 11}, {-5, 11}}));
     // Equal scores go to side 2; 0:0 is a set without points.
-    EXPECT_EQ("0:1 0:2 5:5", ergebnis({{5, 5}, {0, 0}}));
+    EXPECT_EQ("0:1 0:2 5:5 +", ergebnis({{5, 5}, {0, 0}}));
     // Points count at most 21 per side and set; the set goes by the scores as entered.
     EXPECT_EQ("0:0 1:0 21:21", ergebnis({{23, 21}}));
-    EXPECT_EQ("0:0 1:1 16:16", ergebnis({{11, 5}, {5, 11}}, &entschieden));
-    EXPECT_FALSE(entschieden);
+    EXPECT_EQ("0:0 1:1 16:16", ergebnis({{11, 5}, {5, 11}}));
 }
 
 TEST(TTSpiel, SatzEingabeSeiteFuerSeite)

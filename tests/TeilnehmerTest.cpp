@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "ModellHilfen.h"
-#include "clRunde.h"
 
 namespace
 {
