@@ -18,9 +18,14 @@ public:
     clSpieleTableBase* getTable() const { return m_SpieleTB; }
 
 private:
+    // Enter after a score moves on to the cell that is filled next.
+    void OnCharHook(wxKeyEvent& event);
+
     clTurnier* m_Turnier;
     wxGrid* m_RundenGrid;
     clSpieleTableBase* m_SpieleTB;
+
+    wxDECLARE_EVENT_TABLE();
 };
 
 #endif

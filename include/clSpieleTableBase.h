@@ -28,11 +28,25 @@ public:
     bool DeleteCols(size_t pos, size_t numCols) override;
     wxString GetRowLabelValue(int row) override;
     wxString GetColLabelValue(int col) override;
+    // Score cells of a set that cannot have ended like this are marked, and the
+    // winner of a decided match is shown in bold.
+    wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) override;
 
     void Anpassen();
     void setzeSpaltenBreiten();
+    // The score cell an organiser fills after (row, col): the other side of the set,
+    // then the next set, then the next match (the next table of the round, then
+    // the first table of a later round). False, and row and col unchanged, when
+    // (row, col) is no score cell of a match or the last one.
+    bool naechsteEingabezelle(int& row, int& col) const;
+
+    // Background of the score cells of a set that cannot have ended like this.
+    static const wxColour Warnfarbe;
 
 private:
+    // Tells the grid that the cells of a match may look different now.
+    void zeigeSpielNeu(int runde, int platte);
+
     clTurnier* m_Turnier;
     int m_Runden;
     int m_Platten;

@@ -11,7 +11,14 @@ const int MinBreite = 300;
 const int MinHoehe = 200;
 } // namespace
 
-clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
+// clang-format off
+wxBEGIN_EVENT_TABLE(clRundenpanel, wxPanel)
+    EVT_CHAR_HOOK(clRundenpanel::OnCharHook)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier)
+    : wxPanel(parent), m_Turnier(turnier)
 {
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     m_RundenGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(1800, 600), wxWANTS_CHARS);
@@ -31,4 +38,21 @@ clRundenpanel::~clRundenpanel()
 {
     delete m_RundenGrid;
     delete m_SpieleTB;
+}
+
+void clRundenpanel::OnCharHook(wxKeyEvent& event)
+{
+    const int taste = event.GetKeyCode();
+    int row = m_RundenGrid->GetGridCursorRow();
+    int col = m_RundenGrid->GetGridCursorCol();
+    if ((taste != WXK_RETURN && taste != WXK_NUMPAD_ENTER) || event.HasAnyModifiers() ||
+        !m_RundenGrid->IsDescendant(wxWindow::FindFocus()) || !m_SpieleTB->naechsteEingabezelle(row, col))
+    {
+        event.Skip();
+        return;
+    }
+    // Stores what was typed, as Enter does everywhere in the grid.
+    m_RundenGrid->DisableCellEditControl();
+    m_RundenGrid->GoToCell(row, col);
+    m_RundenGrid->SetFocus();
 }

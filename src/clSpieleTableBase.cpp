@@ -9,12 +9,27 @@
 #include "clTurnier.h"
 
 const int clSpieleTableBase::Spaltenbreite[5] = {15, 75, 25, 25, 25};
+const wxColour clSpieleTableBase::Warnfarbe(255, 196, 128);
 
 namespace
 {
+// Room a cell needs beside its text.
+const int TextRand = 10;
+
 wxString punkte(int p)
 {
     return p == -1 ? wxString() : wxString::Format("%2.2d", p);
+}
+
+// A set that is over under today's rules: to 11 with the loser at 9 at most, or
+// beyond 11 with a lead of exactly two.
+bool istBeendet(const satz& s)
+{
+    const int sieger = std::max(s.P1, s.P2);
+    const int verlierer = std::min(s.P1, s.P2);
+    if (verlierer < 0)
+        return false;
+    return (sieger == 11 && verlierer <= 9) || (sieger > 11 && sieger - verlierer == 2);
 }
 } // namespace
 
@@ -83,6 +98,97 @@ void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
             sp->setSatzErg(satzNr, -1, wxAtoi(value));
     }
     m_Turnier->pruefeWertung(sp);
+    zeigeSpielNeu(runde, platte);
+}
+
+void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
+{
+    wxGrid* grid = GetView();
+    if (grid == nullptr)
+        return;
+    const int oben = 4 * (runde - 1) + 1;
+    const int links = 5 * (platte - 1) + 1;
+    for (int row = oben; row <= oben + 1; ++row)
+        for (int col = links; col <= links + clTTSpiel::AnzSaetze; ++col)
+            grid->RefreshAttr(row, col);
+    grid->RefreshBlock(oben, links, oben + 1, links + clTTSpiel::AnzSaetze);
+}
+
+wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind)
+{
+    wxGridCellAttr* attr = wxGridTableBase::GetAttr(row, col, kind);
+    const int ofsRunde = row % 4;
+    const int ofsPlatte = col % 5;
+    if (row < 0 || col < 0 || ofsRunde < 1 || ofsRunde > 2 || ofsPlatte < 1 || col / 5 >= m_Platten)
+        return attr;
+    const clTTSpiel* sp = m_Turnier->getSpiel(row / 4 + 1, col / 5 + 1);
+    if (sp == nullptr)
+        return attr;
+
+    bool warnung = false;
+    bool fett = false;
+    if (ofsPlatte == 1)
+    {
+        sWertung w1, w2;
+        fett = sp->getErgebnis(w1, w2) && (ofsRunde == 1 ? w1 : w2).m_Spiel.eigene == 1;
+    }
+    else
+    {
+        const satz s = sp->getSatzErg(ofsPlatte - 1);
+        warnung = s.P1 != -1 && s.P2 != -1 && !istBeendet(s);
+    }
+    if (!warnung && !fett)
+        return attr;
+
+    wxGridCellAttr* neu = attr != nullptr ? attr->Clone() : new wxGridCellAttr;
+    if (attr != nullptr)
+        attr->DecRef();
+    if (warnung)
+        neu->SetBackgroundColour(Warnfarbe);
+    if (fett)
+    {
+        wxFont schrift = GetView() != nullptr ? GetView()->GetDefaultCellFont() : wxFont(wxFontInfo(10));
+        neu->SetFont(schrift.MakeBold());
+    }
+    return neu;
+}
+
+bool clSpieleTableBase::naechsteEingabezelle(int& row, int& col) const
+{
+    if (row < 0 || col < 0)
+        return false;
+    int runde = row / 4 + 1;
+    int seite = row % 4;
+    int platte = col / 5 + 1;
+    int satzNr = col % 5 - 1;
+    if (seite < 1 || seite > 2 || satzNr < 1 || platte > m_Platten ||
+        m_Turnier->getSpiel(runde, platte) == nullptr)
+        return false;
+    if (seite == 1)
+        seite = 2;
+    else if (satzNr < clTTSpiel::AnzSaetze)
+    {
+        seite = 1;
+        ++satzNr;
+    }
+    else
+    {
+        do
+        {
+            if (++platte > m_Platten)
+            {
+                platte = 1;
+                ++runde;
+            }
+        } while (runde <= m_Runden && m_Turnier->getSpiel(runde, platte) == nullptr);
+        if (runde > m_Runden)
+            return false;
+        seite = 1;
+        satzNr = 1;
+    }
+    row = 4 * (runde - 1) + seite;
+    col = 5 * (platte - 1) + satzNr + 1;
+    return true;
 }
 
 bool clSpieleTableBase::InsertRows(size_t, size_t)
@@ -153,6 +259,9 @@ void clSpieleTableBase::setzeSpaltenBreiten()
     wxGrid* grid = GetView();
     if (grid == nullptr)
         return;
+    // Measured in bold, as a winner's name is shown, so that it still fits then.
+    wxFont fett = grid->GetDefaultCellFont();
+    fett.MakeBold();
     grid->BeginBatch();
     for (int i = 0; i < GetNumberCols(); ++i)
     {
@@ -163,8 +272,12 @@ void clSpieleTableBase::setzeSpaltenBreiten()
         // column instead of being cut off.
         if (i % 5 == 1)
         {
-            grid->AutoSizeColumn(i, false);
-            breite = std::max(breite, grid->GetColSize(i));
+            for (int row = 1; row < GetNumberRows(); row += row % 4 == 1 ? 1 : 3)
+            {
+                int b = 0;
+                grid->GetTextExtent(GetValue(row, i), &b, nullptr, nullptr, nullptr, &fett);
+                breite = std::max(breite, b + TextRand);
+            }
         }
         grid->SetColSize(i, breite);
     }

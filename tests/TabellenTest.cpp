@@ -2,6 +2,8 @@
 // labels and typed text.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ModellHilfen.h"
 
 namespace
@@ -315,4 +317,76 @@ TEST(WertungTabelle, ZeigtDiePlatzierungenUndNimmtKeineEingaben)
     tb.SetValue(0, 2, "0:1");
     EXPECT_EQ(sieger, tb.GetValue(0, 0));
     EXPECT_EQ("1:0", tb.GetValue(0, 2));
+}
+
+TEST(RundenTabelle, EnterFuehrtZurNaechstenPunktzelle)
+{
+    TestTurnier tt;
+    // 5 participants at 4 tables: tables 3 and 4 stay empty in every round.
+    tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"}, 4);
+    const int letzteRunde = tt.turnier.getAnzahlRunden();
+    int row = 1;
+    int col = 2;
+    const std::pair<int, int> folge[] = {{2, 2}, {1, 3}, {2, 3}, {1, 4}, {2, 4}, {1, 7}, {2, 7}};
+    for (const auto& erwartet : folge)
+    {
+        ASSERT_TRUE(tt.spieleTB.naechsteEingabezelle(row, col));
+        EXPECT_EQ(erwartet, std::make_pair(row, col));
+    }
+    // After the last set of the last table of a round: the first table of the next.
+    row = 2;
+    col = 9;
+    ASSERT_TRUE(tt.spieleTB.naechsteEingabezelle(row, col));
+    EXPECT_EQ(std::make_pair(5, 2), std::make_pair(row, col));
+
+    // No next cell after the last match, and none from cells that take no score.
+    const std::pair<int, int> ohne[] = {{zeile(letzteRunde, 2), 9}, {1, 1}, {0, 2}, {3, 2}, {1, 12}, {1, 21}};
+    for (const auto& start : ohne)
+    {
+        row = start.first;
+        col = start.second;
+        EXPECT_FALSE(tt.spieleTB.naechsteEingabezelle(row, col)) << row << "," << col;
+        EXPECT_EQ(start, std::make_pair(row, col));
+    }
+}
+
+TEST(RundenTabelle, UnmoeglicheSaetzeUndSiegerWerdenHervorgehoben)
+{
+    TestTurnier tt;
+    tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"}, 2);
+    clSpieleTableBase& tb = tt.spieleTB;
+    auto warnung = [&](int col)
+    {
+        wxGridCellAttr* attr = tb.GetAttr(1, col, wxGridCellAttr::Any);
+        const bool w = attr != nullptr && attr->HasBackgroundColour() &&
+                       attr->GetBackgroundColour() == clSpieleTableBase::Warnfarbe;
+        if (attr != nullptr)
+            attr->DecRef();
+        return w;
+    };
+    auto fett = [&](int row)
+    {
+        wxGridCellAttr* attr = tb.GetAttr(row, 1, wxGridCellAttr::Any);
+        const bool f = attr != nullptr && attr->HasFont() && attr->GetFont().GetWeight() == wxFONTWEIGHT_BOLD;
+        if (attr != nullptr)
+            attr->DecRef();
+        return f;
+    };
+    const int saetze[][2] = {{11, 9}, {12, 10}, {11, 10}, {13, 10}, {10, 8}, {11, -1}, {-3, 11}, {0, 11}};
+    const bool erwartet[] = {false, false, true, true, true, false, true, false};
+    for (size_t i = 0; i < WXSIZEOF(saetze); ++i)
+    {
+        tippe(tt, 1, 1, 1, 1, wxString::Format("%d", saetze[i][0]));
+        tippe(tt, 1, 1, 2, 1, saetze[i][1] == -1 ? wxString() : wxString::Format("%d", saetze[i][1]));
+        EXPECT_EQ(erwartet[i], warnung(2)) << saetze[i][0] << ":" << saetze[i][1];
+    }
+    // The stored value stays as typed.
+    EXPECT_EQ(0, tt.turnier.getSpiel(1, 1)->getSatzErg(1).P1);
+
+    EXPECT_FALSE(fett(1));
+    tippe(tt, 1, 1, 1, 2, "4");
+    tippe(tt, 1, 1, 2, 2, "11");
+    EXPECT_FALSE(fett(1));
+    EXPECT_TRUE(fett(2));
+    EXPECT_FALSE(warnung(3));
 }

@@ -1,8 +1,11 @@
+#include <utility>
 #include <wx/dcmemory.h>
+#include <wx/uiaction.h>
 
 #include "SeitenHilfen.h"
 #include "clMyGridCellRenderer.h"
 #include "clRundenpanel.h"
+#include "clSpieleTableBase.h"
 #include "clTT_Tabellenpanel.h"
 #include "clTeilnehmerTableBase.h"
 #include "clTurnierpanel.h"
@@ -141,4 +144,33 @@ TEST_F(Rundenpanel, PunkteEintippenUndZuruecknehmen)
     EXPECT_EQ(-1, turnier()->getSpiel(1, 1)->getSatzErg(2).P2);
     EXPECT_EQ("0", wertung->GetCellValue(0, 1));
     EXPECT_EQ("", wertung->GetCellValue(0, 2));
+}
+
+// A whole match typed without the mouse: Enter moves to the cell filled next.
+TEST_F(Rundenpanel, EnterFuehrtDurchDieEingabe)
+{
+    erstelle({L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"}, 2);
+    grid->GoToCell(1, 2);
+    grid->SetFocus();
+    verarbeiteEreignisse();
+    wxUIActionSimulator sim;
+    const char* const eingaben[] = {"11", "10", "8", "11", "11", "7", "5"};
+    const std::pair<int, int> danach[] = {{2, 2}, {1, 3}, {2, 3}, {1, 4}, {2, 4}, {1, 7}, {2, 7}};
+    for (size_t i = 0; i < WXSIZEOF(eingaben); ++i)
+    {
+        sim.Text(eingaben[i]);
+        sim.Char(WXK_RETURN);
+        verarbeiteEreignisse();
+        EXPECT_EQ(danach[i], std::make_pair(grid->GetGridCursorRow(), grid->GetGridCursorCol())) << i;
+    }
+    const clTTSpiel* sp = turnier()->getSpiel(1, 1);
+    EXPECT_EQ(10, sp->getSatzErg(1).P2);
+    EXPECT_EQ(7, sp->getSatzErg(3).P2);
+    EXPECT_EQ(5, turnier()->getSpiel(1, 2)->getSatzErg(1).P1);
+
+    // 11:10 cannot end a set; the winner of the match is shown in bold.
+    EXPECT_EQ(clSpieleTableBase::Warnfarbe, grid->GetCellBackgroundColour(2, 2));
+    EXPECT_NE(clSpieleTableBase::Warnfarbe, grid->GetCellBackgroundColour(2, 3));
+    EXPECT_EQ(wxFONTWEIGHT_BOLD, grid->GetCellFont(1, 1).GetWeight());
+    EXPECT_NE(wxFONTWEIGHT_BOLD, grid->GetCellFont(2, 1).GetWeight());
 }
