@@ -1,6 +1,8 @@
 #include "wxQuobelApp.h"
 
+#include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/intl.h>
 
 #include "wxQuobelMain.h"
 
@@ -8,8 +10,27 @@ wxIMPLEMENT_APP(wxQuobelApp);
 
 bool wxQuobelApp::OnInit()
 {
+    // The list of recent files is kept under this name, however the program was started.
+    SetAppName("quobel");
+    if (!wxApp::OnInit())
+        return false;
     wxInitAllImageHandlers();
     wxQuobelFrame* frame = new wxQuobelFrame(nullptr, "Quobel");
     frame->Show();
+    if (!m_Startdatei.empty())
+        frame->oeffneDatei(wxFileName(m_Startdatei).GetAbsolutePath());
     return true;
+}
+
+void wxQuobelApp::OnInitCmdLine(wxCmdLineParser& parser)
+{
+    wxApp::OnInitCmdLine(parser);
+    parser.AddParam(_("Turnierdatei"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+bool wxQuobelApp::OnCmdLineParsed(wxCmdLineParser& parser)
+{
+    if (parser.GetParamCount() > 0)
+        m_Startdatei = parser.GetParam(0);
+    return wxApp::OnCmdLineParsed(parser);
 }

@@ -2,6 +2,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/config.h>
 #include <wx/iconbndl.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
@@ -21,6 +22,15 @@
 
 namespace
 {
+// New files get the extension; any name still loads.
+const wxString Endung = "quobel";
+const wxString VerlaufGruppe = "/Dateiverlauf";
+
+wxString dateitypen()
+{
+    return _("Quobel-Turniere (*.quobel)|*.quobel|Alle Dateien (*)|*");
+}
+
 // GTK's chooser tells the chosen path only once it has been on screen; a dialog
 // answered without being shown holds it as directory and name.
 wxString gewaehlteDatei(const wxFileDialog& dlg)
@@ -48,6 +58,9 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuLaden, wxQuobelFrame::OnMenuLaden)
     EVT_MENU(idMenuSchreiben, wxQuobelFrame::OnMenuSchreiben)
     EVT_MENU(idMenuAbout, wxQuobelFrame::OnAbout)
+    EVT_MENU(idMenuSpeichern, wxQuobelFrame::OnMenuSpeichern)
+    EVT_MENU(idMenuSpeichernUnter, wxQuobelFrame::OnMenuSpeichernUnter)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, wxQuobelFrame::OnDateiverlauf)
     EVT_IDLE(wxQuobelFrame::OnIdle)
 wxEND_EVENT_TABLE()
     // clang-format on
@@ -108,6 +121,19 @@ void wxQuobelFrame::erstelleMenue()
     turnierMenu->Append(idMenuLaden, _("Turnier laden..."), _("aus Datei laden"));
     turnierMenu->Append(idMenuSchreiben, _("Turnier sichern..."), _("in Datei schreiben"));
     turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
+    // The commands above keep their places; further ones follow them.
+    turnierMenu->AppendSeparator();
+    turnierMenu->Append(idMenuSpeichern, _("Speichern\tCtrl+S"), _("in die Turnierdatei schreiben"));
+    turnierMenu->Append(idMenuSpeichernUnter, _("Speichern unter..."), _("in eine neue Datei schreiben"));
+    turnierMenu->AppendSeparator();
+    // Printing and export go here, between the file commands and the recent files.
+    wxMenu* verlaufMenu = new wxMenu;
+    turnierMenu->AppendSubMenu(verlaufMenu, wxGetTranslation(L"Zuletzt geöffnet"),
+                               _("zuletzt benutzte Turnierdateien"));
+    m_Dateiverlauf.UseMenu(verlaufMenu);
+    wxConfig konfig(wxTheApp->GetAppName());
+    konfig.SetPath(VerlaufGruppe);
+    m_Dateiverlauf.Load(konfig);
     menuBar->Append(turnierMenu, _("&Turnier"));
     wxMenu* hilfeMenu = new wxMenu(wxString());
     hilfeMenu->Append(idMenuAbout, _("&About\tF1"), _("Anwendungsinformation"));
@@ -152,7 +178,7 @@ bool wxQuobelFrame::oeffneDatei(const wxString& pfad)
         zeigeFehler(fehler, _("Turnier laden"));
         return false;
     }
-    m_Datei = pfad;
+    merkeDatei(pfad);
     aktualisiereAllgemein(nullptr);
     aktualisiereTitel();
     return true;
@@ -204,8 +230,15 @@ bool wxQuobelFrame::sichere()
 
 bool wxQuobelFrame::sichereUnter()
 {
-    wxFileDialog dlg(this, _("Turnierdatei schreiben"), "Turniere", wxString(), wxString(), wxFD_SAVE);
-    return dlg.ShowModal() == wxID_OK && schreibeDatei(gewaehlteDatei(dlg));
+    const wxFileName bisher(m_Datei);
+    wxFileDialog dlg(this, _("Turnierdatei schreiben"), m_Datei.empty() ? "Turniere" : bisher.GetPath(),
+                     bisher.GetFullName(), dateitypen(), wxFD_SAVE);
+    if (dlg.ShowModal() != wxID_OK)
+        return false;
+    wxFileName datei(gewaehlteDatei(dlg));
+    if (!datei.HasExt())
+        datei.SetExt(Endung);
+    return schreibeDatei(datei.GetFullPath());
 }
 
 bool wxQuobelFrame::schreibeDatei(const wxString& pfad)
@@ -219,9 +252,23 @@ bool wxQuobelFrame::schreibeDatei(const wxString& pfad)
         zeigeFehler(fehler, _("Turnier sichern"));
         return false;
     }
-    m_Datei = pfad;
-    aktualisiereTitel();
+    merkeDatei(pfad);
     return true;
+}
+
+void wxQuobelFrame::merkeDatei(const wxString& pfad)
+{
+    m_Datei = pfad;
+    m_Dateiverlauf.AddFileToHistory(pfad);
+    speichereVerlauf();
+    aktualisiereTitel();
+}
+
+void wxQuobelFrame::speichereVerlauf()
+{
+    wxConfig konfig(wxTheApp->GetAppName());
+    konfig.SetPath(VerlaufGruppe);
+    m_Dateiverlauf.Save(konfig);
 }
 
 bool wxQuobelFrame::uebernehmeTeilnehmerliste()
@@ -291,8 +338,7 @@ void wxQuobelFrame::OnMenuBearbeiten(wxCommandEvent&)
 
 void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
 {
-    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(),
-                     wxFileSelectorDefaultWildcardStr, wxFD_OPEN);
+    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(), dateitypen(), wxFD_OPEN);
     if (dlg.ShowModal() == wxID_OK && frageAenderungenSpeichern())
         oeffneDatei(gewaehlteDatei(dlg));
 }
@@ -300,6 +346,26 @@ void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
 void wxQuobelFrame::OnMenuSchreiben(wxCommandEvent&)
 {
     sichereUnter();
+}
+
+void wxQuobelFrame::OnMenuSpeichern(wxCommandEvent&)
+{
+    sichere();
+}
+
+void wxQuobelFrame::OnMenuSpeichernUnter(wxCommandEvent&)
+{
+    sichereUnter();
+}
+
+void wxQuobelFrame::OnDateiverlauf(wxCommandEvent& event)
+{
+    const size_t nr = event.GetId() - wxID_FILE1;
+    if (!frageAenderungenSpeichern() || oeffneDatei(m_Dateiverlauf.GetHistoryFile(nr)))
+        return;
+    // A file that cannot be read any more leaves the list, as on any desktop.
+    m_Dateiverlauf.RemoveFileFromHistory(nr);
+    speichereVerlauf();
 }
 
 void wxQuobelFrame::OnIdle(wxIdleEvent& event)

@@ -1,6 +1,7 @@
 #ifndef WXQUOBELMAIN_H
 #define WXQUOBELMAIN_H
 
+#include <wx/filehistory.h>
 #include <wx/frame.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
@@ -31,7 +32,9 @@ public:
         idMenuBearbeiten = 1002,
         idMenuLaden = 1003,
         idMenuSchreiben = 1004,
-        idMenuAbout = 1005
+        idMenuAbout = 1005,
+        idMenuSpeichern = 1006,
+        idMenuSpeichernUnter = 1007
     };
 
     wxQuobelFrame(wxFrame* frame, const wxString& title);
@@ -54,6 +57,9 @@ private:
     void OnMenuBearbeiten(wxCommandEvent& event);
     void OnMenuLaden(wxCommandEvent& event);
     void OnMenuSchreiben(wxCommandEvent& event);
+    void OnMenuSpeichern(wxCommandEvent& event);
+    void OnMenuSpeichernUnter(wxCommandEvent& event);
+    void OnDateiverlauf(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
 
     void erstelleMenue();
@@ -71,6 +77,9 @@ private:
     // Applies participants typed on the first page, as its "Uebernehmen" does; false
     // when they stay unapplied.
     bool uebernehmeTeilnehmerliste();
+    // Puts the file first in the list of recent files, kept between runs.
+    void merkeDatei(const wxString& pfad);
+    void speichereVerlauf();
     void aktualisiereTitel();
     bool frageJaNein(const wxString& frage, const wxString& titel);
     void zeigeFehler(const wxString& text, const wxString& titel);
@@ -86,6 +95,7 @@ private:
     wxPanel* m_TT_Tabellenpanel;
     const wxString m_Grundtitel;
     wxString m_Datei;
+    wxFileHistory m_Dateiverlauf;
 
     wxDECLARE_EVENT_TABLE();
 };

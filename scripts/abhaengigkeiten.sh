@@ -6,7 +6,7 @@ set -euo pipefail
 
 pakete=(cmake ninja-build g++ libwxgtk3.2-dev)
 if [ "${1:-}" = "test" ]; then
-    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth)
+    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils)
 fi
 
 fehlend=()

@@ -104,16 +104,29 @@ const wchar_t* const Speichern = L"Änderungen speichern?";
 const wchar_t* const Verlust = L"Ergebnisse verloren";
 } // namespace
 
+// A folder of the test's own for its files. It is HOME too, so that the list of
+// recent files starts empty and the user's own list stays untouched.
+struct Testordner
+{
+    Testordner() : pfad(wxFileName::GetTempDir() + wxString::Format("/quobel-%lu", wxGetProcessId()))
+    {
+        wxFileName::Mkdir(pfad, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+        wxGetEnv("HOME", &zuhause);
+        wxSetEnv("HOME", pfad);
+    }
+    ~Testordner()
+    {
+        wxSetEnv("HOME", zuhause);
+        wxFileName::Rmdir(pfad, wxPATH_RMDIR_RECURSIVE);
+    }
+    const wxString pfad;
+    wxString zuhause;
+};
+
 class Befehle : public ::testing::Test
 {
 protected:
-    Befehle()
-        : frame(neuesFenster()),
-          ordner(wxFileName::GetTempDir() + wxString::Format("/quobel-%lu", wxGetProcessId()))
-    {
-        wxFileName::Mkdir(ordner, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    }
-    ~Befehle() override { wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE); }
+    Befehle() : frame(neuesFenster()) {}
 
     // Four participants, one set entered, nothing saved.
     void bereiteVor(wxQuobelFrame* f)
@@ -121,11 +134,11 @@ protected:
         teilnehmer(f, {L"Anna", L"Bernd", L"Clara", L"Dieter"});
         tippeSatz(f, 1, 1, 1, 11, 5);
     }
-    wxString pfad(const wxString& name) const { return ordner + "/" + name; }
+    wxString pfad(const wxString& name) const { return ordner.pfad + "/" + name; }
 
     KeinEchterDialog haken;
+    Testordner ordner;
     FensterHalter<wxQuobelFrame> frame;
-    const wxString ordner;
 };
 
 TEST_F(Befehle, NeuFragtNachUngesichertenAenderungenUndVerworfenenErgebnissen)
@@ -321,4 +334,60 @@ TEST_F(Befehle, EinTurnierVomLeerenFensterBisZurGeladenenDatei)
     EXPECT_EQ(stand, ergebnisse(morgen.get()));
     EXPECT_EQ(wxString(L"Vereinsmeisterschaft Ü40"), kopfzeile(morgen.get()));
     EXPECT_EQ("vm.quobel - Quobel", titel(morgen.get()));
+}
+
+TEST_F(Befehle, SpeichernFragtNurBeimErstenMalNachDemNamen)
+{
+    const wxMenuItem* speichern = frame->GetMenuBar()->FindItem(wxQuobelFrame::idMenuSpeichern);
+    std::unique_ptr<wxAcceleratorEntry> taste(speichern->GetAccel());
+    ASSERT_TRUE(taste);
+    EXPECT_EQ(wxACCEL_CTRL, taste->GetFlags());
+    EXPECT_EQ('S', taste->GetKeyCode());
+
+    bereiteVor(frame.get());
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichern), sichereAls(pfad("ohne")));
+    EXPECT_TRUE(wxFileExists(pfad("ohne.quobel")));
+    EXPECT_EQ("ohne.quobel - Quobel", titel(frame.get()));
+
+    tippeSatz(frame.get(), 1, 1, 2, 11, 3);
+    befehl(frame.get(), wxQuobelFrame::idMenuSpeichern);
+    EXPECT_EQ("ohne.quobel - Quobel", titel(frame.get()));
+    FensterHalter<wxQuobelFrame> zweites(neuesFenster());
+    zweites->oeffneDatei(pfad("ohne.quobel"));
+    EXPECT_EQ(ergebnisse(frame.get()), ergebnisse(zweites.get()));
+
+    // "Speichern unter..." always asks, starting from the current file.
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichernUnter),
+                  ErwarteDialog<wxFileDialog>(
+                      [&](wxFileDialog* dlg)
+                      {
+                          EXPECT_EQ("ohne.quobel", dlg->GetFilename());
+                          EXPECT_EQ(ordner.pfad, dlg->GetDirectory());
+                          return waehle(dlg, "Turnierdatei schreiben", pfad("kopie.quobel"));
+                      }));
+    EXPECT_EQ("kopie.quobel - Quobel", titel(frame.get()));
+}
+
+TEST_F(Befehle, ZuletztGeoeffneteDateienBleibenZwischenDenLaeufen)
+{
+    bereiteVor(frame.get());
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSchreiben), sichereAls(pfad("alt.quobel")));
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSchreiben), sichereAls(pfad("neu.quobel")));
+    wxRemoveFile(pfad("alt.quobel"));
+
+    // The next run lists both, the latest first, and opens one on a click.
+    FensterHalter<wxQuobelFrame> morgen(neuesFenster());
+    wxMenuItem* zuletzt = morgen->GetMenuBar()->GetMenu(0)->FindItemByPosition(9);
+    ASSERT_TRUE(zuletzt->IsSubMenu());
+    EXPECT_EQ(wxString(L"Zuletzt geöffnet"), zuletzt->GetItemLabelText());
+    wxMenu* liste = zuletzt->GetSubMenu();
+    ASSERT_EQ(2u, liste->GetMenuItemCount());
+    EXPECT_TRUE(liste->FindItemByPosition(0)->GetItemLabelText().Contains("neu.quobel"));
+    befehl(morgen.get(), wxID_FILE1);
+    EXPECT_EQ("neu.quobel - Quobel", titel(morgen.get()));
+    EXPECT_EQ(ergebnisse(frame.get()), ergebnisse(morgen.get()));
+
+    // A file that is gone is reported and leaves the list.
+    wxTEST_DIALOG(befehl(morgen.get(), wxID_FILE2), erwarteMeldung(wxID_OK, "alt.quobel"));
+    EXPECT_EQ(1u, liste->GetMenuItemCount());
 }

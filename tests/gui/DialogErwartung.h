@@ -91,18 +91,21 @@ inline void klicke(wxWindow* fenster, int id)
     ADD_FAILURE() << "kein Knopf " << id;
 }
 
-// Answers the file dialog with this message by choosing pfad. Only the toolkit's
-// own part is set: the native chooser cannot take a path before it is shown.
+// Chooses pfad in the file dialog with this message. Only the toolkit's own part
+// is set: the native chooser cannot take a path before it is shown.
+inline int waehle(wxFileDialog* dlg, const wxString& nachricht, const wxString& pfad, int antwort = wxID_OK)
+{
+    EXPECT_EQ(nachricht, dlg->GetMessage());
+    EXPECT_TRUE(dlg->GetWildcard().Contains("*.quobel"));
+    dlg->wxFileDialogBase::SetPath(pfad);
+    return antwort;
+}
+
 inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& nachricht, const wxString& pfad,
                                                int antwort = wxID_OK)
 {
-    return ErwarteDialog<wxFileDialog>(
-        [=](wxFileDialog* dlg)
-        {
-            EXPECT_EQ(nachricht, dlg->GetMessage());
-            dlg->wxFileDialogBase::SetPath(pfad);
-            return antwort;
-        });
+    return ErwarteDialog<wxFileDialog>([=](wxFileDialog* dlg)
+                                       { return waehle(dlg, nachricht, pfad, antwort); });
 }
 
 // What the settings dialog's fields show.

@@ -69,7 +69,8 @@ TEST_F(Hauptfenster, MenuesMitBeschriftungHilfeUndTasten)
         {wxQuobelFrame::idMenuQuit, L"&Quit\tAlt-F4", L"Anwendung beenden"},
     };
     wxMenu* menu = leiste->GetMenu(0);
-    ASSERT_EQ(WXSIZEOF(turnier), menu->GetMenuItemCount());
+    // The specified commands come first, in their order; further ones follow them.
+    ASSERT_LT(WXSIZEOF(turnier), menu->GetMenuItemCount());
     for (size_t i = 0; i < WXSIZEOF(turnier); ++i)
     {
         const wxMenuItem* item = menu->FindItemByPosition(i);
