@@ -62,6 +62,8 @@ wxString UeberDlg::sucheLogo()
     const wxString orte[] = {
         wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath(),
         QUOBEL_QUELL_RESSOURCEN,
+        // An installed copy that was moved keeps its data beside it: prefix/share/quobel.
+        wxStandardPaths::Get().GetDataDir(),
         QUOBEL_DATENVERZEICHNIS,
     };
     for (const wxString& ort : orte)
