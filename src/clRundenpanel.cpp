@@ -11,14 +11,7 @@ const int MinBreite = 300;
 const int MinHoehe = 200;
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(clRundenpanel, wxPanel)
-    EVT_CHAR_HOOK(clRundenpanel::OnCharHook)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier)
-    : wxPanel(parent), m_Turnier(turnier)
+clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
 {
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     m_RundenGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(1800, 600), wxWANTS_CHARS);
@@ -56,3 +49,9 @@ void clRundenpanel::OnCharHook(wxKeyEvent& event)
     m_RundenGrid->GoToCell(row, col);
     m_RundenGrid->SetFocus();
 }
+
+// The event table closes the file: formatting would indent what followed it.
+// clang-format off
+wxBEGIN_EVENT_TABLE(clRundenpanel, wxPanel)
+    EVT_CHAR_HOOK(clRundenpanel::OnCharHook)
+wxEND_EVENT_TABLE()

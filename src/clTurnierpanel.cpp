@@ -15,22 +15,7 @@ namespace
 const int LabelRand = 16;
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
-    EVT_BUTTON(idUebBtnAnwenden, clTurnierpanel::OnUebAnwenden)
-    EVT_BUTTON(idBtnHoch, clTurnierpanel::OnBtnHoch)
-    EVT_BUTTON(idBtnNeu, clTurnierpanel::OnBtnNeu)
-    EVT_BUTTON(idBtnBearb, clTurnierpanel::OnBtnBearb)
-    EVT_BUTTON(idBtnLoesch, clTurnierpanel::OnBtnLoesch)
-    EVT_BUTTON(idBtnRunter, clTurnierpanel::OnBtnRunter)
-    EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
-    EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
-    EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier)
-    : wxPanel(parent), m_Turnier(turnier)
+clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
 {
     wxBoxSizer* hauptSizer = new wxBoxSizer(wxVERTICAL);
     wxStaticText* titel = new wxStaticText(this, wxID_ANY, _("Teilnehmerliste"));
@@ -200,3 +185,17 @@ void clTurnierpanel::setzeSchalterGueltigkeit(int r)
     m_btnHoch->Enable(n >= 2 && r >= 1 && r <= n - 1);
     m_btnRunter->Enable(n >= 2 && r >= 0 && r <= n - 2);
 }
+
+// The event table closes the file: formatting would indent what followed it.
+// clang-format off
+wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
+    EVT_BUTTON(idUebBtnAnwenden, clTurnierpanel::OnUebAnwenden)
+    EVT_BUTTON(idBtnHoch, clTurnierpanel::OnBtnHoch)
+    EVT_BUTTON(idBtnNeu, clTurnierpanel::OnBtnNeu)
+    EVT_BUTTON(idBtnBearb, clTurnierpanel::OnBtnBearb)
+    EVT_BUTTON(idBtnLoesch, clTurnierpanel::OnBtnLoesch)
+    EVT_BUTTON(idBtnRunter, clTurnierpanel::OnBtnRunter)
+    EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
+    EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
+    EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)
+wxEND_EVENT_TABLE()
