@@ -43,6 +43,8 @@ private:
     // The states for the cursor standing on row r.
     void setzeSchalterGueltigkeit(int r);
     void setzeSpaltenBreiten();
+    // Stores what is being typed and closes the cell editor.
+    void schliesseEditor();
     // Moves the cursor to a cell and opens its editor.
     void bearbeiteZelle(int row, int col);
 

@@ -61,7 +61,7 @@ clTurnierpanel::~clTurnierpanel()
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
     // A name still being typed belongs to the list that is applied.
-    m_TeilnehmerGrid->DisableCellEditControl();
+    schliesseEditor();
     if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
     {
         wxMessageDialog frage(this,
@@ -79,21 +79,21 @@ void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 
 void clTurnierpanel::OnBtnHoch(wxCommandEvent&)
 {
-    m_TeilnehmerGrid->DisableCellEditControl();
+    schliesseEditor();
     const int row = m_TeilnehmerGrid->GetGridCursorRow();
     m_TeilnehmerTB->SwapRows(row, row - 1);
 }
 
 void clTurnierpanel::OnBtnRunter(wxCommandEvent&)
 {
-    m_TeilnehmerGrid->DisableCellEditControl();
+    schliesseEditor();
     const int row = m_TeilnehmerGrid->GetGridCursorRow();
     m_TeilnehmerTB->SwapRows(row, row + 1);
 }
 
 void clTurnierpanel::OnBtnNeu(wxCommandEvent&)
 {
-    m_TeilnehmerGrid->DisableCellEditControl();
+    schliesseEditor();
     bearbeiteZelle(m_TeilnehmerTB->getDataListSize(), 0);
 }
 
@@ -104,7 +104,7 @@ void clTurnierpanel::OnBtnBearb(wxCommandEvent&)
 
 void clTurnierpanel::OnBtnLoesch(wxCommandEvent&)
 {
-    m_TeilnehmerGrid->DisableCellEditControl();
+    schliesseEditor();
     m_TeilnehmerTB->DeleteData(m_TeilnehmerGrid->GetGridCursorRow());
     setzeSchalterGueltigkeit();
 }
@@ -127,7 +127,7 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
 {
     // What is being typed is stored first, so that a name typed into the first empty
     // row has become a participant row before the rules below look at the list.
-    m_TeilnehmerGrid->DisableCellEditControl();
+    schliesseEditor();
     const int r = event.GetRow();
     const int c = event.GetCol();
     const int n = m_TeilnehmerTB->getDataListSize();
@@ -146,13 +146,22 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
         bearbeiteZelle(r, event.ShiftDown() ? c - 1 : c + 1);
 }
 
+// An editor that loses the focus asks the grid to close the editor, and the grid
+// does so a little later: had the focus still been in the old editor, the new one
+// would be closed again. So the focus goes to the grid before the old editor is
+// closed, and the new one is opened after the grid has handled that request.
+void clTurnierpanel::schliesseEditor()
+{
+    if (!m_TeilnehmerGrid->IsCellEditControlEnabled())
+        return;
+    m_TeilnehmerGrid->SetFocus();
+    m_TeilnehmerGrid->DisableCellEditControl();
+}
+
 void clTurnierpanel::bearbeiteZelle(int row, int col)
 {
-    m_TeilnehmerGrid->GoToCell(row, col);
-    // Closing the previous editor takes the focus from it, and that news arrives
-    // late: an editor opened at once would be closed by it again. With the focus on
-    // the grid first and the editor opened afterwards it stays open.
     m_TeilnehmerGrid->SetFocus();
+    m_TeilnehmerGrid->GoToCell(row, col);
     CallAfter([this]() { m_TeilnehmerGrid->EnableCellEditControl(); });
 }
 

@@ -72,6 +72,8 @@ protected:
         editor->DecRef();
         ASSERT_NE(nullptr, feld);
         feld->SetValue(text);
+        // As the program does, the focus leaves the editor before it closes.
+        grid->SetFocus();
         grid->DisableCellEditControl();
     }
 
