@@ -6,12 +6,17 @@
 #include <wx/iconbndl.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
+#include <wx/choicdlg.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/versioninfo.h>
 
 #include "UeberDlg.h"
+#include "clCsvExport.h"
+#include "clDruck.h"
+#include "clHtmlAusgabe.h"
 #include "clRundenpanel.h"
+#include "clTTSpiel.h"
 #include "clTT_Tabellenpanel.h"
 #include "clTeilnehmerTableBase.h"
 #include "clTurnierpanel.h"
@@ -49,27 +54,12 @@ wxString wxbuildinfo(wxbuildinfoformat format)
     return info;
 }
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
-    EVT_CLOSE(wxQuobelFrame::OnClose)
-    EVT_MENU(idMenuQuit, wxQuobelFrame::OnQuit)
-    EVT_MENU(idMenuNeu, wxQuobelFrame::OnMenuNeu)
-    EVT_MENU(idMenuBearbeiten, wxQuobelFrame::OnMenuBearbeiten)
-    EVT_MENU(idMenuLaden, wxQuobelFrame::OnMenuLaden)
-    EVT_MENU(idMenuSchreiben, wxQuobelFrame::OnMenuSchreiben)
-    EVT_MENU(idMenuAbout, wxQuobelFrame::OnAbout)
-    EVT_MENU(idMenuSpeichern, wxQuobelFrame::OnMenuSpeichern)
-    EVT_MENU(idMenuSpeichernUnter, wxQuobelFrame::OnMenuSpeichernUnter)
-    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, wxQuobelFrame::OnDateiverlauf)
-    EVT_IDLE(wxQuobelFrame::OnIdle)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
+wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
     : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
       m_Grundtitel(title)
 {
     m_Turnier = new clTurnier;
+    m_Druck.reset(new clDruck(this, m_Turnier));
 
     wxIconBundle icons;
     icons.AddIcon(wxIcon(aaaa_32));
@@ -126,7 +116,20 @@ void wxQuobelFrame::erstelleMenue()
     turnierMenu->Append(idMenuSpeichern, _("Speichern\tCtrl+S"), _("in die Turnierdatei schreiben"));
     turnierMenu->Append(idMenuSpeichernUnter, _("Speichern unter..."), _("in eine neue Datei schreiben"));
     turnierMenu->AppendSeparator();
-    // Printing and export go here, between the file commands and the recent files.
+    turnierMenu->AppendSubMenu(erstelleAusgabeMenue(idMenuDruckSpielplan, _("Spielzettel drucken...")),
+                               _("Drucken"), _("Spielplan, Spielzettel oder Turniertabelle drucken"));
+    turnierMenu->AppendSubMenu(erstelleAusgabeMenue(idMenuVorschauSpielplan, _("Spielzettel...")),
+                               _("Druckvorschau"), _("Ausdruck am Bildschirm ansehen"));
+    turnierMenu->Append(idMenuSeiteEinrichten, _("Seite einrichten..."), _("Papier und Raender festlegen"));
+    wxMenu* exportMenu = new wxMenu;
+    exportMenu->Append(idMenuExportTabelle, _("Turniertabelle als CSV..."),
+                       wxGetTranslation(L"Platzierungen für eine Tabellenkalkulation"));
+    exportMenu->Append(idMenuExportErgebnisse, _("Ergebnisse als CSV..."),
+                       wxGetTranslation(L"alle Spiele mit Sätzen für eine Tabellenkalkulation"));
+    exportMenu->Append(idMenuExportSeite, _("Webseite (HTML)..."),
+                       wxGetTranslation(L"Spielplan und Tabelle als Seite für die Vereinswebseite"));
+    turnierMenu->AppendSubMenu(exportMenu, _("Exportieren"), _("Tabelle und Ergebnisse exportieren"));
+    turnierMenu->AppendSeparator();
     wxMenu* verlaufMenu = new wxMenu;
     turnierMenu->AppendSubMenu(verlaufMenu, wxGetTranslation(L"Zuletzt geöffnet"),
                                _("zuletzt benutzte Turnierdateien"));
@@ -139,6 +142,16 @@ void wxQuobelFrame::erstelleMenue()
     hilfeMenu->Append(idMenuAbout, _("&About\tF1"), _("Anwendungsinformation"));
     menuBar->Append(hilfeMenu, _("&Hilfe"));
     SetMenuBar(menuBar);
+}
+
+wxMenu* wxQuobelFrame::erstelleAusgabeMenue(int erste, const wxString& slips)
+{
+    wxMenu* menu = new wxMenu;
+    menu->Append(erste + clDruck::Spielplan, _("Spielplan..."), _("alle Runden mit Platten und Ergebnissen"));
+    menu->Append(erste + clDruck::Spielzettel, slips,
+                 wxGetTranslation(L"ein Zettel für jedes Spiel einer Runde"));
+    menu->Append(erste + clDruck::Tabelle, _("Turniertabelle..."), _("die Platzierungen"));
+    return menu;
 }
 
 void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
@@ -368,9 +381,93 @@ void wxQuobelFrame::OnDateiverlauf(wxCommandEvent& event)
     speichereVerlauf();
 }
 
+int wxQuobelFrame::frageSpielzettelRunde()
+{
+    wxArrayString auswahl;
+    auswahl.Add(_("Alle Runden"));
+    int vorschlag = 0;
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
+    {
+        auswahl.Add(wxString::Format(_("Runde %2.2d"), r));
+        // Slips are usually wanted for the next round that is not played yet.
+        for (int p = 1; vorschlag == 0 && m_Turnier->getSpiel(r, p) != nullptr; ++p)
+            if (!m_Turnier->getSpiel(r, p)->hatEingaben())
+                vorschlag = r;
+    }
+    return wxGetSingleChoiceIndex(wxGetTranslation(L"Spielzettel für welche Runde?"), _("Spielzettel"),
+                                  auswahl, vorschlag, this);
+}
+
+void wxQuobelFrame::OnMenuDrucken(wxCommandEvent& event)
+{
+    schliesseZellEingaben();
+    const bool vorschau = event.GetId() >= idMenuVorschauSpielplan;
+    const clDruck::Inhalt inhalt = static_cast<clDruck::Inhalt>(
+        (event.GetId() - (vorschau ? idMenuVorschauSpielplan : idMenuDruckSpielplan)));
+    int runde = 0;
+    if (inhalt == clDruck::Spielzettel && (runde = frageSpielzettelRunde()) < 0)
+        return;
+    if (vorschau)
+        m_Druck->zeigeVorschau(inhalt, runde);
+    else
+        m_Druck->drucke(inhalt, runde);
+}
+
+void wxQuobelFrame::OnMenuSeiteEinrichten(wxCommandEvent&)
+{
+    m_Druck->richteSeiteEin();
+}
+
+void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
+{
+    schliesseZellEingaben();
+    const bool seite = event.GetId() == idMenuExportSeite;
+    const wxString vorschlag = event.GetId() == idMenuExportTabelle      ? _("Turniertabelle.csv")
+                               : event.GetId() == idMenuExportErgebnisse ? _("Ergebnisse.csv")
+                                                                         : _("Turnier.html");
+    const wxString typen = seite ? _("Webseiten (*.html)|*.html|Alle Dateien (*)|*")
+                                 : _("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*)|*");
+    const wxString verzeichnis = m_Datei.empty() ? wxString() : wxFileName(m_Datei).GetPath();
+    wxFileDialog dlg(this, _("Exportieren"), verzeichnis, vorschlag, typen,
+                     wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dlg.ShowModal() != wxID_OK)
+        return;
+    const wxString pfad = gewaehlteDatei(dlg);
+    wxString fehler;
+    bool erfolg = false;
+    if (event.GetId() == idMenuExportTabelle)
+        erfolg = clCsvExport(m_Turnier).schreibeTabelle(pfad, &fehler);
+    else if (event.GetId() == idMenuExportErgebnisse)
+        erfolg = clCsvExport(m_Turnier).schreibeErgebnisse(pfad, &fehler);
+    else
+        erfolg = clHtmlAusgabe(m_Turnier).schreibeSeite(pfad, &fehler);
+    if (!erfolg)
+        zeigeFehler(fehler, _("Exportieren"));
+}
+
 void wxQuobelFrame::OnIdle(wxIdleEvent& event)
 {
     // Scores and names are typed straight into the grids: the title follows here.
     aktualisiereTitel();
     event.Skip();
 }
+
+// The event table closes the file: formatting would indent what followed it.
+// clang-format off
+wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
+    EVT_CLOSE(wxQuobelFrame::OnClose)
+    EVT_MENU(idMenuQuit, wxQuobelFrame::OnQuit)
+    EVT_MENU(idMenuNeu, wxQuobelFrame::OnMenuNeu)
+    EVT_MENU(idMenuBearbeiten, wxQuobelFrame::OnMenuBearbeiten)
+    EVT_MENU(idMenuLaden, wxQuobelFrame::OnMenuLaden)
+    EVT_MENU(idMenuSchreiben, wxQuobelFrame::OnMenuSchreiben)
+    EVT_MENU(idMenuAbout, wxQuobelFrame::OnAbout)
+    EVT_MENU(idMenuSpeichern, wxQuobelFrame::OnMenuSpeichern)
+    EVT_MENU(idMenuSpeichernUnter, wxQuobelFrame::OnMenuSpeichernUnter)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, wxQuobelFrame::OnDateiverlauf)
+    EVT_IDLE(wxQuobelFrame::OnIdle)
+    EVT_MENU_RANGE(idMenuDruckSpielplan, idMenuVorschauTabelle, wxQuobelFrame::OnMenuDrucken)
+    EVT_MENU(idMenuSeiteEinrichten, wxQuobelFrame::OnMenuSeiteEinrichten)
+    EVT_MENU_RANGE(idMenuExportTabelle, idMenuExportSeite, wxQuobelFrame::OnMenuExportieren)
+wxEND_EVENT_TABLE()
+    // clang-format on

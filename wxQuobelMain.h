@@ -7,8 +7,11 @@
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
+#include <memory>
+
 #include "clTurnier.h"
 
+class clDruck;
 class clTurnierpanel;
 
 enum wxbuildinfoformat
@@ -34,7 +37,18 @@ public:
         idMenuSchreiben = 1004,
         idMenuAbout = 1005,
         idMenuSpeichern = 1006,
-        idMenuSpeichernUnter = 1007
+        idMenuSpeichernUnter = 1007,
+        // Printing: three contents, each printed and previewed.
+        idMenuDruckSpielplan = 1008,
+        idMenuDruckSpielzettel = 1009,
+        idMenuDruckTabelle = 1010,
+        idMenuVorschauSpielplan = 1011,
+        idMenuVorschauSpielzettel = 1012,
+        idMenuVorschauTabelle = 1013,
+        idMenuSeiteEinrichten = 1014,
+        idMenuExportTabelle = 1015,
+        idMenuExportErgebnisse = 1016,
+        idMenuExportSeite = 1017
     };
 
     wxQuobelFrame(wxFrame* frame, const wxString& title);
@@ -61,8 +75,14 @@ private:
     void OnMenuSpeichernUnter(wxCommandEvent& event);
     void OnDateiverlauf(wxCommandEvent& event);
     void OnIdle(wxIdleEvent& event);
+    void OnMenuDrucken(wxCommandEvent& event);
+    void OnMenuSeiteEinrichten(wxCommandEvent& event);
+    void OnMenuExportieren(wxCommandEvent& event);
 
     void erstelleMenue();
+    wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
+    // The round whose match slips to print: 0 all rounds, -1 cancelled.
+    int frageSpielzettelRunde();
     // Ends typing in the grids so that the typed text counts.
     void schliesseZellEingaben();
     // Work that a save would keep: tournament changes and participants typed but not applied.
@@ -96,6 +116,8 @@ private:
     const wxString m_Grundtitel;
     wxString m_Datei;
     wxFileHistory m_Dateiverlauf;
+    // Kept for the window's life, so that printer and page settings are kept too.
+    std::unique_ptr<clDruck> m_Druck;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
+#include <wx/choicdlg.h>
+#include <wx/prntbase.h>
 #include <wx/stattext.h>
 
 #include "DialogErwartung.h"
@@ -369,9 +371,11 @@ TEST_F(Befehle, ZuletztGeoeffneteDateienBleibenZwischenDenLaeufen)
 
     // The next run lists both, the latest first, and opens one on a click.
     FensterHalter<wxQuobelFrame> morgen(neuesFenster());
-    wxMenuItem* zuletzt = morgen->GetMenuBar()->GetMenu(0)->FindItemByPosition(9);
-    ASSERT_TRUE(zuletzt->IsSubMenu());
-    EXPECT_EQ(wxString(L"Zuletzt geöffnet"), zuletzt->GetItemLabelText());
+    wxMenuItem* zuletzt = nullptr;
+    for (wxMenuItem* item : morgen->GetMenuBar()->GetMenu(0)->GetMenuItems())
+        if (item->GetItemLabelText() == wxString(L"Zuletzt geöffnet"))
+            zuletzt = item;
+    ASSERT_TRUE(zuletzt != nullptr && zuletzt->IsSubMenu());
     wxMenu* liste = zuletzt->GetSubMenu();
     ASSERT_EQ(2u, liste->GetMenuItemCount());
     EXPECT_TRUE(liste->FindItemByPosition(0)->GetItemLabelText().Contains("neu.quobel"));
@@ -382,4 +386,54 @@ TEST_F(Befehle, ZuletztGeoeffneteDateienBleibenZwischenDenLaeufen)
     // A file that is gone is reported and leaves the list.
     wxTEST_DIALOG(befehl(morgen.get(), wxID_FILE2), erwarteMeldung(wxID_OK, "alt.quobel"));
     EXPECT_EQ(1u, liste->GetMenuItemCount());
+}
+
+TEST_F(Befehle, ExportUndDruckvorschauUeberDasMenue)
+{
+    teilnehmer(frame.get(), {L"Anna", L"Bernd", L"Jörg"});
+    tippeSatz(frame.get(), 1, 1, 1, 11, 5);
+    tippeSatz(frame.get(), 1, 1, 2, 11, 7);
+
+    const struct
+    {
+        int id;
+        const char* datei;
+        const wchar_t* erwartet;
+    } exporte[] = {
+        {wxQuobelFrame::idMenuExportTabelle, "tabelle.csv", L"Jörg"},
+        {wxQuobelFrame::idMenuExportErgebnisse, "ergebnisse.csv", L"\"11\";\"5\""},
+        {wxQuobelFrame::idMenuExportSeite, "seite.html", L"<table"},
+    };
+    for (const auto& e : exporte)
+    {
+        wxTEST_DIALOG(befehl(frame.get(), e.id), ErwarteDialog<wxFileDialog>(
+                                                     [&](wxFileDialog* dlg)
+                                                     {
+                                                         dlg->wxFileDialogBase::SetPath(pfad(e.datei));
+                                                         return wxID_OK;
+                                                     }));
+        wxString text;
+        ASSERT_TRUE(wxFFile(pfad(e.datei)).ReadAll(&text, wxConvUTF8)) << e.datei;
+        EXPECT_TRUE(text.Contains(e.erwartet)) << e.datei;
+    }
+
+    // The slips ask for the round, proposing the first one not yet played:
+    // round 2, since round 1 has its scores.
+    befehl(frame.get(), wxQuobelFrame::idMenuVorschauTabelle);
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuVorschauSpielzettel),
+                  ErwarteDialog<wxSingleChoiceDialog>(
+                      [](wxSingleChoiceDialog* dlg)
+                      {
+                          EXPECT_EQ(2, dlg->GetSelection());
+                          return wxID_OK;
+                      }));
+    int vorschauen = 0;
+    for (wxWindow* w : wxTopLevelWindows)
+        if (wxPreviewFrame* vorschau = dynamic_cast<wxPreviewFrame*>(w))
+        {
+            ++vorschauen;
+            vorschau->Close(true); // as the organiser does; it re-enables the main window
+        }
+    EXPECT_EQ(2, vorschauen);
+    verarbeiteEreignisse();
 }
