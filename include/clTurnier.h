@@ -28,6 +28,14 @@ struct allgemein
 class clTurnier
 {
 public:
+    // The settings dialog offers 1 to MaxPlatten tables; a file is held to the same.
+    static constexpr int MaxPlatten = 100;
+    // With one table every round knows every participant, so the schedule grows with
+    // the cube of their number: beyond this a roster is refused before it exhausts memory.
+    static constexpr int MaxTeilnehmer = 500;
+    // The number of participants a list would leave after applying it.
+    static int zaehleTeilnehmer(const vecEditListe& el);
+
     clTurnier();
     virtual ~clTurnier();
     clTurnier(const clTurnier&) = delete;
@@ -80,6 +88,8 @@ private:
     bool nurNamenGeaendert(const vecEditListe& el) const;
     void leereTeilnehmer();
     bool schemaParameterGeaendert(const allgemein& alg) const;
+    // Re-fits the rounds grid and rebuilds the standings from the schedule's results.
+    void aktualisiereSpielplanAnzeigen();
 
     void schreibeAllgemein(clTurnierDatei& dat);
     void schreibeTeilnehmer(clTurnierDatei& dat);

@@ -1,9 +1,11 @@
 #include "clSpieleTableBase.h"
 
 #include <algorithm>
+#include <vector>
 #include <wx/intl.h>
 
 #include "clGridMelder.h"
+#include "clRunde.h"
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
@@ -15,6 +17,8 @@ namespace
 {
 // Room a cell needs beside its text.
 const int TextRand = 10;
+// Byes beyond this width are cut rather than make the column wider than a screen.
+const int MaxSpielfreiBreite = 700;
 
 wxString punkte(int p)
 {
@@ -260,25 +264,49 @@ void clSpieleTableBase::setzeSpaltenBreiten()
     if (grid == nullptr)
         return;
     // Measured in bold, as a winner's name is shown, so that it still fits then.
+    // Each name is measured once; the rows only add up those widths, so that a
+    // schedule of thousands of rounds is fitted at once.
     wxFont fett = grid->GetDefaultCellFont();
     fett.MakeBold();
+    auto breiteVon = [grid, &fett](const wxString& text)
+    {
+        int b = 0;
+        grid->GetTextExtent(text, &b, nullptr, nullptr, nullptr, &fett);
+        return b;
+    };
+    const int anzahl = m_Turnier->getAnzahlTeilnehmer();
+    std::vector<int> namensbreite(anzahl + 1, 0);
+    int namen = 0;
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden() && namen == 0; ++r)
+        if (m_Turnier->getSchema().getRunde(r)->AnzSpiele() < m_Platten)
+            namen = breiteVon(_("nicht besetzt"));
+    for (int snr = 1; snr <= anzahl; ++snr)
+    {
+        namensbreite[snr] = breiteVon(m_Turnier->getTeilnehmer(snr)->getAnzeige());
+        namen = std::max(namen, namensbreite[snr]);
+    }
+    // A long list of byes widens its column up to a limit; beyond it the list is cut.
+    const int komma = breiteVon(", ");
+    int spielfrei = 0;
+    std::vector<int> frei;
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden() && spielfrei < MaxSpielfreiBreite; ++r)
+    {
+        frei.clear();
+        m_Turnier->getSchema().getRunde(r)->getSpielfrei(frei);
+        int summe = 0;
+        for (size_t i = 0; i < frei.size() && summe < MaxSpielfreiBreite; ++i)
+            summe += (i > 0 ? komma : 0) + (frei[i] <= anzahl ? namensbreite[frei[i]] : 0);
+        spielfrei = std::max(spielfrei, summe);
+    }
+
     grid->BeginBatch();
     for (int i = 0; i < GetNumberCols(); ++i)
     {
-        int breite = Spaltenbreite[i % 5];
-        if (i / 5 == m_Platten && i % 5 >= 1)
-            breite *= 3;
-        // A name, "nicht besetzt" or a list of byes that does not fit widens its
-        // column instead of being cut off.
+        const bool freiBlock = i / 5 == m_Platten;
+        int breite = Spaltenbreite[i % 5] * (freiBlock && i % 5 >= 1 ? 3 : 1);
         if (i % 5 == 1)
-        {
-            for (int row = 1; row < GetNumberRows(); row += row % 4 == 1 ? 1 : 3)
-            {
-                int b = 0;
-                grid->GetTextExtent(GetValue(row, i), &b, nullptr, nullptr, nullptr, &fett);
-                breite = std::max(breite, b + TextRand);
-            }
-        }
+            breite = std::max(breite, freiBlock ? std::min(spielfrei, MaxSpielfreiBreite) + TextRand
+                                                : namen + TextRand);
         grid->SetColSize(i, breite);
     }
     grid->EndBatch();

@@ -13,9 +13,14 @@
 
 namespace
 {
-const int MaxPlatten = 100;
 const int AnzModi = 3;
 } // namespace
+
+int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
+{
+    return static_cast<int>(std::count_if(
+        el.begin(), el.end(), [](const spEditData& ed) { return (ed.m_EditStatus & esDeleted) == 0; }));
+}
 
 clTurnier::clTurnier()
     : m_SpieleTB(nullptr), m_TeilnehmerTB(nullptr), m_Turniertabelle(nullptr), m_SchemaVeraltet(false),
@@ -219,22 +224,31 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
 void clTurnier::Aktualisieren(bool neu)
 {
     if (neu)
-        leereTeilnehmer();
-    if (neu || m_SchemaVeraltet)
     {
+        leereTeilnehmer();
         ErzeugeSchema();
         AktualisiereAnzeigen();
+        m_Geaendert = false;
+    }
+    else if (m_SchemaVeraltet)
+    {
+        // The roster is the same: participants typed but not applied yet stay on their page.
+        ErzeugeSchema();
+        aktualisiereSpielplanAnzeigen();
     }
     else if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
-    if (neu)
-        m_Geaendert = false;
 }
 
 void clTurnier::AktualisiereAnzeigen()
 {
     if (m_TeilnehmerTB != nullptr)
         m_TeilnehmerTB->Aktualisieren();
+    aktualisiereSpielplanAnzeigen();
+}
+
+void clTurnier::aktualisiereSpielplanAnzeigen()
+{
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
     if (m_Turniertabelle == nullptr)
@@ -254,14 +268,6 @@ void clTurnier::AktualisiereAnzeigen()
 }
 
 // ---- the tournament file
-
-namespace
-{
-// With one table every round of the schedule knows every participant, so the
-// schedule grows with the cube of their number; a file beyond this is refused
-// before it exhausts the memory.
-const size_t MaxTeilnehmerInDatei = 500;
-} // namespace
 
 bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
 {
@@ -288,10 +294,9 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
             wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), datei);
-    else if (teilnehmer.size() > MaxTeilnehmerInDatei)
-        grund =
-            wxString::Format(wxGetTranslation(L"„%s“ hat %d Teilnehmer; Quobel lädt höchstens %d."), datei,
-                             static_cast<int>(teilnehmer.size()), static_cast<int>(MaxTeilnehmerInDatei));
+    else if (teilnehmer.size() > static_cast<size_t>(MaxTeilnehmer))
+        grund = wxString::Format(wxGetTranslation(L"„%s“ hat %d Teilnehmer; Quobel lädt höchstens %d."),
+                                 datei, static_cast<int>(teilnehmer.size()), MaxTeilnehmer);
     if (!grund.empty())
     {
         if (fehler != nullptr)

@@ -62,6 +62,15 @@ void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
     // A name still being typed belongs to the list that is applied.
     schliesseEditor();
+    if (clTurnier::zaehleTeilnehmer(m_TeilnehmerTB->getEditListe()) > clTurnier::MaxTeilnehmer)
+    {
+        wxMessageDialog(this,
+                        wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer."),
+                                         clTurnier::MaxTeilnehmer),
+                        _("Teilnehmerliste"), wxOK | wxICON_ERROR)
+            .ShowModal();
+        return;
+    }
     if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
     {
         wxMessageDialog frage(this,

@@ -53,8 +53,9 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     wxFlexGridSizer* plan = new wxFlexGridSizer(1, 4, 5, 5);
     fuegeBeschriftungHinzu(planBox, plan, _("Anzahl Platten"));
     // At 50 pixels the GTK spin control has no room for its buttons: it takes the width it needs.
-    m_AnzPlatten = new wxSpinCtrl(planBox, wxID_ANY, wxString::Format("%d", m_alg.Platten), wxDefaultPosition,
-                                  wxDefaultSize, wxSP_ARROW_KEYS, 1, 100, m_alg.Platten, "wxSpinCtrl");
+    m_AnzPlatten =
+        new wxSpinCtrl(planBox, wxID_ANY, wxString::Format("%d", m_alg.Platten), wxDefaultPosition,
+                       wxDefaultSize, wxSP_ARROW_KEYS, 1, clTurnier::MaxPlatten, m_alg.Platten, "wxSpinCtrl");
     plan->Add(m_AnzPlatten, 0, wxALL, 5);
     fuegeBeschriftungHinzu(planBox, plan, _("Modus"));
     m_Modus = new wxChoice(planBox, wxID_ANY);

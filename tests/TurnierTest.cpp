@@ -124,3 +124,19 @@ TEST(Turnier, AenderungenWerdenBemerkt)
     tt.satz(tt.turnier.getSpiel(1, 1), 1, 11, 3);
     EXPECT_TRUE(tt.turnier.istGeaendert());
 }
+
+TEST(Turnier, NeuerSpielplanBehaeltGetippteTeilnehmer)
+{
+    // Changing the tables while names are typed but not applied must not lose them.
+    TestTurnier tt;
+    tt.erstelleN(4);
+    tt.teilnehmerTB.SetValue(4, 0, "Neu");
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Platten = 2;
+    tt.turnier.setAllgemein(&alg);
+    tt.turnier.Aktualisieren(false);
+    EXPECT_EQ(3, tt.turnier.getAnzahlRunden());
+    EXPECT_EQ(5, tt.teilnehmerTB.getDataListSize());
+    EXPECT_EQ("Neu", tt.teilnehmerTB.GetValue(4, 0));
+    EXPECT_TRUE(tt.teilnehmerTB.hatAenderungen());
+}

@@ -183,3 +183,14 @@ TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
     EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
     EXPECT_FALSE(turnier()->hatErgebnisse());
 }
+
+TEST_F(Turnierpanel, MehrAlsDieHoechstzahlWirdNichtUebernommen)
+{
+    clTeilnehmerTableBase* tb = seite1->getTable();
+    for (int i = 0; i <= clTurnier::MaxTeilnehmer; ++i)
+        tb->SetValue(i, 0, wxString::Format("T%d", i + 1));
+    wxTEST_DIALOG(druecke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_OK));
+    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
+    // The typed list stays for the organiser to shorten.
+    EXPECT_EQ(clTurnier::MaxTeilnehmer + 1, tb->getDataListSize());
+}
