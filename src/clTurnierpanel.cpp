@@ -26,11 +26,13 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     hauptSizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
 
     wxBoxSizer* zeile = new wxBoxSizer(wxHORIZONTAL);
-    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(350, 430), wxWANTS_CHARS);
+    // Wide enough for double names; the grid takes the page's height, so that a long
+    // list shows as many rows as the screen allows.
+    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(480, 430), wxWANTS_CHARS);
     m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
     m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
     setzeSpaltenBreiten();
-    zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxALIGN_CENTER, 5);
+    zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxEXPAND, 5);
 
     wxBoxSizer* knoepfe = new wxBoxSizer(wxVERTICAL);
     m_btnHoch = new wxButton(this, idBtnHoch, _("nach oben"));

