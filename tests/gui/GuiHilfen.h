@@ -1,10 +1,23 @@
 #ifndef GUIHILFEN_H
 #define GUIHILFEN_H
 
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/frame.h>
-#include <wx/window.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/filename.h>
+#include <wx/grid.h>
+#include <wx/notebook.h>
+#include <wx/spinctrl.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+
+#include "clTeilnehmerTableBase.h"
+#include "clTurnierpanel.h"
+#include "dlAllgemeinDlg.h"
+#include "wxQuobelMain.h"
 
 // Lets the toolkit handle what is pending (sizes, paints, posted events).
 inline void verarbeiteEreignisse()
@@ -16,20 +29,218 @@ inline void verarbeiteEreignisse()
     }
 }
 
-// Owns a top-level window for the length of one test and destroys it at once.
+// Every window of type T inside fenster, in the order they were created.
 template <class T>
-class FensterHalter
+std::vector<T*> alleKinder(wxWindow* fenster)
+{
+    std::vector<T*> gefunden;
+    for (wxWindow* kind : fenster->GetChildren())
+    {
+        if (T* t = dynamic_cast<T*>(kind))
+            gefunden.push_back(t);
+        for (T* t : alleKinder<T>(kind))
+            gefunden.push_back(t);
+    }
+    return gefunden;
+}
+
+template <class T>
+T* finde(wxWindow* fenster)
+{
+    return alleKinder<T>(fenster).at(0);
+}
+
+// Presses the button with this identifier, as a click does.
+inline void klicke(wxWindow* fenster, int id)
+{
+    for (wxButton* b : alleKinder<wxButton>(fenster))
+    {
+        if (b->GetId() == id)
+        {
+            wxCommandEvent klick(wxEVT_BUTTON, id);
+            klick.SetEventObject(b);
+            b->ProcessWindowEvent(klick);
+            return;
+        }
+    }
+    ADD_FAILURE() << "kein Knopf " << id;
+}
+
+// A main window at the size of a screen, since the test display has no window
+// manager to maximise it.
+inline wxQuobelFrame* neuesFenster()
+{
+    wxQuobelFrame* f = new wxQuobelFrame(nullptr, "Quobel");
+    f->SetSize(0, 0, 1400, 1000);
+    f->Show();
+    verarbeiteEreignisse();
+    return f;
+}
+
+inline void befehl(wxQuobelFrame* f, int id)
+{
+    wxCommandEvent ereignis(wxEVT_MENU, id);
+    f->ProcessWindowEvent(ereignis);
+}
+
+// Types text into a cell through the grid's cell editor.
+inline void tippe(wxGrid* grid, int row, int col, const wxString& text)
+{
+    grid->GoToCell(row, col);
+    grid->EnableCellEditControl();
+    wxGridCellEditor* editor = grid->GetCellEditor(row, col);
+    wxTextCtrl* feld = dynamic_cast<wxTextCtrl*>(editor->GetWindow());
+    editor->DecRef();
+    ASSERT_NE(nullptr, feld);
+    feld->SetValue(text);
+    // As the program does, the focus leaves the editor before it closes.
+    grid->SetFocus();
+    grid->DisableCellEditControl();
+}
+
+// A dialog that no expectation answers would really open and hang the test run:
+// while this hook is registered it is a failure and is cancelled instead.
+class KeinEchterDialog : public wxModalDialogHook
 {
 public:
-    explicit FensterHalter(T* fenster) : m_Fenster(fenster) {}
-    ~FensterHalter() { delete m_Fenster; }
-    FensterHalter(const FensterHalter&) = delete;
-    FensterHalter& operator=(const FensterHalter&) = delete;
-    T* operator->() const { return m_Fenster; }
-    T* get() const { return m_Fenster; }
+    KeinEchterDialog() { Register(); }
+    ~KeinEchterDialog() override { Unregister(); }
+
+protected:
+    int Enter(wxDialog* dlg) override
+    {
+        ADD_FAILURE() << "unerwarteter Dialog: " << dlg->GetTitle().utf8_str();
+        return wxID_CANCEL;
+    }
+};
+
+// Answers a modal dialog of type T with what the function returns; the function
+// may look at the dialog and fill it in first.
+template <class T>
+class ErwarteDialog : public wxExpectModalBase<T, ErwarteDialog<T>>
+{
+public:
+    explicit ErwarteDialog(std::function<int(T*)> antwort) : m_Antwort(std::move(antwort)) {}
+
+protected:
+    int OnInvoked(T* dlg) const override { return m_Antwort(dlg); }
 
 private:
-    T* m_Fenster;
+    std::function<int(T*)> m_Antwort;
+};
+
+// Answers a message box whose text mentions teil.
+inline ErwarteDialog<wxMessageDialog> erwarteMeldung(int antwort, const wxString& teil)
+{
+    return ErwarteDialog<wxMessageDialog>(
+        [antwort, teil](wxMessageDialog* dlg)
+        {
+            const wxString text = dlg->GetMessage() + "\n" + dlg->GetExtendedMessage();
+            EXPECT_TRUE(text.Contains(teil)) << text.utf8_str() << " ohne " << teil.utf8_str();
+            return antwort;
+        });
+}
+
+// Chooses pfad in the file dialog, after checking its message when one is given.
+// Only the toolkit's own part is set: the native chooser cannot take a path before it is shown.
+inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, const wxString& nachricht = "",
+                                               int antwort = wxID_OK)
+{
+    return ErwarteDialog<wxFileDialog>(
+        [=](wxFileDialog* dlg)
+        {
+            if (!nachricht.empty())
+            {
+                EXPECT_EQ(nachricht, dlg->GetMessage());
+                EXPECT_TRUE(dlg->GetWildcard().Contains("*.quobel"));
+            }
+            dlg->wxFileDialogBase::SetPath(pfad);
+            return antwort;
+        });
+}
+
+// The settings dialog's fields, in the order of the general data.
+inline allgemein liesFelder(dlAllgemeinDlg* dlg)
+{
+    const std::vector<wxTextCtrl*> texte = alleKinder<wxTextCtrl>(dlg);
+    return {texte.at(0)->GetValue(),
+            texte.at(1)->GetValue(),
+            texte.at(2)->GetValue(),
+            texte.at(3)->GetValue(),
+            finde<wxSpinCtrl>(dlg)->GetValue(),
+            finde<wxChoice>(dlg)->GetSelection()};
+}
+
+// Types alg into the settings dialog's fields and presses "Aktualisieren".
+inline int fuelleAus(dlAllgemeinDlg* dlg, const allgemein& alg)
+{
+    const std::vector<wxTextCtrl*> texte = alleKinder<wxTextCtrl>(dlg);
+    const wxString* felder[] = {&alg.Bezeichnung, &alg.Veranstalter, &alg.Ort, &alg.Datum};
+    for (size_t i = 0; i < 4; ++i)
+        texte.at(i)->SetValue(*felder[i]);
+    finde<wxSpinCtrl>(dlg)->SetValue(alg.Platten);
+    finde<wxChoice>(dlg)->SetSelection(alg.ModusIdx);
+    klicke(dlg, dlAllgemeinDlg::idAktBtnAnwenden);
+    return wxID_OK;
+}
+
+inline bool operator==(const allgemein& a, const allgemein& b)
+{
+    return a.Bezeichnung == b.Bezeichnung && a.Veranstalter == b.Veranstalter && a.Ort == b.Ort &&
+           a.Datum == b.Datum && a.Platten == b.Platten && a.ModusIdx == b.ModusIdx;
+}
+
+// Types the names on the participants page and presses "Uebernehmen".
+inline void teilnehmer(wxQuobelFrame* f, std::initializer_list<const wchar_t*> namen, bool uebernehmen = true)
+{
+    clTurnierpanel* seite = finde<clTurnierpanel>(f);
+    int zeile = seite->getTable()->getDataListSize();
+    for (const wchar_t* name : namen)
+        seite->getTable()->SetValue(zeile++, 0, name);
+    if (uebernehmen)
+        klicke(seite, clTurnierpanel::idUebBtnAnwenden);
+}
+
+// The main window with its three pages. Each test has a folder of its own for its
+// files; it is HOME too, so that the list of recent files starts empty and the
+// user's own list stays untouched.
+class FensterTest : public ::testing::Test
+{
+protected:
+    FensterTest()
+    {
+        wxFileName::Mkdir(ordner, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+        wxGetEnv("HOME", &zuhause);
+        wxSetEnv("HOME", ordner);
+        frame.reset(neuesFenster());
+    }
+    ~FensterTest() override
+    {
+        frame.reset();
+        wxSetEnv("HOME", zuhause);
+        wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE);
+    }
+
+    template <class T>
+    T* seite() const
+    {
+        return finde<T>(frame.get());
+    }
+
+    void zeigeSeite(wxWindow* s)
+    {
+        wxNotebook* nb = finde<wxNotebook>(frame.get());
+        nb->SetSelection(nb->FindPage(s));
+        verarbeiteEreignisse();
+    }
+
+    clTurnier* turnier() const { return frame->getTurnier(); }
+    wxString pfad(const wxString& name) const { return ordner + "/" + name; }
+
+    KeinEchterDialog haken;
+    const wxString ordner = wxFileName::GetTempDir() + wxString::Format("/quobel-%lu", wxGetProcessId());
+    wxString zuhause;
+    std::unique_ptr<wxQuobelFrame> frame;
 };
 
 #endif

@@ -9,27 +9,18 @@
 
 namespace
 {
-class TestApp : public wxApp
+void assertFehler(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg)
 {
-public:
-    bool OnInit() override
-    {
-        wxInitAllImageHandlers();
-        return true;
-    }
-};
-
-void assertFehler(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
-{
-    ADD_FAILURE_AT(file.utf8_str(), line) << "Toolkit-Assertion in " << func.utf8_str() << ": "
-                                          << cond.utf8_str() << " " << msg.utf8_str();
+    ADD_FAILURE_AT(file.utf8_str(), line)
+        << "Toolkit-Assertion in " << func.utf8_str() << ": " << cond.utf8_str() << " " << msg.utf8_str();
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new TestApp);
+    wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv))
     {
         fprintf(stderr, "Das Fenstersystem ist nicht erreichbar (kein DISPLAY?)\n");
@@ -37,6 +28,7 @@ int main(int argc, char** argv)
     }
     if (!wxTheApp->CallOnInit())
         return 1;
+    wxInitAllImageHandlers();
     wxSetAssertHandler(assertFehler);
     delete wxLog::SetActiveTarget(new wxLogStderr);
     const int ergebnis = RUN_ALL_TESTS();
