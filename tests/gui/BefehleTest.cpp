@@ -102,9 +102,7 @@ TEST_F(Befehle, NeuFragtNachUngesichertenAenderungenUndVerworfenenErgebnissen)
                       }));
     EXPECT_EQ(4, t->getAnzahlTeilnehmer());
 
-    allgemein neu;
-    neu.Bezeichnung = L"Herbstturnier";
-    neu.Platten = 2;
+    const allgemein neu{L"Herbstturnier", "TTC Nord", "Halle 2", "Samstag", 2};
     wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
                   bestaetige(neu), erwarteMeldung(wxID_NO, Verlust));
     EXPECT_EQ("ein Turnier", t->getAllgemein()->Bezeichnung);
@@ -217,10 +215,7 @@ TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
 TEST_F(Befehle, EinTurnierVomLeerenFensterBisZurGeladenenDatei)
 {
     wxQuobelFrame* f = neuesFenster();
-    allgemein alg;
-    alg.Bezeichnung = L"Vereinsmeisterschaft Ü40";
-    alg.Veranstalter = "TTC Nord";
-    alg.Platten = 2;
+    const allgemein alg{L"Vereinsmeisterschaft Ü40", "TTC Nord", "Halle 2", "Sonntag", 2};
     wxTEST_DIALOG(befehl(f, wxQuobelFrame::idMenuNeu), bestaetige(alg));
     teilnehmer(f, {L"Anna", L"Bernd", L"Clara", L"Dieter", L"Emil"});
     clTurnier* t = f->getTurnier();

@@ -8,10 +8,7 @@
 
 TEST(Einstellungsdialog, SchliessfeldBrichtAbAktualisierenUebernimmt)
 {
-    allgemein vorgabe;
-    vorgabe.Bezeichnung = L"Pokal der Ü50";
-    vorgabe.Platten = 4;
-    vorgabe.ModusIdx = 1;
+    const allgemein vorgabe{L"Pokal der Ü50", "TTC Nord", "Halle 2", "Sonntag", 4, 1};
     dlAllgemeinDlg dlg(nullptr, wxID_ANY, "Bearbeiten", &vorgabe);
     EXPECT_TRUE(liesFelder(&dlg) == vorgabe);
     wxSpinCtrl* platten = finde<wxSpinCtrl>(&dlg);

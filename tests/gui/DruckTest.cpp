@@ -73,11 +73,7 @@ TEST(Druck, SeitenMitKopfzeileUndNurGanzenSpielzetteln)
 {
     TestTurnier tt;
     tt.erstelleN(7, 3); // 21 matches, 3 per round
-    allgemein alg = *tt.turnier.getAllgemein();
-    alg.Bezeichnung = "Stadtmeisterschaft";
-    alg.Veranstalter = L"TTC Grün";
-    alg.Ort = "Sporthalle";
-    alg.Datum = "12.03.2027";
+    const allgemein alg{"Stadtmeisterschaft", L"TTC Grün", "Sporthalle", "12.03.2027", 3};
     tt.turnier.setAllgemein(&alg);
     clDruck druck(nullptr, &tt.turnier);
     EXPECT_EQ(1, seiten(druck, clDruck::Spielzettel, 1));

@@ -56,13 +56,12 @@ TEST(Hauptfenster, TitelMenuesKopfzeilenUndSeiten)
     EXPECT_EQ("ein Turnier", kopf.at(0)->GetLabel());
     EXPECT_EQ("ein Verein", kopf.at(1)->GetLabel());
     EXPECT_EQ("hier, heute", kopf.at(2)->GetLabel());
-    allgemein alg = *frame->getTurnier()->getAllgemein();
-    alg.Bezeichnung = L"Vereinsmeisterschaft Ü40";
-    alg.Ort.clear();
-    alg.Datum.clear();
+    // Without venue and date.
+    const allgemein alg{L"Vereinsmeisterschaft Ü40", "TTC Nord", "", ""};
     frame->getTurnier()->setAllgemein(&alg);
     frame->aktualisiereAllgemein(nullptr);
     EXPECT_EQ(wxString(L"Vereinsmeisterschaft Ü40"), kopf[0]->GetLabel());
+    EXPECT_EQ("TTC Nord", kopf[1]->GetLabel());
     EXPECT_EQ(", ", kopf[2]->GetLabel());
 
     wxNotebook* nb = finde<wxNotebook>(frame.get());
