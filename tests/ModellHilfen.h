@@ -1,7 +1,6 @@
 #ifndef MODELLHILFEN_H
 #define MODELLHILFEN_H
 
-#include <initializer_list>
 #include <vector>
 #include <wx/string.h>
 
@@ -20,28 +19,27 @@ struct TestTurnier
     clSpieleTableBase spieleTB{&turnier};
     clWertungTableBase wertungTB{&turnier};
 
-    // Sets general data (tables, mode) and types a roster of first names into the
-    // participants table and applies it, as an organiser does on the first page.
-    void erstelle(std::initializer_list<const wchar_t*> vornamen, int platten = 1, int modusIdx = 0)
+    // Sets tables and mode, types the first names into the participants table and
+    // applies them, as an organiser does on the first page.
+    void erstelle(const std::vector<wxString>& vornamen, int platten = 1, int modusIdx = 0)
     {
         allgemein alg = *turnier.getAllgemein();
         alg.Platten = platten;
         alg.ModusIdx = modusIdx;
         turnier.setAllgemein(&alg);
         turnier.Aktualisieren(true);
-        int zeile = 0;
-        for (const wchar_t* vn : vornamen)
-            teilnehmerTB.SetValue(zeile++, 0, vn);
+        for (size_t i = 0; i < vornamen.size(); ++i)
+            teilnehmerTB.SetValue(static_cast<int>(i), 0, vornamen[i]);
         teilnehmerTB.DatenZurueckSchreiben();
     }
 
     // n participants named T1, T2, ...
     void erstelleN(int n, int platten = 1, int modusIdx = 0)
     {
-        erstelle({}, platten, modusIdx);
-        for (int i = 0; i < n; ++i)
-            teilnehmerTB.SetValue(i, 0, wxString::Format("T%d", i + 1));
-        teilnehmerTB.DatenZurueckSchreiben();
+        std::vector<wxString> namen;
+        for (int i = 1; i <= n; ++i)
+            namen.push_back(wxString::Format("T%d", i));
+        erstelle(namen, platten, modusIdx);
     }
 
     // Every match of the schedule, round by round and table by table.

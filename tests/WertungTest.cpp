@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -9,6 +11,9 @@
 
 namespace
 {
+using Folge = std::vector<int>;
+using Saetze = std::initializer_list<std::pair<int, int>>;
+
 sWertung wertung(int siege, int niederlagen, int saetze, int satzVerlust, int punkte, int punkteVerlust)
 {
     sWertung w;
@@ -18,47 +23,83 @@ sWertung wertung(int siege, int niederlagen, int saetze, int satzVerlust, int pu
     return w;
 }
 
-// Start numbers from first place to last.
-std::vector<int> rangfolge(const clWertungTableBase& tb)
+// One side's counts as "matches sets points", e.g. "1:0 2:1 30:27"; mirrored
+// reads them from the opponent's point of view.
+std::string text(const sWertung& w, bool gespiegelt = false)
 {
-    std::vector<int> snr;
+    auto paar = [gespiegelt](const teilwertung& tw)
+    {
+        return std::to_string(gespiegelt ? tw.gegner : tw.eigene) + ":" +
+               std::to_string(gespiegelt ? tw.eigene : tw.gegner);
+    };
+    return paar(w.m_Spiel) + " " + paar(w.m_Satz) + " " + paar(w.m_Punkte);
+}
+
+// Side 1's result of a match with these sets, with " +" when it is decided;
+// side 2 must mirror side 1.
+std::string ergebnis(Saetze saetze)
+{
+    clTeilnehmer a, b;
+    clTTSpiel sp(&a, &b);
+    int snr = 1;
+    for (const auto& [p1, p2] : saetze)
+        sp.setSatzErg(snr++, p1, p2);
+    sWertung w1, w2;
+    const bool entschieden = sp.bestimmeErgebnis(w1, w2);
+    EXPECT_EQ(text(w1), text(w2, true));
+    return text(w1) + (entschieden ? " +" : "");
+}
+
+// Start numbers from first place to last.
+Folge rangfolge(const clWertungTableBase& tb)
+{
+    Folge snr;
     for (int p = 0; p < tb.getAnzahl(); ++p)
         snr.push_back(tb.getStartNrAufPlatz(p));
     return snr;
 }
 
 // Enters a two-set win of a over b, whichever side of the match a plays.
-void gewinnt(TestTurnier& tt, int a, int b, int p1 = 5, int p2 = 7)
+void gewinnt(TestTurnier& tt, int a, int b)
 {
     clTTSpiel* sp = tt.spielZwischen(a, b);
     const bool vorne = sp->getT1()->getStartNr() == a;
-    tt.satz(sp, 1, vorne ? 11 : p1, vorne ? p1 : 11);
-    tt.satz(sp, 2, vorne ? 11 : p2, vorne ? p2 : 11);
+    tt.satz(sp, 1, vorne ? 11 : 5, vorne ? 5 : 11);
+    tt.satz(sp, 2, vorne ? 11 : 7, vorne ? 7 : 11);
 }
 
-// All six counts equal: that is what the comparison looks at, one count per criterion.
-bool gleich(const tabWertung& a, const tabWertung& b)
+void addiere(sWertung& summe, const sWertung& w)
 {
-    return a.m_AnzahlSpiele == b.m_AnzahlSpiele &&
-           clWertungTableBase::vergleicheWertung(a.wertung, b.wertung) == 0;
-}
-
-void addiere(teilwertung& summe, const teilwertung& tw)
-{
-    summe.eigene += tw.eigene;
-    summe.gegner += tw.gegner;
+    for (auto [s, t] :
+         {std::pair{&summe.m_Spiel, &w.m_Spiel}, {&summe.m_Satz, &w.m_Satz}, {&summe.m_Punkte, &w.m_Punkte}})
+    {
+        s->eigene += t->eigene;
+        s->gegner += t->gegner;
+    }
 }
 } // namespace
+
+TEST(TTSpiel, ErgebnisAusDenSaetzen)
+{
+    EXPECT_EQ("0:0 0:0 0:0", ergebnis({}));
+    EXPECT_EQ("1:0 2:1 30:27 +", ergebnis({{11, 9}, {8, 11}, {11, 7}}));
+    EXPECT_EQ("0:1 0:2 10:22 +", ergebnis({{5, 11}, {5, 11}}));
+    // A third set after the match is decided still counts for sets and points.
+    EXPECT_EQ("1:0 3:0 33:15 +", ergebnis({{11, 5}, {11, 5}, {11, 5}}));
+    // A set counts only with both sides entered; a negative score typed in is no score.
+    EXPECT_EQ("0:0 0:0 0:0", ergebnis({{11, -1}, {-1, 11}, {-5, 11}}));
+    // Equal scores go to side 2; 0:0 is a set without points.
+    EXPECT_EQ("0:1 0:2 5:5 +", ergebnis({{5, 5}, {0, 0}}));
+    // Points count at most 21 per side and set; the set goes by the scores as entered.
+    EXPECT_EQ("0:0 1:0 21:21", ergebnis({{23, 21}}));
+    EXPECT_EQ("0:0 1:1 16:16", ergebnis({{11, 5}, {5, 11}}));
+}
 
 TEST(Wertung, Vergleich)
 {
     const sWertung null = clTTSpiel::getNullwertung();
     EXPECT_EQ(0, clWertungTableBase::vergleicheWertung(null, null));
-    struct Fall
-    {
-        sWertung besser, schlechter;
-    };
-    const Fall faelle[] = {
+    const std::pair<sWertung, sWertung> besserSchlechter[] = {
         {wertung(2, 0, 4, 0, 44, 20), wertung(2, 1, 5, 2, 90, 60)}, // fewer losses beat more sets
         {wertung(3, 1, 7, 3, 1, 1), wertung(2, 0, 4, 0, 44, 0)},
         {wertung(2, 1, 5, 4, 0, 0), wertung(2, 1, 4, 1, 99, 0)}, // sets won, not the difference
@@ -66,42 +107,36 @@ TEST(Wertung, Vergleich)
         {wertung(2, 1, 5, 3, 60, 50), wertung(2, 1, 5, 3, 55, 40)},
         {wertung(2, 1, 5, 3, 60, 49), wertung(2, 1, 5, 3, 60, 50)},
     };
-    for (const Fall& f : faelle)
+    for (const auto& [besser, schlechter] : besserSchlechter)
     {
-        EXPECT_EQ(1, clWertungTableBase::vergleicheWertung(f.besser, f.schlechter));
-        EXPECT_EQ(-1, clWertungTableBase::vergleicheWertung(f.schlechter, f.besser));
+        EXPECT_EQ(1, clWertungTableBase::vergleicheWertung(besser, schlechter));
+        EXPECT_EQ(-1, clWertungTableBase::vergleicheWertung(schlechter, besser));
     }
 }
 
-TEST(Wertung, ErsteErgebnisseUndGleichstand)
+// A refresh of the views rebuilds the standings from the results the schedule
+// holds, so later changes are taken out of totals that contain them.
+TEST(Wertung, ErsteErgebnisseGleichstandUndAuffrischen)
 {
     TestTurnier tt;
     tt.erstelleN(4, 2);
-    EXPECT_EQ((std::vector<int>{1, 2, 3, 4}), rangfolge(tt.wertungTB));
-
+    EXPECT_EQ((Folge{1, 2, 3, 4}), rangfolge(tt.wertungTB));
     // The loser also passes everybody without a counted match.
     gewinnt(tt, 3, 4);
-    EXPECT_EQ((std::vector<int>{3, 4, 1, 2}), rangfolge(tt.wertungTB));
-    const tabWertung w3 = tt.wertungTB.getWertung(3);
-    EXPECT_EQ(1, w3.m_AnzahlSpiele);
-    EXPECT_EQ(0, clWertungTableBase::vergleicheWertung(wertung(1, 0, 2, 0, 22, 12), w3.wertung));
-
+    EXPECT_EQ((Folge{3, 4, 1, 2}), rangfolge(tt.wertungTB));
     // The same totals: the one that got them later stays below.
     gewinnt(tt, 1, 2);
-    EXPECT_EQ((std::vector<int>{3, 1, 4, 2}), rangfolge(tt.wertungTB));
+    EXPECT_EQ((Folge{3, 1, 4, 2}), rangfolge(tt.wertungTB));
 
-    // Typing the same score again changes nothing.
-    clTTSpiel* sp = tt.spielZwischen(1, 2);
+    tt.turnier.AktualisiereAnzeigen();
+    EXPECT_EQ(1, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
+    EXPECT_EQ(1, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
+    clTTSpiel* sp = tt.spielZwischen(3, 4);
+    sp->loescheSatzErg(2, 1);
     tt.turnier.pruefeWertung(sp);
-    tt.satz(sp, 2, sp->getSatzErg(2).P1, sp->getSatzErg(2).P2);
-    EXPECT_EQ((std::vector<int>{3, 1, 4, 2}), rangfolge(tt.wertungTB));
-    EXPECT_EQ(1, tt.wertungTB.getWertung(1).m_AnzahlSpiele);
-
-    // Out-of-range start numbers are ignored.
-    tt.wertungTB.addiereWertung(0, wertung(1, 0, 2, 0, 22, 0));
-    tt.wertungTB.subtrahiereWertung(5, wertung(1, 0, 2, 0, 22, 0));
-    EXPECT_FALSE(tt.wertungTB.korrigierePlatzierung(5));
-    EXPECT_EQ((std::vector<int>{3, 1, 4, 2}), rangfolge(tt.wertungTB));
+    EXPECT_EQ(0, tt.wertungTB.getWertung(3).m_AnzahlSpiele);
+    EXPECT_EQ(0, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
+    EXPECT_EQ((Folge{1, 2, 3, 4}), rangfolge(tt.wertungTB));
 }
 
 // 1 beats 2 and 3 beats 4; then the first match becomes undecided. Both of its
@@ -118,66 +153,7 @@ TEST(Wertung, UnentschiedenGewordenesSpielSinktAb)
 
     EXPECT_EQ(0, tt.wertungTB.getWertung(1).m_AnzahlSpiele);
     EXPECT_EQ(0, tt.wertungTB.getWertung(2).m_AnzahlSpiele);
-    const std::vector<int> r = rangfolge(tt.wertungTB);
-    EXPECT_EQ(3, r[0]);
-    EXPECT_EQ(4, r[1]);
-}
-
-TEST(Wertung, AnzahlSetzen)
-{
-    TestTurnier tt;
-    tt.erstelleN(4, 2);
-    gewinnt(tt, 4, 3);
-    ASSERT_EQ((std::vector<int>{4, 3, 1, 2}), rangfolge(tt.wertungTB));
-
-    // The same number without reset: nothing changes.
-    tt.wertungTB.setzeAnzahl(4, false);
-    EXPECT_EQ((std::vector<int>{4, 3, 1, 2}), rangfolge(tt.wertungTB));
-    EXPECT_EQ(1, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
-
-    // Shrinking removes the highest start numbers wherever they stand.
-    tt.wertungTB.setzeAnzahl(3, false);
-    EXPECT_EQ((std::vector<int>{3, 1, 2}), rangfolge(tt.wertungTB));
-    for (int snr = 1; snr <= 3; ++snr)
-        EXPECT_EQ(snr, tt.wertungTB.getStartNrAufPlatz(tt.wertungTB.getPlatz(snr)));
-    EXPECT_EQ(3, tt.wertungTB.GetNumberRows());
-
-    // Growing appends new participants at the end.
-    tt.wertungTB.setzeAnzahl(5, false);
-    EXPECT_EQ((std::vector<int>{3, 1, 2, 4, 5}), rangfolge(tt.wertungTB));
-    EXPECT_EQ(0, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
-
-    tt.wertungTB.setzeAnzahl(-3, false);
-    EXPECT_EQ(0, tt.wertungTB.getAnzahl());
-    EXPECT_EQ(1, tt.wertungTB.GetNumberRows());
-
-    // Without participants there is one empty line for the one grid row.
-    tt.wertungTB.setzeAnzahl(0, true);
-    EXPECT_EQ(1, tt.wertungTB.getAnzahl());
-    EXPECT_EQ(1, tt.wertungTB.GetNumberRows());
-    EXPECT_EQ(0, tt.wertungTB.getWertung(1).m_AnzahlSpiele);
-    EXPECT_EQ(-1, tt.wertungTB.getPlatz(2));
-}
-
-// A refresh of the views rebuilds the standings from the results the schedule
-// holds, so later changes are taken out of totals that contain them.
-TEST(Wertung, AuffrischenBautDieWertungAusDenErgebnissen)
-{
-    TestTurnier tt;
-    tt.erstelleN(4, 2);
-    gewinnt(tt, 3, 4);
-    gewinnt(tt, 1, 2);
-    tt.turnier.AktualisiereAnzeigen();
-    EXPECT_EQ(1, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
-    EXPECT_EQ(1, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
-
-    clTTSpiel* sp = tt.spielZwischen(3, 4);
-    sp->loescheSatzErg(2, 1);
-    tt.turnier.pruefeWertung(sp);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(3).m_AnzahlSpiele);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
-    EXPECT_EQ(1, rangfolge(tt.wertungTB)[0]);
-    EXPECT_EQ(2, rangfolge(tt.wertungTB)[1]);
+    EXPECT_EQ((Folge{3, 4, 1, 2}), rangfolge(tt.wertungTB));
 }
 
 // Random score edits on random tournaments. After every edit the totals equal a
@@ -204,10 +180,8 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
             clTTSpiel* sp = spiele[wuerfel(static_cast<int>(spiele.size()))];
             const int snr = 1 + wuerfel(3);
             const int art = wuerfel(10);
-            if (art < 5)
-                sp->setSatzErg(snr, pool[wuerfel(10)], pool[wuerfel(10)]);
-            else if (art < 7)
-                sp->setSatzErg(snr, art == 5 ? pool[wuerfel(10)] : -1, art == 6 ? pool[wuerfel(10)] : -1);
+            if (art < 7) // a whole set, or one side of it
+                sp->setSatzErg(snr, art == 6 ? -1 : pool[wuerfel(10)], art == 5 ? -1 : pool[wuerfel(10)]);
             else if (art < 9)
                 sp->loescheSatzErg(snr, 1 + wuerfel(2));
             else
@@ -230,14 +204,15 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
                      {std::pair{s->getT1()->getStartNr(), w1}, {s->getT2()->getStartNr(), w2}})
                 {
                     soll[idx].m_AnzahlSpiele++;
-                    addiere(soll[idx].wertung.m_Spiel, w.m_Spiel);
-                    addiere(soll[idx].wertung.m_Satz, w.m_Satz);
-                    addiere(soll[idx].wertung.m_Punkte, w.m_Punkte);
+                    addiere(soll[idx].wertung, w);
                 }
             }
             for (int i = 1; i <= n; ++i)
             {
-                ASSERT_TRUE(gleich(soll[i], tb.getWertung(i))) << "totals of " << i;
+                const tabWertung ist = tb.getWertung(i);
+                ASSERT_EQ(soll[i].m_AnzahlSpiele, ist.m_AnzahlSpiele) << "matches of " << i;
+                ASSERT_EQ(0, clWertungTableBase::vergleicheWertung(soll[i].wertung, ist.wertung))
+                    << "totals of " << i;
             }
 
             for (int p = 0; p < n; ++p)
