@@ -37,9 +37,14 @@ wxString punkte(int wert)
     return wert == -1 ? wxString() : zahl(wert);
 }
 
+// A spreadsheet would run a name such as "=HYPERLINK(...)" as a formula: a name
+// that starts like one is marked as text with a leading apostrophe.
 wxString anzeige(const clTeilnehmer* tn)
 {
-    return tn != nullptr ? tn->getAnzeige() : wxString();
+    const wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    if (!name.empty() && wxString("=+-@\t\r").Find(name[0]) != wxNOT_FOUND)
+        return "'" + name;
+    return name;
 }
 } // namespace
 

@@ -138,10 +138,12 @@ TEST(HtmlAusgabe, SpielzettelTabelleUndSeite)
 TEST(CsvExport, JedesFeldInAnfuehrungszeichenUndUtf8MitBom)
 {
     TestTurnier tt;
-    tt.erstelle({L"Anna \"Ass\"", L"Bernd;B", L"Jürgen"});
+    tt.erstelle({L"Anna \"Ass\"", L"Bernd;B", L"Jürgen", L"=HYPERLINK(\"x\")"});
     const clCsvExport csv(&tt.turnier);
     const wxArrayString tab = wxStringTokenize(csv.erzeugeTabelle(), "\n");
-    ASSERT_EQ(4u, tab.size());
+    ASSERT_EQ(5u, tab.size());
+    // A name a spreadsheet would take for a formula is exported as text.
+    EXPECT_TRUE(tab[4].StartsWith("\"4\";\"'=HYPERLINK(\"\"x\"\")\";")) << tab[4];
     EXPECT_EQ("\"1\";\"Anna \"\"Ass\"\"\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"", tab[1]);
     EXPECT_EQ("\"2\";\"Bernd;B\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"", tab[2]);
 
