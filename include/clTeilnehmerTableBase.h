@@ -33,6 +33,8 @@ public:
     bool hatAenderungen() const;
 
 private:
+    // Shows every record of a freshly filled list, in its order.
+    void zeigeAlleZeilen(int alteZeilen);
     // Tells the grid about a changed number of rows and redraws it.
     void meldeAenderung(int alteZeilen);
 

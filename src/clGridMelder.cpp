@@ -2,32 +2,33 @@
 
 #include <wx/grid.h>
 
+namespace
+{
+// One dimension: appended at the end, or deleted from the new end on.
+void meldeAenderung(wxGrid* grid, wxGridTableBase* table, int alt, int neu, wxGridTableRequest angefuegt,
+                    wxGridTableRequest geloescht)
+{
+    if (neu > alt)
+    {
+        wxGridTableMessage msg(table, angefuegt, neu - alt);
+        grid->ProcessTableMessage(msg);
+    }
+    else if (neu < alt)
+    {
+        wxGridTableMessage msg(table, geloescht, neu, alt - neu);
+        grid->ProcessTableMessage(msg);
+    }
+}
+} // namespace
+
 void clGridMelder::meldeGroesse(wxGridTableBase* table, int alteZeilen, int alteSpalten)
 {
     wxGrid* grid = table->GetView();
     if (grid == nullptr)
         return;
-    const int zeilen = table->GetNumberRows();
-    const int spalten = table->GetNumberCols();
-    if (zeilen > alteZeilen)
-    {
-        wxGridTableMessage msg(table, wxGRIDTABLE_NOTIFY_ROWS_APPENDED, zeilen - alteZeilen);
-        grid->ProcessTableMessage(msg);
-    }
-    else if (zeilen < alteZeilen)
-    {
-        wxGridTableMessage msg(table, wxGRIDTABLE_NOTIFY_ROWS_DELETED, zeilen, alteZeilen - zeilen);
-        grid->ProcessTableMessage(msg);
-    }
-    if (spalten > alteSpalten)
-    {
-        wxGridTableMessage msg(table, wxGRIDTABLE_NOTIFY_COLS_APPENDED, spalten - alteSpalten);
-        grid->ProcessTableMessage(msg);
-    }
-    else if (spalten < alteSpalten)
-    {
-        wxGridTableMessage msg(table, wxGRIDTABLE_NOTIFY_COLS_DELETED, spalten, alteSpalten - spalten);
-        grid->ProcessTableMessage(msg);
-    }
+    meldeAenderung(grid, table, alteZeilen, table->GetNumberRows(), wxGRIDTABLE_NOTIFY_ROWS_APPENDED,
+                   wxGRIDTABLE_NOTIFY_ROWS_DELETED);
+    meldeAenderung(grid, table, alteSpalten, table->GetNumberCols(), wxGRIDTABLE_NOTIFY_COLS_APPENDED,
+                   wxGRIDTABLE_NOTIFY_COLS_DELETED);
     grid->ForceRefresh();
 }

@@ -1,6 +1,7 @@
 #include "clTeilnehmerTableBase.h"
 
 #include <algorithm>
+#include <numeric>
 #include <wx/intl.h>
 
 #include "clGridMelder.h"
@@ -14,9 +15,7 @@ const int MinZeilen = 25;
 clTeilnehmerTableBase::clTeilnehmerTableBase(clTurnier* t) : m_Rows(MinZeilen), m_Cols(3), m_Turnier(t)
 {
     m_Turnier->setTeilnehmerTableBase(this);
-    m_Turnier->fillEditListe(m_EditListe);
-    for (size_t i = 0; i < m_EditListe.size(); ++i)
-        m_Redirekt.push_back(static_cast<int>(i));
+    Aktualisieren();
 }
 
 clTeilnehmerTableBase::~clTeilnehmerTableBase() = default;
@@ -112,20 +111,14 @@ void clTeilnehmerTableBase::DatenZurueckSchreiben()
 {
     const int alteZeilen = GetNumberRows();
     m_Turnier->UpdateTeilnehmer(m_EditListe);
-    m_Redirekt.clear();
-    for (size_t i = 0; i < m_EditListe.size(); ++i)
-        m_Redirekt.push_back(static_cast<int>(i));
-    meldeAenderung(alteZeilen);
+    zeigeAlleZeilen(alteZeilen);
 }
 
 void clTeilnehmerTableBase::Aktualisieren()
 {
     const int alteZeilen = GetNumberRows();
     m_Turnier->fillEditListe(m_EditListe);
-    m_Redirekt.clear();
-    for (size_t i = 0; i < m_EditListe.size(); ++i)
-        m_Redirekt.push_back(static_cast<int>(i));
-    meldeAenderung(alteZeilen);
+    zeigeAlleZeilen(alteZeilen);
 }
 
 bool clTeilnehmerTableBase::hatAenderungen() const
@@ -136,6 +129,13 @@ bool clTeilnehmerTableBase::hatAenderungen() const
             return true;
     }
     return false;
+}
+
+void clTeilnehmerTableBase::zeigeAlleZeilen(int alteZeilen)
+{
+    m_Redirekt.resize(m_EditListe.size());
+    std::iota(m_Redirekt.begin(), m_Redirekt.end(), 0);
+    meldeAenderung(alteZeilen);
 }
 
 void clTeilnehmerTableBase::meldeAenderung(int alteZeilen)
