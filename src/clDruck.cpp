@@ -49,7 +49,8 @@ wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
     }
     auto* ausdruck = new wxHtmlPrintout("Quobel - " + getTitel(inhalt, runde));
     ausdruck->SetHtmlText(clHtmlAusgabe::erzeugeDokument(html));
-    ausdruck->SetHeader(aus.erzeugeKopfzeile(wxString::Format(_("Seite %s von %s"), "@PAGENUM@", "@PAGESCNT@")));
+    ausdruck->SetHeader(
+        aus.erzeugeKopfzeile(wxString::Format(_("Seite %s von %s"), "@PAGENUM@", "@PAGESCNT@")));
     ausdruck->SetMargins(m_SeitenDaten);
     return ausdruck;
 }
@@ -76,8 +77,9 @@ bool clDruck::zeigeVorschau(Inhalt inhalt, int runde)
         delete vorschau;
         return false;
     }
-    auto* rahmen = new wxPreviewFrame(vorschau, m_Parent, _("Druckvorschau") + " - " + getTitel(inhalt, runde),
-                                      wxDefaultPosition, wxSize(900, 1000));
+    auto* rahmen =
+        new wxPreviewFrame(vorschau, m_Parent, _("Druckvorschau") + " - " + getTitel(inhalt, runde),
+                           wxDefaultPosition, wxSize(900, 1000));
     rahmen->Initialize();
     rahmen->Show();
     return true;
