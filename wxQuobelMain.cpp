@@ -241,11 +241,12 @@ bool wxQuobelFrame::sichere()
     return m_Datei.empty() ? sichereUnter() : schreibeDatei(m_Datei);
 }
 
-bool wxQuobelFrame::sichereUnter()
+bool wxQuobelFrame::sichereUnter(bool ueberschreibenFragen)
 {
     const wxFileName bisher(m_Datei);
     wxFileDialog dlg(this, _("Turnierdatei schreiben"), m_Datei.empty() ? "Turniere" : bisher.GetPath(),
-                     bisher.GetFullName(), dateitypen(), wxFD_SAVE);
+                     bisher.GetFullName(), dateitypen(),
+                     wxFD_SAVE | (ueberschreibenFragen ? wxFD_OVERWRITE_PROMPT : 0));
     if (dlg.ShowModal() != wxID_OK)
         return false;
     wxFileName datei(gewaehlteDatei(dlg));
@@ -358,7 +359,7 @@ void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
 
 void wxQuobelFrame::OnMenuSchreiben(wxCommandEvent&)
 {
-    sichereUnter();
+    sichereUnter(false);
 }
 
 void wxQuobelFrame::OnMenuSpeichern(wxCommandEvent&)

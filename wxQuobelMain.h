@@ -91,8 +91,9 @@ private:
     bool frageAenderungenSpeichern();
     // Saves to the current file, asking for a name when there is none yet.
     bool sichere();
-    // Asks for a file name and saves there.
-    bool sichereUnter();
+    // Asks for a file name and saves there; "Turnier sichern..." overwrites an
+    // existing file without asking, the other commands ask first.
+    bool sichereUnter(bool ueberschreibenFragen = true);
     bool schreibeDatei(const wxString& pfad);
     // Applies participants typed on the first page, as its "Uebernehmen" does; false
     // when they stay unapplied.
