@@ -40,6 +40,12 @@ public:
     bool isEven() const { return m_Even; }
     clRunde* getRunde(int idx) const;
     clTTSpiel* getSpiel(int rdx, int pdx) const;
+    // Every match of the schedule, in the order they were drawn.
+    const std::vector<clTTSpiel>& getSpiele() const { return m_Spiele; }
+
+    // The sets to win of every match, now and of the matches drawn later.
+    void setGewinnsaetze(int g);
+    int getGewinnsaetze() const { return m_Gewinnsaetze; }
 
     wxString gibSaveString() const;
     void liesAuslasser(lstAuslasser& al, const wxString& str);
@@ -58,6 +64,7 @@ private:
     int m_anzRunden;
     int m_anzAnsetzungen;
     bool m_Even;
+    int m_Gewinnsaetze;
     vecRunden m_Runden;
     // All matches of the schedule in one block; room for all of them is reserved
     // before the first is made, so the rounds' pointers stay valid.

@@ -3,21 +3,25 @@
 
 #include <wx/grid.h>
 
+#include "clTTSpiel.h"
+
 class clTurnier;
 
 // The schedule as a grid table: one block of four rows per round, one block of
-// five columns per table and a last block with the byes. It holds no data of its
-// own and reads everything from the tournament. Works without a grid.
+// 2G+1 columns per table (a gap, the names and a column per set, G the sets to
+// win) and a last block with the byes. It holds no data of its own and reads
+// everything from the tournament. Works without a grid.
 class clSpieleTableBase : public wxGridTableBase
 {
 public:
+    // Widths by column offset in a table block; every set column has the last.
     static const int Spaltenbreite[5];
 
     explicit clSpieleTableBase(clTurnier* t);
     ~clSpieleTableBase() override;
 
     int GetNumberRows() override { return 4 * m_Runden; }
-    int GetNumberCols() override { return 5 * m_Platten + 2; }
+    int GetNumberCols() override { return getBlockBreite() * m_Platten + 2; }
     wxString GetValue(int row, int col) override;
     void SetValue(int row, int col, const wxString& value) override;
     bool InsertRows(size_t pos, size_t numRows) override;
@@ -39,9 +43,26 @@ public:
     // the first table of a later round). False, and row and col unchanged, when
     // (row, col) is no score cell of a match or the last one.
     bool naechsteEingabezelle(int& row, int& col) const;
+    // The first score cell of the next match after (runde, platte), in the order
+    // of naechsteEingabezelle; with ohneErgebnis only a match without any entry.
+    bool naechstesSpiel(int runde, int platte, bool ohneErgebnis, int& row, int& col) const;
+    // The columns of one table block: the gap, the names and one per set.
+    int getBlockBreite() const { return m_Saetze + 2; }
+    // How the grid, the printouts and the exports show a walkover or a retirement.
+    static wxString getAusfallText(modAusfall art);
 
     // Background of the score cells of a set that cannot have ended like this.
     static const wxColour Warnfarbe;
+
+    // Where a cell stands: round and table (from 1) and the offsets in their blocks.
+    struct stZelle
+    {
+        int runde = 0;
+        int ofsRunde = 0;
+        int platte = 0;
+        int ofsPlatte = 0;
+    };
+    stZelle getZelle(int row, int col) const;
 
 private:
     // Tells the grid that the cells of a match may look different now.
@@ -50,6 +71,8 @@ private:
     clTurnier* m_Turnier;
     int m_Runden;
     int m_Platten;
+    // Sets per match, 2G-1.
+    int m_Saetze;
 };
 
 #endif

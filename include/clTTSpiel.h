@@ -19,19 +19,33 @@ struct teilwertung
     int gegner = 0;
 };
 
-// A match result, or a sum of results, seen from one participant.
+// A match result, or a sum of results, seen from one participant. m_Spielpunkte
+// are the match points of the ITTF placing: 2 for a win, 1 for a loss at the
+// table, 0 for a loss by walkover or retirement.
 struct sWertung
 {
     teilwertung m_Spiel;
     teilwertung m_Satz;
     teilwertung m_Punkte;
+    teilwertung m_Spielpunkte;
 };
 
-// One match of the round robin: up to three sets, best of three.
+// How a match ended other than by its sets: a side did not play ("kampflos",
+// written w.o.) or retired ("Aufgabe").
+enum modAusfall
+{
+    ausfKeiner = 0,
+    ausfKampflos = 1,
+    ausfAufgabe = 2
+};
+
+// One match of the round robin: best of 2G-1 sets, G the sets to win.
 class clTTSpiel
 {
 public:
-    static constexpr int AnzSaetze = 3;
+    static constexpr int MinGewinnsaetze = 2;
+    static constexpr int MaxGewinnsaetze = 4;
+    static constexpr int MaxSaetze = 2 * MaxGewinnsaetze - 1;
     // Points of one side in one set count at most this much.
     static constexpr int MaxPunkte = 21;
 
@@ -39,23 +53,44 @@ public:
     clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2);
     virtual ~clTTSpiel();
 
+    int getGewinnsaetze() const { return m_Gewinnsaetze; }
+    // The number of sets a match can have: 2G-1.
+    int getAnzSaetze() const { return 2 * m_Gewinnsaetze - 1; }
+    // Sets beyond the new 2G-1 are discarded; the result is not derived again.
+    void setGewinnsaetze(int g);
+    // True when a set beyond 2g-1 has an entry.
+    bool hatSaetzeUeber(int g) const;
+
     clTeilnehmer* getT1() const { return m_T1; }
     clTeilnehmer* getT2() const { return m_T2; }
 
-    // Stores set snr (1 to 3); -1 leaves that side unchanged. Other set numbers are ignored.
+    // Stores set snr (1 to 2G-1); -1 leaves that side unchanged. Other set numbers are ignored.
     void setSatzErg(int snr, int p1, int p2);
     // Sets one side of set snr back to "not entered" (side 1 or 2).
     void loescheSatzErg(int snr, int seite);
-    // A copy of set snr; an empty set for a number outside 1 to 3.
+    // A copy of set snr; an empty set for a number outside 1 to 2G-1.
     satz getSatzErg(int snr) const;
-    // True when at least one side of one set has been entered.
+    // True when at least one side of one set, or a walkover or retirement, has been entered.
     bool hatEingaben() const;
+    // The set in which one side reached G sets, by the sets as entered; 0 while
+    // the sets decide nothing. Walkover and retirement are not looked at.
+    int getEntscheidungssatz() const;
+
+    // Marks side seite (1 or 2) as not played or retired; ausfKeiner (or a side
+    // other than 1 or 2) clears the mark. The sets stay as they were entered.
+    void setAusfall(modAusfall art, int seite);
+    modAusfall getAusfallArt() const { return m_Ausfall; }
+    // The side that did not play or retired, 0 when there is none.
+    int getAusfallSeite() const { return m_Ausfall == ausfKeiner ? 0 : m_AusfallSeite; }
 
     bool bestimmeErgebnis(sWertung& W1, sWertung& W2);
     // The result of the current set scores, as bestimmeErgebnis derives it, but
     // without replacing the result the standings have counted.
     bool getErgebnis(sWertung& W1, sWertung& W2) const;
     bool altesErgebnis(sWertung& w1, sWertung& w2);
+    // The result bestimmeErgebnis stored last, which the standings count when it
+    // is decided; answers whether it is.
+    bool getGespeichertesErgebnis(sWertung& w1, sWertung& w2) const;
     static sWertung getNullwertung();
 
     wxString getSaveString() const;
@@ -63,10 +98,15 @@ public:
 
 private:
     void initialisieren();
+    // Takes a walkover or retirement mark of a match group; false for anything else.
+    bool liesAusfall(const wxString& text);
 
     clTeilnehmer* m_T1;
     clTeilnehmer* m_T2;
-    satz m_Saetze[AnzSaetze];
+    int m_Gewinnsaetze;
+    satz m_Saetze[MaxSaetze];
+    modAusfall m_Ausfall;
+    int m_AusfallSeite;
     sWertung m_W1;
     sWertung m_W2;
 };

@@ -22,6 +22,10 @@ struct allgemein
     wxString Datum = "heute";
     int Platten = 1;
     int ModusIdx = 0;
+    // Sets to win a match (2 to 4: best of 3, 5 or 7).
+    int Gewinnsaetze = 2;
+    // The placing: 0 by wins, sets and points, 1 by the ITTF rule (modPlatzierung).
+    int PlatzierungIdx = 0;
 };
 
 // The tournament: general data, roster, schedule and the three views that show it.
@@ -58,6 +62,8 @@ public:
     bool verwirftErgebnisse(const vecEditListe& el) const;
     // True when a confirmed settings dialog with alg would replace a schedule with entered scores.
     bool verwirftErgebnisse(const allgemein& alg, bool neu) const;
+    // True when fewer sets to win in alg would discard sets entered beyond the new last set.
+    bool verwirftSaetze(const allgemein& alg) const;
     // True when some side of some set of the schedule has been entered.
     bool hatErgebnisse() const;
 
@@ -65,6 +71,8 @@ public:
     int getAnzahlRunden() const { return m_Schema.AnzRunden(); }
     clTTSpiel* getSpiel(int runde, int platte) const { return m_Schema.getSpiel(runde, platte); }
     const clSchema& getSchema() const { return m_Schema; }
+    // The sets a match of the schedule can have: 2G-1.
+    int getAnzSaetze() const { return 2 * m_Schema.getGewinnsaetze() - 1; }
     wxString getSpielfrei(int rdx) const;
 
     void pruefeWertung(clTTSpiel* sp);
@@ -82,12 +90,17 @@ public:
     void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
 
 private:
-    // Takes the match's counted result out of the standings and puts its current one in.
-    void uebernehmeErgebnis(clTTSpiel* sp);
+    // Takes the match's counted result out of the standings and puts its current
+    // one in; with platzieren both participants are put on their places.
+    void uebernehmeErgebnis(clTTSpiel* sp, bool platzieren);
+    // The schedule for the roster and general data, with a stored skip list or,
+    // when it is empty, a new one.
+    void erzeugeSchema(const wxString& auslasser);
     // True when the list keeps every participant in place and only names may change.
     bool nurNamenGeaendert(const vecEditListe& el) const;
     void leereTeilnehmer();
     bool schemaParameterGeaendert(const allgemein& alg) const;
+    bool wertungParameterGeaendert(const allgemein& alg) const;
     // Re-fits the rounds grid and rebuilds the standings from the schedule's results.
     void aktualisiereSpielplanAnzeigen();
 
@@ -109,6 +122,8 @@ private:
     vecTeilnehmer m_Teilnehmer;
     // Tables or mode changed since the schedule was made.
     bool m_SchemaVeraltet;
+    // Sets to win or placing changed since the standings were made.
+    bool m_WertungVeraltet;
     bool m_Geaendert;
 };
 

@@ -8,6 +8,14 @@
 
 class clTurnier;
 
+// How participants with equal match counts are placed: by wins, sets and points
+// (the first that differs decides), or by the ITTF rule for groups.
+enum modPlatzierung
+{
+    platzSiege = 0,
+    platzITTF = 1
+};
+
 // One participant's line of the standings.
 struct tabWertung
 {
@@ -38,6 +46,15 @@ public:
     bool korrigierePlatzierung(int startnr);
     void setzeAnzahl(int anz, bool fl_clear);
 
+    modPlatzierung getPlatzierungsmodus() const { return m_Modus; }
+    // Takes the placing for the following orders; the columns follow it.
+    void setPlatzierungsmodus(modPlatzierung modus);
+    // Puts both participants of a match whose result changed on their places.
+    void platziere(int startnr1, int startnr2);
+    // Orders everybody anew by the ITTF rule, from the totals and the results of
+    // the tournament's matches; in the other placing nothing happens.
+    void ordneNachDirektemVergleich();
+
     // Read access for views, printing and tests.
     int getAnzahl() const { return static_cast<int>(m_Platztabelle.size()); }
     // The start number of the participant on place (0-based), 0 outside the table.
@@ -46,6 +63,12 @@ public:
     int getPlatz(int startnr) const;
     // The line of the participant with this start number; a zero line outside the table.
     tabWertung getWertung(int startnr) const;
+    // The place (0-based) shown for a position: participants that remain equal by
+    // the ITTF rule share the place of the first of them.
+    int getGeteilterPlatz(int platz) const;
+    // True when the position shares its place with others who have played all
+    // their matches, so that only the lot can still decide.
+    bool entscheidetLos(int platz) const;
 
 private:
     // Participants with a counted match rank before those without; then vergleicheWertung.
@@ -58,6 +81,9 @@ private:
     std::vector<tabWertung> m_Platztabelle;
     std::vector<int> m_Rangliste;
     std::vector<int> m_Platzierung;
+    modPlatzierung m_Modus;
+    // By the ITTF rule: for each position the first position of those equal with it.
+    std::vector<int> m_GleichAb;
 };
 
 #endif

@@ -120,7 +120,7 @@ wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
         "<tr>" + zelle("td", wxString::Format("%d", platte), " class=\"zahl\" align=\"center\" width=\"8%\"");
     zeile += zelle("td", fett(anzeige(sp->getT1()), entschieden && w1.m_Spiel.eigene > 0), name);
     zeile += zelle("td", fett(anzeige(sp->getT2()), entschieden && w2.m_Spiel.eigene > 0), name);
-    for (int snr = 1; snr <= clTTSpiel::AnzSaetze; ++snr)
+    for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
         zeile += zelle("td", satzText(sp->getSatzErg(snr)), zahl);
     const wxString saetze =
         gespielt ? wxString::Format("%d:%d", w1.m_Satz.eigene, w1.m_Satz.gegner) : wxString();
@@ -142,7 +142,7 @@ wxString clHtmlAusgabe::erzeugeSpielplan() const
             html += wxString::Format(TabellenKopf, "spielplan", 4);
             html += "<tr>" + zelle("th", maskiere(_("Platte"))) +
                     zelle("th", maskiere(_("Begegnung")), " colspan=\"2\" align=\"left\"");
-            for (int snr = 1; snr <= clTTSpiel::AnzSaetze; ++snr)
+            for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
                 html += zelle("th", maskiere(wxString::Format(_("%d. Satz"), snr)));
             html += zelle("th", maskiere(_(L"Sätze"))) + "</tr>\n";
             for (int p = 1; p <= runde->AnzSpiele(); ++p)
@@ -167,13 +167,13 @@ wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp
                       maskiere(wxString::Format(_("Platte %d"), platte)),
                   " colspan=\"4\"") +
             "</tr>\n<tr>" + zelle("th", maskiere(_("Teilnehmer")), " align=\"left\" width=\"46%\"");
-    for (int snr = 1; snr <= clTTSpiel::AnzSaetze; ++snr)
+    for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
         html += zelle("th", maskiere(wxString::Format(_("%d. Satz"), snr)), " width=\"18%\"");
     html += "</tr>\n";
     for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
     {
         html += "<tr>" + zelle("td", "<big>" + anzeige(tn) + "</big>");
-        for (int snr = 1; snr <= clTTSpiel::AnzSaetze; ++snr)
+        for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
             html += zelle("td", wxString());
         html += "</tr>\n";
     }

@@ -9,7 +9,7 @@
 
 clSchema::clSchema()
     : m_Ordnung(0), m_Platten(1), m_Modus(modDicht), m_anzRunden(1), m_anzAnsetzungen(0), m_Even(false),
-      m_LeereRunde(new clRunde(0))
+      m_Gewinnsaetze(clTTSpiel::MinGewinnsaetze), m_LeereRunde(new clRunde(0))
 {
 }
 
@@ -33,7 +33,15 @@ void clSchema::bereinigeSpielplan()
 void clSchema::neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2)
 {
     m_Spiele.emplace_back(t1, t2);
+    m_Spiele.back().setGewinnsaetze(m_Gewinnsaetze);
     runde->addSpiel(&m_Spiele.back());
+}
+
+void clSchema::setGewinnsaetze(int g)
+{
+    m_Gewinnsaetze = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    for (clTTSpiel& sp : m_Spiele)
+        sp.setGewinnsaetze(g);
 }
 
 void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const wxString& str)

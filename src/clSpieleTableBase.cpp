@@ -25,6 +25,16 @@ wxString punkte(int p)
     return p == -1 ? wxString() : wxString::Format("%2.2d", p);
 }
 
+// The name of a side, with the mark of a walkover or retirement of that side.
+wxString nameMitAusfall(const clTTSpiel* sp, int seite)
+{
+    const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
+    wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    if (sp->getAusfallSeite() == seite)
+        name += " (" + clSpieleTableBase::getAusfallText(sp->getAusfallArt()) + ")";
+    return name;
+}
+
 // A set that is over under today's rules: to 11 with the loser at 9 at most, or
 // beyond 11 with a lead of exactly two.
 bool istBeendet(const satz& s)
@@ -37,72 +47,84 @@ bool istBeendet(const satz& s)
 }
 } // namespace
 
-clSpieleTableBase::clSpieleTableBase(clTurnier* t) : m_Turnier(t), m_Runden(1), m_Platten(1)
+clSpieleTableBase::clSpieleTableBase(clTurnier* t) : m_Turnier(t), m_Runden(1), m_Platten(1), m_Saetze(3)
 {
     m_Turnier->setSpieleTableBase(this);
     m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
     m_Platten = std::max(1, m_Turnier->getAllgemein()->Platten);
+    m_Saetze = m_Turnier->getAnzSaetze();
+}
+
+wxString clSpieleTableBase::getAusfallText(modAusfall art)
+{
+    switch (art)
+    {
+    case ausfKampflos:
+        return "w.o.";
+    case ausfAufgabe:
+        return _("Aufgabe");
+    case ausfKeiner:
+        break;
+    }
+    return wxString();
+}
+
+clSpieleTableBase::stZelle clSpieleTableBase::getZelle(int row, int col) const
+{
+    stZelle z;
+    if (row < 0 || col < 0)
+        return z;
+    z.runde = row / 4 + 1;
+    z.ofsRunde = row % 4;
+    z.platte = col / getBlockBreite() + 1;
+    z.ofsPlatte = col % getBlockBreite();
+    return z;
 }
 
 clSpieleTableBase::~clSpieleTableBase() = default;
 
 wxString clSpieleTableBase::GetValue(int row, int col)
 {
-    const int ofsRunde = row % 4;
-    const int ofsPlatte = col % 5;
-    if (row < 0 || col < 0 || ofsRunde == 3 || ofsPlatte == 0)
+    const stZelle z = getZelle(row, col);
+    if (z.runde < 1 || z.ofsRunde == 3 || z.ofsPlatte == 0)
         return wxString();
-    const int runde = row / 4 + 1;
-    const int platte = col / 5 + 1;
-    if (platte > m_Platten)
+    if (z.platte > m_Platten)
     {
-        if (ofsPlatte == 1 && ofsRunde == 1)
-            return m_Turnier->getSpielfrei(runde);
+        if (z.ofsPlatte == 1 && z.ofsRunde == 1)
+            return m_Turnier->getSpielfrei(z.runde);
         return wxString();
     }
-    if (ofsRunde == 0)
-    {
-        static const char* const Kopf[] = {"", "Satz", "1", "2", "3"};
-        return _(Kopf[ofsPlatte]);
-    }
-    const clTTSpiel* sp = m_Turnier->getSpiel(runde, platte);
+    if (z.ofsRunde == 0)
+        return z.ofsPlatte == 1 ? _("Satz") : wxString::Format("%d", z.ofsPlatte - 1);
+    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
     if (sp == nullptr)
-        return ofsRunde == 1 && ofsPlatte == 1 ? _("nicht besetzt") : wxString();
-    if (ofsPlatte == 1)
-    {
-        const clTeilnehmer* tn = ofsRunde == 1 ? sp->getT1() : sp->getT2();
-        return tn != nullptr ? tn->getAnzeige() : wxString();
-    }
-    const satz s = sp->getSatzErg(ofsPlatte - 1);
-    return punkte(ofsRunde == 1 ? s.P1 : s.P2);
+        return z.ofsRunde == 1 && z.ofsPlatte == 1 ? _("nicht besetzt") : wxString();
+    if (z.ofsPlatte == 1)
+        return nameMitAusfall(sp, z.ofsRunde);
+    const satz s = sp->getSatzErg(z.ofsPlatte - 1);
+    return punkte(z.ofsRunde == 1 ? s.P1 : s.P2);
 }
 
 void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
 {
-    if (row < 0 || col < 0)
+    const stZelle z = getZelle(row, col);
+    // Only the score cells of a match take an entry: the gap row below them too
+    // changes nothing.
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 2 || z.platte > m_Platten)
         return;
-    const int runde = row / 4 + 1;
-    const int ofsRunde = row % 4;
-    const int platte = col / 5 + 1;
-    const int ofsPlatte = col % 5;
-    if (ofsRunde < 1 || ofsPlatte < 2 || platte > m_Platten)
-        return;
-    clTTSpiel* sp = m_Turnier->getSpiel(runde, platte);
+    clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
     if (sp == nullptr)
         return;
-    const int satzNr = ofsPlatte - 1;
-    if (ofsRunde < 3)
-    {
-        // An emptied cell takes the entry back; anything else is read as a number.
-        if (value.Strip(wxString::both).empty())
-            sp->loescheSatzErg(satzNr, ofsRunde);
-        else if (ofsRunde == 1)
-            sp->setSatzErg(satzNr, wxAtoi(value), -1);
-        else
-            sp->setSatzErg(satzNr, -1, wxAtoi(value));
-    }
+    const int satzNr = z.ofsPlatte - 1;
+    // An emptied cell takes the entry back; anything else is read as a number.
+    if (value.Strip(wxString::both).empty())
+        sp->loescheSatzErg(satzNr, z.ofsRunde);
+    else if (z.ofsRunde == 1)
+        sp->setSatzErg(satzNr, wxAtoi(value), -1);
+    else
+        sp->setSatzErg(satzNr, -1, wxAtoi(value));
     m_Turnier->pruefeWertung(sp);
-    zeigeSpielNeu(runde, platte);
+    zeigeSpielNeu(z.runde, z.platte);
 }
 
 void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
@@ -111,35 +133,39 @@ void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
     if (grid == nullptr)
         return;
     const int oben = 4 * (runde - 1) + 1;
-    const int links = 5 * (platte - 1) + 1;
+    const int links = getBlockBreite() * (platte - 1) + 1;
     for (int row = oben; row <= oben + 1; ++row)
-        for (int col = links; col <= links + clTTSpiel::AnzSaetze; ++col)
+        for (int col = links; col <= links + m_Saetze; ++col)
             grid->RefreshAttr(row, col);
-    grid->RefreshBlock(oben, links, oben + 1, links + clTTSpiel::AnzSaetze);
+    grid->RefreshBlock(oben, links, oben + 1, links + m_Saetze);
 }
 
 wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind)
 {
     wxGridCellAttr* attr = wxGridTableBase::GetAttr(row, col, kind);
-    const int ofsRunde = row % 4;
-    const int ofsPlatte = col % 5;
-    if (row < 0 || col < 0 || ofsRunde < 1 || ofsRunde > 2 || ofsPlatte < 1 || col / 5 >= m_Platten)
+    const stZelle z = getZelle(row, col);
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 1 || z.platte > m_Platten)
         return attr;
-    const clTTSpiel* sp = m_Turnier->getSpiel(row / 4 + 1, col / 5 + 1);
+    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
     if (sp == nullptr)
         return attr;
 
     bool warnung = false;
     bool fett = false;
-    if (ofsPlatte == 1)
+    if (z.ofsPlatte == 1)
     {
         sWertung w1, w2;
-        fett = sp->getErgebnis(w1, w2) && (ofsRunde == 1 ? w1 : w2).m_Spiel.eigene == 1;
+        fett = sp->getErgebnis(w1, w2) && (z.ofsRunde == 1 ? w1 : w2).m_Spiel.eigene == 1;
     }
     else
     {
-        const satz s = sp->getSatzErg(ofsPlatte - 1);
-        warnung = s.P1 != -1 && s.P2 != -1 && !istBeendet(s);
+        // A set that cannot have ended like this, or that was typed after the
+        // match was decided.
+        const int satzNr = z.ofsPlatte - 1;
+        const satz s = sp->getSatzErg(satzNr);
+        const int entscheidung = sp->getEntscheidungssatz();
+        warnung = (s.P1 != -1 && s.P2 != -1 && !istBeendet(s)) ||
+                  (entscheidung > 0 && satzNr > entscheidung && (s.P1 != -1 || s.P2 != -1));
     }
     if (!warnung && !fett)
         return attr;
@@ -159,39 +185,47 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
 
 bool clSpieleTableBase::naechsteEingabezelle(int& row, int& col) const
 {
-    if (row < 0 || col < 0)
+    const stZelle z = getZelle(row, col);
+    int satzNr = z.ofsPlatte - 1;
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || satzNr < 1 || z.platte > m_Platten)
         return false;
-    int runde = row / 4 + 1;
-    int seite = row % 4;
-    int platte = col / 5 + 1;
-    int satzNr = col % 5 - 1;
-    if (seite < 1 || seite > 2 || satzNr < 1 || platte > m_Platten ||
-        m_Turnier->getSpiel(runde, platte) == nullptr)
+    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    if (sp == nullptr)
         return false;
+    int seite = z.ofsRunde;
+    const int entscheidung = sp->getEntscheidungssatz();
     if (seite == 1)
         seite = 2;
-    else if (satzNr < clTTSpiel::AnzSaetze)
+    // After the set that decided the match no further set is played.
+    else if (satzNr < m_Saetze && (entscheidung == 0 || satzNr < entscheidung))
     {
         seite = 1;
         ++satzNr;
     }
     else
+        return naechstesSpiel(z.runde, z.platte, false, row, col);
+    row = 4 * (z.runde - 1) + seite;
+    col = getBlockBreite() * (z.platte - 1) + satzNr + 1;
+    return true;
+}
+
+bool clSpieleTableBase::naechstesSpiel(int runde, int platte, bool ohneErgebnis, int& row, int& col) const
+{
+    for (;;)
     {
-        do
+        if (++platte > m_Platten)
         {
-            if (++platte > m_Platten)
-            {
-                platte = 1;
-                ++runde;
-            }
-        } while (runde <= m_Runden && m_Turnier->getSpiel(runde, platte) == nullptr);
+            platte = 1;
+            ++runde;
+        }
         if (runde > m_Runden)
             return false;
-        seite = 1;
-        satzNr = 1;
+        const clTTSpiel* sp = m_Turnier->getSpiel(runde, platte);
+        if (sp != nullptr && !(ohneErgebnis && sp->hatEingaben()))
+            break;
     }
-    row = 4 * (runde - 1) + seite;
-    col = 5 * (platte - 1) + satzNr + 1;
+    row = 4 * (runde - 1) + 1;
+    col = getBlockBreite() * (platte - 1) + 2;
     return true;
 }
 
@@ -235,13 +269,13 @@ wxString clSpieleTableBase::GetRowLabelValue(int row)
 wxString clSpieleTableBase::GetColLabelValue(int col)
 {
     const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
-    const int ofsPlatte = col % 5;
-    if (col / 5 >= platten)
-        return ofsPlatte == 1 ? wxString("spielfrei") : wxString();
-    if (ofsPlatte == 1)
+    const stZelle z = getZelle(0, col);
+    if (z.platte > platten)
+        return z.ofsPlatte == 1 ? wxString("spielfrei") : wxString();
+    if (z.ofsPlatte == 1)
         return _("Platte");
-    if (ofsPlatte == 3)
-        return wxString::Format("%2.2d", col / 5 + 1);
+    if (z.ofsPlatte == 3)
+        return wxString::Format("%2.2d", z.platte);
     return wxString();
 }
 
@@ -251,6 +285,7 @@ void clSpieleTableBase::Anpassen()
     const int alteSpalten = GetNumberCols();
     m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
     m_Platten = std::max(1, m_Turnier->getAllgemein()->Platten);
+    m_Saetze = m_Turnier->getAnzSaetze();
 
     // Also with an unchanged size: new names change the widths they need, and a new
     // schedule of the same size shows at once.
@@ -302,9 +337,10 @@ void clSpieleTableBase::setzeSpaltenBreiten()
     grid->BeginBatch();
     for (int i = 0; i < GetNumberCols(); ++i)
     {
-        const bool freiBlock = i / 5 == m_Platten;
-        int breite = Spaltenbreite[i % 5] * (freiBlock && i % 5 >= 1 ? 3 : 1);
-        if (i % 5 == 1)
+        const int ofs = getZelle(0, i).ofsPlatte;
+        const bool freiBlock = i / getBlockBreite() == m_Platten;
+        int breite = Spaltenbreite[std::min(ofs, 4)] * (freiBlock && ofs >= 1 ? 3 : 1);
+        if (ofs == 1)
             breite = std::max(breite, freiBlock ? std::min(spielfrei, MaxSpielfreiBreite) + TextRand
                                                 : namen + TextRand);
         grid->SetColSize(i, breite);

@@ -24,7 +24,7 @@ int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
 
 clTurnier::clTurnier()
     : m_SpieleTB(nullptr), m_TeilnehmerTB(nullptr), m_Turniertabelle(nullptr), m_SchemaVeraltet(false),
-      m_Geaendert(false)
+      m_WertungVeraltet(false), m_Geaendert(false)
 {
 }
 
@@ -45,13 +45,21 @@ bool clTurnier::schemaParameterGeaendert(const allgemein& alg) const
     return alg.Platten != m_Allgemein.Platten || alg.ModusIdx != m_Allgemein.ModusIdx;
 }
 
+bool clTurnier::wertungParameterGeaendert(const allgemein& alg) const
+{
+    return alg.Gewinnsaetze != m_Allgemein.Gewinnsaetze || alg.PlatzierungIdx != m_Allgemein.PlatzierungIdx;
+}
+
 void clTurnier::setAllgemein(const allgemein* alg)
 {
     if (alg->Bezeichnung != m_Allgemein.Bezeichnung || alg->Veranstalter != m_Allgemein.Veranstalter ||
-        alg->Ort != m_Allgemein.Ort || alg->Datum != m_Allgemein.Datum || schemaParameterGeaendert(*alg))
+        alg->Ort != m_Allgemein.Ort || alg->Datum != m_Allgemein.Datum || schemaParameterGeaendert(*alg) ||
+        wertungParameterGeaendert(*alg))
         m_Geaendert = true;
     if (schemaParameterGeaendert(*alg))
         m_SchemaVeraltet = true;
+    if (wertungParameterGeaendert(*alg))
+        m_WertungVeraltet = true;
     m_Allgemein = *alg;
 }
 
@@ -109,6 +117,13 @@ bool clTurnier::verwirftErgebnisse(const allgemein& alg, bool neu) const
     return (neu || m_SchemaVeraltet || schemaParameterGeaendert(alg)) && hatErgebnisse();
 }
 
+bool clTurnier::verwirftSaetze(const allgemein& alg) const
+{
+    const std::vector<clTTSpiel>& spiele = m_Schema.getSpiele();
+    return std::any_of(spiele.begin(), spiele.end(),
+                       [&alg](const clTTSpiel& sp) { return sp.hatSaetzeUeber(alg.Gewinnsaetze); });
+}
+
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
 {
     const bool nurNamen = nurNamenGeaendert(el);
@@ -157,13 +172,22 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
     if (m_Turniertabelle != nullptr)
+    {
         m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+        m_Turniertabelle->ordneNachDirektemVergleich();
+    }
 }
 
 void clTurnier::ErzeugeSchema()
 {
+    erzeugeSchema(wxString());
+}
+
+void clTurnier::erzeugeSchema(const wxString& auslasser)
+{
     const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
-    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, wxString());
+    m_Schema.setGewinnsaetze(m_Allgemein.Gewinnsaetze);
+    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, auslasser);
     m_SchemaVeraltet = false;
 }
 
@@ -184,10 +208,10 @@ wxString clTurnier::getSpielfrei(int rdx) const
 void clTurnier::pruefeWertung(clTTSpiel* sp)
 {
     m_Geaendert = true;
-    uebernehmeErgebnis(sp);
+    uebernehmeErgebnis(sp, true);
 }
 
-void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
+void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
 {
     if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
         return;
@@ -207,18 +231,8 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
         m_Turniertabelle->addiereWertung(t2, w2);
         geaendert = true;
     }
-    if (!geaendert)
-        return;
-    // Each correction assumes everybody else stands right; while one of the two
-    // still stands on its old place the other may stop too early, so repeat until
-    // neither moves. Every move removes one inversion, so this ends quickly.
-    bool bewegt = true;
-    while (bewegt)
-    {
-        const bool b1 = m_Turniertabelle->korrigierePlatzierung(t1);
-        const bool b2 = m_Turniertabelle->korrigierePlatzierung(t2);
-        bewegt = b1 || b2;
-    }
+    if (geaendert && platzieren)
+        m_Turniertabelle->platziere(t1, t2);
 }
 
 void clTurnier::Aktualisieren(bool neu)
@@ -236,6 +250,12 @@ void clTurnier::Aktualisieren(bool neu)
         ErzeugeSchema();
         aktualisiereSpielplanAnzeigen();
     }
+    else if (m_WertungVeraltet)
+    {
+        // The pairings do not depend on the sets to win: schedule and results stay.
+        m_Schema.setGewinnsaetze(m_Allgemein.Gewinnsaetze);
+        aktualisiereSpielplanAnzeigen();
+    }
     else if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
 }
@@ -251,10 +271,14 @@ void clTurnier::aktualisiereSpielplanAnzeigen()
 {
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
+    m_WertungVeraltet = false;
     if (m_Turniertabelle == nullptr)
         return;
     // The standings start again from the results the schedule holds, so that a
-    // refresh never leaves totals that the matches do not back up.
+    // refresh never leaves totals that the matches do not back up. The ITTF
+    // placing looks at all results at once, so it orders once at the end.
+    const modPlatzierung platzierung = static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx);
+    m_Turniertabelle->setPlatzierungsmodus(platzierung);
     m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
     for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
     {
@@ -262,9 +286,10 @@ void clTurnier::aktualisiereSpielplanAnzeigen()
         {
             sWertung w1, w2;
             sp->altesErgebnis(w1, w2);
-            uebernehmeErgebnis(sp);
+            uebernehmeErgebnis(sp, platzierung != platzITTF);
         }
     }
+    m_Turniertabelle->ordneNachDirektemVergleich();
 }
 
 // ---- the tournament file
@@ -320,6 +345,13 @@ void clTurnier::schreibeAllgemein(clTurnierDatei& dat)
         sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
     sek.Add(wxString::Format("%d", m_Allgemein.Platten));
     sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));
+    // A tournament by the default rules is written without these lines.
+    const allgemein standard;
+    if (wertungParameterGeaendert(standard))
+    {
+        sek.Add(wxString::Format("%d", m_Allgemein.Gewinnsaetze));
+        sek.Add(wxString::Format("%d", m_Allgemein.PlatzierungIdx));
+    }
     dat.writeSektion("Allgemein", sek);
 }
 
@@ -361,11 +393,16 @@ void clTurnier::liesAllgemein(clTurnierDatei& dat)
         *texte[i] = clMaskierung::demaskiere(sek[i]);
     if (sek.size() > 4)
         alg.Platten = std::clamp(wxAtoi(sek[4]), 1, MaxPlatten);
-    if (sek.size() > 5)
+    // A value out of range falls back to the default.
+    const auto liesIndex = [&sek](size_t zeile, int& feld, int von, int bis)
     {
-        const int modus = wxAtoi(sek[5]);
-        alg.ModusIdx = modus >= 0 && modus < AnzModi ? modus : 0;
-    }
+        const int wert = zeile < sek.size() ? wxAtoi(sek[zeile]) : feld;
+        if (wert >= von && wert <= bis)
+            feld = wert;
+    };
+    liesIndex(5, alg.ModusIdx, 0, AnzModi - 1);
+    liesIndex(6, alg.Gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    liesIndex(7, alg.PlatzierungIdx, platzSiege, platzITTF);
     m_Allgemein = alg;
 }
 
@@ -387,10 +424,7 @@ void clTurnier::liesTurnierplan(clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Spielplan", sek);
-    const wxString auslasser = sek.empty() ? wxString() : sek[0];
-    const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
-    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, auslasser);
-    m_SchemaVeraltet = false;
+    erzeugeSchema(sek.empty() ? wxString() : sek[0]);
 }
 
 void clTurnier::liesRunden(clTurnierDatei& dat)
@@ -403,6 +437,8 @@ void clTurnier::liesRunden(clTurnierDatei& dat)
         clRunde* runde = m_Schema.getRunde(r);
         runde->updateFromSaveString(sek[r - 1]);
         for (int p = 1; p <= runde->AnzSpiele(); ++p)
-            pruefeWertung(runde->getSpiel(p));
+            uebernehmeErgebnis(runde->getSpiel(p), m_Allgemein.PlatzierungIdx != platzITTF);
     }
+    if (m_Turniertabelle != nullptr)
+        m_Turniertabelle->ordneNachDirektemVergleich();
 }

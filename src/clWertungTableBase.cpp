@@ -2,14 +2,32 @@
 
 #include <algorithm>
 #include <utility>
+#include <wx/intl.h>
 
+#include "clDirekterVergleich.h"
 #include "clGridMelder.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
 
 namespace
 {
-const char* const Spaltentitel[] = {"Teilnehmer", "Spiele", "Siege", "Satzgewinn", "Punkte"};
+enum Spalte
+{
+    spName,
+    spSpiele,
+    spSpielpunkte,
+    spSiege,
+    spSaetze,
+    spPunkte,
+    spHinweis
+};
+const char* const Spaltentitel[] = {"Teilnehmer", "Spiele", "Spielpunkte", "Siege",
+                                    "Satzgewinn", "Punkte", "Hinweis"};
+// The columns of each placing; the ITTF placing also shows the match points and
+// where the lot decides.
+const std::vector<Spalte> Spalten[] = {
+    {spName, spSpiele, spSiege, spSaetze, spPunkte},
+    {spName, spSpiele, spSpielpunkte, spSiege, spSaetze, spPunkte, spHinweis}};
 
 wxString paar(const teilwertung& tw)
 {
@@ -17,7 +35,7 @@ wxString paar(const teilwertung& tw)
 }
 } // namespace
 
-clWertungTableBase::clWertungTableBase(clTurnier* t) : m_Turnier(t), m_Rows(1), m_Cols(5)
+clWertungTableBase::clWertungTableBase(clTurnier* t) : m_Turnier(t), m_Rows(1), m_Cols(5), m_Modus(platzSiege)
 {
     m_Rows = std::max(1, t->getAnzahlTeilnehmer());
     t->setWertungTableBase(this);
@@ -31,28 +49,32 @@ clWertungTableBase::~clWertungTableBase()
 
 wxString clWertungTableBase::GetValue(int row, int col)
 {
-    if (m_Turnier->getAnzahlTeilnehmer() == 0 || row < 0 || row >= getAnzahl())
+    if (m_Turnier->getAnzahlTeilnehmer() == 0 || row < 0 || row >= getAnzahl() || col < 0 || col >= m_Cols)
         return wxString();
     const int idx = m_Rangliste[row];
     const tabWertung& tw = m_Platztabelle[idx];
-    switch (col)
+    const bool gezaehlt = tw.m_AnzahlSpiele > 0;
+    switch (Spalten[m_Modus][col])
     {
-    case 0:
+    case spName:
     {
         const clTeilnehmer* tn = m_Turnier->getTeilnehmer(idx + 1);
         return tn != nullptr ? tn->getAnzeige() : wxString();
     }
-    case 1:
+    case spSpiele:
         return wxString::Format("%d", tw.m_AnzahlSpiele);
-    case 2:
-        return tw.m_AnzahlSpiele > 0 ? paar(tw.wertung.m_Spiel) : wxString();
-    case 3:
-        return tw.m_AnzahlSpiele > 0 ? paar(tw.wertung.m_Satz) : wxString();
-    case 4:
-        return tw.m_AnzahlSpiele > 0 ? paar(tw.wertung.m_Punkte) : wxString();
-    default:
-        return wxString();
+    case spSpielpunkte:
+        return gezaehlt ? wxString::Format("%d", tw.wertung.m_Spielpunkte.eigene) : wxString();
+    case spSiege:
+        return gezaehlt ? paar(tw.wertung.m_Spiel) : wxString();
+    case spSaetze:
+        return gezaehlt ? paar(tw.wertung.m_Satz) : wxString();
+    case spPunkte:
+        return gezaehlt ? paar(tw.wertung.m_Punkte) : wxString();
+    case spHinweis:
+        return entscheidetLos(row) ? _("Los entscheidet") : wxString();
     }
+    return wxString();
 }
 
 void clWertungTableBase::SetValue(int, int, const wxString&)
@@ -62,14 +84,37 @@ void clWertungTableBase::SetValue(int, int, const wxString&)
 
 wxString clWertungTableBase::GetRowLabelValue(int row)
 {
-    return wxString::Format("%d", row + 1);
+    return wxString::Format("%d", getGeteilterPlatz(row) + 1);
 }
 
 wxString clWertungTableBase::GetColLabelValue(int col)
 {
     if (col < 0 || col >= m_Cols)
         return wxString();
-    return wxGetTranslation(Spaltentitel[col]);
+    return wxGetTranslation(Spaltentitel[Spalten[m_Modus][col]]);
+}
+
+int clWertungTableBase::getGeteilterPlatz(int platz) const
+{
+    if (platz < 0 || platz >= static_cast<int>(m_GleichAb.size()))
+        return platz;
+    return m_GleichAb[platz];
+}
+
+bool clWertungTableBase::entscheidetLos(int platz) const
+{
+    const int erster = getGeteilterPlatz(platz);
+    int letzter = erster;
+    while (getGeteilterPlatz(letzter + 1) == erster)
+        ++letzter;
+    if (letzter == erster)
+        return false;
+    for (int p = erster; p <= letzter; ++p)
+    {
+        if (m_Platztabelle[m_Rangliste[p]].m_AnzahlSpiele < getAnzahl() - 1)
+            return false;
+    }
+    return true;
 }
 
 int clWertungTableBase::getStartNrAufPlatz(int platz) const
@@ -105,6 +150,8 @@ void clWertungTableBase::addiereWertung(int startnr, const sWertung& w)
     tw.wertung.m_Satz.gegner += w.m_Satz.gegner;
     tw.wertung.m_Punkte.eigene += w.m_Punkte.eigene;
     tw.wertung.m_Punkte.gegner += w.m_Punkte.gegner;
+    tw.wertung.m_Spielpunkte.eigene += w.m_Spielpunkte.eigene;
+    tw.wertung.m_Spielpunkte.gegner += w.m_Spielpunkte.gegner;
 }
 
 void clWertungTableBase::subtrahiereWertung(int startnr, const sWertung& w)
@@ -119,6 +166,8 @@ void clWertungTableBase::subtrahiereWertung(int startnr, const sWertung& w)
     tw.wertung.m_Satz.gegner -= w.m_Satz.gegner;
     tw.wertung.m_Punkte.eigene -= w.m_Punkte.eigene;
     tw.wertung.m_Punkte.gegner -= w.m_Punkte.gegner;
+    tw.wertung.m_Spielpunkte.eigene -= w.m_Spielpunkte.eigene;
+    tw.wertung.m_Spielpunkte.gegner -= w.m_Spielpunkte.gegner;
 }
 
 int clWertungTableBase::vergleicheWertung(const sWertung& w1, const sWertung& w2)
@@ -187,10 +236,64 @@ bool clWertungTableBase::korrigierePlatzierung(int startnr)
     return platz != start;
 }
 
+void clWertungTableBase::setPlatzierungsmodus(modPlatzierung modus)
+{
+    const int alteSpalten = m_Cols;
+    m_Modus = modus == platzITTF ? platzITTF : platzSiege;
+    m_Cols = static_cast<int>(Spalten[m_Modus].size());
+    m_GleichAb.clear();
+    clGridMelder::meldeGroesse(this, m_Rows, alteSpalten);
+}
+
+void clWertungTableBase::platziere(int startnr1, int startnr2)
+{
+    if (m_Modus == platzITTF)
+    {
+        ordneNachDirektemVergleich();
+        return;
+    }
+    // Each correction assumes everybody else stands right; while one of the two
+    // still stands on its old place the other may stop too early, so repeat until
+    // neither moves. Every move removes one inversion, so this ends quickly.
+    bool bewegt = true;
+    while (bewegt)
+    {
+        const bool b1 = korrigierePlatzierung(startnr1);
+        const bool b2 = korrigierePlatzierung(startnr2);
+        bewegt = b1 || b2;
+    }
+}
+
+void clWertungTableBase::ordneNachDirektemVergleich()
+{
+    if (m_Modus != platzITTF)
+        return;
+    const int anzahl = getAnzahl();
+    std::vector<int> spielpunkte(anzahl);
+    for (int i = 0; i < anzahl; ++i)
+        spielpunkte[i] = m_Platztabelle[i].wertung.m_Spielpunkte.eigene;
+    // Only the matches between participants with equal match points can decide.
+    std::vector<spBegegnung> begegnungen;
+    for (const clTTSpiel& sp : m_Turnier->getSchema().getSpiele())
+    {
+        spBegegnung bg;
+        sWertung w2;
+        bg.a = sp.getT1()->getStartNr() - 1;
+        bg.b = sp.getT2()->getStartNr() - 1;
+        if (bg.a >= 0 && bg.b >= 0 && bg.a < anzahl && bg.b < anzahl &&
+            spielpunkte[bg.a] == spielpunkte[bg.b] && sp.getGespeichertesErgebnis(bg.wa, w2))
+            begegnungen.push_back(bg);
+    }
+    clDirekterVergleich(spielpunkte, begegnungen).ordne(m_Rangliste, m_GleichAb);
+    for (int p = 0; p < anzahl; ++p)
+        m_Platzierung[m_Rangliste[p]] = p;
+}
+
 void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
 {
     anz = std::max(anz, 0);
     const int alteZeilen = m_Rows;
+    m_GleichAb.clear();
     if (fl_clear)
     {
         m_Platztabelle.clear();

@@ -182,7 +182,7 @@ TEST(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
         tt.teilnehmerTB.DatenZurueckSchreiben();
         // Often whole sets, sometimes one side only, sometimes none.
         for (clTTSpiel* sp : tt.alleSpiele())
-            for (int s = 1; s <= clTTSpiel::AnzSaetze; ++s)
+            for (int s = 1; s <= sp->getAnzSaetze(); ++s)
             {
                 const int art = zahl(0, 9);
                 if (art >= 4)
@@ -230,7 +230,7 @@ TEST(Datei, HandbearbeiteteDateienWerdenNachsichtigGelesen)
     // A bare number is the first side; an empty set is 0:0 and counts; a fourth set is ignored.
     wxString saetze;
     for (int r = 1; r <= 3; ++r)
-        for (int s = 1; s <= clTTSpiel::AnzSaetze; ++s)
+        for (int s = 1; s <= 3; ++s)
             saetze += wxString::Format("%d:%d ", tt.turnier.getSpiel(r, 1)->getSatzErg(s).P1,
                                        tt.turnier.getSpiel(r, 1)->getSatzErg(s).P2);
     EXPECT_EQ("11:0 -1:-1 -1:-1 0:0 0:11 11:7 11:7 -1:-1 -1:-1 ", saetze);
