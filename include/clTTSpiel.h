@@ -1,6 +1,7 @@
 #ifndef CLTTSPIEL_H
 #define CLTTSPIEL_H
 
+#include <vector>
 #include <wx/string.h>
 
 class clTeilnehmer;
@@ -66,6 +67,9 @@ public:
 
     // Stores set snr (1 to 2G-1); -1 leaves that side unchanged. Other set numbers are ignored.
     void setSatzErg(int snr, int p1, int p2);
+    // The whole result at once: the sets in order, every later set not entered,
+    // and no walkover or retirement. Sets beyond 2G-1 are left out.
+    void setSaetze(const std::vector<satz>& saetze);
     // Sets one side of set snr back to "not entered" (side 1 or 2).
     void loescheSatzErg(int snr, int seite);
     // A copy of set snr; an empty set for a number outside 1 to 2G-1.

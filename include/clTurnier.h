@@ -76,6 +76,11 @@ public:
     wxString getSpielfrei(int rdx) const;
 
     void pruefeWertung(clTTSpiel* sp);
+    // The matches of a participant that have no entry yet; a withdrawal gives
+    // each of them to the opponent by walkover.
+    std::vector<clTTSpiel*> getOffeneSpiele(int startnr) const;
+    // The participant withdraws: each match without an entry is lost by walkover.
+    void zieheZurueck(int startnr);
 
     // Both answer whether they succeeded; on failure fehler (when given) says why,
     // naming the file, and a failed load leaves the tournament as it was.

@@ -55,6 +55,13 @@ void clTTSpiel::setSatzErg(int snr, int p1, int p2)
         s.P2 = p2;
 }
 
+void clTTSpiel::setSaetze(const std::vector<satz>& saetze)
+{
+    for (int i = 0; i < MaxSaetze; ++i)
+        m_Saetze[i] = i < getAnzSaetze() && i < static_cast<int>(saetze.size()) ? saetze[i] : satz();
+    setAusfall(ausfKeiner, 0);
+}
+
 void clTTSpiel::loescheSatzErg(int snr, int seite)
 {
     if (snr < 1 || snr > getAnzSaetze())

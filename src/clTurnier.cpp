@@ -211,6 +211,31 @@ void clTurnier::pruefeWertung(clTTSpiel* sp)
     uebernehmeErgebnis(sp, true);
 }
 
+std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
+{
+    std::vector<clTTSpiel*> offen;
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    {
+        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
+        {
+            const bool beteiligt =
+                sp->getT1()->getStartNr() == startnr || sp->getT2()->getStartNr() == startnr;
+            if (beteiligt && !sp->hatEingaben())
+                offen.push_back(sp);
+        }
+    }
+    return offen;
+}
+
+void clTurnier::zieheZurueck(int startnr)
+{
+    for (clTTSpiel* sp : getOffeneSpiele(startnr))
+    {
+        sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
+        pruefeWertung(sp);
+    }
+}
+
 void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
 {
     if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)

@@ -175,19 +175,26 @@ TEST(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
             *wert = text();
         alg.Platten = zahl(1, n / 2 + 1);
         alg.ModusIdx = zahl(0, 2);
+        alg.Gewinnsaetze = zahl(2, 4);
+        alg.PlatzierungIdx = zahl(0, 1);
         tt.turnier.setAllgemein(&alg);
         tt.turnier.Aktualisieren(true);
         for (int i = 0; i < 3 * n; ++i)
             tt.teilnehmerTB.SetValue(i / 3, i % 3, text());
         tt.teilnehmerTB.DatenZurueckSchreiben();
-        // Often whole sets, sometimes one side only, sometimes none.
+        // Often whole sets, sometimes one side only, sometimes none; now and then
+        // a walkover or a retirement.
         for (clTTSpiel* sp : tt.alleSpiele())
+        {
             for (int s = 1; s <= sp->getAnzSaetze(); ++s)
             {
                 const int art = zahl(0, 9);
                 if (art >= 4)
                     tt.satz(sp, s, art == 4 ? -1 : zahl(0, 25), art == 5 ? -1 : zahl(0, 25));
             }
+            sp->setAusfall(static_cast<modAusfall>(zahl(0, 9) / 4), zahl(1, 2));
+            tt.turnier.pruefeWertung(sp);
+        }
         TestTurnier geladen;
         geladen.erstelleN(5);
         ladeNeu(tt, geladen);
