@@ -30,6 +30,8 @@ namespace
 // New files get the extension; any name still loads.
 const wxString Endung = "quobel";
 const wxString VerlaufGruppe = "/Dateiverlauf";
+const wxSize StartGroesse(1280, 860);
+const wxSize MinGroesse(900, 640);
 
 wxString dateitypen()
 {
@@ -92,6 +94,12 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
     sizer->Add(m_Notebook, 1, wxEXPAND | wxALL, 10);
     m_Hauptpanel->SetSizer(sizer);
     sizer->Layout();
+    // Where the window is not maximised (restored, or without a window manager
+    // that maximises) it opens at a size at which every page can be worked with,
+    // and cannot be made smaller than that.
+    SetMinSize(FromDIP(MinGroesse));
+    if (!IsMaximized())
+        SetSize(FromDIP(StartGroesse));
 }
 
 wxQuobelFrame::~wxQuobelFrame()
@@ -170,10 +178,19 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     if (dlg.ShowModal() != wxID_OK)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();
-    if (m_Turnier->verwirftErgebnisse(alg, neu) &&
-        !frageJaNein(
-            wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?"),
-            titel))
+    if (m_Turnier->verwirftErgebnisse(alg, neu))
+    {
+        if (!frageJaNein(
+                wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?"),
+                titel))
+            return;
+    }
+    else if (m_Turnier->verwirftSaetze(alg) &&
+             !frageJaNein(wxString::Format(wxGetTranslation(L"Mit %d Gewinnsätzen hat ein Spiel höchstens %d "
+                                                            L"Sätze. Die eingetragenen Sätze danach gehen "
+                                                            L"verloren. Trotzdem fortfahren?"),
+                                           alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1),
+                          titel))
         return;
     m_Turnier->setAllgemein(&alg);
     aktualisiereAllgemein(&alg);

@@ -1,6 +1,7 @@
 #ifndef CLSPIELETABLEBASE_H
 #define CLSPIELETABLEBASE_H
 
+#include <vector>
 #include <wx/grid.h>
 
 #include "clTTSpiel.h"
@@ -36,6 +37,11 @@ public:
     // winner of a decided match is shown in bold.
     wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) override;
 
+    // The whole result of a match at once (short form), and a walkover or
+    // retirement; each goes into the standings and shows at once.
+    void setzeSaetze(int runde, int platte, const std::vector<satz>& saetze);
+    void setzeAusfall(int runde, int platte, modAusfall art, int seite);
+
     void Anpassen();
     void setzeSpaltenBreiten();
     // The score cell an organiser fills after (row, col): the other side of the set,
@@ -67,6 +73,8 @@ public:
 private:
     // Tells the grid that the cells of a match may look different now.
     void zeigeSpielNeu(int runde, int platte);
+    // Puts a changed result of the match into the standings and shows it.
+    void uebernimm(clTTSpiel* sp, int runde, int platte);
 
     clTurnier* m_Turnier;
     int m_Runden;

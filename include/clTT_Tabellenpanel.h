@@ -18,8 +18,6 @@ public:
     clWertungTableBase* getTable() const { return m_WertungTB; }
 
 private:
-    void setzeSpaltenBreiten();
-
     wxGrid* m_Wertungen;
     clTurnier* m_Turnier;
     clWertungTableBase* m_WertungTB;

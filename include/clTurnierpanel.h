@@ -20,7 +20,8 @@ public:
         idBtnNeu = 1552,
         idBtnBearb = 1553,
         idBtnLoesch = 1554,
-        idBtnRunter = 1555
+        idBtnRunter = 1555,
+        idBtnRueckzug = 1556
     };
 
     clTurnierpanel(wxWindow* parent, clTurnier* turnier);
@@ -36,6 +37,7 @@ private:
     void OnBtnBearb(wxCommandEvent& event);
     void OnBtnLoesch(wxCommandEvent& event);
     void OnBtnRunter(wxCommandEvent& event);
+    void OnBtnRueckzug(wxCommandEvent& event);
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
     void OnGridSelectCell(wxGridEvent& event);
@@ -56,6 +58,7 @@ private:
     wxButton* m_btnBearb;
     wxButton* m_btnLoesch;
     wxButton* m_btnRunter;
+    wxButton* m_btnRueckzug;
 
     wxDECLARE_EVENT_TABLE();
 };

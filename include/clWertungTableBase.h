@@ -49,6 +49,8 @@ public:
     modPlatzierung getPlatzierungsmodus() const { return m_Modus; }
     // Takes the placing for the following orders; the columns follow it.
     void setPlatzierungsmodus(modPlatzierung modus);
+    // Fits the columns of the grid showing the table into its width.
+    void setzeSpaltenBreiten();
     // Puts both participants of a match whose result changed on their places.
     void platziere(int startnr1, int startnr2);
     // Orders everybody anew by the ITTF rule, from the totals and the results of

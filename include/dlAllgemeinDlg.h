@@ -38,6 +38,8 @@ private:
     wxTextCtrl* m_Termin;
     wxSpinCtrl* m_AnzPlatten;
     wxChoice* m_Modus;
+    wxChoice* m_Gewinnsaetze;
+    wxChoice* m_Platzierung;
 
     wxDECLARE_EVENT_TABLE();
 };

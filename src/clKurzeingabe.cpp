@@ -31,7 +31,6 @@ bool clKurzeingabe::lies(const wxString& text, int gewinnsaetze, std::vector<sat
 {
     saetze.clear();
     fehler.clear();
-    const int maxSaetze = 2 * gewinnsaetze - 1;
     int gewonnen[2] = {0, 0};
     wxStringTokenizer tokens(text, " \t,;", wxTOKEN_STRTOK);
     while (tokens.HasMoreTokens())
@@ -59,10 +58,9 @@ bool clKurzeingabe::lies(const wxString& text, int gewinnsaetze, std::vector<sat
     if (saetze.empty())
         fehler = wxGetTranslation(L"Bitte die Sätze eingeben, z. B. „5 -7 9“.");
     else if (gewonnen[0] < gewinnsaetze && gewonnen[1] < gewinnsaetze)
-        fehler =
-            wxString::Format(wxGetTranslation(L"Das Spiel ist noch nicht entschieden: %d:%d Sätze; "
-                                              L"gewonnen hat, wer %d Sätze gewinnt (höchstens %d Sätze)."),
-                             gewonnen[0], gewonnen[1], gewinnsaetze, maxSaetze);
+        fehler = wxString::Format(wxGetTranslation(L"Das Spiel ist noch nicht entschieden: %d:%d Sätze, "
+                                                   L"gewonnen wird mit %d Sätzen."),
+                                  gewonnen[0], gewonnen[1], gewinnsaetze);
     if (!fehler.empty())
     {
         saetze.clear();

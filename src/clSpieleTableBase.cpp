@@ -123,8 +123,33 @@ void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
         sp->setSatzErg(satzNr, wxAtoi(value), -1);
     else
         sp->setSatzErg(satzNr, -1, wxAtoi(value));
+    uebernimm(sp, z.runde, z.platte);
+}
+
+void clSpieleTableBase::setzeSaetze(int runde, int platte, const std::vector<satz>& saetze)
+{
+    if (clTTSpiel* sp = m_Turnier->getSpiel(runde, platte))
+    {
+        sp->setSaetze(saetze);
+        uebernimm(sp, runde, platte);
+    }
+}
+
+void clSpieleTableBase::setzeAusfall(int runde, int platte, modAusfall art, int seite)
+{
+    if (clTTSpiel* sp = m_Turnier->getSpiel(runde, platte))
+    {
+        sp->setAusfall(art, seite);
+        uebernimm(sp, runde, platte);
+        // The name column may need the room of the mark.
+        setzeSpaltenBreiten();
+    }
+}
+
+void clSpieleTableBase::uebernimm(clTTSpiel* sp, int runde, int platte)
+{
     m_Turnier->pruefeWertung(sp);
-    zeigeSpielNeu(z.runde, z.platte);
+    zeigeSpielNeu(runde, platte);
 }
 
 void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
@@ -274,7 +299,8 @@ wxString clSpieleTableBase::GetColLabelValue(int col)
         return z.ofsPlatte == 1 ? wxString("spielfrei") : wxString();
     if (z.ofsPlatte == 1)
         return _("Platte");
-    if (z.ofsPlatte == 3)
+    // The table number stands over the middle set.
+    if (z.ofsPlatte == 2 + m_Saetze / 2)
         return wxString::Format("%2.2d", z.platte);
     return wxString();
 }
@@ -315,11 +341,18 @@ void clSpieleTableBase::setzeSpaltenBreiten()
     for (int r = 1; r <= m_Turnier->getAnzahlRunden() && namen == 0; ++r)
         if (m_Turnier->getSchema().getRunde(r)->AnzSpiele() < m_Platten)
             namen = breiteVon(_("nicht besetzt"));
+    int laengsterName = 0;
     for (int snr = 1; snr <= anzahl; ++snr)
     {
         namensbreite[snr] = breiteVon(m_Turnier->getTeilnehmer(snr)->getAnzeige());
-        namen = std::max(namen, namensbreite[snr]);
+        laengsterName = std::max(laengsterName, namensbreite[snr]);
     }
+    // A name may carry the mark of a walkover or retirement.
+    int marke = 0;
+    for (const clTTSpiel& sp : m_Turnier->getSchema().getSpiele())
+        if (sp.getAusfallArt() != ausfKeiner)
+            marke = std::max(marke, breiteVon(" (" + getAusfallText(sp.getAusfallArt()) + ")"));
+    namen = std::max(namen, laengsterName + marke);
     // A long list of byes widens its column up to a limit; beyond it the list is cut.
     const int komma = breiteVon(", ");
     int spielfrei = 0;

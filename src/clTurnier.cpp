@@ -234,6 +234,8 @@ void clTurnier::zieheZurueck(int startnr)
         sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
         pruefeWertung(sp);
     }
+    if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
 }
 
 void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
@@ -356,8 +358,9 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
     liesAllgemein(dat);
     liesTeilnehmer(dat);
     liesTurnierplan(dat);
-    AktualisiereAnzeigen();
     liesRunden(dat);
+    // The views and the standings follow the scores read, marks of walkovers included.
+    AktualisiereAnzeigen();
     m_Geaendert = false;
     return true;
 }
@@ -458,12 +461,5 @@ void clTurnier::liesRunden(clTurnierDatei& dat)
     dat.getSektion("Runden", sek);
     const int anz = std::min(static_cast<int>(sek.size()), m_Schema.AnzRunden());
     for (int r = 1; r <= anz; ++r)
-    {
-        clRunde* runde = m_Schema.getRunde(r);
-        runde->updateFromSaveString(sek[r - 1]);
-        for (int p = 1; p <= runde->AnzSpiele(); ++p)
-            uebernehmeErgebnis(runde->getSpiel(p), m_Allgemein.PlatzierungIdx != platzITTF);
-    }
-    if (m_Turniertabelle != nullptr)
-        m_Turniertabelle->ordneNachDirektemVergleich();
+        m_Schema.getRunde(r)->updateFromSaveString(sek[r - 1]);
 }

@@ -6,6 +6,8 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "clTTSpiel.h"
+#include "clTeilnehmer.h"
 #include "clTeilnehmerTableBase.h"
 #include "clTurnier.h"
 
@@ -42,6 +44,10 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_btnRunter = new wxButton(this, idBtnRunter, _("nach unten"));
     for (wxButton* b : {m_btnHoch, m_btnNeu, m_btnBearb, m_btnLoesch, m_btnRunter})
         knoepfe->Add(b, 0, wxALL | wxALIGN_CENTER, 5);
+    m_btnRueckzug = new wxButton(this, idBtnRueckzug, wxGetTranslation(L"Rückzug..."));
+    m_btnRueckzug->SetToolTip(wxGetTranslation(L"Der Teilnehmer zieht zurück: seine Spiele ohne Ergebnis "
+                                               L"gewinnen die Gegner kampflos."));
+    knoepfe->Add(m_btnRueckzug, 0, wxALL | wxALIGN_CENTER, 15);
     zeile->Add(knoepfe, 0, wxALIGN_CENTER);
     hauptSizer->Add(zeile, 10, wxALL | wxALIGN_CENTER, 5);
     // Moving the cursor updates the buttons, so they must exist first.
@@ -100,6 +106,42 @@ void clTurnierpanel::OnBtnRunter(wxCommandEvent&)
     schliesseEditor();
     const int row = m_TeilnehmerGrid->GetGridCursorRow();
     m_TeilnehmerTB->SwapRows(row, row + 1);
+}
+
+void clTurnierpanel::OnBtnRueckzug(wxCommandEvent&)
+{
+    schliesseEditor();
+    const int row = m_TeilnehmerGrid->GetGridCursorRow();
+    const wxString titel = wxGetTranslation(L"Rückzug");
+    // The rows stand for the tournament's participants only once the list is applied.
+    if (m_TeilnehmerTB->hatAenderungen())
+    {
+        wxMessageDialog(this, wxGetTranslation(L"Bitte die Teilnehmerliste zuerst übernehmen."), titel,
+                        wxOK | wxICON_INFORMATION)
+            .ShowModal();
+        return;
+    }
+    const clTeilnehmer* tn = m_Turnier->getTeilnehmer(row + 1);
+    if (tn == nullptr)
+        return;
+    const size_t offen = m_Turnier->getOffeneSpiele(row + 1).size();
+    if (offen == 0)
+    {
+        wxMessageDialog(this,
+                        wxString::Format(_("%s hat keine Spiele ohne Ergebnis mehr."), tn->getAnzeige()),
+                        titel, wxOK | wxICON_INFORMATION)
+            .ShowModal();
+        return;
+    }
+    wxMessageDialog frage(
+        this,
+        wxString::Format(wxGetTranslation(L"%s zieht zurück: %d Spiele ohne Ergebnis werden kampflos (w.o.) "
+                                          L"für die Gegner gewertet.\n\nRückzug eintragen?"),
+                         tn->getAnzeige(), static_cast<int>(offen)),
+        titel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    frage.SetYesNoLabels(_("Ja"), _("Nein"));
+    if (frage.ShowModal() == wxID_YES)
+        m_Turnier->zieheZurueck(row + 1);
 }
 
 void clTurnierpanel::OnBtnNeu(wxCommandEvent&)
@@ -204,6 +246,7 @@ void clTurnierpanel::setzeSchalterGueltigkeit(int r)
     m_btnLoesch->Enable(n >= 1 && r >= 0 && r < n);
     m_btnHoch->Enable(n >= 2 && r >= 1 && r <= n - 1);
     m_btnRunter->Enable(n >= 2 && r >= 0 && r <= n - 2);
+    m_btnRueckzug->Enable(r >= 0 && r < m_Turnier->getAnzahlTeilnehmer() && r < n);
 }
 
 // The event table closes the file: formatting would indent what followed it.
@@ -215,6 +258,7 @@ wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
     EVT_BUTTON(idBtnBearb, clTurnierpanel::OnBtnBearb)
     EVT_BUTTON(idBtnLoesch, clTurnierpanel::OnBtnLoesch)
     EVT_BUTTON(idBtnRunter, clTurnierpanel::OnBtnRunter)
+    EVT_BUTTON(idBtnRueckzug, clTurnierpanel::OnBtnRueckzug)
     EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
     EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
     EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 #include <wx/intl.h>
+#include <wx/settings.h>
 
 #include "clDirekterVergleich.h"
 #include "clGridMelder.h"
@@ -28,6 +29,12 @@ const char* const Spaltentitel[] = {"Teilnehmer", "Spiele", "Spielpunkte", "Sieg
 const std::vector<Spalte> Spalten[] = {
     {spName, spSpiele, spSiege, spSaetze, spPunkte},
     {spName, spSpiele, spSpielpunkte, spSiege, spSaetze, spPunkte, spHinweis}};
+// The widest figures a column has to show: up to 99 participants.
+const char* const Muster[] = {"", "00", "000", "00:00", "000:000", "0000:0000", "Los entscheidet"};
+// The room a name gets at least.
+const char* const NamenMuster = "Mmmmmmmmmmmmm";
+// Room around a text in a cell or label.
+const int Rand = 16;
 
 wxString paar(const teilwertung& tw)
 {
@@ -242,7 +249,49 @@ void clWertungTableBase::setPlatzierungsmodus(modPlatzierung modus)
     m_Modus = modus == platzITTF ? platzITTF : platzSiege;
     m_Cols = static_cast<int>(Spalten[m_Modus].size());
     m_GleichAb.clear();
-    clGridMelder::meldeGroesse(this, m_Rows, alteSpalten);
+    if (m_Cols != alteSpalten)
+    {
+        clGridMelder::meldeGroesse(this, m_Rows, alteSpalten);
+        setzeSpaltenBreiten();
+    }
+}
+
+// With the toolkit's default widths the bold column labels are cut off and the
+// place numbers take the room of a column. Each figure column gets the width of
+// its label or of its widest figures, the names get the rest of the grid.
+void clWertungTableBase::setzeSpaltenBreiten()
+{
+    wxGrid* grid = GetView();
+    if (grid == nullptr)
+        return;
+    const wxFont labelFont = grid->GetLabelFont();
+    const wxFont zellFont = grid->GetDefaultCellFont();
+    auto breite = [grid](const wxString& text, const wxFont& font)
+    {
+        int b = 0;
+        grid->GetTextExtent(text, &b, nullptr, nullptr, nullptr, &font);
+        return b + Rand;
+    };
+    const int platzBreite = breite("000", labelFont);
+    grid->SetRowLabelSize(platzBreite);
+    int rest = grid->GetSize().x - platzBreite - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, grid);
+    for (int col = 1; col < m_Cols; ++col)
+    {
+        const int b = std::max(breite(GetColLabelValue(col), labelFont),
+                               breite(Muster[Spalten[m_Modus][col]], zellFont));
+        grid->SetColSize(col, b);
+        rest -= b;
+    }
+    // More columns make the grid wider rather than leave the names no room.
+    const int namen = breite(NamenMuster, zellFont);
+    if (rest < namen)
+    {
+        grid->SetMinSize(wxSize(grid->GetSize().x + namen - rest, grid->GetSize().y));
+        if (grid->GetParent() != nullptr)
+            grid->GetParent()->Layout();
+        rest = namen;
+    }
+    grid->SetColSize(0, rest);
 }
 
 void clWertungTableBase::platziere(int startnr1, int startnr2)

@@ -1,5 +1,7 @@
 #include "dlAllgemeinDlg.h"
 
+#include "clTTSpiel.h"
+
 #include <wx/button.h>
 #include <wx/intl.h>
 #include <wx/sizer.h>
@@ -67,6 +69,24 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     planGruppe->Add(plan, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(planGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
+    wxStaticBoxSizer* wertungGruppe = new wxStaticBoxSizer(wxVERTICAL, this, _("Wertung"));
+    wxStaticBox* wertungBox = wertungGruppe->GetStaticBox();
+    wxFlexGridSizer* wertung = new wxFlexGridSizer(2, 2, 5, 5);
+    fuegeBeschriftungHinzu(wertungBox, wertung, wxGetTranslation(L"Gewinnsätze"));
+    m_Gewinnsaetze = new wxChoice(wertungBox, wxID_ANY);
+    for (int g = clTTSpiel::MinGewinnsaetze; g <= clTTSpiel::MaxGewinnsaetze; ++g)
+        m_Gewinnsaetze->Append(wxString::Format(_("%d (best of %d)"), g, 2 * g - 1));
+    m_Gewinnsaetze->SetSelection(m_alg.Gewinnsaetze - clTTSpiel::MinGewinnsaetze);
+    wertung->Add(m_Gewinnsaetze);
+    fuegeBeschriftungHinzu(wertungBox, wertung, _("Platzierung"));
+    m_Platzierung = new wxChoice(wertungBox, wxID_ANY);
+    m_Platzierung->Append(wxGetTranslation(L"Siege, Sätze, Punkte"));
+    m_Platzierung->Append(_("ITTF (direkter Vergleich)"));
+    m_Platzierung->SetSelection(m_alg.PlatzierungIdx);
+    wertung->Add(m_Platzierung);
+    wertungGruppe->Add(wertung, 0, wxALL | wxALIGN_CENTER, 5);
+    hauptSizer->Add(wertungGruppe, 0, wxALL | wxALIGN_CENTER, 5);
+
     hauptSizer->Add(new wxButton(this, idAktBtnAnwenden, _("Aktualisieren")), 0, wxALL | wxALIGN_CENTER, 5);
 
     hauptSizer->Layout();
@@ -83,5 +103,7 @@ void dlAllgemeinDlg::OnAktAnwenden(wxCommandEvent&)
     m_alg.Datum = m_Termin->GetValue();
     m_alg.Platten = m_AnzPlatten->GetValue();
     m_alg.ModusIdx = m_Modus->GetSelection();
+    m_alg.Gewinnsaetze = m_Gewinnsaetze->GetSelection() + clTTSpiel::MinGewinnsaetze;
+    m_alg.PlatzierungIdx = m_Platzierung->GetSelection();
     EndDialog(wxID_OK);
 }
