@@ -15,6 +15,7 @@
 #include "clCsvExport.h"
 #include "clDruck.h"
 #include "clHtmlAusgabe.h"
+#include "clKreuztabellenpanel.h"
 #include "clRundenpanel.h"
 #include "clTTSpiel.h"
 #include "clTT_Tabellenpanel.h"
@@ -89,6 +90,7 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
     m_TT_Tabellenpanel = new clTT_Tabellenpanel(m_Notebook, m_Turnier);
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);
+    m_Notebook->AddPage(new clKreuztabellenpanel(m_Notebook, m_Turnier), _("Kreuztabelle"), false);
     m_Notebook->SetSelection(0);
     // The pages fill the window, so that the long rounds grid is never cut off.
     sizer->Add(m_Notebook, 1, wxEXPAND | wxALL, 10);
@@ -159,6 +161,8 @@ wxMenu* wxQuobelFrame::erstelleAusgabeMenue(int erste, const wxString& slips)
     menu->Append(erste + clDruck::Spielzettel, slips,
                  wxGetTranslation(L"ein Zettel für jedes Spiel einer Runde"));
     menu->Append(erste + clDruck::Tabelle, _("Turniertabelle..."), _("die Platzierungen"));
+    menu->Append(erste + clDruck::Kreuztabelle, _("Kreuztabelle..."),
+                 _("alle Ergebnisse als Tabelle jeder gegen jeden"));
     return menu;
 }
 
@@ -484,7 +488,7 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuSpeichernUnter, wxQuobelFrame::OnMenuSpeichernUnter)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, wxQuobelFrame::OnDateiverlauf)
     EVT_IDLE(wxQuobelFrame::OnIdle)
-    EVT_MENU_RANGE(idMenuDruckSpielplan, idMenuVorschauTabelle, wxQuobelFrame::OnMenuDrucken)
+    EVT_MENU_RANGE(idMenuDruckSpielplan, idMenuVorschauKreuztabelle, wxQuobelFrame::OnMenuDrucken)
     EVT_MENU(idMenuSeiteEinrichten, wxQuobelFrame::OnMenuSeiteEinrichten)
     EVT_MENU_RANGE(idMenuExportTabelle, idMenuExportSeite, wxQuobelFrame::OnMenuExportieren)
 wxEND_EVENT_TABLE()

@@ -38,17 +38,19 @@ public:
         idMenuAbout = 1005,
         idMenuSpeichern = 1006,
         idMenuSpeichernUnter = 1007,
-        // Printing: three contents, each printed and previewed.
+        // Printing: each content of clDruck printed and previewed, in its order.
         idMenuDruckSpielplan = 1008,
         idMenuDruckSpielzettel = 1009,
         idMenuDruckTabelle = 1010,
-        idMenuVorschauSpielplan = 1011,
-        idMenuVorschauSpielzettel = 1012,
-        idMenuVorschauTabelle = 1013,
-        idMenuSeiteEinrichten = 1014,
-        idMenuExportTabelle = 1015,
-        idMenuExportErgebnisse = 1016,
-        idMenuExportSeite = 1017
+        idMenuDruckKreuztabelle = 1011,
+        idMenuVorschauSpielplan = 1012,
+        idMenuVorschauSpielzettel = 1013,
+        idMenuVorschauTabelle = 1014,
+        idMenuVorschauKreuztabelle = 1015,
+        idMenuSeiteEinrichten = 1016,
+        idMenuExportTabelle = 1017,
+        idMenuExportErgebnisse = 1018,
+        idMenuExportSeite = 1019
     };
 
     wxQuobelFrame(wxFrame* frame, const wxString& title);

@@ -70,5 +70,37 @@ void ErstesErgebnis(benchmark::State& state)
 }
 } // namespace
 
+// One result typed into a 64-participant tournament placed by the ITTF rule, all
+// other matches played (best of five, each won by a coin toss with few distinct
+// scores, so that many participants tie and the matches among them decide).
+void ErgebnisEintragenITTF(benchmark::State& state)
+{
+    const int n = 64;
+    TestTurnier tt;
+    tt.erstelleN(n, n / 2);
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Gewinnsaetze = 3;
+    alg.PlatzierungIdx = platzITTF;
+    tt.turnier.setAllgemein(&alg);
+    tt.turnier.Aktualisieren(false);
+    std::mt19937 zufall(1);
+    for (clTTSpiel* sp : tt.alleSpiele())
+    {
+        const bool t1Gewinnt = zufall() % 2 == 0;
+        for (int snr = 1; snr <= 3; ++snr)
+            tt.satz(sp, snr, t1Gewinnt ? 11 : 5, t1Gewinnt ? 5 : 11);
+    }
+    clTTSpiel* gemessen = tt.spielZwischen(1, 2);
+    bool hin = false;
+    for (auto _ : state)
+    {
+        hin = !hin;
+        for (int snr = 1; snr <= 3; ++snr)
+            gemessen->setSatzErg(snr, hin ? 5 : 11, hin ? 11 : 5);
+        tt.turnier.pruefeWertung(gemessen);
+    }
+}
+
 BENCHMARK(ErgebnisEintragen)->Arg(0)->Arg(1);
+BENCHMARK(ErgebnisEintragenITTF)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ErstesErgebnis);

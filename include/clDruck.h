@@ -19,7 +19,8 @@ public:
     {
         Spielplan,
         Spielzettel,
-        Tabelle
+        Tabelle,
+        Kreuztabelle
     };
 
     clDruck(wxWindow* parent, clTurnier* turnier);

@@ -22,6 +22,8 @@ public:
     wxString erzeugeSpielzettel(int runde) const;
     // The standings with the columns of the standings page after the place.
     wxString erzeugeTabelle() const;
+    // The cross table: every pairing's result in placing order.
+    wxString erzeugeKreuztabelle() const;
     // Title, organiser, venue and date for the top of each printed page, with
     // seitenangabe (for example the page number) on the right.
     wxString erzeugeKopfzeile(const wxString& seitenangabe) const;
@@ -29,7 +31,7 @@ public:
     static wxString erzeugeDokument(const wxString& inhalt);
 
     // A self-contained page (inline style, no external resources, UTF-8) with the
-    // standings and the schedule with its results.
+    // standings, the cross table and the schedule with its results.
     wxString erzeugeSeite() const;
     // Writes erzeugeSeite to datei; on failure fehler says why.
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;

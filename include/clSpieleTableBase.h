@@ -56,6 +56,8 @@ public:
     int getBlockBreite() const { return m_Saetze + 2; }
     // How the grid, the printouts and the exports show a walkover or a retirement.
     static wxString getAusfallText(modAusfall art);
+    // The name of side 1 or 2, marked when that side did not play or retired.
+    static wxString getNameMitAusfall(const clTTSpiel* sp, int seite);
 
     // Background of the score cells of a set that cannot have ended like this.
     static const wxColour Warnfarbe;

@@ -1,9 +1,11 @@
 #include "clCsvExport.h"
 
-#include <initializer_list>
+#include <algorithm>
+#include <vector>
 #include <wx/intl.h>
 
 #include "clRunde.h"
+#include "clSpieleTableBase.h"
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
@@ -14,7 +16,7 @@ namespace
 {
 const wxChar Trenner = ';';
 
-wxString zeile(std::initializer_list<wxString> felder)
+wxString zeile(const std::vector<wxString>& felder)
 {
     wxString text;
     for (const wxString& f : felder)
@@ -59,10 +61,16 @@ wxString clCsvExport::feld(const wxString& text)
 
 wxString clCsvExport::erzeugeTabelle() const
 {
-    wxString text =
-        zeile({_("Platz"), _("Teilnehmer"), _("Spiele"), _("Siege"), _("Niederlagen"), _(L"Gewonnene Sätze"),
-               _(L"Verlorene Sätze"), _("Gewonnene Punkte"), _("Verlorene Punkte")});
     const clWertungTableBase* wt = m_Turnier->getWertungTableBase();
+    const bool ittf = wt != nullptr && wt->getPlatzierungsmodus() == platzITTF;
+    std::vector<wxString> titel = {_("Platz"), _("Teilnehmer"), _("Spiele")};
+    if (ittf)
+        titel.push_back(_("Spielpunkte"));
+    titel.insert(titel.end(), {_("Siege"), _("Niederlagen"), _(L"Gewonnene Sätze"), _(L"Verlorene Sätze"),
+                               _("Gewonnene Punkte"), _("Verlorene Punkte")});
+    if (ittf)
+        titel.push_back(_("Hinweis"));
+    wxString text = zeile(titel);
     if (wt == nullptr)
         return text;
     for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
@@ -70,19 +78,35 @@ wxString clCsvExport::erzeugeTabelle() const
         const int snr = wt->getStartNrAufPlatz(platz);
         const tabWertung tw = wt->getWertung(snr);
         const sWertung& w = tw.wertung;
-        text += zeile({zahl(platz + 1), anzeige(m_Turnier->getTeilnehmer(snr)), zahl(tw.m_AnzahlSpiele),
-                       zahl(w.m_Spiel.eigene), zahl(w.m_Spiel.gegner), zahl(w.m_Satz.eigene),
+        std::vector<wxString> felder = {zahl(wt->getGeteilterPlatz(platz) + 1),
+                                        anzeige(m_Turnier->getTeilnehmer(snr)), zahl(tw.m_AnzahlSpiele)};
+        if (ittf)
+            felder.push_back(zahl(w.m_Spielpunkte.eigene));
+        felder.insert(felder.end(),
+                      {zahl(w.m_Spiel.eigene), zahl(w.m_Spiel.gegner), zahl(w.m_Satz.eigene),
                        zahl(w.m_Satz.gegner), zahl(w.m_Punkte.eigene), zahl(w.m_Punkte.gegner)});
+        if (ittf)
+            felder.push_back(wt->entscheidetLos(platz) ? _("Los entscheidet") : wxString());
+        text += zeile(felder);
     }
     return text;
 }
 
 wxString clCsvExport::erzeugeErgebnisse() const
 {
-    wxString text = zeile({_("Runde"), _("Platte"), _("Teilnehmer 1"), _("Teilnehmer 2"),
-                           _("Satz 1: Teilnehmer 1"), _("Satz 1: Teilnehmer 2"), _("Satz 2: Teilnehmer 1"),
-                           _("Satz 2: Teilnehmer 2"), _("Satz 3: Teilnehmer 1"), _("Satz 3: Teilnehmer 2"),
-                           _(L"Sätze: Teilnehmer 1"), _(L"Sätze: Teilnehmer 2"), _("Sieger")});
+    const std::vector<clTTSpiel>& alle = m_Turnier->getSchema().getSpiele();
+    // The column of walkovers and retirements only where there is one.
+    const bool ausfaelle = std::any_of(alle.begin(), alle.end(),
+                                       [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
+    const int saetze = m_Turnier->getAnzSaetze();
+    std::vector<wxString> titel = {_("Runde"), _("Platte"), _("Teilnehmer 1"), _("Teilnehmer 2")};
+    for (int snr = 1; snr <= saetze; ++snr)
+        for (int seite = 1; seite <= 2; ++seite)
+            titel.push_back(wxString::Format(_("Satz %d: Teilnehmer %d"), snr, seite));
+    titel.insert(titel.end(), {_(L"Sätze: Teilnehmer 1"), _(L"Sätze: Teilnehmer 2"), _("Sieger")});
+    if (ausfaelle)
+        titel.push_back(_("Kampflos/Aufgabe"));
+    wxString text = zeile(titel);
     for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
     {
         const clRunde* runde = m_Turnier->getSchema().getRunde(r);
@@ -92,15 +116,21 @@ wxString clCsvExport::erzeugeErgebnisse() const
             sWertung w1, w2;
             const bool entschieden = sp->getErgebnis(w1, w2);
             const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
-            const satz s1 = sp->getSatzErg(1);
-            const satz s2 = sp->getSatzErg(2);
-            const satz s3 = sp->getSatzErg(3);
             const clTeilnehmer* sieger = w1.m_Spiel.eigene > 0 ? sp->getT1() : sp->getT2();
-            text += zeile({zahl(r), zahl(p), anzeige(sp->getT1()), anzeige(sp->getT2()), punkte(s1.P1),
-                           punkte(s1.P2), punkte(s2.P1), punkte(s2.P2), punkte(s3.P1), punkte(s3.P2),
-                           gespielt ? zahl(w1.m_Satz.eigene) : wxString(),
-                           gespielt ? zahl(w1.m_Satz.gegner) : wxString(),
-                           entschieden ? anzeige(sieger) : wxString()});
+            std::vector<wxString> felder = {zahl(r), zahl(p), anzeige(sp->getT1()), anzeige(sp->getT2())};
+            for (int snr = 1; snr <= saetze; ++snr)
+                felder.insert(felder.end(), {punkte(sp->getSatzErg(snr).P1), punkte(sp->getSatzErg(snr).P2)});
+            felder.insert(felder.end(), {gespielt ? zahl(w1.m_Satz.eigene) : wxString(),
+                                         gespielt ? zahl(w1.m_Satz.gegner) : wxString(),
+                                         entschieden ? anzeige(sieger) : wxString()});
+            if (ausfaelle)
+            {
+                const int seite = sp->getAusfallSeite();
+                felder.push_back(seite == 0 ? wxString()
+                                            : anzeige(seite == 1 ? sp->getT1() : sp->getT2()) + " " +
+                                                  clSpieleTableBase::getAusfallText(sp->getAusfallArt()));
+            }
+            text += zeile(felder);
         }
     }
     return text;

@@ -25,6 +25,8 @@ wxString clDruck::getTitel(Inhalt inhalt, int runde) const
         return _("Spielplan");
     case Spielzettel:
         return runde == 0 ? _("Spielzettel") : wxString::Format(_("Spielzettel Runde %d"), runde);
+    case Kreuztabelle:
+        return _("Kreuztabelle");
     case Tabelle:
         break;
     }
@@ -45,6 +47,9 @@ wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
         break;
     case Tabelle:
         html = aus.erzeugeTabelle();
+        break;
+    case Kreuztabelle:
+        html = aus.erzeugeKreuztabelle();
         break;
     }
     auto* ausdruck = new wxHtmlPrintout("Quobel - " + getTitel(inhalt, runde));

@@ -2,7 +2,9 @@
 
 #include <wx/intl.h>
 
+#include "clKreuzTableBase.h"
 #include "clRunde.h"
+#include "clSpieleTableBase.h"
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
@@ -37,6 +39,13 @@ wxString satzText(const satz& s)
     return punkte(s.P1) + ":" + punkte(s.P2);
 }
 
+// "1. Satz" over a set's column; with more sets only its number, so that the
+// narrower columns keep their heading on one line.
+wxString satzTitel(int snr, int saetze)
+{
+    return saetze > 3 ? wxString::Format("%d", snr) : wxString::Format(_("%d. Satz"), snr);
+}
+
 wxString zelle(const wxString& tag, const wxString& inhalt, const wxString& attribute = wxString())
 {
     return wxString::Format("<%s%s>%s</%s>", tag, attribute, inhalt.empty() ? wxString("&nbsp;") : inhalt,
@@ -58,6 +67,7 @@ const char* const Stil =
     "th{background:#e8e8e8}\n"
     "tr:nth-child(even) td{background:#f6f6f6}\n"
     ".zahl{text-align:center}\n"
+    "tr td.diagonale{background:#c8c8c8}\n"
     ".spielfrei{color:#555}\n";
 } // namespace
 
@@ -110,16 +120,24 @@ wxString clHtmlAusgabe::erzeugeUnterzeile() const
 
 wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
 {
-    // Fixed shares of the width, so that the columns line up from round to round.
-    const wxString zahl = " class=\"zahl\" align=\"center\" width=\"12%\"";
+    // Fixed shares of the width, so that the columns line up from round to round;
+    // the sets and their sum share what the table and the names leave.
+    const wxString zahl = wxString::Format(" class=\"zahl\" align=\"center\" width=\"%d%%\"",
+                                           48 / (m_Turnier->getAnzSaetze() + 1));
     const wxString name = " width=\"22%\"";
     sWertung w1, w2;
     const bool entschieden = sp->getErgebnis(w1, w2);
     const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
     wxString zeile =
         "<tr>" + zelle("td", wxString::Format("%d", platte), " class=\"zahl\" align=\"center\" width=\"8%\"");
-    zeile += zelle("td", fett(anzeige(sp->getT1()), entschieden && w1.m_Spiel.eigene > 0), name);
-    zeile += zelle("td", fett(anzeige(sp->getT2()), entschieden && w2.m_Spiel.eigene > 0), name);
+    zeile += zelle(
+        "td",
+        fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1)), entschieden && w1.m_Spiel.eigene > 0),
+        name);
+    zeile += zelle(
+        "td",
+        fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 2)), entschieden && w2.m_Spiel.eigene > 0),
+        name);
     for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
         zeile += zelle("td", satzText(sp->getSatzErg(snr)), zahl);
     const wxString saetze =
@@ -143,7 +161,7 @@ wxString clHtmlAusgabe::erzeugeSpielplan() const
             html += "<tr>" + zelle("th", maskiere(_("Platte"))) +
                     zelle("th", maskiere(_("Begegnung")), " colspan=\"2\" align=\"left\"");
             for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
-                html += zelle("th", maskiere(wxString::Format(_("%d. Satz"), snr)));
+                html += zelle("th", maskiere(satzTitel(snr, m_Turnier->getAnzSaetze())));
             html += zelle("th", maskiere(_(L"Sätze"))) + "</tr>\n";
             for (int p = 1; p <= runde->AnzSpiele(); ++p)
                 html += erzeugeSpielzeile(p, runde->getSpiel(p));
@@ -160,29 +178,34 @@ wxString clHtmlAusgabe::erzeugeSpielplan() const
 wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const
 {
     // The empty cells are the boxes for the points.
+    const int saetze = m_Turnier->getAnzSaetze();
+    const wxString spalten = wxString::Format(" colspan=\"%d\"", saetze + 1);
     wxString html = wxString::Format(TabellenKopf, "zettel", 6);
     html += "<tr>" +
             zelle("td",
                   "<b>" + maskiere(wxString::Format(_("Runde %d"), runde)) + "</b> &nbsp; &nbsp; " +
                       maskiere(wxString::Format(_("Platte %d"), platte)),
-                  " colspan=\"4\"") +
-            "</tr>\n<tr>" + zelle("th", maskiere(_("Teilnehmer")), " align=\"left\" width=\"46%\"");
-    for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
-        html += zelle("th", maskiere(wxString::Format(_("%d. Satz"), snr)), " width=\"18%\"");
+                  spalten) +
+            "</tr>\n<tr>" +
+            zelle("th", maskiere(_("Teilnehmer")),
+                  wxString::Format(" align=\"left\" width=\"%d%%\"", 100 - saetze * (54 / saetze)));
+    for (int snr = 1; snr <= saetze; ++snr)
+        html +=
+            zelle("th", maskiere(satzTitel(snr, saetze)), wxString::Format(" width=\"%d%%\"", 54 / saetze));
     html += "</tr>\n";
     for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
     {
         html += "<tr>" + zelle("td", "<big>" + anzeige(tn) + "</big>");
-        for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
+        for (int snr = 1; snr <= saetze; ++snr)
             html += zelle("td", wxString());
         html += "</tr>\n";
     }
-    const wxString linie(wxChar('_'), 28);
+    const wxString linie(wxChar('_'), 22);
     html += "<tr>" +
             zelle("td",
                   "<br>" + maskiere(_("Sieger")) + ": " + linie + " &nbsp; &nbsp; " +
                       maskiere(_("Unterschrift")) + ": " + linie,
-                  " colspan=\"4\"") +
+                  spalten) +
             "</tr>\n</table>\n";
     return html;
 }
@@ -224,6 +247,29 @@ wxString clHtmlAusgabe::erzeugeTabelle() const
     return html + "</table>\n";
 }
 
+wxString clHtmlAusgabe::erzeugeKreuztabelle() const
+{
+    wxString html = "<h2>" + maskiere(_("Kreuztabelle")) + "</h2>\n";
+    if (m_Turnier->getWertungTableBase() == nullptr || m_Turnier->getAnzahlTeilnehmer() == 0)
+        return html + "<p>" + maskiere(_("Es gibt noch keine Teilnehmer.")) + "</p>\n";
+    clKreuzTableBase kt(m_Turnier);
+    const wxString zahl = " class=\"zahl\" align=\"center\"";
+    const wxString diagonale = " class=\"zahl diagonale\" align=\"center\" bgcolor=\"" +
+                               clKreuzTableBase::Diagonalfarbe.GetAsString(wxC2S_HTML_SYNTAX) + "\"";
+    html += wxString::Format(TabellenKopf, "kreuztabelle", 3) + "<tr>" + zelle("th", wxString());
+    for (int c = 0; c < kt.GetNumberCols(); ++c)
+        html += zelle("th", maskiere(kt.GetColLabelValue(c)));
+    html += "</tr>\n";
+    for (int r = 0; r < kt.GetNumberRows(); ++r)
+    {
+        html += "<tr>" + zelle("th", maskiere(kt.GetRowLabelValue(r)), " align=\"left\"");
+        for (int c = 0; c < kt.GetNumberCols(); ++c)
+            html += zelle("td", maskiere(kt.GetValue(r, c)), r == c ? diagonale : zahl);
+        html += "</tr>\n";
+    }
+    return html + "</table>\n";
+}
+
 wxString clHtmlAusgabe::erzeugeKopfzeile(const wxString& seitenangabe) const
 {
     return "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td><b>" +
@@ -244,7 +290,7 @@ wxString clHtmlAusgabe::erzeugeSeite() const
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
            titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
            "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n" + erzeugeTabelle() +
-           erzeugeSpielplan() + "</body>\n</html>";
+           erzeugeKreuztabelle() + erzeugeSpielplan() + "</body>\n</html>";
 }
 
 bool clHtmlAusgabe::schreibeSeite(const wxString& datei, wxString* fehler) const

@@ -25,16 +25,6 @@ wxString punkte(int p)
     return p == -1 ? wxString() : wxString::Format("%2.2d", p);
 }
 
-// The name of a side, with the mark of a walkover or retirement of that side.
-wxString nameMitAusfall(const clTTSpiel* sp, int seite)
-{
-    const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
-    wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
-    if (sp->getAusfallSeite() == seite)
-        name += " (" + clSpieleTableBase::getAusfallText(sp->getAusfallArt()) + ")";
-    return name;
-}
-
 // A set that is over under today's rules: to 11 with the loser at 9 at most, or
 // beyond 11 with a lead of exactly two.
 bool istBeendet(const satz& s)
@@ -53,6 +43,15 @@ clSpieleTableBase::clSpieleTableBase(clTurnier* t) : m_Turnier(t), m_Runden(1), 
     m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
     m_Platten = std::max(1, m_Turnier->getAllgemein()->Platten);
     m_Saetze = m_Turnier->getAnzSaetze();
+}
+
+wxString clSpieleTableBase::getNameMitAusfall(const clTTSpiel* sp, int seite)
+{
+    const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
+    wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    if (sp->getAusfallSeite() == seite)
+        name += " (" + getAusfallText(sp->getAusfallArt()) + ")";
+    return name;
 }
 
 wxString clSpieleTableBase::getAusfallText(modAusfall art)
@@ -100,7 +99,7 @@ wxString clSpieleTableBase::GetValue(int row, int col)
     if (sp == nullptr)
         return z.ofsRunde == 1 && z.ofsPlatte == 1 ? _("nicht besetzt") : wxString();
     if (z.ofsPlatte == 1)
-        return nameMitAusfall(sp, z.ofsRunde);
+        return getNameMitAusfall(sp, z.ofsRunde);
     const satz s = sp->getSatzErg(z.ofsPlatte - 1);
     return punkte(z.ofsRunde == 1 ? s.P1 : s.P2);
 }

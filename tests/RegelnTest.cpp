@@ -7,6 +7,7 @@
 
 #include "ModellHilfen.h"
 #include "clDirekterVergleich.h"
+#include "clKreuzTableBase.h"
 #include "clKurzeingabe.h"
 #include <wx/ffile.h>
 #include <wx/filename.h>
@@ -442,4 +443,81 @@ TEST(Regeln, DateiMitRegeln)
     wxFFile(datei).ReadAll(&text);
     EXPECT_TRUE(text.Contains("O\n1\n0\n#")) << "a default tournament has six general lines";
     wxRemoveFile(datei);
+}
+
+// Best of five in the rounds grid: seven columns a table, the head row, Enter
+// leaves a match after its deciding set, a set typed after it is marked.
+TEST(Regeln, RundenrasterBestOfFive)
+{
+    TestTurnier tt;
+    erstelleMitRegeln(tt, 4, 3, platzSiege);
+    clSpieleTableBase& tb = tt.spieleTB;
+    const int platten = tt.turnier.getAllgemein()->Platten;
+    EXPECT_EQ(7 * platten + 2, tb.GetNumberCols());
+    wxString kopf;
+    for (int col = 0; col < 7; ++col)
+        kopf += tb.GetValue(0, col) + "|";
+    EXPECT_EQ("|Satz|1|2|3|4|5|", kopf);
+
+    clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
+    for (auto [col, p1, p2] : {std::tuple{2, "11", "5"}, {3, "11", "7"}, {4, "11", "9"}, {6, "11", "2"}})
+    {
+        tb.SetValue(1, col, p1);
+        tb.SetValue(2, col, p2);
+    }
+    EXPECT_EQ(3, sp->getEntscheidungssatz());
+    auto warnung = [&tb](int row, int col)
+    {
+        wxGridCellAttr* attr = tb.GetAttr(row, col, wxGridCellAttr::Any);
+        const bool ja = attr != nullptr && attr->HasBackgroundColour() &&
+                        attr->GetBackgroundColour() == clSpieleTableBase::Warnfarbe;
+        if (attr != nullptr)
+            attr->DecRef();
+        return ja;
+    };
+    EXPECT_FALSE(warnung(1, 4));
+    EXPECT_TRUE(warnung(2, 6)) << "the fifth set was typed after the match was decided";
+    // Side 2 of set 2 goes on to set 3; after set 3, which decided the match, the next match.
+    int row = 2, col = 3;
+    ASSERT_TRUE(tb.naechsteEingabezelle(row, col));
+    EXPECT_EQ(std::make_pair(1, 4), std::make_pair(row, col));
+    row = 2;
+    col = 4;
+    ASSERT_TRUE(tb.naechsteEingabezelle(row, col));
+    EXPECT_EQ(std::make_pair(5, 2), std::make_pair(row, col));
+    // The short form goes on to the next match without any entry.
+    tt.satz(tt.turnier.getSpiel(2, 1), 1, 11, 3);
+    ASSERT_TRUE(tb.naechstesSpiel(1, 1, true, row, col));
+    EXPECT_EQ(std::make_pair(9, 2), std::make_pair(row, col));
+}
+
+// Each cell is the result from the row's side, walkovers and retirements marked;
+// then the wins or match points and the shared place.
+TEST(Regeln, Kreuztabelle)
+{
+    TestTurnier tt;
+    erstelleMitRegeln(tt, 4, 2, platzITTF);
+    ergebnis(tt, 1, 2, "5 -5 5");
+    kampflos(tt, 3, 1);
+    kampflos(tt, 4, 2, ausfAufgabe);
+    clKreuzTableBase kt(&tt.turnier);
+    ASSERT_EQ(6, kt.GetNumberCols());
+    wxString text;
+    for (int row = -1; row < kt.GetNumberRows(); ++row)
+    {
+        text += (row < 0 ? wxString() : kt.GetRowLabelValue(row)) + ":";
+        for (int col = 0; col < kt.GetNumberCols(); ++col)
+            text += (row < 0 ? kt.GetColLabelValue(col) : kt.GetValue(row, col)) + "|";
+        text += "\n";
+    }
+    EXPECT_EQ(":1|2|3|4|Spielpunkte|Platz|\n"
+              "1  A:|2:1|2:0 w.o.||4|1|\n"
+              "2  B:1:2|||2:0 Aufg.|3|2|\n"
+              "3  C:0:2 w.o.||||0|3|\n"
+              "4  D:|0:2 Aufg.|||0|3|\n",
+              text.utf8_string());
+    wxGridCellAttr* diagonale = kt.GetAttr(2, 2, wxGridCellAttr::Any);
+    ASSERT_NE(nullptr, diagonale);
+    EXPECT_EQ(clKreuzTableBase::Diagonalfarbe, diagonale->GetBackgroundColour());
+    diagonale->DecRef();
 }

@@ -65,9 +65,10 @@ TEST(Hauptfenster, TitelMenuesKopfzeilenUndSeiten)
     EXPECT_EQ(", ", kopf[2]->GetLabel());
 
     wxNotebook* nb = finde<wxNotebook>(frame.get());
-    ASSERT_EQ(3u, nb->GetPageCount());
+    ASSERT_EQ(4u, nb->GetPageCount());
     EXPECT_EQ("Turnier und Teilnehmer", nb->GetPageText(0));
     EXPECT_EQ("Spielrunden", nb->GetPageText(1));
     EXPECT_EQ("Turniertabelle", nb->GetPageText(2));
+    EXPECT_EQ("Kreuztabelle", nb->GetPageText(3));
     EXPECT_EQ(0, nb->GetSelection());
 }
