@@ -48,7 +48,8 @@ public:
         idMenuSeiteEinrichten = 1014,
         idMenuExportTabelle = 1015,
         idMenuExportErgebnisse = 1016,
-        idMenuExportSeite = 1017
+        idMenuExportSeite = 1017,
+        idMenuTeilnehmerImport = 1018
     };
 
     wxQuobelFrame(wxFrame* frame, const wxString& title);
@@ -78,6 +79,7 @@ private:
     void OnMenuDrucken(wxCommandEvent& event);
     void OnMenuSeiteEinrichten(wxCommandEvent& event);
     void OnMenuExportieren(wxCommandEvent& event);
+    void OnMenuTeilnehmerImport(wxCommandEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
