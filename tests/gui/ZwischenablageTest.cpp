@@ -65,23 +65,13 @@ TEST_F(Zwischenablage, ImportHaengtDieDateiAnDieListe)
 {
     teilnehmer(frame.get(), {L"Anna"});
     std::ofstream(pfad("liste.csv").fn_str(), std::ios::binary) << "Name;Vorname\r\nWei\xDF;J\xFCrgen\r\n";
-    auto waehle = [this](const wxString& name)
-    {
-        return ErwarteDialog<wxFileDialog>(
-            [=](wxFileDialog* dlg)
-            {
-                EXPECT_TRUE(dlg->GetWildcard().StartsWith("Teilnehmerlisten (*.csv;*.txt)|*.csv;*.txt|"));
-                dlg->wxFileDialogBase::SetPath(pfad(name));
-                return wxID_OK;
-            });
-    };
     grid->GoToCell(0, 0);
-    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuTeilnehmerImport), waehle("liste.csv"));
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuTeilnehmerImport), waehleDatei(pfad("liste.csv")));
     EXPECT_EQ("Anna||Anna\nJürgen|Weiß|\n", zeilen());
     EXPECT_EQ(1, grid->GetGridCursorRow());
     EXPECT_EQ(1, turnier()->getAnzahlTeilnehmer());
 
-    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuTeilnehmerImport), waehle("fehlt.csv"),
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuTeilnehmerImport), waehleDatei(pfad("fehlt.csv")),
                   erwarteMeldung(wxID_OK, "fehlt.csv"));
     EXPECT_EQ(2, tb->getDataListSize());
 }
@@ -89,9 +79,7 @@ TEST_F(Zwischenablage, ImportHaengtDieDateiAnDieListe)
 TEST_F(Zwischenablage, StrgCKopiertDieAuswahlJedesGrids)
 {
     teilnehmer(frame.get(), {L"Anna", L"Bernd", L"Carla"});
-    wxGrid* runden = seite<clRundenpanel>()->getGrid();
-    wxGrid* tabelle = seite<clTT_Tabellenpanel>()->getGrid();
-    for (wxGrid* g : {grid, runden, tabelle})
+    for (wxGrid* g : {grid, seite<clRundenpanel>()->getGrid(), seite<clTT_Tabellenpanel>()->getGrid()})
     {
         zeigeSeite(g->GetParent());
         ASSERT_TRUE(clZwischenablage::schreibe("-"));
