@@ -31,8 +31,6 @@ public:
 
     wxGrid* getGrid() const { return m_TeilnehmerGrid; }
     clTeilnehmerTableBase* getTable() const { return m_TeilnehmerTB; }
-    // Ctrl+V: the names in text go into the rows from the cursor row on, as typed.
-    void fuegeEin(const wxString& text);
     // Adds the participants of a list file below the list; a failure is reported.
     void importiere(const wxString& pfad);
 
@@ -47,6 +45,8 @@ private:
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
     void OnGridSelectCell(wxGridEvent& event);
+    // Ctrl+V: the names in text go into the rows from the cursor row on, as typed.
+    void fuegeEin(const wxString& text);
     // Puts rows in as the table does, or reports that they are too many.
     bool setzeZeilen(int row, const vecEditListe& zeilen);
     void zeigeFehler(const wxString& text);
