@@ -125,6 +125,8 @@ void wxQuobelFrame::erstelleMenue()
     turnierMenu->AppendSeparator();
     turnierMenu->Append(idMenuSpeichern, _("Speichern\tCtrl+S"), _("in die Turnierdatei schreiben"));
     turnierMenu->Append(idMenuSpeichernUnter, _("Speichern unter..."), _("in eine neue Datei schreiben"));
+    turnierMenu->Append(idMenuTeilnehmerImport, _("Teilnehmer importieren..."),
+                        wxGetTranslation(L"Teilnehmerliste aus einer CSV- oder Textdatei anfügen"));
     turnierMenu->AppendSeparator();
     turnierMenu->AppendSubMenu(erstelleAusgabeMenue(idMenuDruckSpielplan, _("Spielzettel drucken...")),
                                _("Drucken"), _("Spielplan, Spielzettel oder Turniertabelle drucken"));
@@ -467,6 +469,17 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
         zeigeFehler(fehler, _("Exportieren"));
 }
 
+void wxQuobelFrame::OnMenuTeilnehmerImport(wxCommandEvent&)
+{
+    wxFileDialog dlg(this, _("Teilnehmer importieren"), wxString(), wxString(),
+                     _("Teilnehmerlisten (*.csv;*.txt)|*.csv;*.txt|Alle Dateien (*)|*"), wxFD_OPEN);
+    if (dlg.ShowModal() != wxID_OK)
+        return;
+    // The new rows are shown where they are still to be applied.
+    m_Notebook->SetSelection(m_Notebook->FindPage(m_Turnierpanel));
+    m_Turnierpanel->importiere(gewaehlteDatei(dlg));
+}
+
 void wxQuobelFrame::OnIdle(wxIdleEvent& event)
 {
     // Scores and names are typed straight into the grids: the title follows here.
@@ -491,5 +504,6 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU_RANGE(idMenuDruckSpielplan, idMenuVorschauKreuztabelle, wxQuobelFrame::OnMenuDrucken)
     EVT_MENU(idMenuSeiteEinrichten, wxQuobelFrame::OnMenuSeiteEinrichten)
     EVT_MENU_RANGE(idMenuExportTabelle, idMenuExportSeite, wxQuobelFrame::OnMenuExportieren)
+    EVT_MENU(idMenuTeilnehmerImport, wxQuobelFrame::OnMenuTeilnehmerImport)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -50,7 +50,8 @@ public:
         idMenuSeiteEinrichten = 1016,
         idMenuExportTabelle = 1017,
         idMenuExportErgebnisse = 1018,
-        idMenuExportSeite = 1019
+        idMenuExportSeite = 1019,
+        idMenuTeilnehmerImport = 1020
     };
 
     wxQuobelFrame(wxFrame* frame, const wxString& title);
@@ -80,6 +81,7 @@ private:
     void OnMenuDrucken(wxCommandEvent& event);
     void OnMenuSeiteEinrichten(wxCommandEvent& event);
     void OnMenuExportieren(wxCommandEvent& event);
+    void OnMenuTeilnehmerImport(wxCommandEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);

@@ -23,6 +23,10 @@ public:
     wxString GetRowLabelValue(int row) override;
     wxString GetColLabelValue(int col) override;
 
+    // Puts the names of the rows into the table from row on, as typing them would:
+    // rows of the list are overwritten, beyond it rows are added. Refuses, changing
+    // nothing, when the list would then hold more than clTurnier::MaxTeilnehmer rows.
+    bool setzeZeilen(int row, const vecEditListe& zeilen);
     void SwapRows(int row1, int row2);
     void DeleteData(int row);
     void DatenZurueckSchreiben();
@@ -33,6 +37,8 @@ public:
     bool hatAenderungen() const;
 
 private:
+    // SetValue without telling the grid.
+    void setzeZelle(int row, int col, const wxString& value);
     // Shows every record of a freshly filled list, in its order.
     void zeigeAlleZeilen(int alteZeilen);
     // Tells the grid about a changed number of rows and redraws it.

@@ -30,6 +30,8 @@ public:
     void getSektion(const wxString& sn, wxArrayString& sek) const;
 
     static bool istKopfzeile(const wxString& zeile);
+    // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not valid UTF-8.
+    static wxString dekodiere(const std::string& bytes);
 
 private:
     // Index of the line after the section's header line, or -1.

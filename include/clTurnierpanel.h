@@ -5,6 +5,8 @@
 #include <wx/grid.h>
 #include <wx/panel.h>
 
+#include "clTeilnehmer.h"
+
 class clTurnier;
 class clTeilnehmerTableBase;
 
@@ -29,6 +31,8 @@ public:
 
     wxGrid* getGrid() const { return m_TeilnehmerGrid; }
     clTeilnehmerTableBase* getTable() const { return m_TeilnehmerTB; }
+    // Adds the participants of a list file below the list; a failure is reported.
+    void importiere(const wxString& pfad);
 
 private:
     void OnUebAnwenden(wxCommandEvent& event);
@@ -41,6 +45,11 @@ private:
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
     void OnGridSelectCell(wxGridEvent& event);
+    // Ctrl+V: the names in text go into the rows from the cursor row on, as typed.
+    void fuegeEin(const wxString& text);
+    // Puts rows in as the table does, or reports that they are too many.
+    bool setzeZeilen(int row, const vecEditListe& zeilen);
+    void zeigeFehler(const wxString& text);
     void setzeSchalterGueltigkeit();
     // The states for the cursor standing on row r.
     void setzeSchalterGueltigkeit(int r);

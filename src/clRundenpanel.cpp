@@ -12,6 +12,7 @@
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
+#include "clZwischenablage.h"
 
 namespace
 {
@@ -45,6 +46,7 @@ clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(par
     m_SpieleTB = new clSpieleTableBase(m_Turnier);
     m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
     m_RundenGrid->SetDefaultRenderer(new clMyGridCellRenderer);
+    clZwischenablage::verbinde(m_RundenGrid);
     // Sets the column widths as well.
     m_SpieleTB->Anpassen();
     // The initial size must not become the least size: on a smaller screen the grid

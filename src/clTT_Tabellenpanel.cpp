@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 
 #include "clWertungTableBase.h"
+#include "clZwischenablage.h"
 
 clTT_Tabellenpanel::clTT_Tabellenpanel(wxWindow* parent, clTurnier* turnier)
     : wxPanel(parent), m_Turnier(turnier)
@@ -20,6 +21,7 @@ clTT_Tabellenpanel::clTT_Tabellenpanel(wxWindow* parent, clTurnier* turnier)
     m_WertungTB = new clWertungTableBase(m_Turnier);
     m_Wertungen->SetTable(m_WertungTB, false, wxGrid::wxGridSelectCells);
     m_WertungTB->setzeSpaltenBreiten();
+    clZwischenablage::verbinde(m_Wertungen);
     sizer->Add(m_Wertungen, 10, wxALL | wxALIGN_CENTER, 5);
     SetSizer(sizer);
     sizer->Layout();

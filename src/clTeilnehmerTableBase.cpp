@@ -48,6 +48,29 @@ void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
     if (row < 0)
         return;
     const int alteZeilen = GetNumberRows();
+    setzeZelle(row, col, value);
+    meldeAenderung(alteZeilen);
+}
+
+bool clTeilnehmerTableBase::setzeZeilen(int row, const vecEditListe& zeilen)
+{
+    const int n = getDataListSize();
+    row = std::min(std::max(row, 0), n);
+    if (std::max(n, row + static_cast<int>(zeilen.size())) > clTurnier::MaxTeilnehmer)
+        return false;
+    const int alteZeilen = GetNumberRows();
+    for (const spEditData& ed : zeilen)
+    {
+        setzeZelle(row, 0, ed.m_VName);
+        setzeZelle(row, 1, ed.m_Name);
+        setzeZelle(row++, 2, ed.m_Anzeige);
+    }
+    meldeAenderung(alteZeilen);
+    return true;
+}
+
+void clTeilnehmerTableBase::setzeZelle(int row, int col, const wxString& value)
+{
     const int n = getDataListSize();
     if (row >= n)
     {
@@ -66,7 +89,6 @@ void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
     else if (col == 2)
         ed.m_Anzeige = value;
     m_EditListe[m_Redirekt[row]] = ed;
-    meldeAenderung(alteZeilen);
 }
 
 wxString clTeilnehmerTableBase::GetRowLabelValue(int row)

@@ -51,6 +51,11 @@ void setzeFehler(wxString* fehler, const wxString& text)
 
 clTurnierDatei::clTurnierDatei(const wxString& name) : m_Name(name) {}
 
+wxString clTurnierDatei::dekodiere(const std::string& bytes)
+{
+    return ::dekodiere(bytes);
+}
+
 clTurnierDatei::~clTurnierDatei() = default;
 
 void clTurnierDatei::writeSektion(const wxString& seknam, const wxArrayString& sek)

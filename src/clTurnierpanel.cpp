@@ -8,8 +8,10 @@
 
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
+#include "clTeilnehmerImport.h"
 #include "clTeilnehmerTableBase.h"
 #include "clTurnier.h"
+#include "clZwischenablage.h"
 
 namespace
 {
@@ -34,6 +36,7 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
     m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
     setzeSpaltenBreiten();
+    clZwischenablage::verbinde(m_TeilnehmerGrid, [this](const wxString& text) { fuegeEin(text); });
     zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxEXPAND, 5);
 
     wxBoxSizer* knoepfe = new wxBoxSizer(wxVERTICAL);
@@ -72,11 +75,8 @@ void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
     schliesseEditor();
     if (clTurnier::zaehleTeilnehmer(m_TeilnehmerTB->getEditListe()) > clTurnier::MaxTeilnehmer)
     {
-        wxMessageDialog(this,
-                        wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer."),
-                                         clTurnier::MaxTeilnehmer),
-                        _("Teilnehmerliste"), wxOK | wxICON_ERROR)
-            .ShowModal();
+        zeigeFehler(wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer."),
+                                     clTurnier::MaxTeilnehmer));
         return;
     }
     if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
@@ -92,6 +92,43 @@ void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
     }
     m_TeilnehmerTB->DatenZurueckSchreiben();
     setzeSchalterGueltigkeit();
+}
+
+void clTurnierpanel::fuegeEin(const wxString& text)
+{
+    const vecEditListe zeilen = clTeilnehmerImport::zerlege(text);
+    if (!zeilen.empty())
+        setzeZeilen(m_TeilnehmerGrid->GetGridCursorRow(), zeilen);
+}
+
+void clTurnierpanel::importiere(const wxString& pfad)
+{
+    schliesseEditor();
+    vecEditListe zeilen;
+    wxString fehler;
+    const int erste = m_TeilnehmerTB->getDataListSize();
+    if (!clTeilnehmerImport::liesDatei(pfad, zeilen, &fehler))
+        zeigeFehler(fehler);
+    else if (setzeZeilen(erste, zeilen))
+        m_TeilnehmerGrid->GoToCell(erste, 0);
+}
+
+bool clTurnierpanel::setzeZeilen(int row, const vecEditListe& zeilen)
+{
+    if (!m_TeilnehmerTB->setzeZeilen(row, zeilen))
+    {
+        zeigeFehler(wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer; "
+                                                      L"mit diesen %d Namen wären es mehr."),
+                                     clTurnier::MaxTeilnehmer, static_cast<int>(zeilen.size())));
+        return false;
+    }
+    setzeSchalterGueltigkeit();
+    return true;
+}
+
+void clTurnierpanel::zeigeFehler(const wxString& text)
+{
+    wxMessageDialog(this, text, _("Teilnehmerliste"), wxOK | wxICON_ERROR).ShowModal();
 }
 
 void clTurnierpanel::OnBtnHoch(wxCommandEvent&)
