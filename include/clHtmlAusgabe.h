@@ -39,6 +39,9 @@ public:
     static wxString maskiere(const wxString& text);
 
 private:
+    // The schedule of a large tournament runs to tens of millions of characters: it
+    // is appended where it is wanted rather than copied there.
+    void haengeSpielplanAn(wxString& html) const;
     wxString erzeugeSpielzeile(int platte, const clTTSpiel* sp) const;
     wxString erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const;
     wxString erzeugeUnterzeile() const;

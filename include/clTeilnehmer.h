@@ -43,7 +43,7 @@ public:
 
     wxString getName() const { return m_Name; }
     wxString getVName() const { return m_VName; }
-    wxString getAnzeige() const { return m_Anzeige; }
+    const wxString& getAnzeige() const { return m_Anzeige; }
     int getStartNr() const { return m_StartNr; }
     void setName(const wxString& name) { m_Name = name; }
     void setVName(const wxString& vname) { m_VName = vname; }

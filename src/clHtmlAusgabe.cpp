@@ -46,10 +46,12 @@ wxString satzTitel(int snr, int saetze)
     return saetze > 3 ? wxString::Format("%d", snr) : wxString::Format(_("%d. Satz"), snr);
 }
 
+// Joined rather than formatted: the schedule of a large tournament has hundreds of
+// thousands of cells.
 wxString zelle(const wxString& tag, const wxString& inhalt, const wxString& attribute = wxString())
 {
-    return wxString::Format("<%s%s>%s</%s>", tag, attribute, inhalt.empty() ? wxString("&nbsp;") : inhalt,
-                            tag);
+    return L"<" + tag + attribute + L">" + (inhalt.empty() ? wxString(L"&nbsp;") : inhalt) + L"</" + tag +
+           L">";
 }
 
 wxString fett(const wxString& text, bool fl)
@@ -147,32 +149,46 @@ wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
 
 wxString clHtmlAusgabe::erzeugeSpielplan() const
 {
-    wxString html = "<h2>" + maskiere(_("Spielplan")) + "</h2>\n";
+    wxString html;
+    haengeSpielplanAn(html);
+    return html;
+}
+
+void clHtmlAusgabe::haengeSpielplanAn(wxString& html) const
+{
+    html += "<h2>" + maskiere(_("Spielplan")) + "</h2>\n";
     if (m_Turnier->getAnzahlTeilnehmer() < 2)
-        return html + "<p>" + maskiere(_("Es gibt noch keine Spiele.")) + "</p>\n";
+    {
+        html += "<p>" + maskiere(_("Es gibt noch keine Spiele.")) + "</p>\n";
+        return;
+    }
+    // What every round repeats is made once: with one table a tournament of 200 has
+    // 19900 rounds.
+    wxString tabellenKopf = wxString::Format(TabellenKopf, "spielplan", 4) + "<tr>" +
+                            zelle("th", maskiere(_("Platte"))) +
+                            zelle("th", maskiere(_("Begegnung")), " colspan=\"2\" align=\"left\"");
+    for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
+        tabellenKopf += zelle("th", maskiere(satzTitel(snr, m_Turnier->getAnzSaetze())));
+    tabellenKopf += zelle("th", maskiere(_(L"Sätze"))) + "</tr>\n";
+    const wxString rundenKopf = wxString(Zusammenhalten) + "<h3>";
+    const wxString spielfrei = "<p class=\"spielfrei\">" + maskiere(_("spielfrei")) + ": ";
     for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
     {
         // A round stays on one page with its heading and its byes.
-        html += Zusammenhalten + wxString("<h3>") + maskiere(wxString::Format(_("Runde %d"), r)) + "</h3>\n";
+        html += rundenKopf + maskiere(wxString::Format(_("Runde %d"), r)) + L"</h3>\n";
         const clRunde* runde = m_Turnier->getSchema().getRunde(r);
         if (runde->AnzSpiele() > 0)
         {
-            html += wxString::Format(TabellenKopf, "spielplan", 4);
-            html += "<tr>" + zelle("th", maskiere(_("Platte"))) +
-                    zelle("th", maskiere(_("Begegnung")), " colspan=\"2\" align=\"left\"");
-            for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
-                html += zelle("th", maskiere(satzTitel(snr, m_Turnier->getAnzSaetze())));
-            html += zelle("th", maskiere(_(L"Sätze"))) + "</tr>\n";
+            html += tabellenKopf;
             for (int p = 1; p <= runde->AnzSpiele(); ++p)
                 html += erzeugeSpielzeile(p, runde->getSpiel(p));
-            html += "</table>\n";
+            html += L"</table>\n";
         }
         const wxString frei = m_Turnier->getSpielfrei(r);
         if (!frei.empty())
-            html += "<p class=\"spielfrei\">" + maskiere(_("spielfrei")) + ": " + maskiere(frei) + "</p>\n";
-        html += "</div>\n";
+            html += spielfrei + maskiere(frei) + L"</p>\n";
+        html += L"</div>\n";
     }
-    return html;
 }
 
 wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const
@@ -286,11 +302,14 @@ wxString clHtmlAusgabe::erzeugeDokument(const wxString& inhalt)
 wxString clHtmlAusgabe::erzeugeSeite() const
 {
     const wxString titel = maskiere(m_Turnier->getAllgemein()->Bezeichnung);
-    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-           titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
-           "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n" + erzeugeTabelle() +
-           erzeugeKreuztabelle() + erzeugeSpielplan() + "</body>\n</html>";
+    wxString seite = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+                     titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
+                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n" + erzeugeTabelle() +
+                     erzeugeKreuztabelle();
+    haengeSpielplanAn(seite);
+    seite += "</body>\n</html>";
+    return seite;
 }
 
 bool clHtmlAusgabe::schreibeSeite(const wxString& datei, wxString* fehler) const

@@ -195,12 +195,15 @@ wxString clTurnier::getSpielfrei(int rdx) const
 {
     std::vector<int> frei;
     m_Schema.getRunde(rdx)->getSpielfrei(frei);
+    // Appended in place: formatting the list anew for each name made the byes of
+    // a large tournament take most of the time of printing its schedule.
     wxString text;
     for (size_t i = 0; i < frei.size(); ++i)
     {
-        const clTeilnehmer* tn = getTeilnehmer(frei[i]);
-        const wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
-        text = i == 0 ? name : wxString::Format("%s, %s", text, name);
+        if (i > 0)
+            text += L", ";
+        if (const clTeilnehmer* tn = getTeilnehmer(frei[i]))
+            text += tn->getAnzeige();
     }
     return text;
 }
