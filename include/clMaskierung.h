@@ -19,10 +19,10 @@ public:
     // line becomes a lone backslash, a leading '#' is escaped.
     static wxString maskiereZeile(const wxString& zeile);
     static wxString demaskiere(const wxString& text);
-    // The text before the first c that is not escaped (all of it when there is
-    // none), still escaped; rest becomes the text after that c, or empty. text and
-    // rest may be the same string.
-    static wxString trenne(const wxString& text, wxChar c, wxString& rest);
+    // The text from pos up to the next c that is not escaped (up to the end when
+    // there is none), still escaped; pos moves past that c, or to the end. Reading
+    // on by position keeps splitting a long line linear.
+    static wxString trenne(const wxString& text, wxChar c, size_t& pos);
 };
 
 #endif

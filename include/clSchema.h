@@ -53,7 +53,6 @@ public:
 private:
     void bereinigeSpielplan();
     void erzeugeAuslasser(lstAuslasser& mal);
-    void pruefeAuslasser(lstAuslasser& al) const;
     void erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al);
     void neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2);
 

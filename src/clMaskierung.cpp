@@ -54,21 +54,21 @@ wxString clMaskierung::demaskiere(const wxString& text)
     return ergebnis;
 }
 
-wxString clMaskierung::trenne(const wxString& text, wxChar c, wxString& rest)
+wxString clMaskierung::trenne(const wxString& text, wxChar c, size_t& pos)
 {
-    for (size_t i = 0; i < text.length(); ++i)
+    const size_t anfang = pos;
+    for (; pos < text.length(); ++pos)
     {
-        const wxUniChar z = text[i];
+        const wxUniChar z = text[pos];
         if (z == Zeichen)
-            ++i;
+            ++pos;
         else if (z == c)
         {
-            wxString kopf = text.Left(i);
-            rest = text.Mid(i + 1);
+            const wxString kopf = text.substr(anfang, pos - anfang);
+            ++pos;
             return kopf;
         }
     }
-    wxString kopf = text;
-    rest.clear();
-    return kopf;
+    pos = text.length();
+    return text.substr(anfang);
 }

@@ -100,10 +100,10 @@ wxString clRunde::getSaveString() const
 
 void clRunde::updateFromSaveString(const wxString& str)
 {
-    wxString rest = str;
+    size_t pos = 0;
     for (clTTSpiel* sp : m_Spiele)
     {
-        const wxString kopf = clMaskierung::trenne(rest, ')', rest);
+        const wxString kopf = clMaskierung::trenne(str, ')', pos);
         if (kopf.empty())
             break;
         sp->setFromSaveString(kopf.Mid(1));

@@ -6,6 +6,7 @@
 #include "clMaskierung.h"
 #include "clRunde.h"
 #include "clTTSpiel.h"
+#include "clZahl.h"
 
 clSchema::clSchema()
     : m_Ordnung(0), m_Platten(1), m_Modus(modDicht), m_anzRunden(1), m_anzAnsetzungen(0), m_Even(false),
@@ -142,30 +143,30 @@ void clSchema::erzeugeAuslasser(lstAuslasser& mal)
         mal.push_back(m_anzRunden + 1);
 }
 
-void clSchema::liesAuslasser(lstAuslasser& al, const wxString& str)
-{
-    al.clear();
-    wxString rest = str;
-    while (!rest.empty())
-    {
-        al.push_back(wxAtoi(clMaskierung::trenne(rest, ',', rest)));
-    }
-    al.sort();
-    pruefeAuslasser(al);
-}
-
 // A stored skip list may have been edited by hand. Only as many distinct round
-// indices as there are table slots to spare are used; anything else would leave a
-// round that never fills up, or more rounds than the schedule counts. The lists
-// the schedule makes itself pass unchanged.
-void clSchema::pruefeAuslasser(lstAuslasser& al) const
+// indices as there are table slots to spare are used, the smallest ones; anything
+// else would leave a round that never fills up, or more rounds than the schedule
+// counts. The lists the schedule makes itself pass unchanged. No more values than
+// that are ever held, however long the line.
+void clSchema::liesAuslasser(lstAuslasser& al, const wxString& str)
 {
     const int rest = m_anzAnsetzungen % m_Platten;
     const size_t erlaubt = rest == 0 ? 0 : static_cast<size_t>(m_Platten - rest);
-    al.remove_if([this](int wert) { return wert < 0 || wert >= m_anzRunden; });
-    al.unique();
-    while (al.size() > erlaubt)
-        al.pop_back();
+    std::vector<int> werte;
+    werte.reserve(erlaubt + 1);
+    for (size_t pos = 0; pos < str.length();)
+    {
+        const int wert = clZahl::lies(clMaskierung::trenne(str, ',', pos));
+        if (wert < 0 || wert >= m_anzRunden)
+            continue;
+        const auto stelle = std::lower_bound(werte.begin(), werte.end(), wert);
+        if (stelle != werte.end() && *stelle == wert)
+            continue;
+        werte.insert(stelle, wert);
+        if (werte.size() > erlaubt)
+            werte.pop_back();
+    }
+    al.assign(werte.begin(), werte.end());
     if (al.empty())
         al.push_back(m_anzRunden + 1);
 }

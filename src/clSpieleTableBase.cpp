@@ -9,6 +9,7 @@
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
+#include "clZahl.h"
 
 const int clSpieleTableBase::Spaltenbreite[5] = {15, 75, 25, 25, 25};
 const wxColour clSpieleTableBase::Warnfarbe(255, 196, 128);
@@ -119,9 +120,9 @@ void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
     if (value.Strip(wxString::both).empty())
         sp->loescheSatzErg(satzNr, z.ofsRunde);
     else if (z.ofsRunde == 1)
-        sp->setSatzErg(satzNr, wxAtoi(value), -1);
+        sp->setSatzErg(satzNr, clZahl::lies(value), -1);
     else
-        sp->setSatzErg(satzNr, -1, wxAtoi(value));
+        sp->setSatzErg(satzNr, -1, clZahl::lies(value));
     uebernimm(sp, z.runde, z.platte);
 }
 

@@ -1,12 +1,11 @@
 #include "clTTSpiel.h"
 
 #include <algorithm>
-#include <climits>
-#include <cwchar>
 #include <string>
 
 #include "clMaskierung.h"
 #include "clTeilnehmer.h"
+#include "clZahl.h"
 
 clTTSpiel::clTTSpiel() : m_T1(nullptr), m_T2(nullptr), m_Gewinnsaetze(MinGewinnsaetze)
 {
@@ -233,15 +232,6 @@ wxString anzeigeVon(const clTeilnehmer* tn)
     return tn != nullptr ? clMaskierung::maskiere(tn->getAnzeige(), GruppenZeichen) : wxString();
 }
 
-// The decimal conversion of wxAtoi (leading blanks, sign, digits up to the first
-// other character, 0 without digits) without its detour through the C library's
-// multibyte conversion, which took a third of the time of loading.
-int liesPunkte(const wxString& text)
-{
-    const long wert = std::wcstol(text.wc_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
-}
-
 // Appends the score as "%2d" writes it; Format took more than half of the time of
 // saving a large tournament.
 void haengePunkteAn(wxString& str, int punkte)
@@ -278,17 +268,17 @@ wxString clTTSpiel::getSaveString() const
 
 void clTTSpiel::setFromSaveString(const wxString& str)
 {
-    wxString rest;
-    clMaskierung::trenne(str, ',', rest);
+    size_t pos = 0;
+    clMaskierung::trenne(str, ',', pos);
     int snr = 1;
-    while (!rest.empty())
+    while (pos < str.length())
     {
-        const wxString kopf = clMaskierung::trenne(rest, ',', rest);
+        const wxString kopf = clMaskierung::trenne(str, ',', pos);
         if (liesAusfall(kopf))
             continue;
-        wxString zweiter;
-        const wxString erster = clMaskierung::trenne(kopf, ':', zweiter);
-        setSatzErg(snr++, liesPunkte(erster), liesPunkte(zweiter));
+        size_t doppelpunkt = 0;
+        const wxString erster = clMaskierung::trenne(kopf, ':', doppelpunkt);
+        setSatzErg(snr++, clZahl::lies(erster), clZahl::lies(kopf.substr(doppelpunkt)));
     }
 }
 

@@ -45,22 +45,22 @@ wxString clTeilnehmer::getSaveString() const
 
 namespace
 {
-// The next field of a participant line; rest loses the blank after the comma.
-wxString naechstesFeld(wxString& rest)
+// The field of a participant line at pos; pos moves past the blank after its comma.
+wxString naechstesFeld(const wxString& zeile, size_t& pos)
 {
-    const wxString feld = clMaskierung::demaskiere(clMaskierung::trenne(rest, ',', rest));
-    if (rest.StartsWith(" "))
-        rest.erase(0, 1);
+    const wxString feld = clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos));
+    if (pos < zeile.length() && zeile[pos] == ' ')
+        ++pos;
     return feld;
 }
 } // namespace
 
 void clTeilnehmer::setFromSaveString(const wxString& str)
 {
-    wxString rest = str;
-    m_Name = naechstesFeld(rest);
-    m_VName = naechstesFeld(rest);
-    m_Anzeige = clMaskierung::demaskiere(rest);
+    size_t pos = 0;
+    m_Name = naechstesFeld(str, pos);
+    m_VName = naechstesFeld(str, pos);
+    m_Anzeige = clMaskierung::demaskiere(str.substr(pos));
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)

@@ -1,0 +1,16 @@
+#ifndef CLZAHL_H
+#define CLZAHL_H
+
+#include <wx/string.h>
+
+// Reading a whole number from a file line or a grid cell, as leniently as the C
+// library does: leading blanks, an optional sign and the digits up to the first
+// other character; text without digits is 0. A number beyond the range of int
+// becomes the nearest int, so that nothing typed or stored wraps round.
+class clZahl
+{
+public:
+    static int lies(const wxString& text);
+};
+
+#endif
