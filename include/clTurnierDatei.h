@@ -2,15 +2,21 @@
 #define CLTURNIERDATEI_H
 
 #include <string>
+#include <string_view>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
 // The line-and-section layer of the tournament file. One object serves one save
 // or one load. A save collects all lines and only replaces the file once they are
-// all written; a load reads and decodes the whole file before anything is used.
+// all written; a load reads the whole file before anything is used, and keeps it
+// as bytes: a line becomes text only when a section asks for it.
 class clTurnierDatei
 {
 public:
+    // A tournament of clTurnier::MaxTeilnehmer with every result takes about 5.6 MB;
+    // a larger file is something else and is refused before it fills the memory.
+    static constexpr size_t MaxGroesse = 16 * 1024 * 1024;
+
     explicit clTurnierDatei(const wxString& name);
     virtual ~clTurnierDatei();
     clTurnierDatei(const clTurnierDatei&) = delete;
@@ -23,23 +29,29 @@ public:
     // it over the target. On failure the target is untouched and fehler says why.
     bool speichern(wxString* fehler);
 
-    // Reads the whole file: UTF-8, or Windows-1252 when it is not valid UTF-8.
+    // Reads the whole file: UTF-8, or Windows-1252 when it is not valid UTF-8; a
+    // byte order mark is skipped in both.
     bool lesen(wxString* fehler);
     bool hatSektion(const wxString& sn) const;
-    // Appends the data lines of the section to sek (nothing when it is missing).
-    void getSektion(const wxString& sn, wxArrayString& sek) const;
+    // Appends the data lines of the section to sek (nothing when it is missing), at
+    // most hoechstens of them; false when the section holds more.
+    bool getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const;
 
-    static bool istKopfzeile(const wxString& zeile);
-    // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not valid UTF-8.
+    // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not
+    // valid UTF-8; a byte order mark in front is skipped in both.
     static wxString dekodiere(const std::string& bytes);
 
 private:
-    // Index of the line after the section's header line, or -1.
-    long findZeile(const wxString& mz) const;
+    // Where the line after the section's header line begins, or npos.
+    size_t findZeile(const wxString& mz) const;
+    // The line that begins at pos, without its line end; pos moves to the next line.
+    std::string_view naechsteZeile(size_t& pos) const;
 
     wxString m_Name;
     std::string m_Ausgabe;
-    wxArrayString m_Zeilen;
+    // The file as read, without its byte order mark.
+    std::string m_Bytes;
+    bool m_Utf8;
 };
 
 #endif

@@ -10,10 +10,14 @@
 #include "clTeilnehmerTableBase.h"
 #include "clTurnierDatei.h"
 #include "clWertungTableBase.h"
+#include "clZahl.h"
 
 namespace
 {
 const int AnzModi = 3;
+// Title, organiser, date, venue, tables, mode, sets to win, placing; further
+// lines are not read.
+const size_t AllgemeinZeilen = 8;
 } // namespace
 
 int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
@@ -344,14 +348,14 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
     if (!dat.lesen(fehler))
         return false;
     wxArrayString teilnehmer;
-    dat.getSektion("Teilnehmer", teilnehmer);
     wxString grund;
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
             wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), datei);
-    else if (teilnehmer.size() > static_cast<size_t>(MaxTeilnehmer))
-        grund = wxString::Format(wxGetTranslation(L"„%s“ hat %d Teilnehmer; Quobel lädt höchstens %d."),
-                                 datei, static_cast<int>(teilnehmer.size()), MaxTeilnehmer);
+    else if (!dat.getSektion("Teilnehmer", teilnehmer, MaxTeilnehmer))
+        grund =
+            wxString::Format(wxGetTranslation(L"„%s“ hat mehr als %d Teilnehmer; Quobel lädt höchstens %d."),
+                             datei, MaxTeilnehmer, MaxTeilnehmer);
     if (!grund.empty())
     {
         if (fehler != nullptr)
@@ -417,17 +421,17 @@ void clTurnier::schreibeEOF(clTurnierDatei& dat)
 void clTurnier::liesAllgemein(clTurnierDatei& dat)
 {
     wxArrayString sek;
-    dat.getSektion("Allgemein", sek);
+    dat.getSektion("Allgemein", sek, AllgemeinZeilen);
     allgemein alg;
     wxString* texte[] = {&alg.Bezeichnung, &alg.Veranstalter, &alg.Datum, &alg.Ort};
     for (size_t i = 0; i < 4 && i < sek.size(); ++i)
         *texte[i] = clMaskierung::demaskiere(sek[i]);
     if (sek.size() > 4)
-        alg.Platten = std::clamp(wxAtoi(sek[4]), 1, MaxPlatten);
+        alg.Platten = std::clamp(clZahl::lies(sek[4]), 1, MaxPlatten);
     // A value out of range falls back to the default.
     const auto liesIndex = [&sek](size_t zeile, int& feld, int von, int bis)
     {
-        const int wert = zeile < sek.size() ? wxAtoi(sek[zeile]) : feld;
+        const int wert = zeile < sek.size() ? clZahl::lies(sek[zeile]) : feld;
         if (wert >= von && wert <= bis)
             feld = wert;
     };
@@ -440,7 +444,7 @@ void clTurnier::liesAllgemein(clTurnierDatei& dat)
 void clTurnier::liesTeilnehmer(clTurnierDatei& dat)
 {
     wxArrayString sek;
-    dat.getSektion("Teilnehmer", sek);
+    dat.getSektion("Teilnehmer", sek, MaxTeilnehmer);
     leereTeilnehmer();
     for (const wxString& zeile : sek)
     {
@@ -454,14 +458,14 @@ void clTurnier::liesTeilnehmer(clTurnierDatei& dat)
 void clTurnier::liesTurnierplan(clTurnierDatei& dat)
 {
     wxArrayString sek;
-    dat.getSektion("Spielplan", sek);
+    dat.getSektion("Spielplan", sek, 1);
     erzeugeSchema(sek.empty() ? wxString() : sek[0]);
 }
 
 void clTurnier::liesRunden(clTurnierDatei& dat)
 {
     wxArrayString sek;
-    dat.getSektion("Runden", sek);
+    dat.getSektion("Runden", sek, static_cast<size_t>(m_Schema.AnzRunden()));
     const int anz = std::min(static_cast<int>(sek.size()), m_Schema.AnzRunden());
     for (int r = 1; r <= anz; ++r)
         m_Schema.getRunde(r)->updateFromSaveString(sek[r - 1]);

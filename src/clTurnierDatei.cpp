@@ -1,5 +1,6 @@
 #include "clTurnierDatei.h"
 
+#include <algorithm>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
@@ -8,8 +9,7 @@
 namespace
 {
 const char* const Kopfmarke = "#!!";
-// No tournament comes near this; a larger file is something else.
-const wxFileOffset MaxGroesse = 64 * 1024 * 1024;
+const char* const Leerzeichen = " \t\n\v\f\r";
 
 // Windows-1252 for the bytes 0x80 to 0x9F; the undefined ones stay as they are.
 const wchar_t Cp1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -17,7 +17,7 @@ const wchar_t Cp1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x20
                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-wxString ausCp1252(const std::string& bytes)
+wxString ausCp1252(std::string_view bytes)
 {
     wxString text;
     text.reserve(bytes.size());
@@ -26,15 +26,26 @@ wxString ausCp1252(const std::string& bytes)
     return text;
 }
 
-wxString dekodiere(const std::string& bytes)
+bool istUtf8(std::string_view bytes)
 {
-    size_t anfang = 0;
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        anfang = 3;
-    const wxString text = wxString::FromUTF8(bytes.data() + anfang, bytes.size() - anfang);
-    if (!text.empty() || bytes.size() == anfang)
-        return text;
-    return ausCp1252(bytes);
+    return bytes.empty() || wxMBConvUTF8().ToWChar(nullptr, 0, bytes.data(), bytes.size()) != wxCONV_FAILED;
+}
+
+wxString alsText(std::string_view bytes, bool utf8)
+{
+    return utf8 ? wxString::FromUTF8(bytes.data(), bytes.size()) : ausCp1252(bytes);
+}
+
+// The length of the byte order mark in front of bytes, 0 when there is none.
+size_t bomLaenge(std::string_view bytes)
+{
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
+// Where the header mark of a header line stands, or npos for any other line.
+size_t kopfmarke(std::string_view zeile)
+{
+    return !zeile.empty() && zeile[0] == '#' ? zeile.find(Kopfmarke) : std::string_view::npos;
 }
 
 wxString systemFehler()
@@ -49,11 +60,13 @@ void setzeFehler(wxString* fehler, const wxString& text)
 }
 } // namespace
 
-clTurnierDatei::clTurnierDatei(const wxString& name) : m_Name(name) {}
+clTurnierDatei::clTurnierDatei(const wxString& name) : m_Name(name), m_Utf8(true) {}
 
 wxString clTurnierDatei::dekodiere(const std::string& bytes)
 {
-    return ::dekodiere(bytes);
+    std::string_view text(bytes);
+    text.remove_prefix(bomLaenge(text));
+    return alsText(text, istUtf8(text));
 }
 
 clTurnierDatei::~clTurnierDatei() = default;
@@ -109,7 +122,7 @@ bool clTurnierDatei::speichern(wxString* fehler)
 bool clTurnierDatei::lesen(wxString* fehler)
 {
     wxLogNull keineMeldungen;
-    m_Zeilen.clear();
+    m_Bytes.clear();
     wxFFile datei;
     if (m_Name.empty() || !wxFileName::FileExists(m_Name) || !datei.Open(m_Name, "rb"))
     {
@@ -122,70 +135,95 @@ bool clTurnierDatei::lesen(wxString* fehler)
                                              m_Name, grund));
         return false;
     }
-    const wxFileOffset groesse = datei.Length();
-    if (groesse > MaxGroesse)
+    const wxString zuGross =
+        wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei (höchstens %d MB)."),
+                         m_Name, static_cast<int>(MaxGroesse / (1024 * 1024)));
+    const wxFileOffset laenge = datei.Length();
+    if (laenge > static_cast<wxFileOffset>(MaxGroesse))
     {
-        setzeFehler(fehler,
-                    wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei."), m_Name));
+        setzeFehler(fehler, zuGross);
         return false;
     }
-    std::string bytes(groesse > 0 ? static_cast<size_t>(groesse) : 0, '\0');
-    if (groesse > 0 && datei.Read(&bytes[0], bytes.size()) != bytes.size())
+    m_Bytes.reserve(laenge > 0 ? static_cast<size_t>(laenge) : 0);
+    // The size is held to the limit while reading too: a file may grow, or not
+    // know its size.
+    char puffer[64 * 1024];
+    for (;;)
     {
-        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
-                                             m_Name, systemFehler()));
-        return false;
+        const size_t gelesen = datei.Read(puffer, sizeof puffer);
+        if (datei.Error())
+        {
+            setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
+                                                 m_Name, systemFehler()));
+            return false;
+        }
+        if (m_Bytes.size() + gelesen > MaxGroesse)
+        {
+            setzeFehler(fehler, zuGross);
+            return false;
+        }
+        m_Bytes.append(puffer, gelesen);
+        if (gelesen < sizeof puffer)
+            break;
     }
-    const wxString text = dekodiere(bytes);
-    size_t anfang = 0;
-    while (anfang < text.length())
-    {
-        size_t ende = text.find('\n', anfang);
-        if (ende == wxString::npos)
-            ende = text.length();
-        size_t laenge = ende - anfang;
-        if (laenge > 0 && text[ende - 1] == '\r')
-            --laenge;
-        m_Zeilen.Add(text.substr(anfang, laenge));
-        anfang = ende + 1;
-    }
+    m_Bytes.erase(0, bomLaenge(m_Bytes));
+    m_Utf8 = istUtf8(m_Bytes);
     return true;
 }
 
-bool clTurnierDatei::istKopfzeile(const wxString& zeile)
+std::string_view clTurnierDatei::naechsteZeile(size_t& pos) const
 {
-    return zeile.StartsWith("#") && zeile.Contains(Kopfmarke);
+    const size_t ende = std::min(m_Bytes.find('\n', pos), m_Bytes.size());
+    std::string_view zeile(m_Bytes.data() + pos, ende - pos);
+    pos = ende + 1;
+    if (!zeile.empty() && zeile.back() == '\r')
+        zeile.remove_suffix(1);
+    return zeile;
 }
 
-long clTurnierDatei::findZeile(const wxString& mz) const
+size_t clTurnierDatei::findZeile(const wxString& mz) const
 {
-    for (size_t i = 0; i < m_Zeilen.size(); ++i)
+    // Section names are plain ASCII, the same bytes in both encodings.
+    const std::string name = mz.utf8_string();
+    for (size_t pos = 0; pos < m_Bytes.size();)
     {
-        const wxString& zeile = m_Zeilen[i];
-        if (istKopfzeile(zeile) && zeile.Mid(zeile.Find(Kopfmarke) + 3).Strip(wxString::both) == mz)
-            return static_cast<long>(i + 1);
+        std::string_view zeile = naechsteZeile(pos);
+        const size_t marke = kopfmarke(zeile);
+        if (marke == std::string_view::npos)
+            continue;
+        zeile.remove_prefix(marke + 3);
+        const size_t anfang = zeile.find_first_not_of(Leerzeichen);
+        if (anfang == std::string_view::npos)
+            zeile = std::string_view();
+        else
+            zeile = zeile.substr(anfang, zeile.find_last_not_of(Leerzeichen) + 1 - anfang);
+        if (zeile == name)
+            return pos;
     }
-    return -1;
+    return std::string::npos;
 }
 
 bool clTurnierDatei::hatSektion(const wxString& sn) const
 {
-    return findZeile(sn) >= 0;
+    return findZeile(sn) != std::string::npos;
 }
 
-void clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek) const
+bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const
 {
-    const long start = findZeile(sn);
-    if (start < 0)
-        return;
-    for (size_t i = static_cast<size_t>(start); i < m_Zeilen.size(); ++i)
+    size_t anzahl = 0;
+    for (size_t pos = findZeile(sn); pos < m_Bytes.size();)
     {
-        const wxString& zeile = m_Zeilen[i];
+        const std::string_view zeile = naechsteZeile(pos);
         if (zeile.empty())
             continue;
         if (zeile[0] != '#')
-            sek.Add(zeile);
-        else if (zeile.Contains(Kopfmarke))
+        {
+            if (anzahl++ == hoechstens)
+                return false;
+            sek.Add(alsText(zeile, m_Utf8));
+        }
+        else if (kopfmarke(zeile) != std::string_view::npos)
             break;
     }
+    return true;
 }
