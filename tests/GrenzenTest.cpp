@@ -1,0 +1,148 @@
+// What a file or a typed value beyond every real tournament costs: it is refused,
+// clamped or read with little memory and time, and never wraps round.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <fstream>
+#include <wx/filename.h>
+
+#include "ModellHilfen.h"
+#include "clSchema.h"
+#include "clZahl.h"
+
+namespace
+{
+struct TempDatei
+{
+    const wxString pfad = wxFileName::CreateTempFileName("quobel-grenzen");
+    explicit TempDatei(const std::string& bytes) { std::ofstream(pfad.fn_str(), std::ios::binary) << bytes; }
+    ~TempDatei() { wxRemoveFile(pfad); }
+};
+
+// The peak resident memory of the process (kB) as the kernel reports it; reset
+// tells the kernel to start counting the peak again from now.
+long spitzeKB(bool reset)
+{
+    if (reset)
+        std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    std::string wort;
+    long kb = 0;
+    while (status >> wort && wort != "VmHWM:")
+        ;
+    status >> kb;
+    return kb;
+}
+
+double sekundenSeit(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::string wiederholt(const std::string& stueck, size_t mal)
+{
+    std::string s;
+    s.reserve(stueck.size() * mal);
+    while (mal-- > 0)
+        s += stueck;
+    return s;
+}
+
+const std::string DreiTeilnehmer = "#!! Allgemein\nT\nV\nD\nO\n1\n0\n#!! Teilnehmer\nA\nB\nC\n";
+} // namespace
+
+// Files made to be huge are refused or read in a fraction of a second and with
+// little more memory than their size, and a refused file leaves the open
+// tournament as it was.
+TEST(Grenzen, RiesigeDateienKostenKaumSpeicherUndZeit)
+{
+    // The limit the README promises.
+    const size_t max = 16 * 1024 * 1024;
+    // Participants after the load: a refused file leaves the four of the open tournament.
+    const struct
+    {
+        const char* was;
+        std::string bytes;
+        int teilnehmer;
+    } faelle[] = {
+        {"one byte too many", DreiTeilnehmer + std::string(max - DreiTeilnehmer.size() - 1, '\n') + "#\n", 4},
+        {"millions of participants", "#!! Allgemein\n#!! Teilnehmer\n" + wiederholt("a\n", max / 2 - 20), 4},
+        {"millions of round lines", DreiTeilnehmer + "#!! Runden\n" + wiederholt("(a:b,1:1)\n", max / 11), 3},
+        {"a skip list of a million values", DreiTeilnehmer + "#!! Spielplan\n" + wiederholt("1,", 1000000),
+         3},
+        {"a round of half a million groups at 100 tables",
+         "#!! Allgemein\nT\nV\nD\nO\n100\n0\n#!! Teilnehmer\n" + wiederholt("a\n", 200) + "#!! Runden\n" +
+             wiederholt("(a:b)", 500000),
+         200},
+    };
+    TestTurnier tt;
+    tt.erstelleN(4);
+    for (const auto& fall : faelle)
+    {
+        SCOPED_TRACE(fall.was);
+        const TempDatei datei(fall.bytes);
+        const long vorher = spitzeKB(true);
+        const auto start = std::chrono::steady_clock::now();
+        wxString fehler;
+        EXPECT_EQ(fall.teilnehmer != 4, tt.turnier.liesTurnierDaten(datei.pfad, &fehler));
+        EXPECT_LT(sekundenSeit(start), 5.0);
+        EXPECT_LT(spitzeKB(false) - vorher, 100 * 1024);
+        EXPECT_EQ(fall.teilnehmer, tt.turnier.getAnzahlTeilnehmer());
+        if (fall.teilnehmer == 4)
+            EXPECT_TRUE(fehler.Contains(datei.pfad)) << fehler;
+        tt.erstelleN(4);
+    }
+}
+
+// Windows saves text as Windows-1252, some editors with a byte order mark in front.
+TEST(Grenzen, ByteOrderMarkVorWindows1252)
+{
+    const TempDatei datei("\xEF\xBB\xBF#!! Allgemein\nM\xfcnchen \x80\n");
+    TestTurnier tt;
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
+    EXPECT_EQ(L"München €", tt.turnier.getAllgemein()->Bezeichnung);
+}
+
+// Every number read from a file or a cell is taken to the nearest int instead of
+// wrapping round: 4294967299 would otherwise be 3.
+TEST(Grenzen, ZahlenJenseitsVonIntWerdenBegrenzt)
+{
+    for (auto [text, wert] :
+         {std::pair{"4294967299", INT_MAX}, {"-99999999999", INT_MIN}, {" +12:5", 12}, {"x1", 0}})
+        EXPECT_EQ(wert, clZahl::lies(text)) << text;
+
+    TestTurnier tt;
+    const TempDatei gross("#!! Allgemein\nT\nV\nD\nO\n4294967299\n4294967297\n#!! Teilnehmer\nA\nB\n"
+                          "#!! Runden\n(A:B,99999999999:-99999999999)\n");
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(gross.pfad));
+    EXPECT_EQ(clTurnier::MaxPlatten, tt.turnier.getAllgemein()->Platten);
+    EXPECT_EQ(0, tt.turnier.getAllgemein()->ModusIdx);
+    clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
+    EXPECT_EQ(INT_MAX, sp->getSatzErg(1).P1);
+    EXPECT_EQ(INT_MIN, sp->getSatzErg(1).P2);
+    tt.spieleTB.SetValue(1, 3, "99999999999");
+    tt.spieleTB.SetValue(2, 3, "-4294967299");
+    EXPECT_EQ(INT_MAX, sp->getSatzErg(2).P1);
+    EXPECT_EQ(INT_MIN, sp->getSatzErg(2).P2);
+
+    // 7 participants at 2 tables leave one round with a table free; a round index
+    // beyond the schedule names none, so the list falls back to its default.
+    const TempDatei auslasser("#!! Allgemein\nT\nV\nD\nO\n2\n0\n#!! Teilnehmer\nA\nB\nC\nD\nE\nF\nG\n"
+                              "#!! Spielplan\n4294967297\n");
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(auslasser.pfad));
+    EXPECT_EQ(wxString("12"), tt.turnier.getSchema().gibSaveString());
+}
+
+// The byes of a round are listed in time linear in their number: printing the
+// schedule of 200 participants at one table asks for 19900 lists of 198 names.
+TEST(Grenzen, SpielfreiListenInLinearerZeit)
+{
+    TestTurnier tt;
+    tt.erstelleN(200, 1);
+    const auto start = std::chrono::steady_clock::now();
+    size_t laenge = 0;
+    for (int r = 1; r <= tt.turnier.getAnzahlRunden(); ++r)
+        laenge += tt.turnier.getSpielfrei(r).length();
+    EXPECT_LT(sekundenSeit(start), 3.0) << laenge;
+}
