@@ -270,8 +270,10 @@ void clTTSpiel::setFromSaveString(const wxString& str)
 {
     size_t pos = 0;
     clMaskierung::trenne(str, ',', pos);
+    // A match has at most MaxSaetze sets and one mark; a group with more pieces is
+    // not read further, however long it is.
     int snr = 1;
-    while (pos < str.length())
+    for (int stueck = 0; stueck <= MaxSaetze && pos < str.length(); ++stueck)
     {
         const wxString kopf = clMaskierung::trenne(str, ',', pos);
         if (liesAusfall(kopf))

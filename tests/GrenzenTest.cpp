@@ -71,6 +71,8 @@ TEST(Grenzen, RiesigeDateienKostenKaumSpeicherUndZeit)
         {"millions of round lines", DreiTeilnehmer + "#!! Runden\n" + wiederholt("(a:b,1:1)\n", max / 11), 3},
         {"a skip list of a million values", DreiTeilnehmer + "#!! Spielplan\n" + wiederholt("1,", 1000000),
          3},
+        {"a match of a million sets", DreiTeilnehmer + "#!! Runden\n(a:b" + wiederholt(",1", 1000000) + ")\n",
+         3},
         {"a round of half a million groups at 100 tables",
          "#!! Allgemein\nT\nV\nD\nO\n100\n0\n#!! Teilnehmer\n" + wiederholt("a\n", 200) + "#!! Runden\n" +
              wiederholt("(a:b)", 500000),
