@@ -3,7 +3,9 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/translation.h>
 
+#include "clTurnierDokument.h"
 #include "wxQuobelMain.h"
 
 wxIMPLEMENT_APP(wxQuobelApp);
@@ -14,11 +16,20 @@ bool wxQuobelApp::OnInit()
     SetAppName("quobel");
     if (!wxApp::OnInit())
         return false;
+    // The toolkit's own dialogs (print preview, page setup) speak German too; the
+    // program's texts are German already. The C library's locale stays as it is,
+    // so that numbers are written and read the same everywhere.
+    wxTranslations* uebersetzungen = new wxTranslations;
+    uebersetzungen->SetLanguage(wxLANGUAGE_GERMAN);
+    uebersetzungen->AddStdCatalog();
+    wxTranslations::Set(uebersetzungen);
     wxInitAllImageHandlers();
     wxQuobelFrame* frame = new wxQuobelFrame(nullptr, "Quobel");
     frame->Show();
-    if (!m_Startdatei.empty())
-        frame->oeffneDatei(wxFileName(m_Startdatei).GetAbsolutePath());
+    clTurnierDokument& dokument = frame->getDokument();
+    dokument.pruefeWiederherstellung();
+    if (!m_Startdatei.empty() && dokument.frageAenderungenSpeichern())
+        dokument.oeffneDatei(wxFileName(m_Startdatei).GetAbsolutePath());
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/config.h>
+#include <wx/accel.h>
 #include <wx/iconbndl.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
@@ -20,7 +20,10 @@
 #include "clTTSpiel.h"
 #include "clTT_Tabellenpanel.h"
 #include "clTeilnehmerTableBase.h"
+#include "clTurnierDokument.h"
 #include "clTurnierpanel.h"
+#include "clWiederherstellung.h"
+#include "clBefehlsverlauf.h"
 #include "dlAllgemeinDlg.h"
 
 #include "resources/aaaa_16.xpm"
@@ -28,24 +31,9 @@
 
 namespace
 {
-// New files get the extension; any name still loads.
-const wxString Endung = "quobel";
-const wxString VerlaufGruppe = "/Dateiverlauf";
 const wxSize StartGroesse(1280, 860);
 const wxSize MinGroesse(900, 640);
 
-wxString dateitypen()
-{
-    return _("Quobel-Turniere (*.quobel)|*.quobel|Alle Dateien (*)|*");
-}
-
-// GTK's chooser tells the chosen path only once it has been on screen; a dialog
-// answered without being shown holds it as directory and name.
-wxString gewaehlteDatei(const wxFileDialog& dlg)
-{
-    const wxString pfad = dlg.GetPath();
-    return pfad.empty() ? wxFileName(dlg.GetDirectory(), dlg.GetFilename()).GetFullPath() : pfad;
-}
 } // namespace
 
 wxString wxbuildinfo(wxbuildinfoformat format)
@@ -57,9 +45,8 @@ wxString wxbuildinfo(wxbuildinfoformat format)
     return info;
 }
 
-wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
-    : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
-      m_Grundtitel(title)
+wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxString& wiederherstellungsOrdner)
+    : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)
 {
     m_Turnier = new clTurnier;
     m_Druck.reset(new clDruck(this, m_Turnier));
@@ -70,6 +57,8 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
     SetIcons(icons);
 
     erstelleMenue();
+    // Menu help and what goes wrong in the background are shown here.
+    CreateStatusBar();
 
     m_Hauptpanel = new wxPanel(this);
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
@@ -102,10 +91,21 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
     SetMinSize(FromDIP(MinGroesse));
     if (!IsMaximized())
         SetSize(FromDIP(StartGroesse));
+
+    m_Dokument.reset(new clTurnierDokument(
+        this, m_Turnier, m_Turnierpanel, [this]() { schliesseZellEingaben(); },
+        wiederherstellungsOrdner.empty() ? clWiederherstellung::getStandardOrdner() : wiederherstellungsOrdner));
+    m_Dokument->getVerlauf().UseMenu(m_VerlaufMenue);
+    m_Dokument->getVerlauf().AddFilesToMenu();
+    m_Dokument->getBefehle().SetEditMenu(m_BearbeitenMenue);
+    m_Dokument->getBefehle().SetMenuStrings();
+    m_Turnier->addBeobachter(this);
 }
 
 wxQuobelFrame::~wxQuobelFrame()
 {
+    m_Turnier->removeBeobachter(this);
+    m_Dokument.reset();
     // The pages' grid tables refer to the tournament: they go first.
     DestroyChildren();
     delete m_Turnier;
@@ -114,14 +114,13 @@ wxQuobelFrame::~wxQuobelFrame()
 void wxQuobelFrame::erstelleMenue()
 {
     wxMenuBar* menuBar = new wxMenuBar;
-    wxMenu* turnierMenu = new wxMenu(wxString());
+    m_TurnierMenue = new wxMenu(wxString());
+    wxMenu* turnierMenu = m_TurnierMenue;
     turnierMenu->Append(idMenuNeu, _("Neues Turnier..."), _("allgem. Turnierdaten festlegen"));
     turnierMenu->Append(idMenuBearbeiten, _("Turnierdaten bearbeiten..."),
                         wxGetTranslation(L"allgem. Turnierdate ändern"));
     turnierMenu->Append(idMenuLaden, _("Turnier laden..."), _("aus Datei laden"));
     turnierMenu->Append(idMenuSchreiben, _("Turnier sichern..."), _("in Datei schreiben"));
-    turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
-    // The commands above keep their places; further ones follow them.
     turnierMenu->AppendSeparator();
     turnierMenu->Append(idMenuSpeichern, _("Speichern\tCtrl+S"), _("in die Turnierdatei schreiben"));
     turnierMenu->Append(idMenuSpeichernUnter, _("Speichern unter..."), _("in eine neue Datei schreiben"));
@@ -142,14 +141,24 @@ void wxQuobelFrame::erstelleMenue()
                        wxGetTranslation(L"Spielplan und Tabelle als Seite für die Vereinswebseite"));
     turnierMenu->AppendSubMenu(exportMenu, _("Exportieren"), _("Tabelle und Ergebnisse exportieren"));
     turnierMenu->AppendSeparator();
-    wxMenu* verlaufMenu = new wxMenu;
-    turnierMenu->AppendSubMenu(verlaufMenu, wxGetTranslation(L"Zuletzt geöffnet"),
+    m_VerlaufMenue = new wxMenu;
+    turnierMenu->AppendSubMenu(m_VerlaufMenue, wxGetTranslation(L"Zuletzt geöffnet"),
                                _("zuletzt benutzte Turnierdateien"));
-    m_Dateiverlauf.UseMenu(verlaufMenu);
-    wxConfig konfig(wxTheApp->GetAppName());
-    konfig.SetPath(VerlaufGruppe);
-    m_Dateiverlauf.Load(konfig);
+    // Quit stays the last command, as in every desktop program.
+    turnierMenu->AppendSeparator();
+    turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
     menuBar->Append(turnierMenu, _("&Turnier"));
+
+    m_BearbeitenMenue = new wxMenu(wxString());
+    m_BearbeitenMenue->Append(wxID_UNDO, wxGetTranslation(L"Rückgängig\tCtrl+Z"),
+                              _("den letzten Schritt zurücknehmen"));
+    m_BearbeitenMenue->Append(wxID_REDO, _("Wiederherstellen\tCtrl+Y"),
+                              _("den zurückgenommenen Schritt wieder ausführen"));
+    menuBar->Append(m_BearbeitenMenue, _("&Bearbeiten"));
+    // The other key for redo that desktop programs know.
+    wxAcceleratorEntry zusatz(wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO);
+    SetAcceleratorTable(wxAcceleratorTable(1, &zusatz));
+
     wxMenu* hilfeMenu = new wxMenu(wxString());
     hilfeMenu->Append(idMenuAbout, _("&About\tF1"), _("Anwendungsinformation"));
     menuBar->Append(hilfeMenu, _("&Hilfe"));
@@ -178,20 +187,27 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
     m_Hauptpanel->Layout();
 }
 
+void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString&)
+{
+    if (art != aendErgebnis)
+        aktualisiereAllgemein(nullptr);
+}
+
 void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
 {
     dlAllgemeinDlg dlg(this, wxID_ANY, titel, m_Turnier->getAllgemein());
     if (dlg.ShowModal() != wxID_OK)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();
-    if (m_Turnier->verwirftErgebnisse(alg, neu))
+    // New has asked already whether to save what would be lost.
+    if (!neu && m_Turnier->verwirftErgebnisse(alg, neu))
     {
         if (!frageJaNein(
                 wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?"),
                 titel))
             return;
     }
-    else if (m_Turnier->verwirftSaetze(alg) &&
+    else if (!neu && m_Turnier->verwirftSaetze(alg) &&
              !frageJaNein(wxString::Format(wxGetTranslation(L"Mit %d Gewinnsätzen hat ein Spiel höchstens %d "
                                                             L"Sätze. Die eingetragenen Sätze danach gehen "
                                                             L"verloren. Trotzdem fortfahren?"),
@@ -202,27 +218,7 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     aktualisiereAllgemein(&alg);
     m_Turnier->Aktualisieren(neu);
     if (neu)
-        m_Datei.clear();
-    aktualisiereTitel();
-}
-
-bool wxQuobelFrame::oeffneDatei(const wxString& pfad)
-{
-    wxString fehler;
-    if (!m_Turnier->liesTurnierDaten(pfad, &fehler))
-    {
-        zeigeFehler(fehler, _("Turnier laden"));
-        return false;
-    }
-    merkeDatei(pfad);
-    aktualisiereAllgemein(nullptr);
-    aktualisiereTitel();
-    return true;
-}
-
-bool wxQuobelFrame::hatUngesicherteAenderungen() const
-{
-    return m_Turnier->istGeaendert() || m_Turnierpanel->getTable()->hatAenderungen();
+        m_Dokument->vergissDatei();
 }
 
 void wxQuobelFrame::schliesseZellEingaben()
@@ -234,99 +230,20 @@ void wxQuobelFrame::schliesseZellEingaben()
     }
 }
 
-bool wxQuobelFrame::frageAenderungenSpeichern()
+bool wxQuobelFrame::brichZellEingabeAb()
 {
-    // A name or score still in its cell editor counts as typed.
-    schliesseZellEingaben();
-    if (!hatUngesicherteAenderungen())
-        return true;
-    wxMessageDialog frage(this, wxGetTranslation(L"Änderungen speichern?"), m_Grundtitel,
-                          wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
-    frage.SetExtendedMessage(
-        m_Datei.empty()
-            ? wxGetTranslation(L"Das Turnier ist noch nicht gesichert.")
-            : wxString::Format(wxGetTranslation(L"„%s“ hat Änderungen, die noch nicht gesichert sind."),
-                               wxFileName(m_Datei).GetFullName()));
-    frage.SetYesNoCancelLabels(_("Ja"), _("Nein"), _("Abbrechen"));
-    switch (frage.ShowModal())
+    for (wxGrid* grid : {m_Turnierpanel->getGrid(), static_cast<clRundenpanel*>(m_Rundenpanel)->getGrid()})
     {
-    case wxID_YES:
-        return sichere();
-    case wxID_NO:
+        if (!grid->IsCellEditControlEnabled())
+            continue;
+        // The editor takes back its cell's value, so closing it stores nothing new.
+        wxGridCellEditor* editor = grid->GetCellEditor(grid->GetGridCursorRow(), grid->GetGridCursorCol());
+        editor->Reset();
+        editor->DecRef();
+        grid->DisableCellEditControl();
         return true;
-    default:
-        return false;
     }
-}
-
-bool wxQuobelFrame::sichere()
-{
-    return m_Datei.empty() ? sichereUnter() : schreibeDatei(m_Datei);
-}
-
-bool wxQuobelFrame::sichereUnter(bool ueberschreibenFragen)
-{
-    const wxFileName bisher(m_Datei);
-    wxFileDialog dlg(this, _("Turnierdatei schreiben"), m_Datei.empty() ? "Turniere" : bisher.GetPath(),
-                     bisher.GetFullName(), dateitypen(),
-                     wxFD_SAVE | (ueberschreibenFragen ? wxFD_OVERWRITE_PROMPT : 0));
-    if (dlg.ShowModal() != wxID_OK)
-        return false;
-    wxFileName datei(gewaehlteDatei(dlg));
-    if (!datei.HasExt())
-        datei.SetExt(Endung);
-    return schreibeDatei(datei.GetFullPath());
-}
-
-bool wxQuobelFrame::schreibeDatei(const wxString& pfad)
-{
-    schliesseZellEingaben();
-    if (!uebernehmeTeilnehmerliste())
-        return false;
-    wxString fehler;
-    if (!m_Turnier->speichereTurnierDaten(pfad, &fehler))
-    {
-        zeigeFehler(fehler, _("Turnier sichern"));
-        return false;
-    }
-    merkeDatei(pfad);
-    return true;
-}
-
-void wxQuobelFrame::merkeDatei(const wxString& pfad)
-{
-    m_Datei = pfad;
-    m_Dateiverlauf.AddFileToHistory(pfad);
-    speichereVerlauf();
-    aktualisiereTitel();
-}
-
-void wxQuobelFrame::speichereVerlauf()
-{
-    wxConfig konfig(wxTheApp->GetAppName());
-    konfig.SetPath(VerlaufGruppe);
-    m_Dateiverlauf.Save(konfig);
-}
-
-bool wxQuobelFrame::uebernehmeTeilnehmerliste()
-{
-    if (!m_Turnierpanel->getTable()->hatAenderungen())
-        return true;
-    wxCommandEvent uebernehmen(wxEVT_BUTTON, clTurnierpanel::idUebBtnAnwenden);
-    uebernehmen.SetEventObject(m_Turnierpanel);
-    m_Turnierpanel->ProcessWindowEvent(uebernehmen);
-    return !m_Turnierpanel->getTable()->hatAenderungen();
-}
-
-void wxQuobelFrame::aktualisiereTitel()
-{
-    wxString titel = m_Datei.empty()
-                         ? m_Grundtitel
-                         : wxString::Format("%s - %s", wxFileName(m_Datei).GetFullName(), m_Grundtitel);
-    if (hatUngesicherteAenderungen())
-        titel.Prepend("*");
-    if (titel != GetTitle())
-        SetTitle(titel);
+    return false;
 }
 
 bool wxQuobelFrame::frageJaNein(const wxString& frage, const wxString& titel)
@@ -343,11 +260,12 @@ void wxQuobelFrame::zeigeFehler(const wxString& text, const wxString& titel)
 
 void wxQuobelFrame::OnClose(wxCloseEvent& event)
 {
-    if (!frageAenderungenSpeichern() && event.CanVeto())
+    if (!m_Dokument->frageAenderungenSpeichern() && event.CanVeto())
     {
         event.Veto();
         return;
     }
+    m_Dokument->beende();
     Destroy();
 }
 
@@ -364,7 +282,7 @@ void wxQuobelFrame::OnAbout(wxCommandEvent&)
 
 void wxQuobelFrame::OnMenuNeu(wxCommandEvent&)
 {
-    if (frageAenderungenSpeichern())
+    if (m_Dokument->frageAenderungenSpeichern())
         zeigeAllgemeinDlg(_("Allgemeine Daten zum neuen Turnier"), true);
 }
 
@@ -375,34 +293,43 @@ void wxQuobelFrame::OnMenuBearbeiten(wxCommandEvent&)
 
 void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
 {
-    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(), dateitypen(), wxFD_OPEN);
-    if (dlg.ShowModal() == wxID_OK && frageAenderungenSpeichern())
-        oeffneDatei(gewaehlteDatei(dlg));
+    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(), clTurnierDokument::getDateitypen(),
+                     wxFD_OPEN);
+    if (dlg.ShowModal() == wxID_OK && m_Dokument->frageAenderungenSpeichern())
+        m_Dokument->oeffneDatei(clTurnierDokument::getGewaehlteDatei(dlg));
 }
 
 void wxQuobelFrame::OnMenuSchreiben(wxCommandEvent&)
 {
-    sichereUnter(false);
+    m_Dokument->sichereUnter(false);
 }
 
 void wxQuobelFrame::OnMenuSpeichern(wxCommandEvent&)
 {
-    sichere();
+    m_Dokument->sichere();
 }
 
 void wxQuobelFrame::OnMenuSpeichernUnter(wxCommandEvent&)
 {
-    sichereUnter();
+    m_Dokument->sichereUnter();
 }
 
 void wxQuobelFrame::OnDateiverlauf(wxCommandEvent& event)
 {
-    const size_t nr = event.GetId() - wxID_FILE1;
-    if (!frageAenderungenSpeichern() || oeffneDatei(m_Dateiverlauf.GetHistoryFile(nr)))
-        return;
-    // A file that cannot be read any more leaves the list, as on any desktop.
-    m_Dateiverlauf.RemoveFileFromHistory(nr);
-    speichereVerlauf();
+    m_Dokument->oeffneVerlauf(event.GetId() - wxID_FILE1);
+}
+
+void wxQuobelFrame::OnRueckgaengig(wxCommandEvent&)
+{
+    // While a cell is typed into, Ctrl+Z takes back the typing, not the last step.
+    if (!brichZellEingabeAb())
+        m_Dokument->getBefehle().Undo();
+}
+
+void wxQuobelFrame::OnWiederherstellen(wxCommandEvent&)
+{
+    schliesseZellEingaben();
+    m_Dokument->getBefehle().Redo();
 }
 
 int wxQuobelFrame::frageSpielzettelRunde()
@@ -451,12 +378,13 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
                                                                          : _("Turnier.html");
     const wxString typen = seite ? _("Webseiten (*.html)|*.html|Alle Dateien (*)|*")
                                  : _("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*)|*");
-    const wxString verzeichnis = m_Datei.empty() ? wxString() : wxFileName(m_Datei).GetPath();
+    const wxString& datei = m_Dokument->getDatei();
+    const wxString verzeichnis = datei.empty() ? wxString() : wxFileName(datei).GetPath();
     wxFileDialog dlg(this, _("Exportieren"), verzeichnis, vorschlag, typen,
                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dlg.ShowModal() != wxID_OK)
         return;
-    const wxString pfad = gewaehlteDatei(dlg);
+    const wxString pfad = clTurnierDokument::getGewaehlteDatei(dlg);
     wxString fehler;
     bool erfolg = false;
     if (event.GetId() == idMenuExportTabelle)
@@ -477,14 +405,7 @@ void wxQuobelFrame::OnMenuTeilnehmerImport(wxCommandEvent&)
         return;
     // The new rows are shown where they are still to be applied.
     m_Notebook->SetSelection(m_Notebook->FindPage(m_Turnierpanel));
-    m_Turnierpanel->importiere(gewaehlteDatei(dlg));
-}
-
-void wxQuobelFrame::OnIdle(wxIdleEvent& event)
-{
-    // Scores and names are typed straight into the grids: the title follows here.
-    aktualisiereTitel();
-    event.Skip();
+    m_Turnierpanel->importiere(clTurnierDokument::getGewaehlteDatei(dlg));
 }
 
 // The event table closes the file: formatting would indent what followed it.
@@ -500,10 +421,11 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuSpeichern, wxQuobelFrame::OnMenuSpeichern)
     EVT_MENU(idMenuSpeichernUnter, wxQuobelFrame::OnMenuSpeichernUnter)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, wxQuobelFrame::OnDateiverlauf)
-    EVT_IDLE(wxQuobelFrame::OnIdle)
     EVT_MENU_RANGE(idMenuDruckSpielplan, idMenuVorschauKreuztabelle, wxQuobelFrame::OnMenuDrucken)
     EVT_MENU(idMenuSeiteEinrichten, wxQuobelFrame::OnMenuSeiteEinrichten)
     EVT_MENU_RANGE(idMenuExportTabelle, idMenuExportSeite, wxQuobelFrame::OnMenuExportieren)
     EVT_MENU(idMenuTeilnehmerImport, wxQuobelFrame::OnMenuTeilnehmerImport)
+    EVT_MENU(wxID_UNDO, wxQuobelFrame::OnRueckgaengig)
+    EVT_MENU(wxID_REDO, wxQuobelFrame::OnWiederherstellen)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -1,7 +1,6 @@
 #ifndef WXQUOBELMAIN_H
 #define WXQUOBELMAIN_H
 
-#include <wx/filehistory.h>
 #include <wx/frame.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
@@ -10,8 +9,10 @@
 #include <memory>
 
 #include "clTurnier.h"
+#include "clTurnierBeobachter.h"
 
 class clDruck;
+class clTurnierDokument;
 class clTurnierpanel;
 
 enum wxbuildinfoformat
@@ -23,9 +24,10 @@ enum wxbuildinfoformat
 // The toolkit's version and the platform it runs on, for the About dialog.
 wxString wxbuildinfo(wxbuildinfoformat format);
 
-// The main window: header with the general data, the three working pages and
-// the commands that affect the whole tournament.
-class wxQuobelFrame : public wxFrame
+// The main window: header with the general data, the working pages and the
+// menus. What concerns the tournament as a document (files, questions, undo,
+// recovery) is the business of its clTurnierDokument.
+class wxQuobelFrame : public wxFrame, public clTurnierBeobachter
 {
 public:
     enum
@@ -54,17 +56,16 @@ public:
         idMenuTeilnehmerImport = 1020
     };
 
-    wxQuobelFrame(wxFrame* frame, const wxString& title);
+    // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
+    wxQuobelFrame(wxFrame* frame, const wxString& title, const wxString& wiederherstellungsOrdner = wxString());
     ~wxQuobelFrame() override;
 
     clTurnier* getTurnier() const { return m_Turnier; }
+    clTurnierDokument& getDokument() const { return *m_Dokument; }
     void zeigeAllgemeinDlg(const wxString& titel, bool neu);
     void aktualisiereAllgemein(const allgemein* alg);
 
-    // The file the tournament came from or was last saved to; empty for a new one.
-    const wxString& getDatei() const { return m_Datei; }
-    // Reads a tournament file; a failure is reported and leaves everything as it was.
-    bool oeffneDatei(const wxString& pfad);
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
 private:
     void OnClose(wxCloseEvent& event);
@@ -77,11 +78,12 @@ private:
     void OnMenuSpeichern(wxCommandEvent& event);
     void OnMenuSpeichernUnter(wxCommandEvent& event);
     void OnDateiverlauf(wxCommandEvent& event);
-    void OnIdle(wxIdleEvent& event);
     void OnMenuDrucken(wxCommandEvent& event);
     void OnMenuSeiteEinrichten(wxCommandEvent& event);
     void OnMenuExportieren(wxCommandEvent& event);
     void OnMenuTeilnehmerImport(wxCommandEvent& event);
+    void OnRueckgaengig(wxCommandEvent& event);
+    void OnWiederherstellen(wxCommandEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
@@ -89,23 +91,8 @@ private:
     int frageSpielzettelRunde();
     // Ends typing in the grids so that the typed text counts.
     void schliesseZellEingaben();
-    // Work that a save would keep: tournament changes and participants typed but not applied.
-    bool hatUngesicherteAenderungen() const;
-    // Asks whether to save before work would be lost; false when the command must stop.
-    bool frageAenderungenSpeichern();
-    // Saves to the current file, asking for a name when there is none yet.
-    bool sichere();
-    // Asks for a file name and saves there; "Turnier sichern..." overwrites an
-    // existing file without asking, the other commands ask first.
-    bool sichereUnter(bool ueberschreibenFragen = true);
-    bool schreibeDatei(const wxString& pfad);
-    // Applies participants typed on the first page, as its "Uebernehmen" does; false
-    // when they stay unapplied.
-    bool uebernehmeTeilnehmerliste();
-    // Puts the file first in the list of recent files, kept between runs.
-    void merkeDatei(const wxString& pfad);
-    void speichereVerlauf();
-    void aktualisiereTitel();
+    // A cell being typed into gives up what was typed; true when there was one.
+    bool brichZellEingabeAb();
     bool frageJaNein(const wxString& frage, const wxString& titel);
     void zeigeFehler(const wxString& text, const wxString& titel);
 
@@ -118,9 +105,10 @@ private:
     clTurnierpanel* m_Turnierpanel;
     wxPanel* m_Rundenpanel;
     wxPanel* m_TT_Tabellenpanel;
-    const wxString m_Grundtitel;
-    wxString m_Datei;
-    wxFileHistory m_Dateiverlauf;
+    wxMenu* m_TurnierMenue;
+    wxMenu* m_BearbeitenMenue;
+    wxMenu* m_VerlaufMenue;
+    std::unique_ptr<clTurnierDokument> m_Dokument;
     // Kept for the window's life, so that printer and page settings are kept too.
     std::unique_ptr<clDruck> m_Druck;
 

@@ -36,7 +36,7 @@ public:
                                   long long verlorenB);
 
 private:
-    struct stVergleich
+    struct sVergleich
     {
         long long spielpunkte = 0;
         long long saetze[2] = {0, 0};
@@ -55,7 +55,7 @@ private:
     // Which group a participant was last counted in.
     std::vector<int> m_Gruppe;
     int m_letzteGruppe;
-    std::vector<stVergleich> m_Stand;
+    std::vector<sVergleich> m_Stand;
 };
 
 #endif

@@ -63,14 +63,14 @@ public:
     static const wxColour Warnfarbe;
 
     // Where a cell stands: round and table (from 1) and the offsets in their blocks.
-    struct stZelle
+    struct sZelle
     {
         int runde = 0;
         int ofsRunde = 0;
         int platte = 0;
         int ofsPlatte = 0;
     };
-    stZelle getZelle(int row, int col) const;
+    sZelle getZelle(int row, int col) const;
 
 private:
     // Tells the grid that the cells of a match may look different now.

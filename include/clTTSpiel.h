@@ -40,6 +40,8 @@ enum modAusfall
     ausfAufgabe = 2
 };
 
+struct eingaben;
+
 // One match of the round robin: best of 2G-1 sets, G the sets to win.
 class clTTSpiel
 {
@@ -80,6 +82,10 @@ public:
     // the sets decide nothing. Walkover and retirement are not looked at.
     int getEntscheidungssatz() const;
 
+    eingaben getEingaben() const;
+    // Takes every set and the walkover or retirement; the result is not derived again.
+    void setEingaben(const eingaben& e);
+
     // Marks side seite (1 or 2) as not played or retired; ausfKeiner (or a side
     // other than 1 or 2) clears the mark. The sets stay as they were entered.
     void setAusfall(modAusfall art, int seite);
@@ -113,6 +119,16 @@ private:
     int m_AusfallSeite;
     sWertung m_W1;
     sWertung m_W2;
+};
+
+// Everything typed into a match: the sets and a walkover or retirement.
+struct eingaben
+{
+    satz saetze[clTTSpiel::MaxSaetze];
+    modAusfall ausfall = ausfKeiner;
+    int seite = 0;
+    bool operator==(const eingaben& e) const;
+    bool operator!=(const eingaben& e) const { return !(*this == e); }
 };
 
 #endif

@@ -1,6 +1,7 @@
 #ifndef CLTEILNEHMERTABLEBASE_H
 #define CLTEILNEHMERTABLEBASE_H
 
+#include <functional>
 #include <vector>
 #include <wx/grid.h>
 
@@ -33,6 +34,8 @@ public:
     void Aktualisieren();
     int getDataListSize() const { return static_cast<int>(m_Redirekt.size()); }
     const vecEditListe& getEditListe() const { return m_EditListe; }
+    // Called after every change of the rows, typed or applied.
+    void setBeiAenderung(std::function<void()> beiAenderung) { m_BeiAenderung = std::move(beiAenderung); }
     // True when rows were typed, deleted or moved since the list was last filled.
     bool hatAenderungen() const;
 
@@ -49,6 +52,7 @@ private:
     clTurnier* m_Turnier;
     vecEditListe m_EditListe;
     std::vector<int> m_Redirekt;
+    std::function<void()> m_BeiAenderung;
 };
 
 #endif

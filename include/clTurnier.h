@@ -1,11 +1,13 @@
 #ifndef CLTURNIER_H
 #define CLTURNIER_H
 
+#include <string>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
 #include "clSchema.h"
 #include "clTeilnehmer.h"
+#include "clTurnierBeobachter.h"
 
 class clSpieleTableBase;
 class clTeilnehmerTableBase;
@@ -86,15 +88,30 @@ public:
     // naming the file, and a failed load leaves the tournament as it was.
     bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
     bool liesTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
+    // The tournament as a recovery file: the file's sections and one more naming the
+    // file it belongs to. Whether it has unsaved changes stays as it is.
+    bool speichereWiederherstellung(const wxString& datei, const wxString& original, wxString* fehler) const;
+    static constexpr const char* WiederherstellungSektion = "Wiederherstellung";
+    // The whole tournament as a file would hold it, and back; restoring it counts
+    // as a change.
+    std::string getAbbild() const;
+    bool setzeAbbild(const std::string& abbild);
 
     void Aktualisieren(bool neu);
     void AktualisiereAnzeigen();
+
+    // Observers are told of every change until they are removed; the tournament
+    // does not own them.
+    void addBeobachter(clTurnierBeobachter* b);
+    void removeBeobachter(clTurnierBeobachter* b);
 
     // Whether the tournament has changes that have not been saved.
     bool istGeaendert() const { return m_Geaendert; }
     void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
 
 private:
+    void meldeVorher();
+    void melde(modAenderung art, const wxString& schritt = wxString());
     // Takes the match's counted result out of the standings and puts its current
     // one in; with platzieren both participants are put on their places.
     void uebernehmeErgebnis(clTTSpiel* sp, bool platzieren);
@@ -106,18 +123,24 @@ private:
     void leereTeilnehmer();
     bool schemaParameterGeaendert(const allgemein& alg) const;
     bool wertungParameterGeaendert(const allgemein& alg) const;
+    // True when alg differs from the tournament's general data in any field.
+    bool allgemeinGeaendert(const allgemein& alg) const;
     // Re-fits the rounds grid and rebuilds the standings from the schedule's results.
     void aktualisiereSpielplanAnzeigen();
 
-    void schreibeAllgemein(clTurnierDatei& dat);
-    void schreibeTeilnehmer(clTurnierDatei& dat);
-    void schreibeTurnierplan(clTurnierDatei& dat);
-    void schreibeRunden(clTurnierDatei& dat);
-    void schreibeEOF(clTurnierDatei& dat);
-    void liesAllgemein(clTurnierDatei& dat);
-    void liesTeilnehmer(clTurnierDatei& dat);
-    void liesTurnierplan(clTurnierDatei& dat);
-    void liesRunden(clTurnierDatei& dat);
+    // Every section of the file but the last.
+    void schreibeAbschnitte(clTurnierDatei& dat) const;
+    // Takes the tournament from a file whose bytes are read; name is for messages.
+    bool lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler);
+    void schreibeAllgemein(clTurnierDatei& dat) const;
+    void schreibeTeilnehmer(clTurnierDatei& dat) const;
+    void schreibeTurnierplan(clTurnierDatei& dat) const;
+    void schreibeRunden(clTurnierDatei& dat) const;
+    void schreibeEOF(clTurnierDatei& dat) const;
+    void liesAllgemein(const clTurnierDatei& dat);
+    void liesTeilnehmer(const clTurnierDatei& dat);
+    void liesTurnierplan(const clTurnierDatei& dat);
+    void liesRunden(const clTurnierDatei& dat);
 
     allgemein m_Allgemein;
     clSchema m_Schema;
@@ -130,6 +153,7 @@ private:
     // Sets to win or placing changed since the standings were made.
     bool m_WertungVeraltet;
     bool m_Geaendert;
+    std::vector<clTurnierBeobachter*> m_Beobachter;
 };
 
 #endif

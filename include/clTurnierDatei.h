@@ -29,6 +29,11 @@ public:
     // it over the target. On failure the target is untouched and fehler says why.
     bool speichern(wxString* fehler);
 
+    // The bytes a save would write.
+    const std::string& getAusgabe() const { return m_Ausgabe; }
+    // Takes bytes as if they had been read from the file.
+    void setInhalt(const std::string& bytes);
+
     // Reads the whole file: UTF-8, or Windows-1252 when it is not valid UTF-8; a
     // byte order mark is skipped in both.
     bool lesen(wxString* fehler);

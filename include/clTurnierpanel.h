@@ -5,6 +5,8 @@
 #include <wx/grid.h>
 #include <wx/panel.h>
 
+#include "clTurnierBeobachter.h"
+
 #include "clTeilnehmer.h"
 
 class clTurnier;
@@ -12,7 +14,7 @@ class clTeilnehmerTableBase;
 
 // The participants page: the edit list in a grid, buttons to add, edit, delete
 // and move rows, and "Uebernehmen" to apply the list to the tournament.
-class clTurnierpanel : public wxPanel
+class clTurnierpanel : public wxPanel, public clTurnierBeobachter
 {
 public:
     enum
@@ -33,6 +35,11 @@ public:
     clTeilnehmerTableBase* getTable() const { return m_TeilnehmerTB; }
     // Adds the participants of a list file below the list; a failure is reported.
     void importiere(const wxString& pfad);
+    // Applies the typed list, as "Uebernehmen" does, after the questions it needs;
+    // false when the list stays unapplied.
+    bool uebernehmeTeilnehmerliste();
+
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
 private:
     void OnUebAnwenden(wxCommandEvent& event);

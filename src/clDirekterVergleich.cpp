@@ -49,7 +49,7 @@ void clDirekterVergleich::zaehleUntereinander(const std::vector<int>& gruppe)
     for (int t : gruppe)
     {
         m_Gruppe[t] = marke;
-        m_Stand[t] = stVergleich();
+        m_Stand[t] = sVergleich();
     }
     for (int t : gruppe)
     {
@@ -60,8 +60,8 @@ void clDirekterVergleich::zaehleUntereinander(const std::vector<int>& gruppe)
             if (bg.a != t || m_Gruppe[bg.b] != marke)
                 continue;
             const sWertung& w = bg.wa;
-            stVergleich& a = m_Stand[bg.a];
-            stVergleich& b = m_Stand[bg.b];
+            sVergleich& a = m_Stand[bg.a];
+            sVergleich& b = m_Stand[bg.b];
             a.spielpunkte += w.m_Spielpunkte.eigene;
             b.spielpunkte += w.m_Spielpunkte.gegner;
             a.saetze[0] += w.m_Satz.eigene;
@@ -85,11 +85,11 @@ void clDirekterVergleich::ordneGruppe(const std::vector<int>& gruppe, std::vecto
         zaehleUntereinander(gruppe);
         // The steps, each +1 when x ranks before y among the group.
         const auto schritte = {
-            +[](const stVergleich& x, const stVergleich& y)
+            +[](const sVergleich& x, const sVergleich& y)
             { return (x.spielpunkte > y.spielpunkte) - (x.spielpunkte < y.spielpunkte); },
-            +[](const stVergleich& x, const stVergleich& y)
+            +[](const sVergleich& x, const sVergleich& y)
             { return vergleicheQuotient(x.saetze[0], x.saetze[1], y.saetze[0], y.saetze[1]); },
-            +[](const stVergleich& x, const stVergleich& y)
+            +[](const sVergleich& x, const sVergleich& y)
             { return vergleicheQuotient(x.punkte[0], x.punkte[1], y.punkte[0], y.punkte[1]); }};
         for (const auto schritt : schritte)
         {

@@ -15,7 +15,7 @@ void clMyGridCellRenderer::Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, co
         return;
     // The head, names and scores of a match are framed; the gap row and the gap
     // column before each table are not.
-    const clSpieleTableBase::stZelle z = tabelle->getZelle(row, col);
+    const clSpieleTableBase::sZelle z = tabelle->getZelle(row, col);
     if (z.ofsPlatte >= 1 && z.ofsRunde <= 2)
     {
         dc.SetPen(*wxBLACK_PEN);

@@ -65,7 +65,7 @@ clRundenpanel::~clRundenpanel()
 
 clTTSpiel* clRundenpanel::getSpielAmCursor(int& runde, int& platte) const
 {
-    const clSpieleTableBase::stZelle z =
+    const clSpieleTableBase::sZelle z =
         m_SpieleTB->getZelle(m_RundenGrid->GetGridCursorRow(), m_RundenGrid->GetGridCursorCol());
     runde = z.runde;
     platte = z.platte;

@@ -69,9 +69,9 @@ wxString clSpieleTableBase::getAusfallText(modAusfall art)
     return wxString();
 }
 
-clSpieleTableBase::stZelle clSpieleTableBase::getZelle(int row, int col) const
+clSpieleTableBase::sZelle clSpieleTableBase::getZelle(int row, int col) const
 {
-    stZelle z;
+    sZelle z;
     if (row < 0 || col < 0)
         return z;
     z.runde = row / 4 + 1;
@@ -85,7 +85,7 @@ clSpieleTableBase::~clSpieleTableBase() = default;
 
 wxString clSpieleTableBase::GetValue(int row, int col)
 {
-    const stZelle z = getZelle(row, col);
+    const sZelle z = getZelle(row, col);
     if (z.runde < 1 || z.ofsRunde == 3 || z.ofsPlatte == 0)
         return wxString();
     if (z.platte > m_Platten)
@@ -107,7 +107,7 @@ wxString clSpieleTableBase::GetValue(int row, int col)
 
 void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
 {
-    const stZelle z = getZelle(row, col);
+    const sZelle z = getZelle(row, col);
     // Only the score cells of a match take an entry: the gap row below them too
     // changes nothing.
     if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 2 || z.platte > m_Platten)
@@ -168,7 +168,7 @@ void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
 wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind)
 {
     wxGridCellAttr* attr = wxGridTableBase::GetAttr(row, col, kind);
-    const stZelle z = getZelle(row, col);
+    const sZelle z = getZelle(row, col);
     if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 1 || z.platte > m_Platten)
         return attr;
     const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
@@ -210,7 +210,7 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
 
 bool clSpieleTableBase::naechsteEingabezelle(int& row, int& col) const
 {
-    const stZelle z = getZelle(row, col);
+    const sZelle z = getZelle(row, col);
     int satzNr = z.ofsPlatte - 1;
     if (z.ofsRunde < 1 || z.ofsRunde > 2 || satzNr < 1 || z.platte > m_Platten)
         return false;
@@ -294,7 +294,7 @@ wxString clSpieleTableBase::GetRowLabelValue(int row)
 wxString clSpieleTableBase::GetColLabelValue(int col)
 {
     const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
-    const stZelle z = getZelle(0, col);
+    const sZelle z = getZelle(0, col);
     if (z.platte > platten)
         return z.ofsPlatte == 1 ? wxString("spielfrei") : wxString();
     if (z.ofsPlatte == 1)

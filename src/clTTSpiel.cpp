@@ -101,6 +101,28 @@ int clTTSpiel::getEntscheidungssatz() const
     return 0;
 }
 
+bool eingaben::operator==(const eingaben& e) const
+{
+    return ausfall == e.ausfall && seite == e.seite &&
+           std::equal(std::begin(saetze), std::end(saetze), std::begin(e.saetze),
+                      [](const satz& a, const satz& b) { return a.P1 == b.P1 && a.P2 == b.P2; });
+}
+
+eingaben clTTSpiel::getEingaben() const
+{
+    eingaben e;
+    std::copy(std::begin(m_Saetze), std::end(m_Saetze), std::begin(e.saetze));
+    e.ausfall = m_Ausfall;
+    e.seite = getAusfallSeite();
+    return e;
+}
+
+void clTTSpiel::setEingaben(const eingaben& e)
+{
+    std::copy(std::begin(e.saetze), std::end(e.saetze), std::begin(m_Saetze));
+    setAusfall(e.ausfall, e.seite);
+}
+
 void clTTSpiel::setAusfall(modAusfall art, int seite)
 {
     const bool gueltig = art != ausfKeiner && (seite == 1 || seite == 2);

@@ -163,4 +163,6 @@ void clTeilnehmerTableBase::zeigeAlleZeilen(int alteZeilen)
 void clTeilnehmerTableBase::meldeAenderung(int alteZeilen)
 {
     clGridMelder::meldeGroesse(this, alteZeilen, GetNumberCols());
+    if (m_BeiAenderung)
+        m_BeiAenderung();
 }

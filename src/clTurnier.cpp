@@ -54,12 +54,43 @@ bool clTurnier::wertungParameterGeaendert(const allgemein& alg) const
     return alg.Gewinnsaetze != m_Allgemein.Gewinnsaetze || alg.PlatzierungIdx != m_Allgemein.PlatzierungIdx;
 }
 
+void clTurnier::addBeobachter(clTurnierBeobachter* b)
+{
+    m_Beobachter.push_back(b);
+}
+
+void clTurnier::removeBeobachter(clTurnierBeobachter* b)
+{
+    m_Beobachter.erase(std::remove(m_Beobachter.begin(), m_Beobachter.end(), b), m_Beobachter.end());
+}
+
+void clTurnier::meldeVorher()
+{
+    for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
+        b->turnierWirdGeaendert();
+}
+
+void clTurnier::melde(modAenderung art, const wxString& schritt)
+{
+    // A copy: an observer may remove itself when it is told.
+    for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
+        b->turnierGeaendert(art, schritt);
+}
+
+bool clTurnier::allgemeinGeaendert(const allgemein& alg) const
+{
+    return alg.Bezeichnung != m_Allgemein.Bezeichnung || alg.Veranstalter != m_Allgemein.Veranstalter ||
+           alg.Ort != m_Allgemein.Ort || alg.Datum != m_Allgemein.Datum || schemaParameterGeaendert(alg) ||
+           wertungParameterGeaendert(alg);
+}
+
 void clTurnier::setAllgemein(const allgemein* alg)
 {
-    if (alg->Bezeichnung != m_Allgemein.Bezeichnung || alg->Veranstalter != m_Allgemein.Veranstalter ||
-        alg->Ort != m_Allgemein.Ort || alg->Datum != m_Allgemein.Datum || schemaParameterGeaendert(*alg) ||
-        wertungParameterGeaendert(*alg))
+    if (allgemeinGeaendert(*alg))
+    {
+        meldeVorher();
         m_Geaendert = true;
+    }
     if (schemaParameterGeaendert(*alg))
         m_SchemaVeraltet = true;
     if (wertungParameterGeaendert(*alg))
@@ -130,6 +161,7 @@ bool clTurnier::verwirftSaetze(const allgemein& alg) const
 
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
 {
+    meldeVorher();
     const bool nurNamen = nurNamenGeaendert(el);
     const int alt = getAnzahlTeilnehmer();
     // A participant that no valid row takes over leaves the roster and is destroyed;
@@ -165,21 +197,17 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     if (geaendert)
         m_Geaendert = true;
 
-    if (nurNamen)
-    {
-        // Same participants in the same places: schedule, results and standings stay.
-        if (m_SpieleTB != nullptr)
-            m_SpieleTB->Anpassen();
-        return;
-    }
-    ErzeugeSchema();
+    // With the same participants in the same places schedule, results and standings stay.
+    if (!nurNamen)
+        ErzeugeSchema();
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
-    if (m_Turniertabelle != nullptr)
+    if (m_Turniertabelle != nullptr && !nurNamen)
     {
         m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
         m_Turniertabelle->ordneNachDirektemVergleich();
     }
+    melde(aendTeilnehmer, _("Teilnehmerliste"));
 }
 
 void clTurnier::ErzeugeSchema()
@@ -216,6 +244,7 @@ void clTurnier::pruefeWertung(clTTSpiel* sp)
 {
     m_Geaendert = true;
     uebernehmeErgebnis(sp, true);
+    melde(aendErgebnis);
 }
 
 std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
@@ -236,13 +265,19 @@ std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
 
 void clTurnier::zieheZurueck(int startnr)
 {
-    for (clTTSpiel* sp : getOffeneSpiele(startnr))
+    const std::vector<clTTSpiel*> offen = getOffeneSpiele(startnr);
+    if (offen.empty())
+        return;
+    for (clTTSpiel* sp : offen)
     {
         sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
-        pruefeWertung(sp);
+        uebernehmeErgebnis(sp, true);
     }
+    m_Geaendert = true;
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
+    // One step, however many matches it gives away.
+    melde(aendErgebnis, wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
 }
 
 void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
@@ -276,7 +311,8 @@ void clTurnier::Aktualisieren(bool neu)
         leereTeilnehmer();
         ErzeugeSchema();
         AktualisiereAnzeigen();
-        m_Geaendert = false;
+        // General data typed for the new tournament are work to be saved.
+        m_Geaendert = allgemeinGeaendert(allgemein());
     }
     else if (m_SchemaVeraltet)
     {
@@ -292,6 +328,7 @@ void clTurnier::Aktualisieren(bool neu)
     }
     else if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
+    melde(neu ? aendNeu : aendAllgemein, _("Turnierdaten"));
 }
 
 void clTurnier::AktualisiereAnzeigen()
@@ -328,13 +365,18 @@ void clTurnier::aktualisiereSpielplanAnzeigen()
 
 // ---- the tournament file
 
-bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
+void clTurnier::schreibeAbschnitte(clTurnierDatei& dat) const
 {
-    clTurnierDatei dat(datei);
     schreibeAllgemein(dat);
     schreibeTeilnehmer(dat);
     schreibeTurnierplan(dat);
     schreibeRunden(dat);
+}
+
+bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    schreibeAbschnitte(dat);
     schreibeEOF(dat);
     if (!dat.speichern(fehler))
         return false;
@@ -342,20 +384,58 @@ bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
     return true;
 }
 
+bool clTurnier::speichereWiederherstellung(const wxString& datei, const wxString& original,
+                                           wxString* fehler) const
+{
+    clTurnierDatei dat(datei);
+    schreibeAbschnitte(dat);
+    wxArrayString herkunft;
+    herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(original)));
+    dat.writeSektion(WiederherstellungSektion, herkunft);
+    schreibeEOF(dat);
+    return dat.speichern(fehler);
+}
+
+std::string clTurnier::getAbbild() const
+{
+    clTurnierDatei dat(wxString{});
+    schreibeAbschnitte(dat);
+    schreibeEOF(dat);
+    return dat.getAusgabe();
+}
+
+bool clTurnier::setzeAbbild(const std::string& abbild)
+{
+    clTurnierDatei dat(wxString{});
+    dat.setInhalt(abbild);
+    if (!lies(dat, wxString(), nullptr))
+        return false;
+    m_Geaendert = true;
+    melde(aendGeladen);
+    return true;
+}
+
 bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
 {
     clTurnierDatei dat(datei);
-    if (!dat.lesen(fehler))
+    if (!dat.lesen(fehler) || !lies(dat, datei, fehler))
         return false;
+    m_Geaendert = false;
+    melde(aendGeladen);
+    return true;
+}
+
+bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler)
+{
     wxArrayString teilnehmer;
     wxString grund;
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
-            wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), datei);
+            wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), name);
     else if (!dat.getSektion("Teilnehmer", teilnehmer, MaxTeilnehmer))
         grund =
             wxString::Format(wxGetTranslation(L"„%s“ hat mehr als %d Teilnehmer; Quobel lädt höchstens %d."),
-                             datei, MaxTeilnehmer, MaxTeilnehmer);
+                             name, MaxTeilnehmer, MaxTeilnehmer);
     if (!grund.empty())
     {
         if (fehler != nullptr)
@@ -368,11 +448,10 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
     liesRunden(dat);
     // The views and the standings follow the scores read, marks of walkovers included.
     AktualisiereAnzeigen();
-    m_Geaendert = false;
     return true;
 }
 
-void clTurnier::schreibeAllgemein(clTurnierDatei& dat)
+void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
 {
     wxArrayString sek;
     for (const wxString* text :
@@ -390,7 +469,7 @@ void clTurnier::schreibeAllgemein(clTurnierDatei& dat)
     dat.writeSektion("Allgemein", sek);
 }
 
-void clTurnier::schreibeTeilnehmer(clTurnierDatei& dat)
+void clTurnier::schreibeTeilnehmer(clTurnierDatei& dat) const
 {
     wxArrayString sek;
     for (const clTeilnehmer* tn : m_Teilnehmer)
@@ -398,14 +477,14 @@ void clTurnier::schreibeTeilnehmer(clTurnierDatei& dat)
     dat.writeSektion("Teilnehmer", sek);
 }
 
-void clTurnier::schreibeTurnierplan(clTurnierDatei& dat)
+void clTurnier::schreibeTurnierplan(clTurnierDatei& dat) const
 {
     wxArrayString sek;
     sek.Add(m_Schema.gibSaveString());
     dat.writeSektion("Spielplan", sek);
 }
 
-void clTurnier::schreibeRunden(clTurnierDatei& dat)
+void clTurnier::schreibeRunden(clTurnierDatei& dat) const
 {
     wxArrayString sek;
     for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
@@ -413,12 +492,12 @@ void clTurnier::schreibeRunden(clTurnierDatei& dat)
     dat.writeSektion("Runden", sek);
 }
 
-void clTurnier::schreibeEOF(clTurnierDatei& dat)
+void clTurnier::schreibeEOF(clTurnierDatei& dat) const
 {
     dat.writeSektion("EOF", wxArrayString());
 }
 
-void clTurnier::liesAllgemein(clTurnierDatei& dat)
+void clTurnier::liesAllgemein(const clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Allgemein", sek, AllgemeinZeilen);
@@ -441,7 +520,7 @@ void clTurnier::liesAllgemein(clTurnierDatei& dat)
     m_Allgemein = alg;
 }
 
-void clTurnier::liesTeilnehmer(clTurnierDatei& dat)
+void clTurnier::liesTeilnehmer(const clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Teilnehmer", sek, MaxTeilnehmer);
@@ -455,14 +534,14 @@ void clTurnier::liesTeilnehmer(clTurnierDatei& dat)
     }
 }
 
-void clTurnier::liesTurnierplan(clTurnierDatei& dat)
+void clTurnier::liesTurnierplan(const clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Spielplan", sek, 1);
     erzeugeSchema(sek.empty() ? wxString() : sek[0]);
 }
 
-void clTurnier::liesRunden(clTurnierDatei& dat)
+void clTurnier::liesRunden(const clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Runden", sek, static_cast<size_t>(m_Schema.AnzRunden()));

@@ -119,6 +119,13 @@ bool clTurnierDatei::speichern(wxString* fehler)
     return true;
 }
 
+void clTurnierDatei::setInhalt(const std::string& bytes)
+{
+    m_Bytes = bytes;
+    m_Bytes.erase(0, bomLaenge(m_Bytes));
+    m_Utf8 = istUtf8(m_Bytes);
+}
+
 bool clTurnierDatei::lesen(wxString* fehler)
 {
     wxLogNull keineMeldungen;

@@ -58,12 +58,14 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     setzeSchalterGueltigkeit();
 
     hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, _("Uebernehmen")), 0, wxALL | wxALIGN_CENTER, 5);
+    m_Turnier->addBeobachter(this);
     SetSizer(hauptSizer);
     hauptSizer->Layout();
 }
 
 clTurnierpanel::~clTurnierpanel()
 {
+    m_Turnier->removeBeobachter(this);
     // The grid must not outlive the table it shows.
     delete m_TeilnehmerGrid;
     delete m_TeilnehmerTB;
@@ -71,13 +73,18 @@ clTurnierpanel::~clTurnierpanel()
 
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
+    uebernehmeTeilnehmerliste();
+}
+
+bool clTurnierpanel::uebernehmeTeilnehmerliste()
+{
     // A name still being typed belongs to the list that is applied.
     schliesseEditor();
     if (clTurnier::zaehleTeilnehmer(m_TeilnehmerTB->getEditListe()) > clTurnier::MaxTeilnehmer)
     {
         zeigeFehler(wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer."),
                                      clTurnier::MaxTeilnehmer));
-        return;
+        return false;
     }
     if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
     {
@@ -88,9 +95,16 @@ void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
                               _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
         frage.SetYesNoLabels(_("Ja"), _("Nein"));
         if (frage.ShowModal() != wxID_YES)
-            return;
+            return false;
     }
     m_TeilnehmerTB->DatenZurueckSchreiben();
+    setzeSchalterGueltigkeit();
+    return true;
+}
+
+void clTurnierpanel::turnierGeaendert(modAenderung, const wxString&)
+{
+    // New, loaded or restored participants: the buttons follow the list.
     setzeSchalterGueltigkeit();
 }
 

@@ -1,0 +1,28 @@
+#ifndef CLTURNIERBEOBACHTER_H
+#define CLTURNIERBEOBACHTER_H
+
+#include <wx/string.h>
+
+// What changed in a tournament.
+enum modAenderung
+{
+    aendErgebnis,   // scores, walkovers or retirements of matches
+    aendTeilnehmer, // the roster was applied
+    aendAllgemein,  // the general data was applied
+    aendNeu,        // a new tournament
+    aendGeladen     // the whole tournament was read from a file or an image of it
+};
+
+// Told by the tournament about every change, so that the views, the window's
+// title, the recovery file and the undo history follow without polling.
+class clTurnierBeobachter
+{
+public:
+    virtual ~clTurnierBeobachter() = default;
+    // The roster or the general data are about to change: they still stand as before.
+    virtual void turnierWirdGeaendert() {}
+    // After a change; schritt names it when the tournament knows a name for it.
+    virtual void turnierGeaendert(modAenderung art, const wxString& schritt) = 0;
+};
+
+#endif
