@@ -8,7 +8,6 @@
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
-#include "clSchema.h"
 #include "clZahl.h"
 
 namespace
