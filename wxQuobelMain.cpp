@@ -94,7 +94,8 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
 
     m_Dokument.reset(new clTurnierDokument(
         this, m_Turnier, m_Turnierpanel, [this]() { schliesseZellEingaben(); },
-        wiederherstellungsOrdner.empty() ? clWiederherstellung::getStandardOrdner() : wiederherstellungsOrdner));
+        wiederherstellungsOrdner.empty() ? clWiederherstellung::getStandardOrdner()
+                                         : wiederherstellungsOrdner));
     m_Dokument->getVerlauf().UseMenu(m_VerlaufMenue);
     m_Dokument->getVerlauf().AddFilesToMenu();
     m_Dokument->getBefehle().SetEditMenu(m_BearbeitenMenue);
@@ -293,8 +294,8 @@ void wxQuobelFrame::OnMenuBearbeiten(wxCommandEvent&)
 
 void wxQuobelFrame::OnMenuLaden(wxCommandEvent&)
 {
-    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(), clTurnierDokument::getDateitypen(),
-                     wxFD_OPEN);
+    wxFileDialog dlg(this, _("Turnierdatei oeffnen"), "Turniere", wxString(),
+                     clTurnierDokument::getDateitypen(), wxFD_OPEN);
     if (dlg.ShowModal() == wxID_OK && m_Dokument->frageAenderungenSpeichern())
         m_Dokument->oeffneDatei(clTurnierDokument::getGewaehlteDatei(dlg));
 }

@@ -57,7 +57,8 @@ public:
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
-    wxQuobelFrame(wxFrame* frame, const wxString& title, const wxString& wiederherstellungsOrdner = wxString());
+    wxQuobelFrame(wxFrame* frame, const wxString& title,
+                  const wxString& wiederherstellungsOrdner = wxString());
     ~wxQuobelFrame() override;
 
     clTurnier* getTurnier() const { return m_Turnier; }

@@ -5,11 +5,13 @@
 #include <wx/grid.h>
 #include <wx/panel.h>
 
+#include "clTurnierBeobachter.h"
+
 class clTurnier;
 class clKreuzTableBase;
 
 // The cross table page.
-class clKreuztabellenpanel : public wxPanel
+class clKreuztabellenpanel : public wxPanel, public clTurnierBeobachter
 {
 public:
     clKreuztabellenpanel(wxWindow* parent, clTurnier* turnier);
@@ -19,6 +21,8 @@ public:
     clKreuzTableBase* getTable() const { return m_KreuzTB; }
     // Takes the current participants and results, and fits the columns to them.
     void aktualisiere();
+    // In view, the cross table follows every change.
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
 private:
     void OnSeitenwechsel(wxBookCtrlEvent& event);

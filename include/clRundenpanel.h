@@ -6,13 +6,15 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "clTurnierBeobachter.h"
+
 class clTurnier;
 class clSpieleTableBase;
 class clTTSpiel;
 
 // The rounds page: the whole schedule as one grid in which the scores are typed,
 // and above it the short-form entry of a whole result.
-class clRundenpanel : public wxPanel
+class clRundenpanel : public wxPanel, public clTurnierBeobachter
 {
 public:
     enum
@@ -40,6 +42,9 @@ public:
     bool uebernimmKurzeingabe();
     // The menu of walkover and retirement for the match under the cursor.
     void zeigeAusfallMenue(const wxPoint& pos);
+
+    // Results may change without a keystroke here (undo): the grid shows them at once.
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
 private:
     // Enter after a score moves on to the cell that is filled next.

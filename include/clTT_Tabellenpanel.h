@@ -4,11 +4,13 @@
 #include <wx/grid.h>
 #include <wx/panel.h>
 
+#include "clTurnierBeobachter.h"
+
 class clTurnier;
 class clWertungTableBase;
 
 // The standings page.
-class clTT_Tabellenpanel : public wxPanel
+class clTT_Tabellenpanel : public wxPanel, public clTurnierBeobachter
 {
 public:
     clTT_Tabellenpanel(wxWindow* parent, clTurnier* turnier);
@@ -16,6 +18,9 @@ public:
 
     wxGrid* getGrid() const { return m_Wertungen; }
     clWertungTableBase* getTable() const { return m_WertungTB; }
+
+    // The standings shown follow every change, also one made while they are in view.
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
 private:
     wxGrid* m_Wertungen;

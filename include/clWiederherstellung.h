@@ -2,6 +2,7 @@
 #define CLWIEDERHERSTELLUNG_H
 
 #include <functional>
+#include <memory>
 #include <vector>
 #include <wx/datetime.h>
 #include <wx/event.h>
@@ -62,7 +63,8 @@ private:
     clTurnier* m_Turnier;
     wxString m_Pfad;
     wxString m_Original;
-    wxTimer m_Timer;
+    // Made when it is first needed: a timer needs the application's event loop.
+    std::unique_ptr<wxTimer> m_Timer;
     std::function<void(const wxString&)> m_Meldung;
     bool m_FehlerGemeldet;
 };

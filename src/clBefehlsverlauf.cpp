@@ -104,10 +104,10 @@ void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)
         }
     }
     const wxString name =
-        !schritt.empty()           ? schritt
-        : aenderungen.size() == 1 ? wxString::Format(_("Ergebnis Runde %d, Platte %d"), aenderungen[0].runde,
-                                                     aenderungen[0].platte)
-                                  : wxString(_("Ergebnisse"));
+        !schritt.empty() ? schritt
+        : aenderungen.size() == 1
+            ? wxString::Format(_("Ergebnis Runde %d, Platte %d"), aenderungen[0].runde, aenderungen[0].platte)
+            : wxString(_("Ergebnisse"));
     Store(new clErgebnisBefehl(m_Turnier, name, std::move(aenderungen)));
 }
 

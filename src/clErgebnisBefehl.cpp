@@ -4,7 +4,8 @@
 
 #include "clTurnier.h"
 
-clErgebnisBefehl::clErgebnisBefehl(clTurnier* turnier, const wxString& name, std::vector<sAenderung> aenderungen)
+clErgebnisBefehl::clErgebnisBefehl(clTurnier* turnier, const wxString& name,
+                                   std::vector<sAenderung> aenderungen)
     : wxCommand(true, name), m_Turnier(turnier), m_Aenderungen(std::move(aenderungen))
 {
 }

@@ -34,10 +34,12 @@ clKreuztabellenpanel::clKreuztabellenpanel(wxWindow* parent, clTurnier* turnier)
     aktualisiere();
     // The page is filled when it comes to the front.
     parent->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &clKreuztabellenpanel::OnSeitenwechsel, this);
+    m_Turnier->addBeobachter(this);
 }
 
 clKreuztabellenpanel::~clKreuztabellenpanel()
 {
+    m_Turnier->removeBeobachter(this);
     GetParent()->Unbind(wxEVT_BOOKCTRL_PAGE_CHANGED, &clKreuztabellenpanel::OnSeitenwechsel, this);
     delete m_Grid;
     delete m_KreuzTB;
@@ -70,6 +72,12 @@ void clKreuztabellenpanel::aktualisiere()
 void clKreuztabellenpanel::OnSeitenwechsel(wxBookCtrlEvent& event)
 {
     event.Skip();
+    if (IsShownOnScreen())
+        aktualisiere();
+}
+
+void clKreuztabellenpanel::turnierGeaendert(modAenderung, const wxString&)
+{
     if (IsShownOnScreen())
         aktualisiere();
 }

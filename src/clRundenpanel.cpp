@@ -55,10 +55,12 @@ clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(par
     sizer->Add(m_RundenGrid, 1, wxEXPAND);
     SetSizer(sizer);
     aktualisiereKurzVorschau();
+    m_Turnier->addBeobachter(this);
 }
 
 clRundenpanel::~clRundenpanel()
 {
+    m_Turnier->removeBeobachter(this);
     delete m_RundenGrid;
     delete m_SpieleTB;
 }
@@ -71,6 +73,12 @@ clTTSpiel* clRundenpanel::getSpielAmCursor(int& runde, int& platte) const
     platte = z.platte;
     // The byes' block has no match: the schedule never uses more tables than requested.
     return m_Turnier->getSpiel(z.runde, z.platte);
+}
+
+void clRundenpanel::turnierGeaendert(modAenderung, const wxString&)
+{
+    m_RundenGrid->ForceRefresh();
+    aktualisiereKurzVorschau();
 }
 
 void clRundenpanel::aktualisiereKurzVorschau()

@@ -4,6 +4,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "clTurnier.h"
 #include "clWertungTableBase.h"
 #include "clZwischenablage.h"
 
@@ -25,10 +26,17 @@ clTT_Tabellenpanel::clTT_Tabellenpanel(wxWindow* parent, clTurnier* turnier)
     sizer->Add(m_Wertungen, 10, wxALL | wxALIGN_CENTER, 5);
     SetSizer(sizer);
     sizer->Layout();
+    m_Turnier->addBeobachter(this);
 }
 
 clTT_Tabellenpanel::~clTT_Tabellenpanel()
 {
+    m_Turnier->removeBeobachter(this);
     delete m_Wertungen;
     delete m_WertungTB;
+}
+
+void clTT_Tabellenpanel::turnierGeaendert(modAenderung, const wxString&)
+{
+    m_Wertungen->ForceRefresh();
 }

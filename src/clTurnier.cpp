@@ -277,7 +277,8 @@ void clTurnier::zieheZurueck(int startnr)
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
     // One step, however many matches it gives away.
-    melde(aendErgebnis, wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
+    melde(aendErgebnis,
+          wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
 }
 
 void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)

@@ -145,7 +145,8 @@ bool clTurnierDokument::sichereUnter(bool ueberschreibenFragen)
 {
     const wxFileName bisher(m_Datei);
     wxFileDialog dlg(m_Fenster, _("Turnierdatei schreiben"), m_Datei.empty() ? "Turniere" : bisher.GetPath(),
-                     m_Datei.empty() ? schlageDateinamenVor() : bisher.GetFullName(), getDateitypen(), wxFD_SAVE);
+                     m_Datei.empty() ? schlageDateinamenVor() : bisher.GetFullName(), getDateitypen(),
+                     wxFD_SAVE);
     if (dlg.ShowModal() != wxID_OK)
         return false;
     wxFileName datei(getGewaehlteDatei(dlg));
@@ -257,8 +258,8 @@ void clTurnierDokument::pruefeWiederherstellung()
             fund.original.empty() ? wxGetTranslation(L"noch nicht gespeichert") : fund.original,
             fund.zeit.IsValid() ? fund.zeit.Format("%d.%m.%Y %H:%M:%S") : wxString());
         if (frage(text, _("Wiederherstellen?"), wxYES_NO | wxYES_DEFAULT | wxICON_QUESTION,
-                  wxGetTranslation(L"„Nein“ legt die Sicherung beiseite; sie wird nicht wieder angeboten.")) !=
-            wxID_YES)
+                  wxGetTranslation(
+                      L"„Nein“ legt die Sicherung beiseite; sie wird nicht wieder angeboten.")) != wxID_YES)
         {
             clWiederherstellung::legeBeiseite(fund.pfad);
             continue;

@@ -22,7 +22,7 @@ const wxString Endung = "quobel";
 clWiederherstellung::clWiederherstellung(clTurnier* turnier, const wxString& ordner)
     : m_Turnier(turnier),
       m_Pfad(wxFileName(ordner, wxString::Format("%s%lu", Praefix, wxGetProcessId()), Endung).GetFullPath()),
-      m_Timer(this), m_FehlerGemeldet(false)
+      m_FehlerGemeldet(false)
 {
     Bind(wxEVT_TIMER, &clWiederherstellung::OnTimer, this);
     m_Turnier->addBeobachter(this);
@@ -50,7 +50,8 @@ wxString clWiederherstellung::getStandardOrdner()
 
 bool clWiederherstellung::schreibe()
 {
-    m_Timer.Stop();
+    if (m_Timer)
+        m_Timer->Stop();
     wxString fehler;
     const bool geschrieben =
         wxFileName::Mkdir(wxFileName(m_Pfad).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL) &&
@@ -61,16 +62,18 @@ bool clWiederherstellung::schreibe()
     {
         m_FehlerGemeldet = true;
         if (m_Meldung)
-            m_Meldung(wxString::Format(wxGetTranslation(L"Die Sicherung gegen Abstürze konnte nicht geschrieben "
-                                                        L"werden: %s"),
-                                       fehler.empty() ? m_Pfad : fehler));
+            m_Meldung(
+                wxString::Format(wxGetTranslation(L"Die Sicherung gegen Abstürze konnte nicht geschrieben "
+                                                  L"werden: %s"),
+                                 fehler.empty() ? m_Pfad : fehler));
     }
     return geschrieben;
 }
 
 void clWiederherstellung::entferne()
 {
-    m_Timer.Stop();
+    if (m_Timer)
+        m_Timer->Stop();
     if (wxFileName::FileExists(m_Pfad))
     {
         wxLogNull keineMeldungen;
@@ -82,8 +85,10 @@ void clWiederherstellung::turnierGeaendert(modAenderung, const wxString&)
 {
     if (!m_Turnier->istGeaendert())
         return;
-    if (!m_Timer.IsRunning())
-        m_Timer.StartOnce(Verzoegerung);
+    if (!m_Timer)
+        m_Timer.reset(new wxTimer(this));
+    if (!m_Timer->IsRunning())
+        m_Timer->StartOnce(Verzoegerung);
 }
 
 void clWiederherstellung::OnTimer(wxTimerEvent&)

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <wx/filename.h>
+
+#include "ModellHilfen.h"
+#include "clBefehlsverlauf.h"
+#include "clWiederherstellung.h"
+
+// Every kind of step is undone back to the identical tournament (the bytes a save
+// writes) and redone to the identical result, with the standings that follow.
+TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
+{
+    TestTurnier tt;
+    tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"});
+    clBefehlsverlauf verlauf(&tt.turnier);
+    auto ergebnis = [&tt](int r, int seite, int snr, const char* punkte)
+    { tt.spieleTB.SetValue(4 * (r - 1) + seite, snr + 1, punkte); };
+    ergebnis(1, 1, 1, "11");
+    const struct
+    {
+        const char* name;
+        std::function<void()> schritt;
+    } schritte[] = {
+        {"Ergebnis Runde 1, Platte 1", [&] { ergebnis(1, 2, 1, "7"); }},
+        {"Ergebnis Runde 1, Platte 1", [&] { ergebnis(1, 2, 1, ""); }},
+        {"Ergebnis Runde 2, Platte 1",
+         [&] {
+             tt.spieleTB.setzeSaetze(2, 1, {{11, 3}, {11, 4}});
+         }},
+        {"Ergebnis Runde 3, Platte 1", [&] { tt.spieleTB.setzeAusfall(3, 1, ausfKampflos, 2); }},
+        {"Rückzug Dora", [&] { tt.turnier.zieheZurueck(4); }},
+        {"Teilnehmerliste",
+         [&]
+         {
+             tt.teilnehmerTB.DeleteData(1);
+             tt.teilnehmerTB.DatenZurueckSchreiben();
+         }},
+        {"Turnierdaten",
+         [&]
+         {
+             allgemein alg = *tt.turnier.getAllgemein();
+             alg.Bezeichnung = "Pokal";
+             alg.Platten = 2;
+             alg.Gewinnsaetze = 3;
+             tt.turnier.setAllgemein(&alg);
+             tt.turnier.Aktualisieren(false);
+         }},
+    };
+    for (const auto& s : schritte)
+    {
+        SCOPED_TRACE(s.name);
+        const std::string vorher = tt.turnier.getAbbild();
+        const wxString tabelleVorher = tt.wertungTB.GetValue(0, 0);
+        s.schritt();
+        const std::string nachher = tt.turnier.getAbbild();
+        ASSERT_NE(vorher, nachher);
+        EXPECT_EQ(wxString::FromUTF8("Rückgängig: ") + wxString::FromUTF8(s.name),
+                  verlauf.getRueckgaengigText());
+        ASSERT_TRUE(verlauf.Undo());
+        EXPECT_EQ(vorher, tt.turnier.getAbbild());
+        EXPECT_EQ(tabelleVorher, tt.wertungTB.GetValue(0, 0));
+        EXPECT_TRUE(tt.turnier.istGeaendert());
+        ASSERT_TRUE(verlauf.Redo());
+        EXPECT_EQ(nachher, tt.turnier.getAbbild());
+    }
+    // Applying an unchanged list or general data is no step.
+    const int schritte0 = static_cast<int>(verlauf.GetCommands().GetCount());
+    tt.teilnehmerTB.DatenZurueckSchreiben();
+    tt.turnier.Aktualisieren(false);
+    EXPECT_EQ(schritte0, static_cast<int>(verlauf.GetCommands().GetCount()));
+    // A tournament read from a file starts a history of its own.
+    const wxString datei = wxFileName::CreateTempFileName("quobel-verlauf");
+    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei));
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei));
+    wxRemoveFile(datei);
+    EXPECT_FALSE(verlauf.CanUndo());
+    EXPECT_EQ(wxString::FromUTF8("Rückgängig"), verlauf.getRueckgaengigText());
+}
+
+// The recovery file holds the tournament and the file it belongs to; a Quobel
+// that is still running keeps its file, and one moved aside is not offered again.
+TEST(Verlauf, Wiederherstellungsdatei)
+{
+    const wxString ordner = wxFileName::CreateTempFileName("quobel-sicherung");
+    wxRemoveFile(ordner);
+    TestTurnier tt;
+    tt.erstelle({L"Anna", L"Bernd", L"Carla"});
+    tt.satz(tt.turnier.getSpiel(1, 1), 1, 11, 4);
+    clWiederherstellung sicherung(&tt.turnier, ordner);
+    sicherung.setOriginal("/irgendwo/Pokal.quobel");
+    ASSERT_TRUE(sicherung.schreibe());
+    // The running process's own file is no crash.
+    EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
+
+    // As left by a process that has ended.
+    const wxString fremd = ordner + "/quobel-999999999.quobel";
+    ASSERT_TRUE(wxRenameFile(sicherung.getPfad(), fremd));
+    const std::vector<sWiederherstellung> funde = clWiederherstellung::suche(ordner);
+    ASSERT_EQ(1u, funde.size());
+    EXPECT_EQ("ein Turnier", funde[0].bezeichnung);
+    EXPECT_EQ("/irgendwo/Pokal.quobel", funde[0].original);
+    EXPECT_TRUE(funde[0].zeit.IsValid());
+    TestTurnier wieder;
+    ASSERT_TRUE(wieder.turnier.liesTurnierDaten(fremd));
+    EXPECT_EQ(tt.turnier.getAbbild(), wieder.turnier.getAbbild());
+
+    const wxString beiseite = clWiederherstellung::legeBeiseite(fremd);
+    EXPECT_TRUE(wxFileName::FileExists(beiseite));
+    EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
+    sicherung.entferne();
+    wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE);
+}
