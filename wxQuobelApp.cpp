@@ -3,8 +3,8 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/intl.h>
-#include <wx/translation.h>
 
+#include "clSprache.h"
 #include "clTurnierDokument.h"
 #include "wxQuobelMain.h"
 
@@ -16,13 +16,7 @@ bool wxQuobelApp::OnInit()
     SetAppName("quobel");
     if (!wxApp::OnInit())
         return false;
-    // The toolkit's own dialogs (print preview, page setup) speak German too; the
-    // program's texts are German already. The C library's locale stays as it is,
-    // so that numbers are written and read the same everywhere.
-    wxTranslations* uebersetzungen = new wxTranslations;
-    uebersetzungen->SetLanguage(wxLANGUAGE_GERMAN);
-    uebersetzungen->AddStdCatalog();
-    wxTranslations::Set(uebersetzungen);
+    clSprache::ladeDeutsch();
     wxInitAllImageHandlers();
     wxQuobelFrame* frame = new wxQuobelFrame(nullptr, "Quobel");
     frame->Show();

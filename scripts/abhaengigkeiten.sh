@@ -4,7 +4,7 @@
 # Usage: scripts/abhaengigkeiten.sh [test]
 set -euo pipefail
 
-pakete=(cmake ninja-build g++ libwxgtk3.2-dev)
+pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n)
 if [ "${1:-}" = "test" ]; then
     pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils)
 fi

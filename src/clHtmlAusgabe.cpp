@@ -1,5 +1,7 @@
 #include "clHtmlAusgabe.h"
 
+#include <algorithm>
+
 #include <wx/intl.h>
 
 #include "clKreuzTableBase.h"
@@ -273,8 +275,11 @@ wxString clHtmlAusgabe::erzeugeKreuztabelle() const
     const wxString diagonale = " class=\"zahl diagonale\" align=\"center\" bgcolor=\"" +
                                clKreuzTableBase::Diagonalfarbe.GetAsString(wxC2S_HTML_SYNTAX) + "\"";
     html += wxString::Format(TabellenKopf, "kreuztabelle", 3) + "<tr>" + zelle("th", wxString());
+    // The results share the width equally, whatever they hold.
+    const wxString ergebnisBreite =
+        wxString::Format(" width=\"%d%%\"", std::max(1, 60 / std::max(1, m_Turnier->getAnzahlTeilnehmer())));
     for (int c = 0; c < kt.GetNumberCols(); ++c)
-        html += zelle("th", maskiere(kt.GetColLabelValue(c)));
+        html += zelle("th", maskiere(kt.GetColLabelValue(c)), c < m_Turnier->getAnzahlTeilnehmer() ? ergebnisBreite : "");
     html += "</tr>\n";
     for (int r = 0; r < kt.GetNumberRows(); ++r)
     {

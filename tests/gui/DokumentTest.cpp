@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+#include <wx/ffile.h>
+#include <wx/stdpaths.h>
+#include <wx/translation.h>
+#include <wx/utils.h>
+
+#include "GuiHilfen.h"
+#include "clBefehlsverlauf.h"
+#include "clRundenpanel.h"
+#include "clSpieleTableBase.h"
+#include "clSprache.h"
+#include "clTurnierDokument.h"
+
+namespace
+{
+wxString menuetext(wxQuobelFrame* f, int id)
+{
+    return f->GetMenuBar()->GetLabelText(id);
+}
+
+// Types a score into the rounds grid.
+void punkte(wxQuobelFrame* f, int row, int col, const wxString& wert)
+{
+    finde<clRundenpanel>(f)->getTable()->SetValue(row, col, wert);
+}
+} // namespace
+
+class Dokument : public FensterTest
+{
+};
+
+// Every step can be undone from the menu, whose items name it; Ctrl+Z while a
+// cell is typed into takes back the typing only.
+TEST_F(Dokument, RueckgaengigUndWiederherstellen)
+{
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(wxID_UNDO));
+    teilnehmer({L"Anna", L"Bernd", L"Carla"});
+    punkte(frame.get(), 1, 2, "11");
+    EXPECT_EQ(wxString::FromUTF8("Rückgängig: Ergebnis Runde 1, Platte 1"), menuetext(frame.get(), wxID_UNDO));
+    befehl(frame.get(), wxID_UNDO);
+    EXPECT_EQ(-1, turnier()->getSpiel(1, 1)->getSatzErg(1).P1);
+    EXPECT_EQ(wxString::FromUTF8("Rückgängig: Teilnehmerliste"), menuetext(frame.get(), wxID_UNDO));
+    EXPECT_EQ("Wiederherstellen: Ergebnis Runde 1, Platte 1", menuetext(frame.get(), wxID_REDO));
+    befehl(frame.get(), wxID_REDO);
+    EXPECT_EQ(11, turnier()->getSpiel(1, 1)->getSatzErg(1).P1);
+
+    wxGrid* grid = finde<clRundenpanel>(frame.get())->getGrid();
+    grid->GoToCell(2, 2);
+    grid->EnableCellEditControl();
+    wxGridCellEditor* editor = grid->GetCellEditor(2, 2);
+    static_cast<wxTextCtrl*>(editor->GetWindow())->SetValue("9");
+    editor->DecRef();
+    befehl(frame.get(), wxID_UNDO);
+    EXPECT_FALSE(grid->IsCellEditControlEnabled());
+    EXPECT_EQ(-1, turnier()->getSpiel(1, 1)->getSatzErg(1).P2);
+    EXPECT_EQ(11, turnier()->getSpiel(1, 1)->getSatzErg(1).P1);
+
+    // The roster step brings back the roster, the schedule and every result.
+    befehl(frame.get(), wxID_UNDO);
+    befehl(frame.get(), wxID_UNDO);
+    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
+    befehl(frame.get(), wxID_REDO);
+    befehl(frame.get(), wxID_REDO);
+    EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
+    EXPECT_EQ(11, turnier()->getSpiel(1, 1)->getSatzErg(1).P1);
+    EXPECT_EQ("*Quobel", frame->GetTitle());
+}
+
+// A save writes the file or says why not. Participants typed but not applied are
+// applied first, left on their page, or the save is cancelled.
+TEST_F(Dokument, SpeichernSchreibtOderSagtWarumNicht)
+{
+    teilnehmer({L"Anna", L"Bernd", L"Carla"});
+    punkte(frame.get(), 1, 2, "11");
+    teilnehmer({L"Dora"}, false);
+    const wxString datei = pfad("pokal.quobel");
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichern), waehleDatei(pfad("pokal")),
+                  erwarteMeldung(wxID_NO, L"noch nicht übernommen"));
+    EXPECT_TRUE(wxFileExists(datei));
+    EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
+    EXPECT_EQ("*pokal.quobel - Quobel", frame->GetTitle());
+
+    // Applying would discard the result: "Nein" there writes nothing, and says so.
+    wxRemoveFile(datei);
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichern),
+                  erwarteMeldung(wxID_YES, L"noch nicht übernommen"), erwarteMeldung(wxID_NO, "Ergebnisse"),
+                  erwarteMeldung(wxID_OK, "nicht geschrieben"));
+    EXPECT_FALSE(wxFileExists(datei));
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichern),
+                  erwarteMeldung(wxID_CANCEL, L"noch nicht übernommen"));
+    EXPECT_FALSE(wxFileExists(datei));
+
+    // "Speichern unter..." asks about the name with its extension, and proposes the title.
+    wxFFile(pfad("neu.quobel"), "w").Write("x");
+    allgemein alg = *turnier()->getAllgemein();
+    alg.Bezeichnung = L"Pokal: Ü50/Herren";
+    turnier()->setAllgemein(&alg);
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichernUnter),
+                  ErwarteDialog<wxFileDialog>(wxID_OK,
+                                              [&](wxFileDialog* dlg)
+                                              {
+                                                  EXPECT_EQ(wxString(L"Pokal- Ü50-Herren.quobel"),
+                                                            dlg->GetFilename());
+                                                  dlg->wxFileDialogBase::SetPath(pfad("neu"));
+                                              }),
+                  erwarteMeldung(wxID_NO, L"gibt es schon"));
+    wxString inhalt;
+    wxFFile(pfad("neu.quobel")).ReadAll(&inhalt);
+    EXPECT_EQ("x", inhalt);
+}
+
+// General data typed for a new tournament are unsaved work; New asks only once.
+TEST_F(Dokument, NeuesTurnierFragtEinmal)
+{
+    const auto neu = [](const wxString& bezeichnung)
+    {
+        return ErwarteDialog<dlAllgemeinDlg>(wxID_OK,
+                                             [=](dlAllgemeinDlg* dlg)
+                                             {
+                                                 finde<wxTextCtrl>(dlg)->SetValue(bezeichnung);
+                                                 klicke(dlg, dlAllgemeinDlg::idAktBtnAnwenden);
+                                             });
+    };
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), neu("Pokal"));
+    EXPECT_EQ("*Quobel", frame->GetTitle());
+    teilnehmer({L"Anna", L"Bernd"});
+    punkte(frame.get(), 1, 2, "11");
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), erwarteMeldung(wxID_NO, L"Änderungen speichern"),
+                  neu("Pokal 2"));
+    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
+    EXPECT_EQ("Pokal 2", turnier()->getAllgemein()->Bezeichnung);
+}
+
+// The window: Quit is the last command, it cannot be made too small for its pages,
+// the toolkit's own texts are German, and the participant buttons follow a loaded list.
+TEST_F(Dokument, FensterMenueUndSprache)
+{
+    wxMenu* turnierMenue = frame->GetMenuBar()->GetMenu(0);
+    EXPECT_EQ(wxQuobelFrame::idMenuQuit,
+              turnierMenue->FindItemByPosition(turnierMenue->GetMenuItemCount() - 1)->GetId());
+    EXPECT_EQ(wxString::FromUTF8("Bearbeiten"), frame->GetMenuBar()->GetMenuLabelText(1));
+    EXPECT_GE(frame->GetMinSize().x, frame->FromDIP(900));
+    EXPECT_GE(frame->GetMinSize().y, frame->FromDIP(640));
+
+    ASSERT_TRUE(clSprache::ladeDeutsch());
+    EXPECT_EQ(wxString::FromUTF8("Schließen"), wxGetTranslation("Close"));
+    wxTranslations::Set(nullptr);
+
+    teilnehmer({L"Anna", L"Bernd", L"Carla"});
+    ASSERT_TRUE(turnier()->speichereTurnierDaten(pfad("drei.quobel")));
+    std::unique_ptr<wxQuobelFrame> zweites(neuesFenster());
+    ASSERT_TRUE(zweites->getDokument().oeffneDatei(pfad("drei.quobel")));
+    wxWindow* loeschen = wxWindow::FindWindowById(clTurnierpanel::idBtnLoesch, seite<clTurnierpanel>(zweites.get()));
+    EXPECT_TRUE(loeschen->IsEnabled());
+}
+
+// Started by the next test in a process of its own: a Quobel in which results are
+// typed, and which is then killed. Not run on its own.
+TEST(Absturz, DISABLED_QuobelMitErgebnissen)
+{
+    wxString datei, marke;
+    ASSERT_TRUE(wxGetEnv("QUOBEL_DATEI", &datei) && wxGetEnv("QUOBEL_MARKE", &marke));
+    wxQuobelFrame* f = neuesFenster();
+    ASSERT_TRUE(f->getDokument().oeffneDatei(datei));
+    clSpieleTableBase* tb = finde<clRundenpanel>(f)->getTable();
+    tb->SetValue(1, 2, "11");
+    tb->SetValue(2, 2, "7");
+    tb->setzeSaetze(2, 1, {{5, 11}, {11, 13}});
+    tb->setzeAusfall(3, 1, ausfAufgabe, 1);
+    const wxLongLong geaendert = wxGetLocalTimeMillis();
+    const wxString sicherung = f->getDokument().getWiederherstellung().getPfad();
+    while (!wxFileExists(sicherung))
+    {
+        verarbeiteEreignisse();
+        wxMilliSleep(10);
+    }
+    wxFFile(marke, "w").Write(wxString::Format("%lld", (wxGetLocalTimeMillis() - geaendert).GetValue()));
+    for (;;)
+    {
+        verarbeiteEreignisse();
+        wxMilliSleep(20);
+    }
+}
+
+// Quobel is killed after results were typed; started again, it offers them back.
+TEST_F(Dokument, NachAbsturzKommtJedesErgebnisWieder)
+{
+    teilnehmer({L"Anna", L"Bernd", L"Carla"});
+    const wxString datei = pfad("pokal.quobel");
+    ASSERT_TRUE(turnier()->speichereTurnierDaten(datei));
+    const wxString marke = pfad("gesichert");
+    const wxString zustand = pfad("zustand");
+    wxExecuteEnv umgebung;
+    wxGetEnvMap(&umgebung.env);
+    umgebung.env["QUOBEL_DATEI"] = datei;
+    umgebung.env["QUOBEL_MARKE"] = marke;
+    umgebung.env["XDG_STATE_HOME"] = zustand;
+    const wxString programm = wxStandardPaths::Get().GetExecutablePath();
+    const wxString aufruf =
+        programm + " --gtest_also_run_disabled_tests --gtest_filter=Absturz.DISABLED_QuobelMitErgebnissen";
+    const long pid = wxExecute(aufruf, wxEXEC_ASYNC, nullptr, &umgebung);
+    ASSERT_GT(pid, 0);
+    for (int i = 0; i < 600 && !wxFileExists(marke); ++i)
+        wxMilliSleep(50);
+    wxKill(pid, wxSIGKILL);
+    ASSERT_TRUE(wxFileExists(marke)) << "the other Quobel wrote no recovery file";
+    wxString dauer;
+    wxFFile(marke).ReadAll(&dauer);
+    EXPECT_LT(wxAtoi(dauer), 1000) << "written within a second of the change";
+
+    // Started again: "Ja" brings back every result as unsaved changes of its file.
+    frame.reset(new wxQuobelFrame(nullptr, "Quobel", zustand + "/quobel"));
+    frame->Show();
+    wxTEST_DIALOG(frame->getDokument().pruefeWiederherstellung(),
+                  ErwarteDialog<wxMessageDialog>(wxID_YES,
+                                                 [&](wxMessageDialog* dlg)
+                                                 {
+                                                     EXPECT_EQ("Wiederherstellen?", dlg->GetTitle());
+                                                     EXPECT_TRUE(dlg->GetMessage().Contains(datei));
+                                                     EXPECT_TRUE(dlg->GetMessage().Contains("ein Turnier"));
+                                                 }));
+    clTurnier* t = turnier();
+    EXPECT_EQ(11, t->getSpiel(1, 1)->getSatzErg(1).P1);
+    EXPECT_EQ(7, t->getSpiel(1, 1)->getSatzErg(1).P2);
+    EXPECT_EQ(13, t->getSpiel(2, 1)->getSatzErg(2).P2);
+    EXPECT_EQ(ausfAufgabe, t->getSpiel(3, 1)->getAusfallArt());
+    EXPECT_EQ("*pokal.quobel - Quobel", frame->GetTitle());
+    befehl(frame.get(), wxQuobelFrame::idMenuSpeichern);
+    clTurnier gespeichert;
+    ASSERT_TRUE(gespeichert.liesTurnierDaten(datei));
+    EXPECT_EQ(t->getAbbild(), gespeichert.getAbbild());
+    EXPECT_FALSE(wxFileExists(frame->getDokument().getWiederherstellung().getPfad()));
+    // Nothing is offered a second time.
+    frame->getDokument().pruefeWiederherstellung();
+}
