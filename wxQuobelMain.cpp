@@ -1,5 +1,6 @@
 #include "wxQuobelMain.h"
 
+#include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/config.h>
