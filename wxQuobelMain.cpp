@@ -23,8 +23,10 @@
 #include "clTurnierpanel.h"
 #include "dlAllgemeinDlg.h"
 
+#ifndef __WXMSW__
 #include "resources/aaaa_16.xpm"
 #include "resources/aaaa_32.xpm"
+#endif
 
 namespace
 {
@@ -62,10 +64,15 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title)
     m_Turnier = new clTurnier;
     m_Druck.reset(new clDruck(this, m_Turnier));
 
+#ifdef __WXMSW__
+    // The program's icon resource, in every size it holds for title bar and taskbar.
+    SetIcons(wxIconBundle("aaaa", nullptr));
+#else
     wxIconBundle icons;
     icons.AddIcon(wxIcon(aaaa_32));
     icons.AddIcon(wxIcon(aaaa_16));
     SetIcons(icons);
+#endif
 
     erstelleMenue();
 

@@ -61,10 +61,12 @@ wxString UeberDlg::sucheLogo()
 {
     const wxString orte[] = {
         wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath(),
+#ifdef QUOBEL_DATENVERZEICHNIS
         QUOBEL_QUELL_RESSOURCEN,
         // An installed copy that was moved keeps its data beside it: prefix/share/quobel.
         wxStandardPaths::Get().GetDataDir(),
         QUOBEL_DATENVERZEICHNIS,
+#endif
     };
     for (const wxString& ort : orte)
     {
