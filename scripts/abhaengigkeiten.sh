@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quobel needs to build, run and test, but only
 # those that are missing: on a machine that has everything it does nothing.
-# Usage: scripts/abhaengigkeiten.sh [test]
+# Usage: scripts/abhaengigkeiten.sh [test|windows]
 set -euo pipefail
 
-pakete=(cmake ninja-build g++ libwxgtk3.2-dev)
-if [ "${1:-}" = "test" ]; then
-    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils)
-fi
+case "${1:-}" in
+windows)
+    # Cross-building, the installer and the tests under Wine; wxWidgets and libpng
+    # are built from Debian's sources, GoogleTest from the googletest package.
+    pakete=(cmake ninja-build make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
+        googletest nsis wine64 xvfb xauth x11-utils xdotool imagemagick)
+    ;;
+test)
+    pakete=(cmake ninja-build g++ libwxgtk3.2-dev
+        clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils)
+    ;;
+*)
+    pakete=(cmake ninja-build g++ libwxgtk3.2-dev)
+    ;;
+esac
 
 fehlend=()
 for p in "${pakete[@]}"; do
