@@ -25,7 +25,9 @@ struct TempPfad
     explicit TempPfad(bool ordner = false)
     {
         if (ordner)
+        {
             EXPECT_TRUE(wxRemoveFile(pfad) && wxFileName::Mkdir(pfad));
+        }
     }
     ~TempPfad()
     {
@@ -295,7 +297,9 @@ TEST(Datei, AlteDateienMitCrLfUndWindows1252)
                   tt.wertungTB.getWertung(tt.turnier.getSpiel(1, 1)->getT1()->getStartNr()).m_AnzahlSpiele);
         // The euro sign is one of the characters Windows-1252 adds to Latin-1.
         if (bytes == alt)
+        {
             EXPECT_EQ(L"Straße 1 €", tt.turnier.getAllgemein()->Ort);
+        }
     }
 }
 
