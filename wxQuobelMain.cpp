@@ -53,7 +53,15 @@ wxString wxbuildinfo(wxbuildinfoformat format)
     // The library actually loaded, which may be newer than the headers we were built with.
     wxString info = wxGetLibraryVersionInfo().GetVersionString();
     if (format == long_f)
-        info << "-" << wxPlatformInfo::Get().GetOperatingSystemIdName() << "-Unicode build";
+    {
+        // Windows by its family name rather than as "Microsoft Windows NT"; other
+        // systems by their own name, such as Linux.
+        const wxPlatformInfo& plattform = wxPlatformInfo::Get();
+        info << "-"
+             << ((plattform.GetOperatingSystemId() & wxOS_WINDOWS) ? plattform.GetOperatingSystemFamilyName()
+                                                                   : plattform.GetOperatingSystemIdName())
+             << "-Unicode build";
+    }
     return info;
 }
 

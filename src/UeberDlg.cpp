@@ -53,6 +53,9 @@ UeberDlg::UeberDlg(wxWindow* parent, wxWindowID id, const wxString& title, const
     hauptSizer->Add(new wxButton(this, idBtnFertig, _("Fertig")), 0, wxALL | wxALIGN_CENTER, 5);
     SetSizer(hauptSizer);
     Layout();
+    // Windows would put it in the corner of the screen.
+    if (pos == wxDefaultPosition)
+        CentreOnParent();
 }
 
 UeberDlg::~UeberDlg() = default;
