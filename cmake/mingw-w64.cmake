@@ -7,8 +7,10 @@ set(CMAKE_C_COMPILER ${quobel_ziel}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${quobel_ziel}-g++-posix)
 set(CMAKE_RC_COMPILER ${quobel_ziel}-windres)
 
-# Libraries and headers of the target only; programs from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${quobel_ziel})
+# Libraries and headers of the target only: MinGW-w64's own and those built for
+# it in QUOBEL_MINGW_PREFIX (wxWidgets, libpng, GoogleTest); programs from the
+# build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${quobel_ziel} ${QUOBEL_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

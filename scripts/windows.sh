@@ -9,8 +9,107 @@
 #     prefix and starts it under Xvfb with a tournament file.
 set -euo pipefail
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-beginn=$SECONDS
-melde() { echo "Quobel/Windows [$((SECONDS - beginn)) s]: $*"; }
+# Seconds since the start, also in the part that runs under Xvfb.
+export QUOBEL_BEGINN="${QUOBEL_BEGINN:-$(date +%s)}"
+melde() { echo "Quobel/Windows [$(($(date +%s) - QUOBEL_BEGINN)) s]: $*"; }
+# The tests under Wine, for which the script runs itself under Xvfb: the model
+# tests, a silent install into a fresh Wine prefix, the installed Quobel with a
+# tournament file (screenshots of the window and the About dialog in
+# build-windows/), saving it, and the uninstaller.
+pruefe_unter_wine() {
+    local bau="$1" installer="$2"
+    export WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
+    rm -rf "$WINEPREFIX"
+    # Maximising is a window manager's job, as on a real desktop.
+    openbox >/dev/null 2>&1 &
+    local fensterverwalter=$!
+    melde "Wine richtet sich ein"
+    "$wine" wineboot --init >/dev/null 2>&1
+    "$wineserver" -w
+
+    melde "Modelltests unter Wine"
+    "$wine" "$bau/tests/quobel_model_tests.exe" --gtest_brief=1
+
+    melde "installiere still (/S) für den Benutzer"
+    "$wine" "$installer" /S /CurrentUser
+    "$wineserver" -w
+    local benutzer="$WINEPREFIX/drive_c/users/$(id -un)"
+    local programm="$benutzer/AppData/Local/Programs/Quobel"
+    test -f "$programm/Quobel.exe"
+    test -f "$programm/quobel_logo.png"
+    test -f "$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
+    "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep -q 'Quobel.exe'
+
+    # A tournament as Quobel writes it, opened by a Windows path given on the
+    # command line, as Explorer does on a double click.
+    mkdir -p "$WINEPREFIX/drive_c/Turniere"
+    local datei="$WINEPREFIX/drive_c/Turniere/Vereinsmeisterschaft.quobel"
+    local trenner="################################################################"
+    printf '%s\n' "$trenner" "#!! Allgemein" "Vereinsmeisterschaft 2026" "TTC Grün-Weiß" "6.12.2026" \
+        "Sporthalle Süd" 1 0 "$trenner" "#!! Teilnehmer" "Müller, Anna, Anna" "Schulz, Bernd, Bernd" \
+        "Weber, Carla, Carla" "$trenner" "#!! Spielplan" 4 "$trenner" "#!! Runden" \
+        "(Bernd:Carla,11: 9, 8:11,11: 7)" "(Carla:Anna)" "(Anna:Bernd,11: 5,11: 3)" "$trenner" "#!! EOF" >"$datei"
+    cp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
+    "$wine" "$programm/Quobel.exe" 'C:\Turniere\Vereinsmeisterschaft.quobel' &
+    local quobel=$!
+    local fenster=""
+    for _ in $(seq 120); do
+        fenster="$(xdotool search --name '^Vereinsmeisterschaft.quobel - Quobel$' 2>/dev/null | head -n1 || true)"
+        [ -n "$fenster" ] && break
+        sleep 1
+    done
+    [ -n "$fenster" ] || { echo "Quobel/Windows: kein Fenster mit dem Turnier" >&2; return 1; }
+    sleep 3
+    xwininfo -id "$fenster" | grep -E 'Width|Height'
+    local breite
+    breite="$(xwininfo -id "$fenster" | sed -n 's/^ *Width: //p')"
+    [ "$breite" -ge 1500 ] || { echo "Quobel/Windows: Fenster nicht maximiert" >&2; return 1; }
+    import -window root "$bau/wine-quobel.png"
+
+    xdotool windowfocus --sync "$fenster" key F1
+    local ueber=""
+    for _ in $(seq 30); do
+        ueber="$(xdotool search --name '^Über das Programm$' 2>/dev/null | head -n1 || true)"
+        [ -n "$ueber" ] && break
+        sleep 1
+    done
+    [ -n "$ueber" ] || { echo "Quobel/Windows: kein Dialog \"Über das Programm\"" >&2; return 1; }
+    sleep 2
+    import -window root "$bau/wine-ueber.png"
+    xdotool windowfocus --sync "$ueber" key Return
+    sleep 2
+
+    # Saved on Windows (a new file replaces the old one), the file is byte for
+    # byte what Linux wrote.
+    local vorher
+    vorher="$(stat -c %i "$datei")"
+    xdotool windowfocus --sync "$fenster" key ctrl+s
+    sleep 3
+    [ "$(stat -c %i "$datei")" != "$vorher" ] || { echo "Quobel/Windows: Strg+S hat nicht gespeichert" >&2; return 1; }
+    cmp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
+    "$wine" reg query 'HKCU\Software\Quobel\Dateiverlauf' | grep -qi 'C:\\Turniere\\Vereinsmeisterschaft.quobel'
+    xdotool windowfocus --sync "$fenster" key alt+F4
+    wait "$quobel"
+    "$wineserver" -w
+
+    melde "deinstalliere still"
+    "$wine" "$programm/Deinstallieren.exe" /S /CurrentUser
+    "$wineserver" -w
+    kill "$fensterverwalter"
+    sleep 2
+    test ! -e "$programm"
+    if "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier' >/dev/null 2>&1; then
+        echo "Quobel/Windows: der Dateityp ist nach der Deinstallation noch eingetragen" >&2
+        return 1
+    fi
+    melde "unter Wine alles in Ordnung"
+}
+if [ "${1:-}" = "--unter-xvfb" ]; then
+    pruefe_unter_wine "$2" "$3"
+    exit 0
+fi
+
 # The long outputs of the library builds go to a log, shown when a step fails.
 protokoll="${XDG_CACHE_HOME:-$HOME/.cache}/quobel/bau.log"
 mkdir -p "$(dirname "$protokoll")"
@@ -57,7 +156,9 @@ version_von() { basename "$1" .dsc | cut -d_ -f2; }
 wx_dsc="$(hole_quelle wxwidgets3.2)"
 png_dsc="$(hole_quelle libpng1.6)"
 gcc_version="$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)"
+# CMake's wxWidgets module takes the folder for a regular expression: no '+' in it.
 prefix="$cache/mingw-wx$(version_von "$wx_dsc")-png$(version_von "$png_dsc")-gcc$gcc_version"
+prefix="$(echo "$prefix" | tr '+~:' '---')"
 
 # ---- libpng and a static wxWidgets for Windows, once ---------------------------
 if [ ! -f "$prefix/fertig" ]; then
@@ -114,7 +215,7 @@ if [ ! -f "$bau/build.ninja" ] || ! grep -q "$prefix" "$bau/CMakeCache.txt"; the
     rm -rf "$bau"
     cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$wurzel/cmake/mingw-w64.cmake" \
-        -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" \
+        -DQUOBEL_MINGW_PREFIX="$prefix" -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" \
         -DGTest_DIR="$gtest/lib/cmake/GTest" -DQUOBEL_BENCH=OFF \
         -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 fi
@@ -128,92 +229,7 @@ makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DBAU="$bau" -DQUELLEN="$wu
     -DAUSGABE="$installer" "$wurzel/installer/quobel.nsi"
 
 # ---- Under Wine -----------------------------------------------------------------
-# Runs under Xvfb: the model tests, a silent install into a fresh Wine prefix, the
-# installed Quobel with a tournament file (screenshots of the window and the About
-# dialog in build-windows/), saving it, and the uninstaller.
-pruefe_unter_wine() {
-    local bau="$1" installer="$2"
-    export WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    local wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
-    rm -rf "$WINEPREFIX"
-    melde "Wine richtet sich ein"
-    "$wine" wineboot --init >/dev/null 2>&1
-    "$wineserver" -w
-
-    melde "Modelltests unter Wine"
-    "$wine" "$bau/tests/quobel_model_tests.exe" --gtest_brief=1
-
-    melde "installiere still (/S) für den Benutzer"
-    "$wine" "$installer" /S /CurrentUser
-    "$wineserver" -w
-    local benutzer="$WINEPREFIX/drive_c/users/$(id -un)"
-    local programm="$benutzer/AppData/Local/Programs/Quobel"
-    test -f "$programm/Quobel.exe"
-    test -f "$programm/quobel_logo.png"
-    test -f "$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
-    "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep -q 'Quobel.exe'
-
-    # A tournament as Quobel writes it, opened by a Windows path given on the
-    # command line, as Explorer does on a double click.
-    mkdir -p "$WINEPREFIX/drive_c/Turniere"
-    local datei="$WINEPREFIX/drive_c/Turniere/Vereinsmeisterschaft.quobel"
-    local trenner="################################################################"
-    printf '%s\n' "$trenner" "#!! Allgemein" "Vereinsmeisterschaft 2026" "TTC Grün-Weiß" "6.12.2026" \
-        "Sporthalle Süd" 1 0 "$trenner" "#!! Teilnehmer" "Müller, Anna, Anna" "Schulz, Bernd, Bernd" \
-        "Weber, Carla, Carla" "$trenner" "#!! Spielplan" 4 "$trenner" "#!! Runden" \
-        "(Bernd:Carla,11: 9, 8:11,11: 7)" "(Carla:Anna)" "(Anna:Bernd,11: 5,11: 3)" "$trenner" "#!! EOF" >"$datei"
-    cp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
-    "$wine" "$programm/Quobel.exe" 'C:\Turniere\Vereinsmeisterschaft.quobel' &
-    local fenster=""
-    for _ in $(seq 120); do
-        fenster="$(xdotool search --name '^Vereinsmeisterschaft.quobel - Quobel$' 2>/dev/null | head -n1 || true)"
-        [ -n "$fenster" ] && break
-        sleep 1
-    done
-    [ -n "$fenster" ] || { echo "Quobel/Windows: kein Fenster mit dem Turnier" >&2; return 1; }
-    sleep 3
-    xwininfo -id "$fenster" | grep -E 'Width|Height'
-    local breite
-    breite="$(xwininfo -id "$fenster" | sed -n 's/^ *Width: //p')"
-    [ "$breite" -ge 1500 ] || { echo "Quobel/Windows: Fenster nicht maximiert" >&2; return 1; }
-    import -window root "$bau/wine-quobel.png"
-
-    xdotool windowfocus --sync "$fenster" key F1
-    local ueber=""
-    for _ in $(seq 30); do
-        ueber="$(xdotool search --name '^Über das Programm$' 2>/dev/null | head -n1 || true)"
-        [ -n "$ueber" ] && break
-        sleep 1
-    done
-    [ -n "$ueber" ] || { echo "Quobel/Windows: kein Dialog \"Über das Programm\"" >&2; return 1; }
-    sleep 2
-    import -window root "$bau/wine-ueber.png"
-    xdotool windowfocus --sync "$ueber" key Return
-    sleep 2
-
-    # Saved on Windows, the file is byte for byte what Linux wrote.
-    xdotool windowfocus --sync "$fenster" key ctrl+s
-    sleep 3
-    cmp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
-    "$wine" reg query 'HKCU\Software\Quobel\Dateiverlauf' | grep -qi 'C:\\Turniere\\Vereinsmeisterschaft.quobel'
-    xdotool windowfocus --sync "$fenster" key alt+F4
-    wait
-    "$wineserver" -w
-
-    melde "deinstalliere still"
-    "$wine" "$programm/Deinstallieren.exe" /S /CurrentUser
-    "$wineserver" -w
-    sleep 2
-    test ! -e "$programm"
-    if "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier' >/dev/null 2>&1; then
-        echo "Quobel/Windows: der Dateityp ist nach der Deinstallation noch eingetragen" >&2
-        return 1
-    fi
-    melde "unter Wine alles in Ordnung"
-}
-export -f pruefe_unter_wine melde
-export beginn
 melde "teste unter Wine"
-xvfb-run -a -s "-screen 0 1600x1200x24" bash -c 'set -euo pipefail; pruefe_unter_wine "$@"' _ "$bau" "$installer"
+xvfb-run -a -s "-screen 0 1600x1200x24" "$wurzel/scripts/windows.sh" --unter-xvfb "$bau" "$installer"
 
 melde "fertig: $installer"
