@@ -38,7 +38,8 @@ pruefe_unter_wine() {
     local programm="$benutzer/AppData/Local/Programs/Quobel"
     test -f "$programm/Quobel.exe"
     test -f "$programm/quobel_logo.png"
-    test -f "$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
+    local startmenue="$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
+    test -f "$startmenue"
     "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep -q 'Quobel.exe'
 
     # A tournament as Quobel writes it, opened by a Windows path given on the
@@ -99,10 +100,24 @@ pruefe_unter_wine() {
     kill "$fensterverwalter"
     sleep 2
     test ! -e "$programm"
+    test ! -e "$startmenue"
     if "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier' >/dev/null 2>&1; then
         echo "Quobel/Windows: der Dateityp ist nach der Deinstallation noch eingetragen" >&2
         return 1
     fi
+
+    # Run by an administrator, as Wine's user is, the installer installs for all users.
+    melde "installiere und deinstalliere still für alle Benutzer"
+    "$wine" "$installer" /S
+    "$wineserver" -w
+    local alle="$WINEPREFIX/drive_c/Program Files/Quobel"
+    test -f "$alle/Quobel.exe"
+    test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
+    "$wine" reg query 'HKLM\Software\Classes\.quobel' | grep -q 'Quobel.Turnier'
+    "$wine" "$alle/Deinstallieren.exe" /S /AllUsers
+    "$wineserver" -w
+    sleep 2
+    test ! -e "$alle"
     melde "unter Wine alles in Ordnung"
 }
 if [ "${1:-}" = "--unter-xvfb" ]; then
