@@ -12,6 +12,18 @@ wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Seconds since the start, also in the part that runs under Xvfb.
 export QUOBEL_BEGINN="${QUOBEL_BEGINN:-$(date +%s)}"
 melde() { echo "Quobel/Windows [$(($(date +%s) - QUOBEL_BEGINN)) s]: $*"; }
+# Prints the X window with this title once it is there; fails after the given seconds.
+warte_auf_fenster() {
+    local titel="$1" fenster
+    for _ in $(seq "$2"); do
+        fenster="$(xdotool search --name "^$titel\$" 2>/dev/null | head -n1 || true)"
+        [ -n "$fenster" ] && { echo "$fenster"; return 0; }
+        sleep 1
+    done
+    echo "Quobel/Windows: kein Fenster \"$titel\"" >&2
+    return 1
+}
+
 # The tests under Wine, for which the script runs itself under Xvfb: the model
 # tests, a silent install into a fresh Wine prefix, the installed Quobel with a
 # tournament file (screenshots of the window and the About dialog in
@@ -54,13 +66,8 @@ pruefe_unter_wine() {
     cp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
     "$wine" "$programm/Quobel.exe" 'C:\Turniere\Vereinsmeisterschaft.quobel' &
     local quobel=$!
-    local fenster=""
-    for _ in $(seq 120); do
-        fenster="$(xdotool search --name '^Vereinsmeisterschaft.quobel - Quobel$' 2>/dev/null | head -n1 || true)"
-        [ -n "$fenster" ] && break
-        sleep 1
-    done
-    [ -n "$fenster" ] || { echo "Quobel/Windows: kein Fenster mit dem Turnier" >&2; return 1; }
+    local fenster
+    fenster="$(warte_auf_fenster 'Vereinsmeisterschaft.quobel - Quobel' 120)"
     sleep 3
     xwininfo -id "$fenster" | grep -E 'Width|Height'
     local breite
@@ -69,13 +76,8 @@ pruefe_unter_wine() {
     import -window root "$bau/wine-quobel.png"
 
     xdotool windowfocus --sync "$fenster" key F1
-    local ueber=""
-    for _ in $(seq 30); do
-        ueber="$(xdotool search --name '^Über das Programm$' 2>/dev/null | head -n1 || true)"
-        [ -n "$ueber" ] && break
-        sleep 1
-    done
-    [ -n "$ueber" ] || { echo "Quobel/Windows: kein Dialog \"Über das Programm\"" >&2; return 1; }
+    local ueber
+    ueber="$(warte_auf_fenster 'Über das Programm' 30)"
     sleep 2
     import -window root "$bau/wine-ueber.png"
     xdotool windowfocus --sync "$ueber" key Return
