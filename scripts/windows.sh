@@ -136,6 +136,8 @@ trap 'echo "Quobel/Windows: fehlgeschlagen, die letzten Zeilen von $protokoll:" 
 "$wurzel/scripts/abhaengigkeiten.sh" windows
 
 ziel=x86_64-w64-mingw32
+# The build machine's triplet, from dpkg: no native compiler is needed.
+hier="$(dpkg-architecture -qDEB_BUILD_GNU_TYPE 2>/dev/null)"
 export CC=$ziel-gcc-posix CXX=$ziel-g++-posix
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/quobel"
 bau="$wurzel/build-windows"
@@ -185,7 +187,7 @@ if [ ! -f "$prefix/fertig" ]; then
     mkdir -p "$arbeit"
     dpkg-source -q -x "$png_dsc" "$arbeit/libpng" >>"$protokoll" 2>&1
     (cd "$arbeit/libpng" &&
-        ./configure --host=$ziel --prefix="$prefix" --disable-shared --enable-static &&
+        ./configure --host=$ziel --build="$hier" --prefix="$prefix" --disable-shared --enable-static &&
         make -j$jobs install) >>"$protokoll" 2>&1
     melde "libpng fertig"
 
@@ -194,7 +196,7 @@ if [ ! -f "$prefix/fertig" ]; then
     # png and zlib from above, no jpeg, tiff, expat, OpenGL or web view.
     mkdir -p "$arbeit/wx/bau"
     (cd "$arbeit/wx/bau" &&
-        ../configure --host=$ziel --build="$(gcc -dumpmachine)" --prefix="$prefix" \
+        ../configure --host=$ziel --build="$hier" --prefix="$prefix" \
             --with-msw --disable-shared --enable-unicode --disable-debug_flag \
             CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
             --with-libpng=sys --with-zlib=sys --with-regex=builtin \
