@@ -30,7 +30,7 @@ warte_auf_fenster() {
 # build-windows/), saving it, and the uninstaller.
 pruefe_unter_wine() {
     local bau="$1" installer="$2"
-    export WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export LANG=C.UTF-8 WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     local wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
     rm -rf "$WINEPREFIX"
     # Maximising is a window manager's job, as on a real desktop.
@@ -42,6 +42,7 @@ pruefe_unter_wine() {
 
     melde "Modelltests unter Wine"
     "$wine" "$bau/tests/quobel_model_tests.exe" --gtest_brief=1
+    melde "Modelltests bestanden"
 
     melde "installiere still (/S) für den Benutzer"
     "$wine" "$installer" /S /CurrentUser
@@ -52,22 +53,22 @@ pruefe_unter_wine() {
     test -f "$programm/quobel_logo.png"
     local startmenue="$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
     test -f "$startmenue"
-    "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep -q 'Quobel.exe'
+    "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep 'Quobel.exe' >/dev/null
 
-    # A tournament as Quobel writes it, opened by a Windows path given on the
-    # command line, as Explorer does on a double click.
+    # A tournament as Quobel writes it, opened by a Windows path with a blank and
+    # an umlaut given on the command line, as Explorer does on a double click.
     mkdir -p "$WINEPREFIX/drive_c/Turniere"
-    local datei="$WINEPREFIX/drive_c/Turniere/Vereinsmeisterschaft.quobel"
+    local datei="$WINEPREFIX/drive_c/Turniere/Vereinsmeisterschaft Süd.quobel"
     local trenner="################################################################"
     printf '%s\n' "$trenner" "#!! Allgemein" "Vereinsmeisterschaft 2026" "TTC Grün-Weiß" "6.12.2026" \
         "Sporthalle Süd" 1 0 "$trenner" "#!! Teilnehmer" "Müller, Anna, Anna" "Schulz, Bernd, Bernd" \
         "Weber, Carla, Carla" "$trenner" "#!! Spielplan" 4 "$trenner" "#!! Runden" \
         "(Bernd:Carla,11: 9, 8:11,11: 7)" "(Carla:Anna)" "(Anna:Bernd,11: 5,11: 3)" "$trenner" "#!! EOF" >"$datei"
     cp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
-    "$wine" "$programm/Quobel.exe" 'C:\Turniere\Vereinsmeisterschaft.quobel' &
+    "$wine" "$programm/Quobel.exe" 'C:\Turniere\Vereinsmeisterschaft Süd.quobel' &
     local quobel=$!
     local fenster
-    fenster="$(warte_auf_fenster 'Vereinsmeisterschaft.quobel - Quobel' 120)"
+    fenster="$(warte_auf_fenster 'Vereinsmeisterschaft Süd.quobel - Quobel' 120)"
     sleep 3
     xwininfo -id "$fenster" | grep -E 'Width|Height'
     local breite
@@ -91,7 +92,9 @@ pruefe_unter_wine() {
     sleep 3
     [ "$(stat -c %i "$datei")" != "$vorher" ] || { echo "Quobel/Windows: Strg+S hat nicht gespeichert" >&2; return 1; }
     cmp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
-    "$wine" reg query 'HKCU\Software\Quobel\Dateiverlauf' | grep -qi 'C:\\Turniere\\Vereinsmeisterschaft.quobel'
+    # reg prints in the console's code page, where the umlaut is another byte;
+    # grep reads all of it, or reg would be cut off.
+    "$wine" reg query 'HKCU\Software\Quobel\Dateiverlauf' | LC_ALL=C grep -i 'file1.*C:\\Turniere\\Vereinsmeisterschaft S.d\.quobel' >/dev/null
     xdotool windowfocus --sync "$fenster" key alt+F4
     wait "$quobel"
     "$wineserver" -w
@@ -115,7 +118,7 @@ pruefe_unter_wine() {
     local alle="$WINEPREFIX/drive_c/Program Files/Quobel"
     test -f "$alle/Quobel.exe"
     test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
-    "$wine" reg query 'HKLM\Software\Classes\.quobel' | grep -q 'Quobel.Turnier'
+    "$wine" reg query 'HKLM\Software\Classes\.quobel' | grep 'Quobel.Turnier' >/dev/null
     "$wine" "$alle/Deinstallieren.exe" /S /AllUsers
     "$wineserver" -w
     sleep 2
@@ -123,6 +126,8 @@ pruefe_unter_wine() {
     melde "unter Wine alles in Ordnung"
 }
 if [ "${1:-}" = "--unter-xvfb" ]; then
+    set -E
+    trap 'echo "Quobel/Windows: Prüfung unter Wine fehlgeschlagen in Zeile $LINENO: $BASH_COMMAND" >&2' ERR
     pruefe_unter_wine "$2" "$3"
     exit 0
 fi
@@ -147,9 +152,9 @@ jobs=2
 quellen="$cache/quellen"
 mkdir -p "$quellen/listen/partial" "$quellen/apt/archives/partial" "$quellen/teile"
 cat >"$quellen/sources.list" <<EOF
-deb-src http://deb.debian.org/debian bookworm main
-deb-src http://deb.debian.org/debian bookworm-updates main
-deb-src http://deb.debian.org/debian-security bookworm-security main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
 EOF
 apt_opt=(-o "Dir::Etc::SourceList=$quellen/sources.list" -o "Dir::Etc::SourceParts=$quellen/teile"
     -o "Dir::State::Lists=$quellen/listen" -o "Dir::Cache=$quellen/apt" -o "APT::Sandbox::User=root")
