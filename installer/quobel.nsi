@@ -1,5 +1,6 @@
 ; Installer of Quobel for Windows, made by scripts/windows.sh:
-;   makensis -DVERSION=0.1.0 -DBAU=<build folder> -DQUELLEN=<source folder> -DAUSGABE=<setup.exe> quobel.nsi
+;   makensis -DVERSION=0.1.0 -DBAU=<build folder> -DQUELLEN=<source folder>
+;            -DKATALOG=<wxstd-3.2.mo, German> -DAUSGABE=<setup.exe> quobel.nsi
 ; Without administrator rights Quobel is installed for the current user (into
 ; %LOCALAPPDATA%\Programs\Quobel); an administrator may install it for all users.
 ; /S installs silently, /CurrentUser and /AllUsers choose for whom.
@@ -73,6 +74,11 @@ Section "Quobel"
   SetOutPath "$INSTDIR"
   File "/oname=${PROGRAMM}" "${BAU}\${PROGRAMM}"
   File "${QUELLEN}\resources\quobel_logo.png"
+  ; The toolkit's own texts in German (buttons of its dialogs, "Strg" in menus),
+  ; where it looks for them beside the program.
+  SetOutPath "$INSTDIR\de"
+  File "${KATALOG}"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Deinstallieren.exe"
 
   ; Start menu: the user's own, or everybody's when installed for all users.
@@ -109,6 +115,8 @@ SectionEnd
 Section "Uninstall"
   Delete "$INSTDIR\${PROGRAMM}"
   Delete "$INSTDIR\quobel_logo.png"
+  Delete "$INSTDIR\de\wxstd-3.2.mo"
+  RMDir "$INSTDIR\de"
   Delete "$INSTDIR\Deinstallieren.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUKT}.lnk"

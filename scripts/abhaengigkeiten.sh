@@ -9,7 +9,7 @@ windows)
     # Cross-building, the installer and the tests under Wine; wxWidgets and libpng
     # are built from Debian's sources, GoogleTest from the googletest package.
     pakete=(cmake ninja-build make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
-        googletest nsis wine64 xvfb xauth x11-utils xdotool openbox imagemagick)
+        googletest wx3.2-i18n nsis wine64 xvfb xauth x11-utils xdotool openbox imagemagick)
     ;;
 test)
     pakete=(cmake ninja-build g++ libwxgtk3.2-dev

@@ -51,6 +51,7 @@ pruefe_unter_wine() {
     local programm="$benutzer/AppData/Local/Programs/Quobel"
     test -f "$programm/Quobel.exe"
     test -f "$programm/quobel_logo.png"
+    test -f "$programm/de/wxstd-3.2.mo"
     local startmenue="$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
     test -f "$startmenue"
     "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep 'Quobel.exe' >/dev/null
@@ -249,8 +250,9 @@ version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$bau/CMakeCache.txt")"
 melde "baue den Installer"
 mkdir -p "$wurzel/dist"
 installer="$wurzel/dist/Quobel-$version-setup.exe"
+# The toolkit's German texts: Debian's catalog of the same wxWidgets release.
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DBAU="$bau" -DQUELLEN="$wurzel" \
-    -DAUSGABE="$installer" "$wurzel/installer/quobel.nsi"
+    -DKATALOG=/usr/share/locale/de/LC_MESSAGES/wxstd-3.2.mo -DAUSGABE="$installer" "$wurzel/installer/quobel.nsi"
 
 # ---- Under Wine -----------------------------------------------------------------
 melde "teste unter Wine"
