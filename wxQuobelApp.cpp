@@ -12,8 +12,13 @@ wxIMPLEMENT_APP(wxQuobelApp);
 
 bool wxQuobelApp::OnInit()
 {
-    // The list of recent files is kept under this name, however the program was started.
+    // Settings and recent files are kept under this name, however the program was
+    // started: in ~/.quobel on Linux, under Software\Quobel in the Windows registry.
+#ifdef __WXMSW__
+    SetAppName("Quobel");
+#else
     SetAppName("quobel");
+#endif
     if (!wxApp::OnInit())
         return false;
     clSprache::ladeDeutsch();

@@ -1,5 +1,6 @@
 #include "wxQuobelMain.h"
 
+#include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/accel.h>
@@ -26,8 +27,10 @@
 #include "clBefehlsverlauf.h"
 #include "dlAllgemeinDlg.h"
 
+#ifndef __WXMSW__
 #include "resources/aaaa_16.xpm"
 #include "resources/aaaa_32.xpm"
+#endif
 
 namespace
 {
@@ -41,7 +44,15 @@ wxString wxbuildinfo(wxbuildinfoformat format)
     // The library actually loaded, which may be newer than the headers we were built with.
     wxString info = wxGetLibraryVersionInfo().GetVersionString();
     if (format == long_f)
-        info << "-" << wxPlatformInfo::Get().GetOperatingSystemIdName() << "-Unicode build";
+    {
+        // Windows by its family name rather than as "Microsoft Windows NT"; other
+        // systems by their own name, such as Linux.
+        const wxPlatformInfo& plattform = wxPlatformInfo::Get();
+        info << "-"
+             << ((plattform.GetOperatingSystemId() & wxOS_WINDOWS) ? plattform.GetOperatingSystemFamilyName()
+                                                                   : plattform.GetOperatingSystemIdName())
+             << "-Unicode build";
+    }
     return info;
 }
 
@@ -51,10 +62,15 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Turnier = new clTurnier;
     m_Druck.reset(new clDruck(this, m_Turnier));
 
+#ifdef __WXMSW__
+    // The program's icon resource, in every size it holds for title bar and taskbar.
+    SetIcons(wxIconBundle("aaaa", nullptr));
+#else
     wxIconBundle icons;
     icons.AddIcon(wxIcon(aaaa_32));
     icons.AddIcon(wxIcon(aaaa_16));
     SetIcons(icons);
+#endif
 
     erstelleMenue();
     // Menu help and what goes wrong in the background are shown here.

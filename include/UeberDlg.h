@@ -20,9 +20,9 @@ public:
              long style = wxDEFAULT_DIALOG_STYLE, const wxString& name = wxDialogNameStr);
     ~UeberDlg() override;
 
-    // Where the logo is found: next to the program, in the source tree while
-    // Quobel runs from its build folder, then in the installed data folder. Empty
-    // when there is none.
+    // Where the logo is found: next to the program (always so on Windows), in the
+    // source tree while Quobel runs from its build folder, then in the installed
+    // data folder. Empty when there is none.
     static wxString sucheLogo();
 
 private:

@@ -53,6 +53,9 @@ UeberDlg::UeberDlg(wxWindow* parent, wxWindowID id, const wxString& title, const
     hauptSizer->Add(new wxButton(this, idBtnFertig, _("Fertig")), 0, wxALL | wxALIGN_CENTER, 5);
     SetSizer(hauptSizer);
     Layout();
+    // Windows would put it in the corner of the screen.
+    if (pos == wxDefaultPosition)
+        CentreOnParent();
 }
 
 UeberDlg::~UeberDlg() = default;
@@ -61,10 +64,12 @@ wxString UeberDlg::sucheLogo()
 {
     const wxString orte[] = {
         wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath(),
+#ifdef QUOBEL_DATENVERZEICHNIS
         QUOBEL_QUELL_RESSOURCEN,
         // An installed copy that was moved keeps its data beside it: prefix/share/quobel.
         wxStandardPaths::Get().GetDataDir(),
         QUOBEL_DATENVERZEICHNIS,
+#endif
     };
     for (const wxString& ort : orte)
     {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <wx/wxcrt.h>
 
 #include "clMaskierung.h"
 #include "clRunde.h"

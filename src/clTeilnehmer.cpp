@@ -78,6 +78,18 @@ void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
     entferneDuplikate(dq);
 }
 
+namespace
+{
+// Places taken by the character at pos: on Windows a character beyond U+FFFF is
+// held as two (a surrogate pair), which must not be split, or the name could not
+// be written as UTF-8 any more.
+int zeichenlaenge(const wxString& text, int pos)
+{
+    const wxUniChar::value_type z = wxUniChar(text[pos]).GetValue();
+    return z >= 0xD800 && z <= 0xDBFF && pos + 1 < static_cast<int>(text.length()) ? 2 : 1;
+}
+} // namespace
+
 void clTeilnehmer::entferneDuplikate(quSort& dq)
 {
     // Groups that still clash wait on a stack instead of a recursion, so that two
@@ -120,8 +132,9 @@ void clTeilnehmer::entferneDuplikate(quSort& dq)
                 dq2.pop_front();
                 if (st.pidx < static_cast<int>(st.erweiterung.length()))
                 {
-                    st.anzeige += st.erweiterung[st.pidx];
-                    st.pidx++;
+                    const int zeichen = zeichenlaenge(st.erweiterung, st.pidx);
+                    st.anzeige += st.erweiterung.Mid(st.pidx, zeichen);
+                    st.pidx += zeichen;
                     dq2.push_back(st);
                 }
                 else

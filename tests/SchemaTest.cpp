@@ -69,7 +69,9 @@ void pruefeSpielplan(const clSchema& sc, vecTeilnehmer tl, int platten)
     const int anzAnsetzungen = n * (n - 1) / 2;
     const int kapazitaet = n > 2 ? std::min(n / 2, std::max(platten, 1)) : 1;
     if (n > 2)
+    {
         ASSERT_EQ(kapazitaet, sc.AnzPlatten());
+    }
     ASSERT_EQ(std::max((anzAnsetzungen + kapazitaet - 1) / kapazitaet, 1), sc.AnzRunden());
 
     std::vector<bool> gepaart(static_cast<size_t>(n + 1) * (n + 1), false);

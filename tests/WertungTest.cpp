@@ -230,7 +230,9 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
                     vgl = clWertungTableBase::vergleicheWertung(wa.wertung, wb.wertung);
                 ASSERT_GE(vgl, 0) << a << " stands above " << b;
                 if (vgl == 0)
+                {
                     ASSERT_LT(vorher[a], vorher[b]) << a << " and " << b << " changed their order";
+                }
             }
         }
     }

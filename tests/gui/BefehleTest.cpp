@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <wx/choicdlg.h>
 #include <wx/ffile.h>
+#include <wx/menu.h>
 #include <wx/prntbase.h>
 #include <wx/stattext.h>
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
