@@ -1,6 +1,9 @@
 #ifndef MODELLHILFEN_H
 #define MODELLHILFEN_H
 
+#include <algorithm>
+#include <ostream>
+#include <string>
 #include <vector>
 #include <wx/string.h>
 
@@ -9,6 +12,12 @@
 #include "clTeilnehmerTableBase.h"
 #include "clTurnier.h"
 #include "clWertungTableBase.h"
+
+// Failing comparisons show texts as text.
+inline void PrintTo(const wxString& text, std::ostream* aus)
+{
+    *aus << '"' << text.utf8_string() << '"';
+}
 
 // A tournament with its three grid tables, as the main window sets it up, but
 // without any window.
@@ -56,13 +65,22 @@ struct TestTurnier
     clTTSpiel* spielZwischen(int a, int b) const
     {
         for (clTTSpiel* sp : alleSpiele())
-        {
-            const int t1 = sp->getT1()->getStartNr();
-            const int t2 = sp->getT2()->getStartNr();
-            if ((t1 == a && t2 == b) || (t1 == b && t2 == a))
+            if (sp->getT1()->getStartNr() + sp->getT2()->getStartNr() == a + b &&
+                std::min(sp->getT1()->getStartNr(), sp->getT2()->getStartNr()) == std::min(a, b))
                 return sp;
-        }
         return nullptr;
+    }
+
+    // The standings from first place to last as "start number:counted matches ".
+    std::string stand() const
+    {
+        std::string s;
+        for (int p = 0; p < wertungTB.getAnzahl(); ++p)
+        {
+            const int snr = wertungTB.getStartNrAufPlatz(p);
+            s += std::to_string(snr) + ":" + std::to_string(wertungTB.getWertung(snr).m_AnzahlSpiele) + " ";
+        }
+        return s;
     }
 
     // Enters a whole set as the rounds grid does and lets the standings follow.

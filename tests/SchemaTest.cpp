@@ -2,18 +2,17 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "clTTSpiel.h"
-#include "clTeilnehmer.h"
 #include "clRunde.h"
 #include "clSchema.h"
+#include "clTTSpiel.h"
+#include "clTeilnehmer.h"
 
 namespace
 {
-const modErzeugung Modi[] = {modDicht, modGlvt, modZfvt};
-
 // Participants with the start numbers 1 to n, as the schedule receives them.
 vecTeilnehmer teilnehmer(int n)
 {
@@ -34,26 +33,25 @@ std::vector<int> spielfrei(const clRunde* r)
     return frei;
 }
 
-// The schedule as text: "3-4 2-5 | 4-5 3-1 | ...", side 1 first.
+// The schedule as text, side 1 first, and the skip list it keeps:
+// "3-4 2-5 | 4-5 3-1 | ... / 6".
 std::string plan(const clSchema& sc)
 {
     std::string text;
     for (int r = 1; r <= sc.AnzRunden(); ++r)
-    {
-        text += r > 1 ? " | " : "";
-        for (int p = 1; p <= sc.getRunde(r)->AnzSpiele(); ++p)
-        {
-            const clTTSpiel* sp = sc.getSpiel(r, p);
-            text += (p > 1 ? " " : "") + std::to_string(sp->getT1()->getStartNr()) + "-" +
+        for (int p = 1; const clTTSpiel* sp = sc.getSpiel(r, p); ++p)
+            text += (p > 1   ? " "
+                     : r > 1 ? " | "
+                             : "") +
+                    std::to_string(sp->getT1()->getStartNr()) + "-" +
                     std::to_string(sp->getT2()->getStartNr());
-        }
-    }
-    return text;
+    return text + " / " + sc.gibSaveString().ToStdString();
 }
 
-std::string plan(vecTeilnehmer tl, int platten, modErzeugung modus, const wxString& auslasser = "")
+std::string plan(int n, int platten, modErzeugung modus, const wxString& auslasser = "")
 {
     clSchema sc;
+    vecTeilnehmer tl = teilnehmer(n);
     sc.neuerSpielplan(platten, &tl, modus, auslasser);
     return plan(sc);
 }
@@ -61,48 +59,38 @@ std::string plan(vecTeilnehmer tl, int platten, modErzeugung modus, const wxStri
 // What every schedule must satisfy, whatever skip list it was made from: every
 // pair once in AnzRunden rounds within capacity, nobody twice in a round, and
 // the skip list it keeps rebuilds it exactly.
-void pruefeSpielplan(const clSchema& sc, vecTeilnehmer tl, int platten)
+void pruefeSpielplan(int n, int platten, modErzeugung modus, const wxString& auslasser)
 {
-    const int n = static_cast<int>(tl.size());
-    SCOPED_TRACE(testing::Message() << n << " participants, " << platten << " tables, skip list "
-                                    << sc.gibSaveString());
-    const int anzAnsetzungen = n * (n - 1) / 2;
+    SCOPED_TRACE(testing::Message() << n << " participants, " << platten << " tables, mode " << modus
+                                    << ", skip list \"" << auslasser << "\"");
+    clSchema sc;
+    vecTeilnehmer tl = teilnehmer(n);
+    sc.neuerSpielplan(platten, &tl, modus, auslasser);
+    const int paare = n * (n - 1) / 2;
     const int kapazitaet = n > 2 ? std::min(n / 2, std::max(platten, 1)) : 1;
     if (n > 2)
-    {
         ASSERT_EQ(kapazitaet, sc.AnzPlatten());
-    }
-    ASSERT_EQ(std::max((anzAnsetzungen + kapazitaet - 1) / kapazitaet, 1), sc.AnzRunden());
-
-    std::vector<bool> gepaart(static_cast<size_t>(n + 1) * (n + 1), false);
-    int anzPaare = 0;
+    ASSERT_EQ(std::max((paare + kapazitaet - 1) / kapazitaet, 1), sc.AnzRunden());
+    ASSERT_EQ(n % 2 == 0, sc.isEven());
+    std::set<std::pair<int, int>> gepaart;
     for (int r = 1; r <= sc.AnzRunden(); ++r)
     {
         const clRunde* runde = sc.getRunde(r);
         ASSERT_LE(runde->AnzSpiele(), kapazitaet) << "round " << r;
-        std::vector<bool> spielt(n + 1, false);
+        std::set<int> spielt;
         for (int p = 1; p <= runde->AnzSpiele(); ++p)
         {
-            const clTTSpiel* sp = sc.getSpiel(r, p);
-            ASSERT_NE(nullptr, sp);
-            const int t1 = sp->getT1()->getStartNr();
-            const int t2 = sp->getT2()->getStartNr();
-            ASSERT_FALSE(t1 == t2 || spielt[t1] || spielt[t2]) << "round " << r << " table " << p;
-            spielt[t1] = spielt[t2] = true;
-            const size_t paar = static_cast<size_t>(std::min(t1, t2)) * (n + 1) + std::max(t1, t2);
-            ASSERT_FALSE(gepaart[paar]) << t1 << "-" << t2 << " twice";
-            gepaart[paar] = true;
-            ++anzPaare;
+            const int t1 = sc.getSpiel(r, p)->getT1()->getStartNr();
+            const int t2 = sc.getSpiel(r, p)->getT2()->getStartNr();
+            ASSERT_TRUE(spielt.insert(t1).second && spielt.insert(t2).second)
+                << "round " << r << " table " << p;
+            ASSERT_TRUE(gepaart.insert(std::minmax(t1, t2)).second) << t1 << "-" << t2 << " twice";
         }
         ASSERT_EQ(nullptr, sc.getSpiel(r, runde->AnzSpiele() + 1));
     }
-    ASSERT_EQ(anzAnsetzungen, anzPaare);
+    ASSERT_EQ(paare, static_cast<int>(gepaart.size()));
     ASSERT_EQ(0, sc.getRunde(sc.AnzRunden() + 1)->AnzSpiele());
-
-    clSchema geladen;
-    geladen.neuerSpielplan(platten, &tl, modDicht, sc.gibSaveString());
-    ASSERT_EQ(plan(sc), plan(geladen));
-    ASSERT_EQ(sc.gibSaveString(), geladen.gibSaveString());
+    ASSERT_EQ(plan(sc), plan(n, platten, modDicht, sc.gibSaveString()));
 }
 } // namespace
 
@@ -111,77 +99,42 @@ TEST(Schema, DieDurchgerechnetenBeispiele)
     clSchema sc;
     vecTeilnehmer tl = teilnehmer(5);
     sc.neuerSpielplan(2, &tl, modDicht, "");
-    EXPECT_EQ("3-4 2-5 | 4-5 3-1 | 5-1 4-2 | 1-2 5-3 | 2-3 1-4", plan(sc));
-    EXPECT_EQ("6", sc.gibSaveString());
+    EXPECT_EQ("3-4 2-5 | 4-5 3-1 | 5-1 4-2 | 1-2 5-3 | 2-3 1-4 / 6", plan(sc));
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(std::vector<int>{r}, spielfrei(sc.getRunde(r)));
-
-    tl = teilnehmer(6);
-    sc.neuerSpielplan(2, &tl, modDicht, "");
-    EXPECT_EQ("3-4 2-5 | 1-6 4-5 | 3-1 2-6 | 5-1 4-2 | 3-6 1-2 | 5-3 4-6 | 2-3 1-4 | 5-6", plan(sc));
-    EXPECT_EQ("9", sc.gibSaveString());
-
-    // The evenly spread mode with the offset 3 drawn, as a file stores it.
-    sc.neuerSpielplan(2, &tl, modGlvt, "3");
-    EXPECT_EQ("3-4 2-5 | 1-6 4-5 | 3-1 2-6 | 5-1 | 4-2 3-6 | 1-2 5-3 | 4-6 2-3 | 1-4 5-6", plan(sc));
-    EXPECT_EQ("3", sc.gibSaveString());
-    // A stored skip list fixes the schedule whatever the mode.
-    EXPECT_EQ(plan(sc), plan(tl, 2, modDicht, "3"));
-    EXPECT_EQ(plan(sc), plan(tl, 2, modZfvt, "3"));
-
-    tl = teilnehmer(3);
-    sc.neuerSpielplan(1, &tl, modDicht, "");
-    EXPECT_EQ("2-3 | 3-1 | 1-2", plan(sc));
-    EXPECT_EQ("4", sc.gibSaveString());
-    EXPECT_FALSE(sc.isEven());
-
-    // The random mode with the rounds 7 and 2 drawn; the list is stored sorted.
-    tl = teilnehmer(8);
-    sc.neuerSpielplan(3, &tl, modZfvt, "7,2");
-    EXPECT_EQ("4-5 3-6 2-7 | 1-8 5-6 4-7 | 3-1 2-8 | 6-7 5-1 4-2 | 3-8 7-1 6-2 | 5-3 4-8 1-2 | "
-              "7-3 6-4 5-8 | 2-3 1-4 | 7-5 6-8 3-4 | 2-5 1-6 7-8",
-              plan(sc));
-    EXPECT_EQ("2,7", sc.gibSaveString());
-    EXPECT_TRUE(sc.isEven());
-}
-
-TEST(Schema, WenigeTeilnehmerUndTischeAmRand)
-{
-    clSchema sc;
+    EXPECT_EQ("3-4 2-5 | 1-6 4-5 | 3-1 2-6 | 5-1 4-2 | 3-6 1-2 | 5-3 4-6 | 2-3 1-4 | 5-6 / 9",
+              plan(6, 2, modDicht));
+    // The evenly spread mode with the offset 3 drawn, as a file stores it. A
+    // stored skip list fixes the schedule whatever the mode.
+    for (modErzeugung modus : {modGlvt, modDicht, modZfvt})
+        EXPECT_EQ("3-4 2-5 | 1-6 4-5 | 3-1 2-6 | 5-1 | 4-2 3-6 | 1-2 5-3 | 4-6 2-3 | 1-4 5-6 / 3",
+                  plan(6, 2, modus, "3"));
+    EXPECT_EQ("2-3 | 3-1 | 1-2 / 4", plan(3, 1, modDicht));
     // More tables than pairs of participants: only n/2 are used.
-    EXPECT_EQ("2-3 1-4 | 3-1 2-4 | 1-2 3-4", plan(teilnehmer(4), 5, modDicht));
-    // Fewer than one table is taken as one.
-    vecTeilnehmer tl = teilnehmer(5);
-    for (int platten : {0, -3})
-    {
-        sc.neuerSpielplan(platten, &tl, modGlvt, "");
-        pruefeSpielplan(sc, tl, platten);
-    }
+    EXPECT_EQ("2-3 1-4 | 3-1 2-4 | 1-2 3-4 / 4", plan(4, 5, modDicht));
+    // The random mode with the rounds 7 and 2 drawn; the list is stored sorted.
+    EXPECT_EQ("4-5 3-6 2-7 | 1-8 5-6 4-7 | 3-1 2-8 | 6-7 5-1 4-2 | 3-8 7-1 6-2 | 5-3 4-8 1-2 | "
+              "7-3 6-4 5-8 | 2-3 1-4 | 7-5 6-8 3-4 | 2-5 1-6 7-8 / 2,7",
+              plan(8, 3, modZfvt, "7,2"));
 
     // One participant: one round without a match, which he sits out. Rounds
     // outside the schedule are one empty round that the schedule keeps.
     tl = teilnehmer(1);
     sc.neuerSpielplan(1, &tl, modDicht, "");
-    EXPECT_EQ(1, sc.AnzRunden());
-    EXPECT_EQ(nullptr, sc.getSpiel(1, 1));
     for (int r : {1, 0})
         EXPECT_EQ(std::vector<int>{1}, spielfrei(sc.getRunde(r)));
     EXPECT_EQ(sc.getRunde(-1), sc.getRunde(2));
 }
 
-// Every participant count, table count and mode.
+// Every participant count, table count and mode; fewer than one table is taken as one.
 TEST(Schema, InvariantenFuerAlleGroessen)
 {
     std::srand(7);
     for (int n = 0; n <= 40; ++n)
-        for (int platten = 1; platten <= 25; ++platten)
-            for (modErzeugung modus : Modi)
+        for (int platten = -1; platten <= 25; ++platten)
+            for (modErzeugung modus : {modDicht, modGlvt, modZfvt})
             {
-                SCOPED_TRACE(testing::Message() << "mode " << modus);
-                clSchema sc;
-                vecTeilnehmer tl = teilnehmer(n);
-                sc.neuerSpielplan(platten, &tl, modus, "");
-                pruefeSpielplan(sc, tl, platten);
+                pruefeSpielplan(n, platten, modus, "");
                 if (testing::Test::HasFatalFailure())
                     return;
             }
@@ -196,12 +149,38 @@ TEST(Schema, VerdorbeneAuslasserlisten)
         for (int platten = 1; platten <= 10; ++platten)
             for (const wxString& text : texte)
             {
-                SCOPED_TRACE(testing::Message() << "skip list text \"" << text << "\"");
-                clSchema sc;
-                vecTeilnehmer tl = teilnehmer(n);
-                sc.neuerSpielplan(platten, &tl, modGlvt, text);
-                pruefeSpielplan(sc, tl, platten);
+                pruefeSpielplan(n, platten, modGlvt, text);
                 if (testing::Test::HasFatalFailure())
                     return;
             }
+}
+
+// A round takes a pairing only when both participants belong to it and are still
+// free, so that no pairing can break another or leave matches and pairings out of step.
+TEST(Runde, AnsetzungenUndAbweisungen)
+{
+    clRunde runde(5);
+    for (auto [t1, t2] : {std::pair{1, 2}, {3, 3}, {0, 3}, {3, 6}, {-1, 3}, {2, 4}, {4, 1}, {4, 3}, {5, 4}})
+        runde.addAnsetzung(t1, t2);
+    std::string text;
+    for (int p = 0; p <= 3; ++p)
+        text +=
+            std::to_string(runde.getAnsetzung(p).t1) + "-" + std::to_string(runde.getAnsetzung(p).t2) + " ";
+    EXPECT_EQ("-1--1 1-2 4-3 -1--1 ", text);
+    EXPECT_EQ(std::vector<int>{5}, spielfrei(&runde));
+
+    // Matches go the same way; a match whose participants are missing is none.
+    vecTeilnehmer tl = teilnehmer(5);
+    clTTSpiel spiele[] = {{tl[0], tl[1]}, {tl[2], tl[2]}, {tl[1], tl[2]}, {}, {tl[4], tl[2]}, {tl[3], tl[2]}};
+    clRunde mitSpielen(4);
+    for (clTTSpiel& sp : spiele)
+        mitSpielen.addSpiel(&sp);
+    mitSpielen.addSpiel(nullptr);
+    EXPECT_EQ(2, mitSpielen.AnzSpiele());
+    EXPECT_EQ(4, mitSpielen.getAnsetzung(2).t1);
+    for (int p : {0, 1, 2, 3})
+        EXPECT_EQ(p == 1 ? &spiele[0] : p == 2 ? &spiele[5] : nullptr, mitSpielen.getSpiel(p)) << p;
+    clRunde negativ(-2);
+    negativ.addAnsetzung(1, 2);
+    EXPECT_EQ(0, negativ.AnzSpiele());
 }

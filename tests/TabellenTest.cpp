@@ -1,6 +1,7 @@
-// The three grid tables as plain objects, the way a grid asks them for cells,
-// labels and typed text.
+// The rounds and standings tables as plain objects, the way a grid asks them for
+// cells and labels and hands them typed text.
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 
 #include "ModellHilfen.h"
@@ -15,37 +16,33 @@ void tippe(TestTurnier& tt, int runde, int platte, int seite, int satzNr, const 
     tt.spieleTB.SetValue(4 * (runde - 1) + seite, 5 * (platte - 1) + satzNr + 1, text);
 }
 
-// Column labels, or the cells of a row, joined by '|'.
+// Column labels (row -1), or the cells of a row, joined by '|'.
 wxString zeile(wxGridTableBase& tb, int row, int bis)
 {
-    wxString text;
+    wxString text = row < 0 ? "" : tb.GetRowLabelValue(row) + ":";
     for (int col = 0; col < bis; ++col)
         text += (row < 0 ? tb.GetColLabelValue(col) : tb.GetValue(row, col)) + "|";
     return text;
 }
 } // namespace
 
-TEST(RundenTabelle, BeschriftungenNamenUndUnbesetztePlatten)
+// Each round is a header row, a row per side and a gap row; each table five
+// columns, the byes the last block. Tables a round does not use are "nicht besetzt".
+TEST(RundenTabelle, AufbauNamenUndUnbesetztePlatten)
 {
     TestTurnier tt;
-    tt.erstelle({}, 3);
-    clSpieleTableBase& tb = tt.spieleTB;
-    ASSERT_EQ(4, tb.GetNumberRows());
-    ASSERT_EQ(17, tb.GetNumberCols());
-    EXPECT_EQ("Runde 01", tb.GetRowLabelValue(1));
-    EXPECT_EQ("", tb.GetRowLabelValue(2));
-    EXPECT_EQ("|Platte||01|||Platte||02||", zeile(tb, -1, 10));
-    EXPECT_EQ("spielfrei", tb.GetColLabelValue(16));
-    EXPECT_EQ("|Satz|1|2|3||Satz|1|2|3||Satz|1|2|3|||", zeile(tb, 0, 17));
-    EXPECT_EQ("|nicht besetzt||||", zeile(tb, 1, 5));
-    EXPECT_EQ("|||||", zeile(tb, 2, 5));
-
-    // 5 participants at 2 tables: names, byes, and the rows of round 5.
     tt.erstelle(Fuenf, 2);
-    EXPECT_EQ("Runde 05", tb.GetRowLabelValue(17));
-    EXPECT_EQ("|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
-    EXPECT_EQ("|Dora|||||Emil||||||", zeile(tb, 2, 12));
-    // With 4 tables for 5 participants tables 3 and 4 stay empty in every round.
+    clSpieleTableBase& tb = tt.spieleTB;
+    ASSERT_EQ(20, tb.GetNumberRows());
+    ASSERT_EQ(12, tb.GetNumberCols());
+    EXPECT_EQ("|Platte||01|||Platte||02|||spielfrei|", zeile(tb, -1, 12));
+    EXPECT_EQ(":|Satz|1|2|3||Satz|1|2|3|||", zeile(tb, 0, 12));
+    EXPECT_EQ("Runde 01:|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
+    EXPECT_EQ(":|Dora|||||Emil||||||", zeile(tb, 2, 12));
+    EXPECT_EQ(":||||||||||||", zeile(tb, 3, 12));
+    EXPECT_EQ("Runde 05:|Bernd|||||Anna|||||Emil|", zeile(tb, 17, 12));
+    // With 4 tables for 5 participants tables 3 and 4 stay empty in every round
+    // and take no scores.
     tt.erstelle(Fuenf, 4);
     for (int row = 1; row < tb.GetNumberRows(); row += 4)
         EXPECT_EQ("nicht besetzt", tb.GetValue(row, 16));
@@ -61,55 +58,62 @@ TEST(RundenTabelle, PunkteEintippenUndZuruecknehmen)
     clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
     const std::pair<const char*, const char*> eingaben[] = {{"11", "11"},  {"5", "05"},   {"11:5", "11"},
                                                             {"abc", "00"}, {"-3", "-03"}, {"", ""}};
-    for (const auto& e : eingaben)
+    for (const auto& [text, zelle] : eingaben)
     {
-        tippe(tt, 1, 1, 1, 1, e.first);
-        EXPECT_EQ(e.second, tb.GetValue(1, 2)) << e.first;
+        tippe(tt, 1, 1, 1, 1, text);
+        EXPECT_EQ(zelle, tb.GetValue(1, 2)) << text;
     }
-    EXPECT_EQ(-1, sp->getSatzErg(1).P1);
     // Cells that take no score change nothing; the gap row stores nothing.
-    for (const auto& zelle : {std::make_pair(1, 1), {0, 2}, {1, 0}, {1, 11}, {3, 2}})
-        tb.SetValue(zelle.first, zelle.second, "7");
-    EXPECT_EQ("|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
+    for (const auto& [row, col] : {std::pair{1, 1}, {0, 2}, {1, 0}, {1, 11}, {3, 2}})
+        tb.SetValue(row, col, "7");
+    EXPECT_EQ("Runde 01:|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
     EXPECT_EQ("1", tb.GetValue(0, 2));
     EXPECT_FALSE(sp->hatEingaben());
 
-    // The fourth entry decides the match; a later change moves the difference.
-    const int t1 = sp->getT1()->getStartNr();
-    const int t2 = sp->getT2()->getStartNr();
-    tippe(tt, 1, 1, 1, 1, "11");
-    tippe(tt, 1, 1, 2, 1, "9");
-    tippe(tt, 1, 1, 1, 2, "11");
-    EXPECT_EQ(0, tt.wertungTB.getWertung(t1).m_AnzahlSpiele);
-    tippe(tt, 1, 1, 2, 2, "7");
-    EXPECT_EQ(1, tt.wertungTB.getWertung(t1).wertung.m_Spiel.eigene);
-    EXPECT_EQ(16, tt.wertungTB.getWertung(t2).wertung.m_Punkte.eigene);
-    tippe(tt, 1, 1, 2, 2, "5");
-    EXPECT_EQ(14, tt.wertungTB.getWertung(t2).wertung.m_Punkte.eigene);
-    // Clearing a score takes it back, and the match no longer counts.
-    tippe(tt, 1, 1, 2, 2, "");
-    EXPECT_EQ(-1, sp->getSatzErg(2).P2);
+    // The fourth entry decides the match (Carla against Dora); a later change
+    // moves the difference; clearing a score takes it back, and the match no
+    // longer counts.
+    auto stand = [&tt]
+    {
+        return wxString::Format("%d %d", tt.wertungTB.getWertung(3).m_AnzahlSpiele,
+                                tt.wertungTB.getWertung(4).wertung.m_Punkte.eigene);
+    };
+    const std::tuple<int, int, const char*, const char*> schritte[] = {
+        {1, 1, "11", "0 0"}, {2, 1, "9", "0 0"},  {1, 2, "11", "0 0"},
+        {2, 2, "7", "1 16"}, {2, 2, "5", "1 14"}, {2, 2, "", "0 0"}};
+    for (const auto& [seite, satzNr, text, erwartet] : schritte)
+    {
+        tippe(tt, 1, 1, seite, satzNr, text);
+        EXPECT_EQ(erwartet, stand()) << seite << " " << satzNr << " " << text;
+    }
     EXPECT_EQ(11, sp->getSatzErg(2).P1);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(t1).m_AnzahlSpiele);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(t2).m_AnzahlSpiele);
+    EXPECT_EQ(-1, sp->getSatzErg(2).P2);
 }
 
 TEST(RundenTabelle, EnterFuehrtZurNaechstenPunktzelle)
 {
     TestTurnier tt;
     tt.erstelle(Fuenf, 4);
-    // After the last set of the last match of a round (tables 3 and 4 are empty) the next round.
-    int r = 2;
-    int c = 9;
-    ASSERT_TRUE(tt.spieleTB.naechsteEingabezelle(r, c));
-    EXPECT_EQ(std::make_pair(5, 2), std::make_pair(r, c));
+    // Other side, next set, next table; after the last match of a round (tables 3
+    // and 4 are empty) the next round.
+    const std::pair<int, int> folge[] = {{1, 2}, {2, 2}, {1, 3}, {2, 3}, {1, 4}, {2, 4}, {1, 7}};
+    for (size_t i = 0; i + 1 < std::size(folge); ++i)
+    {
+        auto [row, col] = folge[i];
+        ASSERT_TRUE(tt.spieleTB.naechsteEingabezelle(row, col));
+        EXPECT_EQ(folge[i + 1], std::make_pair(row, col)) << i;
+    }
+    int row = 2;
+    int col = 9;
+    ASSERT_TRUE(tt.spieleTB.naechsteEingabezelle(row, col));
+    EXPECT_EQ(std::make_pair(5, 2), std::make_pair(row, col));
     // The last score cell and cells that take no score have no next one.
     const int letzte = 4 * (tt.turnier.getAnzahlRunden() - 1) + 2;
     for (const auto& start : {std::pair{letzte, 9}, {1, 1}, {0, 2}, {3, 2}, {1, 12}, {1, 21}})
     {
-        auto [row, col] = start;
-        EXPECT_FALSE(tt.spieleTB.naechsteEingabezelle(row, col)) << row << "," << col;
-        EXPECT_EQ(start, std::make_pair(row, col));
+        auto [r, c] = start;
+        EXPECT_FALSE(tt.spieleTB.naechsteEingabezelle(r, c)) << r << "," << c;
+        EXPECT_EQ(start, std::make_pair(r, c));
     }
 }
 
@@ -118,46 +122,32 @@ TEST(RundenTabelle, UnmoeglicheSaetzeUndSiegerWerdenHervorgehoben)
 {
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"}, 2);
-    auto hat = [&tt](int row, int col, bool (*merkmal)(const wxGridCellAttr&))
+    // "w" for the warning colour, "f" for bold, of the cell (row, col).
+    auto merkmale = [&tt](int row, int col)
     {
         wxGridCellAttr* attr = tt.spieleTB.GetAttr(row, col, wxGridCellAttr::Any);
-        const bool ja = attr != nullptr && merkmal(*attr);
-        if (attr != nullptr)
-            attr->DecRef();
-        return ja;
+        if (attr == nullptr)
+            return std::string();
+        const bool warnung =
+            attr->HasBackgroundColour() && attr->GetBackgroundColour() == clSpieleTableBase::Warnfarbe;
+        const bool fett = attr->HasFont() && attr->GetFont().GetWeight() == wxFONTWEIGHT_BOLD;
+        attr->DecRef();
+        return std::string(warnung ? "w" : "") + (fett ? "f" : "");
     };
-    auto warnung = [](const wxGridCellAttr& a)
-    { return a.HasBackgroundColour() && a.GetBackgroundColour() == clSpieleTableBase::Warnfarbe; };
-    auto fett = [](const wxGridCellAttr& a)
-    { return a.HasFont() && a.GetFont().GetWeight() == wxFONTWEIGHT_BOLD; };
-    const char* const saetze[][3] = {{"11", "9", ""},  {"12", "10", ""}, {"11", "10", "!"}, {"13", "10", "!"},
-                                     {"10", "8", "!"}, {"11", "", ""},   {"-3", "11", "!"}, {"0", "11", ""}};
-    for (const auto& s : saetze)
+    const char* const saetze[][3] = {{"11", "9", "|"},    {"12", "10", "|"},  {"11", "10", "w|w"},
+                                     {"13", "10", "w|w"}, {"10", "8", "w|w"}, {"11", "", "|"},
+                                     {"-3", "11", "w|w"}, {"0", "11", "|"}};
+    for (const auto& [p1, p2, erwartet] : saetze)
     {
-        tippe(tt, 1, 1, 1, 1, s[0]);
-        tippe(tt, 1, 1, 2, 1, s[1]);
-        EXPECT_EQ(*s[2] != 0, hat(1, 2, warnung)) << s[0] << ":" << s[1];
-        EXPECT_EQ(*s[2] != 0, hat(2, 2, warnung));
+        tippe(tt, 1, 1, 1, 1, p1);
+        tippe(tt, 1, 1, 2, 1, p2);
+        EXPECT_EQ(erwartet, merkmale(1, 2) + "|" + merkmale(2, 2)) << p1 << ":" << p2;
     }
-    EXPECT_FALSE(hat(1, 1, fett));
     tippe(tt, 1, 1, 1, 2, "4");
     tippe(tt, 1, 1, 2, 2, "11");
-    EXPECT_FALSE(hat(1, 1, fett));
-    EXPECT_TRUE(hat(2, 1, fett));
-}
-
-TEST(WertungTabelle, LeereZeileUndKeineEingaben)
-{
-    TestTurnier tt;
-    clWertungTableBase& tb = tt.wertungTB;
-    EXPECT_EQ(1, tb.GetNumberRows());
-    EXPECT_EQ("1", tb.GetRowLabelValue(0));
-    EXPECT_EQ("Teilnehmer|Spiele|Siege|Satzgewinn|Punkte||", zeile(tb, -1, 6));
-    EXPECT_EQ("||||||", zeile(tb, 0, 6));
+    EXPECT_EQ("|f", merkmale(1, 1) + "|" + merkmale(2, 1));
     // The standings only show; typed text changes nothing.
-    tt.erstelle({L"Anna", L"Bernd"});
-    tb.SetValue(0, 1, "5");
-    tb.SetValue(1, 0, "Zora");
-    EXPECT_EQ("Anna|0|", zeile(tb, 0, 2));
-    EXPECT_EQ("Bernd|0|", zeile(tb, 1, 2));
+    tt.wertungTB.SetValue(0, 1, "5");
+    tt.wertungTB.SetValue(0, 0, "Zora");
+    EXPECT_EQ("1:Carla|1|1:0|2:0|22:4|", zeile(tt.wertungTB, 0, 5));
 }

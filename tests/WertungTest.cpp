@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -11,33 +10,20 @@
 
 namespace
 {
-using Folge = std::vector<int>;
-using Saetze = std::initializer_list<std::pair<int, int>>;
-
-sWertung wertung(int siege, int niederlagen, int saetze, int satzVerlust, int punkte, int punkteVerlust)
-{
-    sWertung w;
-    w.m_Spiel = {siege, niederlagen};
-    w.m_Satz = {saetze, satzVerlust};
-    w.m_Punkte = {punkte, punkteVerlust};
-    return w;
-}
-
-// One side's counts as "matches sets points", e.g. "1:0 2:1 30:27"; mirrored
+// One side's counts as "matches sets points", e.g. "1:0 2:1 30:27 "; mirrored
 // reads them from the opponent's point of view.
 std::string text(const sWertung& w, bool gespiegelt = false)
 {
-    auto paar = [gespiegelt](const teilwertung& tw)
-    {
-        return std::to_string(gespiegelt ? tw.gegner : tw.eigene) + ":" +
-               std::to_string(gespiegelt ? tw.eigene : tw.gegner);
-    };
-    return paar(w.m_Spiel) + " " + paar(w.m_Satz) + " " + paar(w.m_Punkte);
+    std::string s;
+    for (const teilwertung& tw : {w.m_Spiel, w.m_Satz, w.m_Punkte})
+        s += std::to_string(gespiegelt ? tw.gegner : tw.eigene) + ":" +
+             std::to_string(gespiegelt ? tw.eigene : tw.gegner) + " ";
+    return s;
 }
 
-// Side 1's result of a match with these sets, with " +" when it is decided;
-// side 2 must mirror side 1.
-std::string ergebnis(Saetze saetze)
+// Side 1's result of a match with these sets, then "+" when it is decided, "-"
+// when not; side 2 must mirror side 1.
+std::string ergebnis(std::initializer_list<std::pair<int, int>> saetze)
 {
     clTeilnehmer a, b;
     clTTSpiel sp(&a, &b);
@@ -47,16 +33,7 @@ std::string ergebnis(Saetze saetze)
     sWertung w1, w2;
     const bool entschieden = sp.bestimmeErgebnis(w1, w2);
     EXPECT_EQ(text(w1), text(w2, true));
-    return text(w1) + (entschieden ? " +" : "");
-}
-
-// Start numbers from first place to last.
-Folge rangfolge(const clWertungTableBase& tb)
-{
-    Folge snr;
-    for (int p = 0; p < tb.getAnzahl(); ++p)
-        snr.push_back(tb.getStartNrAufPlatz(p));
-    return snr;
+    return text(w1) + (entschieden ? "+" : "-");
 }
 
 // Enters a two-set win of a over b, whichever side of the match a plays.
@@ -67,93 +44,86 @@ void gewinnt(TestTurnier& tt, int a, int b)
     tt.satz(sp, 1, vorne ? 11 : 5, vorne ? 5 : 11);
     tt.satz(sp, 2, vorne ? 11 : 7, vorne ? 7 : 11);
 }
-
-void addiere(sWertung& summe, const sWertung& w)
-{
-    for (auto [s, t] :
-         {std::pair{&summe.m_Spiel, &w.m_Spiel}, {&summe.m_Satz, &w.m_Satz}, {&summe.m_Punkte, &w.m_Punkte}})
-    {
-        s->eigene += t->eigene;
-        s->gegner += t->gegner;
-    }
-}
 } // namespace
 
 TEST(TTSpiel, ErgebnisAusDenSaetzen)
 {
-    EXPECT_EQ("0:0 0:0 0:0", ergebnis({}));
+    EXPECT_EQ("0:0 0:0 0:0 -", ergebnis({}));
     EXPECT_EQ("1:0 2:1 30:27 +", ergebnis({{11, 9}, {8, 11}, {11, 7}}));
     EXPECT_EQ("0:1 0:2 10:22 +", ergebnis({{5, 11}, {5, 11}}));
     // A third set after the match is decided still counts for sets and points.
     EXPECT_EQ("1:0 3:0 33:15 +", ergebnis({{11, 5}, {11, 5}, {11, 5}}));
     // A set counts only with both sides entered; a negative score typed in is no score.
-    EXPECT_EQ("0:0 0:0 0:0", ergebnis({{11, -1}, {-1, 11}, {-5, 11}}));
+    EXPECT_EQ("0:0 0:0 0:0 -", ergebnis({{11, -1}, {-1, 11}, {-5, 11}}));
     // Equal scores go to side 2; 0:0 is a set without points.
     EXPECT_EQ("0:1 0:2 5:5 +", ergebnis({{5, 5}, {0, 0}}));
     // Points count at most 21 per side and set; the set goes by the scores as entered.
-    EXPECT_EQ("0:0 1:0 21:21", ergebnis({{23, 21}}));
-    EXPECT_EQ("0:0 1:1 16:16", ergebnis({{11, 5}, {5, 11}}));
+    EXPECT_EQ("0:0 1:0 21:21 -", ergebnis({{23, 21}}));
+    EXPECT_EQ("0:0 1:1 16:16 -", ergebnis({{11, 5}, {5, 11}}));
 }
 
 TEST(Wertung, Vergleich)
 {
-    const sWertung null = clTTSpiel::getNullwertung();
-    EXPECT_EQ(0, clWertungTableBase::vergleicheWertung(null, null));
-    const std::pair<sWertung, sWertung> besserSchlechter[] = {
-        {wertung(2, 0, 4, 0, 44, 20), wertung(2, 1, 5, 2, 90, 60)}, // fewer losses beat more sets
-        {wertung(3, 1, 7, 3, 1, 1), wertung(2, 0, 4, 0, 44, 0)},
-        {wertung(2, 1, 5, 4, 0, 0), wertung(2, 1, 4, 1, 99, 0)}, // sets won, not the difference
-        {wertung(2, 1, 5, 3, 0, 0), wertung(2, 1, 5, 4, 99, 0)},
-        {wertung(2, 1, 5, 3, 60, 50), wertung(2, 1, 5, 3, 55, 40)},
-        {wertung(2, 1, 5, 3, 60, 49), wertung(2, 1, 5, 3, 60, 50)},
+    EXPECT_EQ(0, clWertungTableBase::vergleicheWertung(sWertung(), sWertung()));
+    // Better, worse: {matches, sets, points}, each as {own, opponent's}.
+    const sWertung besserSchlechter[][2] = {
+        {{{2, 0}, {4, 0}, {44, 20}}, {{2, 1}, {5, 2}, {90, 60}}}, // fewer losses beat more sets
+        {{{3, 1}, {7, 3}, {1, 1}}, {{2, 0}, {4, 0}, {44, 0}}},
+        {{{2, 1}, {5, 4}, {0, 0}}, {{2, 1}, {4, 1}, {99, 0}}}, // sets won, not the difference
+        {{{2, 1}, {5, 3}, {0, 0}}, {{2, 1}, {5, 4}, {99, 0}}},
+        {{{2, 1}, {5, 3}, {60, 50}}, {{2, 1}, {5, 3}, {55, 40}}},
+        {{{2, 1}, {5, 3}, {60, 49}}, {{2, 1}, {5, 3}, {60, 50}}},
     };
     for (const auto& [besser, schlechter] : besserSchlechter)
     {
-        EXPECT_EQ(1, clWertungTableBase::vergleicheWertung(besser, schlechter));
-        EXPECT_EQ(-1, clWertungTableBase::vergleicheWertung(schlechter, besser));
+        EXPECT_EQ(1, clWertungTableBase::vergleicheWertung(besser, schlechter)) << text(besser);
+        EXPECT_EQ(-1, clWertungTableBase::vergleicheWertung(schlechter, besser)) << text(besser);
     }
 }
 
-// A refresh of the views rebuilds the standings from the results the schedule
-// holds, so later changes are taken out of totals that contain them.
-TEST(Wertung, ErsteErgebnisseGleichstandUndAuffrischen)
+TEST(Wertung, RangfolgeFolgtJederEingabe)
 {
     TestTurnier tt;
     tt.erstelleN(4, 2);
-    EXPECT_EQ((Folge{1, 2, 3, 4}), rangfolge(tt.wertungTB));
     // The loser also passes everybody without a counted match.
     gewinnt(tt, 3, 4);
-    EXPECT_EQ((Folge{3, 4, 1, 2}), rangfolge(tt.wertungTB));
+    EXPECT_EQ("3:1 4:1 1:0 2:0 ", tt.stand());
     // The same totals: the one that got them later stays below.
     gewinnt(tt, 1, 2);
-    EXPECT_EQ((Folge{3, 1, 4, 2}), rangfolge(tt.wertungTB));
-
-    tt.turnier.AktualisiereAnzeigen();
-    EXPECT_EQ(1, tt.wertungTB.getWertung(4).m_AnzahlSpiele);
-    EXPECT_EQ(1, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
+    EXPECT_EQ("3:1 1:1 4:1 2:1 ", tt.stand());
+    // 3 against 4 becomes undecided: both lose their only counted match and must
+    // end below 1 and 2, although each gets past one of them only after the other
+    // has moved.
     clTTSpiel* sp = tt.spielZwischen(3, 4);
-    sp->loescheSatzErg(2, 1);
-    tt.turnier.pruefeWertung(sp);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(3).m_AnzahlSpiele);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(3).wertung.m_Spiel.eigene);
-    EXPECT_EQ((Folge{1, 2, 3, 4}), rangfolge(tt.wertungTB));
+    const bool vorne = sp->getT1()->getStartNr() == 3;
+    tt.satz(sp, 2, vorne ? 7 : 11, vorne ? 11 : 7);
+    EXPECT_EQ("1:1 2:1 3:0 4:0 ", tt.stand());
+    // A refresh of the views rebuilds the standings from the results the schedule
+    // holds, so that later changes are taken out of totals that contain them.
+    tt.turnier.AktualisiereAnzeigen();
+    EXPECT_EQ("1:1 2:1 3:0 4:0 ", tt.stand());
+    EXPECT_EQ("1:0 2:0 22:12 ", text(tt.wertungTB.getWertung(1).wertung));
 }
 
-// 1 beats 2 and 3 beats 4; then the first match becomes undecided. Both of its
-// participants lose their only counted match and must end below 3 and 4.
-TEST(Wertung, UnentschiedenGewordenesSpielSinktAb)
+// The standings grow and shrink with the roster, even while results are counted:
+// those who stay keep their totals and their order, newcomers stand last, and
+// places and start numbers stay inverse to each other.
+TEST(Wertung, AnzahlWaechstUndSchrumpft)
 {
     TestTurnier tt;
     tt.erstelleN(4, 2);
-    gewinnt(tt, 1, 2);
-    gewinnt(tt, 3, 4);
-    clTTSpiel* sp = tt.spielZwischen(1, 2);
-    const bool vorne = sp->getT1()->getStartNr() == 1;
-    tt.satz(sp, 2, vorne ? 7 : 11, vorne ? 11 : 7);
-
-    EXPECT_EQ(0, tt.wertungTB.getWertung(1).m_AnzahlSpiele);
-    EXPECT_EQ(0, tt.wertungTB.getWertung(2).m_AnzahlSpiele);
-    EXPECT_EQ((Folge{3, 4, 1, 2}), rangfolge(tt.wertungTB));
+    gewinnt(tt, 4, 1);
+    clWertungTableBase& tb = tt.wertungTB;
+    const std::pair<int, const char*> schritte[] = {
+        {6, "4:1 1:1 2:0 3:0 5:0 6:0 "}, {3, "1:1 2:0 3:0 "}, {-3, ""}, {2, "1:0 2:0 "}};
+    for (const auto& [anzahl, stand] : schritte)
+    {
+        tb.setzeAnzahl(anzahl, false);
+        EXPECT_EQ(stand, tt.stand());
+        EXPECT_EQ(std::max(anzahl, 1), tb.GetNumberRows());
+        for (int p = 0; p < tb.getAnzahl(); ++p)
+            EXPECT_EQ(p, tb.getPlatz(tb.getStartNrAufPlatz(p))) << anzahl;
+    }
 }
 
 // Random score edits on random tournaments. After every edit the totals equal a
@@ -171,9 +141,7 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
         const int n = 2 + wuerfel(14);
         tt.erstelleN(n, 1 + wuerfel(std::max(n / 2, 1)), wuerfel(3));
         const std::vector<clTTSpiel*> spiele = tt.alleSpiele();
-        ASSERT_EQ(n * (n - 1) / 2, static_cast<int>(spiele.size()));
         const clWertungTableBase& tb = tt.wertungTB;
-
         for (int schritt = 0; schritt < 150; ++schritt)
         {
             SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << schritt);
@@ -196,25 +164,24 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
             std::vector<tabWertung> soll(n + 1);
             for (const clTTSpiel* s : spiele)
             {
-                clTTSpiel kopie = *s;
                 sWertung w1, w2;
-                if (!kopie.bestimmeErgebnis(w1, w2))
+                if (!s->getErgebnis(w1, w2))
                     continue;
                 for (auto [idx, w] :
                      {std::pair{s->getT1()->getStartNr(), w1}, {s->getT2()->getStartNr(), w2}})
                 {
                     soll[idx].m_AnzahlSpiele++;
-                    addiere(soll[idx].wertung, w);
+                    for (auto [summe, teil] : {std::pair{&soll[idx].wertung.m_Spiel, w.m_Spiel},
+                                               {&soll[idx].wertung.m_Satz, w.m_Satz},
+                                               {&soll[idx].wertung.m_Punkte, w.m_Punkte}})
+                        *summe = {summe->eigene + teil.eigene, summe->gegner + teil.gegner};
                 }
             }
             for (int i = 1; i <= n; ++i)
             {
-                const tabWertung ist = tb.getWertung(i);
-                ASSERT_EQ(soll[i].m_AnzahlSpiele, ist.m_AnzahlSpiele) << "matches of " << i;
-                ASSERT_EQ(0, clWertungTableBase::vergleicheWertung(soll[i].wertung, ist.wertung))
-                    << "totals of " << i;
+                ASSERT_EQ(soll[i].m_AnzahlSpiele, tb.getWertung(i).m_AnzahlSpiele) << "matches of " << i;
+                ASSERT_EQ(text(soll[i].wertung), text(tb.getWertung(i).wertung)) << "totals of " << i;
             }
-
             for (int p = 0; p < n; ++p)
                 ASSERT_EQ(p, tb.getPlatz(tb.getStartNrAufPlatz(p))) << "place " << p;
             for (int p = 0; p + 1 < n; ++p)
@@ -223,10 +190,8 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
                 const int b = tb.getStartNrAufPlatz(p + 1);
                 const tabWertung wa = tb.getWertung(a);
                 const tabWertung wb = tb.getWertung(b);
-                int vgl = 0;
-                if ((wa.m_AnzahlSpiele > 0) != (wb.m_AnzahlSpiele > 0))
-                    vgl = wa.m_AnzahlSpiele > 0 ? 1 : -1;
-                else if (wa.m_AnzahlSpiele > 0)
+                int vgl = (wa.m_AnzahlSpiele > 0) - (wb.m_AnzahlSpiele > 0);
+                if (vgl == 0 && wa.m_AnzahlSpiele > 0)
                     vgl = clWertungTableBase::vergleicheWertung(wa.wertung, wb.wertung);
                 ASSERT_GE(vgl, 0) << a << " stands above " << b;
                 if (vgl == 0)

@@ -6,63 +6,42 @@
 #include "GuiHilfen.h"
 #include "UeberDlg.h"
 
+// Real modal loops: the close box cancels and keeps the data, "Aktualisieren"
+// takes what was typed.
 TEST(Einstellungsdialog, SchliessfeldBrichtAbAktualisierenUebernimmt)
 {
     const allgemein vorgabe{L"Pokal der Ü50", "TTC Nord", "Halle 2", "Sonntag", 4, 1};
     dlAllgemeinDlg dlg(nullptr, wxID_ANY, "Bearbeiten", &vorgabe);
-    EXPECT_TRUE(liesFelder(&dlg) == vorgabe);
-    wxSpinCtrl* platten = finde<wxSpinCtrl>(&dlg);
-    EXPECT_EQ(1, platten->GetMin());
-    EXPECT_EQ(100, platten->GetMax());
-    const wxArrayString modi = finde<wxChoice>(&dlg)->GetStrings();
-    EXPECT_EQ((std::vector<wxString>{"Dichte Packung", L"gleichmäßig verteilt", L"zufällig verteilt"}),
-              std::vector<wxString>(modi.begin(), modi.end()));
+    EXPECT_EQ(text(vorgabe), felder(&dlg));
+    // As many tables as a file may hold; the modes in the order of their numbers.
+    EXPECT_EQ(1, finde<wxSpinCtrl>(&dlg)->GetMin());
+    EXPECT_EQ(clTurnier::MaxPlatten, finde<wxSpinCtrl>(&dlg)->GetMax());
+    EXPECT_EQ(wxString(L"Dichte Packung|gleichmäßig verteilt|zufällig verteilt"),
+              wxJoin(finde<wxChoice>(&dlg)->GetStrings(), '|'));
 
-    // Real modal loops: the close box cancels and keeps the data, "Aktualisieren" takes what was typed.
-    wxTextCtrl* bezeichnung = finde<wxTextCtrl>(&dlg);
     dlg.CallAfter(
         [&]
         {
-            bezeichnung->SetValue("anders");
+            finde<wxTextCtrl>(&dlg)->SetValue("anders");
             dlg.Close();
         });
     EXPECT_EQ(wxID_CANCEL, dlg.ShowModal());
-    EXPECT_TRUE(*dlg.GetAllgemeinDaten() == vorgabe);
-
+    EXPECT_EQ(text(vorgabe), text(*dlg.GetAllgemeinDaten()));
     dlg.CallAfter(
         [&]
         {
             finde<wxChoice>(&dlg)->SetSelection(2);
-            bezeichnung->Clear();
+            finde<wxTextCtrl>(&dlg)->Clear();
             klicke(&dlg, dlAllgemeinDlg::idAktBtnAnwenden);
         });
     EXPECT_EQ(wxID_OK, dlg.ShowModal());
-    allgemein eingabe = vorgabe;
-    eingabe.Bezeichnung.clear();
-    eingabe.ModusIdx = 2;
-    EXPECT_TRUE(*dlg.GetAllgemeinDaten() == eingabe);
+    EXPECT_EQ("|TTC Nord|Halle 2|Sonntag|4|2", text(*dlg.GetAllgemeinDaten()));
 }
 
-namespace
-{
-void pruefeUeber(UeberDlg* dlg)
-{
-    EXPECT_EQ(wxString(L"Über das Programm"), dlg->GetTitle());
-    const std::vector<wxStaticText*> texte = alleKinder<wxStaticText>(dlg);
-    ASSERT_EQ(4u, texte.size());
-    EXPECT_TRUE(texte[2]->GetLabel().Contains("Quobel-Projekt") && texte[2]->GetLabel().Contains("2026"));
-    // The library in use and the platform, not what the headers said at build time.
-    const wxString version = wxGetLibraryVersionInfo().GetVersionString();
-    EXPECT_EQ(version, wxbuildinfo(short_f));
-    EXPECT_EQ(version + "-" + wxPlatformInfo::Get().GetOperatingSystemIdName() + "-Unicode build",
-              texte[3]->GetLabel());
-    // The logo of the source tree is found while the tests run from the build folder.
-    EXPECT_TRUE(UeberDlg::sucheLogo().EndsWith("quobel_logo.png"));
-    EXPECT_TRUE(finde<wxStaticBitmap>(dlg)->GetBitmap().IsOk());
-}
-} // namespace
-
-// Opened through the menu, as the organiser does, and closed with "Fertig".
+// Opened through the menu, as the organiser does, and closed with "Fertig". It
+// names the library in use and the platform, not what the headers said at build
+// time, and finds the logo of the source tree while the tests run from the
+// build folder.
 TEST(Ueberdialog, ZeigtLogoUndBauinformationUndSchliesstMitFertig)
 {
     std::unique_ptr<wxQuobelFrame> frame(neuesFenster());
@@ -70,19 +49,25 @@ TEST(Ueberdialog, ZeigtLogoUndBauinformationUndSchliesstMitFertig)
     wxTheApp->CallAfter(
         [&]
         {
+            UeberDlg* dlg = nullptr;
             for (wxWindow* w : wxTopLevelWindows)
+                dlg = dlg != nullptr ? dlg : dynamic_cast<UeberDlg*>(w);
+            ASSERT_NE(nullptr, dlg);
+            gezeigt = true;
+            EXPECT_EQ(wxString(L"Über das Programm"), dlg->GetTitle());
+            const std::vector<wxStaticText*> texte = alleKinder<wxStaticText>(dlg);
+            ASSERT_EQ(4u, texte.size());
+            EXPECT_TRUE(texte[2]->GetLabel().Contains("Quobel-Projekt"));
+            EXPECT_EQ(wxGetLibraryVersionInfo().GetVersionString() + "-" +
+                          wxPlatformInfo::Get().GetOperatingSystemIdName() + "-Unicode build",
+                      texte[3]->GetLabel());
+            EXPECT_TRUE(UeberDlg::sucheLogo().EndsWith("quobel_logo.png"));
+            EXPECT_TRUE(finde<wxStaticBitmap>(dlg)->GetBitmap().IsOk());
+            klicke(dlg, UeberDlg::idBtnFertig);
+            if (dlg->IsModal())
             {
-                if (UeberDlg* dlg = dynamic_cast<UeberDlg*>(w))
-                {
-                    gezeigt = true;
-                    pruefeUeber(dlg);
-                    klicke(dlg, UeberDlg::idBtnFertig);
-                    if (dlg->IsModal())
-                    {
-                        ADD_FAILURE() << "Fertig schliesst den Dialog nicht";
-                        dlg->EndModal(wxID_CANCEL);
-                    }
-                }
+                ADD_FAILURE() << "Fertig schliesst den Dialog nicht";
+                dlg->EndModal(wxID_CANCEL);
             }
         });
     befehl(frame.get(), wxQuobelFrame::idMenuAbout);

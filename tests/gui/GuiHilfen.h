@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-#include <wx/app.h>
-#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
 #include <wx/grid.h>
@@ -15,7 +13,7 @@
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 
-#include "clTeilnehmerTableBase.h"
+#include "../ModellHilfen.h"
 #include "clTurnierpanel.h"
 #include "dlAllgemeinDlg.h"
 #include "wxQuobelMain.h"
@@ -54,31 +52,14 @@ T* finde(wxWindow* fenster)
 // Presses the button with this identifier, as a click does.
 inline void klicke(wxWindow* fenster, int id)
 {
-    for (wxButton* b : alleKinder<wxButton>(fenster))
-    {
-        if (b->GetId() == id)
-        {
-            wxCommandEvent klick(wxEVT_BUTTON, id);
-            klick.SetEventObject(b);
-            b->ProcessWindowEvent(klick);
-            return;
-        }
-    }
-    ADD_FAILURE() << "kein Knopf " << id;
+    wxWindow* knopf = fenster->FindWindow(id);
+    ASSERT_NE(nullptr, knopf) << "kein Knopf " << id;
+    wxCommandEvent klick(wxEVT_BUTTON, id);
+    klick.SetEventObject(knopf);
+    knopf->ProcessWindowEvent(klick);
 }
 
-// A main window at the size of a screen, since the test display has no window
-// manager to maximise it.
-inline wxQuobelFrame* neuesFenster()
-{
-    wxQuobelFrame* f = new wxQuobelFrame(nullptr, "Quobel");
-    f->SetSize(0, 0, 1400, 1000);
-    f->Show();
-    verarbeiteEreignisse();
-    return f;
-}
-
-inline void befehl(wxQuobelFrame* f, int id)
+inline void befehl(wxWindow* f, int id)
 {
     wxCommandEvent ereignis(wxEVT_MENU, id);
     f->ProcessWindowEvent(ereignis);
@@ -151,60 +132,42 @@ inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, const wxStr
         [=](wxFileDialog* dlg)
         {
             if (!nachricht.empty())
-            {
                 EXPECT_EQ(nachricht, dlg->GetMessage());
-                EXPECT_TRUE(dlg->GetWildcard().Contains("*.quobel"));
-            }
             dlg->wxFileDialogBase::SetPath(pfad);
             return antwort;
         });
 }
 
-// The settings dialog's fields, in the order of the general data.
-inline allgemein liesFelder(dlAllgemeinDlg* dlg)
+// The general data as "title|organiser|venue|date|tables|mode".
+inline wxString text(const allgemein& a)
 {
-    const std::vector<wxTextCtrl*> texte = alleKinder<wxTextCtrl>(dlg);
-    return {texte.at(0)->GetValue(),
-            texte.at(1)->GetValue(),
-            texte.at(2)->GetValue(),
-            texte.at(3)->GetValue(),
-            finde<wxSpinCtrl>(dlg)->GetValue(),
-            finde<wxChoice>(dlg)->GetSelection()};
+    return wxString::Format("%s|%s|%s|%s|%d|%d", a.Bezeichnung, a.Veranstalter, a.Ort, a.Datum, a.Platten,
+                            a.ModusIdx);
 }
 
-// Types alg into the settings dialog's fields and presses "Aktualisieren".
-inline int fuelleAus(dlAllgemeinDlg* dlg, const allgemein& alg)
+// The settings dialog's fields in the same form.
+inline wxString felder(dlAllgemeinDlg* dlg)
 {
-    const std::vector<wxTextCtrl*> texte = alleKinder<wxTextCtrl>(dlg);
-    const wxString* felder[] = {&alg.Bezeichnung, &alg.Veranstalter, &alg.Ort, &alg.Datum};
-    for (size_t i = 0; i < 4; ++i)
-        texte.at(i)->SetValue(*felder[i]);
-    finde<wxSpinCtrl>(dlg)->SetValue(alg.Platten);
-    finde<wxChoice>(dlg)->SetSelection(alg.ModusIdx);
-    klicke(dlg, dlAllgemeinDlg::idAktBtnAnwenden);
-    return wxID_OK;
+    wxString t;
+    for (wxTextCtrl* feld : alleKinder<wxTextCtrl>(dlg))
+        t << feld->GetValue() << "|";
+    return t << finde<wxSpinCtrl>(dlg)->GetValue() << "|" << finde<wxChoice>(dlg)->GetSelection();
 }
 
-inline bool operator==(const allgemein& a, const allgemein& b)
+// A main window at the size of a screen, since the test display has no window
+// manager to maximise it.
+inline wxQuobelFrame* neuesFenster()
 {
-    return a.Bezeichnung == b.Bezeichnung && a.Veranstalter == b.Veranstalter && a.Ort == b.Ort &&
-           a.Datum == b.Datum && a.Platten == b.Platten && a.ModusIdx == b.ModusIdx;
+    wxQuobelFrame* f = new wxQuobelFrame(nullptr, "Quobel");
+    f->SetSize(0, 0, 1400, 1000);
+    f->Show();
+    verarbeiteEreignisse();
+    return f;
 }
 
-// Types the names on the participants page and presses "Uebernehmen".
-inline void teilnehmer(wxQuobelFrame* f, std::initializer_list<const wchar_t*> namen, bool uebernehmen = true)
-{
-    clTurnierpanel* seite = finde<clTurnierpanel>(f);
-    int zeile = seite->getTable()->getDataListSize();
-    for (const wchar_t* name : namen)
-        seite->getTable()->SetValue(zeile++, 0, name);
-    if (uebernehmen)
-        klicke(seite, clTurnierpanel::idUebBtnAnwenden);
-}
-
-// The main window with its three pages. Each test has a folder of its own for its
-// files; it is HOME too, so that the list of recent files starts empty and the
-// user's own list stays untouched.
+// The main window with its three pages. Each test has a folder of its
+// own for its files; it is HOME too, so that the list of recent files starts
+// empty and the user's own list stays untouched.
 class FensterTest : public ::testing::Test
 {
 protected:
@@ -223,9 +186,9 @@ protected:
     }
 
     template <class T>
-    T* seite() const
+    T* seite(wxQuobelFrame* f = nullptr) const
     {
-        return finde<T>(frame.get());
+        return finde<T>(f != nullptr ? f : frame.get());
     }
 
     void zeigeSeite(wxWindow* s)
@@ -233,6 +196,18 @@ protected:
         wxNotebook* nb = finde<wxNotebook>(frame.get());
         nb->SetSelection(nb->FindPage(s));
         verarbeiteEreignisse();
+    }
+
+    // Types the names on the participants page and presses "Uebernehmen".
+    void teilnehmer(std::initializer_list<const wchar_t*> namen, bool uebernehmen = true,
+                    wxQuobelFrame* f = nullptr)
+    {
+        clTurnierpanel* s = seite<clTurnierpanel>(f);
+        int zeile = s->getTable()->getDataListSize();
+        for (const wchar_t* name : namen)
+            s->getTable()->SetValue(zeile++, 0, name);
+        if (uebernehmen)
+            klicke(s, clTurnierpanel::idUebBtnAnwenden);
     }
 
     clTurnier* turnier() const { return frame->getTurnier(); }
