@@ -12,25 +12,6 @@
 
 namespace
 {
-// A fresh path in the temporary folder (a file, or an empty folder), removed at
-// the end of the test.
-struct TempPfad
-{
-    const wxString pfad = wxFileName::CreateTempFileName("quobel-test");
-    explicit TempPfad(bool ordner = false)
-    {
-        if (ordner)
-            EXPECT_TRUE(wxRemoveFile(pfad) && wxFileName::Mkdir(pfad));
-    }
-    ~TempPfad()
-    {
-        if (wxFileName::DirExists(pfad))
-            wxDir::Remove(pfad, wxPATH_RMDIR_RECURSIVE);
-        else if (wxFileName::FileExists(pfad))
-            wxRemoveFile(pfad);
-    }
-};
-
 std::string liesBytes(const wxString& pfad)
 {
     wxFFile f(pfad, "rb");
@@ -42,14 +23,6 @@ std::string liesBytes(const wxString& pfad)
 void schreibeBytes(const wxString& pfad, const std::string& bytes)
 {
     wxFFile(pfad, "wb").Write(bytes.data(), bytes.size());
-}
-
-// What a save writes: general data, roster, skip list and every set score.
-std::string abbild(clTurnier& t)
-{
-    TempPfad tmp;
-    EXPECT_TRUE(t.speichereTurnierDaten(tmp.pfad));
-    return liesBytes(tmp.pfad);
 }
 
 // The texts as the tournament holds them, and the standings as the grid shows
@@ -89,9 +62,27 @@ const char* const Beispiel = "##################################################
                              "#!! EOF\n";
 } // namespace
 
+// Each test has a fresh folder for its files.
+class Datei : public ::testing::Test
+{
+protected:
+    Datei() { wxFileName::Mkdir(ordner); }
+    ~Datei() override { wxDir::Remove(ordner, wxPATH_RMDIR_RECURSIVE); }
+    wxString pfad(const wxString& name) const { return ordner + "/" + name; }
+
+    // What a save writes: general data, roster, skip list and every set score.
+    std::string abbild(clTurnier& t) const
+    {
+        EXPECT_TRUE(t.speichereTurnierDaten(pfad("abbild")));
+        return liesBytes(pfad("abbild"));
+    }
+
+    const wxString ordner = wxFileName::GetTempDir() + wxString::Format("/quobel-%lu", wxGetProcessId());
+};
+
 // Only what would disturb the structure is escaped, everything else is written as
 // typed; a half-entered set keeps its missing side.
-TEST(Datei, BeispielWirdByteGenauGeschriebenUndGelesen)
+TEST_F(Datei, BeispielWirdByteGenauGeschriebenUndGelesen)
 {
     TestTurnier tt;
     const allgemein alg{L"Pokal (Herren), Gruppe: A", "", "C:\\Halle", "#1"};
@@ -106,10 +97,9 @@ TEST(Datei, BeispielWirdByteGenauGeschriebenUndGelesen)
         tt.satz(tt.turnier.getSpiel(r, 1), s, p1, p2);
     EXPECT_EQ(Beispiel, abbild(tt.turnier));
 
-    TempPfad tmp;
-    schreibeBytes(tmp.pfad, Beispiel);
+    schreibeBytes(pfad("beispiel"), Beispiel);
     TestTurnier geladen;
-    ASSERT_TRUE(geladen.turnier.liesTurnierDaten(tmp.pfad));
+    ASSERT_TRUE(geladen.turnier.liesTurnierDaten(pfad("beispiel")));
     EXPECT_EQ(zustand(tt), zustand(geladen));
     EXPECT_EQ(Beispiel, abbild(geladen.turnier));
 }
@@ -117,7 +107,7 @@ TEST(Datei, BeispielWirdByteGenauGeschriebenUndGelesen)
 // Random names with every troublesome character, some of them long, random
 // scores (partial and undecided matches too), all modes: everything comes back
 // as it was.
-TEST(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
+TEST_F(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
 {
     const wxString teile[] = {
         L",",  L":", L"(", L")",  L"\\", L"#",    L"#!!",   L" ",   L"\n",  L"\r",
@@ -149,13 +139,12 @@ TEST(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
                 if (const int art = zahl(0, 9); art >= 4)
                     tt.satz(sp, s, art == 4 ? -1 : zahl(0, 25), art == 5 ? -1 : zahl(0, 25));
 
-        TempPfad tmp;
-        ASSERT_TRUE(tt.turnier.speichereTurnierDaten(tmp.pfad));
+        const std::string bytes = abbild(tt.turnier);
         TestTurnier geladen;
         geladen.erstelleN(5);
-        ASSERT_TRUE(geladen.turnier.liesTurnierDaten(tmp.pfad));
+        ASSERT_TRUE(geladen.turnier.liesTurnierDaten(pfad("abbild")));
         EXPECT_EQ(zustand(tt), zustand(geladen));
-        EXPECT_EQ(liesBytes(tmp.pfad), abbild(geladen.turnier));
+        EXPECT_EQ(bytes, abbild(geladen.turnier));
         EXPECT_FALSE(geladen.turnier.istGeaendert());
     }
 }
@@ -164,15 +153,15 @@ TEST(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
 // '#' inside a value is data. Lines beyond the sixth general one and beyond the
 // last round are ignored, a table count below 1 is taken as 1 and an unknown
 // mode as 0.
-TEST(Datei, HandgeschriebeneDateienWerdenNachsichtigGelesen)
+TEST_F(Datei, HandgeschriebeneDateienWerdenNachsichtigGelesen)
 {
-    TempPfad tmp;
-    schreibeBytes(tmp.pfad, "#!! Allgemein\nTurnier #3\nVerein\nmorgen\nHalle\n0\n7\nmehr\n"
-                            "#!! Teilnehmer\nMeier\nSchulz, Bernd, B, jun.\nWeber, Carla, Carla\n"
-                            "#!! Runden\n(x:y,11)\n(a:b,,x:11,11: 7,11:1)\n(a:b,11: 7)(zu:viel,1:2)\nmehr\n"
-                            "#!! EOF");
+    const wxString tmp = pfad("hand");
+    schreibeBytes(tmp, "#!! Allgemein\nTurnier #3\nVerein\nmorgen\nHalle\n0\n7\nmehr\n"
+                       "#!! Teilnehmer\nMeier\nSchulz, Bernd, B, jun.\nWeber, Carla, Carla\n"
+                       "#!! Runden\n(x:y,11)\n(a:b,,x:11,11: 7,11:1)\n(a:b,11: 7)(zu:viel,1:2)\nmehr\n"
+                       "#!! EOF");
     TestTurnier tt;
-    ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp.pfad));
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp));
     // Round 2 (Weber against Meier) is decided 2:1 for Meier; the others are open.
     EXPECT_EQ("Turnier #3|Verein|morgen|Halle|1|0\nMeier||\nSchulz|Bernd|B, jun.\nWeber|Carla|Carla\n"
               "1|1:0|2:1|18:11\n1|0:1|1:2|11:18\n0|||\n",
@@ -187,28 +176,27 @@ TEST(Datei, HandgeschriebeneDateienWerdenNachsichtigGelesen)
     EXPECT_EQ("11:0 -1:-1 -1:-1 0:0 0:11 11:7 11:7 -1:-1 -1:-1 ", saetze);
 
     // Missing general lines keep the defaults; without participants the roster is empty.
-    schreibeBytes(tmp.pfad, "#!! Allgemein\nNur der Titel\n#!! Runden\n(a:b,11:1)\n");
-    ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp.pfad));
+    schreibeBytes(tmp, "#!! Allgemein\nNur der Titel\n#!! Runden\n(a:b,11:1)\n");
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp));
     EXPECT_EQ("Nur der Titel|ein Verein|heute|hier|1|0\n|||\n", zustand(tt));
 }
 
 // Files saved on Windows: CRLF line ends and Windows-1252, or UTF-8 with a byte
 // order mark.
-TEST(Datei, DateienVonWindowsMitCrLf)
+TEST_F(Datei, DateienVonWindowsMitCrLf)
 {
     const std::string cp1252 = "#!! Allgemein\r\nMeisterschaft\r\nTTC M\xfcnchen\r\n1.5.\r\nStra\xdf"
                                "e 1 \x80\r\n2\r\n1\r\n#!! Teilnehmer\r\nM\xfcller, J\xfcrgen, J\xfcrgen\r\n"
                                "B\xe4r, Ida, Ida\r\nOhm, Udo, Udo\r\n#!! Spielplan\r\n0\r\n#!! Runden\r\n"
                                "(x:y,11: 3,11: 4)\r\n";
     const wxString text = wxString(wxConvISO8859_1.cMB2WC(cp1252.c_str()));
-    TempPfad tmp;
     // The euro sign is one of the characters Windows-1252 adds to Latin-1.
     for (const auto& [bytes, ort] :
          {std::pair{cp1252, L"Straße 1 €"}, {"\xEF\xBB\xBF" + text.utf8_string(), L"Straße 1 \x80"}})
     {
-        schreibeBytes(tmp.pfad, bytes);
+        schreibeBytes(pfad("windows"), bytes);
         TestTurnier tt;
-        ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp.pfad));
+        ASSERT_TRUE(tt.turnier.liesTurnierDaten(pfad("windows")));
         EXPECT_EQ(wxString(L"Meisterschaft|TTC München|1.5.|") + ort +
                       L"|2|1\nMüller|Jürgen|Jürgen\nBär|Ida|Ida\nOhm|Udo|Udo\n1|1:0|2:0|22:7\n1|0:1|0:2|7:"
                       L"22\n0|||\n",
@@ -216,10 +204,9 @@ TEST(Datei, DateienVonWindowsMitCrLf)
     }
 }
 
-TEST(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
+TEST_F(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
 {
-    TempPfad ordner(true);
-    const wxString ziel = ordner.pfad + "/turnier.quobel";
+    const wxString ziel = pfad("turnier.quobel");
     schreibeBytes(ziel, "alt\n");
     TestTurnier tt;
     tt.erstelleN(12);
@@ -230,7 +217,7 @@ TEST(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     rlimit klein = vorher;
     klein.rlim_cur = 200;
     const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-    for (const wxString& pfad : {ziel, ordner.pfad + "/fehlt/t.quobel", ordner.pfad})
+    for (const wxString& pfad : {ziel, pfad("fehlt/t.quobel"), ordner})
     {
         wxString fehler;
         setrlimit(RLIMIT_FSIZE, pfad == ziel ? &klein : &vorher);
@@ -242,14 +229,14 @@ TEST(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     std::signal(SIGXFSZ, alterHandler);
     EXPECT_EQ("alt\n", liesBytes(ziel));
     wxArrayString dateien;
-    EXPECT_EQ(1u, wxDir::GetAllFiles(ordner.pfad, &dateien));
+    EXPECT_EQ(1u, wxDir::GetAllFiles(ordner, &dateien));
     EXPECT_TRUE(tt.turnier.istGeaendert());
 }
 
 // Something else than a tournament file, a file with more participants than a
 // schedule can be made for, a missing file and a folder are refused, naming
 // the path, and the open tournament stays as it was.
-TEST(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
+TEST_F(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
 {
     TestTurnier tt;
     tt.erstelleN(7, 2, 2);
@@ -259,8 +246,7 @@ TEST(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
     const wxString stand = zustand(tt);
     tt.turnier.setGeaendert(true);
 
-    TempPfad tmp;
-    TempPfad ordner(true);
+    const wxString tmp = pfad("fremd");
     auto scheitert = [&tt](const wxString& pfad)
     {
         wxString fehler;
@@ -276,12 +262,12 @@ TEST(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
          {std::string("[Allgemein]\nBezeichnung=x\n"), std::string("#!! Teilnehmer\nA\n"), std::string(),
           std::string(binaer, sizeof binaer - 1), riesig})
     {
-        schreibeBytes(tmp.pfad, bytes);
-        scheitert(tmp.pfad);
+        schreibeBytes(tmp, bytes);
+        scheitert(tmp);
     }
-    wxRemoveFile(tmp.pfad);
-    scheitert(tmp.pfad);
-    scheitert(ordner.pfad);
+    wxRemoveFile(tmp);
+    scheitert(tmp);
+    scheitert(ordner);
     EXPECT_TRUE(tt.turnier.istGeaendert());
     EXPECT_EQ(vorher, abbild(tt.turnier));
     EXPECT_EQ(stand, zustand(tt));

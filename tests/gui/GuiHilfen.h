@@ -65,21 +65,6 @@ inline void befehl(wxWindow* f, int id)
     f->ProcessWindowEvent(ereignis);
 }
 
-// Types text into a cell through the grid's cell editor.
-inline void tippe(wxGrid* grid, int row, int col, const wxString& text)
-{
-    grid->GoToCell(row, col);
-    grid->EnableCellEditControl();
-    wxGridCellEditor* editor = grid->GetCellEditor(row, col);
-    wxTextCtrl* feld = dynamic_cast<wxTextCtrl*>(editor->GetWindow());
-    editor->DecRef();
-    ASSERT_NE(nullptr, feld);
-    feld->SetValue(text);
-    // As the program does, the focus leaves the editor before it closes.
-    grid->SetFocus();
-    grid->DisableCellEditControl();
-}
-
 // A dialog that no expectation answers would really open and hang the test run:
 // while this hook is registered it is a failure and is cancelled instead.
 class KeinEchterDialog : public wxModalDialogHook
@@ -123,16 +108,13 @@ inline ErwarteDialog<wxMessageDialog> erwarteMeldung(int antwort, const wxString
         });
 }
 
-// Chooses pfad in the file dialog, after checking its message when one is given.
-// Only the toolkit's own part is set: the native chooser cannot take a path before it is shown.
-inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, const wxString& nachricht = "",
-                                               int antwort = wxID_OK)
+// Chooses pfad in the file dialog. Only the toolkit's own part is set: the native
+// chooser cannot take a path before it is shown.
+inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, int antwort = wxID_OK)
 {
     return ErwarteDialog<wxFileDialog>(
         [=](wxFileDialog* dlg)
         {
-            if (!nachricht.empty())
-                EXPECT_EQ(nachricht, dlg->GetMessage());
             dlg->wxFileDialogBase::SetPath(pfad);
             return antwort;
         });

@@ -94,18 +94,19 @@ TEST_F(Turnierpanel, KnoepfeWirkenNurAufTeilnehmerzeilen)
     EXPECT_TRUE(grid->IsCellEditControlEnabled());
 }
 
-// The grid grows with the list, also when the tournament refreshes the views
-// after a load; one participant more than the limit is not applied, and the
-// typed list stays for the organiser to shorten.
+// The grid follows the list as it is typed, after New and after a load; one
+// participant more than the limit is not applied, and the typed list stays for
+// the organiser to shorten.
 TEST_F(Turnierpanel, GridWaechstMitDerListeBisZurHoechstzahl)
 {
-    for (int i = 0; i < 30; ++i)
-        tippe(grid, i, 0, wxString::Format("T%d", i + 1));
-    EXPECT_EQ(31, grid->GetNumberRows());
-    for (int i = 30; i < 60; ++i)
+    for (int i = 0; i < 60; ++i)
         tb->SetValue(i, 0, wxString::Format("T%d", i + 1));
+    EXPECT_EQ(61, grid->GetNumberRows());
     tb->DatenZurueckSchreiben();
-    turnier()->AktualisiereAnzeigen();
+    ASSERT_TRUE(turnier()->speichereTurnierDaten(pfad("t.quobel")));
+    turnier()->Aktualisieren(true);
+    EXPECT_EQ(25, grid->GetNumberRows());
+    ASSERT_TRUE(turnier()->liesTurnierDaten(pfad("t.quobel")));
     EXPECT_EQ(61, grid->GetNumberRows());
     EXPECT_EQ("T60", grid->GetCellValue(59, 0));
 
@@ -124,7 +125,7 @@ TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
     clTTSpiel* sp = turnier()->getSpiel(1, 1);
     sp->setSatzErg(1, 11, 4);
     turnier()->pruefeWertung(sp);
-    tippe(grid, 0, 2, "Anni");
+    tb->SetValue(0, 2, "Anni");
     wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden),
                   wxExpectModal<wxMessageDialog>(wxID_NO).Optional());
     EXPECT_EQ("Anni", turnier()->getTeilnehmer(1)->getAnzeige());
