@@ -35,31 +35,22 @@ wxString zustand(TestTurnier& tt)
     z << alg.Bezeichnung << "|" << alg.Veranstalter << "|" << alg.Datum << "|" << alg.Ort << "|"
       << alg.Platten << "|" << alg.ModusIdx << "\n";
     for (int snr = 1; snr <= tt.turnier.getAnzahlTeilnehmer(); ++snr)
-    {
-        const clTeilnehmer* tn = tt.turnier.getTeilnehmer(snr);
-        z << tn->getName() << "|" << tn->getVName() << "|" << tn->getAnzeige() << "\n";
-    }
+        z << tt.turnier.getTeilnehmer(snr)->getName() << "|" << tt.turnier.getTeilnehmer(snr)->getVName()
+          << "|" << tt.turnier.getTeilnehmer(snr)->getAnzeige() << "\n";
     for (int r = 0; r < tt.wertungTB.GetNumberRows(); ++r)
         for (int c = 1; c < 5; ++c)
             z << tt.wertungTB.GetValue(r, c) << (c < 4 ? "|" : "\n");
     return z;
 }
 
-const char* const Beispiel = "################################################################\n"
-                             "#!! Allgemein\n"
-                             "Pokal (Herren), Gruppe: A\n\\\n\\#1\nC:\\\\Halle\n1\n0\n"
-                             "################################################################\n"
-                             "#!! Teilnehmer\n"
-                             "M\xC3\xBCller\\, jun., Anna, Anna\n\\#!!, Bernd, Bernd\nWeber, Carla, C:(a)\n"
-                             "################################################################\n"
-                             "#!! Spielplan\n"
-                             "4\n"
-                             "################################################################\n"
-                             "#!! Runden\n"
-                             "(Bernd:C\\:\\(a\\),11: 9, 8:11,11: 7)\n(C\\:\\(a\\):Anna,-1: 7)\n"
-                             "(Anna:Bernd,11: 5,11: 3)\n"
-                             "################################################################\n"
-                             "#!! EOF\n";
+const std::string Trenner(64, '#');
+const std::string Beispiel =
+    Trenner + "\n#!! Allgemein\nPokal (Herren), Gruppe: A\n\\\n\\#1\nC:\\\\Halle\n1\n0\n" + Trenner +
+    "\n#!! Teilnehmer\nM\xC3\xBCller\\, jun., Anna, Anna\n\\#!!, Bernd, Bernd\nWeber, Carla, C:(a)\n" +
+    Trenner + "\n#!! Spielplan\n4\n" + Trenner +
+    "\n#!! Runden\n(Bernd:C\\:\\(a\\),11: 9, 8:11,11: 7)\n(C\\:\\(a\\):Anna,-1: 7)\n(Anna:Bernd,11: 5,11: "
+    "3)\n" +
+    Trenner + "\n#!! EOF\n";
 } // namespace
 
 // Each test has a fresh folder for its files.
@@ -214,8 +205,7 @@ TEST_F(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     // too), a folder that does not exist, and a folder where the file should be.
     rlimit vorher{};
     getrlimit(RLIMIT_FSIZE, &vorher);
-    rlimit klein = vorher;
-    klein.rlim_cur = 200;
+    const rlimit klein{200, vorher.rlim_max};
     const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
     for (const wxString& pfad : {ziel, pfad("fehlt/t.quobel"), ordner})
     {

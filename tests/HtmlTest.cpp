@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/regex.h>
@@ -60,12 +59,11 @@ TEST(HtmlAusgabe, MaskiertJedenTextUndLaesstUmlauteStehen)
     const clHtmlAusgabe aus(&tt.turnier);
     for (const wxString& html : {aus.erzeugeSpielplan(), aus.erzeugeSpielzettel(0), aus.erzeugeTabelle(),
                                  aus.erzeugeKopfzeile("<x>"), aus.erzeugeSeite()})
-    {
-        EXPECT_EQ(0, zaehle(html, "<script") + zaehle(html, "<b>Max") + zaehle(html, "& \"") +
-                         zaehle(html, "'N"))
+        EXPECT_TRUE(zaehle(html, "<script") + zaehle(html, "<b>Max") + zaehle(html, "& \"") +
+                            zaehle(html, "'N") ==
+                        0 &&
+                    zaehle(html, L"Jürgen O&#39;Neil") + zaehle(html, L"Köln &lt;Süd&gt;") > 0)
             << html;
-        EXPECT_NE(0, zaehle(html, L"Jürgen O&#39;Neil") + zaehle(html, L"Köln &lt;Süd&gt;")) << html;
-    }
     EXPECT_NE(0, zaehle(aus.erzeugeSpielplan(), "Tom &amp; &quot;Jerry&quot;"));
 }
 
@@ -99,9 +97,8 @@ TEST(HtmlAusgabe, SpielplanZettelTabelleUndSeite)
               L"3|Anna|0||||4|Bernd|0||||5|Emil|0||||",
               sichtbar(aus.erzeugeTabelle()));
     TestTurnier leer;
-    EXPECT_EQ(0, zaehle(clHtmlAusgabe(&leer.turnier).erzeugeTabelle() +
-                            clHtmlAusgabe(&leer.turnier).erzeugeSpielplan(),
-                        "<tr>"));
+    const clHtmlAusgabe ohne(&leer.turnier);
+    EXPECT_EQ(0, zaehle(ohne.erzeugeTabelle() + ohne.erzeugeSpielplan(), "<tr>"));
 
     // The page for the website: self-contained, standings first, written as UTF-8.
     const wxString seite = aus.erzeugeSeite();
@@ -129,7 +126,6 @@ TEST(CsvExport, TabelleUndErgebnisse)
     const clCsvExport csv(&tt.turnier);
     const wxArrayString erg = wxStringTokenize(csv.erzeugeErgebnisse(), "\n");
     ASSERT_EQ(1u + 10u, erg.size());
-    EXPECT_EQ(13, zaehle(erg[0], "\";\"") + 1);
     EXPECT_EQ(
         L"\"1\";\"1\";\"Jürgen;J\";\"Dora\";\"11\";\"9\";\"8\";\"11\";\"9\";\"11\";\"1\";\"2\";\"Dora\"",
         erg[1]);

@@ -25,10 +25,8 @@ wxString eindeutig(const wxString& zeilen)
 {
     vecEditListe el;
     for (const wxString& z : wxSplit(zeilen, ';', 0))
-    {
-        const wxArrayString f = wxSplit(z, ',', 0);
-        el.push_back(neueZeile(f[0], f.size() > 1 ? f[1] : "", f.size() > 2 ? f[2] : ""));
-    }
+        el.push_back(neueZeile(z.BeforeFirst(','), z.AfterFirst(',').BeforeFirst(','),
+                               z.AfterFirst(',').AfterFirst(',')));
     clTurnier t;
     t.UpdateTeilnehmer(el);
     return anzeigen(t);
