@@ -19,6 +19,16 @@ inline void PrintTo(const wxString& text, std::ostream* aus)
     *aus << '"' << text.utf8_string() << '"';
 }
 
+// Column labels (row -1), or the row label and the cells of a row, of a grid
+// table, joined by '|'.
+inline wxString zeile(wxGridTableBase& tb, int row, int bis)
+{
+    wxString text = row < 0 ? "" : tb.GetRowLabelValue(row) + ":";
+    for (int col = 0; col < bis; ++col)
+        text += (row < 0 ? tb.GetColLabelValue(col) : tb.GetValue(row, col)) + "|";
+    return text;
+}
+
 // A tournament with its three grid tables, as the main window sets it up, but
 // without any window.
 struct TestTurnier

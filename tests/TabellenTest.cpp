@@ -16,14 +16,6 @@ void tippe(TestTurnier& tt, int runde, int platte, int seite, int satzNr, const 
     tt.spieleTB.SetValue(4 * (runde - 1) + seite, 5 * (platte - 1) + satzNr + 1, text);
 }
 
-// Column labels (row -1), or the cells of a row, joined by '|'.
-wxString zeile(wxGridTableBase& tb, int row, int bis)
-{
-    wxString text = row < 0 ? "" : tb.GetRowLabelValue(row) + ":";
-    for (int col = 0; col < bis; ++col)
-        text += (row < 0 ? tb.GetColLabelValue(col) : tb.GetValue(row, col)) + "|";
-    return text;
-}
 } // namespace
 
 // Each round is a header row, a row per side and a gap row; each table five

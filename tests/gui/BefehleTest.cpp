@@ -38,20 +38,14 @@ wxString ergebnisse(F* f)
     for (wxGridTableBase* tb : {static_cast<wxGridTableBase*>(finde<clRundenpanel>(f)->getTable()),
                                 static_cast<wxGridTableBase*>(f->getTurnier()->getWertungTableBase())})
         for (int r = 0; r < tb->GetNumberRows(); ++r)
-            for (int c = 0; c <= tb->GetNumberCols(); ++c)
-                text << (c < tb->GetNumberCols() ? tb->GetValue(r, c) + "|" : "\n");
+            text << zeile(*tb, r, tb->GetNumberCols()) << "\n";
     return text;
 }
 
 // Confirms the settings dialog with alg.
 ErwarteDialog<dlAllgemeinDlg> bestaetige(const allgemein& alg)
 {
-    return ErwarteDialog<dlAllgemeinDlg>(
-        [=](dlAllgemeinDlg* dlg)
-        {
-            *dlg->GetAllgemeinDaten() = alg;
-            return wxID_OK;
-        });
+    return {wxID_OK, [alg](dlAllgemeinDlg* dlg) { *dlg->GetAllgemeinDaten() = alg; }};
 }
 } // namespace
 
@@ -72,12 +66,10 @@ TEST_F(Befehle, NeuFragtNachUngesichertenAenderungenUndVerworfenenErgebnissen)
 {
     // Nothing to lose: only the dialog, which opens with the current data and
     // whose close box changes nothing.
-    wxTEST_DIALOG(befehl(f, F::idMenuNeu), ErwarteDialog<dlAllgemeinDlg>(
-                                               [&](dlAllgemeinDlg* dlg)
-                                               {
-                                                   EXPECT_EQ(text(*turnier()->getAllgemein()), felder(dlg));
-                                                   return wxID_CANCEL;
-                                               }));
+    wxTEST_DIALOG(
+        befehl(f, F::idMenuNeu),
+        ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [&](dlAllgemeinDlg* dlg)
+                                      { EXPECT_EQ(text(*turnier()->getAllgemein()), felder(dlg)); }));
     bereiteVor(f);
     EXPECT_EQ("*Quobel", titel(f));
     const wxString vorher = ergebnisse(f);
@@ -188,13 +180,7 @@ TEST_F(Befehle, SpeichernFragtNurBeimErstenMalUndZuletztGeoeffneteBleiben)
     EXPECT_EQ("ohne.quobel - Quobel", titel(f));
     // "Speichern unter..." always asks, starting from the current file.
     wxTEST_DIALOG(befehl(f, F::idMenuSpeichernUnter),
-                  ErwarteDialog<wxFileDialog>(
-                      [&](wxFileDialog* dlg)
-                      {
-                          EXPECT_EQ(pfad("ohne.quobel"), dlg->GetDirectory() + "/" + dlg->GetFilename());
-                          dlg->wxFileDialogBase::SetPath(pfad("kopie.quobel"));
-                          return wxID_OK;
-                      }));
+                  waehleDatei(pfad("kopie.quobel"), wxID_OK, pfad("ohne.quobel")));
     EXPECT_EQ("kopie.quobel - Quobel", titel(f));
     wxRemoveFile(pfad("kopie.quobel"));
 
@@ -230,12 +216,9 @@ TEST_F(Befehle, ExportUndDruckvorschauUeberDasMenue)
     // The slips ask for the round, proposing the first one not yet played:
     // round 2, since round 1 has its scores.
     befehl(f, F::idMenuVorschauTabelle);
-    wxTEST_DIALOG(befehl(f, F::idMenuVorschauSpielzettel), ErwarteDialog<wxSingleChoiceDialog>(
-                                                               [](wxSingleChoiceDialog* dlg)
-                                                               {
-                                                                   EXPECT_EQ(2, dlg->GetSelection());
-                                                                   return wxID_OK;
-                                                               }));
+    wxTEST_DIALOG(
+        befehl(f, F::idMenuVorschauSpielzettel),
+        ErwarteDialog<wxSingleChoiceDialog>(wxID_OK, [](auto* dlg) { EXPECT_EQ(2, dlg->GetSelection()); }));
     int vorschauen = 0;
     for (wxWindow* w : wxTopLevelWindows)
         if (wxPreviewFrame* vorschau = dynamic_cast<wxPreviewFrame*>(w))

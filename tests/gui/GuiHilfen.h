@@ -81,43 +81,46 @@ protected:
     }
 };
 
-// Answers a modal dialog of type T with what the function returns; the function
-// may look at the dialog and fill it in first.
+// Answers a modal dialog of type T with antwort, after tue has looked at it or
+// filled it in.
 template <class T>
 class ErwarteDialog : public wxExpectModalBase<T, ErwarteDialog<T>>
 {
 public:
-    explicit ErwarteDialog(std::function<int(T*)> antwort) : m_Antwort(std::move(antwort)) {}
+    ErwarteDialog(int antwort, std::function<void(T*)> tue) : m_Antwort(antwort), m_Tue(std::move(tue)) {}
 
 protected:
-    int OnInvoked(T* dlg) const override { return m_Antwort(dlg); }
+    int OnInvoked(T* dlg) const override
+    {
+        m_Tue(dlg);
+        return m_Antwort;
+    }
 
 private:
-    std::function<int(T*)> m_Antwort;
+    int m_Antwort;
+    std::function<void(T*)> m_Tue;
 };
 
 // Answers a message box whose text mentions teil.
 inline ErwarteDialog<wxMessageDialog> erwarteMeldung(int antwort, const wxString& teil)
 {
-    return ErwarteDialog<wxMessageDialog>(
-        [antwort, teil](wxMessageDialog* dlg)
-        {
-            const wxString text = dlg->GetMessage() + "\n" + dlg->GetExtendedMessage();
-            EXPECT_TRUE(text.Contains(teil)) << text.utf8_str() << " ohne " << teil.utf8_str();
-            return antwort;
-        });
+    return {antwort, [teil](wxMessageDialog* dlg) {
+                EXPECT_TRUE((dlg->GetMessage() + dlg->GetExtendedMessage()).Contains(teil))
+                    << teil.utf8_str();
+            }};
 }
 
-// Chooses pfad in the file dialog. Only the toolkit's own part is set: the native
-// chooser cannot take a path before it is shown.
-inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, int antwort = wxID_OK)
+// Chooses pfad in the file dialog, after checking the path it proposes when one is
+// given. Only the toolkit's own part is set: the native chooser cannot take a path
+// before it is shown.
+inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, int antwort = wxID_OK,
+                                               const wxString& vorschlag = "")
 {
-    return ErwarteDialog<wxFileDialog>(
-        [=](wxFileDialog* dlg)
-        {
-            dlg->wxFileDialogBase::SetPath(pfad);
-            return antwort;
-        });
+    return {antwort, [=](wxFileDialog* dlg)
+            {
+                EXPECT_TRUE(vorschlag.empty() || vorschlag == dlg->GetDirectory() + "/" + dlg->GetFilename());
+                dlg->wxFileDialogBase::SetPath(pfad);
+            }};
 }
 
 // The general data as "title|organiser|venue|date|tables|mode".
