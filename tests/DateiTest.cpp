@@ -95,14 +95,32 @@ TEST_F(Datei, BeispielWirdByteGenauGeschriebenUndGelesen)
     EXPECT_EQ(Beispiel, abbild(geladen.turnier));
 }
 
-// Random names with every troublesome character, some of them long, random
+// Random names with every troublesome character, NUL too, some of them long, random
 // scores (partial and undecided matches too), all modes: everything comes back
 // as it was.
 TEST_F(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
 {
-    const wxString teile[] = {
-        L",",  L":", L"(", L")",  L"\\", L"#",    L"#!!",   L" ",   L"\n",  L"\r",
-        L"\t", L"ü", L"ß", L"中", L"𝄞",  L"Anna", L"Meier", L"\\n", L"\\,", wxString('x', 300)};
+    const wxString teile[] = {L",",
+                              L":",
+                              L"(",
+                              L")",
+                              L"\\",
+                              L"#",
+                              L"#!!",
+                              L" ",
+                              L"\n",
+                              L"\r",
+                              L"\t",
+                              L"ü",
+                              L"ß",
+                              L"中",
+                              L"𝄞",
+                              L"Anna",
+                              L"Meier",
+                              L"\\n",
+                              L"\\,",
+                              wxString('x', 300),
+                              wxString(L"\0", 1)};
     for (unsigned saat = 1; saat <= 12; ++saat)
     {
         SCOPED_TRACE(saat);

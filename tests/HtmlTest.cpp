@@ -112,8 +112,8 @@ TEST(HtmlAusgabe, SpielplanZettelTabelleUndSeite)
 
 // Every field in quotes, as UTF-8 with a byte order mark; a name a spreadsheet
 // would run as a formula is exported as text. A result typed but not yet
-// counted must not be taken over by the export, or the standings would count
-// it twice once pruefeWertung runs.
+// counted must not be taken over by an export, or the standings would count it
+// twice once pruefeWertung runs.
 TEST(CsvExport, TabelleUndErgebnisse)
 {
     Fuenf tt;
@@ -125,6 +125,7 @@ TEST(CsvExport, TabelleUndErgebnisse)
     tt.turnier.getSpiel(2, 1)->setSatzErg(2, 11, 4);
     const clCsvExport csv(&tt.turnier);
     const wxArrayString erg = wxStringTokenize(csv.erzeugeErgebnisse(), "\n");
+    clHtmlAusgabe(&tt.turnier).erzeugeSpielplan();
     ASSERT_EQ(1u + 10u, erg.size());
     EXPECT_EQ(
         L"\"1\";\"1\";\"Jürgen;J\";\"Dora\";\"11\";\"9\";\"8\";\"11\";\"9\";\"11\";\"1\";\"2\";\"Dora\"",
