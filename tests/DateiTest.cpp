@@ -119,7 +119,7 @@ TEST_F(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
                               L"Meier",
                               L"\\n",
                               L"\\,",
-                              wxString('x', 300),
+                              wxString('x', 5000),
                               wxString(L"\0", 1)};
     for (unsigned saat = 1; saat <= 12; ++saat)
     {
