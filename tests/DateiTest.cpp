@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <random>
-#include <sys/resource.h>
 #include <tuple>
 #include <wx/dir.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace
 {
@@ -33,7 +36,7 @@ wxString zustand(TestTurnier& tt)
     const allgemein& alg = *tt.turnier.getAllgemein();
     wxString z;
     z << alg.Bezeichnung << "|" << alg.Veranstalter << "|" << alg.Datum << "|" << alg.Ort << "|"
-      << alg.Platten << "|" << alg.ModusIdx << "\n";
+      << alg.Platten << "|" << alg.ModusIdx << "|" << alg.Gewinnsaetze << "|" << alg.PlatzierungIdx << "\n";
     for (int snr = 1; snr <= tt.turnier.getAnzahlTeilnehmer(); ++snr)
         z << tt.turnier.getTeilnehmer(snr)->getName() << "|" << tt.turnier.getTeilnehmer(snr)->getVName()
           << "|" << tt.turnier.getTeilnehmer(snr)->getAnzeige() << "\n";
@@ -96,8 +99,8 @@ TEST_F(Datei, BeispielWirdByteGenauGeschriebenUndGelesen)
 }
 
 // Random names with every troublesome character, NUL too, some of them long, random
-// scores (partial and undecided matches too), all modes: everything comes back
-// as it was.
+// scores (partial and undecided matches, walkovers and retirements too), all modes,
+// sets to win and placings: everything comes back as it was.
 TEST_F(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
 {
     const wxString teile[] = {L",",
@@ -136,17 +139,22 @@ TEST_F(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
         };
         const int n = zahl(3, 14);
         TestTurnier tt;
-        allgemein alg{text(), text(), text(), text(), zahl(1, n / 2 + 1), zahl(0, 2)};
+        allgemein alg{text(), text(), text(), text(), zahl(1, n / 2 + 1), zahl(0, 2), zahl(2, 4), zahl(0, 1)};
         tt.turnier.setAllgemein(&alg);
         tt.turnier.Aktualisieren(true);
         for (int i = 0; i < 3 * n; ++i)
             tt.teilnehmerTB.SetValue(i / 3, i % 3, text());
         tt.teilnehmerTB.DatenZurueckSchreiben();
-        // Often whole sets, sometimes one side only, sometimes none.
+        // Often whole sets, sometimes one side only, sometimes none; now and then
+        // a walkover or a retirement.
         for (clTTSpiel* sp : tt.alleSpiele())
-            for (int s = 1; s <= clTTSpiel::AnzSaetze; ++s)
+        {
+            for (int s = 1; s <= sp->getAnzSaetze(); ++s)
                 if (const int art = zahl(0, 9); art >= 4)
                     tt.satz(sp, s, art == 4 ? -1 : zahl(0, 25), art == 5 ? -1 : zahl(0, 25));
+            sp->setAusfall(static_cast<modAusfall>(zahl(0, 9) / 4), zahl(1, 2));
+            tt.turnier.pruefeWertung(sp);
+        }
 
         const std::string bytes = abbild(tt.turnier);
         TestTurnier geladen;
@@ -172,14 +180,14 @@ TEST_F(Datei, HandgeschriebeneDateienWerdenNachsichtigGelesen)
     TestTurnier tt;
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp));
     // Round 2 (Weber against Meier) is decided 2:1 for Meier; the others are open.
-    EXPECT_EQ("Turnier #3|Verein|morgen|Halle|1|0\nMeier||\nSchulz|Bernd|B, jun.\nWeber|Carla|Carla\n"
+    EXPECT_EQ("Turnier #3|Verein|morgen|Halle|1|0|2|0\nMeier||\nSchulz|Bernd|B, jun.\nWeber|Carla|Carla\n"
               "1|1:0|2:1|18:11\n1|0:1|1:2|11:18\n0|||\n",
               zustand(tt));
     EXPECT_EQ("1:1 3:1 2:0 ", tt.stand());
     // A bare number is the first side; an empty set is 0:0 and counts; a fourth set is ignored.
     wxString saetze;
     for (int r = 1; r <= 3; ++r)
-        for (int s = 1; s <= clTTSpiel::AnzSaetze; ++s)
+        for (int s = 1; s <= 3; ++s)
             saetze << tt.turnier.getSpiel(r, 1)->getSatzErg(s).P1 << ":"
                    << tt.turnier.getSpiel(r, 1)->getSatzErg(s).P2 << " ";
     EXPECT_EQ("11:0 -1:-1 -1:-1 0:0 0:11 11:7 11:7 -1:-1 -1:-1 ", saetze);
@@ -187,7 +195,7 @@ TEST_F(Datei, HandgeschriebeneDateienWerdenNachsichtigGelesen)
     // Missing general lines keep the defaults; without participants the roster is empty.
     schreibeBytes(tmp, "#!! Allgemein\nNur der Titel\n#!! Runden\n(a:b,11:1)\n");
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(tmp));
-    EXPECT_EQ("Nur der Titel|ein Verein|heute|hier|1|0\n|||\n", zustand(tt));
+    EXPECT_EQ("Nur der Titel|ein Verein|heute|hier|1|0|2|0\n|||\n", zustand(tt));
 }
 
 // Files saved on Windows: CRLF line ends and Windows-1252, or UTF-8 with a byte
@@ -206,10 +214,11 @@ TEST_F(Datei, DateienVonWindowsMitCrLf)
         schreibeBytes(pfad("windows"), bytes);
         TestTurnier tt;
         ASSERT_TRUE(tt.turnier.liesTurnierDaten(pfad("windows")));
-        EXPECT_EQ(wxString(L"Meisterschaft|TTC München|1.5.|") + ort +
-                      L"|2|1\nMüller|Jürgen|Jürgen\nBär|Ida|Ida\nOhm|Udo|Udo\n1|1:0|2:0|22:7\n1|0:1|0:2|7:"
-                      L"22\n0|||\n",
-                  zustand(tt));
+        EXPECT_EQ(
+            wxString(L"Meisterschaft|TTC München|1.5.|") + ort +
+                L"|2|1|2|0\nMüller|Jürgen|Jürgen\nBär|Ida|Ida\nOhm|Udo|Udo\n1|1:0|2:0|22:7\n1|0:1|0:2|7:"
+                L"22\n0|||\n",
+            zustand(tt));
     }
 }
 
@@ -219,22 +228,27 @@ TEST_F(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     schreibeBytes(ziel, "alt\n");
     TestTurnier tt;
     tt.erstelleN(12);
-    // A disk that fills up while the file is written (root is held to this limit
-    // too), a folder that does not exist, and a folder where the file should be.
+#ifndef _WIN32
+    // A disk that fills up while the file is written; root is held to this limit
+    // too. Windows has no such limit to play a full disk with.
     rlimit vorher{};
     getrlimit(RLIMIT_FSIZE, &vorher);
     const rlimit klein{200, vorher.rlim_max};
     const auto alterHandler = std::signal(SIGXFSZ, SIG_IGN);
-    for (const wxString& pfad : {ziel, pfad("fehlt/t.quobel"), ordner})
+    setrlimit(RLIMIT_FSIZE, &klein);
+    wxString voll;
+    EXPECT_FALSE(tt.turnier.speichereTurnierDaten(ziel, &voll));
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, alterHandler);
+    EXPECT_TRUE(voll.Contains(ziel)) << voll;
+#endif
+    // A folder that does not exist, and a folder where the file should be.
+    for (const wxString& p : {pfad("fehlt/t.quobel"), ordner})
     {
         wxString fehler;
-        setrlimit(RLIMIT_FSIZE, pfad == ziel ? &klein : &vorher);
-        const bool ok = tt.turnier.speichereTurnierDaten(pfad, &fehler);
-        setrlimit(RLIMIT_FSIZE, &vorher);
-        EXPECT_FALSE(ok) << pfad;
-        EXPECT_TRUE(fehler.Contains(pfad)) << fehler;
+        EXPECT_FALSE(tt.turnier.speichereTurnierDaten(p, &fehler)) << p;
+        EXPECT_TRUE(fehler.Contains(p)) << fehler;
     }
-    std::signal(SIGXFSZ, alterHandler);
     EXPECT_EQ("alt\n", liesBytes(ziel));
     wxArrayString dateien;
     EXPECT_EQ(1u, wxDir::GetAllFiles(ordner, &dateien));

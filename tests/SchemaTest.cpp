@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <set>
 
 #include "ModellHilfen.h"

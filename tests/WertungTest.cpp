@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <random>
 
 #include "ModellHilfen.h"
@@ -59,14 +60,14 @@ TEST(TTSpiel, ErgebnisAusDenSaetzen)
 TEST(Wertung, Vergleich)
 {
     EXPECT_EQ(0, clWertungTableBase::vergleicheWertung(sWertung(), sWertung()));
-    // Better, worse: {matches, sets, points}, each as {own, opponent's}.
+    // Better, worse: {matches, sets, points, match points}, each as {own, opponent's}.
     const sWertung besserSchlechter[][2] = {
-        {{{2, 0}, {4, 0}, {44, 20}}, {{2, 1}, {5, 2}, {90, 60}}}, // fewer losses beat more sets
-        {{{3, 1}, {7, 3}, {1, 1}}, {{2, 0}, {4, 0}, {44, 0}}},
-        {{{2, 1}, {5, 4}, {0, 0}}, {{2, 1}, {4, 1}, {99, 0}}}, // sets won, not the difference
-        {{{2, 1}, {5, 3}, {0, 0}}, {{2, 1}, {5, 4}, {99, 0}}},
-        {{{2, 1}, {5, 3}, {60, 50}}, {{2, 1}, {5, 3}, {55, 40}}},
-        {{{2, 1}, {5, 3}, {60, 49}}, {{2, 1}, {5, 3}, {60, 50}}},
+        {{{2, 0}, {4, 0}, {44, 20}, {}}, {{2, 1}, {5, 2}, {90, 60}, {}}}, // fewer losses beat more sets
+        {{{3, 1}, {7, 3}, {1, 1}, {}}, {{2, 0}, {4, 0}, {44, 0}, {}}},
+        {{{2, 1}, {5, 4}, {0, 0}, {}}, {{2, 1}, {4, 1}, {99, 0}, {}}}, // sets won, not the difference
+        {{{2, 1}, {5, 3}, {0, 0}, {}}, {{2, 1}, {5, 4}, {99, 0}, {}}},
+        {{{2, 1}, {5, 3}, {60, 50}, {}}, {{2, 1}, {5, 3}, {55, 40}, {}}},
+        {{{2, 1}, {5, 3}, {60, 49}, {}}, {{2, 1}, {5, 3}, {60, 50}, {}}},
     };
     for (const auto& [besser, schlechter] : besserSchlechter)
     {

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <wx/dcsvg.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/html/htmprint.h>
+// After a header that sets up the library: this one tests wxUSE_SVG first.
+#include <wx/dcsvg.h>
 #include <wx/regex.h>
 
 #include "../ModellHilfen.h"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+#include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
 #include <wx/grid.h>
@@ -81,24 +82,28 @@ protected:
     }
 };
 
-// Answers a modal dialog of type T with antwort, after tue has looked at it or
-// filled it in.
+// Answers a modal dialog of type T with what the function returns, or with
+// antwort after tue has looked at the dialog or filled it in.
 template <class T>
 class ErwarteDialog : public wxExpectModalBase<T, ErwarteDialog<T>>
 {
 public:
-    ErwarteDialog(int antwort, std::function<void(T*)> tue) : m_Antwort(antwort), m_Tue(std::move(tue)) {}
-
-protected:
-    int OnInvoked(T* dlg) const override
+    explicit ErwarteDialog(std::function<int(T*)> antwort) : m_Antwort(std::move(antwort)) {}
+    ErwarteDialog(int antwort, std::function<void(T*)> tue)
+        : m_Antwort(
+              [antwort, tue](T* dlg)
+              {
+                  tue(dlg);
+                  return antwort;
+              })
     {
-        m_Tue(dlg);
-        return m_Antwort;
     }
 
+protected:
+    int OnInvoked(T* dlg) const override { return m_Antwort(dlg); }
+
 private:
-    int m_Antwort;
-    std::function<void(T*)> m_Tue;
+    std::function<int(T*)> m_Antwort;
 };
 
 // Answers a message box whose text mentions teil.
@@ -193,6 +198,11 @@ protected:
             s->getTable()->SetValue(zeile++, 0, name);
         if (uebernehmen)
             klicke(s, clTurnierpanel::idUebBtnAnwenden);
+    }
+
+    void teilnehmer(wxQuobelFrame* f, std::initializer_list<const wchar_t*> namen, bool uebernehmen = true)
+    {
+        teilnehmer(namen, uebernehmen, f);
     }
 
     clTurnier* turnier() const { return frame->getTurnier(); }
