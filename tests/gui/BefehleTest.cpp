@@ -62,31 +62,9 @@ protected:
     F* f = frame.get();
 };
 
-TEST_F(Befehle, NeuFragtNachUngesichertenAenderungen)
-{
-    // Nothing to lose: only the dialog, which opens with the current data and
-    // whose close box changes nothing.
-    wxTEST_DIALOG(
-        befehl(f, F::idMenuNeu),
-        ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [&](dlAllgemeinDlg* dlg)
-                                      { EXPECT_EQ(text(*turnier()->getAllgemein()), felder(dlg)); }));
-    bereiteVor(f);
-    const wxString vorher = ergebnisse(f);
-    wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_CANCEL, Speichern));
-    wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
-                  ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [](dlAllgemeinDlg*) {}));
-    EXPECT_EQ(vorher, ergebnisse(f));
-    // "Ja" saves first, asking for a name since the tournament has none yet.
-    const allgemein neu{L"Herbstturnier", "TTC Nord", "Halle 2", "Samstag", 2};
-    wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_YES, Speichern),
-                  waehleDatei(pfad("alt.quobel")), bestaetige(neu));
-    EXPECT_TRUE(wxFileExists(pfad("alt.quobel")));
-    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
-    EXPECT_EQ(2, turnier()->getAllgemein()->Platten);
-    EXPECT_TRUE(ergebnisse(f).StartsWith("Herbstturnier\nTTC Nord\nHalle 2, Samstag\n"));
-}
-
-TEST_F(Befehle, BearbeitenVerwirftErgebnisseNurFuerEinenNeuenSpielplan)
+// Edit discards the results only for a new schedule, and only after asking; New
+// asks before unsaved work is lost.
+TEST_F(Befehle, BearbeitenUndNeuVerlierenNichtsUngefragt)
 {
     bereiteVor(f);
     allgemein alg = *turnier()->getAllgemein();
@@ -94,13 +72,24 @@ TEST_F(Befehle, BearbeitenVerwirftErgebnisseNurFuerEinenNeuenSpielplan)
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg));
     const wxString vorher = ergebnisse(f);
     EXPECT_TRUE(vorher.StartsWith("Stadtmeisterschaft\nein Verein\nhier, heute\n"));
-    EXPECT_TRUE(turnier()->hatErgebnisse());
     alg.Platten = 2;
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg), erwarteMeldung(wxID_NO, Verlust));
+    // Cancelled at the question or in its dialog, New changes nothing either.
+    wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_CANCEL, Speichern));
+    wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
+                  ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [](dlAllgemeinDlg*) {}));
     EXPECT_EQ(vorher, ergebnisse(f));
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg), erwarteMeldung(wxID_YES, Verlust));
     EXPECT_FALSE(turnier()->hatErgebnisse());
     EXPECT_NE(nullptr, turnier()->getSpiel(1, 2));
+
+    // "Ja" saves first, asking for a name since the tournament has none yet.
+    const allgemein neu{L"Herbstturnier", "TTC Nord", "Halle 2", "Samstag", 2};
+    wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_YES, Speichern),
+                  waehleDatei(pfad("alt.quobel")), bestaetige(neu));
+    EXPECT_TRUE(wxFileExists(pfad("alt.quobel")));
+    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
+    EXPECT_TRUE(ergebnisse(f).StartsWith("Herbstturnier\nTTC Nord\nHalle 2, Samstag\n"));
 }
 
 TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)

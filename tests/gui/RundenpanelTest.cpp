@@ -1,10 +1,7 @@
-#include <tuple>
 #include <utility>
-#include <wx/dcmemory.h>
 #include <wx/uiaction.h>
 
 #include "GuiHilfen.h"
-#include "clMyGridCellRenderer.h"
 #include "clRundenpanel.h"
 #include "clTT_Tabellenpanel.h"
 
@@ -56,31 +53,6 @@ TEST_F(Rundenpanel, GridsFolgenSpielplanUndTeilnehmern)
     EXPECT_EQ("T60", wertung->GetCellValue(59, 0));
     turnier()->Aktualisieren(true);
     EXPECT_EQ("4 1", wxString::Format("%d %d", grid->GetNumberRows(), wertung->GetNumberRows()));
-}
-
-// The frames of a score sheet: around the header and player rows of each table,
-// not around the gap row or the spacer columns.
-TEST_F(Rundenpanel, RahmenNurUmKopfUndSpielerzeilen)
-{
-    erstelle({L"Anna", L"Bernd", L"Carla"}, 1);
-    // The toolkit keeps the renderer set as default for the cells' text type.
-    wxGridCellRenderer* renderer = grid->GetCellRenderer(1, 2);
-    ASSERT_NE(nullptr, dynamic_cast<clMyGridCellRenderer*>(renderer));
-    for (const auto& [row, col, gerahmt] :
-         {std::tuple{0, 1, true}, {2, 4, true}, {3, 2, false}, {1, 5, false}})
-    {
-        wxBitmap bild(30, 20);
-        wxMemoryDC dc(bild);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        renderer->Draw(*grid, *grid->GetOrCreateCellAttrPtr(row, col), dc, wxRect(0, 0, 30, 20), row, col,
-                       false);
-        dc.SelectObject(wxNullBitmap);
-        const wxImage img = bild.ConvertToImage();
-        EXPECT_EQ(gerahmt, img.GetRed(0, 10) == 0 && img.GetRed(29, 10) == 0 && img.GetRed(15, 0) == 0)
-            << row << "," << col;
-    }
-    renderer->DecRef();
 }
 
 // A match typed without the mouse: Enter moves to the cell filled next; the
