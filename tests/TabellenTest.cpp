@@ -51,9 +51,12 @@ TEST(RundenTabelle, PunkteEintippenUndZuruecknehmen)
         tippe(tt, 1, 1, 1, 1, text);
         EXPECT_EQ(zelle, tb.GetValue(1, 2)) << text;
     }
-    // Cells that take no score change nothing; the gap row stores nothing.
+    // Cells that take no score change nothing, the gap row included: nothing is
+    // stored and nothing counts as changed.
+    tt.turnier.setGeaendert(false);
     for (const auto& [row, col] : {std::pair{1, 1}, {0, 2}, {1, 0}, {1, 11}, {3, 2}})
         tb.SetValue(row, col, "7");
+    EXPECT_FALSE(tt.turnier.istGeaendert());
     EXPECT_EQ("Runde 01:|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
     EXPECT_EQ("1", tb.GetValue(0, 2));
     EXPECT_FALSE(sp->hatEingaben());
