@@ -90,6 +90,8 @@ TEST_F(Befehle, BearbeitenUndNeuVerlierenNichtsUngefragt)
     EXPECT_TRUE(wxFileExists(pfad("alt.quobel")));
     EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
     EXPECT_TRUE(ergebnisse(f).StartsWith("Herbstturnier\nTTC Nord\nHalle 2, Samstag\n"));
+    // The general data typed for it are work to be saved.
+    EXPECT_EQ("*Quobel", titel(f));
 }
 
 TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)

@@ -113,28 +113,6 @@ TEST_F(Dokument, SpeichernSchreibtOderSagtWarumNicht)
     EXPECT_EQ("x", inhalt);
 }
 
-// General data typed for a new tournament are unsaved work; New asks only once.
-TEST_F(Dokument, NeuesTurnierFragtEinmal)
-{
-    const auto neu = [](const wxString& bezeichnung)
-    {
-        return ErwarteDialog<dlAllgemeinDlg>(wxID_OK,
-                                             [=](dlAllgemeinDlg* dlg)
-                                             {
-                                                 finde<wxTextCtrl>(dlg)->SetValue(bezeichnung);
-                                                 klicke(dlg, dlAllgemeinDlg::idAktBtnAnwenden);
-                                             });
-    };
-    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu), neu("Pokal"));
-    EXPECT_EQ("*Quobel", frame->GetTitle());
-    teilnehmer({L"Anna", L"Bernd"});
-    punkte(frame.get(), 1, 2, "11");
-    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuNeu),
-                  erwarteMeldung(wxID_NO, L"Änderungen speichern"), neu("Pokal 2"));
-    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
-    EXPECT_EQ("Pokal 2", turnier()->getAllgemein()->Bezeichnung);
-}
-
 // The window: Quit is the last command, it cannot be made too small for its pages,
 // the toolkit's own texts are German, and the participant buttons follow a loaded list.
 TEST_F(Dokument, FensterMenueUndSprache)
