@@ -2,8 +2,6 @@
 // saved file must load back to a tournament that saves the very same bytes.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <wx/filename.h>
 #include <wx/utils.h>
@@ -30,14 +28,6 @@ void raeumeAuf()
     for (int nr = 0; nr < 3; ++nr)
         wxRemoveFile(pfad(nr));
 }
-
-std::string liesBytes(const wxString& p)
-{
-    std::ifstream ein(p.fn_str(), std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << ein.rdbuf();
-    return inhalt.str();
-}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -50,7 +40,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    std::ofstream(pfad(0).fn_str(), std::ios::binary).write(reinterpret_cast<const char*>(daten), groesse);
+    schreibeBytes(pfad(0), std::string(reinterpret_cast<const char*>(daten), groesse));
     TestTurnier offen;
     offen.erstelleN(4);
     if (!offen.turnier.liesTurnierDaten(pfad(0)))

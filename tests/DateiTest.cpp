@@ -3,7 +3,6 @@
 #include <random>
 #include <tuple>
 #include <wx/dir.h>
-#include <wx/ffile.h>
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
@@ -15,19 +14,6 @@
 
 namespace
 {
-std::string liesBytes(const wxString& pfad)
-{
-    wxFFile f(pfad, "rb");
-    std::string bytes(static_cast<size_t>(std::max<wxFileOffset>(f.Length(), 0)), '\0');
-    f.Read(&bytes[0], bytes.size());
-    return bytes;
-}
-
-void schreibeBytes(const wxString& pfad, const std::string& bytes)
-{
-    wxFFile(pfad, "wb").Write(bytes.data(), bytes.size());
-}
-
 // The texts as the tournament holds them, and the standings as the grid shows
 // them, which a save does not write. Equal totals may stand in another order,
 // so the names are left out of the standings.
@@ -180,12 +166,12 @@ TEST_F(Datei, HandgeschriebeneDateienWerdenNachsichtigGelesen)
     EXPECT_EQ("Nur der Titel|ein Verein|heute|hier|1|0|2|0\n|||\n", zustand(tt));
 }
 
-// Files saved on Windows: CRLF line ends and Windows-1252. The euro sign is one of
-// the characters Windows-1252 adds to Latin-1.
+// Files saved on Windows: CRLF line ends and Windows-1252, some editors put a byte
+// order mark in front. The euro sign is one of the characters Windows-1252 adds to Latin-1.
 TEST_F(Datei, DateienVonWindowsMitCrLf)
 {
     schreibeBytes(pfad("windows"),
-                  "#!! Allgemein\r\nMeisterschaft\r\nTTC M\xfcnchen\r\n1.5.\r\nStra\xdf"
+                  "\xEF\xBB\xBF#!! Allgemein\r\nMeisterschaft\r\nTTC M\xfcnchen\r\n1.5.\r\nStra\xdf"
                   "e 1 \x80\r\n2\r\n1\r\n#!! Teilnehmer\r\nM\xfcller, J\xfcrgen, J\xfcrgen\r\n"
                   "B\xe4r, Ida, Ida\r\nOhm, Udo, Udo\r\n#!! Spielplan\r\n0\r\n#!! Runden\r\n"
                   "(x:y,11: 3,11: 4)\r\n");

@@ -5,20 +5,12 @@
 #include <chrono>
 #include <climits>
 #include <fstream>
-#include <wx/filename.h>
 
 #include "ModellHilfen.h"
 #include "clZahl.h"
 
 namespace
 {
-struct TempDatei
-{
-    const wxString pfad = wxFileName::CreateTempFileName("quobel-grenzen");
-    explicit TempDatei(const std::string& bytes) { std::ofstream(pfad.fn_str(), std::ios::binary) << bytes; }
-    ~TempDatei() { wxRemoveFile(pfad); }
-};
-
 // The peak resident memory of the process (kB) as the kernel reports it; reset
 // tells the kernel to start counting the peak again from now.
 long spitzeKB(bool reset)
@@ -94,15 +86,6 @@ TEST(Grenzen, RiesigeDateienKostenKaumSpeicherUndZeit)
             EXPECT_TRUE(fehler.Contains(datei.pfad)) << fehler;
         tt.erstelleN(4);
     }
-}
-
-// Windows saves text as Windows-1252, some editors with a byte order mark in front.
-TEST(Grenzen, ByteOrderMarkVorWindows1252)
-{
-    const TempDatei datei("\xEF\xBB\xBF#!! Allgemein\nM\xfcnchen \x80\n");
-    TestTurnier tt;
-    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
-    EXPECT_EQ(L"München €", tt.turnier.getAllgemein()->Bezeichnung);
 }
 
 // Every number read from a file or a cell is taken to the nearest int instead of

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <wx/ffile.h>
-#include <wx/filename.h>
 #include <wx/regex.h>
 #include <wx/tokenzr.h>
 
@@ -21,18 +19,6 @@ wxString sichtbar(wxString html)
     wxRegEx("</t[dh]>").Replace(&html, "|");
     wxRegEx("<[^>]*>|\n|&nbsp;").Replace(&html, "");
     return html;
-}
-
-// The text a writer puts into a fresh temporary file, which is removed again.
-template <typename Schreiber>
-wxString geschrieben(Schreiber schreibe)
-{
-    const wxString datei = wxFileName::CreateTempFileName("quobel");
-    EXPECT_TRUE(schreibe(datei));
-    wxString text;
-    EXPECT_TRUE(wxFFile(datei, "rb").ReadAll(&text, wxConvUTF8));
-    wxRemoveFile(datei);
-    return text;
 }
 
 // Five participants at two tables: ten matches in five rounds, one bye per round.
@@ -104,7 +90,9 @@ TEST(HtmlAusgabe, SpielplanZettelTabelleUndSeite)
     for (const char* extern_ : {"<link", "<script", "<img", "src=", "http", "url("})
         EXPECT_EQ(0, zaehle(seite, extern_)) << extern_;
     EXPECT_LT(seite.find("Platzierungen"), seite.find("Spielplan"));
-    EXPECT_EQ(seite + "\n", geschrieben([&aus](const wxString& d) { return aus.schreibeSeite(d, nullptr); }));
+    const TempDatei datei;
+    ASSERT_TRUE(aus.schreibeSeite(datei.pfad, nullptr));
+    EXPECT_EQ(seite + "\n", wxString::FromUTF8(liesBytes(datei.pfad)));
 }
 
 // Every field in quotes, as UTF-8 with a byte order mark; a name a spreadsheet
@@ -133,8 +121,8 @@ TEST(CsvExport, TabelleUndErgebnisse)
     EXPECT_EQ("\"2\";\"1\";\"Dora\";\"Emil\";\"11\";\"2\";\"11\";\"4\";\"\";\"\";\"2\";\"0\";\"Dora\"",
               erg[3]);
     tt.turnier.pruefeWertung(tt.turnier.getSpiel(2, 1));
-    const wxString tabelle =
-        geschrieben([&csv](const wxString& d) { return csv.schreibeTabelle(d, nullptr); });
+    const TempDatei datei;
+    ASSERT_TRUE(csv.schreibeTabelle(datei.pfad, nullptr));
     EXPECT_EQ(
         wxString(L"\uFEFF\"Platz\";\"Teilnehmer\";\"Spiele\";\"Siege\";\"Niederlagen\";\"Gewonnene Sätze\";"
                  L"\"Verlorene Sätze\";\"Gewonnene Punkte\";\"Verlorene Punkte\"\n"
@@ -143,5 +131,5 @@ TEST(CsvExport, TabelleUndErgebnisse)
                  L"\"3\";\"Emil\";\"1\";\"0\";\"1\";\"0\";\"2\";\"6\";\"22\"\n"
                  L"\"4\";\"Anna \"\"Ass\"\"\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"\n"
                  L"\"5\";\"'=HYPERLINK(\"\"x\"\")\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"\n"),
-        tabelle);
+        wxString::FromUTF8(liesBytes(datei.pfad)));
 }

@@ -1,24 +1,10 @@
 // Participant lists from the clipboard and from files, read into rows of the
 // participants table.
-#include <fstream>
 #include <gtest/gtest.h>
 #include <utility>
-#include <wx/filename.h>
 
 #include "ModellHilfen.h"
 #include "clTeilnehmerImport.h"
-
-namespace
-{
-// The rows as "Vorname|Name|Anzeige" lines.
-wxString alsText(const vecEditListe& zeilen)
-{
-    wxString text;
-    for (const spEditData& ed : zeilen)
-        text << ed.m_VName << "|" << ed.m_Name << "|" << ed.m_Anzeige << "\n";
-    return text;
-}
-} // namespace
 
 TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
 {
@@ -37,37 +23,33 @@ TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
          L"Anna|Schmidt, geb. Meier|\nBernd \"Ben\"|Meier|\n"},
     };
     for (const auto& fall : faelle)
-        EXPECT_EQ(fall.second, alsText(clTeilnehmerImport::zerlege(fall.first))) << wxString(fall.first);
+        EXPECT_EQ(fall.second, zeilen(clTeilnehmerImport::zerlege(fall.first))) << wxString(fall.first);
 }
 
 TEST(TeilnehmerImport, DateienInUtf8UndWindows1252)
 {
-    const wxString pfad = wxFileName::CreateTempFileName("quobel-import");
     const std::pair<std::string, const wchar_t*> faelle[] = {
         // As a spreadsheet saves CSV on Windows.
         {"Vorname;Name\r\nJ\xFC"
          "rgen;Wei\xDF\r\n",
          L"Jürgen|Weiß|\n"},
         {"\xEF\xBB\xBFNachname,Vorname\n\"M\xC3\xBCller, jun.\",\xC3\x96zlem\n", L"Özlem|Müller, jun.|\n"},
-        // A file without names is refused, and so is one far beyond any list.
+        // A file without names is refused, one far beyond any list, and one that is missing.
         {"Vorname;Name\n;\n", L"kein Teilnehmer"},
         {std::string(1024 * 1024 + 1, 'a'), L"zu groß"},
+        {"", L"-fehlt"},
     };
-    for (const auto& fall : faelle)
+    for (const auto& [bytes, erwartet] : faelle)
     {
-        std::ofstream(pfad.fn_str(), std::ios::binary) << fall.first;
-        vecEditListe zeilen;
+        const TempDatei datei(bytes);
+        const wxString pfad = datei.pfad + (bytes.empty() ? "-fehlt" : "");
+        vecEditListe liste;
         wxString fehler;
-        if (clTeilnehmerImport::liesDatei(pfad, zeilen, &fehler))
-            EXPECT_EQ(fall.second, alsText(zeilen));
+        if (clTeilnehmerImport::liesDatei(pfad, liste, &fehler))
+            EXPECT_EQ(erwartet, zeilen(liste));
         else
-            EXPECT_TRUE(fehler.Contains(fall.second) && fehler.Contains(pfad)) << fehler;
+            EXPECT_TRUE(fehler.Contains(erwartet) && fehler.Contains(pfad)) << fehler;
     }
-    wxRemoveFile(pfad);
-    vecEditListe zeilen;
-    wxString fehler;
-    EXPECT_FALSE(clTeilnehmerImport::liesDatei(pfad, zeilen, &fehler));
-    EXPECT_TRUE(fehler.Contains(pfad)) << fehler;
 }
 
 TEST(TeilnehmerImport, ZeilenWieGetipptBisZurHoechstzahl)
@@ -75,9 +57,9 @@ TEST(TeilnehmerImport, ZeilenWieGetipptBisZurHoechstzahl)
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd"});
     clTeilnehmerTableBase& tb = tt.teilnehmerTB;
-    const vecEditListe zeilen = clTeilnehmerImport::zerlege(L"Carla Meier\nDora Krause");
-    ASSERT_TRUE(tb.setzeZeilen(1, zeilen));
-    EXPECT_EQ(L"Anna||Anna\nCarla|Meier|\nDora|Krause|\n", alsText(tb.getEditListe()));
+    const vecEditListe neu = clTeilnehmerImport::zerlege(L"Carla Meier\nDora Krause");
+    ASSERT_TRUE(tb.setzeZeilen(1, neu));
+    EXPECT_EQ(L"Anna||Anna\nCarla|Meier|\nDora|Krause|\n", zeilen(tb.getEditListe()));
     const int status[] = {esClear, esDirty, esNew | esDirty};
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(status[i], tb.getEditListe()[i].m_EditStatus);
@@ -86,10 +68,10 @@ TEST(TeilnehmerImport, ZeilenWieGetipptBisZurHoechstzahl)
     EXPECT_EQ("Carla", tt.turnier.getTeilnehmer(2)->getAnzeige());
 
     // Below the list the rows follow its end.
-    ASSERT_TRUE(tb.setzeZeilen(20, zeilen));
+    ASSERT_TRUE(tb.setzeZeilen(20, neu));
     EXPECT_EQ("Dora", tb.GetValue(4, 0));
     // Counted as the list would be after the paste: one more than the limit is refused.
-    const vecEditListe viele(clTurnier::MaxTeilnehmer - 4, zeilen[0]);
+    const vecEditListe viele(clTurnier::MaxTeilnehmer - 4, neu[0]);
     EXPECT_FALSE(tb.setzeZeilen(5, viele));
     EXPECT_EQ(5, tb.getDataListSize());
     EXPECT_TRUE(tb.setzeZeilen(4, viele));

@@ -3,10 +3,15 @@
 
 #include <algorithm>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
+#include <wx/ffile.h>
+#include <wx/filename.h>
 #include <wx/string.h>
+#include <wx/tokenzr.h>
 
+#include "clKurzeingabe.h"
 #include "clSpieleTableBase.h"
 #include "clTTSpiel.h"
 #include "clTeilnehmerTableBase.h"
@@ -27,6 +32,53 @@ inline wxString zeile(wxGridTableBase& tb, int row, int bis)
     for (int col = 0; col < bis; ++col)
         text += (row < 0 ? tb.GetColLabelValue(col) : tb.GetValue(row, col)) + "|";
     return text;
+}
+
+inline std::string liesBytes(const wxString& pfad)
+{
+    wxFFile f(pfad, "rb");
+    std::string bytes(static_cast<size_t>(std::max<wxFileOffset>(f.Length(), 0)), '\0');
+    f.Read(&bytes[0], bytes.size());
+    return bytes;
+}
+
+inline void schreibeBytes(const wxString& pfad, const std::string& bytes)
+{
+    wxFFile(pfad, "wb").Write(bytes.data(), bytes.size());
+}
+
+// A temporary file with the given bytes, removed again at the end of the scope.
+struct TempDatei
+{
+    const wxString pfad = wxFileName::CreateTempFileName("quobel");
+    explicit TempDatei(const std::string& bytes = "") { schreibeBytes(pfad, bytes); }
+    ~TempDatei() { wxRemoveFile(pfad); }
+};
+
+// Matches, sets, points and match points; mirrored, as the opponent sees them.
+inline wxString wertung(const sWertung& w, bool gespiegelt = false)
+{
+    wxString text;
+    for (const teilwertung& t : {w.m_Spiel, w.m_Satz, w.m_Punkte, w.m_Spielpunkte})
+        text +=
+            wxString::Format("%d:%d ", gespiegelt ? t.gegner : t.eigene, gespiegelt ? t.eigene : t.gegner);
+    return text.Trim();
+}
+
+// Participant rows as "Vorname|Name|Anzeige" lines.
+inline wxString zeilen(const vecEditListe& liste)
+{
+    wxString text;
+    for (const spEditData& ed : liste)
+        text << ed.m_VName << "|" << ed.m_Name << "|" << ed.m_Anzeige << "\n";
+    return text;
+}
+
+// Types into the rounds grid (best of three): one side (1 or 2) of a set of the
+// match at a table of a round.
+inline void tippe(clSpieleTableBase& tb, int runde, int platte, int seite, int satzNr, const wxString& text)
+{
+    tb.SetValue(4 * (runde - 1) + seite, 5 * (platte - 1) + satzNr + 1, text);
 }
 
 // A tournament with its three grid tables, as the main window sets it up, but
@@ -98,6 +150,35 @@ struct TestTurnier
     {
         sp->setSatzErg(snr, p1, p2);
         turnier.pruefeWertung(sp);
+    }
+
+    // Results separated by '|', each "a:b" and what happened, seen from a: the sets
+    // in short form, "w" when a did not play, "a" when a retired without a set played.
+    void trage(const wxString& ergebnisse)
+    {
+        wxStringTokenizer teile(ergebnisse, "|");
+        while (teile.HasMoreTokens())
+        {
+            wxString rest;
+            const wxString paar = teile.GetNextToken().Strip(wxString::both).BeforeFirst(' ', &rest);
+            const int a = wxAtoi(paar.BeforeFirst(':'));
+            clTTSpiel* sp = spielZwischen(a, wxAtoi(paar.AfterFirst(':')));
+            const int seiteA = sp->getT1()->getStartNr() == a ? 1 : 2;
+            std::vector<::satz> saetze;
+            wxString fehler;
+            if (rest == "w" || rest == "a")
+                sp->setAusfall(rest == "w" ? ausfKampflos : ausfAufgabe, seiteA);
+            else
+            {
+                if (!clKurzeingabe::lies(rest, sp->getGewinnsaetze(), saetze, fehler))
+                    throw std::invalid_argument(fehler.utf8_string());
+                for (::satz& s : saetze)
+                    if (seiteA == 2)
+                        std::swap(s.P1, s.P2);
+                sp->setSaetze(saetze);
+            }
+            turnier.pruefeWertung(sp);
+        }
     }
 };
 

@@ -3,14 +3,10 @@
 #include <functional>
 #include <random>
 #include <tuple>
-#include <wx/ffile.h>
-#include <wx/filename.h>
-#include <wx/tokenzr.h>
 
 #include "ModellHilfen.h"
 #include "clDirekterVergleich.h"
 #include "clKreuzTableBase.h"
-#include "clKurzeingabe.h"
 
 namespace
 {
@@ -28,34 +24,6 @@ void erstelleMitRegeln(TestTurnier& tt, int n, int gewinnsaetze, modPlatzierung 
     tt.turnier.Aktualisieren(false);
 }
 
-// Results separated by '|', each "a:b" and what happened, seen from a: the sets
-// in short form, "w" when a did not play, "a" when a retired without a set played.
-void trage(TestTurnier& tt, const wxString& ergebnisse)
-{
-    wxStringTokenizer teile(ergebnisse, "|");
-    while (teile.HasMoreTokens())
-    {
-        wxString rest;
-        const wxString paar = teile.GetNextToken().Strip(wxString::both).BeforeFirst(' ', &rest);
-        const int a = wxAtoi(paar.BeforeFirst(':'));
-        clTTSpiel* sp = tt.spielZwischen(a, wxAtoi(paar.AfterFirst(':')));
-        const int seiteA = sp->getT1()->getStartNr() == a ? 1 : 2;
-        std::vector<satz> saetze;
-        wxString fehler;
-        if (rest == "w" || rest == "a")
-            sp->setAusfall(rest == "w" ? ausfKampflos : ausfAufgabe, seiteA);
-        else
-        {
-            ASSERT_TRUE(clKurzeingabe::lies(rest, sp->getGewinnsaetze(), saetze, fehler)) << fehler;
-            for (satz& s : saetze)
-                if (seiteA == 2)
-                    std::swap(s.P1, s.P2);
-            sp->setSaetze(saetze);
-        }
-        tt.turnier.pruefeWertung(sp);
-    }
-}
-
 // The standings as shown: place and name, the lot marked.
 wxString tabelle(TestTurnier& tt)
 {
@@ -67,21 +35,23 @@ wxString tabelle(TestTurnier& tt)
     return text.Trim();
 }
 
-// Matches, sets, points and match points; mirrored, as the opponent sees them.
-wxString wertung(const sWertung& w, bool gespiegelt = false)
-{
-    wxString text;
-    for (const teilwertung& t : {w.m_Spiel, w.m_Satz, w.m_Punkte, w.m_Spielpunkte})
-        text +=
-            wxString::Format("%d:%d ", gespiegelt ? t.gegner : t.eigene, gespiegelt ? t.eigene : t.gegner);
-    return text.Trim();
-}
 } // namespace
 
-// Matches, sets, points and match points of side 1 for each way a match can end.
+// Matches, sets, points and match points of side 1 for each way a match can end;
+// side 2 sees them mirrored.
 TEST(Regeln, ErgebnisJeNachGewinnsaetzenUndAusfall)
 {
     const std::vector<std::tuple<int, std::vector<satz>, modAusfall, int, bool, const char*>> faelle = {
+        {2, {}, ausfKeiner, 0, false, "0:0 0:0 0:0 0:0"},
+        {2, {{11, 9}, {8, 11}, {11, 7}}, ausfKeiner, 0, true, "1:0 2:1 30:27 2:1"},
+        // A set after the match is decided still counts for sets and points.
+        {2, {{11, 5}, {11, 5}, {11, 5}}, ausfKeiner, 0, true, "1:0 3:0 33:15 2:1"},
+        // A set counts only with both sides entered; a negative score typed in is no score.
+        {2, {{11, -1}, {-1, 11}, {-5, 11}}, ausfKeiner, 0, false, "0:0 0:0 0:0 0:0"},
+        // Equal scores go to side 2; 0:0 is a set without points.
+        {2, {{5, 5}, {0, 0}}, ausfKeiner, 0, true, "0:1 0:2 5:5 1:2"},
+        // Points count at most 21 per side and set; the set goes by the scores as entered.
+        {2, {{23, 21}}, ausfKeiner, 0, false, "0:0 1:0 21:21 0:0"},
         {3, {{11, 5}, {7, 11}, {11, 9}, {11, 3}}, ausfKeiner, 0, true, "1:0 3:1 40:28 2:1"},
         {3, {{11, 5}, {7, 11}, {11, 9}, {3, 11}}, ausfKeiner, 0, false, "0:0 2:2 32:36 0:0"},
         {4,
@@ -189,7 +159,7 @@ TEST(Regeln, Platzierung)
     {
         TestTurnier tt;
         erstelleMitRegeln(tt, n, 2, platzierung);
-        trage(tt, ergebnisse);
+        tt.trage(ergebnisse);
         EXPECT_EQ(erwartet, tabelle(tt)) << name;
     }
 }
@@ -317,17 +287,17 @@ TEST(Regeln, ITTFWieNachgerechnet)
 // are read by position up to 2G-1, a mark may stand anywhere after the names.
 TEST(Regeln, DateiMitRegeln)
 {
-    const wxString datei = wxFileName::CreateTempFileName("quobel-regeln");
+    const TempDatei datei;
     wxString text;
     auto lade = [&](TestTurnier& tt, const char* allgemein7und8, const char* runden)
     {
-        wxFFile(datei, "w")
-            .Write(wxString::Format("#!! Allgemein\nT\nV\nD\nO\n1\n0\n%s#!! Teilnehmer\nA, A, A\nB, "
-                                    "B, B\nC, C, C\n#!! Spielplan\n4\n#!! Runden\n%s#!! EOF\n",
-                                    allgemein7und8, runden));
-        ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei));
-        ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei));
-        wxFFile(datei).ReadAll(&text);
+        schreibeBytes(datei.pfad,
+                      std::string("#!! Allgemein\nT\nV\nD\nO\n1\n0\n") + allgemein7und8 +
+                          "#!! Teilnehmer\nA, A, A\nB, B, B\nC, C, C\n#!! Spielplan\n4\n#!! Runden\n" +
+                          runden + "#!! EOF\n");
+        ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
+        ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
+        text = liesBytes(datei.pfad);
     };
     TestTurnier tt;
     lade(tt, "3\n1\n", "(B:C,11: 5, 5:11,11: 5, 5:11,11: 5,11: 5)\n(C:A, wo1 )\n(A:B,ab2,11:9)\n");
@@ -342,7 +312,6 @@ TEST(Regeln, DateiMitRegeln)
     lade(standard, "9\n-1\n", "");
     EXPECT_EQ(2, standard.turnier.getAllgemein()->Gewinnsaetze);
     EXPECT_TRUE(text.Contains("O\n1\n0\n#")) << "a default tournament has six general lines";
-    wxRemoveFile(datei);
 }
 
 // Best of five in the rounds grid: seven columns a table, the head row, Enter
@@ -389,7 +358,7 @@ TEST(Regeln, Kreuztabelle)
 {
     TestTurnier tt;
     erstelleMitRegeln(tt, 4, 2, platzITTF);
-    trage(tt, "1:2 5 -5 5|3:1 w|4:2 a");
+    tt.trage("1:2 5 -5 5|3:1 w|4:2 a");
     clKreuzTableBase kt(&tt.turnier);
     wxString text;
     for (int row = -1; row < kt.GetNumberRows(); ++row)

@@ -6,17 +6,7 @@
 
 #include "ModellHilfen.h"
 
-namespace
-{
-const std::vector<wxString> Fuenf = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"};
-
-// Types into the score cell of one side of one set of a match.
-void tippe(TestTurnier& tt, int runde, int platte, int seite, int satzNr, const wxString& text)
-{
-    tt.spieleTB.SetValue(4 * (runde - 1) + seite, 5 * (platte - 1) + satzNr + 1, text);
-}
-
-} // namespace
+static const std::vector<wxString> Fuenf = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"};
 
 // Each round is a header row, a row per side and a gap row; each table five
 // columns, the byes the last block. Tables a round does not use are "nicht besetzt".
@@ -34,7 +24,7 @@ TEST(RundenTabelle, AufbauNamenUndUnbesetztePlatten)
     tt.erstelle(Fuenf, 4);
     for (int row = 1; row < tb.GetNumberRows(); row += 4)
         EXPECT_EQ("nicht besetzt", tb.GetValue(row, 16));
-    tippe(tt, 1, 3, 1, 1, "11");
+    tippe(tt.spieleTB, 1, 3, 1, 1, "11");
     EXPECT_EQ("", tb.GetValue(1, 12));
 }
 
@@ -48,7 +38,7 @@ TEST(RundenTabelle, PunkteEintippenUndZuruecknehmen)
                                                             {"abc", "00"}, {"-3", "-03"}, {"", ""}};
     for (const auto& [text, zelle] : eingaben)
     {
-        tippe(tt, 1, 1, 1, 1, text);
+        tippe(tt.spieleTB, 1, 1, 1, 1, text);
         EXPECT_EQ(zelle, tb.GetValue(1, 2)) << text;
     }
     // Cells that take no score change nothing, the gap row included: nothing is
@@ -74,7 +64,7 @@ TEST(RundenTabelle, PunkteEintippenUndZuruecknehmen)
         {2, 2, "7", "1 16"}, {2, 2, "5", "1 14"}, {2, 2, "", "0 0"}};
     for (const auto& [seite, satzNr, text, erwartet] : schritte)
     {
-        tippe(tt, 1, 1, seite, satzNr, text);
+        tippe(tt.spieleTB, 1, 1, seite, satzNr, text);
         EXPECT_EQ(erwartet, stand()) << seite << " " << satzNr << " " << text;
     }
     EXPECT_EQ(11, sp->getSatzErg(2).P1);
@@ -122,11 +112,11 @@ TEST(RundenTabelle, UnmoeglicheSaetzeUndSiegerWerdenHervorgehoben)
                                      {"-3", "11", "w|w"}, {"0", "11", "|"}};
     for (const auto& [p1, p2, erwartet] : saetze)
     {
-        tippe(tt, 1, 1, 1, 1, p1);
-        tippe(tt, 1, 1, 2, 1, p2);
+        tippe(tt.spieleTB, 1, 1, 1, 1, p1);
+        tippe(tt.spieleTB, 1, 1, 2, 1, p2);
         EXPECT_EQ(erwartet, merkmale(1, 2) + "|" + merkmale(2, 2)) << p1 << ":" << p2;
     }
-    tippe(tt, 1, 1, 1, 2, "4");
-    tippe(tt, 1, 1, 2, 2, "11");
+    tippe(tt.spieleTB, 1, 1, 1, 2, "4");
+    tippe(tt.spieleTB, 1, 1, 2, 2, "11");
     EXPECT_EQ("|f", merkmale(1, 1) + "|" + merkmale(2, 1));
 }

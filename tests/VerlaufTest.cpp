@@ -14,16 +14,14 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"});
     clBefehlsverlauf verlauf(&tt.turnier);
-    auto ergebnis = [&tt](int r, int seite, int snr, const char* punkte)
-    { tt.spieleTB.SetValue(4 * (r - 1) + seite, snr + 1, punkte); };
-    ergebnis(1, 1, 1, "11");
+    tippe(tt.spieleTB, 1, 1, 1, 1, "11");
     const struct
     {
         const char* name;
         std::function<void()> schritt;
     } schritte[] = {
-        {"Ergebnis Runde 1, Platte 1", [&] { ergebnis(1, 2, 1, "7"); }},
-        {"Ergebnis Runde 1, Platte 1", [&] { ergebnis(1, 2, 1, ""); }},
+        {"Ergebnis Runde 1, Platte 1", [&] { tippe(tt.spieleTB, 1, 1, 2, 1, "7"); }},
+        {"Ergebnis Runde 1, Platte 1", [&] { tippe(tt.spieleTB, 1, 1, 2, 1, ""); }},
         {"Ergebnis Runde 2, Platte 1",
          [&] {
              tt.spieleTB.setzeSaetze(2, 1, {{11, 3}, {11, 4}});
@@ -70,10 +68,9 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     tt.turnier.Aktualisieren(false);
     EXPECT_EQ(schritte0, static_cast<int>(verlauf.GetCommands().GetCount()));
     // A tournament read from a file starts a history of its own.
-    const wxString datei = wxFileName::CreateTempFileName("quobel-verlauf");
-    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei));
-    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei));
-    wxRemoveFile(datei);
+    const TempDatei datei;
+    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
     EXPECT_FALSE(verlauf.CanUndo());
     EXPECT_EQ(wxString::FromUTF8("Rückgängig"), verlauf.getRueckgaengigText());
 }

@@ -3,60 +3,6 @@
 
 #include "ModellHilfen.h"
 
-namespace
-{
-// One side's counts as "matches sets points", e.g. "1:0 2:1 30:27 "; mirrored
-// reads them from the opponent's point of view.
-std::string text(const sWertung& w, bool gespiegelt = false)
-{
-    std::string s;
-    for (const teilwertung& tw : {w.m_Spiel, w.m_Satz, w.m_Punkte})
-        s += std::to_string(gespiegelt ? tw.gegner : tw.eigene) + ":" +
-             std::to_string(gespiegelt ? tw.eigene : tw.gegner) + " ";
-    return s;
-}
-
-// Side 1's result of a match with these sets, then "+" when it is decided, "-"
-// when not; side 2 must mirror side 1.
-std::string ergebnis(std::initializer_list<std::pair<int, int>> saetze)
-{
-    clTeilnehmer a, b;
-    clTTSpiel sp(&a, &b);
-    int snr = 1;
-    for (const auto& [p1, p2] : saetze)
-        sp.setSatzErg(snr++, p1, p2);
-    sWertung w1, w2;
-    const bool entschieden = sp.bestimmeErgebnis(w1, w2);
-    EXPECT_EQ(text(w1), text(w2, true));
-    return text(w1) + (entschieden ? "+" : "-");
-}
-
-// Enters a two-set win of a over b, whichever side of the match a plays.
-void gewinnt(TestTurnier& tt, int a, int b)
-{
-    clTTSpiel* sp = tt.spielZwischen(a, b);
-    const bool vorne = sp->getT1()->getStartNr() == a;
-    tt.satz(sp, 1, vorne ? 11 : 5, vorne ? 5 : 11);
-    tt.satz(sp, 2, vorne ? 11 : 7, vorne ? 7 : 11);
-}
-} // namespace
-
-TEST(TTSpiel, ErgebnisAusDenSaetzen)
-{
-    EXPECT_EQ("0:0 0:0 0:0 -", ergebnis({}));
-    EXPECT_EQ("1:0 2:1 30:27 +", ergebnis({{11, 9}, {8, 11}, {11, 7}}));
-    EXPECT_EQ("0:1 0:2 10:22 +", ergebnis({{5, 11}, {5, 11}}));
-    // A third set after the match is decided still counts for sets and points.
-    EXPECT_EQ("1:0 3:0 33:15 +", ergebnis({{11, 5}, {11, 5}, {11, 5}}));
-    // A set counts only with both sides entered; a negative score typed in is no score.
-    EXPECT_EQ("0:0 0:0 0:0 -", ergebnis({{11, -1}, {-1, 11}, {-5, 11}}));
-    // Equal scores go to side 2; 0:0 is a set without points.
-    EXPECT_EQ("0:1 0:2 5:5 +", ergebnis({{5, 5}, {0, 0}}));
-    // Points count at most 21 per side and set; the set goes by the scores as entered.
-    EXPECT_EQ("0:0 1:0 21:21 -", ergebnis({{23, 21}}));
-    EXPECT_EQ("0:0 1:1 16:16 -", ergebnis({{11, 5}, {5, 11}}));
-}
-
 TEST(Wertung, Vergleich)
 {
     EXPECT_EQ(0, clWertungTableBase::vergleicheWertung(sWertung(), sWertung()));
@@ -71,8 +17,8 @@ TEST(Wertung, Vergleich)
     };
     for (const auto& [besser, schlechter] : besserSchlechter)
     {
-        EXPECT_EQ(1, clWertungTableBase::vergleicheWertung(besser, schlechter)) << text(besser);
-        EXPECT_EQ(-1, clWertungTableBase::vergleicheWertung(schlechter, besser)) << text(besser);
+        EXPECT_EQ(1, clWertungTableBase::vergleicheWertung(besser, schlechter)) << wertung(besser);
+        EXPECT_EQ(-1, clWertungTableBase::vergleicheWertung(schlechter, besser)) << wertung(besser);
     }
 }
 
@@ -81,10 +27,10 @@ TEST(Wertung, RangfolgeFolgtJederEingabe)
     TestTurnier tt;
     tt.erstelleN(4, 2);
     // The loser also passes everybody without a counted match.
-    gewinnt(tt, 3, 4);
+    tt.trage("3:4 5 7");
     EXPECT_EQ("3:1 4:1 1:0 2:0 ", tt.stand());
     // The same totals: the one that got them later stays below.
-    gewinnt(tt, 1, 2);
+    tt.trage("1:2 5 7");
     EXPECT_EQ("3:1 1:1 4:1 2:1 ", tt.stand());
     // 3 against 4 becomes undecided: both lose their only counted match and must
     // end below 1 and 2, although each gets past one of them only after the other
@@ -97,7 +43,7 @@ TEST(Wertung, RangfolgeFolgtJederEingabe)
     // holds, so that later changes are taken out of totals that contain them.
     tt.turnier.AktualisiereAnzeigen();
     EXPECT_EQ("1:1 2:1 3:0 4:0 ", tt.stand());
-    EXPECT_EQ("1:0 2:0 22:12 ", text(tt.wertungTB.getWertung(1).wertung));
+    EXPECT_EQ("1:0 2:0 22:12 2:1", wertung(tt.wertungTB.getWertung(1).wertung));
 }
 
 // The standings grow and shrink with the roster, even while results are counted:
@@ -107,7 +53,7 @@ TEST(Wertung, AnzahlWaechstUndSchrumpft)
 {
     TestTurnier tt;
     tt.erstelleN(4, 2);
-    gewinnt(tt, 4, 1);
+    tt.trage("4:1 5 7");
     clWertungTableBase& tb = tt.wertungTB;
     const std::pair<int, const char*> schritte[] = {
         {6, "4:1 1:1 2:0 3:0 5:0 6:0 "}, {3, "1:1 2:0 3:0 "}, {-3, ""}, {2, "1:0 2:0 "}};
@@ -139,10 +85,9 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
         const clWertungTableBase& tb = tt.wertungTB;
         auto summen = [&]
         {
-            std::string s;
+            wxString s;
             for (int i = 1; i <= n; ++i)
-                s += std::to_string(tb.getWertung(i).m_AnzahlSpiele) + " " + text(tb.getWertung(i).wertung) +
-                     "| ";
+                s << tb.getWertung(i).m_AnzahlSpiele << " " << wertung(tb.getWertung(i).wertung) << "|";
             return s;
         };
         for (int schritt = 1; schritt <= 150; ++schritt)
@@ -170,7 +115,7 @@ TEST(Wertung, ZufaelligeEingabenHaltenDieRanglisteInOrdnung)
             }
             if (schritt % 10 == 0)
             {
-                const std::string laufend = summen();
+                const wxString laufend = summen();
                 tt.turnier.AktualisiereAnzeigen();
                 ASSERT_EQ(laufend, summen());
             }

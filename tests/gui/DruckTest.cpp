@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <wx/ffile.h>
-#include <wx/filename.h>
 #include <wx/html/htmprint.h>
 // After a header that sets up the library: this one tests wxUSE_SVG first.
 #include <wx/dcsvg.h>
@@ -18,9 +16,9 @@ namespace
 // it draws into its file; anzahl is the number of pages.
 wxString seitentext(clDruck& druck, clDruck::Inhalt inhalt, int runde, int seite, int& anzahl)
 {
-    const wxString datei = wxFileName::CreateTempFileName("quobel-druck");
+    const TempDatei datei;
     {
-        wxSVGFileDC dc(datei, 794, 1123, 96);
+        wxSVGFileDC dc(datei.pfad, 794, 1123, 96);
         std::unique_ptr<wxHtmlPrintout> ausdruck(druck.erzeugeAusdruck(inhalt, runde));
         ausdruck->SetDC(&dc);
         ausdruck->SetPPIScreen(96, 96);
@@ -34,9 +32,7 @@ wxString seitentext(clDruck& druck, clDruck::Inhalt inhalt, int runde, int seite
         EXPECT_TRUE(von == 1 && ausdruck->HasPage(anzahl) && !ausdruck->HasPage(anzahl + 1));
         EXPECT_TRUE(ausdruck->OnPrintPage(seite));
     }
-    wxString svg;
-    wxFFile(datei).ReadAll(&svg);
-    wxRemoveFile(datei);
+    wxString svg = wxString::FromUTF8(liesBytes(datei.pfad));
     wxString text;
     wxRegEx stueck(">([^<>]*)</text>");
     for (size_t anfang = 0, laenge = 0; stueck.Matches(svg); svg = svg.Mid(anfang + laenge))
