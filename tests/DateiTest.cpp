@@ -215,39 +215,3 @@ TEST_F(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
     EXPECT_EQ(1u, wxDir::GetAllFiles(ordner, &dateien));
     EXPECT_TRUE(tt.turnier.istGeaendert());
 }
-
-// Something else than a tournament file, a missing file and a folder are refused,
-// naming the path, and the open tournament stays as it was.
-TEST_F(Datei, FremdeDateiLaesstDasOffeneTurnierStehen)
-{
-    TestTurnier tt;
-    tt.erstelleN(7, 2, 2);
-    tt.satz(tt.turnier.getSpiel(2, 1), 1, 11, 4);
-    tt.satz(tt.turnier.getSpiel(2, 1), 2, 11, 6);
-    const std::string vorher = abbild(tt.turnier);
-    const wxString stand = zustand(tt);
-    tt.turnier.setGeaendert(true);
-
-    const wxString tmp = pfad("fremd");
-    auto scheitert = [&tt](const wxString& pfad)
-    {
-        wxString fehler;
-        EXPECT_FALSE(tt.turnier.liesTurnierDaten(pfad, &fehler));
-        EXPECT_TRUE(fehler.Contains(pfad)) << fehler;
-    };
-    const char binaer[] = "\x7f"
-                          "ELF\0\x01\xff\xfe#!! Allgemein\0";
-    for (const std::string& bytes :
-         {std::string("[Allgemein]\nBezeichnung=x\n"), std::string("#!! Teilnehmer\nA\n"), std::string(),
-          std::string(binaer, sizeof binaer - 1)})
-    {
-        schreibeBytes(tmp, bytes);
-        scheitert(tmp);
-    }
-    wxRemoveFile(tmp);
-    scheitert(tmp);
-    scheitert(ordner);
-    EXPECT_TRUE(tt.turnier.istGeaendert());
-    EXPECT_EQ(vorher, abbild(tt.turnier));
-    EXPECT_EQ(stand, zustand(tt));
-}

@@ -43,22 +43,28 @@ std::string wiederholt(const std::string& stueck, size_t mal)
 const std::string DreiTeilnehmer = "#!! Allgemein\nT\nV\nD\nO\n1\n0\n#!! Teilnehmer\nA\nB\nC\n";
 } // namespace
 
-// Files made to be huge are refused or read in a fraction of a second and with
-// little more memory than their size, and a refused file leaves the open
-// tournament as it was.
-TEST(Grenzen, RiesigeDateienKostenKaumSpeicherUndZeit)
+// Files that are no tournament file are refused; files made to be huge are refused
+// or read in a fraction of a second and with little more memory than their size. A
+// refused file is named and leaves the open tournament as it was.
+TEST(Grenzen, FremdeUndRiesigeDateien)
 {
     // The limit the README promises.
     const size_t max = 16 * 1024 * 1024;
-    // Participants after the load: a refused file leaves the four of the open tournament.
+    const char programm[] = "\x7f"
+                            "ELF\0\x01\xff\xfe#!! Allgemein\0";
+    // Participants after the load, 0 when the file is refused.
     const struct
     {
         const char* was;
         std::string bytes;
         int teilnehmer;
     } faelle[] = {
-        {"one byte too many", DreiTeilnehmer + std::string(max - DreiTeilnehmer.size() - 1, '\n') + "#\n", 4},
-        {"millions of participants", "#!! Allgemein\n#!! Teilnehmer\n" + wiederholt("a\n", max / 2 - 20), 4},
+        {"settings", "[Allgemein]\nBezeichnung=x\n", 0},
+        {"participants without general data", "#!! Teilnehmer\nA\n", 0},
+        {"a program", std::string(programm, sizeof programm - 1), 0},
+        {"no file at all", "", 0},
+        {"one byte too many", DreiTeilnehmer + std::string(max - DreiTeilnehmer.size() - 1, '\n') + "#\n", 0},
+        {"millions of participants", "#!! Allgemein\n#!! Teilnehmer\n" + wiederholt("a\n", max / 2 - 20), 0},
         {"millions of round lines", DreiTeilnehmer + "#!! Runden\n" + wiederholt("(a:b,1:1)\n", max / 11), 3},
         {"a skip list of a million values", DreiTeilnehmer + "#!! Spielplan\n" + wiederholt("1,", 1000000),
          3},
@@ -69,22 +75,25 @@ TEST(Grenzen, RiesigeDateienKostenKaumSpeicherUndZeit)
              wiederholt("(a:b)", 500000),
          200},
     };
-    TestTurnier tt;
-    tt.erstelleN(4);
     for (const auto& fall : faelle)
     {
         SCOPED_TRACE(fall.was);
         const TempDatei datei(fall.bytes);
+        const wxString pfad = datei.pfad + (fall.bytes.empty() ? "-fehlt" : "");
+        TestTurnier tt;
+        tt.erstelleN(4, 2, 2);
+        tt.trage("1:2 5 5");
+        const std::string offen = tt.turnier.getAbbild();
         const long vorher = spitzeKB(true);
         const auto start = std::chrono::steady_clock::now();
         wxString fehler;
-        EXPECT_EQ(fall.teilnehmer != 4, tt.turnier.liesTurnierDaten(datei.pfad, &fehler));
+        EXPECT_EQ(fall.teilnehmer > 0, tt.turnier.liesTurnierDaten(pfad, &fehler));
         EXPECT_LT(sekundenSeit(start), 5.0);
         EXPECT_LT(spitzeKB(false) - vorher, 100 * 1024);
-        EXPECT_EQ(fall.teilnehmer, tt.turnier.getAnzahlTeilnehmer());
-        if (fall.teilnehmer == 4)
-            EXPECT_TRUE(fehler.Contains(datei.pfad)) << fehler;
-        tt.erstelleN(4);
+        if (fall.teilnehmer > 0)
+            EXPECT_EQ(fall.teilnehmer, tt.turnier.getAnzahlTeilnehmer());
+        else
+            EXPECT_TRUE(fehler.Contains(pfad) && tt.turnier.getAbbild() == offen) << fehler;
     }
 }
 

@@ -81,6 +81,19 @@ inline void tippe(clSpieleTableBase& tb, int runde, int platte, int seite, int s
     tb.SetValue(4 * (runde - 1) + seite, 5 * (platte - 1) + satzNr + 1, text);
 }
 
+// How the rounds grid marks a cell: "w" for the warning colour, "f" for bold.
+inline std::string merkmale(clSpieleTableBase& tb, int row, int col)
+{
+    wxGridCellAttr* attr = tb.GetAttr(row, col, wxGridCellAttr::Any);
+    if (attr == nullptr)
+        return std::string();
+    const bool warnung =
+        attr->HasBackgroundColour() && attr->GetBackgroundColour() == clSpieleTableBase::Warnfarbe;
+    const bool fett = attr->HasFont() && attr->GetFont().GetWeight() == wxFONTWEIGHT_BOLD;
+    attr->DecRef();
+    return std::string(warnung ? "w" : "") + (fett ? "f" : "");
+}
+
 // A tournament with its three grid tables, as the main window sets it up, but
 // without any window.
 struct TestTurnier

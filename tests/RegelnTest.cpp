@@ -83,22 +83,6 @@ TEST(Regeln, ErgebnisJeNachGewinnsaetzenUndAusfall)
     }
 }
 
-TEST(Regeln, EntscheidungssatzUndWenigerGewinnsaetze)
-{
-    clTeilnehmer a, b;
-    clTTSpiel sp(&a, &b);
-    sp.setGewinnsaetze(3);
-    sp.setSaetze({{11, 5}, {5, 11}, {11, 5}, {11, 9}, {11, 2}});
-    EXPECT_EQ(4, sp.getEntscheidungssatz());
-    EXPECT_TRUE(sp.hatSaetzeUeber(2));
-    EXPECT_FALSE(sp.hatSaetzeUeber(3));
-    sp.setGewinnsaetze(2);
-    EXPECT_EQ(3, sp.getAnzSaetze());
-    EXPECT_EQ(3, sp.getEntscheidungssatz());
-    sp.setGewinnsaetze(3);
-    EXPECT_EQ(-1, sp.getSatzErg(4).P1) << "discarded sets do not come back";
-}
-
 TEST(Regeln, Kurzeingabe)
 {
     const std::vector<std::tuple<const char*, int, const char*>> gueltig = {
@@ -321,23 +305,14 @@ TEST(Regeln, RundenrasterBestOfFive)
     TestTurnier tt;
     erstelleMitRegeln(tt, 4, 3, platzSiege);
     clSpieleTableBase& tb = tt.spieleTB;
-    EXPECT_EQ(9, tb.GetNumberCols());
     EXPECT_EQ(":|Satz|1|2|3|4|5|", zeile(tb, 0, 7));
     for (auto [col, p1, p2] : {std::tuple{2, "11", "5"}, {3, "11", "7"}, {4, "11", "9"}, {6, "11", "2"}})
     {
         tb.SetValue(1, col, p1);
         tb.SetValue(2, col, p2);
     }
-    auto warnung = [&tb](int row, int col)
-    {
-        wxGridCellAttr* attr = tb.GetAttr(row, col, wxGridCellAttr::Any);
-        const bool ja = attr != nullptr && attr->GetBackgroundColour() == clSpieleTableBase::Warnfarbe;
-        if (attr != nullptr)
-            attr->DecRef();
-        return ja;
-    };
-    EXPECT_FALSE(warnung(1, 4));
-    EXPECT_TRUE(warnung(2, 6)) << "the fifth set was typed after the match was decided";
+    EXPECT_EQ("", merkmale(tb, 1, 4));
+    EXPECT_EQ("w", merkmale(tb, 2, 6)) << "the fifth set was typed after the match was decided";
     // Set 2 goes on to set 3; after set 3, which decided the match, to the next
     // match; the short form to the next match without any entry.
     tt.satz(tt.turnier.getSpiel(2, 1), 1, 11, 3);
@@ -350,6 +325,11 @@ TEST(Regeln, RundenrasterBestOfFive)
                                  : tb.naechsteEingabezelle(row, col));
         EXPECT_EQ(nach, std::make_pair(row, col));
     }
+    // Fewer sets to win discard the sets beyond them: more sets do not bring them back.
+    clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
+    sp->setGewinnsaetze(2);
+    sp->setGewinnsaetze(3);
+    EXPECT_EQ(-1, sp->getSatzErg(5).P1);
 }
 
 // Each cell is the result from the row's side, walkovers and retirements marked;

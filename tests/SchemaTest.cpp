@@ -31,9 +31,9 @@ std::string plan(const clSchema& sc)
     std::string text;
     for (int r = 1; r <= sc.AnzRunden(); ++r)
         for (int p = 1; const clTTSpiel* sp = sc.getSpiel(r, p); ++p)
-            text += std::string(p > 1   ? " "
-                                : r > 1 ? " | "
-                                        : "") +
+            text += (p > 1   ? " "
+                     : r > 1 ? " | "
+                             : "") +
                     std::to_string(sp->getT1()->getStartNr()) + "-" +
                     std::to_string(sp->getT2()->getStartNr());
     return text + " / " + sc.gibSaveString().ToStdString();

@@ -9,36 +9,21 @@
 static const std::vector<wxString> Fuenf = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"};
 
 // Each round is a header row, a row per side and a gap row; each table five
-// columns, the byes the last block. Tables a round does not use are "nicht besetzt".
-TEST(RundenTabelle, AufbauNamenUndUnbesetztePlatten)
+// columns, the byes the last block. Typed text is taken as a score.
+TEST(RundenTabelle, AufbauUndPunkteEintippen)
 {
     TestTurnier tt;
     tt.erstelle(Fuenf, 2);
     clSpieleTableBase& tb = tt.spieleTB;
     ASSERT_EQ(20, tb.GetNumberRows());
-    EXPECT_EQ("Runde 01:|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
     EXPECT_EQ(":|Dora|||||Emil||||||", zeile(tb, 2, 12));
     EXPECT_EQ("Runde 05:|Bernd|||||Anna|||||Emil|", zeile(tb, 17, 12));
-    // With 4 tables for 5 participants tables 3 and 4 stay empty in every round
-    // and take no scores.
-    tt.erstelle(Fuenf, 4);
-    for (int row = 1; row < tb.GetNumberRows(); row += 4)
-        EXPECT_EQ("nicht besetzt", tb.GetValue(row, 16));
-    tippe(tt.spieleTB, 1, 3, 1, 1, "11");
-    EXPECT_EQ("", tb.GetValue(1, 12));
-}
-
-TEST(RundenTabelle, PunkteEintippenUndZuruecknehmen)
-{
-    TestTurnier tt;
-    tt.erstelle(Fuenf, 2);
-    clSpieleTableBase& tb = tt.spieleTB;
     clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
     const std::pair<const char*, const char*> eingaben[] = {{"11", "11"},  {"5", "05"},   {"11:5", "11"},
                                                             {"abc", "00"}, {"-3", "-03"}, {"", ""}};
     for (const auto& [text, zelle] : eingaben)
     {
-        tippe(tt.spieleTB, 1, 1, 1, 1, text);
+        tippe(tb, 1, 1, 1, 1, text);
         EXPECT_EQ(zelle, tb.GetValue(1, 2)) << text;
     }
     // Cells that take no score change nothing, the gap row included: nothing is
@@ -64,17 +49,24 @@ TEST(RundenTabelle, PunkteEintippenUndZuruecknehmen)
         {2, 2, "7", "1 16"}, {2, 2, "5", "1 14"}, {2, 2, "", "0 0"}};
     for (const auto& [seite, satzNr, text, erwartet] : schritte)
     {
-        tippe(tt.spieleTB, 1, 1, seite, satzNr, text);
+        tippe(tb, 1, 1, seite, satzNr, text);
         EXPECT_EQ(erwartet, stand()) << seite << " " << satzNr << " " << text;
     }
     EXPECT_EQ(11, sp->getSatzErg(2).P1);
     EXPECT_EQ(-1, sp->getSatzErg(2).P2);
 }
 
+// Tables a round does not use are "nicht besetzt"; Enter skips them.
 TEST(RundenTabelle, EnterFuehrtZurNaechstenPunktzelle)
 {
     TestTurnier tt;
     tt.erstelle(Fuenf, 4);
+    // With 4 tables for 5 participants tables 3 and 4 stay empty in every round
+    // and take no scores.
+    for (int row = 1; row < tt.spieleTB.GetNumberRows(); row += 4)
+        EXPECT_EQ("nicht besetzt", tt.spieleTB.GetValue(row, 16));
+    tippe(tt.spieleTB, 1, 3, 1, 1, "11");
+    EXPECT_EQ("", tt.spieleTB.GetValue(1, 12));
     // After the last set of the last match of a round (tables 3 and 4 are empty) the next round.
     int row = 2;
     int col = 9;
@@ -95,18 +87,6 @@ TEST(RundenTabelle, UnmoeglicheSaetzeUndSiegerWerdenHervorgehoben)
 {
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"}, 2);
-    // "w" for the warning colour, "f" for bold, of the cell (row, col).
-    auto merkmale = [&tt](int row, int col)
-    {
-        wxGridCellAttr* attr = tt.spieleTB.GetAttr(row, col, wxGridCellAttr::Any);
-        if (attr == nullptr)
-            return std::string();
-        const bool warnung =
-            attr->HasBackgroundColour() && attr->GetBackgroundColour() == clSpieleTableBase::Warnfarbe;
-        const bool fett = attr->HasFont() && attr->GetFont().GetWeight() == wxFONTWEIGHT_BOLD;
-        attr->DecRef();
-        return std::string(warnung ? "w" : "") + (fett ? "f" : "");
-    };
     const char* const saetze[][3] = {{"11", "9", "|"},    {"12", "10", "|"},  {"11", "10", "w|w"},
                                      {"13", "10", "w|w"}, {"10", "8", "w|w"}, {"11", "", "|"},
                                      {"-3", "11", "w|w"}, {"0", "11", "|"}};
@@ -114,9 +94,10 @@ TEST(RundenTabelle, UnmoeglicheSaetzeUndSiegerWerdenHervorgehoben)
     {
         tippe(tt.spieleTB, 1, 1, 1, 1, p1);
         tippe(tt.spieleTB, 1, 1, 2, 1, p2);
-        EXPECT_EQ(erwartet, merkmale(1, 2) + "|" + merkmale(2, 2)) << p1 << ":" << p2;
+        EXPECT_EQ(erwartet, merkmale(tt.spieleTB, 1, 2) + "|" + merkmale(tt.spieleTB, 2, 2))
+            << p1 << ":" << p2;
     }
     tippe(tt.spieleTB, 1, 1, 1, 2, "4");
     tippe(tt.spieleTB, 1, 1, 2, 2, "11");
-    EXPECT_EQ("|f", merkmale(1, 1) + "|" + merkmale(2, 1));
+    EXPECT_EQ("|f", merkmale(tt.spieleTB, 1, 1) + "|" + merkmale(tt.spieleTB, 2, 1));
 }

@@ -75,15 +75,15 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     EXPECT_EQ(wxString::FromUTF8("Rückgängig"), verlauf.getRueckgaengigText());
 }
 
-// The recovery file holds the tournament and the file it belongs to; a Quobel
-// that is still running keeps its file, and one moved aside is not offered again.
+// The recovery file names the file it belongs to; a Quobel that is still running
+// keeps its file, and one moved aside is not offered again. What it brings back is
+// checked with a Quobel that is killed.
 TEST(Verlauf, Wiederherstellungsdatei)
 {
     const wxString ordner = wxFileName::CreateTempFileName("quobel-sicherung");
     wxRemoveFile(ordner);
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla"});
-    tt.satz(tt.turnier.getSpiel(1, 1), 1, 11, 4);
     clWiederherstellung sicherung(&tt.turnier, ordner);
     sicherung.setOriginal("/irgendwo/Pokal.quobel");
     ASSERT_TRUE(sicherung.schreibe());
@@ -95,12 +95,8 @@ TEST(Verlauf, Wiederherstellungsdatei)
     ASSERT_TRUE(wxRenameFile(sicherung.getPfad(), fremd));
     const std::vector<sWiederherstellung> funde = clWiederherstellung::suche(ordner);
     ASSERT_EQ(1u, funde.size());
-    EXPECT_EQ("ein Turnier", funde[0].bezeichnung);
     EXPECT_EQ("/irgendwo/Pokal.quobel", funde[0].original);
     EXPECT_TRUE(funde[0].zeit.IsValid());
-    TestTurnier wieder;
-    ASSERT_TRUE(wieder.turnier.liesTurnierDaten(fremd));
-    EXPECT_EQ(tt.turnier.getAbbild(), wieder.turnier.getAbbild());
 
     const wxString beiseite = clWiederherstellung::legeBeiseite(fremd);
     EXPECT_TRUE(wxFileName::FileExists(beiseite));

@@ -54,11 +54,8 @@ TEST(Druck, SeitenMitKopfzeileUndNurGanzenSpielzetteln)
     tt.turnier.setAllgemein(&alg);
     clDruck druck(nullptr, &tt.turnier);
     int anzahl = 0;
-    for (auto [inhalt, runde] : {std::pair{clDruck::Spielzettel, 1}, {clDruck::Tabelle, 0}})
-    {
-        seitentext(druck, inhalt, runde, 1, anzahl);
-        EXPECT_EQ(1, anzahl);
-    }
+    seitentext(druck, clDruck::Spielzettel, 1, 1, anzahl);
+    EXPECT_EQ(1, anzahl) << "the three slips of round 1";
     size_t zettel = 0;
     for (int seite = 1; seite == 1 || seite <= anzahl; ++seite)
     {

@@ -82,28 +82,24 @@ protected:
     }
 };
 
-// Answers a modal dialog of type T with what the function returns, or with
-// antwort after tue has looked at the dialog or filled it in.
+// Answers a modal dialog of type T with antwort after tue has looked at the
+// dialog or filled it in.
 template <class T>
 class ErwarteDialog : public wxExpectModalBase<T, ErwarteDialog<T>>
 {
 public:
-    explicit ErwarteDialog(std::function<int(T*)> antwort) : m_Antwort(std::move(antwort)) {}
-    ErwarteDialog(int antwort, std::function<void(T*)> tue)
-        : m_Antwort(
-              [antwort, tue](T* dlg)
-              {
-                  tue(dlg);
-                  return antwort;
-              })
-    {
-    }
+    ErwarteDialog(int antwort, std::function<void(T*)> tue) : m_Antwort(antwort), m_Tue(std::move(tue)) {}
 
 protected:
-    int OnInvoked(T* dlg) const override { return m_Antwort(dlg); }
+    int OnInvoked(T* dlg) const override
+    {
+        m_Tue(dlg);
+        return m_Antwort;
+    }
 
 private:
-    std::function<int(T*)> m_Antwort;
+    int m_Antwort;
+    std::function<void(T*)> m_Tue;
 };
 
 // Answers a message box whose text mentions teil.
@@ -115,7 +111,7 @@ inline ErwarteDialog<wxMessageDialog> erwarteMeldung(int antwort, const wxString
             }};
 }
 
-// Chooses pfad in the file dialog, after checking the path it proposes when one is
+// Chooses pfad in the file dialog, after checking the path it proposes ends as
 // given. Only the toolkit's own part is set: the native chooser cannot take a path
 // before it is shown.
 inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, int antwort = wxID_OK,
@@ -123,7 +119,8 @@ inline ErwarteDialog<wxFileDialog> waehleDatei(const wxString& pfad, int antwort
 {
     return {antwort, [=](wxFileDialog* dlg)
             {
-                EXPECT_TRUE(vorschlag.empty() || vorschlag == dlg->GetDirectory() + "/" + dlg->GetFilename());
+                EXPECT_TRUE((dlg->GetDirectory() + "/" + dlg->GetFilename()).EndsWith(vorschlag))
+                    << dlg->GetFilename();
                 dlg->wxFileDialogBase::SetPath(pfad);
             }};
 }
@@ -133,15 +130,6 @@ inline wxString text(const allgemein& a)
 {
     return wxString::Format("%s|%s|%s|%s|%d|%d", a.Bezeichnung, a.Veranstalter, a.Ort, a.Datum, a.Platten,
                             a.ModusIdx);
-}
-
-// The settings dialog's fields in the same form.
-inline wxString felder(dlAllgemeinDlg* dlg)
-{
-    wxString t;
-    for (wxTextCtrl* feld : alleKinder<wxTextCtrl>(dlg))
-        t << feld->GetValue() << "|";
-    return t << finde<wxSpinCtrl>(dlg)->GetValue() << "|" << finde<wxChoice>(dlg)->GetSelection();
 }
 
 // A main window at the size of a screen, since the test display has no window
@@ -198,11 +186,6 @@ protected:
             s->getTable()->SetValue(zeile++, 0, name);
         if (uebernehmen)
             klicke(s, clTurnierpanel::idUebBtnAnwenden);
-    }
-
-    void teilnehmer(wxQuobelFrame* f, std::initializer_list<const wchar_t*> namen, bool uebernehmen = true)
-    {
-        teilnehmer(namen, uebernehmen, f);
     }
 
     clTurnier* turnier() const { return frame->getTurnier(); }

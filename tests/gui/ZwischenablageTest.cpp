@@ -26,15 +26,7 @@ protected:
         return text;
     }
 
-    // The first page's rows as "Vorname|Name|Anzeige" lines.
-    std::string zeilen() const
-    {
-        wxString text;
-        for (int row = 0; row < tb->getDataListSize(); ++row)
-            text << grid->GetCellValue(row, 0) << "|" << grid->GetCellValue(row, 1) << "|"
-                 << grid->GetCellValue(row, 2) << "\n";
-        return text.utf8_string();
-    }
+    std::string zeilen() const { return ::zeilen(tb->getEditListe()).utf8_string(); }
 
     clTurnierpanel* seite1 = seite<clTurnierpanel>();
     wxGrid* grid = seite1->getGrid();
@@ -43,7 +35,7 @@ protected:
 
 TEST_F(Zwischenablage, StrgVFuelltZeilenAbDemCursorOhneZuUebernehmen)
 {
-    teilnehmer(frame.get(), {L"Anna", L"Bernd"});
+    teilnehmer({L"Anna", L"Bernd"});
     ASSERT_TRUE(clZwischenablage::schreibe("Carla\tMeier\nDora\tKrause\tDodo\n"));
     grid->GoToCell(1, 2);
     strg(grid, 'V');
@@ -63,7 +55,7 @@ TEST_F(Zwischenablage, StrgVFuelltZeilenAbDemCursorOhneZuUebernehmen)
 
 TEST_F(Zwischenablage, ImportHaengtDieDateiAnDieListe)
 {
-    teilnehmer(frame.get(), {L"Anna"});
+    teilnehmer({L"Anna"});
     std::ofstream(pfad("liste.csv").fn_str(), std::ios::binary) << "Name;Vorname\r\nWei\xDF;J\xFCrgen\r\n";
     grid->GoToCell(0, 0);
     wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuTeilnehmerImport), waehleDatei(pfad("liste.csv")));
@@ -78,7 +70,7 @@ TEST_F(Zwischenablage, ImportHaengtDieDateiAnDieListe)
 
 TEST_F(Zwischenablage, StrgCKopiertDieAuswahlJedesGrids)
 {
-    teilnehmer(frame.get(), {L"Anna", L"Bernd", L"Carla"});
+    teilnehmer({L"Anna", L"Bernd", L"Carla"});
     for (wxGrid* g : {grid, seite<clRundenpanel>()->getGrid(), seite<clTT_Tabellenpanel>()->getGrid()})
     {
         zeigeSeite(g->GetParent());
