@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <wx/choicdlg.h>
-#include <wx/ffile.h>
 #include <wx/menu.h>
 #include <wx/prntbase.h>
 #include <wx/stattext.h>
@@ -107,7 +106,7 @@ TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_CANCEL, "liga.quobel"));
     // A file that is no tournament file is reported with its name and changes nothing.
     const wxString kaputt = pfad("notizen.txt");
-    wxFFile(kaputt, "w").Write("Einkaufsliste\n");
+    schreibeBytes(kaputt, "Einkaufsliste\n");
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(kaputt), erwarteMeldung(wxID_NO, Speichern),
                   erwarteMeldung(wxID_OK, kaputt));
     EXPECT_EQ(geaendert, ergebnisse(f));

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
-#include <wx/ffile.h>
 #include <wx/process.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
 #include <wx/utils.h>
 
 #include "GuiHilfen.h"
-#include "clBefehlsverlauf.h"
 #include "clRundenpanel.h"
-#include "clSpieleTableBase.h"
 #include "clSprache.h"
 #include "clTurnierDokument.h"
 #include "clWiederherstellung.h"
@@ -81,12 +78,10 @@ TEST_F(Dokument, SpeichernSchreibtOderSagtWarumNicht)
     EXPECT_FALSE(wxFileExists(datei));
 
     // "Speichern unter..." asks about the name with its extension.
-    wxFFile(pfad("neu.quobel"), "w").Write("x");
+    schreibeBytes(pfad("neu.quobel"), "x");
     wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichernUnter), waehleDatei(pfad("neu")),
                   erwarteMeldung(wxID_NO, L"gibt es schon"));
-    wxString inhalt;
-    wxFFile(pfad("neu.quobel")).ReadAll(&inhalt);
-    EXPECT_EQ("x", inhalt);
+    EXPECT_EQ("x", liesBytes(pfad("neu.quobel")));
 }
 
 // The window: maximised with its icon; Quit is the last command, the commands have
@@ -133,8 +128,8 @@ TEST(Absturz, DISABLED_QuobelMitErgebnissen)
     wxQuobelFrame* f = neuesFenster();
     ASSERT_TRUE(f->getDokument().oeffneDatei(datei));
     clSpieleTableBase* tb = finde<clRundenpanel>(f)->getTable();
-    tb->SetValue(1, 2, "11");
-    tb->SetValue(2, 2, "7");
+    tippe(*tb, 1, 1, 1, 1, "11");
+    tippe(*tb, 1, 1, 2, 1, "7");
     tb->setzeSaetze(2, 1, {{5, 11}, {11, 13}});
     tb->setzeAusfall(3, 1, ausfAufgabe, 1);
     const wxLongLong geaendert = wxGetLocalTimeMillis();
@@ -144,7 +139,7 @@ TEST(Absturz, DISABLED_QuobelMitErgebnissen)
         verarbeiteEreignisse();
         wxMilliSleep(10);
     }
-    wxFFile(marke, "w").Write(wxString::Format("%lld", (wxGetLocalTimeMillis() - geaendert).GetValue()));
+    schreibeBytes(marke, std::to_string((wxGetLocalTimeMillis() - geaendert).GetValue()));
     for (;;)
     {
         verarbeiteEreignisse();
@@ -177,9 +172,7 @@ TEST_F(Dokument, NachAbsturzKommtJedesErgebnisWieder)
     for (int i = 0; i < 200 && wxProcess::Exists(pid); ++i)
         verarbeiteEreignisse();
     ASSERT_TRUE(wxFileExists(marke)) << "the other Quobel wrote no recovery file";
-    wxString dauer;
-    wxFFile(marke).ReadAll(&dauer);
-    EXPECT_LT(wxAtoi(dauer), 1000) << "written within a second of the change";
+    EXPECT_LT(wxAtoi(liesBytes(marke)), 1000) << "written within a second of the change";
 
     // Started again: "Ja" brings back every result as unsaved changes of its file.
     frame.reset(new wxQuobelFrame(nullptr, "Quobel", zustand + "/quobel"));

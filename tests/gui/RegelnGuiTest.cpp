@@ -4,8 +4,6 @@
 #include "clKreuzTableBase.h"
 #include "clKreuztabellenpanel.h"
 #include "clRundenpanel.h"
-#include "clSpieleTableBase.h"
-#include "clWertungTableBase.h"
 
 namespace
 {

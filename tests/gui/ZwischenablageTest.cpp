@@ -1,5 +1,4 @@
 // Names pasted and imported into the participants page, cells copied from the grids.
-#include <fstream>
 #include <wx/uiaction.h>
 
 #include "GuiHilfen.h"
@@ -56,7 +55,7 @@ TEST_F(Zwischenablage, StrgVFuelltZeilenAbDemCursorOhneZuUebernehmen)
 TEST_F(Zwischenablage, ImportHaengtDieDateiAnDieListe)
 {
     teilnehmer({L"Anna"});
-    std::ofstream(pfad("liste.csv").fn_str(), std::ios::binary) << "Name;Vorname\r\nWei\xDF;J\xFCrgen\r\n";
+    schreibeBytes(pfad("liste.csv"), "Name;Vorname\r\nWei\xDF;J\xFCrgen\r\n");
     grid->GoToCell(0, 0);
     wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuTeilnehmerImport), waehleDatei(pfad("liste.csv")));
     EXPECT_EQ("Anna||Anna\nJürgen|Weiß|\n", zeilen());
