@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <wx/menu.h>
 #include <wx/process.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
