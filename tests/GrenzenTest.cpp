@@ -91,7 +91,9 @@ TEST(Grenzen, RiesigeDateienKostenKaumSpeicherUndZeit)
         EXPECT_LT(spitzeKB(false) - vorher, 100 * 1024);
         EXPECT_EQ(fall.teilnehmer, tt.turnier.getAnzahlTeilnehmer());
         if (fall.teilnehmer == 4)
+        {
             EXPECT_TRUE(fehler.Contains(datei.pfad)) << fehler;
+        }
         tt.erstelleN(4);
     }
 }
