@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
+#include "clBefehlsverlauf.h"
 #include "clWiederherstellung.h"
 
 namespace
@@ -30,3 +31,24 @@ void WiederherstellungSchreiben(benchmark::State& state)
 } // namespace
 
 BENCHMARK(WiederherstellungSchreiben)->Arg(64)->Arg(500)->Unit(benchmark::kMillisecond);
+
+namespace
+{
+// One score typed while the undo history records: it compares the entries of
+// every match with those it knew. Argument: the number of participants.
+void ErgebnisMitVerlauf(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    TestTurnier tt;
+    tt.erstelleN(n, n / 4);
+    clBefehlsverlauf verlauf(&tt.turnier);
+    bool hin = false;
+    for (auto _ : state)
+    {
+        hin = !hin;
+        tt.spieleTB.SetValue(1, 2, hin ? "11" : "9");
+    }
+}
+} // namespace
+
+BENCHMARK(ErgebnisMitVerlauf)->Arg(64)->Arg(500)->Unit(benchmark::kMicrosecond);

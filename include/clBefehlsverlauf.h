@@ -1,6 +1,7 @@
 #ifndef CLBEFEHLSVERLAUF_H
 #define CLBEFEHLSVERLAUF_H
 
+#include <functional>
 #include <string>
 #include <vector>
 #include <wx/cmdproc.h>
@@ -41,6 +42,8 @@ private:
     // The entries of every match as they stand now.
     void merkeStand();
     void neuerVerlauf();
+    // Does or undoes a step without recording what it changes.
+    bool gibWieder(const std::function<bool()>& schritt);
     // Records the matches whose entries changed as one step.
     void speichereErgebnisse(const wxString& schritt);
 

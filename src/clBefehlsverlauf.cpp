@@ -62,22 +62,23 @@ void clBefehlsverlauf::SetMenuStrings()
     menu->Enable(wxID_REDO, CanRedo());
 }
 
-bool clBefehlsverlauf::DoCommand(wxCommand& befehl)
+bool clBefehlsverlauf::gibWieder(const std::function<bool()>& schritt)
 {
     m_Wiedergabe = true;
-    const bool erfolg = wxCommandProcessor::DoCommand(befehl);
+    const bool erfolg = schritt();
     m_Wiedergabe = false;
     merkeStand();
     return erfolg;
 }
 
+bool clBefehlsverlauf::DoCommand(wxCommand& befehl)
+{
+    return gibWieder([&] { return wxCommandProcessor::DoCommand(befehl); });
+}
+
 bool clBefehlsverlauf::UndoCommand(wxCommand& befehl)
 {
-    m_Wiedergabe = true;
-    const bool erfolg = wxCommandProcessor::UndoCommand(befehl);
-    m_Wiedergabe = false;
-    merkeStand();
-    return erfolg;
+    return gibWieder([&] { return wxCommandProcessor::UndoCommand(befehl); });
 }
 
 void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)

@@ -21,6 +21,13 @@ void meldeAenderung(wxGrid* grid, wxGridTableBase* table, int alt, int neu, wxGr
 }
 } // namespace
 
+int clGridMelder::getTextBreite(wxGrid* grid, const wxString& text, const wxFont& font)
+{
+    int breite = 0;
+    grid->GetTextExtent(text, &breite, nullptr, nullptr, nullptr, &font);
+    return breite;
+}
+
 void clGridMelder::meldeGroesse(wxGridTableBase* table, int alteZeilen, int alteSpalten)
 {
     wxGrid* grid = table->GetView();

@@ -279,7 +279,8 @@ wxString clHtmlAusgabe::erzeugeKreuztabelle() const
     const wxString ergebnisBreite =
         wxString::Format(" width=\"%d%%\"", std::max(1, 60 / std::max(1, m_Turnier->getAnzahlTeilnehmer())));
     for (int c = 0; c < kt.GetNumberCols(); ++c)
-        html += zelle("th", maskiere(kt.GetColLabelValue(c)), c < m_Turnier->getAnzahlTeilnehmer() ? ergebnisBreite : "");
+        html += zelle("th", maskiere(kt.GetColLabelValue(c)),
+                      c < m_Turnier->getAnzahlTeilnehmer() ? ergebnisBreite : "");
     html += "</tr>\n";
     for (int r = 0; r < kt.GetNumberRows(); ++r)
     {

@@ -6,6 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "clGridMelder.h"
 #include "clKreuzTableBase.h"
 #include "clTeilnehmer.h"
 #include "clTurnier.h"
@@ -51,11 +52,7 @@ void clKreuztabellenpanel::aktualisiere()
     const wxFont labelFont = m_Grid->GetLabelFont();
     const wxFont zellFont = m_Grid->GetDefaultCellFont();
     auto breite = [this](const wxString& text, const wxFont& font)
-    {
-        int b = 0;
-        m_Grid->GetTextExtent(text, &b, nullptr, nullptr, nullptr, &font);
-        return b + Rand;
-    };
+    { return clGridMelder::getTextBreite(m_Grid, text, font) + Rand; };
     // The names stand in the row labels; every result column is as wide as the widest result.
     int namen = breite("000", labelFont);
     for (int row = 0; row < m_KreuzTB->GetNumberRows(); ++row)

@@ -330,11 +330,7 @@ void clSpieleTableBase::setzeSpaltenBreiten()
     wxFont fett = grid->GetDefaultCellFont();
     fett.MakeBold();
     auto breiteVon = [grid, &fett](const wxString& text)
-    {
-        int b = 0;
-        grid->GetTextExtent(text, &b, nullptr, nullptr, nullptr, &fett);
-        return b;
-    };
+    { return clGridMelder::getTextBreite(grid, text, fett); };
     const int anzahl = m_Turnier->getAnzahlTeilnehmer();
     std::vector<int> namensbreite(anzahl + 1, 0);
     int namen = 0;

@@ -268,11 +268,15 @@ void clTurnier::zieheZurueck(int startnr)
     const std::vector<clTTSpiel*> offen = getOffeneSpiele(startnr);
     if (offen.empty())
         return;
+    // The ITTF placing looks at all results at once: it orders once at the end.
+    const bool ittf = m_Allgemein.PlatzierungIdx == platzITTF;
     for (clTTSpiel* sp : offen)
     {
         sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
-        uebernehmeErgebnis(sp, true);
+        uebernehmeErgebnis(sp, !ittf);
     }
+    if (ittf && m_Turniertabelle != nullptr)
+        m_Turniertabelle->ordneNachDirektemVergleich();
     m_Geaendert = true;
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();

@@ -6,6 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "clGridMelder.h"
 #include "clTTSpiel.h"
 #include "clTeilnehmer.h"
 #include "clTeilnehmerImport.h"
@@ -273,10 +274,8 @@ void clTurnierpanel::bearbeiteZelle(int row, int col)
 // names get that room, so that fewer of them are cut off.
 void clTurnierpanel::setzeSpaltenBreiten()
 {
-    int labelBreite = 0;
-    const wxFont labelFont = m_TeilnehmerGrid->GetLabelFont();
-    m_TeilnehmerGrid->GetTextExtent("000", &labelBreite, nullptr, nullptr, nullptr, &labelFont);
-    labelBreite += LabelRand;
+    const int labelBreite =
+        clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", m_TeilnehmerGrid->GetLabelFont()) + LabelRand;
     m_TeilnehmerGrid->SetRowLabelSize(labelBreite);
     const int spalten = m_TeilnehmerGrid->GetNumberCols();
     const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite -

@@ -267,11 +267,7 @@ void clWertungTableBase::setzeSpaltenBreiten()
     const wxFont labelFont = grid->GetLabelFont();
     const wxFont zellFont = grid->GetDefaultCellFont();
     auto breite = [grid](const wxString& text, const wxFont& font)
-    {
-        int b = 0;
-        grid->GetTextExtent(text, &b, nullptr, nullptr, nullptr, &font);
-        return b + Rand;
-    };
+    { return clGridMelder::getTextBreite(grid, text, font) + Rand; };
     const int platzBreite = breite("000", labelFont);
     grid->SetRowLabelSize(platzBreite);
     int rest = grid->GetSize().x - platzBreite - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, grid);
