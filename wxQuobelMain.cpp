@@ -217,19 +217,18 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();
     // New has asked already whether to save what would be lost.
+    wxString verlust;
     if (!neu && m_Turnier->verwirftErgebnisse(alg, neu))
-    {
-        if (!frageJaNein(
-                wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?"),
-                titel))
-            return;
-    }
-    else if (!neu && m_Turnier->verwirftSaetze(alg) &&
-             !frageJaNein(wxString::Format(wxGetTranslation(L"Mit %d Gewinnsätzen hat ein Spiel höchstens %d "
-                                                            L"Sätze. Die eingetragenen Sätze danach gehen "
-                                                            L"verloren. Trotzdem fortfahren?"),
-                                           alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1),
-                          titel))
+        verlust =
+            wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?");
+    else if (!neu && m_Turnier->verwirftSaetze(alg))
+        verlust =
+            wxString::Format(wxGetTranslation(L"Mit %d Gewinnsätzen hat ein Spiel höchstens %d Sätze. Die "
+                                              L"eingetragenen Sätze danach gehen verloren. Trotzdem "
+                                              L"fortfahren?"),
+                             alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1);
+    if (!verlust.empty() &&
+        m_Dokument->frage(verlust, titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
     m_Turnier->setAllgemein(&alg);
     aktualisiereAllgemein(&alg);
@@ -261,18 +260,6 @@ bool wxQuobelFrame::brichZellEingabeAb()
         return true;
     }
     return false;
-}
-
-bool wxQuobelFrame::frageJaNein(const wxString& frage, const wxString& titel)
-{
-    wxMessageDialog dlg(this, frage, titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
-    dlg.SetYesNoLabels(_("Ja"), _("Nein"));
-    return dlg.ShowModal() == wxID_YES;
-}
-
-void wxQuobelFrame::zeigeFehler(const wxString& text, const wxString& titel)
-{
-    wxMessageDialog(this, text, titel, wxOK | wxICON_ERROR).ShowModal();
 }
 
 void wxQuobelFrame::OnClose(wxCloseEvent& event)
@@ -411,7 +398,7 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
     else
         erfolg = clHtmlAusgabe(m_Turnier).schreibeSeite(pfad, &fehler);
     if (!erfolg)
-        zeigeFehler(fehler, _("Exportieren"));
+        m_Dokument->zeigeFehler(fehler, _("Exportieren"));
 }
 
 void wxQuobelFrame::OnMenuTeilnehmerImport(wxCommandEvent&)

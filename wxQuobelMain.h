@@ -94,8 +94,6 @@ private:
     void schliesseZellEingaben();
     // A cell being typed into gives up what was typed; true when there was one.
     bool brichZellEingabeAb();
-    bool frageJaNein(const wxString& frage, const wxString& titel);
-    void zeigeFehler(const wxString& text, const wxString& titel);
 
     wxPanel* m_Hauptpanel;
     wxStaticText* m_TurnierText;

@@ -59,6 +59,11 @@ public:
     static wxString getDateitypen();
     static wxString getGewaehlteDatei(const wxFileDialog& dlg);
 
+    // The message boxes of the window, with German buttons: a question answered
+    // with wxID_YES, wxID_NO or wxID_CANCEL, and an error.
+    int frage(const wxString& text, const wxString& titel, long stil, const wxString& zusatz = wxString());
+    void zeigeFehler(const wxString& text, const wxString& titel);
+
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
     // The title for the file and the unsaved state: "*datei.quobel - Quobel".
     void aktualisiereTitel();
@@ -71,8 +76,6 @@ private:
     void merkeDatei(const wxString& pfad);
     void speichereVerlauf();
     wxString schlageDateinamenVor() const;
-    int frage(const wxString& text, const wxString& titel, long stil, const wxString& zusatz = wxString());
-    void zeigeFehler(const wxString& text, const wxString& titel);
     void zeigeStatus(const wxString& text);
 
     wxFrame* m_Fenster;
