@@ -159,10 +159,11 @@ void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
         return;
     const int oben = 4 * (runde - 1) + 1;
     const int links = getBlockBreite() * (platte - 1) + 1;
+    // The page repaints on every change of the tournament; the grid must only
+    // forget the looks it kept of the match's cells.
     for (int row = oben; row <= oben + 1; ++row)
         for (int col = links; col <= links + m_Saetze; ++col)
             grid->RefreshAttr(row, col);
-    grid->RefreshBlock(oben, links, oben + 1, links + m_Saetze);
 }
 
 wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind)
