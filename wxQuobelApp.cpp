@@ -4,8 +4,8 @@
 #include <wx/image.h>
 #include <wx/intl.h>
 
-#include "clSprache.h"
-#include "clTurnierDokument.h"
+#include "ansicht/clSprache.h"
+#include "ansicht/clTurnierDokument.h"
 #include "wxQuobelMain.h"
 
 wxIMPLEMENT_APP(wxQuobelApp);

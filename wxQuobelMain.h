@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "clTurnier.h"
-#include "clTurnierBeobachter.h"
+#include "modell/clTurnier.h"
+#include "modell/clTurnierBeobachter.h"
 
 class clDruck;
 class clTurnierDokument;

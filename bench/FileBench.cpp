@@ -6,7 +6,7 @@
 #include <wx/utils.h>
 
 #include "ModellHilfen.h"
-#include "clRunde.h"
+#include "modell/clRunde.h"
 
 namespace
 {

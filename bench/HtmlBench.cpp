@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ModellHilfen.h"
-#include "clHtmlAusgabe.h"
+#include "ausgabe/clHtmlAusgabe.h"
 
 namespace
 {

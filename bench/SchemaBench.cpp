@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "clSchema.h"
-#include "clTeilnehmer.h"
+#include "modell/clSchema.h"
+#include "modell/clTeilnehmer.h"
 
 namespace
 {

@@ -3,8 +3,8 @@
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
-#include "clBefehlsverlauf.h"
-#include "clWiederherstellung.h"
+#include "verlauf/clBefehlsverlauf.h"
+#include "verlauf/clWiederherstellung.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "ModellHilfen.h"
-#include "clZahl.h"
+#include "datei/clZahl.h"
 
 namespace
 {

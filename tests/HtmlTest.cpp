@@ -3,8 +3,8 @@
 #include <wx/tokenzr.h>
 
 #include "ModellHilfen.h"
-#include "clCsvExport.h"
-#include "clHtmlAusgabe.h"
+#include "ausgabe/clCsvExport.h"
+#include "ausgabe/clHtmlAusgabe.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "ModellHilfen.h"
-#include "clTeilnehmerImport.h"
+#include "datei/clTeilnehmerImport.h"
 
 TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
 {

@@ -11,12 +11,12 @@
 #include <wx/string.h>
 #include <wx/tokenzr.h>
 
-#include "clKurzeingabe.h"
-#include "clSpieleTableBase.h"
-#include "clTTSpiel.h"
-#include "clTeilnehmerTableBase.h"
-#include "clTurnier.h"
-#include "clWertungTableBase.h"
+#include "modell/clKurzeingabe.h"
+#include "tabellen/clSpieleTableBase.h"
+#include "modell/clTTSpiel.h"
+#include "tabellen/clTeilnehmerTableBase.h"
+#include "modell/clTurnier.h"
+#include "tabellen/clWertungTableBase.h"
 
 // Failing comparisons show texts as text.
 inline void PrintTo(const wxString& text, std::ostream* aus)

@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "ModellHilfen.h"
-#include "clDirekterVergleich.h"
-#include "clKreuzTableBase.h"
+#include "modell/clDirekterVergleich.h"
+#include "tabellen/clKreuzTableBase.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "ModellHilfen.h"
-#include "clRunde.h"
+#include "modell/clRunde.h"
 
 namespace
 {

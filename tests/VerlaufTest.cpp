@@ -4,8 +4,8 @@
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
-#include "clBefehlsverlauf.h"
-#include "clWiederherstellung.h"
+#include "verlauf/clBefehlsverlauf.h"
+#include "verlauf/clWiederherstellung.h"
 
 // Every kind of step is undone back to the identical tournament (the bytes a save
 // writes) and redone to the identical result, with the standings that follow.

@@ -5,7 +5,7 @@
 #include <wx/stattext.h>
 
 #include "GuiHilfen.h"
-#include "clRundenpanel.h"
+#include "ansicht/clRundenpanel.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 #include <wx/statbmp.h>
 
 #include "GuiHilfen.h"
-#include "UeberDlg.h"
+#include "ansicht/UeberDlg.h"
 
 // Real modal loops: the close box cancels and keeps the data, "Aktualisieren"
 // takes what was typed.

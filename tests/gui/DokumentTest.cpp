@@ -6,10 +6,10 @@
 #include <wx/utils.h>
 
 #include "GuiHilfen.h"
-#include "clRundenpanel.h"
-#include "clSprache.h"
-#include "clTurnierDokument.h"
-#include "clWiederherstellung.h"
+#include "ansicht/clRundenpanel.h"
+#include "ansicht/clSprache.h"
+#include "ansicht/clTurnierDokument.h"
+#include "verlauf/clWiederherstellung.h"
 
 namespace
 {

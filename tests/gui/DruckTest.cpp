@@ -7,7 +7,7 @@
 #include <wx/regex.h>
 
 #include "../ModellHilfen.h"
-#include "clDruck.h"
+#include "ausgabe/clDruck.h"
 
 namespace
 {

@@ -15,8 +15,8 @@
 #include <wx/textctrl.h>
 
 #include "../ModellHilfen.h"
-#include "clTurnierpanel.h"
-#include "dlAllgemeinDlg.h"
+#include "ansicht/clTurnierpanel.h"
+#include "ansicht/dlAllgemeinDlg.h"
 #include "wxQuobelMain.h"
 
 // Lets the toolkit handle what is pending (sizes, paints, posted events).

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "GuiHilfen.h"
-#include "clKreuzTableBase.h"
-#include "clKreuztabellenpanel.h"
-#include "clRundenpanel.h"
+#include "tabellen/clKreuzTableBase.h"
+#include "ansicht/clKreuztabellenpanel.h"
+#include "ansicht/clRundenpanel.h"
 
 namespace
 {

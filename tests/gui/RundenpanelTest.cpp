@@ -2,8 +2,8 @@
 #include <wx/uiaction.h>
 
 #include "GuiHilfen.h"
-#include "clRundenpanel.h"
-#include "clTT_Tabellenpanel.h"
+#include "ansicht/clRundenpanel.h"
+#include "ansicht/clTT_Tabellenpanel.h"
 
 class Rundenpanel : public FensterTest
 {

@@ -2,9 +2,9 @@
 #include <wx/uiaction.h>
 
 #include "GuiHilfen.h"
-#include "clRundenpanel.h"
-#include "clTT_Tabellenpanel.h"
-#include "clZwischenablage.h"
+#include "ansicht/clRundenpanel.h"
+#include "ansicht/clTT_Tabellenpanel.h"
+#include "ansicht/clZwischenablage.h"
 
 class Zwischenablage : public FensterTest
 {

@@ -1,0 +1,159 @@
+#ifndef CLTURNIER_H
+#define CLTURNIER_H
+
+#include <string>
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+#include "modell/clSchema.h"
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnierBeobachter.h"
+
+class clSpieleTableBase;
+class clTeilnehmerTableBase;
+class clWertungTableBase;
+class clTTSpiel;
+class clTurnierDatei;
+
+// The general data of a tournament.
+struct allgemein
+{
+    wxString Bezeichnung = "ein Turnier";
+    wxString Veranstalter = "ein Verein";
+    wxString Ort = "hier";
+    wxString Datum = "heute";
+    int Platten = 1;
+    int ModusIdx = 0;
+    // Sets to win a match (2 to 4: best of 3, 5 or 7).
+    int Gewinnsaetze = 2;
+    // The placing: 0 by wins, sets and points, 1 by the ITTF rule (modPlatzierung).
+    int PlatzierungIdx = 0;
+};
+
+// The tournament: general data, roster, schedule and the three views that show it.
+class clTurnier
+{
+public:
+    // The settings dialog offers 1 to MaxPlatten tables; a file is held to the same.
+    static constexpr int MaxPlatten = 100;
+    // With one table every round knows every participant, so the schedule grows with
+    // the cube of their number: beyond this a roster is refused before it exhausts memory.
+    static constexpr int MaxTeilnehmer = 500;
+    // The number of participants a list would leave after applying it.
+    static int zaehleTeilnehmer(const vecEditListe& el);
+
+    clTurnier();
+    virtual ~clTurnier();
+    clTurnier(const clTurnier&) = delete;
+    clTurnier& operator=(const clTurnier&) = delete;
+
+    allgemein* getAllgemein() { return &m_Allgemein; }
+    void setAllgemein(const allgemein* alg);
+
+    void setSpieleTableBase(clSpieleTableBase* tb) { m_SpieleTB = tb; }
+    void setTeilnehmerTableBase(clTeilnehmerTableBase* tb) { m_TeilnehmerTB = tb; }
+    void setWertungTableBase(clWertungTableBase* tb) { m_Turniertabelle = tb; }
+    clWertungTableBase* getWertungTableBase() const { return m_Turniertabelle; }
+
+    int getAnzahlTeilnehmer() const { return static_cast<int>(m_Teilnehmer.size()); }
+    clTeilnehmer* getTeilnehmer(int snr) const;
+
+    void fillEditListe(vecEditListe& el) const;
+    void UpdateTeilnehmer(vecEditListe& el);
+    // True when applying the edit list would replace a schedule that holds entered scores.
+    bool verwirftErgebnisse(const vecEditListe& el) const;
+    // True when a confirmed settings dialog with alg would replace a schedule with entered scores.
+    bool verwirftErgebnisse(const allgemein& alg, bool neu) const;
+    // True when fewer sets to win in alg would discard sets entered beyond the new last set.
+    bool verwirftSaetze(const allgemein& alg) const;
+    // True when some side of some set of the schedule has been entered.
+    bool hatErgebnisse() const;
+
+    void ErzeugeSchema();
+    int getAnzahlRunden() const { return m_Schema.AnzRunden(); }
+    clTTSpiel* getSpiel(int runde, int platte) const { return m_Schema.getSpiel(runde, platte); }
+    const clSchema& getSchema() const { return m_Schema; }
+    // The sets a match of the schedule can have: 2G-1.
+    int getAnzSaetze() const { return 2 * m_Schema.getGewinnsaetze() - 1; }
+    wxString getSpielfrei(int rdx) const;
+
+    void pruefeWertung(clTTSpiel* sp);
+    // The matches of a participant that have no entry yet; a withdrawal gives
+    // each of them to the opponent by walkover.
+    std::vector<clTTSpiel*> getOffeneSpiele(int startnr) const;
+    // The participant withdraws: each match without an entry is lost by walkover.
+    void zieheZurueck(int startnr);
+
+    // Both answer whether they succeeded; on failure fehler (when given) says why,
+    // naming the file, and a failed load leaves the tournament as it was.
+    bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
+    bool liesTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
+    // The tournament as a recovery file: the file's sections and one more naming the
+    // file it belongs to. Whether it has unsaved changes stays as it is.
+    bool speichereWiederherstellung(const wxString& datei, const wxString& original, wxString* fehler) const;
+    static constexpr const char* WiederherstellungSektion = "Wiederherstellung";
+    // The whole tournament as a file would hold it, and back; restoring it counts
+    // as a change.
+    std::string getAbbild() const;
+    bool setzeAbbild(const std::string& abbild);
+
+    void Aktualisieren(bool neu);
+    void AktualisiereAnzeigen();
+
+    // Observers are told of every change until they are removed; the tournament
+    // does not own them.
+    void addBeobachter(clTurnierBeobachter* b);
+    void removeBeobachter(clTurnierBeobachter* b);
+
+    // Whether the tournament has changes that have not been saved.
+    bool istGeaendert() const { return m_Geaendert; }
+    void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
+
+private:
+    void meldeVorher();
+    void melde(modAenderung art, const wxString& schritt = wxString());
+    // Takes the match's counted result out of the standings and puts its current
+    // one in; with platzieren both participants are put on their places.
+    void uebernehmeErgebnis(clTTSpiel* sp, bool platzieren);
+    // The schedule for the roster and general data, with a stored skip list or,
+    // when it is empty, a new one.
+    void erzeugeSchema(const wxString& auslasser);
+    // True when the list keeps every participant in place and only names may change.
+    bool nurNamenGeaendert(const vecEditListe& el) const;
+    void leereTeilnehmer();
+    bool schemaParameterGeaendert(const allgemein& alg) const;
+    bool wertungParameterGeaendert(const allgemein& alg) const;
+    // True when alg differs from the tournament's general data in any field.
+    bool allgemeinGeaendert(const allgemein& alg) const;
+    // Re-fits the rounds grid and rebuilds the standings from the schedule's results.
+    void aktualisiereSpielplanAnzeigen();
+
+    // Every section of the file but the last.
+    void schreibeAbschnitte(clTurnierDatei& dat) const;
+    // Takes the tournament from a file whose bytes are read; name is for messages.
+    bool lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler);
+    void schreibeAllgemein(clTurnierDatei& dat) const;
+    void schreibeTeilnehmer(clTurnierDatei& dat) const;
+    void schreibeTurnierplan(clTurnierDatei& dat) const;
+    void schreibeRunden(clTurnierDatei& dat) const;
+    void schreibeEOF(clTurnierDatei& dat) const;
+    void liesAllgemein(const clTurnierDatei& dat);
+    void liesTeilnehmer(const clTurnierDatei& dat);
+    void liesTurnierplan(const clTurnierDatei& dat);
+    void liesRunden(const clTurnierDatei& dat);
+
+    allgemein m_Allgemein;
+    clSchema m_Schema;
+    clSpieleTableBase* m_SpieleTB;
+    clTeilnehmerTableBase* m_TeilnehmerTB;
+    clWertungTableBase* m_Turniertabelle;
+    vecTeilnehmer m_Teilnehmer;
+    // Tables or mode changed since the schedule was made.
+    bool m_SchemaVeraltet;
+    // Sets to win or placing changed since the standings were made.
+    bool m_WertungVeraltet;
+    bool m_Geaendert;
+    std::vector<clTurnierBeobachter*> m_Beobachter;
+};
+
+#endif

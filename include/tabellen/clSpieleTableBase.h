@@ -1,0 +1,88 @@
+#ifndef CLSPIELETABLEBASE_H
+#define CLSPIELETABLEBASE_H
+
+#include <vector>
+#include <wx/grid.h>
+
+#include "modell/clTTSpiel.h"
+
+class clTurnier;
+
+// The schedule as a grid table: one block of four rows per round, one block of
+// 2G+1 columns per table (a gap, the names and a column per set, G the sets to
+// win) and a last block with the byes. It holds no data of its own and reads
+// everything from the tournament. Works without a grid.
+class clSpieleTableBase : public wxGridTableBase
+{
+public:
+    // Widths by column offset in a table block; every set column has the last.
+    static const int Spaltenbreite[5];
+
+    explicit clSpieleTableBase(clTurnier* t);
+    ~clSpieleTableBase() override;
+
+    int GetNumberRows() override { return 4 * m_Runden; }
+    int GetNumberCols() override { return getBlockBreite() * m_Platten + 2; }
+    wxString GetValue(int row, int col) override;
+    void SetValue(int row, int col, const wxString& value) override;
+    bool InsertRows(size_t pos, size_t numRows) override;
+    bool AppendRows(size_t numRows) override;
+    bool DeleteRows(size_t pos, size_t numRows) override;
+    bool InsertCols(size_t pos, size_t numCols) override;
+    bool AppendCols(size_t numCols) override;
+    bool DeleteCols(size_t pos, size_t numCols) override;
+    wxString GetRowLabelValue(int row) override;
+    wxString GetColLabelValue(int col) override;
+    // Score cells of a set that cannot have ended like this are marked, and the
+    // winner of a decided match is shown in bold.
+    wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) override;
+
+    // The whole result of a match at once (short form), and a walkover or
+    // retirement; each goes into the standings and shows at once.
+    void setzeSaetze(int runde, int platte, const std::vector<satz>& saetze);
+    void setzeAusfall(int runde, int platte, modAusfall art, int seite);
+
+    void Anpassen();
+    void setzeSpaltenBreiten();
+    // The score cell an organiser fills after (row, col): the other side of the set,
+    // then the next set, then the next match (the next table of the round, then
+    // the first table of a later round). False, and row and col unchanged, when
+    // (row, col) is no score cell of a match or the last one.
+    bool naechsteEingabezelle(int& row, int& col) const;
+    // The first score cell of the next match after (runde, platte), in the order
+    // of naechsteEingabezelle; with ohneErgebnis only a match without any entry.
+    bool naechstesSpiel(int runde, int platte, bool ohneErgebnis, int& row, int& col) const;
+    // The columns of one table block: the gap, the names and one per set.
+    int getBlockBreite() const { return m_Saetze + 2; }
+    // How the grid, the printouts and the exports show a walkover or a retirement.
+    static wxString getAusfallText(modAusfall art);
+    // The name of side 1 or 2, marked when that side did not play or retired.
+    static wxString getNameMitAusfall(const clTTSpiel* sp, int seite);
+
+    // Background of the score cells of a set that cannot have ended like this.
+    static const wxColour Warnfarbe;
+
+    // Where a cell stands: round and table (from 1) and the offsets in their blocks.
+    struct sZelle
+    {
+        int runde = 0;
+        int ofsRunde = 0;
+        int platte = 0;
+        int ofsPlatte = 0;
+    };
+    sZelle getZelle(int row, int col) const;
+
+private:
+    // Tells the grid that the cells of a match may look different now.
+    void zeigeSpielNeu(int runde, int platte);
+    // Puts a changed result of the match into the standings and shows it.
+    void uebernimm(clTTSpiel* sp, int runde, int platte);
+
+    clTurnier* m_Turnier;
+    int m_Runden;
+    int m_Platten;
+    // Sets per match, 2G-1.
+    int m_Saetze;
+};
+
+#endif

@@ -1,0 +1,58 @@
+#ifndef CLTEILNEHMERTABLEBASE_H
+#define CLTEILNEHMERTABLEBASE_H
+
+#include <functional>
+#include <vector>
+#include <wx/grid.h>
+
+#include "modell/clTeilnehmer.h"
+
+class clTurnier;
+
+// The participants' edit list as a grid table: a working copy of the roster that
+// is applied to the tournament by DatenZurueckSchreiben. Works without a grid.
+class clTeilnehmerTableBase : public wxGridTableBase
+{
+public:
+    explicit clTeilnehmerTableBase(clTurnier* t);
+    ~clTeilnehmerTableBase() override;
+
+    int GetNumberRows() override;
+    int GetNumberCols() override { return m_Cols; }
+    wxString GetValue(int row, int col) override;
+    void SetValue(int row, int col, const wxString& value) override;
+    wxString GetRowLabelValue(int row) override;
+    wxString GetColLabelValue(int col) override;
+
+    // Puts the names of the rows into the table from row on, as typing them would:
+    // rows of the list are overwritten, beyond it rows are added. Refuses, changing
+    // nothing, when the list would then hold more than clTurnier::MaxTeilnehmer rows.
+    bool setzeZeilen(int row, const vecEditListe& zeilen);
+    void SwapRows(int row1, int row2);
+    void DeleteData(int row);
+    void DatenZurueckSchreiben();
+    void Aktualisieren();
+    int getDataListSize() const { return static_cast<int>(m_Redirekt.size()); }
+    const vecEditListe& getEditListe() const { return m_EditListe; }
+    // Called after every change of the rows, typed or applied.
+    void setBeiAenderung(std::function<void()> beiAenderung) { m_BeiAenderung = std::move(beiAenderung); }
+    // True when rows were typed, deleted or moved since the list was last filled.
+    bool hatAenderungen() const;
+
+private:
+    // SetValue without telling the grid.
+    void setzeZelle(int row, int col, const wxString& value);
+    // Shows every record of a freshly filled list, in its order.
+    void zeigeAlleZeilen(int alteZeilen);
+    // Tells the grid about a changed number of rows and redraws it.
+    void meldeAenderung(int alteZeilen);
+
+    int m_Rows;
+    int m_Cols;
+    clTurnier* m_Turnier;
+    vecEditListe m_EditListe;
+    std::vector<int> m_Redirekt;
+    std::function<void()> m_BeiAenderung;
+};
+
+#endif

@@ -1,0 +1,57 @@
+#ifndef CLBEFEHLSVERLAUF_H
+#define CLBEFEHLSVERLAUF_H
+
+#include <functional>
+#include <string>
+#include <vector>
+#include <wx/cmdproc.h>
+
+#include "modell/clTTSpiel.h"
+#include "modell/clTurnierBeobachter.h"
+
+class clTurnier;
+
+// Undo and redo. Every change of the tournament is recorded as one step from what
+// the tournament tells its observers: changed results by comparison with the
+// entries of every match as they stood, a new roster or new general data by an
+// image of the whole tournament taken just before. A new or loaded tournament
+// starts a new history.
+class clBefehlsverlauf : public wxCommandProcessor, public clTurnierBeobachter
+{
+public:
+    static const int MaxSchritte = 100;
+
+    explicit clBefehlsverlauf(clTurnier* turnier);
+    ~clBefehlsverlauf() override;
+
+    // "Rückgängig: Ergebnis Runde 3, Platte 2", or without a name when there is nothing to undo.
+    wxString getRueckgaengigText() const;
+    wxString getWiederherstellenText() const;
+    // The labels of the edit menu's items wxID_UNDO and wxID_REDO, and whether they can be used.
+    void SetMenuStrings() override;
+
+    void turnierWirdGeaendert() override;
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
+
+protected:
+    // What an undone or redone step changes is not recorded again.
+    bool DoCommand(wxCommand& befehl) override;
+    bool UndoCommand(wxCommand& befehl) override;
+
+private:
+    // The entries of every match as they stand now.
+    void merkeStand();
+    void neuerVerlauf();
+    // Does or undoes a step without recording what it changes.
+    bool gibWieder(const std::function<bool()>& schritt);
+    // Records the matches whose entries changed as one step.
+    void speichereErgebnisse(const wxString& schritt);
+
+    clTurnier* m_Turnier;
+    std::vector<eingaben> m_Stand;
+    // The tournament just before a change of roster or general data.
+    std::string m_Vorher;
+    bool m_Wiedergabe;
+};
+
+#endif

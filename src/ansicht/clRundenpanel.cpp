@@ -1,0 +1,249 @@
+#include "ansicht/clRundenpanel.h"
+
+#include <wx/intl.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/utils.h>
+
+#include "modell/clKurzeingabe.h"
+#include "ansicht/clMyGridCellRenderer.h"
+#include "tabellen/clSpieleTableBase.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnier.h"
+#include "ansicht/clZwischenablage.h"
+
+namespace
+{
+const int MinBreite = 300;
+const int MinHoehe = 200;
+const wxColour Fehlerfarbe(192, 0, 0);
+
+wxString anzeigeVon(const clTeilnehmer* tn)
+{
+    return tn != nullptr ? tn->getAnzeige() : wxString();
+}
+} // namespace
+
+clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
+{
+    wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
+    wxBoxSizer* kurz = new wxBoxSizer(wxHORIZONTAL);
+    kurz->Add(new wxStaticText(this, wxID_ANY, _("Kurzeingabe (Strg+K):")), 0,
+              wxALIGN_CENTER_VERTICAL | wxALL, 5);
+    m_Kurzeingabe = new wxTextCtrl(this, idKurzeingabe, wxString(), wxDefaultPosition, wxSize(160, -1),
+                                   wxTE_PROCESS_ENTER);
+    m_Kurzeingabe->SetToolTip(
+        _("Punkte des Satzverlierers je Satz, mit Minus, wenn Spieler 2 den Satz gewinnt: "
+          "\"5 -7 9\" ist 11:5, 7:11, 11:9"));
+    kurz->Add(m_Kurzeingabe, 0, wxALIGN_CENTER_VERTICAL | wxALL, 5);
+    m_KurzVorschau = new wxStaticText(this, wxID_ANY, wxString());
+    kurz->Add(m_KurzVorschau, 1, wxALIGN_CENTER_VERTICAL | wxALL, 5);
+    sizer->Add(kurz, 0, wxEXPAND);
+
+    m_RundenGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(1800, 600), wxWANTS_CHARS);
+    m_SpieleTB = new clSpieleTableBase(m_Turnier);
+    m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
+    m_RundenGrid->SetDefaultRenderer(new clMyGridCellRenderer);
+    clZwischenablage::verbinde(m_RundenGrid);
+    // Sets the column widths as well.
+    m_SpieleTB->Anpassen();
+    // The initial size must not become the least size: on a smaller screen the grid
+    // would reach beyond the page, its scroll bars out of sight.
+    m_RundenGrid->SetMinSize(wxSize(MinBreite, MinHoehe));
+    sizer->Add(m_RundenGrid, 1, wxEXPAND);
+    SetSizer(sizer);
+    aktualisiereKurzVorschau();
+    m_Turnier->addBeobachter(this);
+}
+
+clRundenpanel::~clRundenpanel()
+{
+    m_Turnier->removeBeobachter(this);
+    delete m_RundenGrid;
+    delete m_SpieleTB;
+}
+
+clTTSpiel* clRundenpanel::getSpielAmCursor(int& runde, int& platte) const
+{
+    const clSpieleTableBase::sZelle z =
+        m_SpieleTB->getZelle(m_RundenGrid->GetGridCursorRow(), m_RundenGrid->GetGridCursorCol());
+    runde = z.runde;
+    platte = z.platte;
+    // The byes' block has no match: the schedule never uses more tables than requested.
+    return m_Turnier->getSpiel(z.runde, z.platte);
+}
+
+void clRundenpanel::turnierGeaendert(modAenderung, const wxString&)
+{
+    m_RundenGrid->ForceRefresh();
+    aktualisiereKurzVorschau();
+}
+
+void clRundenpanel::aktualisiereKurzVorschau()
+{
+    int runde = 0, platte = 0;
+    const clTTSpiel* sp = getSpielAmCursor(runde, platte);
+    wxString text;
+    bool fehler = false;
+    if (sp == nullptr)
+        text = wxGetTranslation(L"Bitte ein Spiel im Raster wählen.");
+    else
+    {
+        text = wxString::Format(_("Runde %d, Platte %d: %s - %s"), runde, platte, anzeigeVon(sp->getT1()),
+                                anzeigeVon(sp->getT2()));
+        const wxString eingabe = m_Kurzeingabe->GetValue();
+        if (!eingabe.Strip(wxString::both).empty())
+        {
+            std::vector<satz> saetze;
+            wxString grund;
+            fehler = !clKurzeingabe::lies(eingabe, sp->getGewinnsaetze(), saetze, grund);
+            text += ": " + (fehler ? grund : clKurzeingabe::beschreibe(saetze));
+        }
+    }
+    m_KurzVorschau->SetForegroundColour(fehler ? Fehlerfarbe
+                                               : wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT));
+    m_KurzVorschau->SetLabel(text);
+}
+
+bool clRundenpanel::uebernimmKurzeingabe()
+{
+    int runde = 0, platte = 0;
+    const clTTSpiel* sp = getSpielAmCursor(runde, platte);
+    std::vector<satz> saetze;
+    wxString grund;
+    if (sp == nullptr ||
+        !clKurzeingabe::lies(m_Kurzeingabe->GetValue(), sp->getGewinnsaetze(), saetze, grund))
+    {
+        aktualisiereKurzVorschau();
+        return false;
+    }
+    // A score cell still being edited would be stored over the result afterwards.
+    m_RundenGrid->DisableCellEditControl();
+    m_SpieleTB->setzeSaetze(runde, platte, saetze);
+    int row = 0, col = 0;
+    if (m_SpieleTB->naechstesSpiel(runde, platte, true, row, col))
+        m_RundenGrid->GoToCell(row, col);
+    m_Kurzeingabe->ChangeValue(wxString());
+    aktualisiereKurzVorschau();
+    return true;
+}
+
+void clRundenpanel::zeigeAusfallMenue(const wxPoint& pos)
+{
+    int runde = 0, platte = 0;
+    const clTTSpiel* sp = getSpielAmCursor(runde, platte);
+    if (sp == nullptr)
+        return;
+    wxMenu menu;
+    const wxString name1 = anzeigeVon(sp->getT1());
+    const wxString name2 = anzeigeVon(sp->getT2());
+    const struct
+    {
+        int id;
+        wxString text;
+        modAusfall art;
+        int seite;
+    } eintraege[] = {
+        {idKampflos1, wxString::Format(_("%s kampflos (w.o.)"), name1), ausfKampflos, 1},
+        {idKampflos2, wxString::Format(_("%s kampflos (w.o.)"), name2), ausfKampflos, 2},
+        {idAufgabe1, wxString::Format(_("%s gibt auf (Aufgabe)"), name1), ausfAufgabe, 1},
+        {idAufgabe2, wxString::Format(_("%s gibt auf (Aufgabe)"), name2), ausfAufgabe, 2},
+        {idKeinAusfall, wxGetTranslation(L"Regulär gespielt (ohne w.o./Aufgabe)"), ausfKeiner, 0},
+    };
+    for (const auto& e : eintraege)
+    {
+        if (e.id == idKeinAusfall)
+            menu.AppendSeparator();
+        menu.AppendCheckItem(e.id, e.text);
+        menu.Check(e.id, sp->getAusfallArt() == e.art && sp->getAusfallSeite() == e.seite);
+    }
+    PopupMenu(&menu, pos);
+}
+
+void clRundenpanel::OnAusfall(wxCommandEvent& event)
+{
+    int runde = 0, platte = 0;
+    if (getSpielAmCursor(runde, platte) == nullptr)
+        return;
+    const int id = event.GetId();
+    const modAusfall art = id == idKeinAusfall                      ? ausfKeiner
+                           : id == idKampflos1 || id == idKampflos2 ? ausfKampflos
+                                                                    : ausfAufgabe;
+    m_SpieleTB->setzeAusfall(runde, platte, art, id == idKampflos1 || id == idAufgabe1 ? 1 : 2);
+}
+
+void clRundenpanel::OnRechtsklick(wxGridEvent& event)
+{
+    m_RundenGrid->SetGridCursor(event.GetRow(), event.GetCol());
+    zeigeAusfallMenue(ScreenToClient(m_RundenGrid->GetGridWindow()->ClientToScreen(event.GetPosition())));
+}
+
+void clRundenpanel::OnKurzeingabe(wxCommandEvent&)
+{
+    aktualisiereKurzVorschau();
+}
+
+void clRundenpanel::OnKurzeingabeEnter(wxCommandEvent&)
+{
+    if (!uebernimmKurzeingabe())
+        wxBell();
+}
+
+void clRundenpanel::OnZelleGewaehlt(wxGridEvent& event)
+{
+    // Sent before the cursor moves: the preview follows once it has.
+    event.Skip();
+    CallAfter(&clRundenpanel::aktualisiereKurzVorschau);
+}
+
+void clRundenpanel::OnCharHook(wxKeyEvent& event)
+{
+    const int taste = event.GetKeyCode();
+    if (taste == 'K' && event.GetModifiers() == wxMOD_CONTROL)
+    {
+        m_Kurzeingabe->SetFocus();
+        m_Kurzeingabe->SelectAll();
+        return;
+    }
+    const bool imGrid = m_RundenGrid->IsDescendant(wxWindow::FindFocus());
+    if (taste == WXK_ESCAPE && wxWindow::FindFocus() == m_Kurzeingabe)
+    {
+        m_RundenGrid->SetFocus();
+        return;
+    }
+    if (imGrid && (taste == WXK_MENU || taste == WXK_WINDOWS_MENU ||
+                   (taste == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)))
+    {
+        const wxRect zelle =
+            m_RundenGrid->CellToRect(m_RundenGrid->GetGridCursorRow(), m_RundenGrid->GetGridCursorCol());
+        int x = 0, y = 0;
+        m_RundenGrid->CalcScrolledPosition(zelle.GetLeft(), zelle.GetBottom(), &x, &y);
+        zeigeAusfallMenue(ScreenToClient(m_RundenGrid->GetGridWindow()->ClientToScreen(wxPoint(x, y))));
+        return;
+    }
+    int row = m_RundenGrid->GetGridCursorRow();
+    int col = m_RundenGrid->GetGridCursorCol();
+    if ((taste != WXK_RETURN && taste != WXK_NUMPAD_ENTER) || event.HasAnyModifiers() || !imGrid ||
+        !m_SpieleTB->naechsteEingabezelle(row, col))
+    {
+        event.Skip();
+        return;
+    }
+    // Stores what was typed, as Enter does everywhere in the grid.
+    m_RundenGrid->DisableCellEditControl();
+    m_RundenGrid->GoToCell(row, col);
+    m_RundenGrid->SetFocus();
+}
+
+// The event table closes the file: formatting would indent what followed it.
+// clang-format off
+wxBEGIN_EVENT_TABLE(clRundenpanel, wxPanel)
+    EVT_CHAR_HOOK(clRundenpanel::OnCharHook)
+    EVT_TEXT(idKurzeingabe, clRundenpanel::OnKurzeingabe)
+    EVT_TEXT_ENTER(idKurzeingabe, clRundenpanel::OnKurzeingabeEnter)
+    EVT_GRID_SELECT_CELL(clRundenpanel::OnZelleGewaehlt)
+    EVT_GRID_CELL_RIGHT_CLICK(clRundenpanel::OnRechtsklick)
+    EVT_MENU_RANGE(idKampflos1, idKeinAusfall, clRundenpanel::OnAusfall)
+wxEND_EVENT_TABLE()

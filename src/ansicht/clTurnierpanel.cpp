@@ -1,0 +1,315 @@
+#include "ansicht/clTurnierpanel.h"
+
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "tabellen/clGridMelder.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
+#include "datei/clTeilnehmerImport.h"
+#include "tabellen/clTeilnehmerTableBase.h"
+#include "modell/clTurnier.h"
+#include "ansicht/clZwischenablage.h"
+
+namespace
+{
+// Room around the row numbers.
+const int LabelRand = 16;
+} // namespace
+
+clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
+{
+    wxBoxSizer* hauptSizer = new wxBoxSizer(wxVERTICAL);
+    wxStaticText* titel = new wxStaticText(this, wxID_ANY, _("Teilnehmerliste"));
+    titel->SetFont(wxFont(12, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
+    // The toolkit may still report the size of the old font; measured directly the
+    // title is never cut off.
+    titel->SetMinSize(titel->GetTextExtent(titel->GetLabel()));
+    hauptSizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
+
+    wxBoxSizer* zeile = new wxBoxSizer(wxHORIZONTAL);
+    // Wide enough for double names; the grid takes the page's height, so that a long
+    // list shows as many rows as the screen allows.
+    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(480, 430), wxWANTS_CHARS);
+    m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
+    m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
+    setzeSpaltenBreiten();
+    clZwischenablage::verbinde(m_TeilnehmerGrid, [this](const wxString& text) { fuegeEin(text); });
+    zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxEXPAND, 5);
+
+    wxBoxSizer* knoepfe = new wxBoxSizer(wxVERTICAL);
+    m_btnHoch = new wxButton(this, idBtnHoch, _("nach oben"));
+    m_btnNeu = new wxButton(this, idBtnNeu, _("Neu"));
+    m_btnBearb = new wxButton(this, idBtnBearb, _("Bearbeiten"));
+    m_btnLoesch = new wxButton(this, idBtnLoesch, _("Loeschen"));
+    m_btnRunter = new wxButton(this, idBtnRunter, _("nach unten"));
+    for (wxButton* b : {m_btnHoch, m_btnNeu, m_btnBearb, m_btnLoesch, m_btnRunter})
+        knoepfe->Add(b, 0, wxALL | wxALIGN_CENTER, 5);
+    m_btnRueckzug = new wxButton(this, idBtnRueckzug, wxGetTranslation(L"Rückzug..."));
+    m_btnRueckzug->SetToolTip(wxGetTranslation(L"Der Teilnehmer zieht zurück: seine Spiele ohne Ergebnis "
+                                               L"gewinnen die Gegner kampflos."));
+    knoepfe->Add(m_btnRueckzug, 0, wxALL | wxALIGN_CENTER, 15);
+    zeile->Add(knoepfe, 0, wxALIGN_CENTER);
+    hauptSizer->Add(zeile, 10, wxALL | wxALIGN_CENTER, 5);
+    // Moving the cursor updates the buttons, so they must exist first.
+    m_TeilnehmerGrid->SetGridCursor(0, 0);
+    setzeSchalterGueltigkeit();
+
+    hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, _("Uebernehmen")), 0, wxALL | wxALIGN_CENTER, 5);
+    m_Turnier->addBeobachter(this);
+    SetSizer(hauptSizer);
+    hauptSizer->Layout();
+}
+
+clTurnierpanel::~clTurnierpanel()
+{
+    m_Turnier->removeBeobachter(this);
+    // The grid must not outlive the table it shows.
+    delete m_TeilnehmerGrid;
+    delete m_TeilnehmerTB;
+}
+
+void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
+{
+    uebernehmeTeilnehmerliste();
+}
+
+bool clTurnierpanel::uebernehmeTeilnehmerliste()
+{
+    // A name still being typed belongs to the list that is applied.
+    schliesseEditor();
+    if (clTurnier::zaehleTeilnehmer(m_TeilnehmerTB->getEditListe()) > clTurnier::MaxTeilnehmer)
+    {
+        zeigeFehler(wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer."),
+                                     clTurnier::MaxTeilnehmer));
+        return false;
+    }
+    if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
+    {
+        wxMessageDialog frage(this,
+                              wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein neuer Spielplan "
+                                               L"erstellt. Alle bisher eingetragenen Ergebnisse gehen dabei "
+                                               L"verloren.\n\nTeilnehmerliste trotzdem übernehmen?"),
+                              _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
+        frage.SetYesNoLabels(_("Ja"), _("Nein"));
+        if (frage.ShowModal() != wxID_YES)
+            return false;
+    }
+    m_TeilnehmerTB->DatenZurueckSchreiben();
+    setzeSchalterGueltigkeit();
+    return true;
+}
+
+void clTurnierpanel::turnierGeaendert(modAenderung, const wxString&)
+{
+    // New, loaded or restored participants: the buttons follow the list.
+    setzeSchalterGueltigkeit();
+}
+
+void clTurnierpanel::fuegeEin(const wxString& text)
+{
+    const vecEditListe zeilen = clTeilnehmerImport::zerlege(text);
+    if (!zeilen.empty())
+        setzeZeilen(m_TeilnehmerGrid->GetGridCursorRow(), zeilen);
+}
+
+void clTurnierpanel::importiere(const wxString& pfad)
+{
+    schliesseEditor();
+    vecEditListe zeilen;
+    wxString fehler;
+    const int erste = m_TeilnehmerTB->getDataListSize();
+    if (!clTeilnehmerImport::liesDatei(pfad, zeilen, &fehler))
+        zeigeFehler(fehler);
+    else if (setzeZeilen(erste, zeilen))
+        m_TeilnehmerGrid->GoToCell(erste, 0);
+}
+
+bool clTurnierpanel::setzeZeilen(int row, const vecEditListe& zeilen)
+{
+    if (!m_TeilnehmerTB->setzeZeilen(row, zeilen))
+    {
+        zeigeFehler(wxString::Format(wxGetTranslation(L"Quobel verwaltet höchstens %d Teilnehmer; "
+                                                      L"mit diesen %d Namen wären es mehr."),
+                                     clTurnier::MaxTeilnehmer, static_cast<int>(zeilen.size())));
+        return false;
+    }
+    setzeSchalterGueltigkeit();
+    return true;
+}
+
+void clTurnierpanel::zeigeFehler(const wxString& text)
+{
+    wxMessageDialog(this, text, _("Teilnehmerliste"), wxOK | wxICON_ERROR).ShowModal();
+}
+
+void clTurnierpanel::OnBtnHoch(wxCommandEvent&)
+{
+    schliesseEditor();
+    const int row = m_TeilnehmerGrid->GetGridCursorRow();
+    m_TeilnehmerTB->SwapRows(row, row - 1);
+}
+
+void clTurnierpanel::OnBtnRunter(wxCommandEvent&)
+{
+    schliesseEditor();
+    const int row = m_TeilnehmerGrid->GetGridCursorRow();
+    m_TeilnehmerTB->SwapRows(row, row + 1);
+}
+
+void clTurnierpanel::OnBtnRueckzug(wxCommandEvent&)
+{
+    schliesseEditor();
+    const int row = m_TeilnehmerGrid->GetGridCursorRow();
+    const wxString titel = wxGetTranslation(L"Rückzug");
+    // The rows stand for the tournament's participants only once the list is applied.
+    if (m_TeilnehmerTB->hatAenderungen())
+    {
+        wxMessageDialog(this, wxGetTranslation(L"Bitte die Teilnehmerliste zuerst übernehmen."), titel,
+                        wxOK | wxICON_INFORMATION)
+            .ShowModal();
+        return;
+    }
+    const clTeilnehmer* tn = m_Turnier->getTeilnehmer(row + 1);
+    if (tn == nullptr)
+        return;
+    const size_t offen = m_Turnier->getOffeneSpiele(row + 1).size();
+    if (offen == 0)
+    {
+        wxMessageDialog(this,
+                        wxString::Format(_("%s hat keine Spiele ohne Ergebnis mehr."), tn->getAnzeige()),
+                        titel, wxOK | wxICON_INFORMATION)
+            .ShowModal();
+        return;
+    }
+    wxMessageDialog frage(
+        this,
+        wxString::Format(wxGetTranslation(L"%s zieht zurück: %d Spiele ohne Ergebnis werden kampflos (w.o.) "
+                                          L"für die Gegner gewertet.\n\nRückzug eintragen?"),
+                         tn->getAnzeige(), static_cast<int>(offen)),
+        titel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    frage.SetYesNoLabels(_("Ja"), _("Nein"));
+    if (frage.ShowModal() == wxID_YES)
+        m_Turnier->zieheZurueck(row + 1);
+}
+
+void clTurnierpanel::OnBtnNeu(wxCommandEvent&)
+{
+    schliesseEditor();
+    bearbeiteZelle(m_TeilnehmerTB->getDataListSize(), 0);
+}
+
+void clTurnierpanel::OnBtnBearb(wxCommandEvent&)
+{
+    m_TeilnehmerGrid->EnableCellEditControl();
+}
+
+void clTurnierpanel::OnBtnLoesch(wxCommandEvent&)
+{
+    schliesseEditor();
+    m_TeilnehmerTB->DeleteData(m_TeilnehmerGrid->GetGridCursorRow());
+    setzeSchalterGueltigkeit();
+}
+
+void clTurnierpanel::OnGridChanged(wxGridEvent& event)
+{
+    setzeSchalterGueltigkeit();
+    event.Skip();
+}
+
+void clTurnierpanel::OnGridSelectCell(wxGridEvent& event)
+{
+    // Sent before the cursor moves: the new row comes with the event.
+    setzeSchalterGueltigkeit(event.GetRow());
+    event.Skip();
+}
+
+// The event is not skipped: the grid would otherwise move the cursor a second time.
+void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
+{
+    // What is being typed is stored first, so that a name typed into the first empty
+    // row has become a participant row before the rules below look at the list.
+    schliesseEditor();
+    const int r = event.GetRow();
+    const int c = event.GetCol();
+    const int n = m_TeilnehmerTB->getDataListSize();
+    const int letzteSpalte = m_TeilnehmerGrid->GetNumberCols() - 1;
+    if (event.ShiftDown() && c == 0)
+    {
+        if (r > 0)
+            bearbeiteZelle(r - 1, letzteSpalte);
+    }
+    else if (!event.ShiftDown() && c == letzteSpalte)
+    {
+        if (r <= n && r + 1 < m_TeilnehmerGrid->GetNumberRows())
+            bearbeiteZelle(r + 1, 0);
+    }
+    else
+        bearbeiteZelle(r, event.ShiftDown() ? c - 1 : c + 1);
+}
+
+// An editor that loses the focus asks the grid to close the editor, and the grid
+// does so a little later: had the focus still been in the old editor, the new one
+// would be closed again. So the focus goes to the grid before the old editor is
+// closed, and the new one is opened after the grid has handled that request.
+void clTurnierpanel::schliesseEditor()
+{
+    if (!m_TeilnehmerGrid->IsCellEditControlEnabled())
+        return;
+    m_TeilnehmerGrid->SetFocus();
+    m_TeilnehmerGrid->DisableCellEditControl();
+}
+
+void clTurnierpanel::bearbeiteZelle(int row, int col)
+{
+    m_TeilnehmerGrid->SetFocus();
+    m_TeilnehmerGrid->GoToCell(row, col);
+    CallAfter([this]() { m_TeilnehmerGrid->EnableCellEditControl(); });
+}
+
+// The row numbers need far less than the toolkit's default label width; the
+// names get that room, so that fewer of them are cut off.
+void clTurnierpanel::setzeSpaltenBreiten()
+{
+    const int labelBreite =
+        clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", m_TeilnehmerGrid->GetLabelFont()) + LabelRand;
+    m_TeilnehmerGrid->SetRowLabelSize(labelBreite);
+    const int spalten = m_TeilnehmerGrid->GetNumberCols();
+    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite -
+                     wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_TeilnehmerGrid);
+    for (int col = 0; col < spalten; ++col)
+        m_TeilnehmerGrid->SetColSize(col, rest / spalten);
+}
+
+void clTurnierpanel::setzeSchalterGueltigkeit()
+{
+    setzeSchalterGueltigkeit(m_TeilnehmerGrid->GetGridCursorRow());
+}
+
+void clTurnierpanel::setzeSchalterGueltigkeit(int r)
+{
+    const int n = m_TeilnehmerTB->getDataListSize();
+    m_btnBearb->Enable(n >= 1);
+    m_btnLoesch->Enable(n >= 1 && r >= 0 && r < n);
+    m_btnHoch->Enable(n >= 2 && r >= 1 && r <= n - 1);
+    m_btnRunter->Enable(n >= 2 && r >= 0 && r <= n - 2);
+    m_btnRueckzug->Enable(r >= 0 && r < m_Turnier->getAnzahlTeilnehmer() && r < n);
+}
+
+// The event table closes the file: formatting would indent what followed it.
+// clang-format off
+wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
+    EVT_BUTTON(idUebBtnAnwenden, clTurnierpanel::OnUebAnwenden)
+    EVT_BUTTON(idBtnHoch, clTurnierpanel::OnBtnHoch)
+    EVT_BUTTON(idBtnNeu, clTurnierpanel::OnBtnNeu)
+    EVT_BUTTON(idBtnBearb, clTurnierpanel::OnBtnBearb)
+    EVT_BUTTON(idBtnLoesch, clTurnierpanel::OnBtnLoesch)
+    EVT_BUTTON(idBtnRunter, clTurnierpanel::OnBtnRunter)
+    EVT_BUTTON(idBtnRueckzug, clTurnierpanel::OnBtnRueckzug)
+    EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
+    EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
+    EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)
+wxEND_EVENT_TABLE()

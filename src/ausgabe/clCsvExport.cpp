@@ -1,0 +1,156 @@
+#include "ausgabe/clCsvExport.h"
+
+#include <algorithm>
+#include <vector>
+#include <wx/intl.h>
+
+#include "modell/clRunde.h"
+#include "tabellen/clSpieleTableBase.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnier.h"
+#include "datei/clTurnierDatei.h"
+#include "tabellen/clWertungTableBase.h"
+
+namespace
+{
+const wxChar Trenner = ';';
+
+wxString zeile(const std::vector<wxString>& felder)
+{
+    wxString text;
+    for (const wxString& f : felder)
+    {
+        if (!text.empty())
+            text += Trenner;
+        text += clCsvExport::feld(f);
+    }
+    return text + "\n";
+}
+
+wxString zahl(int wert)
+{
+    return wxString::Format("%d", wert);
+}
+
+// A side of a set that has not been entered stays empty.
+wxString punkte(int wert)
+{
+    return wert == -1 ? wxString() : zahl(wert);
+}
+
+// A spreadsheet would run a name such as "=HYPERLINK(...)" as a formula: a name
+// that starts like one is marked as text with a leading apostrophe.
+wxString anzeige(const clTeilnehmer* tn)
+{
+    const wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    if (!name.empty() && wxString("=+-@\t\r").Find(name[0]) != wxNOT_FOUND)
+        return "'" + name;
+    return name;
+}
+} // namespace
+
+clCsvExport::clCsvExport(clTurnier* turnier) : m_Turnier(turnier) {}
+
+wxString clCsvExport::feld(const wxString& text)
+{
+    wxString f = text;
+    f.Replace("\"", "\"\"");
+    return "\"" + f + "\"";
+}
+
+wxString clCsvExport::erzeugeTabelle() const
+{
+    const clWertungTableBase* wt = m_Turnier->getWertungTableBase();
+    const bool ittf = wt != nullptr && wt->getPlatzierungsmodus() == platzITTF;
+    std::vector<wxString> titel = {_("Platz"), _("Teilnehmer"), _("Spiele")};
+    if (ittf)
+        titel.push_back(_("Spielpunkte"));
+    titel.insert(titel.end(), {_("Siege"), _("Niederlagen"), _(L"Gewonnene Sätze"), _(L"Verlorene Sätze"),
+                               _("Gewonnene Punkte"), _("Verlorene Punkte")});
+    if (ittf)
+        titel.push_back(_("Hinweis"));
+    wxString text = zeile(titel);
+    if (wt == nullptr)
+        return text;
+    for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
+    {
+        const int snr = wt->getStartNrAufPlatz(platz);
+        const tabWertung tw = wt->getWertung(snr);
+        const sWertung& w = tw.wertung;
+        std::vector<wxString> felder = {zahl(wt->getGeteilterPlatz(platz) + 1),
+                                        anzeige(m_Turnier->getTeilnehmer(snr)), zahl(tw.m_AnzahlSpiele)};
+        if (ittf)
+            felder.push_back(zahl(w.m_Spielpunkte.eigene));
+        felder.insert(felder.end(),
+                      {zahl(w.m_Spiel.eigene), zahl(w.m_Spiel.gegner), zahl(w.m_Satz.eigene),
+                       zahl(w.m_Satz.gegner), zahl(w.m_Punkte.eigene), zahl(w.m_Punkte.gegner)});
+        if (ittf)
+            felder.push_back(wt->entscheidetLos(platz) ? _("Los entscheidet") : wxString());
+        text += zeile(felder);
+    }
+    return text;
+}
+
+wxString clCsvExport::erzeugeErgebnisse() const
+{
+    const std::vector<clTTSpiel>& alle = m_Turnier->getSchema().getSpiele();
+    // The column of walkovers and retirements only where there is one.
+    const bool ausfaelle = std::any_of(alle.begin(), alle.end(),
+                                       [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
+    const int saetze = m_Turnier->getAnzSaetze();
+    std::vector<wxString> titel = {_("Runde"), _("Platte"), _("Teilnehmer 1"), _("Teilnehmer 2")};
+    for (int snr = 1; snr <= saetze; ++snr)
+        for (int seite = 1; seite <= 2; ++seite)
+            titel.push_back(wxString::Format(_("Satz %d: Teilnehmer %d"), snr, seite));
+    titel.insert(titel.end(), {_(L"Sätze: Teilnehmer 1"), _(L"Sätze: Teilnehmer 2"), _("Sieger")});
+    if (ausfaelle)
+        titel.push_back(_("Kampflos/Aufgabe"));
+    wxString text = zeile(titel);
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
+    {
+        const clRunde* runde = m_Turnier->getSchema().getRunde(r);
+        for (int p = 1; p <= runde->AnzSpiele(); ++p)
+        {
+            const clTTSpiel* sp = runde->getSpiel(p);
+            sWertung w1, w2;
+            const bool entschieden = sp->getErgebnis(w1, w2);
+            const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
+            const clTeilnehmer* sieger = w1.m_Spiel.eigene > 0 ? sp->getT1() : sp->getT2();
+            std::vector<wxString> felder = {zahl(r), zahl(p), anzeige(sp->getT1()), anzeige(sp->getT2())};
+            for (int snr = 1; snr <= saetze; ++snr)
+                felder.insert(felder.end(), {punkte(sp->getSatzErg(snr).P1), punkte(sp->getSatzErg(snr).P2)});
+            felder.insert(felder.end(), {gespielt ? zahl(w1.m_Satz.eigene) : wxString(),
+                                         gespielt ? zahl(w1.m_Satz.gegner) : wxString(),
+                                         entschieden ? anzeige(sieger) : wxString()});
+            if (ausfaelle)
+            {
+                const int seite = sp->getAusfallSeite();
+                felder.push_back(seite == 0 ? wxString()
+                                            : anzeige(seite == 1 ? sp->getT1() : sp->getT2()) + " " +
+                                                  clSpieleTableBase::getAusfallText(sp->getAusfallArt()));
+            }
+            text += zeile(felder);
+        }
+    }
+    return text;
+}
+
+bool clCsvExport::schreibe(const wxString& datei, const wxString& text, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    // The byte order mark tells spreadsheet programs that the file is UTF-8;
+    // the text ends with its own line break.
+    dat.writeZeile(wxString(wxUniChar(0xFEFF)) + text.substr(0, text.length() - 1));
+    return dat.speichern(fehler);
+}
+
+bool clCsvExport::schreibeTabelle(const wxString& datei, wxString* fehler) const
+{
+    return schreibe(datei, erzeugeTabelle(), fehler);
+}
+
+bool clCsvExport::schreibeErgebnisse(const wxString& datei, wxString* fehler) const
+{
+    return schreibe(datei, erzeugeErgebnisse(), fehler);
+}

@@ -1,0 +1,326 @@
+#include "ausgabe/clHtmlAusgabe.h"
+
+#include <algorithm>
+
+#include <wx/intl.h>
+
+#include "tabellen/clKreuzTableBase.h"
+#include "modell/clRunde.h"
+#include "tabellen/clSpieleTableBase.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnier.h"
+#include "datei/clTurnierDatei.h"
+#include "tabellen/clWertungTableBase.h"
+
+namespace
+{
+// Both the print engine and browsers keep such a block on one page when they can.
+const char* const Zusammenhalten = "<div style=\"page-break-inside:avoid\">\n";
+
+// Printed and on screen alike the tables span the width; the border attributes
+// are for the print engine, which ignores style sheets.
+const char* const TabellenKopf =
+    "<table class=\"%s\" border=\"1\" cellspacing=\"0\" cellpadding=\"%d\" width=\"100%%\">\n";
+
+wxString anzeige(const clTeilnehmer* tn)
+{
+    return tn != nullptr ? clHtmlAusgabe::maskiere(tn->getAnzeige()) : wxString();
+}
+
+wxString punkte(int p)
+{
+    return p == -1 ? wxString(L"\u2013") : wxString::Format("%d", p);
+}
+
+// A set as "11:9"; a side not yet entered shows as a dash, a set not begun as nothing.
+wxString satzText(const satz& s)
+{
+    if (s.P1 == -1 && s.P2 == -1)
+        return wxString();
+    return punkte(s.P1) + ":" + punkte(s.P2);
+}
+
+// "1. Satz" over a set's column; with more sets only its number, so that the
+// narrower columns keep their heading on one line.
+wxString satzTitel(int snr, int saetze)
+{
+    return saetze > 3 ? wxString::Format("%d", snr) : wxString::Format(_("%d. Satz"), snr);
+}
+
+// Joined rather than formatted: the schedule of a large tournament has hundreds of
+// thousands of cells.
+wxString zelle(const wxString& tag, const wxString& inhalt, const wxString& attribute = wxString())
+{
+    return L"<" + tag + attribute + L">" + (inhalt.empty() ? wxString(L"&nbsp;") : inhalt) + L"</" + tag +
+           L">";
+}
+
+wxString fett(const wxString& text, bool fl)
+{
+    return fl ? "<b>" + text + "</b>" : text;
+}
+
+const char* const Stil =
+    "body{font-family:Arial,Helvetica,sans-serif;color:#222;margin:2em auto;max-width:60em;"
+    "padding:0 1em}\n"
+    "h1{margin-bottom:.2em}\n"
+    ".unterzeile{color:#555;margin-top:0}\n"
+    "table{border-collapse:collapse;margin:.5em 0 1em}\n"
+    "th,td{border:1px solid #999;padding:.3em .6em}\n"
+    "th{background:#e8e8e8}\n"
+    "tr:nth-child(even) td{background:#f6f6f6}\n"
+    ".zahl{text-align:center}\n"
+    "tr td.diagonale{background:#c8c8c8}\n"
+    ".spielfrei{color:#555}\n";
+} // namespace
+
+clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier) : m_Turnier(turnier) {}
+
+wxString clHtmlAusgabe::maskiere(const wxString& text)
+{
+    wxString res;
+    res.reserve(text.length());
+    for (const wxUniChar c : text)
+    {
+        switch (c.GetValue())
+        {
+        case '&':
+            res += "&amp;";
+            break;
+        case '<':
+            res += "&lt;";
+            break;
+        case '>':
+            res += "&gt;";
+            break;
+        case '"':
+            res += "&quot;";
+            break;
+        case '\'':
+            res += "&#39;";
+            break;
+        default:
+            res += c;
+        }
+    }
+    return res;
+}
+
+wxString clHtmlAusgabe::erzeugeUnterzeile() const
+{
+    const allgemein* alg = m_Turnier->getAllgemein();
+    wxString text;
+    for (const wxString* teil : {&alg->Veranstalter, &alg->Ort, &alg->Datum})
+    {
+        if (teil->empty())
+            continue;
+        if (!text.empty())
+            text += L" \u00B7 ";
+        text += maskiere(*teil);
+    }
+    return text;
+}
+
+wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
+{
+    // Fixed shares of the width, so that the columns line up from round to round;
+    // the sets and their sum share what the table and the names leave.
+    const wxString zahl = wxString::Format(" class=\"zahl\" align=\"center\" width=\"%d%%\"",
+                                           48 / (m_Turnier->getAnzSaetze() + 1));
+    const wxString name = " width=\"22%\"";
+    sWertung w1, w2;
+    const bool entschieden = sp->getErgebnis(w1, w2);
+    const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
+    wxString zeile =
+        "<tr>" + zelle("td", wxString::Format("%d", platte), " class=\"zahl\" align=\"center\" width=\"8%\"");
+    zeile += zelle(
+        "td",
+        fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1)), entschieden && w1.m_Spiel.eigene > 0),
+        name);
+    zeile += zelle(
+        "td",
+        fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 2)), entschieden && w2.m_Spiel.eigene > 0),
+        name);
+    for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
+        zeile += zelle("td", satzText(sp->getSatzErg(snr)), zahl);
+    const wxString saetze =
+        gespielt ? wxString::Format("%d:%d", w1.m_Satz.eigene, w1.m_Satz.gegner) : wxString();
+    return zeile + zelle("td", fett(saetze, entschieden), zahl) + "</tr>\n";
+}
+
+wxString clHtmlAusgabe::erzeugeSpielplan() const
+{
+    wxString html;
+    haengeSpielplanAn(html);
+    return html;
+}
+
+void clHtmlAusgabe::haengeSpielplanAn(wxString& html) const
+{
+    html += "<h2>" + maskiere(_("Spielplan")) + "</h2>\n";
+    if (m_Turnier->getAnzahlTeilnehmer() < 2)
+    {
+        html += "<p>" + maskiere(_("Es gibt noch keine Spiele.")) + "</p>\n";
+        return;
+    }
+    // What every round repeats is made once: with one table a tournament of 200 has
+    // 19900 rounds.
+    wxString tabellenKopf = wxString::Format(TabellenKopf, "spielplan", 4) + "<tr>" +
+                            zelle("th", maskiere(_("Platte"))) +
+                            zelle("th", maskiere(_("Begegnung")), " colspan=\"2\" align=\"left\"");
+    for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
+        tabellenKopf += zelle("th", maskiere(satzTitel(snr, m_Turnier->getAnzSaetze())));
+    tabellenKopf += zelle("th", maskiere(_(L"Sätze"))) + "</tr>\n";
+    const wxString rundenKopf = wxString(Zusammenhalten) + "<h3>";
+    const wxString spielfrei = "<p class=\"spielfrei\">" + maskiere(_("spielfrei")) + ": ";
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
+    {
+        // A round stays on one page with its heading and its byes.
+        html += rundenKopf + maskiere(wxString::Format(_("Runde %d"), r)) + L"</h3>\n";
+        const clRunde* runde = m_Turnier->getSchema().getRunde(r);
+        if (runde->AnzSpiele() > 0)
+        {
+            html += tabellenKopf;
+            for (int p = 1; p <= runde->AnzSpiele(); ++p)
+                html += erzeugeSpielzeile(p, runde->getSpiel(p));
+            html += L"</table>\n";
+        }
+        const wxString frei = m_Turnier->getSpielfrei(r);
+        if (!frei.empty())
+            html += spielfrei + maskiere(frei) + L"</p>\n";
+        html += L"</div>\n";
+    }
+}
+
+wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const
+{
+    // The empty cells are the boxes for the points.
+    const int saetze = m_Turnier->getAnzSaetze();
+    const wxString spalten = wxString::Format(" colspan=\"%d\"", saetze + 1);
+    wxString html = wxString::Format(TabellenKopf, "zettel", 6);
+    html += "<tr>" +
+            zelle("td",
+                  "<b>" + maskiere(wxString::Format(_("Runde %d"), runde)) + "</b> &nbsp; &nbsp; " +
+                      maskiere(wxString::Format(_("Platte %d"), platte)),
+                  spalten) +
+            "</tr>\n<tr>" +
+            zelle("th", maskiere(_("Teilnehmer")),
+                  wxString::Format(" align=\"left\" width=\"%d%%\"", 100 - saetze * (54 / saetze)));
+    for (int snr = 1; snr <= saetze; ++snr)
+        html +=
+            zelle("th", maskiere(satzTitel(snr, saetze)), wxString::Format(" width=\"%d%%\"", 54 / saetze));
+    html += "</tr>\n";
+    for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+    {
+        html += "<tr>" + zelle("td", "<big>" + anzeige(tn) + "</big>");
+        for (int snr = 1; snr <= saetze; ++snr)
+            html += zelle("td", wxString());
+        html += "</tr>\n";
+    }
+    const wxString linie(wxChar('_'), 22);
+    html += "<tr>" +
+            zelle("td",
+                  "<br>" + maskiere(_("Sieger")) + ": " + linie + " &nbsp; &nbsp; " +
+                      maskiere(_("Unterschrift")) + ": " + linie,
+                  spalten) +
+            "</tr>\n</table>\n";
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
+{
+    const int erste = runde == 0 ? 1 : runde;
+    const int letzte = runde == 0 ? m_Turnier->getAnzahlRunden() : runde;
+    wxString html;
+    for (int r = erste; r <= letzte; ++r)
+    {
+        const clRunde* rd = m_Turnier->getSchema().getRunde(r);
+        for (int p = 1; p <= rd->AnzSpiele(); ++p)
+            html += Zusammenhalten + erzeugeZettel(r, p, rd->getSpiel(p)) + "<br></div>\n";
+    }
+    if (html.empty())
+        html = "<p>" + maskiere(_("Es gibt keine Spiele.")) + "</p>\n";
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeTabelle() const
+{
+    wxString html = "<h2>" + maskiere(_("Platzierungen")) + "</h2>\n";
+    clWertungTableBase* wt = m_Turnier->getWertungTableBase();
+    if (wt == nullptr || m_Turnier->getAnzahlTeilnehmer() == 0)
+        return html + "<p>" + maskiere(_("Es gibt noch keine Teilnehmer.")) + "</p>\n";
+    const wxString zahl = " class=\"zahl\" align=\"center\"";
+    html += wxString::Format(TabellenKopf, "tabelle", 4) + "<tr>" + zelle("th", maskiere(_("Platz")));
+    for (int c = 0; c < wt->GetNumberCols(); ++c)
+        html += zelle("th", maskiere(wt->GetColLabelValue(c)), c == 0 ? " align=\"left\"" : "");
+    html += "</tr>\n";
+    for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
+    {
+        html += "<tr>" + zelle("td", maskiere(wt->GetRowLabelValue(platz)), zahl);
+        for (int c = 0; c < wt->GetNumberCols(); ++c)
+            html += zelle("td", maskiere(wt->GetValue(platz, c)), c == 0 ? wxString() : zahl);
+        html += "</tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+wxString clHtmlAusgabe::erzeugeKreuztabelle() const
+{
+    wxString html = "<h2>" + maskiere(_("Kreuztabelle")) + "</h2>\n";
+    if (m_Turnier->getWertungTableBase() == nullptr || m_Turnier->getAnzahlTeilnehmer() == 0)
+        return html + "<p>" + maskiere(_("Es gibt noch keine Teilnehmer.")) + "</p>\n";
+    clKreuzTableBase kt(m_Turnier);
+    const wxString zahl = " class=\"zahl\" align=\"center\"";
+    const wxString diagonale = " class=\"zahl diagonale\" align=\"center\" bgcolor=\"" +
+                               clKreuzTableBase::Diagonalfarbe.GetAsString(wxC2S_HTML_SYNTAX) + "\"";
+    html += wxString::Format(TabellenKopf, "kreuztabelle", 3) + "<tr>" + zelle("th", wxString());
+    // The results share the width equally, whatever they hold.
+    const wxString ergebnisBreite =
+        wxString::Format(" width=\"%d%%\"", std::max(1, 60 / std::max(1, m_Turnier->getAnzahlTeilnehmer())));
+    for (int c = 0; c < kt.GetNumberCols(); ++c)
+        html += zelle("th", maskiere(kt.GetColLabelValue(c)),
+                      c < m_Turnier->getAnzahlTeilnehmer() ? ergebnisBreite : "");
+    html += "</tr>\n";
+    for (int r = 0; r < kt.GetNumberRows(); ++r)
+    {
+        html += "<tr>" + zelle("th", maskiere(kt.GetRowLabelValue(r)), " align=\"left\"");
+        for (int c = 0; c < kt.GetNumberCols(); ++c)
+            html += zelle("td", maskiere(kt.GetValue(r, c)), r == c ? diagonale : zahl);
+        html += "</tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+wxString clHtmlAusgabe::erzeugeKopfzeile(const wxString& seitenangabe) const
+{
+    return "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td><b>" +
+           maskiere(m_Turnier->getAllgemein()->Bezeichnung) + "</b></td><td align=\"right\">" +
+           maskiere(seitenangabe) + "</td></tr>\n<tr><td colspan=\"2\">" + erzeugeUnterzeile() +
+           "</td></tr></table>\n<hr>\n";
+}
+
+wxString clHtmlAusgabe::erzeugeDokument(const wxString& inhalt)
+{
+    return "<html><body>\n" + inhalt + "</body></html>\n";
+}
+
+wxString clHtmlAusgabe::erzeugeSeite() const
+{
+    const wxString titel = maskiere(m_Turnier->getAllgemein()->Bezeichnung);
+    wxString seite = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+                     titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
+                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n" + erzeugeTabelle() +
+                     erzeugeKreuztabelle();
+    haengeSpielplanAn(seite);
+    seite += "</body>\n</html>";
+    return seite;
+}
+
+bool clHtmlAusgabe::schreibeSeite(const wxString& datei, wxString* fehler) const
+{
+    clTurnierDatei dat(datei);
+    dat.writeZeile(erzeugeSeite());
+    return dat.speichern(fehler);
+}

@@ -1,0 +1,187 @@
+#include "datei/clTeilnehmerImport.h"
+
+#include <vector>
+#include <wx/ffile.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/tokenzr.h>
+
+#include "datei/clTurnierDatei.h"
+
+namespace
+{
+// A list of several hundred participants, even with many further columns, stays
+// far below this; a larger file is something else.
+const wxFileOffset MaxGroesse = 1024 * 1024;
+
+// The field that each column of a line fills; null leaves the column out.
+typedef std::vector<wxString spEditData::*> vecSpalten;
+const vecSpalten VornameZuerst = {&spEditData::m_VName, &spEditData::m_Name, &spEditData::m_Anzeige};
+const vecSpalten NameZuerst = {&spEditData::m_Name, &spEditData::m_VName, &spEditData::m_Anzeige};
+
+const char* const Leerraum = " \t";
+
+// Blanks around and between words count as one.
+wxString bereinige(const wxString& text)
+{
+    return wxJoin(wxStringTokenize(text, Leerraum, wxTOKEN_STRTOK), ' ', '\0');
+}
+
+// The separator of a line: the first of Tab, ';' and ',' that it holds, else none.
+wxUniChar trennerVon(const wxString& zeile)
+{
+    for (wxUniChar t : {wxUniChar('\t'), wxUniChar(';'), wxUniChar(',')})
+        if (zeile.Contains(t))
+            return t;
+    return 0;
+}
+
+// The fields of a line; a field that starts with a quote runs to the closing
+// quote, and a doubled quote inside it is one quote.
+wxArrayString felder(const wxString& zeile, wxUniChar trenner)
+{
+    wxArrayString ergebnis;
+    wxString feld;
+    bool zitat = false;
+    for (wxString::const_iterator it = zeile.begin(); it != zeile.end(); ++it)
+    {
+        if (zitat && *it == '"')
+        {
+            const wxString::const_iterator naechstes = it + 1;
+            zitat = naechstes != zeile.end() && *naechstes == '"';
+            if (zitat)
+                feld += *++it;
+        }
+        else if (!zitat && *it == '"' && bereinige(feld).empty())
+            zitat = true;
+        else if (!zitat && *it == trenner)
+        {
+            ergebnis.Add(bereinige(feld));
+            feld.clear();
+        }
+        else
+            feld += *it;
+    }
+    ergebnis.Add(bereinige(feld));
+    return ergebnis;
+}
+
+spEditData ausFeldern(const wxArrayString& werte, const vecSpalten& spalten)
+{
+    spEditData ed;
+    for (size_t i = 0; i < werte.size() && i < spalten.size(); ++i)
+        if (spalten[i] != nullptr)
+            ed.*spalten[i] = werte[i];
+    return ed;
+}
+
+bool kleinGeschrieben(const wxString& wort)
+{
+    return wxIslower(wort[0]);
+}
+
+// "Vorname Name": the surname is the last word and the lower-case words before it
+// ("von der Heide"), the first word always belongs to the first name.
+spEditData ausWoertern(const wxString& zeile)
+{
+    const wxArrayString woerter = wxStringTokenize(zeile, Leerraum, wxTOKEN_STRTOK);
+    size_t name = woerter.size() > 1 ? woerter.size() - 1 : woerter.size();
+    while (name > 1 && !kleinGeschrieben(woerter.back()) && kleinGeschrieben(woerter[name - 1]))
+        --name;
+    spEditData ed;
+    for (size_t i = 0; i < woerter.size(); ++i)
+    {
+        wxString& teil = i < name ? ed.m_VName : ed.m_Name;
+        teil << (teil.empty() ? "" : " ") << woerter[i];
+    }
+    return ed;
+}
+
+// The columns that a header line names, or nothing when it names none.
+vecSpalten spaltenDesKopfes(const wxArrayString& kopf)
+{
+    vecSpalten spalten;
+    bool erkannt = false;
+    for (const wxString& feld : kopf)
+    {
+        const wxString name = feld.Lower();
+        wxString spEditData::*spalte = nullptr;
+        if (name == "vorname")
+            spalte = &spEditData::m_VName;
+        else if (name == "name" || name == "nachname")
+            spalte = &spEditData::m_Name;
+        else if (name == "anzeige")
+            spalte = &spEditData::m_Anzeige;
+        erkannt = erkannt || spalte != nullptr;
+        spalten.push_back(spalte);
+    }
+    return erkannt ? spalten : vecSpalten();
+}
+
+wxString fehlerText(const wxString& pfad, const wxString& grund)
+{
+    return wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"), pfad, grund);
+}
+} // namespace
+
+vecEditListe clTeilnehmerImport::zerlege(const wxString& text)
+{
+    vecEditListe zeilen;
+    vecSpalten kopf;
+    wxUniChar kopfTrenner = 0;
+    wxStringTokenizer zerteiler(text, "\r\n", wxTOKEN_STRTOK);
+    while (zerteiler.HasMoreTokens())
+    {
+        const wxString zeile = zerteiler.GetNextToken();
+        const wxUniChar trenner = trennerVon(zeile);
+        const vecSpalten spalten = spaltenDesKopfes(felder(zeile, trenner));
+        if (!spalten.empty())
+        {
+            kopf = spalten;
+            kopfTrenner = trenner;
+            continue;
+        }
+        spEditData ed;
+        if (!kopf.empty())
+            ed = ausFeldern(felder(zeile, kopfTrenner), kopf);
+        else if (trenner == 0)
+            ed = ausWoertern(zeile);
+        else
+            ed = ausFeldern(felder(zeile, trenner), trenner == ',' ? NameZuerst : VornameZuerst);
+        if (!ed.m_VName.empty() || !ed.m_Name.empty() || !ed.m_Anzeige.empty())
+            zeilen.push_back(ed);
+    }
+    return zeilen;
+}
+
+bool clTeilnehmerImport::liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler)
+{
+    // The caller shows one message naming the file instead of the toolkit's own.
+    wxLogNull keineMeldungen;
+    wxFFile datei;
+    if (!datei.Open(pfad, "rb"))
+    {
+        *fehler = fehlerText(pfad, wxSysErrorMsgStr(wxSysErrorCode()));
+        return false;
+    }
+    const wxFileOffset groesse = datei.Length();
+    if (groesse > MaxGroesse)
+    {
+        *fehler = wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Teilnehmerliste."), pfad);
+        return false;
+    }
+    std::string bytes(groesse > 0 ? static_cast<size_t>(groesse) : 0, '\0');
+    if (groesse < 0 || (groesse > 0 && datei.Read(&bytes[0], bytes.size()) != bytes.size()))
+    {
+        *fehler = fehlerText(pfad, wxSysErrorMsgStr(wxSysErrorCode()));
+        return false;
+    }
+    vecEditListe gelesen = zerlege(clTurnierDatei::dekodiere(bytes));
+    if (gelesen.empty())
+    {
+        *fehler = wxString::Format(wxGetTranslation(L"In „%s“ steht kein Teilnehmer."), pfad);
+        return false;
+    }
+    zeilen.swap(gelesen);
+    return true;
+}

@@ -1,0 +1,236 @@
+#include "datei/clTurnierDatei.h"
+
+#include <algorithm>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+
+namespace
+{
+const char* const Kopfmarke = "#!!";
+const char* const Leerzeichen = " \t\n\v\f\r";
+
+// Windows-1252 for the bytes 0x80 to 0x9F; the undefined ones stay as they are.
+const wchar_t Cp1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+wxString ausCp1252(std::string_view bytes)
+{
+    wxString text;
+    text.reserve(bytes.size());
+    for (unsigned char b : bytes)
+        text += (b >= 0x80 && b < 0xA0) ? Cp1252[b - 0x80] : static_cast<wchar_t>(b);
+    return text;
+}
+
+bool istUtf8(std::string_view bytes)
+{
+    return bytes.empty() || wxMBConvUTF8().ToWChar(nullptr, 0, bytes.data(), bytes.size()) != wxCONV_FAILED;
+}
+
+wxString alsText(std::string_view bytes, bool utf8)
+{
+    return utf8 ? wxString::FromUTF8(bytes.data(), bytes.size()) : ausCp1252(bytes);
+}
+
+// The length of the byte order mark in front of bytes, 0 when there is none.
+size_t bomLaenge(std::string_view bytes)
+{
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
+// Where the header mark of a header line stands, or npos for any other line.
+size_t kopfmarke(std::string_view zeile)
+{
+    return !zeile.empty() && zeile[0] == '#' ? zeile.find(Kopfmarke) : std::string_view::npos;
+}
+
+wxString systemFehler()
+{
+    return wxSysErrorMsgStr(wxSysErrorCode());
+}
+
+void setzeFehler(wxString* fehler, const wxString& text)
+{
+    if (fehler != nullptr)
+        *fehler = text;
+}
+} // namespace
+
+clTurnierDatei::clTurnierDatei(const wxString& name) : m_Name(name), m_Utf8(true) {}
+
+wxString clTurnierDatei::dekodiere(const std::string& bytes)
+{
+    std::string_view text(bytes);
+    text.remove_prefix(bomLaenge(text));
+    return alsText(text, istUtf8(text));
+}
+
+clTurnierDatei::~clTurnierDatei() = default;
+
+void clTurnierDatei::writeSektion(const wxString& seknam, const wxArrayString& sek)
+{
+    writeSektionHeader(seknam);
+    for (const wxString& zeile : sek)
+        writeZeile(zeile);
+}
+
+void clTurnierDatei::writeSektionHeader(const wxString& seknam)
+{
+    writeZeile(wxString('#', 64));
+    writeZeile(wxString::Format("%s %s", Kopfmarke, seknam));
+}
+
+void clTurnierDatei::writeZeile(const wxString& z)
+{
+    const wxScopedCharBuffer utf8 = z.utf8_str();
+    m_Ausgabe.append(utf8.data(), utf8.length());
+    m_Ausgabe += '\n';
+}
+
+bool clTurnierDatei::speichern(wxString* fehler)
+{
+    // The toolkit would report each failure in a window of its own; the caller
+    // gets one message that names the file instead.
+    wxLogNull keineMeldungen;
+    if (wxFileName(m_Name).GetFullName().empty())
+    {
+        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ ist kein gültiger Dateiname."), m_Name));
+        return false;
+    }
+    wxTempFile temp;
+    if (!temp.Open(m_Name))
+    {
+        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht geschrieben werden: %s"),
+                                             m_Name, systemFehler()));
+        return false;
+    }
+    if (!temp.Write(m_Ausgabe.data(), m_Ausgabe.size()) || !temp.Commit())
+    {
+        const wxString grund = systemFehler();
+        temp.Discard();
+        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht geschrieben werden: %s"),
+                                             m_Name, grund));
+        return false;
+    }
+    return true;
+}
+
+void clTurnierDatei::setInhalt(const std::string& bytes)
+{
+    m_Bytes = bytes;
+    m_Bytes.erase(0, bomLaenge(m_Bytes));
+    m_Utf8 = istUtf8(m_Bytes);
+}
+
+bool clTurnierDatei::lesen(wxString* fehler)
+{
+    wxLogNull keineMeldungen;
+    m_Bytes.clear();
+    wxFFile datei;
+    if (m_Name.empty() || !wxFileName::FileExists(m_Name) || !datei.Open(m_Name, "rb"))
+    {
+        wxString grund = systemFehler();
+        if (wxFileName::DirExists(m_Name))
+            grund = wxGetTranslation(L"Das ist ein Ordner.");
+        else if (!wxFileName::FileExists(m_Name))
+            grund = wxGetTranslation(L"Die Datei gibt es nicht.");
+        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
+                                             m_Name, grund));
+        return false;
+    }
+    const wxString zuGross =
+        wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei (höchstens %d MB)."),
+                         m_Name, static_cast<int>(MaxGroesse / (1024 * 1024)));
+    const wxFileOffset laenge = datei.Length();
+    if (laenge > static_cast<wxFileOffset>(MaxGroesse))
+    {
+        setzeFehler(fehler, zuGross);
+        return false;
+    }
+    m_Bytes.reserve(laenge > 0 ? static_cast<size_t>(laenge) : 0);
+    // The size is held to the limit while reading too: a file may grow, or not
+    // know its size.
+    char puffer[64 * 1024];
+    for (;;)
+    {
+        const size_t gelesen = datei.Read(puffer, sizeof puffer);
+        if (datei.Error())
+        {
+            setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
+                                                 m_Name, systemFehler()));
+            return false;
+        }
+        if (m_Bytes.size() + gelesen > MaxGroesse)
+        {
+            setzeFehler(fehler, zuGross);
+            return false;
+        }
+        m_Bytes.append(puffer, gelesen);
+        if (gelesen < sizeof puffer)
+            break;
+    }
+    m_Bytes.erase(0, bomLaenge(m_Bytes));
+    m_Utf8 = istUtf8(m_Bytes);
+    return true;
+}
+
+std::string_view clTurnierDatei::naechsteZeile(size_t& pos) const
+{
+    const size_t ende = std::min(m_Bytes.find('\n', pos), m_Bytes.size());
+    std::string_view zeile(m_Bytes.data() + pos, ende - pos);
+    pos = ende + 1;
+    if (!zeile.empty() && zeile.back() == '\r')
+        zeile.remove_suffix(1);
+    return zeile;
+}
+
+size_t clTurnierDatei::findZeile(const wxString& mz) const
+{
+    // Section names are plain ASCII, the same bytes in both encodings.
+    const std::string name = mz.utf8_string();
+    for (size_t pos = 0; pos < m_Bytes.size();)
+    {
+        std::string_view zeile = naechsteZeile(pos);
+        const size_t marke = kopfmarke(zeile);
+        if (marke == std::string_view::npos)
+            continue;
+        zeile.remove_prefix(marke + 3);
+        const size_t anfang = zeile.find_first_not_of(Leerzeichen);
+        if (anfang == std::string_view::npos)
+            zeile = std::string_view();
+        else
+            zeile = zeile.substr(anfang, zeile.find_last_not_of(Leerzeichen) + 1 - anfang);
+        if (zeile == name)
+            return pos;
+    }
+    return std::string::npos;
+}
+
+bool clTurnierDatei::hatSektion(const wxString& sn) const
+{
+    return findZeile(sn) != std::string::npos;
+}
+
+bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const
+{
+    size_t anzahl = 0;
+    for (size_t pos = findZeile(sn); pos < m_Bytes.size();)
+    {
+        const std::string_view zeile = naechsteZeile(pos);
+        if (zeile.empty())
+            continue;
+        if (zeile[0] != '#')
+        {
+            if (anzahl++ == hoechstens)
+                return false;
+            sek.Add(alsText(zeile, m_Utf8));
+        }
+        else if (kopfmarke(zeile) != std::string_view::npos)
+            break;
+    }
+    return true;
+}

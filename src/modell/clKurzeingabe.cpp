@@ -1,0 +1,78 @@
+#include "modell/clKurzeingabe.h"
+
+#include <wx/intl.h>
+#include <wx/tokenzr.h>
+
+namespace
+{
+// The set a token stands for; false when it is no signed number of points.
+bool liesSatz(const wxString& token, satz& s)
+{
+    wxString ziffern = token;
+    bool seite2 = false;
+    if (!ziffern.empty() && (ziffern[0] == '-' || ziffern[0] == '+' || ziffern[0] == wxUniChar(0x2212)))
+    {
+        seite2 = ziffern[0] != '+';
+        ziffern.Remove(0, 1);
+    }
+    unsigned long verlierer = 0;
+    if (ziffern.empty() || !ziffern.IsNumber() || !ziffern.ToULong(&verlierer) ||
+        verlierer > static_cast<unsigned long>(clKurzeingabe::MaxVerliererPunkte))
+        return false;
+    const int v = static_cast<int>(verlierer);
+    const int sieger = v >= 10 ? v + 2 : 11;
+    s.P1 = seite2 ? v : sieger;
+    s.P2 = seite2 ? sieger : v;
+    return true;
+}
+} // namespace
+
+bool clKurzeingabe::lies(const wxString& text, int gewinnsaetze, std::vector<satz>& saetze, wxString& fehler)
+{
+    saetze.clear();
+    fehler.clear();
+    int gewonnen[2] = {0, 0};
+    wxStringTokenizer tokens(text, " \t,;", wxTOKEN_STRTOK);
+    while (tokens.HasMoreTokens())
+    {
+        const wxString token = tokens.GetNextToken();
+        satz s;
+        if (!liesSatz(token, s))
+            fehler =
+                wxString::Format(wxGetTranslation(L"„%s“ ist keine Satzangabe: erwartet werden die Punkte "
+                                                  L"des Satzverlierers, mit Minus, wenn Spieler 2 den "
+                                                  L"Satz gewinnt."),
+                                 token);
+        else if (gewonnen[0] == gewinnsaetze || gewonnen[1] == gewinnsaetze)
+            fehler = wxString::Format(wxGetTranslation(L"Das Spiel ist nach dem %d. Satz entschieden; danach "
+                                                       L"folgt kein Satz mehr."),
+                                      static_cast<int>(saetze.size()));
+        if (!fehler.empty())
+        {
+            saetze.clear();
+            return false;
+        }
+        ++gewonnen[s.P1 > s.P2 ? 0 : 1];
+        saetze.push_back(s);
+    }
+    if (saetze.empty())
+        fehler = wxGetTranslation(L"Bitte die Sätze eingeben, z. B. „5 -7 9“.");
+    else if (gewonnen[0] < gewinnsaetze && gewonnen[1] < gewinnsaetze)
+        fehler = wxString::Format(wxGetTranslation(L"Das Spiel ist noch nicht entschieden: %d:%d Sätze, "
+                                                   L"gewonnen wird mit %d Sätzen."),
+                                  gewonnen[0], gewonnen[1], gewinnsaetze);
+    if (!fehler.empty())
+    {
+        saetze.clear();
+        return false;
+    }
+    return true;
+}
+
+wxString clKurzeingabe::beschreibe(const std::vector<satz>& saetze)
+{
+    wxString text;
+    for (const satz& s : saetze)
+        text += wxString::Format(text.empty() ? "%d:%d" : ", %d:%d", s.P1, s.P2);
+    return text;
+}

@@ -1,0 +1,230 @@
+#include "modell/clSchema.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <wx/wxcrt.h>
+
+#include "datei/clMaskierung.h"
+#include "modell/clRunde.h"
+#include "modell/clTTSpiel.h"
+#include "datei/clZahl.h"
+
+clSchema::clSchema()
+    : m_Ordnung(0), m_Platten(1), m_Modus(modDicht), m_anzRunden(1), m_anzAnsetzungen(0), m_Even(false),
+      m_Gewinnsaetze(clTTSpiel::MinGewinnsaetze), m_LeereRunde(new clRunde(0))
+{
+}
+
+clSchema::~clSchema()
+{
+    bereinigeSpielplan();
+}
+
+void clSchema::bereinigeSpielplan()
+{
+    while (!m_Runden.empty())
+    {
+        delete m_Runden.back();
+        m_Runden.pop_back();
+    }
+    std::vector<clTTSpiel>().swap(m_Spiele);
+    m_anzRunden = 0;
+    m_anzAnsetzungen = 0;
+}
+
+void clSchema::neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2)
+{
+    m_Spiele.emplace_back(t1, t2);
+    m_Spiele.back().setGewinnsaetze(m_Gewinnsaetze);
+    runde->addSpiel(&m_Spiele.back());
+}
+
+void clSchema::setGewinnsaetze(int g)
+{
+    m_Gewinnsaetze = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    for (clTTSpiel& sp : m_Spiele)
+        sp.setGewinnsaetze(g);
+}
+
+void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const wxString& str)
+{
+    bereinigeSpielplan();
+    const int n = static_cast<int>(tl->size());
+    m_Ordnung = n;
+    m_Even = n % 2 == 0;
+    m_LeereRunde.reset(new clRunde(n));
+    if (n > 2)
+    {
+        m_Platten = std::max(1, std::min(n / 2, pl));
+        m_Modus = me;
+        m_anzAnsetzungen = n * (n - 1) / 2;
+        m_anzRunden = m_anzAnsetzungen / m_Platten + (m_anzAnsetzungen % m_Platten > 0 ? 1 : 0);
+        m_Runden.reserve(m_anzRunden);
+        m_Spiele.reserve(m_anzAnsetzungen);
+        lstAuslasser liste;
+        if (!str.empty())
+            liesAuslasser(liste, str);
+        else
+            erzeugeAuslasser(liste);
+        erstelleSpielplan(tl, liste);
+        return;
+    }
+    if (n > 0)
+    {
+        clRunde* runde = new clRunde(n);
+        m_Runden.push_back(runde);
+        if (n == 2)
+        {
+            m_Spiele.reserve(1);
+            neuesSpiel(runde, (*tl)[0], (*tl)[1]);
+            m_anzAnsetzungen = 1;
+        }
+    }
+    m_anzRunden = 1;
+}
+
+clRunde* clSchema::getRunde(int idx) const
+{
+    if (idx < 1 || idx > static_cast<int>(m_Runden.size()))
+        return m_LeereRunde.get();
+    return m_Runden[idx - 1];
+}
+
+clTTSpiel* clSchema::getSpiel(int rdx, int pdx) const
+{
+    if (rdx < 1 || rdx > static_cast<int>(m_Runden.size()))
+        return nullptr;
+    return m_Runden[rdx - 1]->getSpiel(pdx);
+}
+
+wxString clSchema::gibSaveString() const
+{
+    // Up to two participants play without a skip list; one left over from an
+    // earlier schedule means nothing.
+    wxString str;
+    if (m_Ordnung <= 2)
+        return str;
+    for (int wert : m_Auslasser)
+    {
+        if (str.empty())
+            str = wxString::Format("%d", wert);
+        else
+            str = wxString::Format("%s,%d", str, wert);
+    }
+    return str;
+}
+
+void clSchema::erzeugeAuslasser(lstAuslasser& mal)
+{
+    int anz_Auslasser = m_anzAnsetzungen % m_Platten;
+    modErzeugung modus = m_Modus;
+    if (anz_Auslasser == 0)
+        modus = modDicht;
+    else
+        anz_Auslasser = m_Platten - anz_Auslasser;
+
+    if (modus == modGlvt)
+    {
+        const int dist = m_anzRunden / anz_Auslasser;
+        const int offs = std::rand() % dist;
+        for (int mi = 0; mi < anz_Auslasser; ++mi)
+            mal.push_back(mi * dist + offs);
+    }
+    else if (modus == modZfvt)
+    {
+        while (static_cast<int>(mal.size()) < anz_Auslasser)
+        {
+            const int az = std::rand() % m_anzRunden;
+            if (std::find(mal.begin(), mal.end(), az) == mal.end())
+                mal.push_back(az);
+        }
+        mal.sort();
+    }
+    else
+        mal.push_back(m_anzRunden + 1);
+}
+
+// A stored skip list may have been edited by hand. Only as many distinct round
+// indices as there are table slots to spare are used, the smallest ones; anything
+// else would leave a round that never fills up, or more rounds than the schedule
+// counts. The lists the schedule makes itself pass unchanged. No more values than
+// that are ever held, however long the line.
+void clSchema::liesAuslasser(lstAuslasser& al, const wxString& str)
+{
+    const int rest = m_anzAnsetzungen % m_Platten;
+    const size_t erlaubt = rest == 0 ? 0 : static_cast<size_t>(m_Platten - rest);
+    std::vector<int> werte;
+    werte.reserve(erlaubt + 1);
+    for (size_t pos = 0; pos < str.length();)
+    {
+        const int wert = clZahl::lies(clMaskierung::trenne(str, ',', pos));
+        if (wert < 0 || wert >= m_anzRunden)
+            continue;
+        const auto stelle = std::lower_bound(werte.begin(), werte.end(), wert);
+        if (stelle != werte.end() && *stelle == wert)
+            continue;
+        werte.insert(stelle, wert);
+        if (werte.size() > erlaubt)
+            werte.pop_back();
+    }
+    al.assign(werte.begin(), werte.end());
+    if (al.empty())
+        al.push_back(m_anzRunden + 1);
+}
+
+void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
+{
+    const int n = m_Ordnung;
+    const int optPlatten = n / 2;
+    const int optRunden = (n - 1) + (n % 2);
+    const int z = optRunden / 2 + (optRunden % 2);
+
+    m_Auslasser.clear();
+    m_Auslasser.splice(m_Auslasser.end(), al);
+
+    // Takes the next skip value, moving it from the front to the end of the list,
+    // so that the list has its starting order again once all values were taken.
+    int zyk = static_cast<int>(m_Auslasser.size());
+    auto naechsterAuslasser = [this, &zyk]()
+    {
+        const int wert = m_Auslasser.front();
+        m_Auslasser.splice(m_Auslasser.end(), m_Auslasser, m_Auslasser.begin());
+        --zyk;
+        return wert;
+    };
+    int ppr = naechsterAuslasser();
+    bool auslasserOffen = true;
+
+    clRunde* cur_Runde = new clRunde(n, m_Platten);
+    int sollPlatten = m_Platten;
+    for (int runde = 0; runde < optRunden; ++runde)
+    {
+        for (int platte = 0; platte < optPlatten; ++platte)
+        {
+            const int idx_rnd = static_cast<int>(m_Runden.size());
+            if (auslasserOffen && idx_rnd == ppr)
+            {
+                sollPlatten--;
+                if (zyk > 0)
+                    ppr = naechsterAuslasser();
+                else
+                    auslasserOffen = false;
+            }
+            const int T1 = ((z - 1 - (platte - runde)) % optRunden + optRunden) % optRunden;
+            int T2 = (z + platte + runde) % optRunden;
+            if (m_Even && platte == optPlatten - 1)
+                T2 = n - 1;
+            neuesSpiel(cur_Runde, (*tl)[T1], (*tl)[T2]);
+            if (cur_Runde->AnzSpiele() == sollPlatten)
+            {
+                m_Runden.push_back(cur_Runde);
+                cur_Runde = new clRunde(n, m_Platten);
+                sollPlatten = m_Platten;
+            }
+        }
+    }
+    if (cur_Runde->AnzSpiele() > 0)
+        m_Runden.push_back(cur_Runde);
+    else
+        delete cur_Runde;
+}

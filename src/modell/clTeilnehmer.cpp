@@ -1,0 +1,155 @@
+#include "modell/clTeilnehmer.h"
+
+#include "datei/clMaskierung.h"
+
+clTeilnehmer::clTeilnehmer() : m_StartNr(0) {}
+
+clTeilnehmer::~clTeilnehmer() = default;
+
+void clTeilnehmer::addEditData(vecEditListe& el) const
+{
+    spEditData ed;
+    ed.m_EditStatus = esClear;
+    ed.m_OldPos = static_cast<int>(el.size());
+    ed.m_Name = m_Name;
+    ed.m_VName = m_VName;
+    ed.m_Anzeige = m_Anzeige;
+    el.push_back(ed);
+}
+
+void clTeilnehmer::updateEditData(const spEditData& ed)
+{
+    m_Name = ed.m_Name;
+    m_VName = ed.m_VName;
+    m_Anzeige = ed.m_Anzeige;
+    checkAndcorrectAnzeige();
+}
+
+void clTeilnehmer::checkAndcorrectAnzeige()
+{
+    if (m_Anzeige.empty())
+        m_Anzeige = m_VName;
+    if (m_Anzeige.empty())
+        m_Anzeige = m_Name;
+    if (m_Anzeige.empty())
+        m_Anzeige = wxString::Format("Teilnehmer%2.2d", m_StartNr);
+}
+
+wxString clTeilnehmer::getSaveString() const
+{
+    // Joined without Format, whose %s would end a value at a NUL character.
+    return clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Name, ",") + ", " +
+                                       clMaskierung::maskiere(m_VName, ",") + ", " +
+                                       clMaskierung::maskiere(m_Anzeige, ","));
+}
+
+namespace
+{
+// The field of a participant line at pos; pos moves past the blank after its comma.
+wxString naechstesFeld(const wxString& zeile, size_t& pos)
+{
+    const wxString feld = clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos));
+    if (pos < zeile.length() && zeile[pos] == ' ')
+        ++pos;
+    return feld;
+}
+} // namespace
+
+void clTeilnehmer::setFromSaveString(const wxString& str)
+{
+    size_t pos = 0;
+    m_Name = naechstesFeld(str, pos);
+    m_VName = naechstesFeld(str, pos);
+    m_Anzeige = clMaskierung::demaskiere(str.substr(pos));
+}
+
+void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
+{
+    quSort dq;
+    for (clTeilnehmer* tn : tl)
+    {
+        strSort st;
+        st.tn = tn;
+        st.pidx = 0;
+        st.anzeige = tn->getAnzeige();
+        st.erweiterung = tn->getName();
+        dq.push_back(st);
+    }
+    entferneDuplikate(dq);
+}
+
+namespace
+{
+// Places taken by the character at pos: on Windows a character beyond U+FFFF is
+// held as two (a surrogate pair), which must not be split, or the name could not
+// be written as UTF-8 any more.
+int zeichenlaenge(const wxString& text, int pos)
+{
+    const wxUniChar::value_type z = wxUniChar(text[pos]).GetValue();
+    return z >= 0xD800 && z <= 0xDBFF && pos + 1 < static_cast<int>(text.length()) ? 2 : 1;
+}
+} // namespace
+
+void clTeilnehmer::entferneDuplikate(quSort& dq)
+{
+    // Groups that still clash wait on a stack instead of a recursion, so that two
+    // long identical surnames cannot exhaust the call stack. The groups are
+    // disjoint, so the order in which they are settled does not change the names.
+    std::vector<quSort> offeneGruppen;
+    offeneGruppen.push_back(std::move(dq));
+    dq.clear();
+    quSort dq2;
+    std::vector<strSort> zuNummerieren;
+    while (!offeneGruppen.empty())
+    {
+        quSort gruppe = std::move(offeneGruppen.back());
+        offeneGruppen.pop_back();
+        while (!gruppe.empty())
+        {
+            dq2.clear();
+            strSort st1 = gruppe.front();
+            gruppe.pop_front();
+            dq2.push_back(st1);
+            for (size_t siz = gruppe.size(); siz > 0; --siz)
+            {
+                strSort st = gruppe.front();
+                gruppe.pop_front();
+                if (st.anzeige == st1.anzeige)
+                    dq2.push_back(st);
+                else
+                    gruppe.push_back(st);
+            }
+            if (dq2.size() == 1)
+            {
+                if (st1.pidx > 0)
+                    st1.tn->setAnzeige(st1.anzeige);
+                continue;
+            }
+            zuNummerieren.clear();
+            for (size_t siz = dq2.size(); siz > 0; --siz)
+            {
+                strSort st = dq2.front();
+                dq2.pop_front();
+                if (st.pidx < static_cast<int>(st.erweiterung.length()))
+                {
+                    const int zeichen = zeichenlaenge(st.erweiterung, st.pidx);
+                    st.anzeige += st.erweiterung.Mid(st.pidx, zeichen);
+                    st.pidx += zeichen;
+                    dq2.push_back(st);
+                }
+                else
+                    zuNummerieren.push_back(st);
+            }
+            if (zuNummerieren.size() > 1)
+            {
+                for (size_t k = 0; k < zuNummerieren.size(); ++k)
+                    zuNummerieren[k].tn->setAnzeige(
+                        wxString::Format("%s%d", zuNummerieren[k].anzeige, static_cast<int>(k + 1)));
+            }
+            else if (zuNummerieren.size() == 1)
+                zuNummerieren[0].tn->setAnzeige(zuNummerieren[0].anzeige);
+            if (!dq2.empty())
+                offeneGruppen.push_back(std::move(dq2));
+        }
+    }
+}

@@ -1,0 +1,556 @@
+#include "modell/clTurnier.h"
+
+#include <algorithm>
+#include <wx/intl.h>
+
+#include "datei/clMaskierung.h"
+#include "modell/clRunde.h"
+#include "tabellen/clSpieleTableBase.h"
+#include "modell/clTTSpiel.h"
+#include "tabellen/clTeilnehmerTableBase.h"
+#include "datei/clTurnierDatei.h"
+#include "tabellen/clWertungTableBase.h"
+#include "datei/clZahl.h"
+
+namespace
+{
+const int AnzModi = 3;
+// Title, organiser, date, venue, tables, mode, sets to win, placing; further
+// lines are not read.
+const size_t AllgemeinZeilen = 8;
+} // namespace
+
+int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
+{
+    return static_cast<int>(std::count_if(
+        el.begin(), el.end(), [](const spEditData& ed) { return (ed.m_EditStatus & esDeleted) == 0; }));
+}
+
+clTurnier::clTurnier()
+    : m_SpieleTB(nullptr), m_TeilnehmerTB(nullptr), m_Turniertabelle(nullptr), m_SchemaVeraltet(false),
+      m_WertungVeraltet(false), m_Geaendert(false)
+{
+}
+
+clTurnier::~clTurnier()
+{
+    leereTeilnehmer();
+}
+
+void clTurnier::leereTeilnehmer()
+{
+    for (clTeilnehmer* tn : m_Teilnehmer)
+        delete tn;
+    m_Teilnehmer.clear();
+}
+
+bool clTurnier::schemaParameterGeaendert(const allgemein& alg) const
+{
+    return alg.Platten != m_Allgemein.Platten || alg.ModusIdx != m_Allgemein.ModusIdx;
+}
+
+bool clTurnier::wertungParameterGeaendert(const allgemein& alg) const
+{
+    return alg.Gewinnsaetze != m_Allgemein.Gewinnsaetze || alg.PlatzierungIdx != m_Allgemein.PlatzierungIdx;
+}
+
+void clTurnier::addBeobachter(clTurnierBeobachter* b)
+{
+    m_Beobachter.push_back(b);
+}
+
+void clTurnier::removeBeobachter(clTurnierBeobachter* b)
+{
+    m_Beobachter.erase(std::remove(m_Beobachter.begin(), m_Beobachter.end(), b), m_Beobachter.end());
+}
+
+void clTurnier::meldeVorher()
+{
+    for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
+        b->turnierWirdGeaendert();
+}
+
+void clTurnier::melde(modAenderung art, const wxString& schritt)
+{
+    // A copy: an observer may remove itself when it is told.
+    for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
+        b->turnierGeaendert(art, schritt);
+}
+
+bool clTurnier::allgemeinGeaendert(const allgemein& alg) const
+{
+    return alg.Bezeichnung != m_Allgemein.Bezeichnung || alg.Veranstalter != m_Allgemein.Veranstalter ||
+           alg.Ort != m_Allgemein.Ort || alg.Datum != m_Allgemein.Datum || schemaParameterGeaendert(alg) ||
+           wertungParameterGeaendert(alg);
+}
+
+void clTurnier::setAllgemein(const allgemein* alg)
+{
+    if (allgemeinGeaendert(*alg))
+    {
+        meldeVorher();
+        m_Geaendert = true;
+    }
+    if (schemaParameterGeaendert(*alg))
+        m_SchemaVeraltet = true;
+    if (wertungParameterGeaendert(*alg))
+        m_WertungVeraltet = true;
+    m_Allgemein = *alg;
+}
+
+clTeilnehmer* clTurnier::getTeilnehmer(int snr) const
+{
+    if (snr < 1 || snr > getAnzahlTeilnehmer())
+        return nullptr;
+    return m_Teilnehmer[snr - 1];
+}
+
+void clTurnier::fillEditListe(vecEditListe& el) const
+{
+    el.clear();
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        tn->addEditData(el);
+}
+
+bool clTurnier::nurNamenGeaendert(const vecEditListe& el) const
+{
+    int pos = 0;
+    for (const spEditData& ed : el)
+    {
+        const bool neu = (ed.m_EditStatus & esNew) != 0;
+        const bool geloescht = (ed.m_EditStatus & esDeleted) != 0;
+        if (neu && geloescht)
+            continue;
+        if (neu || geloescht || ed.m_OldPos != pos)
+            return false;
+        ++pos;
+    }
+    return pos == getAnzahlTeilnehmer();
+}
+
+bool clTurnier::hatErgebnisse() const
+{
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    {
+        const clRunde* runde = m_Schema.getRunde(r);
+        for (int p = 1; p <= runde->AnzSpiele(); ++p)
+        {
+            if (runde->getSpiel(p)->hatEingaben())
+                return true;
+        }
+    }
+    return false;
+}
+
+bool clTurnier::verwirftErgebnisse(const vecEditListe& el) const
+{
+    return !nurNamenGeaendert(el) && hatErgebnisse();
+}
+
+bool clTurnier::verwirftErgebnisse(const allgemein& alg, bool neu) const
+{
+    return (neu || m_SchemaVeraltet || schemaParameterGeaendert(alg)) && hatErgebnisse();
+}
+
+bool clTurnier::verwirftSaetze(const allgemein& alg) const
+{
+    const std::vector<clTTSpiel>& spiele = m_Schema.getSpiele();
+    return std::any_of(spiele.begin(), spiele.end(),
+                       [&alg](const clTTSpiel& sp) { return sp.hatSaetzeUeber(alg.Gewinnsaetze); });
+}
+
+void clTurnier::UpdateTeilnehmer(vecEditListe& el)
+{
+    meldeVorher();
+    const bool nurNamen = nurNamenGeaendert(el);
+    const int alt = getAnzahlTeilnehmer();
+    // A participant that no valid row takes over leaves the roster and is destroyed;
+    // a row whose position is invalid or taken already is treated as a new one.
+    std::vector<bool> uebernommen(alt, false);
+    bool geaendert = !nurNamen;
+    vecTeilnehmer tl;
+    for (const spEditData& ed : el)
+    {
+        if (ed.m_EditStatus & esDeleted)
+            continue;
+        const bool gueltig = ed.m_OldPos >= 0 && ed.m_OldPos < alt && !uebernommen[ed.m_OldPos];
+        const bool neu = (ed.m_EditStatus & esNew) != 0 || !gueltig;
+        clTeilnehmer* tn = neu ? new clTeilnehmer : m_Teilnehmer[ed.m_OldPos];
+        if (!neu)
+            uebernommen[ed.m_OldPos] = true;
+        tl.push_back(tn);
+        tn->setStartNr(static_cast<int>(tl.size()));
+        if (ed.m_EditStatus != esClear || neu)
+        {
+            tn->updateEditData(ed);
+            geaendert = true;
+        }
+    }
+    for (int i = 0; i < alt; ++i)
+    {
+        if (!uebernommen[i])
+            delete m_Teilnehmer[i];
+    }
+    clTeilnehmer::pruefeDuplikate(tl);
+    m_Teilnehmer = tl;
+    fillEditListe(el);
+    if (geaendert)
+        m_Geaendert = true;
+
+    // With the same participants in the same places schedule, results and standings stay.
+    if (!nurNamen)
+        ErzeugeSchema();
+    if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    if (m_Turniertabelle != nullptr && !nurNamen)
+    {
+        m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+        m_Turniertabelle->ordneNachDirektemVergleich();
+    }
+    melde(aendTeilnehmer, _("Teilnehmerliste"));
+}
+
+void clTurnier::ErzeugeSchema()
+{
+    erzeugeSchema(wxString());
+}
+
+void clTurnier::erzeugeSchema(const wxString& auslasser)
+{
+    const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
+    m_Schema.setGewinnsaetze(m_Allgemein.Gewinnsaetze);
+    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, auslasser);
+    m_SchemaVeraltet = false;
+}
+
+wxString clTurnier::getSpielfrei(int rdx) const
+{
+    std::vector<int> frei;
+    m_Schema.getRunde(rdx)->getSpielfrei(frei);
+    // Appended in place: formatting the list anew for each name made the byes of
+    // a large tournament take most of the time of printing its schedule.
+    wxString text;
+    for (size_t i = 0; i < frei.size(); ++i)
+    {
+        if (i > 0)
+            text += L", ";
+        if (const clTeilnehmer* tn = getTeilnehmer(frei[i]))
+            text += tn->getAnzeige();
+    }
+    return text;
+}
+
+void clTurnier::pruefeWertung(clTTSpiel* sp)
+{
+    m_Geaendert = true;
+    uebernehmeErgebnis(sp, true);
+    melde(aendErgebnis);
+}
+
+std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
+{
+    std::vector<clTTSpiel*> offen;
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    {
+        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
+        {
+            const bool beteiligt =
+                sp->getT1()->getStartNr() == startnr || sp->getT2()->getStartNr() == startnr;
+            if (beteiligt && !sp->hatEingaben())
+                offen.push_back(sp);
+        }
+    }
+    return offen;
+}
+
+void clTurnier::zieheZurueck(int startnr)
+{
+    const std::vector<clTTSpiel*> offen = getOffeneSpiele(startnr);
+    if (offen.empty())
+        return;
+    // The ITTF placing looks at all results at once: it orders once at the end.
+    const bool ittf = m_Allgemein.PlatzierungIdx == platzITTF;
+    for (clTTSpiel* sp : offen)
+    {
+        sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
+        uebernehmeErgebnis(sp, !ittf);
+    }
+    if (ittf && m_Turniertabelle != nullptr)
+        m_Turniertabelle->ordneNachDirektemVergleich();
+    m_Geaendert = true;
+    if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    // One step, however many matches it gives away.
+    melde(aendErgebnis,
+          wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
+}
+
+void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
+{
+    if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
+        return;
+    const int t1 = sp->getT1()->getStartNr();
+    const int t2 = sp->getT2()->getStartNr();
+    sWertung w1, w2;
+    bool geaendert = false;
+    if (sp->altesErgebnis(w1, w2))
+    {
+        m_Turniertabelle->subtrahiereWertung(t1, w1);
+        m_Turniertabelle->subtrahiereWertung(t2, w2);
+        geaendert = true;
+    }
+    if (sp->bestimmeErgebnis(w1, w2))
+    {
+        m_Turniertabelle->addiereWertung(t1, w1);
+        m_Turniertabelle->addiereWertung(t2, w2);
+        geaendert = true;
+    }
+    if (geaendert && platzieren)
+        m_Turniertabelle->platziere(t1, t2);
+}
+
+void clTurnier::Aktualisieren(bool neu)
+{
+    if (neu)
+    {
+        leereTeilnehmer();
+        ErzeugeSchema();
+        AktualisiereAnzeigen();
+        // General data typed for the new tournament are work to be saved.
+        m_Geaendert = allgemeinGeaendert(allgemein());
+    }
+    else if (m_SchemaVeraltet)
+    {
+        // The roster is the same: participants typed but not applied yet stay on their page.
+        ErzeugeSchema();
+        aktualisiereSpielplanAnzeigen();
+    }
+    else if (m_WertungVeraltet)
+    {
+        // The pairings do not depend on the sets to win: schedule and results stay.
+        m_Schema.setGewinnsaetze(m_Allgemein.Gewinnsaetze);
+        aktualisiereSpielplanAnzeigen();
+    }
+    else if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    melde(neu ? aendNeu : aendAllgemein, _("Turnierdaten"));
+}
+
+void clTurnier::AktualisiereAnzeigen()
+{
+    if (m_TeilnehmerTB != nullptr)
+        m_TeilnehmerTB->Aktualisieren();
+    aktualisiereSpielplanAnzeigen();
+}
+
+void clTurnier::aktualisiereSpielplanAnzeigen()
+{
+    if (m_SpieleTB != nullptr)
+        m_SpieleTB->Anpassen();
+    m_WertungVeraltet = false;
+    if (m_Turniertabelle == nullptr)
+        return;
+    // The standings start again from the results the schedule holds, so that a
+    // refresh never leaves totals that the matches do not back up. The ITTF
+    // placing looks at all results at once, so it orders once at the end.
+    const modPlatzierung platzierung = static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx);
+    m_Turniertabelle->setPlatzierungsmodus(platzierung);
+    m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    {
+        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
+        {
+            sWertung w1, w2;
+            sp->altesErgebnis(w1, w2);
+            uebernehmeErgebnis(sp, platzierung != platzITTF);
+        }
+    }
+    m_Turniertabelle->ordneNachDirektemVergleich();
+}
+
+// ---- the tournament file
+
+void clTurnier::schreibeAbschnitte(clTurnierDatei& dat) const
+{
+    schreibeAllgemein(dat);
+    schreibeTeilnehmer(dat);
+    schreibeTurnierplan(dat);
+    schreibeRunden(dat);
+}
+
+bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    schreibeAbschnitte(dat);
+    schreibeEOF(dat);
+    if (!dat.speichern(fehler))
+        return false;
+    m_Geaendert = false;
+    return true;
+}
+
+bool clTurnier::speichereWiederherstellung(const wxString& datei, const wxString& original,
+                                           wxString* fehler) const
+{
+    clTurnierDatei dat(datei);
+    schreibeAbschnitte(dat);
+    wxArrayString herkunft;
+    herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(original)));
+    dat.writeSektion(WiederherstellungSektion, herkunft);
+    schreibeEOF(dat);
+    return dat.speichern(fehler);
+}
+
+std::string clTurnier::getAbbild() const
+{
+    clTurnierDatei dat(wxString{});
+    schreibeAbschnitte(dat);
+    schreibeEOF(dat);
+    return dat.getAusgabe();
+}
+
+bool clTurnier::setzeAbbild(const std::string& abbild)
+{
+    clTurnierDatei dat(wxString{});
+    dat.setInhalt(abbild);
+    if (!lies(dat, wxString(), nullptr))
+        return false;
+    m_Geaendert = true;
+    melde(aendGeladen);
+    return true;
+}
+
+bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    if (!dat.lesen(fehler) || !lies(dat, datei, fehler))
+        return false;
+    m_Geaendert = false;
+    melde(aendGeladen);
+    return true;
+}
+
+bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler)
+{
+    wxArrayString teilnehmer;
+    wxString grund;
+    if (!dat.hatSektion("Allgemein"))
+        grund = wxString::Format(
+            wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), name);
+    else if (!dat.getSektion("Teilnehmer", teilnehmer, MaxTeilnehmer))
+        grund =
+            wxString::Format(wxGetTranslation(L"„%s“ hat mehr als %d Teilnehmer; Quobel lädt höchstens %d."),
+                             name, MaxTeilnehmer, MaxTeilnehmer);
+    if (!grund.empty())
+    {
+        if (fehler != nullptr)
+            *fehler = grund;
+        return false;
+    }
+    liesAllgemein(dat);
+    liesTeilnehmer(dat);
+    liesTurnierplan(dat);
+    liesRunden(dat);
+    // The views and the standings follow the scores read, marks of walkovers included.
+    AktualisiereAnzeigen();
+    return true;
+}
+
+void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
+{
+    wxArrayString sek;
+    for (const wxString* text :
+         {&m_Allgemein.Bezeichnung, &m_Allgemein.Veranstalter, &m_Allgemein.Datum, &m_Allgemein.Ort})
+        sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
+    sek.Add(wxString::Format("%d", m_Allgemein.Platten));
+    sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));
+    // A tournament by the default rules is written without these lines.
+    const allgemein standard;
+    if (wertungParameterGeaendert(standard))
+    {
+        sek.Add(wxString::Format("%d", m_Allgemein.Gewinnsaetze));
+        sek.Add(wxString::Format("%d", m_Allgemein.PlatzierungIdx));
+    }
+    dat.writeSektion("Allgemein", sek);
+}
+
+void clTurnier::schreibeTeilnehmer(clTurnierDatei& dat) const
+{
+    wxArrayString sek;
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        sek.Add(tn->getSaveString());
+    dat.writeSektion("Teilnehmer", sek);
+}
+
+void clTurnier::schreibeTurnierplan(clTurnierDatei& dat) const
+{
+    wxArrayString sek;
+    sek.Add(m_Schema.gibSaveString());
+    dat.writeSektion("Spielplan", sek);
+}
+
+void clTurnier::schreibeRunden(clTurnierDatei& dat) const
+{
+    wxArrayString sek;
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+        sek.Add(m_Schema.getRunde(r)->getSaveString());
+    dat.writeSektion("Runden", sek);
+}
+
+void clTurnier::schreibeEOF(clTurnierDatei& dat) const
+{
+    dat.writeSektion("EOF", wxArrayString());
+}
+
+void clTurnier::liesAllgemein(const clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Allgemein", sek, AllgemeinZeilen);
+    allgemein alg;
+    wxString* texte[] = {&alg.Bezeichnung, &alg.Veranstalter, &alg.Datum, &alg.Ort};
+    for (size_t i = 0; i < 4 && i < sek.size(); ++i)
+        *texte[i] = clMaskierung::demaskiere(sek[i]);
+    if (sek.size() > 4)
+        alg.Platten = std::clamp(clZahl::lies(sek[4]), 1, MaxPlatten);
+    // A value out of range falls back to the default.
+    const auto liesIndex = [&sek](size_t zeile, int& feld, int von, int bis)
+    {
+        const int wert = zeile < sek.size() ? clZahl::lies(sek[zeile]) : feld;
+        if (wert >= von && wert <= bis)
+            feld = wert;
+    };
+    liesIndex(5, alg.ModusIdx, 0, AnzModi - 1);
+    liesIndex(6, alg.Gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    liesIndex(7, alg.PlatzierungIdx, platzSiege, platzITTF);
+    m_Allgemein = alg;
+}
+
+void clTurnier::liesTeilnehmer(const clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Teilnehmer", sek, MaxTeilnehmer);
+    leereTeilnehmer();
+    for (const wxString& zeile : sek)
+    {
+        clTeilnehmer* tn = new clTeilnehmer;
+        tn->setFromSaveString(zeile);
+        m_Teilnehmer.push_back(tn);
+        tn->setStartNr(getAnzahlTeilnehmer());
+    }
+}
+
+void clTurnier::liesTurnierplan(const clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Spielplan", sek, 1);
+    erzeugeSchema(sek.empty() ? wxString() : sek[0]);
+}
+
+void clTurnier::liesRunden(const clTurnierDatei& dat)
+{
+    wxArrayString sek;
+    dat.getSektion("Runden", sek, static_cast<size_t>(m_Schema.AnzRunden()));
+    const int anz = std::min(static_cast<int>(sek.size()), m_Schema.AnzRunden());
+    for (int r = 1; r <= anz; ++r)
+        m_Schema.getRunde(r)->updateFromSaveString(sek[r - 1]);
+}

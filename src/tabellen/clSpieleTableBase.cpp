@@ -1,0 +1,379 @@
+#include "tabellen/clSpieleTableBase.h"
+
+#include <algorithm>
+#include <vector>
+#include <wx/intl.h>
+
+#include "tabellen/clGridMelder.h"
+#include "modell/clRunde.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnier.h"
+#include "datei/clZahl.h"
+
+const int clSpieleTableBase::Spaltenbreite[5] = {15, 75, 25, 25, 25};
+const wxColour clSpieleTableBase::Warnfarbe(255, 196, 128);
+
+namespace
+{
+// Room a cell needs beside its text.
+const int TextRand = 10;
+// Byes beyond this width are cut rather than make the column wider than a screen.
+const int MaxSpielfreiBreite = 700;
+
+wxString punkte(int p)
+{
+    return p == -1 ? wxString() : wxString::Format("%2.2d", p);
+}
+
+// A set that is over under today's rules: to 11 with the loser at 9 at most, or
+// beyond 11 with a lead of exactly two.
+bool istBeendet(const satz& s)
+{
+    const int sieger = std::max(s.P1, s.P2);
+    const int verlierer = std::min(s.P1, s.P2);
+    if (verlierer < 0)
+        return false;
+    return (sieger == 11 && verlierer <= 9) || (sieger > 11 && sieger - verlierer == 2);
+}
+} // namespace
+
+clSpieleTableBase::clSpieleTableBase(clTurnier* t) : m_Turnier(t), m_Runden(1), m_Platten(1), m_Saetze(3)
+{
+    m_Turnier->setSpieleTableBase(this);
+    m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
+    m_Platten = std::max(1, m_Turnier->getAllgemein()->Platten);
+    m_Saetze = m_Turnier->getAnzSaetze();
+}
+
+wxString clSpieleTableBase::getNameMitAusfall(const clTTSpiel* sp, int seite)
+{
+    const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
+    wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    if (sp->getAusfallSeite() == seite)
+        name += " (" + getAusfallText(sp->getAusfallArt()) + ")";
+    return name;
+}
+
+wxString clSpieleTableBase::getAusfallText(modAusfall art)
+{
+    switch (art)
+    {
+    case ausfKampflos:
+        return "w.o.";
+    case ausfAufgabe:
+        return _("Aufgabe");
+    case ausfKeiner:
+        break;
+    }
+    return wxString();
+}
+
+clSpieleTableBase::sZelle clSpieleTableBase::getZelle(int row, int col) const
+{
+    sZelle z;
+    if (row < 0 || col < 0)
+        return z;
+    z.runde = row / 4 + 1;
+    z.ofsRunde = row % 4;
+    z.platte = col / getBlockBreite() + 1;
+    z.ofsPlatte = col % getBlockBreite();
+    return z;
+}
+
+clSpieleTableBase::~clSpieleTableBase() = default;
+
+wxString clSpieleTableBase::GetValue(int row, int col)
+{
+    const sZelle z = getZelle(row, col);
+    if (z.runde < 1 || z.ofsRunde == 3 || z.ofsPlatte == 0)
+        return wxString();
+    if (z.platte > m_Platten)
+    {
+        if (z.ofsPlatte == 1 && z.ofsRunde == 1)
+            return m_Turnier->getSpielfrei(z.runde);
+        return wxString();
+    }
+    if (z.ofsRunde == 0)
+        return z.ofsPlatte == 1 ? _("Satz") : wxString::Format("%d", z.ofsPlatte - 1);
+    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    if (sp == nullptr)
+        return z.ofsRunde == 1 && z.ofsPlatte == 1 ? _("nicht besetzt") : wxString();
+    if (z.ofsPlatte == 1)
+        return getNameMitAusfall(sp, z.ofsRunde);
+    const satz s = sp->getSatzErg(z.ofsPlatte - 1);
+    return punkte(z.ofsRunde == 1 ? s.P1 : s.P2);
+}
+
+void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
+{
+    const sZelle z = getZelle(row, col);
+    // Only the score cells of a match take an entry: the gap row below them too
+    // changes nothing.
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 2 || z.platte > m_Platten)
+        return;
+    clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    if (sp == nullptr)
+        return;
+    const int satzNr = z.ofsPlatte - 1;
+    // An emptied cell takes the entry back; anything else is read as a number.
+    if (value.Strip(wxString::both).empty())
+        sp->loescheSatzErg(satzNr, z.ofsRunde);
+    else if (z.ofsRunde == 1)
+        sp->setSatzErg(satzNr, clZahl::lies(value), -1);
+    else
+        sp->setSatzErg(satzNr, -1, clZahl::lies(value));
+    uebernimm(sp, z.runde, z.platte);
+}
+
+void clSpieleTableBase::setzeSaetze(int runde, int platte, const std::vector<satz>& saetze)
+{
+    if (clTTSpiel* sp = m_Turnier->getSpiel(runde, platte))
+    {
+        sp->setSaetze(saetze);
+        uebernimm(sp, runde, platte);
+    }
+}
+
+void clSpieleTableBase::setzeAusfall(int runde, int platte, modAusfall art, int seite)
+{
+    if (clTTSpiel* sp = m_Turnier->getSpiel(runde, platte))
+    {
+        sp->setAusfall(art, seite);
+        uebernimm(sp, runde, platte);
+        // The name column may need the room of the mark.
+        setzeSpaltenBreiten();
+    }
+}
+
+void clSpieleTableBase::uebernimm(clTTSpiel* sp, int runde, int platte)
+{
+    m_Turnier->pruefeWertung(sp);
+    zeigeSpielNeu(runde, platte);
+}
+
+void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
+{
+    wxGrid* grid = GetView();
+    if (grid == nullptr)
+        return;
+    const int oben = 4 * (runde - 1) + 1;
+    const int links = getBlockBreite() * (platte - 1) + 1;
+    // The page repaints on every change of the tournament; the grid must only
+    // forget the looks it kept of the match's cells.
+    for (int row = oben; row <= oben + 1; ++row)
+        for (int col = links; col <= links + m_Saetze; ++col)
+            grid->RefreshAttr(row, col);
+}
+
+wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind)
+{
+    wxGridCellAttr* attr = wxGridTableBase::GetAttr(row, col, kind);
+    const sZelle z = getZelle(row, col);
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 1 || z.platte > m_Platten)
+        return attr;
+    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    if (sp == nullptr)
+        return attr;
+
+    bool warnung = false;
+    bool fett = false;
+    if (z.ofsPlatte == 1)
+    {
+        sWertung w1, w2;
+        fett = sp->getErgebnis(w1, w2) && (z.ofsRunde == 1 ? w1 : w2).m_Spiel.eigene == 1;
+    }
+    else
+    {
+        // A set that cannot have ended like this, or that was typed after the
+        // match was decided.
+        const int satzNr = z.ofsPlatte - 1;
+        const satz s = sp->getSatzErg(satzNr);
+        const int entscheidung = sp->getEntscheidungssatz();
+        warnung = (s.P1 != -1 && s.P2 != -1 && !istBeendet(s)) ||
+                  (entscheidung > 0 && satzNr > entscheidung && (s.P1 != -1 || s.P2 != -1));
+    }
+    if (!warnung && !fett)
+        return attr;
+
+    wxGridCellAttr* neu = attr != nullptr ? attr->Clone() : new wxGridCellAttr;
+    if (attr != nullptr)
+        attr->DecRef();
+    if (warnung)
+        neu->SetBackgroundColour(Warnfarbe);
+    if (fett)
+    {
+        wxFont schrift = GetView() != nullptr ? GetView()->GetDefaultCellFont() : wxFont(wxFontInfo(10));
+        neu->SetFont(schrift.MakeBold());
+    }
+    return neu;
+}
+
+bool clSpieleTableBase::naechsteEingabezelle(int& row, int& col) const
+{
+    const sZelle z = getZelle(row, col);
+    int satzNr = z.ofsPlatte - 1;
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || satzNr < 1 || z.platte > m_Platten)
+        return false;
+    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    if (sp == nullptr)
+        return false;
+    int seite = z.ofsRunde;
+    const int entscheidung = sp->getEntscheidungssatz();
+    if (seite == 1)
+        seite = 2;
+    // After the set that decided the match no further set is played.
+    else if (satzNr < m_Saetze && (entscheidung == 0 || satzNr < entscheidung))
+    {
+        seite = 1;
+        ++satzNr;
+    }
+    else
+        return naechstesSpiel(z.runde, z.platte, false, row, col);
+    row = 4 * (z.runde - 1) + seite;
+    col = getBlockBreite() * (z.platte - 1) + satzNr + 1;
+    return true;
+}
+
+bool clSpieleTableBase::naechstesSpiel(int runde, int platte, bool ohneErgebnis, int& row, int& col) const
+{
+    for (;;)
+    {
+        if (++platte > m_Platten)
+        {
+            platte = 1;
+            ++runde;
+        }
+        if (runde > m_Runden)
+            return false;
+        const clTTSpiel* sp = m_Turnier->getSpiel(runde, platte);
+        if (sp != nullptr && !(ohneErgebnis && sp->hatEingaben()))
+            break;
+    }
+    row = 4 * (runde - 1) + 1;
+    col = getBlockBreite() * (platte - 1) + 2;
+    return true;
+}
+
+bool clSpieleTableBase::InsertRows(size_t, size_t)
+{
+    return true;
+}
+
+bool clSpieleTableBase::AppendRows(size_t)
+{
+    return true;
+}
+
+bool clSpieleTableBase::DeleteRows(size_t, size_t)
+{
+    return true;
+}
+
+bool clSpieleTableBase::InsertCols(size_t, size_t)
+{
+    return true;
+}
+
+bool clSpieleTableBase::AppendCols(size_t)
+{
+    return true;
+}
+
+bool clSpieleTableBase::DeleteCols(size_t, size_t)
+{
+    return true;
+}
+
+wxString clSpieleTableBase::GetRowLabelValue(int row)
+{
+    if (row % 4 != 1)
+        return wxString();
+    return wxString::Format(_("Runde %2.2d"), row / 4 + 1);
+}
+
+wxString clSpieleTableBase::GetColLabelValue(int col)
+{
+    const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
+    const sZelle z = getZelle(0, col);
+    if (z.platte > platten)
+        return z.ofsPlatte == 1 ? wxString("spielfrei") : wxString();
+    if (z.ofsPlatte == 1)
+        return _("Platte");
+    // The table number stands over the middle set.
+    if (z.ofsPlatte == 2 + m_Saetze / 2)
+        return wxString::Format("%2.2d", z.platte);
+    return wxString();
+}
+
+void clSpieleTableBase::Anpassen()
+{
+    const int alteZeilen = GetNumberRows();
+    const int alteSpalten = GetNumberCols();
+    m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
+    m_Platten = std::max(1, m_Turnier->getAllgemein()->Platten);
+    m_Saetze = m_Turnier->getAnzSaetze();
+
+    // Also with an unchanged size: new names change the widths they need, and a new
+    // schedule of the same size shows at once.
+    clGridMelder::meldeGroesse(this, alteZeilen, alteSpalten);
+    setzeSpaltenBreiten();
+}
+
+void clSpieleTableBase::setzeSpaltenBreiten()
+{
+    wxGrid* grid = GetView();
+    if (grid == nullptr)
+        return;
+    // Measured in bold, as a winner's name is shown, so that it still fits then.
+    // Each name is measured once; the rows only add up those widths, so that a
+    // schedule of thousands of rounds is fitted at once.
+    wxFont fett = grid->GetDefaultCellFont();
+    fett.MakeBold();
+    auto breiteVon = [grid, &fett](const wxString& text)
+    { return clGridMelder::getTextBreite(grid, text, fett); };
+    const int anzahl = m_Turnier->getAnzahlTeilnehmer();
+    std::vector<int> namensbreite(anzahl + 1, 0);
+    int namen = 0;
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden() && namen == 0; ++r)
+        if (m_Turnier->getSchema().getRunde(r)->AnzSpiele() < m_Platten)
+            namen = breiteVon(_("nicht besetzt"));
+    int laengsterName = 0;
+    for (int snr = 1; snr <= anzahl; ++snr)
+    {
+        namensbreite[snr] = breiteVon(m_Turnier->getTeilnehmer(snr)->getAnzeige());
+        laengsterName = std::max(laengsterName, namensbreite[snr]);
+    }
+    // A name may carry the mark of a walkover or retirement.
+    int marke = 0;
+    for (const clTTSpiel& sp : m_Turnier->getSchema().getSpiele())
+        if (sp.getAusfallArt() != ausfKeiner)
+            marke = std::max(marke, breiteVon(" (" + getAusfallText(sp.getAusfallArt()) + ")"));
+    namen = std::max(namen, laengsterName + marke);
+    // A long list of byes widens its column up to a limit; beyond it the list is cut.
+    const int komma = breiteVon(", ");
+    int spielfrei = 0;
+    std::vector<int> frei;
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden() && spielfrei < MaxSpielfreiBreite; ++r)
+    {
+        frei.clear();
+        m_Turnier->getSchema().getRunde(r)->getSpielfrei(frei);
+        int summe = 0;
+        for (size_t i = 0; i < frei.size() && summe < MaxSpielfreiBreite; ++i)
+            summe += (i > 0 ? komma : 0) + (frei[i] <= anzahl ? namensbreite[frei[i]] : 0);
+        spielfrei = std::max(spielfrei, summe);
+    }
+
+    grid->BeginBatch();
+    for (int i = 0; i < GetNumberCols(); ++i)
+    {
+        const int ofs = getZelle(0, i).ofsPlatte;
+        const bool freiBlock = i / getBlockBreite() == m_Platten;
+        int breite = Spaltenbreite[std::min(ofs, 4)] * (freiBlock && ofs >= 1 ? 3 : 1);
+        if (ofs == 1)
+            breite = std::max(breite, freiBlock ? std::min(spielfrei, MaxSpielfreiBreite) + TextRand
+                                                : namen + TextRand);
+        grid->SetColSize(i, breite);
+    }
+    grid->EndBatch();
+}

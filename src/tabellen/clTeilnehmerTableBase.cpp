@@ -1,0 +1,168 @@
+#include "tabellen/clTeilnehmerTableBase.h"
+
+#include <algorithm>
+#include <numeric>
+#include <wx/intl.h>
+
+#include "tabellen/clGridMelder.h"
+#include "modell/clTurnier.h"
+
+namespace
+{
+const int MinZeilen = 25;
+}
+
+clTeilnehmerTableBase::clTeilnehmerTableBase(clTurnier* t) : m_Rows(MinZeilen), m_Cols(3), m_Turnier(t)
+{
+    m_Turnier->setTeilnehmerTableBase(this);
+    Aktualisieren();
+}
+
+clTeilnehmerTableBase::~clTeilnehmerTableBase() = default;
+
+int clTeilnehmerTableBase::GetNumberRows()
+{
+    return std::max(m_Rows, static_cast<int>(m_EditListe.size()) + 1);
+}
+
+wxString clTeilnehmerTableBase::GetValue(int row, int col)
+{
+    if (row < 0 || row >= getDataListSize())
+        return wxString();
+    const spEditData& ed = m_EditListe[m_Redirekt[row]];
+    switch (col)
+    {
+    case 0:
+        return ed.m_VName;
+    case 1:
+        return ed.m_Name;
+    case 2:
+        return ed.m_Anzeige;
+    default:
+        return _("Fehler");
+    }
+}
+
+void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
+{
+    if (row < 0)
+        return;
+    const int alteZeilen = GetNumberRows();
+    setzeZelle(row, col, value);
+    meldeAenderung(alteZeilen);
+}
+
+bool clTeilnehmerTableBase::setzeZeilen(int row, const vecEditListe& zeilen)
+{
+    const int n = getDataListSize();
+    row = std::min(std::max(row, 0), n);
+    if (std::max(n, row + static_cast<int>(zeilen.size())) > clTurnier::MaxTeilnehmer)
+        return false;
+    const int alteZeilen = GetNumberRows();
+    for (const spEditData& ed : zeilen)
+    {
+        setzeZelle(row, 0, ed.m_VName);
+        setzeZelle(row, 1, ed.m_Name);
+        setzeZelle(row++, 2, ed.m_Anzeige);
+    }
+    meldeAenderung(alteZeilen);
+    return true;
+}
+
+void clTeilnehmerTableBase::setzeZelle(int row, int col, const wxString& value)
+{
+    const int n = getDataListSize();
+    if (row >= n)
+    {
+        row = n;
+        spEditData neu;
+        neu.m_EditStatus = esNew;
+        m_EditListe.push_back(neu);
+        m_Redirekt.push_back(static_cast<int>(m_EditListe.size()) - 1);
+    }
+    spEditData ed = m_EditListe[m_Redirekt[row]];
+    ed.m_EditStatus |= esDirty;
+    if (col == 0)
+        ed.m_VName = value;
+    else if (col == 1)
+        ed.m_Name = value;
+    else if (col == 2)
+        ed.m_Anzeige = value;
+    m_EditListe[m_Redirekt[row]] = ed;
+}
+
+wxString clTeilnehmerTableBase::GetRowLabelValue(int row)
+{
+    return wxString::Format("%2.2d", row + 1);
+}
+
+wxString clTeilnehmerTableBase::GetColLabelValue(int col)
+{
+    switch (col)
+    {
+    case 0:
+        return _("Vorname");
+    case 1:
+        return _("Name");
+    case 2:
+        return _("Anzeige");
+    default:
+        return _("Fehler");
+    }
+}
+
+void clTeilnehmerTableBase::SwapRows(int row1, int row2)
+{
+    const int n = getDataListSize();
+    if (row1 < 0 || row2 < 0 || row1 >= n || row2 >= n)
+        return;
+    std::swap(m_EditListe[m_Redirekt[row1]], m_EditListe[m_Redirekt[row2]]);
+    meldeAenderung(GetNumberRows());
+}
+
+void clTeilnehmerTableBase::DeleteData(int row)
+{
+    if (row < 0 || row >= getDataListSize())
+        return;
+    m_EditListe[m_Redirekt[row]].m_EditStatus |= esDeleted;
+    m_Redirekt.erase(m_Redirekt.begin() + row);
+    meldeAenderung(GetNumberRows());
+}
+
+void clTeilnehmerTableBase::DatenZurueckSchreiben()
+{
+    const int alteZeilen = GetNumberRows();
+    m_Turnier->UpdateTeilnehmer(m_EditListe);
+    zeigeAlleZeilen(alteZeilen);
+}
+
+void clTeilnehmerTableBase::Aktualisieren()
+{
+    const int alteZeilen = GetNumberRows();
+    m_Turnier->fillEditListe(m_EditListe);
+    zeigeAlleZeilen(alteZeilen);
+}
+
+bool clTeilnehmerTableBase::hatAenderungen() const
+{
+    for (size_t i = 0; i < m_EditListe.size(); ++i)
+    {
+        if (m_EditListe[i].m_EditStatus != esClear || m_EditListe[i].m_OldPos != static_cast<int>(i))
+            return true;
+    }
+    return false;
+}
+
+void clTeilnehmerTableBase::zeigeAlleZeilen(int alteZeilen)
+{
+    m_Redirekt.resize(m_EditListe.size());
+    std::iota(m_Redirekt.begin(), m_Redirekt.end(), 0);
+    meldeAenderung(alteZeilen);
+}
+
+void clTeilnehmerTableBase::meldeAenderung(int alteZeilen)
+{
+    clGridMelder::meldeGroesse(this, alteZeilen, GetNumberCols());
+    if (m_BeiAenderung)
+        m_BeiAenderung();
+}

@@ -1,0 +1,381 @@
+#include "tabellen/clWertungTableBase.h"
+
+#include <algorithm>
+#include <utility>
+#include <wx/intl.h>
+#include <wx/settings.h>
+
+#include "modell/clDirekterVergleich.h"
+#include "tabellen/clGridMelder.h"
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnier.h"
+
+namespace
+{
+enum Spalte
+{
+    spName,
+    spSpiele,
+    spSpielpunkte,
+    spSiege,
+    spSaetze,
+    spPunkte,
+    spHinweis
+};
+const char* const Spaltentitel[] = {"Teilnehmer", "Spiele", "Spielpunkte", "Siege",
+                                    "Satzgewinn", "Punkte", "Hinweis"};
+// The columns of each placing; the ITTF placing also shows the match points and
+// where the lot decides.
+const std::vector<Spalte> Spalten[] = {
+    {spName, spSpiele, spSiege, spSaetze, spPunkte},
+    {spName, spSpiele, spSpielpunkte, spSiege, spSaetze, spPunkte, spHinweis}};
+// The widest figures a column has to show: up to 99 participants.
+const char* const Muster[] = {"", "00", "000", "00:00", "000:000", "0000:0000", "Los entscheidet"};
+// The room a name gets at least.
+const char* const NamenMuster = "Mmmmmmmmmmmmm";
+// Room around a text in a cell or label.
+const int Rand = 16;
+
+wxString paar(const teilwertung& tw)
+{
+    return wxString::Format("%d:%d", tw.eigene, tw.gegner);
+}
+} // namespace
+
+clWertungTableBase::clWertungTableBase(clTurnier* t) : m_Turnier(t), m_Rows(1), m_Cols(5), m_Modus(platzSiege)
+{
+    m_Rows = std::max(1, t->getAnzahlTeilnehmer());
+    t->setWertungTableBase(this);
+}
+
+clWertungTableBase::~clWertungTableBase()
+{
+    if (m_Turnier->getWertungTableBase() == this)
+        m_Turnier->setWertungTableBase(nullptr);
+}
+
+wxString clWertungTableBase::GetValue(int row, int col)
+{
+    if (m_Turnier->getAnzahlTeilnehmer() == 0 || row < 0 || row >= getAnzahl() || col < 0 || col >= m_Cols)
+        return wxString();
+    const int idx = m_Rangliste[row];
+    const tabWertung& tw = m_Platztabelle[idx];
+    const bool gezaehlt = tw.m_AnzahlSpiele > 0;
+    switch (Spalten[m_Modus][col])
+    {
+    case spName:
+    {
+        const clTeilnehmer* tn = m_Turnier->getTeilnehmer(idx + 1);
+        return tn != nullptr ? tn->getAnzeige() : wxString();
+    }
+    case spSpiele:
+        return wxString::Format("%d", tw.m_AnzahlSpiele);
+    case spSpielpunkte:
+        return gezaehlt ? wxString::Format("%d", tw.wertung.m_Spielpunkte.eigene) : wxString();
+    case spSiege:
+        return gezaehlt ? paar(tw.wertung.m_Spiel) : wxString();
+    case spSaetze:
+        return gezaehlt ? paar(tw.wertung.m_Satz) : wxString();
+    case spPunkte:
+        return gezaehlt ? paar(tw.wertung.m_Punkte) : wxString();
+    case spHinweis:
+        return entscheidetLos(row) ? _("Los entscheidet") : wxString();
+    }
+    return wxString();
+}
+
+void clWertungTableBase::SetValue(int, int, const wxString&)
+{
+    // The standings are derived from the results; typed text is discarded.
+}
+
+wxString clWertungTableBase::GetRowLabelValue(int row)
+{
+    return wxString::Format("%d", getGeteilterPlatz(row) + 1);
+}
+
+wxString clWertungTableBase::GetColLabelValue(int col)
+{
+    if (col < 0 || col >= m_Cols)
+        return wxString();
+    return wxGetTranslation(Spaltentitel[Spalten[m_Modus][col]]);
+}
+
+int clWertungTableBase::getGeteilterPlatz(int platz) const
+{
+    if (platz < 0 || platz >= static_cast<int>(m_GleichAb.size()))
+        return platz;
+    return m_GleichAb[platz];
+}
+
+bool clWertungTableBase::entscheidetLos(int platz) const
+{
+    const int erster = getGeteilterPlatz(platz);
+    int letzter = erster;
+    while (getGeteilterPlatz(letzter + 1) == erster)
+        ++letzter;
+    if (letzter == erster)
+        return false;
+    for (int p = erster; p <= letzter; ++p)
+    {
+        if (m_Platztabelle[m_Rangliste[p]].m_AnzahlSpiele < getAnzahl() - 1)
+            return false;
+    }
+    return true;
+}
+
+int clWertungTableBase::getStartNrAufPlatz(int platz) const
+{
+    if (platz < 0 || platz >= getAnzahl())
+        return 0;
+    return m_Rangliste[platz] + 1;
+}
+
+int clWertungTableBase::getPlatz(int startnr) const
+{
+    if (startnr < 1 || startnr > getAnzahl())
+        return -1;
+    return m_Platzierung[startnr - 1];
+}
+
+tabWertung clWertungTableBase::getWertung(int startnr) const
+{
+    if (startnr < 1 || startnr > getAnzahl())
+        return tabWertung();
+    return m_Platztabelle[startnr - 1];
+}
+
+void clWertungTableBase::addiereWertung(int startnr, const sWertung& w)
+{
+    if (startnr < 1 || startnr > getAnzahl())
+        return;
+    tabWertung& tw = m_Platztabelle[startnr - 1];
+    tw.m_AnzahlSpiele++;
+    tw.wertung.m_Spiel.eigene += w.m_Spiel.eigene;
+    tw.wertung.m_Spiel.gegner += w.m_Spiel.gegner;
+    tw.wertung.m_Satz.eigene += w.m_Satz.eigene;
+    tw.wertung.m_Satz.gegner += w.m_Satz.gegner;
+    tw.wertung.m_Punkte.eigene += w.m_Punkte.eigene;
+    tw.wertung.m_Punkte.gegner += w.m_Punkte.gegner;
+    tw.wertung.m_Spielpunkte.eigene += w.m_Spielpunkte.eigene;
+    tw.wertung.m_Spielpunkte.gegner += w.m_Spielpunkte.gegner;
+}
+
+void clWertungTableBase::subtrahiereWertung(int startnr, const sWertung& w)
+{
+    if (startnr < 1 || startnr > getAnzahl())
+        return;
+    tabWertung& tw = m_Platztabelle[startnr - 1];
+    tw.m_AnzahlSpiele--;
+    tw.wertung.m_Spiel.eigene -= w.m_Spiel.eigene;
+    tw.wertung.m_Spiel.gegner -= w.m_Spiel.gegner;
+    tw.wertung.m_Satz.eigene -= w.m_Satz.eigene;
+    tw.wertung.m_Satz.gegner -= w.m_Satz.gegner;
+    tw.wertung.m_Punkte.eigene -= w.m_Punkte.eigene;
+    tw.wertung.m_Punkte.gegner -= w.m_Punkte.gegner;
+    tw.wertung.m_Spielpunkte.eigene -= w.m_Spielpunkte.eigene;
+    tw.wertung.m_Spielpunkte.gegner -= w.m_Spielpunkte.gegner;
+}
+
+int clWertungTableBase::vergleicheWertung(const sWertung& w1, const sWertung& w2)
+{
+    // More is better for the own counts, fewer for the opponent's.
+    const std::pair<int, int> kriterien[] = {
+        {w1.m_Spiel.eigene, w2.m_Spiel.eigene},   {w2.m_Spiel.gegner, w1.m_Spiel.gegner},
+        {w1.m_Satz.eigene, w2.m_Satz.eigene},     {w2.m_Satz.gegner, w1.m_Satz.gegner},
+        {w1.m_Punkte.eigene, w2.m_Punkte.eigene}, {w2.m_Punkte.gegner, w1.m_Punkte.gegner},
+    };
+    for (const auto& k : kriterien)
+    {
+        if (k.first > k.second)
+            return 1;
+        if (k.first < k.second)
+            return -1;
+    }
+    return 0;
+}
+
+int clWertungTableBase::vergleichePlaetze(int idx1, int idx2) const
+{
+    const tabWertung& a = m_Platztabelle[idx1];
+    const tabWertung& b = m_Platztabelle[idx2];
+    const bool gezaehltA = a.m_AnzahlSpiele > 0;
+    const bool gezaehltB = b.m_AnzahlSpiele > 0;
+    if (gezaehltA != gezaehltB)
+        return gezaehltA ? 1 : -1;
+    if (!gezaehltA)
+        return 0;
+    return vergleicheWertung(a.wertung, b.wertung);
+}
+
+void clWertungTableBase::tauschePlaetze(int platz1, int platz2)
+{
+    std::swap(m_Rangliste[platz1], m_Rangliste[platz2]);
+    m_Platzierung[m_Rangliste[platz1]] = platz1;
+    m_Platzierung[m_Rangliste[platz2]] = platz2;
+}
+
+// Moves the participant past neighbours that rank strictly worse (upwards) or
+// strictly better (downwards), one place at a time, so that participants whose
+// totals compare equal keep their order. With the rest of the table in order this
+// puts the participant on its place.
+bool clWertungTableBase::korrigierePlatzierung(int startnr)
+{
+    if (startnr < 1 || startnr > getAnzahl())
+        return false;
+    const int snr = startnr - 1;
+    const int start = m_Platzierung[snr];
+    int platz = start;
+    while (platz > 0 && vergleichePlaetze(snr, m_Rangliste[platz - 1]) > 0)
+    {
+        tauschePlaetze(platz, platz - 1);
+        --platz;
+    }
+    if (platz == start)
+    {
+        const int letzter = getAnzahl() - 1;
+        while (platz < letzter && vergleichePlaetze(snr, m_Rangliste[platz + 1]) < 0)
+        {
+            tauschePlaetze(platz, platz + 1);
+            ++platz;
+        }
+    }
+    return platz != start;
+}
+
+void clWertungTableBase::setPlatzierungsmodus(modPlatzierung modus)
+{
+    const int alteSpalten = m_Cols;
+    m_Modus = modus == platzITTF ? platzITTF : platzSiege;
+    m_Cols = static_cast<int>(Spalten[m_Modus].size());
+    m_GleichAb.clear();
+    if (m_Cols != alteSpalten)
+    {
+        clGridMelder::meldeGroesse(this, m_Rows, alteSpalten);
+        setzeSpaltenBreiten();
+    }
+}
+
+// With the toolkit's default widths the bold column labels are cut off and the
+// place numbers take the room of a column. Each figure column gets the width of
+// its label or of its widest figures, the names get the rest of the grid.
+void clWertungTableBase::setzeSpaltenBreiten()
+{
+    wxGrid* grid = GetView();
+    if (grid == nullptr)
+        return;
+    const wxFont labelFont = grid->GetLabelFont();
+    const wxFont zellFont = grid->GetDefaultCellFont();
+    auto breite = [grid](const wxString& text, const wxFont& font)
+    { return clGridMelder::getTextBreite(grid, text, font) + Rand; };
+    const int platzBreite = breite("000", labelFont);
+    grid->SetRowLabelSize(platzBreite);
+    int rest = grid->GetSize().x - platzBreite - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, grid);
+    for (int col = 1; col < m_Cols; ++col)
+    {
+        const int b = std::max(breite(GetColLabelValue(col), labelFont),
+                               breite(Muster[Spalten[m_Modus][col]], zellFont));
+        grid->SetColSize(col, b);
+        rest -= b;
+    }
+    // More columns make the grid wider rather than leave the names no room.
+    const int namen = breite(NamenMuster, zellFont);
+    if (rest < namen)
+    {
+        grid->SetMinSize(wxSize(grid->GetSize().x + namen - rest, grid->GetSize().y));
+        if (grid->GetParent() != nullptr)
+            grid->GetParent()->Layout();
+        rest = namen;
+    }
+    grid->SetColSize(0, rest);
+}
+
+void clWertungTableBase::platziere(int startnr1, int startnr2)
+{
+    if (m_Modus == platzITTF)
+    {
+        ordneNachDirektemVergleich();
+        return;
+    }
+    // Each correction assumes everybody else stands right; while one of the two
+    // still stands on its old place the other may stop too early, so repeat until
+    // neither moves. Every move removes one inversion, so this ends quickly.
+    bool bewegt = true;
+    while (bewegt)
+    {
+        const bool b1 = korrigierePlatzierung(startnr1);
+        const bool b2 = korrigierePlatzierung(startnr2);
+        bewegt = b1 || b2;
+    }
+}
+
+void clWertungTableBase::ordneNachDirektemVergleich()
+{
+    if (m_Modus != platzITTF)
+        return;
+    const int anzahl = getAnzahl();
+    std::vector<int> spielpunkte(anzahl);
+    for (int i = 0; i < anzahl; ++i)
+        spielpunkte[i] = m_Platztabelle[i].wertung.m_Spielpunkte.eigene;
+    // Only the matches between participants with equal match points can decide.
+    std::vector<spBegegnung> begegnungen;
+    for (const clTTSpiel& sp : m_Turnier->getSchema().getSpiele())
+    {
+        spBegegnung bg;
+        sWertung w2;
+        bg.a = sp.getT1()->getStartNr() - 1;
+        bg.b = sp.getT2()->getStartNr() - 1;
+        if (bg.a >= 0 && bg.b >= 0 && bg.a < anzahl && bg.b < anzahl &&
+            spielpunkte[bg.a] == spielpunkte[bg.b] && sp.getGespeichertesErgebnis(bg.wa, w2))
+            begegnungen.push_back(bg);
+    }
+    clDirekterVergleich(spielpunkte, begegnungen).ordne(m_Rangliste, m_GleichAb);
+    for (int p = 0; p < anzahl; ++p)
+        m_Platzierung[m_Rangliste[p]] = p;
+}
+
+void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
+{
+    anz = std::max(anz, 0);
+    const int alteZeilen = m_Rows;
+    m_GleichAb.clear();
+    if (fl_clear)
+    {
+        m_Platztabelle.clear();
+        m_Rangliste.clear();
+        m_Platzierung.clear();
+    }
+    const int stand = getAnzahl();
+    int diff = stand - anz;
+    if (diff == 0 && !fl_clear)
+        return;
+    m_Rows = std::max(anz, 1);
+    if (diff > 0)
+    {
+        // Remove the participants with the highest start numbers wherever they stand
+        // and close the gaps, so the placing order stays a permutation.
+        m_Platztabelle.resize(anz);
+        int platz = 0;
+        for (int idx : m_Rangliste)
+        {
+            if (idx < anz)
+                m_Rangliste[platz++] = idx;
+        }
+        m_Rangliste.resize(anz);
+        m_Platzierung.resize(anz);
+        for (int p = 0; p < anz; ++p)
+            m_Platzierung[m_Rangliste[p]] = p;
+    }
+    else
+    {
+        diff = std::max(-diff, 1);
+        for (int i = 0; i < diff; ++i)
+        {
+            m_Platztabelle.push_back(tabWertung());
+            m_Rangliste.push_back(stand + i);
+            m_Platzierung.push_back(stand + i);
+        }
+    }
+
+    clGridMelder::meldeGroesse(this, alteZeilen, m_Cols);
+}

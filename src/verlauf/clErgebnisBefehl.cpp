@@ -1,0 +1,35 @@
+#include "verlauf/clErgebnisBefehl.h"
+
+#include <utility>
+
+#include "modell/clTurnier.h"
+
+clErgebnisBefehl::clErgebnisBefehl(clTurnier* turnier, const wxString& name,
+                                   std::vector<sAenderung> aenderungen)
+    : wxCommand(true, name), m_Turnier(turnier), m_Aenderungen(std::move(aenderungen))
+{
+}
+
+bool clErgebnisBefehl::Do()
+{
+    setze(true);
+    return true;
+}
+
+bool clErgebnisBefehl::Undo()
+{
+    setze(false);
+    return true;
+}
+
+void clErgebnisBefehl::setze(bool nachher)
+{
+    for (const sAenderung& a : m_Aenderungen)
+    {
+        if (clTTSpiel* sp = m_Turnier->getSpiel(a.runde, a.platte))
+        {
+            sp->setEingaben(nachher ? a.nachher : a.vorher);
+            m_Turnier->pruefeWertung(sp);
+        }
+    }
+}
