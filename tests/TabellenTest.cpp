@@ -9,7 +9,8 @@
 static const std::vector<wxString> Fuenf = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil"};
 
 // Each round is a header row, a row per side and a gap row; each table five
-// columns, the byes the last block. Typed text is taken as a score.
+// columns, the byes the last block. A score cell takes a whole number of points
+// up to 99; other text is refused and the cell keeps what it had.
 TEST(RundenTabelle, AufbauUndPunkteEintippen)
 {
     TestTurnier tt;
@@ -19,18 +20,20 @@ TEST(RundenTabelle, AufbauUndPunkteEintippen)
     EXPECT_EQ(":|Dora|||||Emil||||||", zeile(tb, 2, 12));
     EXPECT_EQ("Runde 05:|Bernd|||||Anna|||||Emil|", zeile(tb, 17, 12));
     clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
-    const std::pair<const char*, const char*> eingaben[] = {{"11", "11"},  {"5", "05"},   {"11:5", "11"},
-                                                            {"abc", "00"}, {"-3", "-03"}, {"", ""}};
+    const std::pair<const char*, const char*> eingaben[] = {
+        {"11", "11"},  {" 5 ", "05"},          {"11:5", "05"}, {"abc", "05"}, {"-3", "05"},
+        {"100", "05"}, {"999999999999", "05"}, {"99", "99"},   {"", ""}};
     for (const auto& [text, zelle] : eingaben)
     {
         tippe(tb, 1, 1, 1, 1, text);
         EXPECT_EQ(zelle, tb.GetValue(1, 2)) << text;
     }
-    // Cells that take no score change nothing, the gap row included: nothing is
-    // stored and nothing counts as changed.
+    // Cells that take no score change nothing, the gap row included, nor does
+    // refused text: nothing is stored and nothing counts as changed.
     tt.turnier.setGeaendert(false);
-    for (const auto& [row, col] : {std::pair{1, 1}, {0, 2}, {1, 0}, {1, 11}, {3, 2}})
-        tb.SetValue(row, col, "7");
+    for (const auto& [row, col, text] :
+         {std::tuple{1, 1, "7"}, {0, 2, "7"}, {1, 0, "7"}, {1, 11, "7"}, {3, 2, "7"}, {1, 2, "x"}})
+        tb.SetValue(row, col, text);
     EXPECT_FALSE(tt.turnier.istGeaendert());
     EXPECT_EQ("Runde 01:|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
     EXPECT_EQ("1", tb.GetValue(0, 2));
@@ -89,7 +92,7 @@ TEST(RundenTabelle, UnmoeglicheSaetzeUndSiegerWerdenHervorgehoben)
     tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"}, 2);
     const char* const saetze[][3] = {{"11", "9", "|"},    {"12", "10", "|"},  {"11", "10", "w|w"},
                                      {"13", "10", "w|w"}, {"10", "8", "w|w"}, {"11", "", "|"},
-                                     {"-3", "11", "w|w"}, {"0", "11", "|"}};
+                                     {"0", "11", "|"}};
     for (const auto& [p1, p2, erwartet] : saetze)
     {
         tippe(tt.spieleTB, 1, 1, 1, 1, p1);

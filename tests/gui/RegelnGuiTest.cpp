@@ -68,6 +68,13 @@ TEST_F(RegelnFenster, BestOfFiveMitKurzeingabeKampflosUndKreuztabelle)
     rp->ProcessWindowEvent(wo);
     EXPECT_EQ("Carla (w.o.)", grid->GetCellValue(5, 1));
     EXPECT_EQ(1, turnier()->getWertungTableBase()->getWertung(3).wertung.m_Spielpunkte.eigene);
+    // Replacing an entry asks first, Enter saying "Ja": "Nein" keeps the walkover.
+    wxTEST_DIALOG(eingabe("1 1 1", true), erwarteMeldung(wxID_NO, L"Carla - Anna hat schon einen Eintrag"));
+    EXPECT_EQ("Carla (w.o.)", grid->GetCellValue(5, 1));
+    grid->SetGridCursor(1, 1);
+    auto jaMitEnter = [](wxMessageDialog* dlg) { EXPECT_FALSE(dlg->GetMessageDialogStyle() & wxNO_DEFAULT); };
+    wxTEST_DIALOG(eingabe("1 -1 1 1", true), ErwarteDialog<wxMessageDialog>(wxID_YES, jaMitEnter));
+    EXPECT_EQ("01", grid->GetCellValue(1, 3));
 
     // Anna and Bernd share the first place: their match is still open.
     clKreuztabellenpanel* kp = seite<clKreuztabellenpanel>();
