@@ -36,27 +36,7 @@ TEST(RundenTabelle, AufbauUndPunkteEintippen)
         tb.SetValue(row, col, text);
     EXPECT_FALSE(tt.turnier.istGeaendert());
     EXPECT_EQ("Runde 01:|Carla|||||Bernd|||||Anna|", zeile(tb, 1, 12));
-    EXPECT_EQ("1", tb.GetValue(0, 2));
     EXPECT_FALSE(sp->hatEingaben());
-
-    // The fourth entry decides the match (Carla against Dora); a later change
-    // moves the difference; clearing a score takes it back, and the match no
-    // longer counts.
-    auto stand = [&tt]
-    {
-        return wxString::Format("%d %d", tt.wertungTB.getWertung(3).m_AnzahlSpiele,
-                                tt.wertungTB.getWertung(4).wertung.m_Punkte.eigene);
-    };
-    const std::tuple<int, int, const char*, const char*> schritte[] = {
-        {1, 1, "11", "0 0"}, {2, 1, "9", "0 0"},  {1, 2, "11", "0 0"},
-        {2, 2, "7", "1 16"}, {2, 2, "5", "1 14"}, {2, 2, "", "0 0"}};
-    for (const auto& [seite, satzNr, text, erwartet] : schritte)
-    {
-        tippe(tb, 1, 1, seite, satzNr, text);
-        EXPECT_EQ(erwartet, stand()) << seite << " " << satzNr << " " << text;
-    }
-    EXPECT_EQ(11, sp->getSatzErg(2).P1);
-    EXPECT_EQ(-1, sp->getSatzErg(2).P2);
 }
 
 // Tables a round does not use are "nicht besetzt"; Enter skips them.
