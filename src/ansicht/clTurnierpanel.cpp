@@ -87,13 +87,17 @@ bool clTurnierpanel::uebernehmeTeilnehmerliste()
                                      clTurnier::MaxTeilnehmer));
         return false;
     }
-    if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
+    const wxString verlust = m_Turnier->verloreneErgebnisse(m_TeilnehmerTB->getEditListe());
+    if (!verlust.empty())
     {
-        wxMessageDialog frage(this,
-                              wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein neuer Spielplan "
-                                               L"erstellt. Alle bisher eingetragenen Ergebnisse gehen dabei "
-                                               L"verloren.\n\nTeilnehmerliste trotzdem übernehmen?"),
-                              _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
+        wxMessageDialog frage(
+            this,
+            wxString::Format(wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein "
+                                              L"neuer Spielplan erstellt. %s Alle anderen "
+                                              L"Ergebnisse bleiben erhalten.\n\n"
+                                              L"Teilnehmerliste trotzdem übernehmen?"),
+                             verlust),
+            _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
         frage.SetYesNoLabels(_("Ja"), _("Nein"));
         if (frage.ShowModal() != wxID_YES)
             return false;
