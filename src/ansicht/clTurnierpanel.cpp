@@ -92,10 +92,11 @@ bool clTurnierpanel::uebernehmeTeilnehmerliste()
     {
         wxMessageDialog frage(
             this,
-            wxString::Format(wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein "
-                                              L"neuer Spielplan erstellt. %s Alle anderen "
-                                              L"Ergebnisse bleiben erhalten.\n\n"
-                                              L"Teilnehmerliste trotzdem übernehmen?"),
+            wxString::Format(wxGetTranslation(L"%s\n\nMit der geänderten Teilnehmerliste wird ein neuer "
+                                              L"Spielplan erstellt; alle anderen Ergebnisse bleiben "
+                                              L"erhalten. Wer nicht mehr antritt, kann stattdessen mit "
+                                              L"„Rückzug...“ zurückgezogen werden; dann bleiben alle "
+                                              L"Ergebnisse.\n\nTeilnehmerliste trotzdem übernehmen?"),
                              verlust),
             _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
         frage.SetYesNoLabels(_("Ja"), _("Nein"));
