@@ -251,8 +251,7 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
         erneuereSchema();
         aktualisiereSpielplanAnzeigen();
     }
-    // Destroyed only after their results were passed on, so that no new participant
-    // can be made in the memory of one that left and take over its pairings.
+    // Destroyed only once the old schedule, whose matches refer to them, is replaced.
     for (clTeilnehmer* tn : weg)
         delete tn;
     melde(aendTeilnehmer, _("Teilnehmerliste"));
