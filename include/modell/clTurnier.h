@@ -60,10 +60,9 @@ public:
 
     void fillEditListe(vecEditListe& el) const;
     void UpdateTeilnehmer(vecEditListe& el);
-    // True when applying the edit list would replace a schedule that holds entered scores.
-    bool verwirftErgebnisse(const vecEditListe& el) const;
-    // True when a confirmed settings dialog with alg would replace a schedule with entered scores.
-    bool verwirftErgebnisse(const allgemein& alg, bool neu) const;
+    // The results applying the edit list would lose, those of the participants it
+    // removes, as the organiser is told of them; empty when none is lost.
+    wxString verloreneErgebnisse(const vecEditListe& el) const;
     // True when fewer sets to win in alg would discard sets entered beyond the new last set.
     bool verwirftSaetze(const allgemein& alg) const;
     // True when some side of some set of the schedule has been entered.
@@ -122,6 +121,15 @@ private:
     void erzeugeSchema(const wxString& auslasser);
     // True when the list keeps every participant in place and only names may change.
     bool nurNamenGeaendert(const vecEditListe& el) const;
+    // For each row of the list the roster position of the participant it takes over,
+    // -1 for a deleted row or a new participant; bleibt tells for each roster position
+    // whether a row takes it over. A row whose position is invalid or taken already
+    // makes a new participant.
+    std::vector<int> uebernommenePositionen(const vecEditListe& el, std::vector<bool>& bleibt) const;
+    // A new schedule for the roster and general data in which every pairing that is
+    // drawn again keeps what was entered for it. The participants of the old schedule
+    // must still exist.
+    void erneuereSchema();
     void leereTeilnehmer();
     bool schemaParameterGeaendert(const allgemein& alg) const;
     bool wertungParameterGeaendert(const allgemein& alg) const;

@@ -11,7 +11,6 @@ namespace
 {
 using F = wxQuobelFrame;
 const wchar_t* const Speichern = L"Änderungen speichern?";
-const wchar_t* const Verlust = L"Ergebnisse verloren";
 
 // The window title as it stands once the toolkit is idle again.
 wxString titel(F* f)
@@ -61,26 +60,24 @@ protected:
     F* f = frame.get();
 };
 
-// Edit discards the results only for a new schedule, and only after asking; New
-// asks before unsaved work is lost.
+// Edit keeps the results, also with a new schedule for other tables, without a
+// question; New asks before unsaved work is lost.
 TEST_F(Befehle, BearbeitenUndNeuVerlierenNichtsUngefragt)
 {
     bereiteVor(f);
     allgemein alg = *turnier()->getAllgemein();
     alg.Bezeichnung = "Stadtmeisterschaft";
+    alg.Platten = 2;
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg));
+    EXPECT_TRUE(turnier()->hatErgebnisse());
+    EXPECT_NE(nullptr, turnier()->getSpiel(1, 2));
     const wxString vorher = ergebnisse(f);
     EXPECT_TRUE(vorher.StartsWith("Stadtmeisterschaft\nein Verein\nhier, heute\n"));
-    alg.Platten = 2;
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg), erwarteMeldung(wxID_NO, Verlust));
     // Cancelled at the question or in its dialog, New changes nothing either.
     wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_CANCEL, Speichern));
     wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
                   ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [](dlAllgemeinDlg*) {}));
     EXPECT_EQ(vorher, ergebnisse(f));
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg), erwarteMeldung(wxID_YES, Verlust));
-    EXPECT_FALSE(turnier()->hatErgebnisse());
-    EXPECT_NE(nullptr, turnier()->getSpiel(1, 2));
 
     // "Ja" saves first, asking for a name since the tournament has none yet.
     const allgemein neu{L"Herbstturnier", "TTC Nord", "Halle 2", "Samstag", 2};

@@ -56,6 +56,7 @@ TEST_F(Dokument, SpeichernSchreibtOderSagtWarumNicht)
     teilnehmer({L"Anna", L"Bernd", L"Carla"});
     tippe(*finde<clRundenpanel>(frame.get())->getTable(), 1, 1, 1, 1, "11");
     teilnehmer({L"Dora"}, false);
+    seite<clTurnierpanel>()->getTable()->DeleteData(1);
     const wxString datei = pfad("pokal.quobel");
     // A new tournament's file is named after its title at first, without what a file name cannot hold.
     allgemein alg = *turnier()->getAllgemein();
@@ -68,7 +69,7 @@ TEST_F(Dokument, SpeichernSchreibtOderSagtWarumNicht)
     EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
     EXPECT_EQ("*pokal.quobel - Quobel", frame->GetTitle());
 
-    // Applying would discard the result: "Nein" there writes nothing, and says so.
+    // Applying would discard Bernd's result: "Nein" there writes nothing, and says so.
     wxRemoveFile(datei);
     wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichern),
                   erwarteMeldung(wxID_YES, L"noch nicht übernommen"), erwarteMeldung(wxID_NO, "Ergebnisse"),
