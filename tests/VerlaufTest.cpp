@@ -67,6 +67,16 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     tt.teilnehmerTB.DatenZurueckSchreiben();
     tt.turnier.Aktualisieren(false);
     EXPECT_EQ(schritte0, static_cast<int>(verlauf.GetCommands().GetCount()));
+    // Participants typed but not applied stay through undo, each row with the
+    // participant it was made from: Carla keeps her own matches.
+    tt.teilnehmerTB.SetValue(3, 0, "Emil");
+    ASSERT_TRUE(verlauf.Undo() && verlauf.Undo());
+    ASSERT_EQ(4, tt.turnier.getAnzahlTeilnehmer());
+    tt.teilnehmerTB.DatenZurueckSchreiben();
+    wxString namen;
+    for (int i = 0; i < tt.turnier.getAnzahlTeilnehmer(); ++i)
+        namen << tt.turnier.getTeilnehmer(i + 1)->getVName() << "|";
+    EXPECT_EQ("Anna|Carla|Dora|Emil|", namen);
     // A tournament read from a file starts a history of its own.
     const TempDatei datei;
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
@@ -84,19 +94,22 @@ TEST(Verlauf, Wiederherstellungsdatei)
     wxRemoveFile(ordner);
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla"});
-    clWiederherstellung sicherung(&tt.turnier, ordner);
+    clWiederherstellung sicherung(&tt.turnier, &tt.teilnehmerTB, ordner);
+    tt.teilnehmerTB.SetValue(3, 0, "Dora");
     sicherung.setOriginal("/irgendwo/Pokal.quobel");
     ASSERT_TRUE(sicherung.schreibe());
     // The running process's own file is no crash.
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
 
-    // As left by a process that has ended.
-    const wxString fremd = ordner + "/quobel-999999999.quobel";
+    // As left by a process that has ended, whatever its id.
+    const wxString fremd = ordner + wxString::Format("/quobel-%lu-9.quobel", wxGetProcessId());
     ASSERT_TRUE(wxRenameFile(sicherung.getPfad(), fremd));
     const std::vector<sWiederherstellung> funde = clWiederherstellung::suche(ordner);
     ASSERT_EQ(1u, funde.size());
     EXPECT_EQ("/irgendwo/Pokal.quobel", funde[0].original);
     EXPECT_TRUE(funde[0].zeit.IsValid());
+    ASSERT_EQ(4u, funde[0].eingaben.size());
+    EXPECT_EQ("Dora", funde[0].eingaben[3].m_VName);
 
     const wxString beiseite = clWiederherstellung::legeBeiseite(fremd);
     EXPECT_TRUE(wxFileName::FileExists(beiseite));

@@ -6,6 +6,8 @@
 
 #include "GuiHilfen.h"
 #include "ansicht/clRundenpanel.h"
+#include "ansicht/clTurnierDokument.h"
+#include "verlauf/clWiederherstellung.h"
 
 namespace
 {
@@ -144,11 +146,14 @@ TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
     clTurnier gelesen;
     ASSERT_TRUE(gelesen.liesTurnierDaten(pfad("namen.quobel")));
     EXPECT_EQ(2, gelesen.getAnzahlTeilnehmer());
-    // "Nein" closes; once saved nothing is asked.
+    // "Nein" closes, and what was given up is not offered again; once saved nothing is asked.
     g = neuesFenster();
     bereiteVor(g);
+    const wxString sicherung = g->getDokument().getWiederherstellung().getPfad();
+    ASSERT_TRUE(g->getDokument().getWiederherstellung().schreibe());
     wxTEST_DIALOG(g->Close(), erwarteMeldung(wxID_NO, Speichern));
     EXPECT_TRUE(wxPendingDelete.Member(g));
+    EXPECT_FALSE(wxFileExists(sicherung));
     g = neuesFenster();
     bereiteVor(g);
     wxTEST_DIALOG(befehl(g, F::idMenuSchreiben), waehleDatei(pfad("g.quobel")));

@@ -20,6 +20,7 @@ wxString menuetext(wxQuobelFrame* f, int id)
 } // namespace
 
 using Dokument = FensterTest;
+using F = wxQuobelFrame;
 
 // Every step can be undone from the menu, whose items name it; Ctrl+Z while a
 // cell is typed into takes back the typing only.
@@ -36,6 +37,15 @@ TEST_F(Dokument, RueckgaengigUndWiederherstellen)
     EXPECT_EQ("Wiederherstellen: Ergebnis Runde 1, Platte 1", menuetext(frame.get(), wxID_REDO));
     befehl(frame.get(), wxID_REDO);
     EXPECT_EQ(11, turnier()->getSpiel(1, 1)->getSatzErg(1).P1);
+    // The saved state decides the mark, however it is reached.
+    wxTEST_DIALOG(befehl(frame.get(), wxQuobelFrame::idMenuSpeichern), waehleDatei(pfad("t.quobel")));
+    tippe(*finde<clRundenpanel>(frame.get())->getTable(), 1, 1, 2, 1, "5");
+    for (auto [id, titel] :
+         {std::pair{wxID_UNDO, ""}, {wxID_UNDO, "*"}, {wxID_UNDO, "*"}, {wxID_REDO, "*"}, {wxID_REDO, ""}})
+    {
+        befehl(frame.get(), id);
+        EXPECT_EQ(titel + wxString("t.quobel - Quobel"), frame->GetTitle());
+    }
 
     wxGrid* grid = finde<clRundenpanel>(frame.get())->getGrid();
     grid->GoToCell(2, 2);
@@ -96,15 +106,7 @@ TEST_F(Dokument, FensterMenueUndSprache)
     wxMenu* turnierMenue = leiste->GetMenu(0);
     EXPECT_EQ(wxQuobelFrame::idMenuQuit,
               turnierMenue->FindItemByPosition(turnierMenue->GetMenuItemCount() - 1)->GetId());
-    using F = wxQuobelFrame;
     EXPECT_EQ(wxString::FromUTF8("Bearbeiten"), leiste->GetMenuLabelText(1));
-    for (auto [id, taste] : {std::pair{int(F::idMenuQuit), "Alt+F4"},
-                             {F::idMenuAbout, "F1"},
-                             {F::idMenuSpeichern, "Ctrl+S"},
-                             {wxID_UNDO, "Ctrl+Z"},
-                             {wxID_REDO, "Ctrl+Y"}})
-        EXPECT_EQ(taste,
-                  std::unique_ptr<wxAcceleratorEntry>(leiste->FindItem(id)->GetAccel())->ToRawString());
     EXPECT_EQ(frame->FromDIP(wxSize(900, 640)), frame->GetMinSize());
 
     ASSERT_TRUE(clSprache::ladeDeutsch());
@@ -133,6 +135,7 @@ TEST(Absturz, DISABLED_QuobelMitErgebnissen)
     tippe(*tb, 1, 1, 2, 1, "7");
     tb->setzeSaetze(2, 1, {{5, 11}, {11, 13}});
     tb->setzeAusfall(3, 1, ausfAufgabe, 1);
+    finde<clTurnierpanel>(f)->getTable()->SetValue(3, 0, "Dora");
     const wxLongLong geaendert = wxGetLocalTimeMillis();
     const wxString sicherung = f->getDokument().getWiederherstellung().getPfad();
     while (!wxFileExists(sicherung))
@@ -192,11 +195,17 @@ TEST_F(Dokument, NachAbsturzKommtJedesErgebnisWieder)
     EXPECT_EQ(13, t->getSpiel(2, 1)->getSatzErg(2).P2);
     EXPECT_EQ(ausfAufgabe, t->getSpiel(3, 1)->getAusfallArt());
     EXPECT_EQ("*pokal.quobel - Quobel", frame->GetTitle());
-    befehl(frame.get(), wxQuobelFrame::idMenuSpeichern);
+    EXPECT_EQ("Dora", seite<clTurnierpanel>()->getTable()->GetValue(3, 0));
+    // Saved elsewhere since: Ctrl+S asks before it replaces that.
+    const std::string anderswo = liesBytes(datei) + "\n";
+    schreibeBytes(datei, anderswo);
+    wxTEST_DIALOG(befehl(frame.get(), F::idMenuSpeichern), erwarteMeldung(wxID_NO, L"seit dem Absturz"));
+    EXPECT_EQ(anderswo, liesBytes(datei));
+    wxTEST_DIALOG(befehl(frame.get(), F::idMenuSpeichern), erwarteMeldung(wxID_YES, L"seit dem Absturz"),
+                  erwarteMeldung(wxID_NO, L"noch nicht übernommen"));
     clTurnier gespeichert;
     ASSERT_TRUE(gespeichert.liesTurnierDaten(datei));
     EXPECT_EQ(t->getAbbild(), gespeichert.getAbbild());
-    EXPECT_FALSE(wxFileExists(frame->getDokument().getWiederherstellung().getPfad()));
     // Nothing is offered a second time.
     frame->getDokument().pruefeWiederherstellung();
 }
