@@ -73,45 +73,50 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     ASSERT_TRUE(verlauf.Undo() && verlauf.Undo());
     ASSERT_EQ(4, tt.turnier.getAnzahlTeilnehmer());
     tt.teilnehmerTB.DatenZurueckSchreiben();
-    wxString namen;
-    for (int i = 0; i < tt.turnier.getAnzahlTeilnehmer(); ++i)
-        namen << tt.turnier.getTeilnehmer(i + 1)->getVName() << "|";
-    EXPECT_EQ("Anna|Carla|Dora|Emil|", namen);
+    EXPECT_EQ("Carla", tt.turnier.getTeilnehmer(2)->getVName());
+    EXPECT_EQ("Emil", tt.turnier.getTeilnehmer(4)->getVName());
     // A tournament read from a file starts a history of its own.
     const TempDatei datei;
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
     EXPECT_FALSE(verlauf.CanUndo());
-    EXPECT_EQ(wxString::FromUTF8("Rückgängig"), verlauf.getRueckgaengigText());
 }
 
-// The recovery file names the file it belongs to; a Quobel that is still running
-// keeps its file, and one moved aside is not offered again. What it brings back is
-// checked with a Quobel that is killed.
+// The recovery file names the file it belongs to, as it stood, and keeps the
+// participants typed but not applied. A running Quobel's file is never offered,
+// a crashed one's always is, and one moved aside is not offered again. What it
+// brings back is checked with a Quobel that is killed.
 TEST(Verlauf, Wiederherstellungsdatei)
 {
     const wxString ordner = wxFileName::CreateTempFileName("quobel-sicherung");
     wxRemoveFile(ordner);
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla"});
-    clWiederherstellung sicherung(&tt.turnier, &tt.teilnehmerTB, ordner);
     tt.teilnehmerTB.SetValue(3, 0, "Dora");
-    sicherung.setOriginal("/irgendwo/Pokal.quobel");
+    const TempDatei datei;
+    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
+    wxString verlassen;
+    {
+        // Ends without removing its file, as at a crash; its process id can come again.
+        clWiederherstellung frueher(&tt.turnier, &tt.teilnehmerTB, ordner);
+        frueher.setOriginal(datei.pfad);
+        ASSERT_TRUE(frueher.schreibe());
+        EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
+        verlassen = frueher.getPfad();
+    }
+    clWiederherstellung sicherung(&tt.turnier, nullptr, ordner);
+    EXPECT_NE(verlassen, sicherung.getPfad());
     ASSERT_TRUE(sicherung.schreibe());
-    // The running process's own file is no crash.
-    EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
-
-    // As left by a process that has ended, whatever its id.
-    const wxString fremd = ordner + wxString::Format("/quobel-%lu-9.quobel", wxGetProcessId());
-    ASSERT_TRUE(wxRenameFile(sicherung.getPfad(), fremd));
     const std::vector<sWiederherstellung> funde = clWiederherstellung::suche(ordner);
     ASSERT_EQ(1u, funde.size());
-    EXPECT_EQ("/irgendwo/Pokal.quobel", funde[0].original);
+    EXPECT_EQ(verlassen, funde[0].pfad);
+    EXPECT_EQ(datei.pfad, funde[0].original);
+    EXPECT_FALSE(funde[0].stand != sDateiStand::von(datei.pfad));
     EXPECT_TRUE(funde[0].zeit.IsValid());
     ASSERT_EQ(4u, funde[0].eingaben.size());
     EXPECT_EQ("Dora", funde[0].eingaben[3].m_VName);
 
-    const wxString beiseite = clWiederherstellung::legeBeiseite(fremd);
+    const wxString beiseite = clWiederherstellung::legeBeiseite(verlassen);
     EXPECT_TRUE(wxFileName::FileExists(beiseite));
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
     sicherung.entferne();

@@ -170,9 +170,12 @@ TEST_F(Befehle, SpeichernFragtNurBeimErstenMalUndZuletztGeoeffneteBleiben)
     tippeSatz(f, 1, 2, 11, 3);
     befehl(f, F::idMenuSpeichern);
     EXPECT_EQ("ohne.quobel - Quobel", titel(f));
-    // "Speichern unter..." always asks, starting from the current file.
+    // "Speichern unter..." always asks, starting from the current file, and asks
+    // before it replaces a file named with its extension.
+    schreibeBytes(pfad("kopie.quobel"), "x");
     wxTEST_DIALOG(befehl(f, F::idMenuSpeichernUnter),
-                  waehleDatei(pfad("kopie.quobel"), wxID_OK, pfad("ohne.quobel")));
+                  waehleDatei(pfad("kopie"), wxID_OK, pfad("ohne.quobel")),
+                  erwarteMeldung(wxID_YES, L"gibt es schon"));
     EXPECT_EQ("kopie.quobel - Quobel", titel(f));
     wxRemoveFile(pfad("kopie.quobel"));
 
