@@ -38,7 +38,6 @@ public:
     void merkeGesichert();
     // The tournament as it stands now is saved nowhere, and no undo leads back to a saved state.
     void vergissGesichert() { m_GesichertVerloren = true; }
-    bool IsDirty() const override { return !istGesichertBei(m_currentCommand); }
     void Store(wxCommand* befehl) override;
 
 protected:

@@ -66,8 +66,8 @@ public:
     void merkeVor();
     // Writes the recovery file now; false when that failed.
     bool schreibe();
-    // No unsaved changes any more: the file goes. False when it is still there.
-    bool entferne();
+    // No unsaved changes any more: the file goes.
+    void entferne();
 
     // The recovery files in ordner of Quobels that are no longer running.
     static std::vector<sWiederherstellung> suche(const wxString& ordner);

@@ -120,8 +120,8 @@ bool clWiederherstellung::schreibe()
     {
         wxArrayString herkunft;
         herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Original)));
-        herkunft.Add(wxString::Format("%lld", m_Stand.groesse));
-        herkunft.Add(wxString::Format("%lld", m_Stand.zeit));
+        herkunft.Add(wxLongLong(m_Stand.groesse).ToString());
+        herkunft.Add(wxLongLong(m_Stand.zeit).ToString());
         dat.writeSektion(HerkunftSektion, herkunft);
         if (m_Eingaben == nullptr || !m_Eingaben->hatAenderungen())
             return;
@@ -148,12 +148,15 @@ bool clWiederherstellung::schreibe()
     return geschrieben;
 }
 
-bool clWiederherstellung::entferne()
+void clWiederherstellung::entferne()
 {
     if (m_Timer)
         m_Timer->Stop();
-    wxLogNull keineMeldungen;
-    return !wxFileName::FileExists(m_Pfad) || wxRemoveFile(m_Pfad);
+    if (wxFileName::FileExists(m_Pfad))
+    {
+        wxLogNull keineMeldungen;
+        wxRemoveFile(m_Pfad);
+    }
 }
 
 void clWiederherstellung::merkeVor()
