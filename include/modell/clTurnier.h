@@ -1,6 +1,7 @@
 #ifndef CLTURNIER_H
 #define CLTURNIER_H
 
+#include <functional>
 #include <string>
 #include <wx/arrstr.h>
 #include <wx/string.h>
@@ -89,12 +90,12 @@ public:
     // naming the file, and a failed load leaves the tournament as it was.
     bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
     bool liesTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
-    // The tournament as a recovery file: the file's sections and one more naming the
-    // file it belongs to. Whether it has unsaved changes stays as it is.
-    bool speichereWiederherstellung(const wxString& datei, const wxString& original, wxString* fehler) const;
-    static constexpr const char* WiederherstellungSektion = "Wiederherstellung";
+    // The file's sections and, before its end, those that zusatz writes, as a
+    // recovery file keeps them. Whether it has unsaved changes stays as it is.
+    bool speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                      wxString* fehler) const;
     // The whole tournament as a file would hold it, and back; restoring it counts
-    // as a change.
+    // as a change. Participants typed but not applied stay on their page.
     std::string getAbbild() const;
     bool setzeAbbild(const std::string& abbild);
 

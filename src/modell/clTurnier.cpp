@@ -449,14 +449,12 @@ bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
     return true;
 }
 
-bool clTurnier::speichereWiederherstellung(const wxString& datei, const wxString& original,
-                                           wxString* fehler) const
+bool clTurnier::speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                             wxString* fehler) const
 {
     clTurnierDatei dat(datei);
     schreibeAbschnitte(dat);
-    wxArrayString herkunft;
-    herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(original)));
-    dat.writeSektion(WiederherstellungSektion, herkunft);
+    zusatz(dat);
     schreibeEOF(dat);
     return dat.speichern(fehler);
 }
@@ -471,12 +469,37 @@ std::string clTurnier::getAbbild() const
 
 bool clTurnier::setzeAbbild(const std::string& abbild)
 {
+    // Typed rows keep to the participants they were made from, wherever these are
+    // now; a row whose participant is gone becomes a new one.
+    vecEditListe eingaben;
+    std::vector<wxString> herkunft;
+    if (m_TeilnehmerTB != nullptr && m_TeilnehmerTB->hatAenderungen())
+        eingaben = m_TeilnehmerTB->getEditListe();
+    for (const spEditData& ed : eingaben)
+        herkunft.push_back(ed.m_OldPos >= 0 && ed.m_OldPos < getAnzahlTeilnehmer()
+                               ? m_Teilnehmer[ed.m_OldPos]->getSaveString()
+                               : wxString());
     clTurnierDatei dat(wxString{});
     dat.setInhalt(abbild);
     if (!lies(dat, wxString(), nullptr))
         return false;
+    std::vector<bool> vergeben(m_Teilnehmer.size(), false);
+    for (size_t i = 0; i < eingaben.size(); ++i)
+    {
+        spEditData& ed = eingaben[i];
+        ed.m_OldPos = -1;
+        for (size_t k = 0; k < m_Teilnehmer.size() && ed.m_OldPos < 0 && !herkunft[i].empty(); ++k)
+            if (!vergeben[k] && m_Teilnehmer[k]->getSaveString() == herkunft[i])
+                ed.m_OldPos = static_cast<int>(k);
+        if (ed.m_OldPos < 0)
+            ed.m_EditStatus |= esNew;
+        else
+            vergeben[ed.m_OldPos] = true;
+    }
+    if (!eingaben.empty())
+        m_TeilnehmerTB->setzeEditListe(eingaben);
     m_Geaendert = true;
-    melde(aendGeladen);
+    melde(aendAbbild);
     return true;
 }
 

@@ -6,6 +6,8 @@
 
 #include "GuiHilfen.h"
 #include "ansicht/clRundenpanel.h"
+#include "ansicht/clTurnierDokument.h"
+#include "verlauf/clWiederherstellung.h"
 
 namespace
 {
@@ -101,14 +103,6 @@ TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)
     EXPECT_EQ("*liga.quobel - Quobel", titel(f));
     const wxString geaendert = ergebnisse(f);
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_CANCEL, "liga.quobel"));
-    // A file that is no tournament file is reported with its name and changes nothing.
-    const wxString kaputt = pfad("notizen.txt");
-    schreibeBytes(kaputt, "Einkaufsliste\n");
-    wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(kaputt), erwarteMeldung(wxID_NO, Speichern),
-                  erwarteMeldung(wxID_OK, kaputt));
-    EXPECT_EQ(geaendert, ergebnisse(f));
-    EXPECT_EQ("*liga.quobel - Quobel", titel(f));
-
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_NO, Speichern));
     EXPECT_EQ(gesichert, ergebnisse(f));
     // "Ja" saves to the file the tournament came from, without asking for a name.
@@ -116,6 +110,9 @@ TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_YES, Speichern));
     EXPECT_EQ(geaendert, ergebnisse(f));
     EXPECT_EQ("liga.quobel - Quobel", titel(f));
+    // Once saved, nothing is asked.
+    wxTEST_DIALOG(befehl(f, F::idMenuNeu),
+                  ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [](dlAllgemeinDlg*) {}));
 }
 
 TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
@@ -141,16 +138,14 @@ TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
     clTurnier gelesen;
     ASSERT_TRUE(gelesen.liesTurnierDaten(pfad("namen.quobel")));
     EXPECT_EQ(2, gelesen.getAnzahlTeilnehmer());
-    // "Nein" closes; once saved nothing is asked.
+    // "Nein" closes, and what was given up is not offered again.
     g = neuesFenster();
     bereiteVor(g);
+    const wxString sicherung = g->getDokument().getWiederherstellung().getPfad();
+    ASSERT_TRUE(g->getDokument().getWiederherstellung().schreibe());
     wxTEST_DIALOG(g->Close(), erwarteMeldung(wxID_NO, Speichern));
     EXPECT_TRUE(wxPendingDelete.Member(g));
-    g = neuesFenster();
-    bereiteVor(g);
-    wxTEST_DIALOG(befehl(g, F::idMenuSchreiben), waehleDatei(pfad("g.quobel")));
-    g->Close();
-    EXPECT_TRUE(wxPendingDelete.Member(g));
+    EXPECT_FALSE(wxFileExists(sicherung));
     verarbeiteEreignisse();
 }
 
@@ -159,12 +154,12 @@ TEST_F(Befehle, SpeichernFragtNurBeimErstenMalUndZuletztGeoeffneteBleiben)
     bereiteVor(f);
     wxTEST_DIALOG(befehl(f, F::idMenuSpeichern), waehleDatei(pfad("ohne")));
     EXPECT_EQ("ohne.quobel - Quobel", titel(f));
-    tippeSatz(f, 1, 2, 11, 3);
-    befehl(f, F::idMenuSpeichern);
-    EXPECT_EQ("ohne.quobel - Quobel", titel(f));
-    // "Speichern unter..." always asks, starting from the current file.
+    // "Speichern unter..." always asks, starting from the current file, and asks
+    // before it replaces a file named with its extension.
+    schreibeBytes(pfad("kopie.quobel"), "x");
     wxTEST_DIALOG(befehl(f, F::idMenuSpeichernUnter),
-                  waehleDatei(pfad("kopie.quobel"), wxID_OK, pfad("ohne.quobel")));
+                  waehleDatei(pfad("kopie"), wxID_OK, pfad("ohne.quobel")),
+                  erwarteMeldung(wxID_YES, L"gibt es schon"));
     EXPECT_EQ("kopie.quobel - Quobel", titel(f));
     wxRemoveFile(pfad("kopie.quobel"));
 
