@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <sstream>
 #include <tuple>
 
@@ -12,8 +11,8 @@ namespace
 clTeilnehmer spieler[16];
 const auto von = [](int ref) { return ref >= 0 && ref < 16 ? &spieler[ref] : nullptr; };
 const auto referenz = [](const clTeilnehmer* tn) { return static_cast<int>(tn - spieler); };
-const auto name = [](const clTeilnehmer* tn, char sonst)
-{ return std::string(1, tn != nullptr ? static_cast<char>('A' + referenz(tn)) : sonst); };
+// A player's letter; without one '-' for a bye (f), '.' for a side still open.
+const auto name = [](const clTeilnehmer* t, bool f) { return t ? char('A' + (t - spieler)) : f ? '-' : '.'; };
 
 // Lines given as letters, '-' for a bye.
 vecTeilnehmer linien(const std::string& text)
@@ -24,13 +23,12 @@ vecTeilnehmer linien(const std::string& text)
     return l;
 }
 
-// Each match's players in playing order: '.' a side still open, '-' a bye.
+// Each match's players in playing order.
 std::string paarungen(const clEndrunde& er)
 {
     std::string text;
     for (int k = 0; clTTSpiel* sp = er.getSpiel(k); ++k)
-        text += name(sp->getT1(), er.istFrei(sp, 1) ? '-' : '.') +
-                name(sp->getT2(), er.istFrei(sp, 2) ? '-' : '.') + " ";
+        text += {name(sp->getT1(), er.istFrei(sp, 1)), name(sp->getT2(), er.istFrei(sp, 2)), ' '};
     return text;
 }
 
@@ -53,7 +51,7 @@ std::string plaetze(const vecPlatzierung& stand)
 {
     std::string text;
     for (const sPlatzierung& p : stand)
-        text += std::to_string(p.platz) + name(p.tn, '?') + " ";
+        text += std::to_string(p.platz) + name(p.tn, false) + " ";
     return text;
 }
 } // namespace
@@ -68,6 +66,7 @@ TEST(Endrunde, VorrueckenUndEndstand)
         {"ABCD", true, "0w2 1a1", "AB CD BC AD ", "0B 0C 0A 0D "},
         // Two byes in one pairing, which no draw makes, still let the other pairing through.
         {"AB--", false, "0e1", "AB -- A- ", "1A 3B "},
+        {"ABCDEFG-", false, "0e1", "AB CD EF G- A. .G .. ", "0A 0G 0C 0D 0E 0F 5B "},
         {"ABCDEFG-", false, halbfinale + "6e2", "AB CD EF G- AD EG AG ", "1G 2A 3D 3E 5B 5C 5F "},
         {"ABCDEFG-", true, halbfinale + "6e2", "AB CD EF G- AD EG AG DE ", "1G 2A 0D 0E 5B 5C 5F "},
         {"ABCDEFG-", true, halbfinale + "6e2 7e1", "AB CD EF G- AD EG AG DE ", "1G 2A 3D 4E 5B 5C 5F "}};
@@ -81,25 +80,29 @@ TEST(Endrunde, VorrueckenUndEndstand)
     // Those who did not qualify follow by their group place.
     vecPlatzierung stand(7);
     clEndrunde::haengeAn(stand, {{von(7), 3}, {von(8), 4}, {von(9), 3}});
-    EXPECT_EQ("0? 0? 0? 0? 0? 0? 0? 8H 8J 10I ", plaetze(stand));
+    EXPECT_EQ("0. 0. 0. 0. 0. 0. 0. 8H 8J 10I ", plaetze(stand));
 }
 
 // A retirement of A instead of its win changes the winner who played on: the
-// semi-final, the final and the match for third place lose their results.
+// semi-final and the final lose their results, the match for third place a player.
 TEST(Endrunde, KorrekturEntferntWasDaraufFolgte)
 {
     clEndrunde er(linien("ABCDEFGH"), 2, true);
-    trage(er, "0e1 1e1 2e1 3e1 4e1 5e1 6e1 7e1");
+    trage(er, "0e1 1e1 2e1 3e1 4e1 5e1 6e1");
     clTTSpiel* sp = er.getSpiel(0);
     clTTSpiel neu(*sp);
     neu.setSaetze({{11, 9}, {5, 11}, {11, 3}});
     EXPECT_TRUE(er.getVerloreneErgebnisse(sp, neu.getEingaben()).empty());
     neu.setAusfall(ausfAufgabe, 1);
     const std::vector<clTTSpiel*> verloren = er.getVerloreneErgebnisse(sp, neu.getEingaben());
-    EXPECT_EQ((std::vector<clTTSpiel*>{er.getSpiel(4), er.getSpiel(6), er.getSpiel(7)}), verloren);
+    ASSERT_EQ((std::vector<clTTSpiel*>{er.getSpiel(4), er.getSpiel(6)}), verloren);
     sp->setEingaben(neu.getEingaben());
     EXPECT_EQ(verloren, er.pruefeSpiel(sp));
     EXPECT_EQ("AB CD EF GH BC EG .E .G ", paarungen(er));
+    EXPECT_FALSE(verloren[1]->hatEingaben());
+    // Nothing is kept in a match that cannot be played yet.
+    verloren[1]->setSatzErg(1, 11, 5);
+    er.pruefeSpiel(verloren[1]);
     EXPECT_FALSE(verloren[1]->hatEingaben());
 }
 
@@ -127,7 +130,7 @@ TEST(Endrunde, SichernLadenUndBeschaedigteZeilen)
     trage(er, "0e1 1a2 2w1 4e2");
     const wxArrayString zeilen = er.getSaveStrings(referenz);
     wxString fehler;
-    const std::unique_ptr<clEndrunde> geladen = clEndrunde::lies(zeilen, von, fehler);
+    const auto geladen = clEndrunde::lies(zeilen, von, fehler);
     ASSERT_TRUE(geladen);
     EXPECT_EQ(zeilen, geladen->getSaveStrings(referenz));
     EXPECT_EQ(paarungen(er), paarungen(*geladen));
@@ -135,15 +138,13 @@ TEST(Endrunde, SichernLadenUndBeschaedigteZeilen)
     for (const char* schaden : {"1:3", "1:5,1", "2:0,1,2,3,4,5,6", "2:0,1,2,3,4,5,0,-1", "2:0,1,2,3,4,5,6,99",
                                 "3:(A:B,11: 5,11: x5,11: 5)", "4:(C:D,ab1", "9:(D:,11: 5)", "10:", "11:(:)"})
     {
-        const size_t nummer = wxAtoi(wxString(schaden).BeforeFirst(':'));
-        const wxString text = wxString(schaden).AfterFirst(':');
+        wxString text;
+        const size_t nummer = wxAtoi(wxString(schaden).BeforeFirst(':', &text));
         wxArrayString kaputt = zeilen;
-        if (nummer > kaputt.size())
-            kaputt.Add(text);
-        else if (text.empty())
+        if (nummer <= kaputt.size())
             kaputt.RemoveAt(nummer - 1);
-        else
-            kaputt[nummer - 1] = text;
+        if (!text.empty())
+            kaputt.Insert(text, nummer - 1);
         EXPECT_FALSE(clEndrunde::lies(kaputt, von, fehler)) << text;
         EXPECT_TRUE(fehler.StartsWith(wxString::Format("Endrunde, Zeile %d:", int(nummer)))) << fehler;
     }

@@ -109,9 +109,9 @@ public:
     // The placing of the bracket's players, best first: the winner 1, the finalist
     // 2, the losers of the round of 2^k players share 2^(k-1)+1; with the match for
     // third place its winner is 3 and its loser 4. A player still in the bracket has
-    // place 0 and stands where losing its next match would put it, ahead of those
-    // already there; equal places keep the order of the lines. The placing is final
-    // when no place is open.
+    // place 0 and stands ahead of those who lost in the round it has reached (the
+    // players of the match for third place as 4); equal places keep the order of the
+    // lines. The placing is final when no place is open.
     vecPlatzierung getEndstand() const;
     // Appends the players who did not reach the bracket, each given with its place
     // in its group (q+1, q+2, ...): all of one group place share the next place
@@ -151,7 +151,7 @@ private:
     };
 
     int getPlatz3Index() const { return m_SpielUmPlatz3 ? getAnzahlLinien() - 1 : -1; }
-    // Where the loser of a match of this round ends at worst.
+    // The place the losers of a round share.
     int getVerliererPlatz(int runde) const;
     sAusgang getAusgang(int k, const clTTSpiel& sp) const;
     // The sides that change when match k has the outcome of sp, match by match.

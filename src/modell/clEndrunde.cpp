@@ -235,8 +235,6 @@ std::vector<clTTSpiel*> clEndrunde::pruefeSpiel(clTTSpiel* sp)
 
 int clEndrunde::getVerliererPlatz(int runde) const
 {
-    if (runde == m_AnzRunden - 1 && m_SpielUmPlatz3)
-        return 4;
     return (1 << (m_AnzRunden - runde)) + 1;
 }
 
