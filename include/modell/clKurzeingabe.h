@@ -20,8 +20,13 @@ public:
     // The sets as the organiser checks them before they are stored: "11:5, 7:11, 11:9".
     static wxString beschreibe(const std::vector<satz>& saetze);
 
-    // Loser scores above this are taken for a typing error.
-    static const int MaxVerliererPunkte = 99;
+    // The points of one side of a set as typed into a score cell: a whole number
+    // from 0 to MaxPunkte, blanks around it allowed. Otherwise fehler says why.
+    static bool liesPunkte(const wxString& text, int& punkte, wxString& fehler);
+
+    // Points above this, of a side in a cell or of a set's loser in the short
+    // form, are taken for a typing error: the widest real deuce stays far below.
+    static const int MaxPunkte = 99;
 };
 
 #endif

@@ -78,6 +78,8 @@ public:
     wxString getSpielfrei(int rdx) const;
 
     void pruefeWertung(clTTSpiel* sp);
+    // Several changed matches as one change, which undo takes back at once.
+    void pruefeWertungen(const std::vector<clTTSpiel*>& spiele);
     // The matches of a participant that have no entry yet; a withdrawal gives
     // each of them to the opponent by walkover.
     std::vector<clTTSpiel*> getOffeneSpiele(int startnr) const;

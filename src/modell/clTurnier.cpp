@@ -296,8 +296,14 @@ wxString clTurnier::getSpielfrei(int rdx) const
 
 void clTurnier::pruefeWertung(clTTSpiel* sp)
 {
+    pruefeWertungen({sp});
+}
+
+void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele)
+{
     m_Geaendert = true;
-    uebernehmeErgebnis(sp, true);
+    for (clTTSpiel* sp : spiele)
+        uebernehmeErgebnis(sp, true);
     melde(aendErgebnis);
 }
 
