@@ -15,8 +15,9 @@
 // - runners-up are drawn onto the lines that remain, each into the other half from
 //   the winner of its group, so that two players of one group meet in the final at
 //   the earliest.
-// All of these hold together for every N and q; the lot is even over the seed lines
-// that keep them.
+// All of these hold together for every N and q. Every placement of the seeds that
+// keeps them is equally likely. One group gives a bracket of one line (q = 1) or a
+// final of its first two (q = 2).
 class clEndrundenAuslosung
 {
 public:
@@ -25,7 +26,7 @@ public:
 
     // erste[s]: the first players of group s + 1 by its placing, the winner first;
     // aufsteiger: q, the players of each group in the bracket (1, or 2 for more).
-    // A group with fewer players leaves their lines as byes.
+    // A group with fewer than q players leaves a bye where the missing one was drawn.
     clEndrundenAuslosung(const std::vector<std::vector<int>>& erste, int aufsteiger);
 
     // B for Q players: the smallest power of two ≥ Q; 0 for none.

@@ -70,8 +70,10 @@ int clEndrundenAuslosung::getAnzahlLinien(int spieler)
 // each half. When t = y − N > 0 runners-up get byes too; a group among 1 … t puts a
 // bye into each half, so the seeds t+1 … N must split evenly between the halves.
 // In both cases a contiguous range of seeds (1 … min(y, N), or t+1 … N) must split
-// evenly; its size is even when q = 2, and every step has as many lines in each half
-// as it can hold, so such a split always exists. The free lines then match the
+// evenly, its size even when q = 2. Each step has half its lines in each half, the
+// full steps split evenly by themselves, and the one or two partial steps at the
+// ends of the range have room for any split that balances them, so such a split
+// always exists (checked for every N up to 300). The free lines then match the
 // runners-up of each half in number, with whole free pairs for those with a bye.
 std::vector<int> clEndrundenAuslosung::lose(std::mt19937& zufall) const
 {
