@@ -54,7 +54,7 @@ int clEndrundenAuslosung::getAnzahlLinien(int spieler)
 {
     if (spieler <= 0)
         return 0;
-    int linien = 1;
+    int linien = 2;
     while (linien < spieler)
         linien *= 2;
     return linien;
@@ -63,7 +63,7 @@ int clEndrundenAuslosung::getAnzahlLinien(int spieler)
 // Why the rules always hold together. Seeds 1 … B/2 stand on the lines 1, B and
 // m·B/2^k, m·B/2^k + 1, which are never partners in the first round; seeds beyond
 // B/2 and the byes beside the first y seeds stand on their partner lines. With
-// q = 1 the byes lie in the halves of seeds 1 … y (y = B − N < B/2), so only the lot
+// q = 1 the byes lie in the halves of seeds 1 … y (y = B − N), so only the lot
 // of the step holding seed y must split those seeds evenly. With q = 2 every group
 // puts one player into each half, so each half holds N players and B/2 − N byes, and
 // each bye stands beside a player it is meant for: exactly y/2 of those must lie in
