@@ -105,6 +105,12 @@ public:
 
     wxString getSaveString() const;
     void setFromSaveString(const wxString& str);
+    // In a knockout bracket the players of a later match are found as it goes on.
+    void setTeilnehmer(clTeilnehmer* t1, clTeilnehmer* t2)
+    {
+        m_T1 = t1;
+        m_T2 = t2;
+    }
 
 private:
     void initialisieren();
