@@ -98,7 +98,8 @@ public:
     // the section and the line.
     static std::unique_ptr<clGruppenphase> lies(const clTurnierDatei& dat, const wxArrayString& teilnehmer,
                                                 const allgemein& alg,
-                                                std::function<void(const wxString&)> ergebnis, wxString& fehler);
+                                                std::function<void(const wxString&)> ergebnis,
+                                                wxString& fehler);
 
 private:
     struct sGruppe;

@@ -86,7 +86,8 @@ std::vector<std::vector<int>> clGruppenphase::teilePlatten(int platten, int anza
 }
 
 void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, const wxArrayString& teilnehmer,
-                                   const allgemein& alg, const wxString& auslasser, const wxArrayString& runden)
+                                   const allgemein& alg, const wxString& auslasser,
+                                   const wxArrayString& runden)
 {
     std::unique_ptr<sGruppe> gr(new sGruppe);
     gr->turnier.reset(new clTurnier);
@@ -379,12 +380,12 @@ void clGruppenphase::schreibe(clTurnierDatei& dat) const
         dat.writeSektion(wxString::Format("Gruppe %d", static_cast<int>(g) + 1), sek);
     }
     if (m_Endrunde != nullptr)
-        dat.writeSektion("Endrunde",
-                         m_Endrunde->getSaveStrings([this](const clTeilnehmer* tn) { return getStartNr(tn); }));
+        dat.writeSektion("Endrunde", m_Endrunde->getSaveStrings([this](const clTeilnehmer* tn)
+                                                                { return getStartNr(tn); }));
 }
 
-std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat, const wxArrayString& teilnehmer,
-                                                     const allgemein& alg,
+std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
+                                                     const wxArrayString& teilnehmer, const allgemein& alg,
                                                      std::function<void(const wxString&)> ergebnis,
                                                      wxString& fehler)
 {
@@ -396,8 +397,8 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat, 
         return nullptr;
     const auto abbruch = [&fehler](int g, size_t zeile, const wchar_t* grund)
     {
-        fehler = wxString::Format(wxGetTranslation(L"Gruppe %d, Zeile %d: %s"), g, static_cast<int>(zeile) + 1,
-                                  wxGetTranslation(grund));
+        fehler = wxString::Format(wxGetTranslation(L"Gruppe %d, Zeile %d: %s"), g,
+                                  static_cast<int>(zeile) + 1, wxGetTranslation(grund));
         return std::unique_ptr<clGruppenphase>();
     };
     const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, anzahl);
@@ -439,7 +440,8 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat, 
         wxArrayString sek;
         dat.getSektion("Endrunde", sek, std::numeric_limits<size_t>::max());
         const clGruppenphase* phase = gp.get();
-        gp->m_Endrunde = clEndrunde::lies(sek, [phase](int snr) { return phase->getSpieler(snr); }, fehler);
+        gp->m_Endrunde = clEndrunde::lies(
+            sek, [phase](int snr) { return phase->getSpieler(snr); }, fehler);
         if (gp->m_Endrunde == nullptr)
             return nullptr;
     }

@@ -294,7 +294,8 @@ void clTurnier::erzeugeSchema(const wxString& auslasser)
     // In groups everybody plays in a group: the tournament's own schedule stays empty.
     vecTeilnehmer keine;
     m_Schema.neuerSpielplan(m_Allgemein.Platten,
-                            m_Allgemein.Turnierform == formGruppen ? &keine : &m_Teilnehmer, modus, auslasser);
+                            m_Allgemein.Turnierform == formGruppen ? &keine : &m_Teilnehmer, modus,
+                            auslasser);
     m_SchemaVeraltet = false;
 }
 
