@@ -51,12 +51,12 @@ TEST(Teilnehmer, AbgleichUeberDieTabelle)
     tb.SetValue(5, 2, "Ede");
     tb.DeleteData(5);
     tb.SwapRows(3, 4);
-    tb.SetValue(0, 1, "Berger");
+    tb.SetValue(0, 1, "Ber\tger"); // no name holds a control character
     tb.DeleteData(1);
     EXPECT_TRUE(tb.hatAenderungen());
     tb.DatenZurueckSchreiben();
     EXPECT_EQ(wxString(L"Anna|Carla|Dörte|Dora|"), anzeigen(tt.turnier));
-    EXPECT_EQ("Berger", tt.turnier.getTeilnehmer(1)->getName());
+    EXPECT_EQ("Ber ger", tt.turnier.getTeilnehmer(1)->getName());
     EXPECT_EQ(carla, tt.turnier.getTeilnehmer(2));
     for (int snr = 1; snr <= 4; ++snr)
         EXPECT_EQ(snr, tt.turnier.getTeilnehmer(snr)->getStartNr());
@@ -99,10 +99,38 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
     EXPECT_EQ("Teilnehmer01 Teilnehmer07 Teilnehmer123", t.getTeilnehmer(1)->getAnzeige() + " " +
                                                              t.getTeilnehmer(7)->getAnzeige() + " " +
                                                              t.getTeilnehmer(123)->getAnzeige());
+    // A line break or tab read from a file becomes a blank.
+    clTeilnehmer tn;
+    tn.setFromSaveString("Mei\\ner, An\tna, A\\r\\nB");
+    EXPECT_EQ("Mei er|An na|A B", tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige());
     // An existing row whose display name was emptied gets one again.
     el[0] = {esDirty, 0, "", "Ute", ""};
     t.UpdateTeilnehmer(el);
     EXPECT_EQ("Ute", t.getTeilnehmer(1)->getAnzeige());
+}
+
+// A display name Quobel derived follows a corrected name, also after a save and a
+// load; one the organiser typed stays, and so does one a clash extended.
+TEST(Teilnehmer, AbgeleiteteAnzeigeFolgtDemNamen)
+{
+    TestTurnier tt;
+    clTeilnehmerTableBase& tb = tt.teilnehmerTB;
+    tt.erstelle({L"Bernd", L"Bernd", L"Hans", L"Hans", L"", L"Anna", L"Anna"});
+    const wchar_t* const namen[] = {L"Meier", L"Kurz", L"Müller", L"Meier", L"", L"Roth", L"Roth"};
+    for (int row = 0; row < 7; ++row)
+        tb.SetValue(row, 1, namen[row]);
+    tb.SetValue(1, 2, "Ben");
+    tb.DatenZurueckSchreiben();
+    EXPECT_EQ(L"Bernd|Ben|HansMü|HansMe|Teilnehmer05|AnnaRoth1|AnnaRoth2|", anzeigen(tt.turnier));
+    const TempDatei datei;
+    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
+    for (int row : {0, 1, 3, 4, 6})
+        tb.SetValue(row, 0, tb.GetValue(row, 0) + "t");
+    tb.SetValue(2, 0, "");
+    EXPECT_EQ("Berndt", tb.GetValue(0, 2)); // in the grid at once
+    tb.DatenZurueckSchreiben();
+    EXPECT_EQ(L"Berndt|Ben|Müller|Hanst|t|AnnaRoth1|Annat|", anzeigen(tt.turnier));
 }
 
 // A list that only renames keeps the schedule, the results and the standings;

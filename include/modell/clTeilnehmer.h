@@ -45,9 +45,10 @@ public:
     wxString getVName() const { return m_VName; }
     const wxString& getAnzeige() const { return m_Anzeige; }
     int getStartNr() const { return m_StartNr; }
-    void setName(const wxString& name) { m_Name = name; }
-    void setVName(const wxString& vname) { m_VName = vname; }
-    void setAnzeige(const wxString& anzeige) { m_Anzeige = anzeige; }
+    // Names are single lines: the setters turn control characters into blanks.
+    void setName(const wxString& name) { m_Name = ohneSteuerzeichen(name); }
+    void setVName(const wxString& vname) { m_VName = ohneSteuerzeichen(vname); }
+    void setAnzeige(const wxString& anzeige) { m_Anzeige = ohneSteuerzeichen(anzeige); }
     void setStartNr(int startnr) { m_StartNr = startnr; }
 
     void addEditData(vecEditListe& el) const;
@@ -58,6 +59,16 @@ public:
 
     static void pruefeDuplikate(vecTeilnehmer& tl);
     static void entferneDuplikate(quSort& dq);
+
+    // A run of control characters (a tab or a line break that came with a name from
+    // a file, a cell or a list) becomes one blank.
+    static wxString ohneSteuerzeichen(const wxString& text);
+    // The display name Quobel gives a participant for whom none was typed.
+    static wxString leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr);
+    // True when anzeige is a display name Quobel derived from these names, with the
+    // letters or the number that told it apart from a namesake, rather than one the
+    // organiser typed. Only the names decide, so a loaded file tells it as well.
+    static bool istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name);
 
 private:
     void checkAndcorrectAnzeige();

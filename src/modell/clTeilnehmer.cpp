@@ -19,20 +19,66 @@ void clTeilnehmer::addEditData(vecEditListe& el) const
 
 void clTeilnehmer::updateEditData(const spEditData& ed)
 {
-    m_Name = ed.m_Name;
-    m_VName = ed.m_VName;
-    m_Anzeige = ed.m_Anzeige;
+    setName(ed.m_Name);
+    setVName(ed.m_VName);
+    setAnzeige(ed.m_Anzeige);
     checkAndcorrectAnzeige();
 }
 
 void clTeilnehmer::checkAndcorrectAnzeige()
 {
     if (m_Anzeige.empty())
-        m_Anzeige = m_VName;
-    if (m_Anzeige.empty())
-        m_Anzeige = m_Name;
-    if (m_Anzeige.empty())
-        m_Anzeige = wxString::Format("Teilnehmer%2.2d", m_StartNr);
+        m_Anzeige = leiteAnzeigeAb(m_VName, m_Name, m_StartNr);
+}
+
+namespace
+{
+const wxString Platzhalter = "Teilnehmer";
+
+bool istSteuerzeichen(wxUniChar z)
+{
+    return z < 0x20 || (z >= 0x7F && z < 0xA0);
+}
+
+bool nurZiffern(const wxString& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == wxString::npos;
+}
+} // namespace
+
+wxString clTeilnehmer::ohneSteuerzeichen(const wxString& text)
+{
+    wxString ergebnis;
+    bool steuerzeichen = false;
+    for (wxUniChar z : text)
+    {
+        if (!istSteuerzeichen(z))
+            ergebnis += z;
+        else if (!steuerzeichen)
+            ergebnis += ' ';
+        steuerzeichen = istSteuerzeichen(z);
+    }
+    return ergebnis;
+}
+
+wxString clTeilnehmer::leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr)
+{
+    if (!vname.empty())
+        return vname;
+    if (!name.empty())
+        return name;
+    return Platzhalter + wxString::Format("%2.2d", startnr);
+}
+
+bool clTeilnehmer::istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name)
+{
+    wxString rest;
+    if (vname.empty() && name.empty())
+        return anzeige.StartsWith(Platzhalter, &rest) && nurZiffern(rest);
+    // A clash adds the surname letter by letter and, when it is used up, a number.
+    wxString nummer;
+    return anzeige.StartsWith(leiteAnzeigeAb(vname, name, 0), &rest) &&
+           (name.StartsWith(rest) || (rest.StartsWith(name, &nummer) && nurZiffern(nummer)));
 }
 
 wxString clTeilnehmer::getSaveString() const
@@ -58,9 +104,9 @@ wxString naechstesFeld(const wxString& zeile, size_t& pos)
 void clTeilnehmer::setFromSaveString(const wxString& str)
 {
     size_t pos = 0;
-    m_Name = naechstesFeld(str, pos);
-    m_VName = naechstesFeld(str, pos);
-    m_Anzeige = clMaskierung::demaskiere(str.substr(pos));
+    setName(naechstesFeld(str, pos));
+    setVName(naechstesFeld(str, pos));
+    setAnzeige(clMaskierung::demaskiere(str.substr(pos)));
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)

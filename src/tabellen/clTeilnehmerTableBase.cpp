@@ -82,12 +82,18 @@ void clTeilnehmerTableBase::setzeZelle(int row, int col, const wxString& value)
     }
     spEditData ed = m_EditListe[m_Redirekt[row]];
     ed.m_EditStatus |= esDirty;
+    const wxString wert = clTeilnehmer::ohneSteuerzeichen(value);
+    // A display name Quobel derived follows the corrected name, in the grid at once.
+    const bool folgt =
+        (col == 0 || col == 1) && clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name);
     if (col == 0)
-        ed.m_VName = value;
+        ed.m_VName = wert;
     else if (col == 1)
-        ed.m_Name = value;
+        ed.m_Name = wert;
     else if (col == 2)
-        ed.m_Anzeige = value;
+        ed.m_Anzeige = wert;
+    if (folgt)
+        ed.m_Anzeige = clTeilnehmer::leiteAnzeigeAb(ed.m_VName, ed.m_Name, row + 1);
     m_EditListe[m_Redirekt[row]] = ed;
 }
 
