@@ -21,12 +21,24 @@ TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
         {L"Vorname\tName\tAnzeige\nAnna\tSchmidt\tAnni", L"Anna|Schmidt|Anni\n"},
         {L"\"Vorname\",\"Name\"\n\"Anna\",\"Schmidt, geb. Meier\"\n\"Bernd \"\"Ben\"\"\", \"Meier\"\n",
          L"Anna|Schmidt, geb. Meier|\nBernd \"Ben\"|Meier|\n"},
+        // A line break inside quotes stays in the cell; the separator is guessed outside them.
+        {L"\"Anna\r\nMaria\";Meier\n\"Schmidt; geb. Meier\",Anna",
+         L"Anna Maria|Meier|\nAnna|Schmidt; geb. Meier|\n"},
     };
     for (const auto& fall : faelle)
         EXPECT_EQ(fall.second, zeilen(clTeilnehmerImport::zerlege(fall.first))) << wxString(fall.first);
 }
 
-TEST(TeilnehmerImport, DateienInUtf8UndWindows1252)
+// Latin-1 text as UTF-16 behind its byte order mark.
+static std::string utf16(const std::string& text, bool grossesEnde)
+{
+    std::string bytes = grossesEnde ? "\xFE\xFF" : "\xFF\xFE";
+    for (char z : text)
+        bytes += grossesEnde ? std::string{'\0', z} : std::string{z, '\0'};
+    return bytes;
+}
+
+TEST(TeilnehmerImport, DateienInUtf8Windows1252UndUtf16)
 {
     const std::pair<std::string, const wchar_t*> faelle[] = {
         // As a spreadsheet saves CSV on Windows.
@@ -34,6 +46,9 @@ TEST(TeilnehmerImport, DateienInUtf8UndWindows1252)
          "rgen;Wei\xDF\r\n",
          L"Jürgen|Weiß|\n"},
         {"\xEF\xBB\xBFNachname,Vorname\n\"M\xC3\xBCller, jun.\",\xC3\x96zlem\n", L"Özlem|Müller, jun.|\n"},
+        // "Unicode text" of a spreadsheet: UTF-16 with its byte order mark.
+        {utf16("J\xFCrgen\tWei\xDF\r\n", false), L"Jürgen|Weiß|\n"},
+        {utf16("J\xFCrgen\tWei\xDF\r\n", true), L"Jürgen|Weiß|\n"},
         // A file without names is refused, one far beyond any list, and one that is missing.
         {"Vorname;Name\n;\n", L"kein Teilnehmer"},
         {std::string(1024 * 1024 + 1, 'a'), L"zu groß"},

@@ -15,8 +15,10 @@
 // - words: "Vorname Name"; the last word is the surname together with the
 //   lower-case words before it ("Ludwig van Beethoven"), a single word is the
 //   first name.
-// Fields may be quoted as spreadsheets write them. Blanks around and between the
-// words of a name count as one; lines without any name are skipped. A line that
+// Fields may be quoted as spreadsheets write them, with separators and line
+// breaks inside the quotes; the separator is guessed outside them. Blanks around
+// and between the words of a name count as one, as does a line break inside a
+// name; lines without any name are skipped. A line that
 // names columns ("Vorname", "Name", "Nachname", "Anzeige") is a header, no
 // participant: the lines after it are split at its separator and read in its
 // order of columns, columns of other names are left out.
@@ -24,8 +26,8 @@ class clTeilnehmerImport
 {
 public:
     static vecEditListe zerlege(const wxString& text);
-    // Reads a participant list, UTF-8 or Windows-1252. On failure zeilen stays
-    // untouched and fehler says why, naming the file.
+    // Reads a participant list, UTF-8, Windows-1252 or UTF-16 with its byte order
+    // mark. On failure zeilen stays untouched and fehler says why, naming the file.
     static bool liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler);
 };
 
