@@ -74,7 +74,20 @@ clTurnierpanel::~clTurnierpanel()
 
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
-    uebernehmeTeilnehmerliste();
+    schliesseEditor();
+    if (m_TeilnehmerTB->hatAenderungen())
+    {
+        uebernehmeTeilnehmerliste();
+        return;
+    }
+    const wxString grund =
+        m_TeilnehmerTB->getDataListSize() == 0
+            ? wxGetTranslation(L"Es ist noch kein Teilnehmer eingetragen: Namen in die Liste tippen "
+                               L"oder mit Strg+V einfügen.")
+            : wxGetTranslation(L"Die Liste ist unverändert: sie zeigt die Teilnehmer des Turniers.");
+    wxMessageDialog(this, wxGetTranslation(L"Nichts zu übernehmen. ") + grund, _("Teilnehmerliste"),
+                    wxOK | wxICON_INFORMATION)
+        .ShowModal();
 }
 
 bool clTurnierpanel::uebernehmeTeilnehmerliste()
@@ -111,6 +124,8 @@ void clTurnierpanel::turnierGeaendert(modAenderung, const wxString&)
 
 void clTurnierpanel::fuegeEin(const wxString& text)
 {
+    // The editor would otherwise store its old text over the pasted first name.
+    schliesseEditor();
     const vecEditListe zeilen = clTeilnehmerImport::zerlege(text);
     if (!zeilen.empty())
         setzeZeilen(m_TeilnehmerGrid->GetGridCursorRow(), zeilen);

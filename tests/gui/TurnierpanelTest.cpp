@@ -64,7 +64,11 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
 TEST_F(Turnierpanel, KnoepfeWirkenNurAufTeilnehmerzeilen)
 {
     EXPECT_EQ("---   ", zustand());
+    // "Uebernehmen" with nothing to apply says why.
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden),
+                  erwarteMeldung(wxID_OK, "kein Teilnehmer"));
     teilnehmer({L"Anna", L"Bernd", L"Carla"});
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), erwarteMeldung(wxID_OK, L"unverändert"));
     // The row gone to, the button pressed there and what follows; a press that
     // reaches the page below the participants changes nothing.
     const std::tuple<int, int, const char*> schritte[] = {

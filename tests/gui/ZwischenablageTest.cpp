@@ -1,10 +1,12 @@
 // Names pasted and imported into the participants page, cells copied from the grids.
+#include <tuple>
 #include <wx/uiaction.h>
 
 #include "GuiHilfen.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
 #include "ansicht/clZwischenablage.h"
+#include "datei/clTeilnehmerImport.h"
 
 class Zwischenablage : public FensterTest
 {
@@ -32,16 +34,39 @@ protected:
     clTeilnehmerTableBase* tb = seite1->getTable();
 };
 
-TEST_F(Zwischenablage, StrgVFuelltZeilenAbDemCursorOhneZuUebernehmen)
+// A list goes into the rows from the cursor row on, whether the cell editor is
+// closed or open (a click on the cursor cell opens it); a single cell with a line
+// break at its end goes into the open editor. Nothing is applied.
+TEST_F(Zwischenablage, StrgVFuelltZeilenAbDemCursorAuchImEditor)
 {
     teilnehmer({L"Anna", L"Bernd"});
-    ASSERT_TRUE(clZwischenablage::schreibe("Carla\tMeier\nDora\tKrause\tDodo\n"));
-    grid->GoToCell(1, 2);
-    strg(grid, 'V');
-    EXPECT_EQ("Anna||Anna\nCarla|Meier|\nDora|Krause|Dodo\n", zeilen());
+    const std::tuple<bool, int, const char*, const char*> faelle[] = {
+        {false, 2, "Carla\tMeier\nDora\tKrause\tDodo\n", "Anna||Anna\nCarla|Meier|\nDora|Krause|Dodo\n"},
+        {true, 0, "Emil\tBerg\r\nFritz Lang", "Anna||Anna\nEmil|Berg|\nFritz|Lang|\n"},
+        {true, 1, "\"Ot\nto\";Roth\n", "Anna||Anna\nOt to|Roth|\nFritz|Lang|\n"},
+        {true, 1, "Kurz\n", "Anna||Anna\nOt to|Kurz|\nFritz|Lang|\n"}};
+    for (const auto& [editor, col, text, erwartet] : faelle)
+    {
+        ASSERT_TRUE(clZwischenablage::schreibe(text));
+        grid->GoToCell(1, col);
+        if (editor)
+        {
+            grid->EnableCellEditControl();
+            verarbeiteEreignisse();
+            ASSERT_TRUE(grid->IsCellEditControlShown());
+            wxGridCellEditor* zelleneditor = grid->GetCellEditor(1, col);
+            zelleneditor->GetControl()->SetFocus();
+            zelleneditor->DecRef();
+            verarbeiteEreignisse();
+            wxUIActionSimulator().Char('V', wxMOD_CONTROL);
+            verarbeiteEreignisse();
+            grid->DisableCellEditControl();
+        }
+        else
+            strg(grid, 'V');
+        EXPECT_EQ(erwartet, zeilen()) << text;
+    }
     EXPECT_EQ("Bernd", turnier()->getTeilnehmer(2)->getAnzeige());
-    klicke(seite1, clTurnierpanel::idUebBtnAnwenden);
-    EXPECT_EQ("Carla", turnier()->getTeilnehmer(2)->getAnzeige());
 
     // One name more than the limit: refused with a message, nothing pasted.
     wxString viele;
@@ -49,7 +74,7 @@ TEST_F(Zwischenablage, StrgVFuelltZeilenAbDemCursorOhneZuUebernehmen)
         viele << "T" << i << "\n";
     ASSERT_TRUE(clZwischenablage::schreibe(viele));
     wxTEST_DIALOG(strg(grid, 'V'), erwarteMeldung(wxID_OK, "500"));
-    EXPECT_EQ("Anna||Anna\nCarla|Meier|Carla\nDora|Krause|Dodo\n", zeilen());
+    EXPECT_EQ(3, tb->getDataListSize());
 }
 
 TEST_F(Zwischenablage, ImportHaengtDieDateiAnDieListe)
@@ -79,9 +104,12 @@ TEST_F(Zwischenablage, StrgCKopiertDieAuswahlJedesGrids)
         strg(g, 'C');
         EXPECT_EQ(g->GetCellValue(1, 1) + "\n", zwischenablage());
     }
-    // Several blocks come as the rectangle around them.
+    // Several blocks come as the rectangle around them; a cell with a quote is
+    // quoted, so that pasting gives it back.
+    tb->SetValue(1, 2, "Bernd \"Ben\"");
     grid->SelectBlock(0, 0, 0, 0);
     grid->SelectBlock(1, 2, 2, 2, true);
     strg(grid, 'C');
-    EXPECT_EQ("Anna\t\t\n\t\tBernd\n\t\tCarla\n", zwischenablage());
+    EXPECT_EQ("Anna\t\t\n\t\t\"Bernd \"\"Ben\"\"\"\n\t\tCarla\n", zwischenablage());
+    EXPECT_EQ("Anna||\n||Bernd \"Ben\"\n||Carla\n", ::zeilen(clTeilnehmerImport::zerlege(zwischenablage())));
 }
