@@ -11,15 +11,18 @@ using namespace std::string_literals;
 TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
 {
     const std::pair<const wchar_t*, const wchar_t*> faelle[] = {
-        // As a spreadsheet gives them; columns after the display name are left out.
-        {L"Anna\tSchmidt\nBernd\tMeier\tBen\tTTC Nord\n", L"Anna|Schmidt|\nBernd|Meier|Ben\n"},
+        // As a spreadsheet gives them, in the order of the participants page.
+        {L"Anna\tSchmidt\nBernd\tMeier\tBen\tTTC Nord\t1520\tx\n",
+         L"Anna|Schmidt|\nBernd|Meier|Ben|TTC Nord|1520\n"},
         {L"Anna;Schmidt;\r\nBernd;Meier;Ben", L"Anna|Schmidt|\nBernd|Meier|Ben\n"},
         {L"Schmidt, Anna Maria\r\nvon Berg,Karl", L"Anna Maria|Schmidt|\nKarl|von Berg|\n"},
         {L"  Anna   Maria  Schmidt \nLudwig van Beethoven\nanna maria schmidt\nEmil",
          L"Anna Maria|Schmidt|\nLudwig|van Beethoven|\nanna maria|schmidt|\nEmil||\n"},
         {L"\n  \r\n;;\n\t\nAnna Schmidt\n\n", L"Anna|Schmidt|\n"},
         // A header line decides the columns and their order, also after empty lines.
-        {L"\n;\nNr;Nachname;Vorname;Verein\n1;Schmidt;Anna;TTC\n2;Meier", L"Anna|Schmidt|\n|Meier|\n"},
+        {L"\n;\nNr;Nachname;Vorname;Verein\n1;Schmidt;Anna;TTC\n2;Meier", L"Anna|Schmidt||TTC|\n|Meier|\n"},
+        {L"Vorname;TTR\nAnna;1400\nVorname;Q-TTR\nBen;1520\nVorname;Rating\nCarla; 1300\nDora;keine",
+         L"Anna||||1400\nBen||||1520\nCarla||||1300\nDora||\n"},
         {L"Vorname\tName\tAnzeige\nAnna\tSchmidt\tAnni", L"Anna|Schmidt|Anni\n"},
         {L"\"Vorname\",\"Name\"\n\"Anna\",\"Schmidt, geb. Meier\"\n\"Bernd \"\"Ben\"\"\", \"Meier\"\n",
          L"Anna|Schmidt, geb. Meier|\nBernd \"Ben\"|Meier|\n"},

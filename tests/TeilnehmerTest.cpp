@@ -7,7 +7,7 @@ namespace
 // A row as the organiser types it into the empty line at the end of the list.
 spEditData neueZeile(const wxString& vname, const wxString& name, const wxString& anzeige = "")
 {
-    return {esNew | esDirty, -1, name, vname, anzeige};
+    return {esNew | esDirty, -1, name, vname, anzeige, "", KeineTTR};
 }
 
 // The display names of the roster, each followed by '|'.
@@ -53,12 +53,17 @@ TEST(Teilnehmer, AbgleichUeberDieTabelle)
     tb.SwapRows(3, 4);
     tb.SetValue(0, 1, "Ber\tger"); // no name holds a control character
     tb.DeleteData(1);
+    tb.SetValue(1, 3, "TTC");
+    tb.SetValue(1, 4, " 1520 ");
     EXPECT_TRUE(tb.hatAenderungen());
     tb.DatenZurueckSchreiben();
     EXPECT_EQ(wxString(L"Anna|Carla|Dörte|Dora|"), anzeigen(tt.turnier));
     EXPECT_EQ("Ber ger", tt.turnier.getTeilnehmer(1)->getName());
     EXPECT_EQ(carla, tt.turnier.getTeilnehmer(2));
+    EXPECT_EQ("TTC 1520", carla->getVerein() + wxString::Format(" %d", carla->getTTR()));
     EXPECT_FALSE(tb.hatAenderungen());
+    tb.SetValue(1, 4, "15x"); // a rating is a whole number
+    EXPECT_EQ("", tb.GetValue(1, 4));
 
     // Exchanged rows exchange start numbers; a refill drops what was not applied.
     tb.SwapRows(0, 1);
@@ -98,6 +103,20 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
     // Long identical surnames are used up letter by letter, then numbered.
     const wxString lang(L'ä', 300);
     EXPECT_EQ("A" + lang + "1|A" + lang + "2|", eindeutig("A," + lang + ";A," + lang));
+}
+
+// A participant's file line: club and rating follow the display name only when
+// set; a line break or tab read from a file becomes a blank.
+TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
+{
+    clTeilnehmer tn;
+    for (const char* zeile : {"Meier, Anna, A, TTC\\, Nord", "Meier, Anna, A, , 1520", "Mei\\,er, Anna, A"})
+    {
+        tn.setFromSaveString(zeile);
+        EXPECT_EQ(zeile, tn.getSaveString());
+    }
+    tn.setFromSaveString("Mei\\ner, An\tna, A\\r\\nB");
+    EXPECT_EQ("Mei er|An na|A B", tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige());
 }
 
 // A display name Quobel derived, a clash's extension included, follows a corrected

@@ -15,10 +15,11 @@ namespace
 // far below this; a larger file is something else.
 const wxFileOffset MaxGroesse = 1024 * 1024;
 
-// The field that each column of a line fills; null leaves the column out.
-typedef std::vector<wxString spEditData::*> vecSpalten;
-const vecSpalten VornameZuerst = {&spEditData::m_VName, &spEditData::m_Name, &spEditData::m_Anzeige};
-const vecSpalten NameZuerst = {&spEditData::m_Name, &spEditData::m_VName, &spEditData::m_Anzeige};
+// The column of the participants page that each column of a line fills.
+typedef std::vector<int> vecSpalten;
+const int Weglassen = -1;
+const vecSpalten VornameZuerst = {spalteVorname, spalteName, spalteAnzeige, spalteVerein, spalteTTR};
+const vecSpalten NameZuerst = {spalteName, spalteVorname, spalteAnzeige, spalteVerein, spalteTTR};
 
 const char* const Leerraum = " \t\r\n";
 
@@ -119,8 +120,7 @@ spEditData ausFeldern(const wxArrayString& werte, const vecSpalten& spalten)
 {
     spEditData ed;
     for (size_t i = 0; i < werte.size() && i < spalten.size(); ++i)
-        if (spalten[i] != nullptr)
-            ed.*spalten[i] = werte[i];
+        ed.setSpalte(spalten[i], werte[i]);
     return ed;
 }
 
@@ -154,14 +154,18 @@ vecSpalten spaltenDesKopfes(const wxArrayString& kopf)
     for (const wxString& feld : kopf)
     {
         const wxString name = feld.Lower();
-        wxString spEditData::*spalte = nullptr;
+        int spalte = Weglassen;
         if (name == "vorname")
-            spalte = &spEditData::m_VName;
+            spalte = spalteVorname;
         else if (name == "name" || name == "nachname")
-            spalte = &spEditData::m_Name;
+            spalte = spalteName;
         else if (name == "anzeige")
-            spalte = &spEditData::m_Anzeige;
-        erkannt = erkannt || spalte != nullptr;
+            spalte = spalteAnzeige;
+        else if (name == "verein")
+            spalte = spalteVerein;
+        else if (name == "ttr" || name == "q-ttr" || name == "rating")
+            spalte = spalteTTR;
+        erkannt = erkannt || spalte != Weglassen;
         spalten.push_back(spalte);
     }
     return erkannt ? spalten : vecSpalten();

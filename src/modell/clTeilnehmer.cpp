@@ -2,7 +2,7 @@
 
 #include "datei/clMaskierung.h"
 
-clTeilnehmer::clTeilnehmer() : m_StartNr(0) {}
+clTeilnehmer::clTeilnehmer() : m_TTR(KeineTTR), m_StartNr(0) {}
 
 clTeilnehmer::~clTeilnehmer() = default;
 
@@ -14,6 +14,8 @@ void clTeilnehmer::addEditData(vecEditListe& el) const
     ed.m_Name = m_Name;
     ed.m_VName = m_VName;
     ed.m_Anzeige = m_Anzeige;
+    ed.m_Verein = m_Verein;
+    ed.m_TTR = m_TTR;
     el.push_back(ed);
 }
 
@@ -22,6 +24,8 @@ void clTeilnehmer::updateEditData(const spEditData& ed)
     setName(ed.m_Name);
     setVName(ed.m_VName);
     setAnzeige(ed.m_Anzeige);
+    setVerein(ed.m_Verein);
+    setTTR(ed.m_TTR);
     checkAndcorrectAnzeige();
 }
 
@@ -61,6 +65,41 @@ wxString clTeilnehmer::ohneSteuerzeichen(const wxString& text)
     return ergebnis;
 }
 
+int clTeilnehmer::liesTTR(const wxString& text)
+{
+    const wxString zahl = wxString(text).Strip(wxString::both);
+    long wert = 0;
+    return nurZiffern(zahl) && zahl.length() <= 5 && zahl.ToLong(&wert) ? static_cast<int>(wert) : KeineTTR;
+}
+
+wxString spEditData::getSpalte(int spalte) const
+{
+    switch (spalte)
+    {
+    case spalteVorname:
+        return m_VName;
+    case spalteName:
+        return m_Name;
+    case spalteAnzeige:
+        return m_Anzeige;
+    case spalteVerein:
+        return m_Verein;
+    case spalteTTR:
+        return m_TTR == KeineTTR ? wxString() : wxString::Format("%d", m_TTR);
+    default:
+        return wxString();
+    }
+}
+
+void spEditData::setSpalte(int spalte, const wxString& wert)
+{
+    wxString* const texte[] = {&m_VName, &m_Name, &m_Anzeige, &m_Verein};
+    if (spalte == spalteTTR)
+        m_TTR = clTeilnehmer::liesTTR(wert);
+    else if (spalte >= 0 && spalte < spalteTTR)
+        *texte[spalte] = clTeilnehmer::ohneSteuerzeichen(wert);
+}
+
 wxString clTeilnehmer::leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr)
 {
     if (!vname.empty())
@@ -83,10 +122,15 @@ bool clTeilnehmer::istAbgeleitet(const wxString& anzeige, const wxString& vname,
 
 wxString clTeilnehmer::getSaveString() const
 {
-    // Joined without Format, whose %s would end a value at a NUL character.
-    return clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Name, ",") + ", " +
-                                       clMaskierung::maskiere(m_VName, ",") + ", " +
-                                       clMaskierung::maskiere(m_Anzeige, ","));
+    // Joined without Format, whose %s would end a value at a NUL character. Club
+    // and rating follow only when set, so a line without them reads as ever.
+    wxString zeile = clMaskierung::maskiere(m_Name, ",") + ", " + clMaskierung::maskiere(m_VName, ",") +
+                     ", " + clMaskierung::maskiere(m_Anzeige, ",");
+    if (!m_Verein.empty() || m_TTR != KeineTTR)
+        zeile += ", " + clMaskierung::maskiere(m_Verein, ",");
+    if (m_TTR != KeineTTR)
+        zeile += wxString::Format(", %d", m_TTR);
+    return clMaskierung::maskiereZeile(zeile);
 }
 
 namespace
@@ -106,7 +150,9 @@ void clTeilnehmer::setFromSaveString(const wxString& str)
     size_t pos = 0;
     setName(naechstesFeld(str, pos));
     setVName(naechstesFeld(str, pos));
-    setAnzeige(clMaskierung::demaskiere(str.substr(pos)));
+    setAnzeige(naechstesFeld(str, pos));
+    setVerein(naechstesFeld(str, pos));
+    setTTR(liesTTR(naechstesFeld(str, pos)));
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)

@@ -35,9 +35,10 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
     verarbeiteEreignisse();
     wxUIActionSimulator sim;
     const std::tuple<const char*, int, int, int> schritte[] = {
-        {"Anna", wxMOD_NONE, 0, 1}, {"Schmidt", wxMOD_NONE, 0, 2}, {"", wxMOD_NONE, 1, 0},
-        {"", wxMOD_NONE, 1, 1},     {"", wxMOD_NONE, 1, 2},        {"", wxMOD_NONE, 2, 0},
-        {"", wxMOD_SHIFT, 1, 2},    {"", wxMOD_SHIFT, 1, 1}};
+        {"Anna", wxMOD_NONE, 0, 1}, {"Schmidt", wxMOD_NONE, 0, 2}, {"", wxMOD_NONE, 0, 3},
+        {"TTC", wxMOD_NONE, 0, 4},  {"1520", wxMOD_NONE, 1, 0},    {"", wxMOD_NONE, 1, 1},
+        {"", wxMOD_NONE, 1, 2},     {"", wxMOD_NONE, 1, 3},        {"", wxMOD_NONE, 1, 4},
+        {"", wxMOD_NONE, 2, 0},     {"", wxMOD_SHIFT, 1, 4},       {"", wxMOD_SHIFT, 1, 3}};
     for (const auto& [text, mod, row, col] : schritte)
     {
         sim.Text(text);
@@ -46,7 +47,7 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
         EXPECT_EQ(std::make_pair(row, col), cursor()) << text << " " << mod;
         EXPECT_TRUE(grid->IsCellEditControlEnabled());
     }
-    for (auto [row, col, mod] : {std::tuple{0, 0, wxMOD_SHIFT}, {5, 2, wxMOD_NONE}})
+    for (auto [row, col, mod] : {std::tuple{0, 0, wxMOD_SHIFT}, {5, 4, wxMOD_NONE}})
     {
         grid->DisableCellEditControl();
         grid->GoToCell(row, col);
@@ -56,7 +57,7 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
     }
     grid->DisableCellEditControl();
     EXPECT_EQ(1, tb->getDataListSize());
-    EXPECT_EQ("Anna Schmidt", grid->GetCellValue(0, 0) + " " + grid->GetCellValue(0, 1));
+    EXPECT_EQ("01:Anna|Schmidt||TTC|1520|", zeile(*tb, 0, 5));
 }
 
 // Hoch, Runter and Loeschen act on participant rows only; Neu opens the editor
