@@ -114,8 +114,8 @@ TEST_F(Turnierpanel, GridWaechstMitDerListeBisZurHoechstzahl)
 }
 
 // Renaming keeps every result and asks nothing (a question answered "Nein"
-// would leave the new name unapplied).
-TEST_F(Turnierpanel, UmbenennenBehaeltErgebnisseOhneFrage)
+// would leave the new name unapplied); removing a participant with results asks first.
+TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
 {
     teilnehmer({L"Anna", L"Bernd", L"Carla", L"Dora"});
     clTTSpiel* sp = turnier()->getSpiel(1, 1);
@@ -126,4 +126,14 @@ TEST_F(Turnierpanel, UmbenennenBehaeltErgebnisseOhneFrage)
                   wxExpectModal<wxMessageDialog>(wxID_NO).Optional());
     EXPECT_EQ("Anni", turnier()->getTeilnehmer(1)->getAnzeige());
     EXPECT_TRUE(turnier()->hatErgebnisse());
+
+    grid->GoToCell(2, 0);
+    klicke(seite1, clTurnierpanel::idBtnLoesch);
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_NO));
+    EXPECT_EQ(4, turnier()->getAnzahlTeilnehmer());
+    EXPECT_TRUE(turnier()->hatErgebnisse());
+    EXPECT_EQ(3, tb->getDataListSize());
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_YES));
+    EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
+    EXPECT_FALSE(turnier()->hatErgebnisse());
 }
