@@ -60,9 +60,8 @@ TEST_F(Zwischenablage, StrgVUndImportFuellenZeilenOhneZuUebernehmen)
     }
 
     // One name more than the limit: refused with a message, nothing pasted.
-    wxString viele;
-    for (int i = 1; i <= clTurnier::MaxTeilnehmer; ++i)
-        viele << "T" << i << "\n";
+    wxString viele(L'\n', clTurnier::MaxTeilnehmer);
+    viele.Replace("\n", "T\n");
     ASSERT_TRUE(clZwischenablage::schreibe(viele));
     wxTEST_DIALOG(strg(grid, 'V'), erwarteMeldung(wxID_OK, "500"));
     EXPECT_EQ(3, tb->getDataListSize());
