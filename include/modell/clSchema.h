@@ -42,6 +42,7 @@ public:
     clTTSpiel* getSpiel(int rdx, int pdx) const;
     // Every match of the schedule, in the order they were drawn.
     const std::vector<clTTSpiel>& getSpiele() const { return m_Spiele; }
+    std::vector<clTTSpiel>& getSpiele() { return m_Spiele; }
 
     // The sets to win of every match, now and of the matches drawn later.
     void setGewinnsaetze(int g);

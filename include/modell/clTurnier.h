@@ -112,9 +112,9 @@ public:
 private:
     void meldeVorher();
     void melde(modAenderung art, const wxString& schritt = wxString());
-    // Takes the match's counted result out of the standings and puts its current
-    // one in; with platzieren both participants are put on their places.
-    void uebernehmeErgebnis(clTTSpiel* sp, bool platzieren);
+    // Takes the match's counted result out of the standings, puts its current one
+    // in and both participants on their places.
+    void uebernehmeErgebnis(clTTSpiel* sp);
     // The schedule for the roster and general data, with a stored skip list or,
     // when it is empty, a new one.
     void erzeugeSchema(const wxString& auslasser);

@@ -204,8 +204,8 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
         m_SpieleTB->Anpassen();
     if (m_Turniertabelle != nullptr && !nurNamen)
     {
+        const clWertungTableBase::clStapel stapel(m_Turniertabelle);
         m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
-        m_Turniertabelle->ordneNachDirektemVergleich();
     }
     melde(aendTeilnehmer, _("Teilnehmerliste"));
 }
@@ -243,7 +243,7 @@ wxString clTurnier::getSpielfrei(int rdx) const
 void clTurnier::pruefeWertung(clTTSpiel* sp)
 {
     m_Geaendert = true;
-    uebernehmeErgebnis(sp, true);
+    uebernehmeErgebnis(sp);
     melde(aendErgebnis);
 }
 
@@ -268,15 +268,14 @@ void clTurnier::zieheZurueck(int startnr)
     const std::vector<clTTSpiel*> offen = getOffeneSpiele(startnr);
     if (offen.empty())
         return;
-    // The ITTF placing looks at all results at once: it orders once at the end.
-    const bool ittf = m_Allgemein.PlatzierungIdx == platzITTF;
-    for (clTTSpiel* sp : offen)
     {
-        sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
-        uebernehmeErgebnis(sp, !ittf);
+        const clWertungTableBase::clStapel stapel(m_Turniertabelle);
+        for (clTTSpiel* sp : offen)
+        {
+            sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
+            uebernehmeErgebnis(sp);
+        }
     }
-    if (ittf && m_Turniertabelle != nullptr)
-        m_Turniertabelle->ordneNachDirektemVergleich();
     m_Geaendert = true;
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
@@ -285,7 +284,7 @@ void clTurnier::zieheZurueck(int startnr)
           wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
 }
 
-void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
+void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
 {
     if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
         return;
@@ -305,7 +304,7 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
         m_Turniertabelle->addiereWertung(t2, w2);
         geaendert = true;
     }
-    if (geaendert && platzieren)
+    if (geaendert)
         m_Turniertabelle->platziere(t1, t2);
 }
 
@@ -351,21 +350,16 @@ void clTurnier::aktualisiereSpielplanAnzeigen()
     if (m_Turniertabelle == nullptr)
         return;
     // The standings start again from the results the schedule holds, so that a
-    // refresh never leaves totals that the matches do not back up. The ITTF
-    // placing looks at all results at once, so it orders once at the end.
-    const modPlatzierung platzierung = static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx);
-    m_Turniertabelle->setPlatzierungsmodus(platzierung);
+    // refresh never leaves totals that the matches do not back up.
+    const clWertungTableBase::clStapel stapel(m_Turniertabelle);
+    m_Turniertabelle->setPlatzierungsmodus(static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx));
     m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
-    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    for (clTTSpiel& sp : m_Schema.getSpiele())
     {
-        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
-        {
-            sWertung w1, w2;
-            sp->altesErgebnis(w1, w2);
-            uebernehmeErgebnis(sp, platzierung != platzITTF);
-        }
+        sWertung w1, w2;
+        sp.altesErgebnis(w1, w2);
+        uebernehmeErgebnis(&sp);
     }
-    m_Turniertabelle->ordneNachDirektemVergleich();
 }
 
 // ---- the tournament file
