@@ -2,6 +2,7 @@
 #define CLTURNIER_H
 
 #include <string>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -137,10 +138,17 @@ private:
     void schreibeTurnierplan(clTurnierDatei& dat) const;
     void schreibeRunden(clTurnierDatei& dat) const;
     void schreibeEOF(clTurnierDatei& dat) const;
-    void liesAllgemein(const clTurnierDatei& dat);
-    void liesTeilnehmer(const clTurnierDatei& dat);
-    void liesTurnierplan(const clTurnierDatei& dat);
-    void liesRunden(const clTurnierDatei& dat);
+    // Reading changes nothing until the whole file has been read: the general data,
+    // the skip-list text and the entries of every match come back by value.
+    static allgemein liesAllgemein(const clTurnierDatei& dat);
+    void liesTeilnehmer(const wxArrayString& zeilen);
+    static wxString liesTurnierplan(const clTurnierDatei& dat);
+    // The entries of the matches round by round, in table order, and where each
+    // round's end in them; a message naming the line when a match group is
+    // damaged, else an empty text.
+    static wxString liesRunden(const clTurnierDatei& dat, const allgemein& alg, int teilnehmer,
+                               const wxString& name, std::vector<eingaben>& spiele,
+                               std::vector<size_t>& rundenEnde);
 
     allgemein m_Allgemein;
     clSchema m_Schema;

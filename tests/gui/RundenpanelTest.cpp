@@ -66,7 +66,7 @@ TEST_F(Rundenpanel, EnterFuehrtDurchDieEingabeUndDieTabelleZeigtSie)
     verarbeiteEreignisse();
     wxUIActionSimulator sim;
     const std::pair<const char*, std::pair<int, int>> eingaben[] = {
-        {"11", {2, 2}}, {"10", {1, 3}}, {"8", {2, 3}}, {"11", {1, 4}}, {"11", {2, 4}}, {"7", {1, 7}}};
+        {"11", {2, 2}}, {"10", {1, 3}}, {"11", {2, 3}}, {"8", {1, 4}}, {"11", {2, 4}}, {"7", {1, 7}}};
     for (const auto& [text, danach] : eingaben)
     {
         sim.Text(text);
@@ -75,12 +75,13 @@ TEST_F(Rundenpanel, EnterFuehrtDurchDieEingabeUndDieTabelleZeigtSie)
         EXPECT_EQ(danach, std::make_pair(grid->GetGridCursorRow(), grid->GetGridCursorCol())) << text;
     }
     EXPECT_EQ(7, turnier()->getSpiel(1, 1)->getSatzErg(3).P2);
-    // The grid shows what the table marks: 11:10 cannot end a set; the winner is in bold.
+    // The grid shows what the table marks: 11:10 cannot end a set and counts for
+    // nobody; the winner is in bold.
     EXPECT_EQ(clSpieleTableBase::Warnfarbe, grid->GetCellBackgroundColour(2, 2));
     EXPECT_EQ(wxFONTWEIGHT_BOLD, grid->GetCellFont(1, 1).GetWeight());
 
     zeigeSeite(seite<clTT_Tabellenpanel>());
-    EXPECT_EQ("1:" + grid->GetCellValue(1, 1) + "|1|1:0|2:1|30:28|", zeile(*wertung->GetTable(), 0, 5));
+    EXPECT_EQ("1:" + grid->GetCellValue(1, 1) + "|1|1:0|2:0|33:25|", zeile(*wertung->GetTable(), 0, 5));
     int summe = wertung->GetRowLabelSize();
     for (int col = 0; col < wertung->GetNumberCols(); ++col)
     {
