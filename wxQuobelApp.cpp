@@ -25,10 +25,15 @@ bool wxQuobelApp::OnInit()
     wxInitAllImageHandlers();
     wxQuobelFrame* frame = new wxQuobelFrame(nullptr, "Quobel");
     frame->Show();
-    clTurnierDokument& dokument = frame->getDokument();
-    dokument.pruefeWiederherstellung();
-    if (!m_Startdatei.empty() && dokument.frageAenderungenSpeichern())
-        dokument.oeffneDatei(wxFileName(m_Startdatei).GetAbsolutePath());
+    // Asked once the window is on screen, so that the questions open over it.
+    frame->CallAfter(
+        [frame, datei = m_Startdatei]
+        {
+            clTurnierDokument& dokument = frame->getDokument();
+            dokument.pruefeWiederherstellung();
+            if (!datei.empty() && dokument.frageAenderungenSpeichern())
+                dokument.oeffneDatei(wxFileName(datei).GetAbsolutePath());
+        });
     return true;
 }
 

@@ -216,19 +216,14 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     if (dlg.ShowModal() != wxID_OK)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();
-    // New has asked already whether to save what would be lost.
-    wxString verlust;
-    if (!neu && m_Turnier->verwirftErgebnisse(alg, neu))
-        verlust =
-            wxGetTranslation(L"Dabei gehen alle eingetragenen Ergebnisse verloren. Trotzdem fortfahren?");
-    else if (!neu && m_Turnier->verwirftSaetze(alg))
-        verlust =
-            wxString::Format(wxGetTranslation(L"Mit %d Gewinnsätzen hat ein Spiel höchstens %d Sätze. Die "
-                                              L"eingetragenen Sätze danach gehen verloren. Trotzdem "
-                                              L"fortfahren?"),
-                             alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1);
-    if (!verlust.empty() &&
-        m_Dokument->frage(verlust, titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
+    // New has asked already whether to save what would be lost; a new schedule for
+    // other tables or another mode keeps every result.
+    if (!neu && m_Turnier->verwirftSaetze(alg) &&
+        m_Dokument->frage(wxString::Format(wxGetTranslation(L"Mit %d Gewinnsätzen hat ein Spiel höchstens %d "
+                                                            L"Sätze. Die eingetragenen Sätze danach gehen "
+                                                            L"verloren. Trotzdem fortfahren?"),
+                                           alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1),
+                          titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
     m_Turnier->setAllgemein(&alg);
     aktualisiereAllgemein(&alg);

@@ -19,7 +19,7 @@ void WiederherstellungSchreiben(benchmark::State& state)
     for (clTTSpiel* sp : tt.alleSpiele())
         sp->setSaetze({{11, 7}, {9, 11}, {11, 5}});
     const wxString ordner = wxFileName::GetTempDir() + "/quobel-bench-sicherung";
-    clWiederherstellung sicherung(&tt.turnier, ordner);
+    clWiederherstellung sicherung(&tt.turnier, &tt.teilnehmerTB, ordner);
     for (auto _ : state)
         if (!sicherung.schreibe())
             state.SkipWithError("not written");

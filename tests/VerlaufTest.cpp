@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <wx/filename.h>
 
 #include "ModellHilfen.h"
@@ -8,13 +9,16 @@
 #include "verlauf/clWiederherstellung.h"
 
 // Every kind of step is undone back to the identical tournament (the bytes a save
-// writes) and redone to the identical result, with the standings that follow.
+// writes) and redone to the identical result, with the standings that follow. A
+// saved state that a new step cut off is not reached again by undo.
 TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
 {
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"});
     clBefehlsverlauf verlauf(&tt.turnier);
     tippe(tt.spieleTB, 1, 1, 1, 1, "11");
+    verlauf.merkeGesichert();
+    ASSERT_TRUE(verlauf.Undo());
     const struct
     {
         const char* name;
@@ -67,40 +71,49 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     tt.teilnehmerTB.DatenZurueckSchreiben();
     tt.turnier.Aktualisieren(false);
     EXPECT_EQ(schritte0, static_cast<int>(verlauf.GetCommands().GetCount()));
+    // Participants typed but not applied stay through undo, each row with the
+    // participant it was made from: Carla keeps her own matches.
+    tt.teilnehmerTB.SetValue(3, 0, "Emil");
+    ASSERT_TRUE(verlauf.Undo() && verlauf.Undo());
+    tt.teilnehmerTB.DatenZurueckSchreiben();
+    EXPECT_EQ("Carla", tt.turnier.getTeilnehmer(2)->getVName());
+    EXPECT_EQ("Emil", tt.turnier.getTeilnehmer(4)->getVName());
     // A tournament read from a file starts a history of its own.
     const TempDatei datei;
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
     EXPECT_FALSE(verlauf.CanUndo());
-    EXPECT_EQ(wxString::FromUTF8("Rückgängig"), verlauf.getRueckgaengigText());
 }
 
-// The recovery file names the file it belongs to; a Quobel that is still running
-// keeps its file, and one moved aside is not offered again. What it brings back is
-// checked with a Quobel that is killed.
+// The recovery file names the file it belongs to, as it stood, and keeps the
+// participants typed but not applied. A running Quobel's file is never offered,
+// a crashed one's always is, and one moved aside is not offered again. What it
+// brings back is checked with a Quobel that is killed.
 TEST(Verlauf, Wiederherstellungsdatei)
 {
     const wxString ordner = wxFileName::CreateTempFileName("quobel-sicherung");
     wxRemoveFile(ordner);
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla"});
-    clWiederherstellung sicherung(&tt.turnier, ordner);
-    sicherung.setOriginal("/irgendwo/Pokal.quobel");
-    ASSERT_TRUE(sicherung.schreibe());
-    // The running process's own file is no crash.
+    tt.teilnehmerTB.SetValue(3, 0, "Dora");
+    const TempDatei datei;
+    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
+    auto frueher = std::make_unique<clWiederherstellung>(&tt.turnier, &tt.teilnehmerTB, ordner);
+    frueher->setOriginal(datei.pfad);
+    ASSERT_TRUE(frueher->schreibe());
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
-
-    // As left by a process that has ended.
-    const wxString fremd = ordner + "/quobel-999999999.quobel";
-    ASSERT_TRUE(wxRenameFile(sicherung.getPfad(), fremd));
+    const wxString verlassen = frueher->getPfad();
+    // Ends without removing its file, as at a crash; its process id can come again.
+    frueher.reset();
+    clWiederherstellung sicherung(&tt.turnier, nullptr, ordner);
+    ASSERT_TRUE(sicherung.schreibe());
     const std::vector<sWiederherstellung> funde = clWiederherstellung::suche(ordner);
     ASSERT_EQ(1u, funde.size());
-    EXPECT_EQ("/irgendwo/Pokal.quobel", funde[0].original);
-    EXPECT_TRUE(funde[0].zeit.IsValid());
+    EXPECT_EQ(verlassen, funde[0].pfad);
+    EXPECT_FALSE(funde[0].stand != sDateiStand::von(datei.pfad));
+    EXPECT_EQ("Dora", funde[0].eingaben.at(3).m_VName);
 
-    const wxString beiseite = clWiederherstellung::legeBeiseite(fremd);
-    EXPECT_TRUE(wxFileName::FileExists(beiseite));
+    EXPECT_TRUE(wxFileName::FileExists(clWiederherstellung::legeBeiseite(verlassen)));
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
-    sicherung.entferne();
     wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE);
 }

@@ -38,7 +38,7 @@ public:
     wxString getKurzVorschau() const { return m_KurzVorschau->GetLabel(); }
     // Stores the short-form entry in the match under the cursor and moves on to
     // the next match without a result; false, and nothing stored, when it is no
-    // valid result.
+    // valid result or the organiser keeps the match's entry.
     bool uebernimmKurzeingabe();
     // The menu of walkover and retirement for the match under the cursor.
     void zeigeAusfallMenue(const wxPoint& pos);
@@ -47,8 +47,11 @@ public:
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
 private:
-    // Enter after a score moves on to the cell that is filled next.
+    // Enter after a score moves on to the cell that is filled next; Delete and
+    // Backspace outside the cell editor empty the selected cells.
     void OnCharHook(wxKeyEvent& event);
+    // Text that is no score is refused before it reaches the table, with the reason.
+    void OnZelleAendert(wxGridEvent& event);
     void OnKurzeingabe(wxCommandEvent& event);
     void OnKurzeingabeEnter(wxCommandEvent& event);
     void OnZelleGewaehlt(wxGridEvent& event);
@@ -63,6 +66,8 @@ private:
     clSpieleTableBase* m_SpieleTB;
     wxTextCtrl* m_Kurzeingabe;
     wxStaticText* m_KurzVorschau;
+    // The last typed text was refused: Enter stays on its cell.
+    bool m_Abgelehnt = false;
 
     wxDECLARE_EVENT_TABLE();
 };

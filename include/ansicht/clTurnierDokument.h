@@ -52,7 +52,8 @@ public:
     void vergissDatei();
     // Offers what Quobels that ended without saving left behind, at start-up.
     void pruefeWiederherstellung();
-    // The window closes: with unsaved work the recovery file stays, otherwise it goes.
+    // The window closes: with unsaved work the recovery file stays, otherwise, and
+    // when the work was given up at "Änderungen speichern?", it goes.
     void beende();
 
     // The file types of tournament files, and the path chosen in a file dialog.
@@ -77,6 +78,10 @@ private:
     void speichereVerlauf();
     wxString schlageDateinamenVor() const;
     void zeigeStatus(const wxString& text);
+    // After every change of the tournament or of the typed participants.
+    void folgeAenderung();
+    // A found recovery file that could not be removed or moved aside is offered again.
+    void meldeVerbleib(bool erledigt, const wxString& pfad);
 
     wxFrame* m_Fenster;
     clTurnier* m_Turnier;
@@ -87,6 +92,10 @@ private:
     wxFileHistory m_Verlauf;
     std::unique_ptr<clBefehlsverlauf> m_Befehle;
     std::unique_ptr<clWiederherstellung> m_Wiederherstellung;
+    // The unsaved work was given up at "Änderungen speichern?" and nothing changed since.
+    bool m_Verworfen;
+    // The tournament was restored after a crash and not saved since.
+    bool m_NachAbsturz;
 };
 
 #endif

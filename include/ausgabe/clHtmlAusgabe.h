@@ -18,7 +18,8 @@ public:
 
     // The schedule round by round: tables, pairings, set scores, sets and byes.
     wxString erzeugeSpielplan() const;
-    // One slip per match to fill in at the table; runde 0 gives the slips of every round.
+    // One slip per match to fill in at the table, none for a match decided by
+    // walkover; runde 0 gives the slips of every round.
     wxString erzeugeSpielzettel(int runde) const;
     // The standings with the columns of the standings page after the place.
     wxString erzeugeTabelle() const;

@@ -4,6 +4,7 @@
 #include <vector>
 #include <wx/string.h>
 
+#include "modell/clSatzregel.h"
 #include "modell/clTTSpiel.h"
 
 // A match result in short form, as result forms write it: one signed number per
@@ -20,8 +21,13 @@ public:
     // The sets as the organiser checks them before they are stored: "11:5, 7:11, 11:9".
     static wxString beschreibe(const std::vector<satz>& saetze);
 
-    // Loser scores above this are taken for a typing error.
-    static const int MaxVerliererPunkte = 99;
+    // The points of one side of a set as typed into a score cell: a whole number
+    // from 0 to MaxPunkte, blanks around it allowed. Otherwise fehler says why.
+    static bool liesPunkte(const wxString& text, int& punkte, wxString& fehler);
+
+    // Points above this, of a side in a cell or of a set's loser in the short
+    // form, are taken for a typing error, as the set rule takes them.
+    static const int MaxPunkte = clSatzregel::MaxPunkte;
 };
 
 #endif

@@ -2,7 +2,9 @@
 #define CLSCHEMA_H
 
 #include <list>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 #include <wx/string.h>
 
@@ -21,6 +23,9 @@ enum modErzeugung
 
 typedef std::list<int> lstAuslasser;
 typedef std::vector<clRunde*> vecRunden;
+// What was entered into the matches of a schedule, by the participants of each
+// pairing, side 1 first.
+typedef std::map<std::pair<const clTeilnehmer*, const clTeilnehmer*>, eingaben> mapEingaben;
 
 // The round-robin schedule: the pairings of the circle method poured into rounds.
 // It owns its rounds and the matches they refer to.
@@ -47,6 +52,12 @@ public:
     // Every match of the schedule, in the order they were drawn.
     const std::vector<clTTSpiel>& getSpiele() const { return m_Spiele; }
     std::vector<clTTSpiel>& getSpiele() { return m_Spiele; }
+
+    // Every match with an entry.
+    mapEingaben merkeEingaben() const;
+    // Every match whose pairing has an entry in gemerkt takes it, its sides exchanged
+    // where the pairing is now drawn the other way round. The results are not derived again.
+    void uebertrageEingaben(const mapEingaben& gemerkt);
 
     // The sets to win of every match, now and of the matches drawn later.
     void setGewinnsaetze(int g);

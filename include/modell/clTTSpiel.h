@@ -106,6 +106,12 @@ public:
     // the sets by position and a walkover or retirement mark. False when a piece
     // is neither a set nor a mark; falsch is then that piece.
     static bool liesSaveString(const wchar_t* anfang, const wchar_t* ende, eingaben& e, wxString& falsch);
+    // In a knockout bracket the players of a later match are found as it goes on.
+    void setTeilnehmer(clTeilnehmer* t1, clTeilnehmer* t2)
+    {
+        m_T1 = t1;
+        m_T2 = t2;
+    }
 
 private:
     void initialisieren();

@@ -1,6 +1,7 @@
 #ifndef CLTURNIER_H
 #define CLTURNIER_H
 
+#include <functional>
 #include <string>
 #include <vector>
 #include <wx/arrstr.h>
@@ -61,10 +62,9 @@ public:
 
     void fillEditListe(vecEditListe& el) const;
     void UpdateTeilnehmer(vecEditListe& el);
-    // True when applying the edit list would replace a schedule that holds entered scores.
-    bool verwirftErgebnisse(const vecEditListe& el) const;
-    // True when a confirmed settings dialog with alg would replace a schedule with entered scores.
-    bool verwirftErgebnisse(const allgemein& alg, bool neu) const;
+    // The results applying the edit list would lose, those of the participants it
+    // removes, as the organiser is told of them; empty when none is lost.
+    wxString verloreneErgebnisse(const vecEditListe& el) const;
     // True when fewer sets to win in alg would discard sets entered beyond the new last set.
     bool verwirftSaetze(const allgemein& alg) const;
     // True when some side of some set of the schedule has been entered.
@@ -79,6 +79,8 @@ public:
     wxString getSpielfrei(int rdx) const;
 
     void pruefeWertung(clTTSpiel* sp);
+    // Several changed matches as one change, which undo takes back at once.
+    void pruefeWertungen(const std::vector<clTTSpiel*>& spiele);
     // The matches of a participant that have no entry yet; a withdrawal gives
     // each of them to the opponent by walkover.
     std::vector<clTTSpiel*> getOffeneSpiele(int startnr) const;
@@ -89,12 +91,12 @@ public:
     // naming the file, and a failed load leaves the tournament as it was.
     bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
     bool liesTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
-    // The tournament as a recovery file: the file's sections and one more naming the
-    // file it belongs to. Whether it has unsaved changes stays as it is.
-    bool speichereWiederherstellung(const wxString& datei, const wxString& original, wxString* fehler) const;
-    static constexpr const char* WiederherstellungSektion = "Wiederherstellung";
+    // The file's sections and, before its end, those that zusatz writes, as a
+    // recovery file keeps them. Whether it has unsaved changes stays as it is.
+    bool speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                      wxString* fehler) const;
     // The whole tournament as a file would hold it, and back; restoring it counts
-    // as a change.
+    // as a change. Participants typed but not applied stay on their page.
     std::string getAbbild() const;
     bool setzeAbbild(const std::string& abbild);
 
@@ -121,6 +123,15 @@ private:
     void erzeugeSchema(const wxString& auslasser);
     // True when the list keeps every participant in place and only names may change.
     bool nurNamenGeaendert(const vecEditListe& el) const;
+    // For each row of the list the roster position of the participant it takes over,
+    // -1 for a deleted row or a new participant; bleibt tells for each roster position
+    // whether a row takes it over. A row whose position is invalid or taken already
+    // makes a new participant.
+    std::vector<int> uebernommenePositionen(const vecEditListe& el, std::vector<bool>& bleibt) const;
+    // A new schedule for the roster and general data in which every pairing that is
+    // drawn again keeps what was entered for it. The participants of the old schedule
+    // must still exist.
+    void erneuereSchema();
     void leereTeilnehmer();
     bool schemaParameterGeaendert(const allgemein& alg) const;
     bool wertungParameterGeaendert(const allgemein& alg) const;

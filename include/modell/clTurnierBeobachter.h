@@ -10,7 +10,8 @@ enum modAenderung
     aendTeilnehmer, // the roster was applied
     aendAllgemein,  // the general data was applied
     aendNeu,        // a new tournament
-    aendGeladen     // the whole tournament was read from a file or an image of it
+    aendGeladen,    // the whole tournament was read from a file
+    aendAbbild      // undo or redo put back the whole tournament as it stood before or after a step
 };
 
 // Told by the tournament about every change, so that the views, the window's

@@ -37,6 +37,13 @@ public:
     // winner of a decided match is shown in bold.
     wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) override;
 
+    // Whether value may go into (row, col): false, with the reason, for text in a
+    // score cell of a match that is neither empty nor a whole number of points.
+    // SetValue refuses such text and stores nothing.
+    bool pruefeEingabe(int row, int col, const wxString& value, wxString& grund) const;
+    // Empties every score cell of the blocks, as one change.
+    void leere(const std::vector<wxGridBlockCoords>& bloecke);
+
     // The whole result of a match at once (short form), and a walkover or
     // retirement; each goes into the standings and shows at once.
     void setzeSaetze(int runde, int platte, const std::vector<satz>& saetze);
@@ -73,10 +80,9 @@ public:
     sZelle getZelle(int row, int col) const;
 
 private:
-    // Tells the grid that the cells of a match may look different now.
-    void zeigeSpielNeu(int runde, int platte);
-    // Puts a changed result of the match into the standings and shows it.
-    void uebernimm(clTTSpiel* sp, int runde, int platte);
+    // The match whose score cell (row, col) is, with where the cell stands; null
+    // for any other cell.
+    clTTSpiel* getSpielMitPunktzelle(int row, int col, sZelle& z) const;
 
     clTurnier* m_Turnier;
     int m_Runden;

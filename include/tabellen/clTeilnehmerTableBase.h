@@ -34,6 +34,8 @@ public:
     void Aktualisieren();
     int getDataListSize() const { return static_cast<int>(m_Redirekt.size()); }
     const vecEditListe& getEditListe() const { return m_EditListe; }
+    // Puts back a list as it was typed, deleted rows included.
+    void setzeEditListe(const vecEditListe& el);
     // Called after every change of the rows, typed or applied.
     void setBeiAenderung(std::function<void()> beiAenderung) { m_BeiAenderung = std::move(beiAenderung); }
     // True when rows were typed, deleted or moved since the list was last filled.

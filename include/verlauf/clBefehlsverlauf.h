@@ -15,7 +15,8 @@ class clTurnier;
 // the tournament tells its observers: changed results by comparison with the
 // entries of every match as they stood, a new roster or new general data by an
 // image of the whole tournament taken just before. A new or loaded tournament
-// starts a new history.
+// starts a new history. Whether the tournament has unsaved changes after an undo
+// or a redo is decided by the step at which it was last saved.
 class clBefehlsverlauf : public wxCommandProcessor, public clTurnierBeobachter
 {
 public:
@@ -33,6 +34,12 @@ public:
     void turnierWirdGeaendert() override;
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
+    // The tournament was saved as it stands now.
+    void merkeGesichert();
+    // The tournament as it stands now is saved nowhere, and no undo leads back to a saved state.
+    void vergissGesichert() { m_GesichertVerloren = true; }
+    void Store(wxCommand* befehl) override;
+
 protected:
     // What an undone or redone step changes is not recorded again.
     bool DoCommand(wxCommand& befehl) override;
@@ -42,8 +49,10 @@ private:
     // The entries of every match as they stand now.
     void merkeStand();
     void neuerVerlauf();
-    // Does or undoes a step without recording what it changes.
-    bool gibWieder(const std::function<bool()>& schritt);
+    // Does or undoes a step without recording what it changes; ziel is the step
+    // that is the current one afterwards.
+    bool gibWieder(const std::function<bool()>& schritt, const wxList::compatibility_iterator& ziel);
+    bool istGesichertBei(const wxList::compatibility_iterator& stand) const;
     // Records the matches whose entries changed as one step.
     void speichereErgebnisse(const wxString& schritt);
 
@@ -52,6 +61,10 @@ private:
     // The tournament just before a change of roster or general data.
     std::string m_Vorher;
     bool m_Wiedergabe;
+    // Whether the step being undone or redone leads to the saved state.
+    bool m_ZielGesichert;
+    // The saved state lies outside the history: cut off, pushed out or never in it.
+    bool m_GesichertVerloren;
 };
 
 #endif

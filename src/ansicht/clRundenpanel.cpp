@@ -1,7 +1,10 @@
 #include "ansicht/clRundenpanel.h"
 
+#include <vector>
+#include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
@@ -23,6 +26,14 @@ const wxColour Fehlerfarbe(192, 0, 0);
 wxString anzeigeVon(const clTeilnehmer* tn)
 {
     return tn != nullptr ? tn->getAnzeige() : wxString();
+}
+
+// The main window's status line, where the page says why it refused something.
+void zeigeStatus(wxWindow* seite, const wxString& text)
+{
+    auto* fenster = dynamic_cast<wxFrame*>(wxGetTopLevelParent(seite));
+    if (fenster != nullptr && fenster->GetStatusBar() != nullptr)
+        fenster->SetStatusText(text);
 }
 } // namespace
 
@@ -77,6 +88,10 @@ clTTSpiel* clRundenpanel::getSpielAmCursor(int& runde, int& platte) const
 
 void clRundenpanel::turnierGeaendert(modAenderung, const wxString&)
 {
+    // The grid keeps the look of the last cell that had one of its own, such as
+    // a winner's bold, and would show it after an undo; setting no attribute is
+    // the public way to make it forget.
+    m_RundenGrid->SetAttr(0, 0, nullptr);
     m_RundenGrid->ForceRefresh();
     aktualisiereKurzVorschau();
 }
@@ -117,7 +132,20 @@ bool clRundenpanel::uebernimmKurzeingabe()
         !clKurzeingabe::lies(m_Kurzeingabe->GetValue(), sp->getGewinnsaetze(), saetze, grund))
     {
         aktualisiereKurzVorschau();
+        wxBell();
         return false;
+    }
+    if (sp->hatEingaben())
+    {
+        wxMessageDialog frage(this,
+                              wxString::Format(wxGetTranslation(L"%s - %s hat schon einen Eintrag.\n\n"
+                                                                L"Durch %s ersetzen?"),
+                                               anzeigeVon(sp->getT1()), anzeigeVon(sp->getT2()),
+                                               clKurzeingabe::beschreibe(saetze)),
+                              _("Ergebnis ersetzen?"), wxYES_NO | wxYES_DEFAULT | wxICON_QUESTION);
+        frage.SetYesNoLabels(_("Ja"), _("Nein"));
+        if (frage.ShowModal() != wxID_YES)
+            return false;
     }
     // A score cell still being edited would be stored over the result afterwards.
     m_RundenGrid->DisableCellEditControl();
@@ -187,8 +215,20 @@ void clRundenpanel::OnKurzeingabe(wxCommandEvent&)
 
 void clRundenpanel::OnKurzeingabeEnter(wxCommandEvent&)
 {
-    if (!uebernimmKurzeingabe())
+    uebernimmKurzeingabe();
+}
+
+void clRundenpanel::OnZelleAendert(wxGridEvent& event)
+{
+    wxString grund;
+    m_Abgelehnt = !m_SpieleTB->pruefeEingabe(event.GetRow(), event.GetCol(), event.GetString(), grund);
+    // The reason stays until the next value is taken.
+    zeigeStatus(this, grund);
+    if (m_Abgelehnt)
+    {
+        event.Veto();
         wxBell();
+    }
 }
 
 void clRundenpanel::OnZelleGewaehlt(wxGridEvent& event)
@@ -223,16 +263,41 @@ void clRundenpanel::OnCharHook(wxKeyEvent& event)
         zeigeAusfallMenue(ScreenToClient(m_RundenGrid->GetGridWindow()->ClientToScreen(wxPoint(x, y))));
         return;
     }
-    int row = m_RundenGrid->GetGridCursorRow();
-    int col = m_RundenGrid->GetGridCursorCol();
-    if ((taste != WXK_RETURN && taste != WXK_NUMPAD_ENTER) || event.HasAnyModifiers() || !imGrid ||
-        !m_SpieleTB->naechsteEingabezelle(row, col))
+    if (!imGrid || event.HasAnyModifiers())
     {
         event.Skip();
         return;
     }
-    // Stores what was typed, as Enter does everywhere in the grid.
+    int row = m_RundenGrid->GetGridCursorRow();
+    int col = m_RundenGrid->GetGridCursorCol();
+    if ((taste == WXK_DELETE || taste == WXK_NUMPAD_DELETE || taste == WXK_BACK) &&
+        !m_RundenGrid->IsCellEditControlEnabled())
+    {
+        // As in a spreadsheet, rather than open the editor without a character.
+        std::vector<wxGridBlockCoords> bloecke;
+        for (const wxGridBlockCoords& block : m_RundenGrid->GetSelectedBlocks())
+            bloecke.push_back(block);
+        if (bloecke.empty())
+            bloecke.emplace_back(row, col, row, col);
+        m_SpieleTB->leere(bloecke);
+        return;
+    }
+    if (taste != WXK_RETURN && taste != WXK_NUMPAD_ENTER)
+    {
+        event.Skip();
+        return;
+    }
+    // What was typed is stored first: whether it decided the match says where
+    // the next entry goes. Refused text keeps the cursor on its cell.
+    m_Abgelehnt = false;
     m_RundenGrid->DisableCellEditControl();
+    if (m_Abgelehnt)
+        return;
+    if (!m_SpieleTB->naechsteEingabezelle(row, col))
+    {
+        event.Skip();
+        return;
+    }
     m_RundenGrid->GoToCell(row, col);
     m_RundenGrid->SetFocus();
 }
@@ -244,6 +309,7 @@ wxBEGIN_EVENT_TABLE(clRundenpanel, wxPanel)
     EVT_TEXT(idKurzeingabe, clRundenpanel::OnKurzeingabe)
     EVT_TEXT_ENTER(idKurzeingabe, clRundenpanel::OnKurzeingabeEnter)
     EVT_GRID_SELECT_CELL(clRundenpanel::OnZelleGewaehlt)
+    EVT_GRID_CELL_CHANGING(clRundenpanel::OnZelleAendert)
     EVT_GRID_CELL_RIGHT_CLICK(clRundenpanel::OnRechtsklick)
     EVT_MENU_RANGE(idKampflos1, idKeinAusfall, clRundenpanel::OnAusfall)
 wxEND_EVENT_TABLE()

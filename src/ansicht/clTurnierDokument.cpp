@@ -6,6 +6,7 @@
 #include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include "verlauf/clBefehlsverlauf.h"
@@ -40,12 +41,13 @@ clTurnierDokument::clTurnierDokument(wxFrame* fenster, clTurnier* turnier, clTur
     : m_Fenster(fenster), m_Turnier(turnier), m_Teilnehmer(teilnehmer),
       m_SchliesseEingaben(std::move(schliesseEingaben)), m_Grundtitel(fenster->GetTitle()),
       m_Befehle(new clBefehlsverlauf(turnier)),
-      m_Wiederherstellung(new clWiederherstellung(turnier, wiederherstellungsOrdner))
+      m_Wiederherstellung(new clWiederherstellung(turnier, teilnehmer->getTable(), wiederherstellungsOrdner)),
+      m_Verworfen(false), m_NachAbsturz(false)
 {
     m_Turnier->addBeobachter(this);
     m_Wiederherstellung->setFehlerMeldung([this](const wxString& text) { zeigeStatus(text); });
     // Names typed on the participants page are unsaved work too.
-    m_Teilnehmer->getTable()->setBeiAenderung([this]() { aktualisiereTitel(); });
+    m_Teilnehmer->getTable()->setBeiAenderung([this]() { folgeAenderung(); });
     wxConfig konfig(wxTheApp->GetAppName());
     konfig.SetPath(VerlaufGruppe);
     m_Verlauf.Load(konfig);
@@ -64,7 +66,18 @@ bool clTurnierDokument::hatUngesicherteAenderungen() const
 
 void clTurnierDokument::turnierGeaendert(modAenderung, const wxString&)
 {
+    folgeAenderung();
+}
+
+void clTurnierDokument::folgeAenderung()
+{
+    m_Verworfen = false;
     aktualisiereTitel();
+    // Undone back to the saved state, there is nothing left to recover.
+    if (hatUngesicherteAenderungen())
+        m_Wiederherstellung->merkeVor();
+    else
+        m_Wiederherstellung->entferne();
 }
 
 void clTurnierDokument::aktualisiereTitel()
@@ -118,6 +131,7 @@ bool clTurnierDokument::frageAenderungenSpeichern()
     case wxID_YES:
         return sichere();
     case wxID_NO:
+        m_Verworfen = true;
         m_Wiederherstellung->entferne();
         return true;
     default:
@@ -127,7 +141,17 @@ bool clTurnierDokument::frageAenderungenSpeichern()
 
 bool clTurnierDokument::sichere()
 {
-    return m_Datei.empty() ? sichereUnter() : schreibeDatei(m_Datei);
+    if (m_Datei.empty())
+        return sichereUnter();
+    // Saved elsewhere after the crash, perhaps by another Quobel: that work is not
+    // replaced unasked.
+    if (m_NachAbsturz && m_Wiederherstellung->getOriginalStand() != sDateiStand::von(m_Datei) &&
+        frage(wxString::Format(wxGetTranslation(L"„%s“ wurde seit dem Absturz geändert. Ersetzen?"),
+                               wxFileName(m_Datei).GetFullName()),
+              _("Turnier sichern"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+              wxGetTranslation(L"Mit „Speichern unter...“ bleiben beide erhalten.")) != wxID_YES)
+        return false;
+    return schreibeDatei(m_Datei);
 }
 
 wxString clTurnierDokument::schlageDateinamenVor() const
@@ -196,8 +220,10 @@ bool clTurnierDokument::schreibeDatei(const wxString& pfad)
                     _("Turnier sichern"));
         return false;
     }
-    m_Wiederherstellung->entferne();
+    m_Befehle->merkeGesichert();
     merkeDatei(pfad);
+    // Participants left on their page stay unsaved work.
+    folgeAenderung();
     return true;
 }
 
@@ -225,6 +251,7 @@ void clTurnierDokument::oeffneVerlauf(size_t nr)
 
 void clTurnierDokument::vergissDatei()
 {
+    m_NachAbsturz = false;
     m_Datei.clear();
     m_Wiederherstellung->setOriginal(m_Datei);
     aktualisiereTitel();
@@ -232,6 +259,7 @@ void clTurnierDokument::vergissDatei()
 
 void clTurnierDokument::merkeDatei(const wxString& pfad)
 {
+    m_NachAbsturz = false;
     m_Datei = pfad;
     m_Wiederherstellung->setOriginal(pfad);
     m_Verlauf.AddFileToHistory(pfad);
@@ -261,7 +289,7 @@ void clTurnierDokument::pruefeWiederherstellung()
                   wxGetTranslation(
                       L"„Nein“ legt die Sicherung beiseite; sie wird nicht wieder angeboten.")) != wxID_YES)
         {
-            clWiederherstellung::legeBeiseite(fund.pfad);
+            meldeVerbleib(!clWiederherstellung::legeBeiseite(fund.pfad).empty(), fund.pfad);
             continue;
         }
         wxString fehler;
@@ -270,22 +298,40 @@ void clTurnierDokument::pruefeWiederherstellung()
         if (!m_Turnier->liesTurnierDaten(fund.pfad, &fehler))
         {
             zeigeFehler(fehler, _("Wiederherstellen"));
-            clWiederherstellung::legeBeiseite(fund.pfad);
+            meldeVerbleib(!clWiederherstellung::legeBeiseite(fund.pfad).empty(), fund.pfad);
             continue;
         }
-        // The changes of the file it belongs to, still to be saved there.
+        // The changes of the file it belongs to, still to be saved there, and the
+        // participants typed on their page.
         m_Turnier->setGeaendert(true);
+        m_Befehle->vergissGesichert();
         m_Datei = fund.original;
-        m_Wiederherstellung->setOriginal(m_Datei);
+        m_Wiederherstellung->setOriginal(m_Datei, fund.stand);
+        m_NachAbsturz = true;
+        if (!fund.eingaben.empty())
+            m_Teilnehmer->getTable()->setzeEditListe(fund.eingaben);
         if (m_Wiederherstellung->schreibe())
-            wxRemoveFile(fund.pfad);
+        {
+            wxLogNull keineMeldungen;
+            meldeVerbleib(wxRemoveFile(fund.pfad), fund.pfad);
+        }
         aktualisiereTitel();
     }
 }
 
+void clTurnierDokument::meldeVerbleib(bool erledigt, const wxString& pfad)
+{
+    if (!erledigt)
+        zeigeFehler(wxString::Format(wxGetTranslation(L"Die Sicherung „%s“ konnte weder entfernt noch "
+                                                      L"beiseitegelegt werden; sie wird beim nächsten "
+                                                      L"Start wieder angeboten."),
+                                     pfad),
+                    _("Wiederherstellen"));
+}
+
 void clTurnierDokument::beende()
 {
-    if (m_Turnier->istGeaendert())
+    if (hatUngesicherteAenderungen() && !m_Verworfen)
         m_Wiederherstellung->schreibe();
     else
         m_Wiederherstellung->entferne();

@@ -87,13 +87,18 @@ bool clTurnierpanel::uebernehmeTeilnehmerliste()
                                      clTurnier::MaxTeilnehmer));
         return false;
     }
-    if (m_Turnier->verwirftErgebnisse(m_TeilnehmerTB->getEditListe()))
+    const wxString verlust = m_Turnier->verloreneErgebnisse(m_TeilnehmerTB->getEditListe());
+    if (!verlust.empty())
     {
-        wxMessageDialog frage(this,
-                              wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein neuer Spielplan "
-                                               L"erstellt. Alle bisher eingetragenen Ergebnisse gehen dabei "
-                                               L"verloren.\n\nTeilnehmerliste trotzdem übernehmen?"),
-                              _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
+        wxMessageDialog frage(
+            this,
+            wxString::Format(wxGetTranslation(L"%s\n\nMit der geänderten Teilnehmerliste wird ein neuer "
+                                              L"Spielplan erstellt; alle anderen Ergebnisse bleiben "
+                                              L"erhalten. Wer nicht mehr antritt, kann stattdessen mit "
+                                              L"„Rückzug...“ zurückgezogen werden; dann bleiben alle "
+                                              L"Ergebnisse.\n\nTeilnehmerliste trotzdem übernehmen?"),
+                             verlust),
+            _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
         frage.SetYesNoLabels(_("Ja"), _("Nein"));
         if (frage.ShowModal() != wxID_YES)
             return false;

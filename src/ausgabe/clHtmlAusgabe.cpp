@@ -237,10 +237,11 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
     {
         const clRunde* rd = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
-            html += Zusammenhalten + erzeugeZettel(r, p, rd->getSpiel(p)) + "<br></div>\n";
+            if (rd->getSpiel(p)->getAusfallArt() != ausfKampflos)
+                html += Zusammenhalten + erzeugeZettel(r, p, rd->getSpiel(p)) + "<br></div>\n";
     }
     if (html.empty())
-        html = "<p>" + maskiere(_("Es gibt keine Spiele.")) + "</p>\n";
+        html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
     return html;
 }
 

@@ -5,6 +5,17 @@
 
 namespace
 {
+// Digits only: no sign, no blanks, nothing after them.
+bool liesZiffern(const wxString& ziffern, int& punkte)
+{
+    unsigned long wert = 0;
+    if (ziffern.empty() || ziffern.find_first_not_of("0123456789") != wxString::npos ||
+        !ziffern.ToULong(&wert) || wert > static_cast<unsigned long>(clKurzeingabe::MaxPunkte))
+        return false;
+    punkte = static_cast<int>(wert);
+    return true;
+}
+
 // The set a token stands for; false when it is no signed number of points.
 bool liesSatz(const wxString& token, satz& s)
 {
@@ -15,11 +26,9 @@ bool liesSatz(const wxString& token, satz& s)
         seite2 = ziffern[0] != '+';
         ziffern.Remove(0, 1);
     }
-    unsigned long verlierer = 0;
-    if (ziffern.empty() || !ziffern.IsNumber() || !ziffern.ToULong(&verlierer) ||
-        verlierer > static_cast<unsigned long>(clKurzeingabe::MaxVerliererPunkte))
+    int v = 0;
+    if (!liesZiffern(ziffern, v))
         return false;
-    const int v = static_cast<int>(verlierer);
     const int sieger = v >= 10 ? v + 2 : 11;
     s.P1 = seite2 ? v : sieger;
     s.P2 = seite2 ? sieger : v;
@@ -67,6 +76,16 @@ bool clKurzeingabe::lies(const wxString& text, int gewinnsaetze, std::vector<sat
         return false;
     }
     return true;
+}
+
+bool clKurzeingabe::liesPunkte(const wxString& text, int& punkte, wxString& fehler)
+{
+    if (liesZiffern(text.Strip(wxString::both), punkte))
+        return true;
+    fehler = wxString::Format(
+        wxGetTranslation(L"„%s“ ist keine Punktzahl: erlaubt sind ganze Zahlen von 0 bis %d."), text,
+        MaxPunkte);
+    return false;
 }
 
 wxString clKurzeingabe::beschreibe(const std::vector<satz>& saetze)

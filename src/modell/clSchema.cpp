@@ -39,6 +39,41 @@ void clSchema::neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2)
     runde->addSpiel(&m_Spiele.back());
 }
 
+mapEingaben clSchema::merkeEingaben() const
+{
+    mapEingaben gemerkt;
+    for (const clTTSpiel& sp : m_Spiele)
+    {
+        if (sp.hatEingaben())
+            gemerkt.emplace(std::make_pair(sp.getT1(), sp.getT2()), sp.getEingaben());
+    }
+    return gemerkt;
+}
+
+void clSchema::uebertrageEingaben(const mapEingaben& gemerkt)
+{
+    for (clTTSpiel& sp : m_Spiele)
+    {
+        auto eintrag = gemerkt.find({sp.getT1(), sp.getT2()});
+        const bool getauscht = eintrag == gemerkt.end();
+        if (getauscht)
+            eintrag = gemerkt.find({sp.getT2(), sp.getT1()});
+        if (eintrag == gemerkt.end())
+            continue;
+        eingaben e = eintrag->second;
+        if (getauscht)
+        {
+            for (satz& s : e.saetze)
+                std::swap(s.P1, s.P2);
+            if (e.seite != 0)
+                e.seite = 3 - e.seite;
+        }
+        sp.setEingaben(e);
+        // Sets beyond the last set of the current rules do not come along.
+        sp.setGewinnsaetze(m_Gewinnsaetze);
+    }
+}
+
 void clSchema::setGewinnsaetze(int g)
 {
     m_Gewinnsaetze = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);

@@ -142,14 +142,60 @@ bool clTurnier::hatErgebnisse() const
     return false;
 }
 
-bool clTurnier::verwirftErgebnisse(const vecEditListe& el) const
+std::vector<int> clTurnier::uebernommenePositionen(const vecEditListe& el, std::vector<bool>& bleibt) const
 {
-    return !nurNamenGeaendert(el) && hatErgebnisse();
+    const int alt = getAnzahlTeilnehmer();
+    bleibt.assign(alt, false);
+    std::vector<int> positionen;
+    positionen.reserve(el.size());
+    for (const spEditData& ed : el)
+    {
+        const bool gueltig = (ed.m_EditStatus & (esNew | esDeleted)) == 0 && ed.m_OldPos >= 0 &&
+                             ed.m_OldPos < alt && !bleibt[ed.m_OldPos];
+        positionen.push_back(gueltig ? ed.m_OldPos : -1);
+        if (gueltig)
+            bleibt[ed.m_OldPos] = true;
+    }
+    return positionen;
 }
 
-bool clTurnier::verwirftErgebnisse(const allgemein& alg, bool neu) const
+wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
 {
-    return (neu || m_SchemaVeraltet || schemaParameterGeaendert(alg)) && hatErgebnisse();
+    std::vector<bool> bleibt;
+    uebernommenePositionen(el, bleibt);
+    std::vector<bool> verliert(bleibt.size(), false);
+    int anzahl = 0;
+    for (const clTTSpiel& sp : m_Schema.getSpiele())
+    {
+        const int i1 = sp.getT1()->getStartNr() - 1;
+        const int i2 = sp.getT2()->getStartNr() - 1;
+        if (!sp.hatEingaben() || (bleibt[i1] && bleibt[i2]))
+            continue;
+        ++anzahl;
+        for (int i : {i1, i2})
+        {
+            if (!bleibt[i])
+                verliert[i] = true;
+        }
+    }
+    if (anzahl == 0)
+        return wxString();
+    std::vector<wxString> namen;
+    for (size_t i = 0; i < verliert.size(); ++i)
+    {
+        if (verliert[i])
+            namen.push_back(m_Teilnehmer[i]->getAnzeige());
+    }
+    wxString wer;
+    for (size_t i = 0; i < namen.size(); ++i)
+    {
+        if (i > 0)
+            wer += i + 1 < namen.size() ? wxString(", ") : _(" und ");
+        wer += namen[i];
+    }
+    return wxString::Format(
+        wxPLURAL("%d Ergebnis von %s geht verloren.", "%d Ergebnisse von %s gehen verloren.", anzahl), anzahl,
+        wer);
 }
 
 bool clTurnier::verwirftSaetze(const allgemein& alg) const
@@ -163,21 +209,17 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
 {
     meldeVorher();
     const bool nurNamen = nurNamenGeaendert(el);
-    const int alt = getAnzahlTeilnehmer();
-    // A participant that no valid row takes over leaves the roster and is destroyed;
-    // a row whose position is invalid or taken already is treated as a new one.
-    std::vector<bool> uebernommen(alt, false);
+    std::vector<bool> bleibt;
+    const std::vector<int> positionen = uebernommenePositionen(el, bleibt);
     bool geaendert = !nurNamen;
     vecTeilnehmer tl;
-    for (const spEditData& ed : el)
+    for (size_t i = 0; i < el.size(); ++i)
     {
+        const spEditData& ed = el[i];
         if (ed.m_EditStatus & esDeleted)
             continue;
-        const bool gueltig = ed.m_OldPos >= 0 && ed.m_OldPos < alt && !uebernommen[ed.m_OldPos];
-        const bool neu = (ed.m_EditStatus & esNew) != 0 || !gueltig;
-        clTeilnehmer* tn = neu ? new clTeilnehmer : m_Teilnehmer[ed.m_OldPos];
-        if (!neu)
-            uebernommen[ed.m_OldPos] = true;
+        const bool neu = positionen[i] < 0;
+        clTeilnehmer* tn = neu ? new clTeilnehmer : m_Teilnehmer[positionen[i]];
         tl.push_back(tn);
         tn->setStartNr(static_cast<int>(tl.size()));
         if (ed.m_EditStatus != esClear || neu)
@@ -186,10 +228,11 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
             geaendert = true;
         }
     }
-    for (int i = 0; i < alt; ++i)
+    vecTeilnehmer weg;
+    for (size_t i = 0; i < bleibt.size(); ++i)
     {
-        if (!uebernommen[i])
-            delete m_Teilnehmer[i];
+        if (!bleibt[i])
+            weg.push_back(m_Teilnehmer[i]);
     }
     clTeilnehmer::pruefeDuplikate(tl);
     m_Teilnehmer = tl;
@@ -198,16 +241,27 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
         m_Geaendert = true;
 
     // With the same participants in the same places schedule, results and standings stay.
-    if (!nurNamen)
-        ErzeugeSchema();
-    if (m_SpieleTB != nullptr)
-        m_SpieleTB->Anpassen();
-    if (m_Turniertabelle != nullptr && !nurNamen)
+    if (nurNamen)
     {
-        const clWertungTableBase::clStapel stapel(m_Turniertabelle);
-        m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
+        if (m_SpieleTB != nullptr)
+            m_SpieleTB->Anpassen();
     }
+    else
+    {
+        erneuereSchema();
+        aktualisiereSpielplanAnzeigen();
+    }
+    // Destroyed only once the old schedule, whose matches refer to them, is replaced.
+    for (clTeilnehmer* tn : weg)
+        delete tn;
     melde(aendTeilnehmer, _("Teilnehmerliste"));
+}
+
+void clTurnier::erneuereSchema()
+{
+    const mapEingaben gemerkt = m_Schema.merkeEingaben();
+    ErzeugeSchema();
+    m_Schema.uebertrageEingaben(gemerkt);
 }
 
 void clTurnier::ErzeugeSchema()
@@ -242,8 +296,16 @@ wxString clTurnier::getSpielfrei(int rdx) const
 
 void clTurnier::pruefeWertung(clTTSpiel* sp)
 {
+    pruefeWertungen({sp});
+}
+
+void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele)
+{
     m_Geaendert = true;
-    uebernehmeErgebnis(sp);
+    // Several matches at once are placed together.
+    const clWertungTableBase::clStapel stapel(spiele.size() > 1 ? m_Turniertabelle : nullptr);
+    for (clTTSpiel* sp : spiele)
+        uebernehmeErgebnis(sp);
     melde(aendErgebnis);
 }
 
@@ -321,7 +383,7 @@ void clTurnier::Aktualisieren(bool neu)
     else if (m_SchemaVeraltet)
     {
         // The roster is the same: participants typed but not applied yet stay on their page.
-        ErzeugeSchema();
+        erneuereSchema();
         aktualisiereSpielplanAnzeigen();
     }
     else if (m_WertungVeraltet)
@@ -383,14 +445,12 @@ bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
     return true;
 }
 
-bool clTurnier::speichereWiederherstellung(const wxString& datei, const wxString& original,
-                                           wxString* fehler) const
+bool clTurnier::speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                             wxString* fehler) const
 {
     clTurnierDatei dat(datei);
     schreibeAbschnitte(dat);
-    wxArrayString herkunft;
-    herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(original)));
-    dat.writeSektion(WiederherstellungSektion, herkunft);
+    zusatz(dat);
     schreibeEOF(dat);
     return dat.speichern(fehler);
 }
@@ -405,12 +465,37 @@ std::string clTurnier::getAbbild() const
 
 bool clTurnier::setzeAbbild(const std::string& abbild)
 {
+    // Typed rows keep to the participants they were made from, wherever these are
+    // now; a row whose participant is gone becomes a new one.
+    vecEditListe eingaben;
+    std::vector<wxString> herkunft;
+    if (m_TeilnehmerTB != nullptr && m_TeilnehmerTB->hatAenderungen())
+        eingaben = m_TeilnehmerTB->getEditListe();
+    for (const spEditData& ed : eingaben)
+        herkunft.push_back(ed.m_OldPos >= 0 && ed.m_OldPos < getAnzahlTeilnehmer()
+                               ? m_Teilnehmer[ed.m_OldPos]->getSaveString()
+                               : wxString());
     clTurnierDatei dat(wxString{});
     dat.setInhalt(abbild);
     if (!lies(dat, wxString(), nullptr))
         return false;
+    std::vector<bool> vergeben(m_Teilnehmer.size(), false);
+    for (size_t i = 0; i < eingaben.size(); ++i)
+    {
+        spEditData& ed = eingaben[i];
+        ed.m_OldPos = -1;
+        for (size_t k = 0; k < m_Teilnehmer.size() && ed.m_OldPos < 0 && !herkunft[i].empty(); ++k)
+            if (!vergeben[k] && m_Teilnehmer[k]->getSaveString() == herkunft[i])
+                ed.m_OldPos = static_cast<int>(k);
+        if (ed.m_OldPos < 0)
+            ed.m_EditStatus |= esNew;
+        else
+            vergeben[ed.m_OldPos] = true;
+    }
+    if (!eingaben.empty())
+        m_TeilnehmerTB->setzeEditListe(eingaben);
     m_Geaendert = true;
-    melde(aendGeladen);
+    melde(aendAbbild);
     return true;
 }
 

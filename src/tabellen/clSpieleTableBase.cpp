@@ -1,16 +1,17 @@
 #include "tabellen/clSpieleTableBase.h"
 
 #include <algorithm>
+#include <set>
 #include <vector>
 #include <wx/intl.h>
 
 #include "tabellen/clGridMelder.h"
+#include "modell/clKurzeingabe.h"
 #include "modell/clRunde.h"
 #include "modell/clSatzregel.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
-#include "datei/clZahl.h"
 
 const int clSpieleTableBase::Spaltenbreite[5] = {15, 75, 25, 25, 25};
 const wxColour clSpieleTableBase::Warnfarbe(255, 196, 128);
@@ -95,25 +96,68 @@ wxString clSpieleTableBase::GetValue(int row, int col)
     return punkte(z.ofsRunde == 1 ? s.P1 : s.P2);
 }
 
+clTTSpiel* clSpieleTableBase::getSpielMitPunktzelle(int row, int col, sZelle& z) const
+{
+    z = getZelle(row, col);
+    // The gap row below the scores takes no entry either.
+    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 2 || z.platte > m_Platten)
+        return nullptr;
+    return m_Turnier->getSpiel(z.runde, z.platte);
+}
+
+bool clSpieleTableBase::pruefeEingabe(int row, int col, const wxString& value, wxString& grund) const
+{
+    sZelle z;
+    int punkte = 0;
+    return getSpielMitPunktzelle(row, col, z) == nullptr || value.Strip(wxString::both).empty() ||
+           clKurzeingabe::liesPunkte(value, punkte, grund);
+}
+
 void clSpieleTableBase::SetValue(int row, int col, const wxString& value)
 {
-    const sZelle z = getZelle(row, col);
-    // Only the score cells of a match take an entry: the gap row below them too
-    // changes nothing.
-    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 2 || z.platte > m_Platten)
-        return;
-    clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    sZelle z;
+    clTTSpiel* sp = getSpielMitPunktzelle(row, col, z);
     if (sp == nullptr)
         return;
     const int satzNr = z.ofsPlatte - 1;
-    // An emptied cell takes the entry back; anything else is read as a number.
+    int punkte = 0;
+    wxString grund;
+    // An emptied cell takes the entry back; text that is no score stores nothing,
+    // rather than a number the organiser did not type.
     if (value.Strip(wxString::both).empty())
         sp->loescheSatzErg(satzNr, z.ofsRunde);
-    else if (z.ofsRunde == 1)
-        sp->setSatzErg(satzNr, clZahl::lies(value), -1);
+    else if (clKurzeingabe::liesPunkte(value, punkte, grund))
+        sp->setSatzErg(satzNr, z.ofsRunde == 1 ? punkte : -1, z.ofsRunde == 2 ? punkte : -1);
     else
-        sp->setSatzErg(satzNr, -1, clZahl::lies(value));
-    uebernimm(sp, z.runde, z.platte);
+        return;
+    m_Turnier->pruefeWertung(sp);
+}
+
+void clSpieleTableBase::leere(const std::vector<wxGridBlockCoords>& bloecke)
+{
+    // Every cell is emptied before the matches go into the standings, so that
+    // they change once and undo sees one step.
+    std::set<clTTSpiel*> geaendert;
+    for (const wxGridBlockCoords& block : bloecke)
+    {
+        for (int row = block.GetTopRow(); row <= block.GetBottomRow(); ++row)
+        {
+            for (int col = block.GetLeftCol(); col <= block.GetRightCol(); ++col)
+            {
+                sZelle z;
+                clTTSpiel* sp = getSpielMitPunktzelle(row, col, z);
+                if (sp == nullptr)
+                    continue;
+                const satz s = sp->getSatzErg(z.ofsPlatte - 1);
+                if ((z.ofsRunde == 1 ? s.P1 : s.P2) == -1)
+                    continue;
+                sp->loescheSatzErg(z.ofsPlatte - 1, z.ofsRunde);
+                geaendert.insert(sp);
+            }
+        }
+    }
+    if (!geaendert.empty())
+        m_Turnier->pruefeWertungen(std::vector<clTTSpiel*>(geaendert.begin(), geaendert.end()));
 }
 
 void clSpieleTableBase::setzeSaetze(int runde, int platte, const std::vector<satz>& saetze)
@@ -121,7 +165,7 @@ void clSpieleTableBase::setzeSaetze(int runde, int platte, const std::vector<sat
     if (clTTSpiel* sp = m_Turnier->getSpiel(runde, platte))
     {
         sp->setSaetze(saetze);
-        uebernimm(sp, runde, platte);
+        m_Turnier->pruefeWertung(sp);
     }
 }
 
@@ -130,30 +174,10 @@ void clSpieleTableBase::setzeAusfall(int runde, int platte, modAusfall art, int 
     if (clTTSpiel* sp = m_Turnier->getSpiel(runde, platte))
     {
         sp->setAusfall(art, seite);
-        uebernimm(sp, runde, platte);
+        m_Turnier->pruefeWertung(sp);
         // The name column may need the room of the mark.
         setzeSpaltenBreiten();
     }
-}
-
-void clSpieleTableBase::uebernimm(clTTSpiel* sp, int runde, int platte)
-{
-    m_Turnier->pruefeWertung(sp);
-    zeigeSpielNeu(runde, platte);
-}
-
-void clSpieleTableBase::zeigeSpielNeu(int runde, int platte)
-{
-    wxGrid* grid = GetView();
-    if (grid == nullptr)
-        return;
-    const int oben = 4 * (runde - 1) + 1;
-    const int links = getBlockBreite() * (platte - 1) + 1;
-    // The page repaints on every change of the tournament; the grid must only
-    // forget the looks it kept of the match's cells.
-    for (int row = oben; row <= oben + 1; ++row)
-        for (int col = links; col <= links + m_Saetze; ++col)
-            grid->RefreshAttr(row, col);
 }
 
 wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind)
@@ -201,13 +225,11 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
 
 bool clSpieleTableBase::naechsteEingabezelle(int& row, int& col) const
 {
-    const sZelle z = getZelle(row, col);
-    int satzNr = z.ofsPlatte - 1;
-    if (z.ofsRunde < 1 || z.ofsRunde > 2 || satzNr < 1 || z.platte > m_Platten)
-        return false;
-    const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
+    sZelle z;
+    const clTTSpiel* sp = getSpielMitPunktzelle(row, col, z);
     if (sp == nullptr)
         return false;
+    int satzNr = z.ofsPlatte - 1;
     int seite = z.ofsRunde;
     const int entscheidung = sp->getEntscheidungssatz();
     if (seite == 1)

@@ -143,6 +143,17 @@ void clTeilnehmerTableBase::Aktualisieren()
     zeigeAlleZeilen(alteZeilen);
 }
 
+void clTeilnehmerTableBase::setzeEditListe(const vecEditListe& el)
+{
+    const int alteZeilen = GetNumberRows();
+    m_EditListe = el;
+    m_Redirekt.clear();
+    for (size_t i = 0; i < el.size(); ++i)
+        if (!(el[i].m_EditStatus & esDeleted))
+            m_Redirekt.push_back(static_cast<int>(i));
+    meldeAenderung(alteZeilen);
+}
+
 bool clTeilnehmerTableBase::hatAenderungen() const
 {
     for (size_t i = 0; i < m_EditListe.size(); ++i)

@@ -10,7 +10,8 @@
 #include "modell/clTurnier.h"
 
 clBefehlsverlauf::clBefehlsverlauf(clTurnier* turnier)
-    : wxCommandProcessor(MaxSchritte), m_Turnier(turnier), m_Wiedergabe(false)
+    : wxCommandProcessor(MaxSchritte), m_Turnier(turnier), m_Wiedergabe(false), m_ZielGesichert(false),
+      m_GesichertVerloren(false)
 {
     m_Turnier->addBeobachter(this);
     merkeStand();
@@ -62,8 +63,39 @@ void clBefehlsverlauf::SetMenuStrings()
     menu->Enable(wxID_REDO, CanRedo());
 }
 
-bool clBefehlsverlauf::gibWieder(const std::function<bool()>& schritt)
+bool clBefehlsverlauf::istGesichertBei(const wxList::compatibility_iterator& stand) const
 {
+    return !m_GesichertVerloren && stand == m_lastSavedCommand;
+}
+
+void clBefehlsverlauf::merkeGesichert()
+{
+    MarkAsSaved();
+    m_GesichertVerloren = false;
+}
+
+void clBefehlsverlauf::Store(wxCommand* befehl)
+{
+    // The saved state stays within reach when it lies on the way back from here,
+    // unless it is the oldest one, which a full history pushes out.
+    bool erreichbar = !m_lastSavedCommand;
+    int schritte = 0;
+    for (wxList::compatibility_iterator k = m_commands.GetFirst(); m_currentCommand && k; k = k->GetNext())
+    {
+        ++schritte;
+        erreichbar = erreichbar || k == m_lastSavedCommand;
+        if (k == m_currentCommand)
+            break;
+    }
+    wxCommandProcessor::Store(befehl);
+    if (!erreichbar || (schritte == m_maxNoCommands && !m_lastSavedCommand))
+        m_GesichertVerloren = true;
+}
+
+bool clBefehlsverlauf::gibWieder(const std::function<bool()>& schritt,
+                                 const wxList::compatibility_iterator& ziel)
+{
+    m_ZielGesichert = istGesichertBei(ziel);
     m_Wiedergabe = true;
     const bool erfolg = schritt();
     m_Wiedergabe = false;
@@ -73,12 +105,14 @@ bool clBefehlsverlauf::gibWieder(const std::function<bool()>& schritt)
 
 bool clBefehlsverlauf::DoCommand(wxCommand& befehl)
 {
-    return gibWieder([&] { return wxCommandProcessor::DoCommand(befehl); });
+    return gibWieder([&] { return wxCommandProcessor::DoCommand(befehl); },
+                     m_currentCommand ? m_currentCommand->GetNext() : m_commands.GetFirst());
 }
 
 bool clBefehlsverlauf::UndoCommand(wxCommand& befehl)
 {
-    return gibWieder([&] { return wxCommandProcessor::UndoCommand(befehl); });
+    return gibWieder([&] { return wxCommandProcessor::UndoCommand(befehl); },
+                     m_currentCommand->GetPrevious());
 }
 
 void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)
@@ -121,13 +155,21 @@ void clBefehlsverlauf::turnierWirdGeaendert()
 void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
     if (m_Wiedergabe)
+    {
+        // The observers after this one see whether the step leads back to the saved state.
+        m_Turnier->setGeaendert(!m_ZielGesichert);
         return;
+    }
     switch (art)
     {
     case aendNeu:
     case aendGeladen:
         m_Vorher.clear();
         neuerVerlauf();
+        // A new tournament with general data typed for it is saved nowhere yet.
+        m_GesichertVerloren = m_Turnier->istGeaendert();
+        break;
+    case aendAbbild:
         break;
     case aendTeilnehmer:
     case aendAllgemein:

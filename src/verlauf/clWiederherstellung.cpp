@@ -5,33 +5,91 @@
 #include <wx/filename.h>
 #include <wx/intl.h>
 #include <wx/log.h>
-#include <wx/process.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 #include "datei/clMaskierung.h"
-#include "modell/clTurnier.h"
 #include "datei/clTurnierDatei.h"
+#include "modell/clTurnier.h"
+#include "tabellen/clTeilnehmerTableBase.h"
+#include "verlauf/clDateiSperre.h"
 
 namespace
 {
 const wxString Praefix = "quobel-";
 const wxString Endung = "quobel";
+const wxString SperrEndung = "sperre";
+const wxString HerkunftSektion = "Wiederherstellung";
+const wxString EingabenSektion = "Teilnehmereingaben";
+
+wxString sperreZu(const wxString& pfad)
+{
+    wxFileName name(pfad);
+    name.SetExt(SperrEndung);
+    return name.GetFullPath();
+}
+
+long long zahl(const wxString& text, long long ersatz)
+{
+    long long z = 0;
+    return text.ToLongLong(&z) ? z : ersatz;
+}
+
+// A row of the participants' edit list as a line: status, roster position and the three names.
+wxString alsZeile(const spEditData& ed)
+{
+    return clMaskierung::maskiereZeile(
+        wxString::Format("%d,%d,", ed.m_EditStatus, ed.m_OldPos) + clMaskierung::maskiere(ed.m_VName, ",") +
+        "," + clMaskierung::maskiere(ed.m_Name, ",") + "," + clMaskierung::maskiere(ed.m_Anzeige, ","));
+}
+
+spEditData ausZeile(const wxString& zeile)
+{
+    size_t pos = 0;
+    const auto feld = [&] { return clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos)); };
+    spEditData ed;
+    ed.m_EditStatus = static_cast<int>(zahl(feld(), esNew));
+    ed.m_OldPos = static_cast<int>(zahl(feld(), -1));
+    ed.m_VName = feld();
+    ed.m_Name = feld();
+    ed.m_Anzeige = feld();
+    return ed;
+}
 } // namespace
 
-clWiederherstellung::clWiederherstellung(clTurnier* turnier, const wxString& ordner)
-    : m_Turnier(turnier),
-      m_Pfad(wxFileName(ordner, wxString::Format("%s%lu", Praefix, wxGetProcessId()), Endung).GetFullPath()),
-      m_FehlerGemeldet(false)
+sDateiStand sDateiStand::von(const wxString& pfad)
 {
-    Bind(wxEVT_TIMER, &clWiederherstellung::OnTimer, this);
-    m_Turnier->addBeobachter(this);
+    sDateiStand stand;
+    const wxFileName datei(pfad);
+    if (pfad.empty() || !datei.FileExists())
+        return stand;
+    wxLogNull keineMeldungen;
+    stand.groesse = static_cast<long long>(datei.GetSize().GetValue());
+    const wxDateTime zeit = datei.GetModificationTime();
+    stand.zeit = zeit.IsValid() ? zeit.GetValue().GetValue() : 0;
+    return stand;
 }
 
-clWiederherstellung::~clWiederherstellung()
+clWiederherstellung::clWiederherstellung(clTurnier* turnier, clTeilnehmerTableBase* eingaben,
+                                         const wxString& ordner)
+    : m_Turnier(turnier), m_Eingaben(eingaben), m_FehlerGemeldet(false)
 {
-    m_Turnier->removeBeobachter(this);
+    Bind(wxEVT_TIMER, &clWiederherstellung::OnTimer, this);
+    // The first name that no running Quobel holds and that no crashed one left a
+    // file under: a process id can come again, after a reboot or when ids wrap.
+    wxFileName::Mkdir(ordner, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    for (int n = 0;; ++n)
+    {
+        const wxString name = Praefix + wxString::Format(n == 0 ? "%lu" : "%lu-%d", wxGetProcessId(), n);
+        m_Pfad = wxFileName(ordner, name, Endung).GetFullPath();
+        m_Sperre.reset(new clDateiSperre(sperreZu(m_Pfad)));
+        // Where no lock can be had at all, no recovery file can be written either.
+        if (m_Sperre->istGesperrt() ? !wxFileExists(m_Pfad) : !m_Sperre->istBelegt())
+            break;
+    }
 }
+
+clWiederherstellung::~clWiederherstellung() = default;
 
 wxString clWiederherstellung::getStandardOrdner()
 {
@@ -48,14 +106,34 @@ wxString clWiederherstellung::getStandardOrdner()
 #endif
 }
 
+void clWiederherstellung::setOriginal(const wxString& datei, const sDateiStand& stand)
+{
+    m_Original = datei;
+    m_Stand = stand;
+}
+
 bool clWiederherstellung::schreibe()
 {
     if (m_Timer)
         m_Timer->Stop();
+    const auto zusatz = [this](clTurnierDatei& dat)
+    {
+        wxArrayString herkunft;
+        herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Original)));
+        herkunft.Add(wxLongLong(m_Stand.groesse).ToString());
+        herkunft.Add(wxLongLong(m_Stand.zeit).ToString());
+        dat.writeSektion(HerkunftSektion, herkunft);
+        if (m_Eingaben == nullptr || !m_Eingaben->hatAenderungen())
+            return;
+        wxArrayString zeilen;
+        for (const spEditData& ed : m_Eingaben->getEditListe())
+            zeilen.Add(alsZeile(ed));
+        dat.writeSektion(EingabenSektion, zeilen);
+    };
     wxString fehler;
     const bool geschrieben =
         wxFileName::Mkdir(wxFileName(m_Pfad).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL) &&
-        m_Turnier->speichereWiederherstellung(m_Pfad, m_Original, &fehler);
+        m_Turnier->speichereMit(m_Pfad, zusatz, &fehler);
     if (geschrieben)
         m_FehlerGemeldet = false;
     else if (!m_FehlerGemeldet)
@@ -81,10 +159,8 @@ void clWiederherstellung::entferne()
     }
 }
 
-void clWiederherstellung::turnierGeaendert(modAenderung, const wxString&)
+void clWiederherstellung::merkeVor()
 {
-    if (!m_Turnier->istGeaendert())
-        return;
     if (!m_Timer)
         m_Timer.reset(new wxTimer(this));
     if (!m_Timer->IsRunning())
@@ -93,8 +169,7 @@ void clWiederherstellung::turnierGeaendert(modAenderung, const wxString&)
 
 void clWiederherstellung::OnTimer(wxTimerEvent&)
 {
-    if (m_Turnier->istGeaendert())
-        schreibe();
+    schreibe();
 }
 
 std::vector<sWiederherstellung> clWiederherstellung::suche(const wxString& ordner)
@@ -108,10 +183,7 @@ std::vector<sWiederherstellung> clWiederherstellung::suche(const wxString& ordne
     dateien.Sort();
     for (const wxString& pfad : dateien)
     {
-        unsigned long pid = 0;
-        const wxString name = wxFileName(pfad).GetName();
-        if (!name.Mid(Praefix.length()).ToULong(&pid) || pid == wxGetProcessId() ||
-            wxProcess::Exists(static_cast<int>(pid)))
+        if (clDateiSperre::istBelegt(sperreZu(pfad)))
             continue;
         clTurnierDatei dat(pfad);
         if (!dat.lesen(nullptr))
@@ -123,9 +195,16 @@ std::vector<sWiederherstellung> clWiederherstellung::suche(const wxString& ordne
         if (!zeilen.empty())
             fund.bezeichnung = clMaskierung::demaskiere(zeilen[0]);
         zeilen.clear();
-        dat.getSektion(clTurnier::WiederherstellungSektion, zeilen, 1);
+        dat.getSektion(HerkunftSektion, zeilen, 3);
         if (!zeilen.empty())
             fund.original = clMaskierung::demaskiere(zeilen[0]);
+        if (zeilen.size() == 3)
+            fund.stand = {zahl(zeilen[1], -1), zahl(zeilen[2], 0)};
+        zeilen.clear();
+        // Deleted rows stay in the list until it is applied.
+        if (dat.getSektion(EingabenSektion, zeilen, 4 * clTurnier::MaxTeilnehmer))
+            for (const wxString& zeile : zeilen)
+                fund.eingaben.push_back(ausZeile(zeile));
         fund.zeit = wxFileName(pfad).GetModificationTime();
         funde.push_back(fund);
     }

@@ -6,12 +6,13 @@
 
 #include "GuiHilfen.h"
 #include "ansicht/clRundenpanel.h"
+#include "ansicht/clTurnierDokument.h"
+#include "verlauf/clWiederherstellung.h"
 
 namespace
 {
 using F = wxQuobelFrame;
 const wchar_t* const Speichern = L"Änderungen speichern?";
-const wchar_t* const Verlust = L"Ergebnisse verloren";
 
 // The window title as it stands once the toolkit is idle again.
 wxString titel(F* f)
@@ -61,26 +62,24 @@ protected:
     F* f = frame.get();
 };
 
-// Edit discards the results only for a new schedule, and only after asking; New
-// asks before unsaved work is lost.
+// Edit keeps the results, also with a new schedule for other tables, without a
+// question; New asks before unsaved work is lost.
 TEST_F(Befehle, BearbeitenUndNeuVerlierenNichtsUngefragt)
 {
     bereiteVor(f);
     allgemein alg = *turnier()->getAllgemein();
     alg.Bezeichnung = "Stadtmeisterschaft";
+    alg.Platten = 2;
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg));
+    EXPECT_TRUE(turnier()->hatErgebnisse());
+    EXPECT_NE(nullptr, turnier()->getSpiel(1, 2));
     const wxString vorher = ergebnisse(f);
     EXPECT_TRUE(vorher.StartsWith("Stadtmeisterschaft\nein Verein\nhier, heute\n"));
-    alg.Platten = 2;
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg), erwarteMeldung(wxID_NO, Verlust));
     // Cancelled at the question or in its dialog, New changes nothing either.
     wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_CANCEL, Speichern));
     wxTEST_DIALOG(befehl(f, F::idMenuNeu), erwarteMeldung(wxID_NO, Speichern),
                   ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [](dlAllgemeinDlg*) {}));
     EXPECT_EQ(vorher, ergebnisse(f));
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), bestaetige(alg), erwarteMeldung(wxID_YES, Verlust));
-    EXPECT_FALSE(turnier()->hatErgebnisse());
-    EXPECT_NE(nullptr, turnier()->getSpiel(1, 2));
 
     // "Ja" saves first, asking for a name since the tournament has none yet.
     const allgemein neu{L"Herbstturnier", "TTC Nord", "Halle 2", "Samstag", 2};
@@ -104,14 +103,6 @@ TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)
     EXPECT_EQ("*liga.quobel - Quobel", titel(f));
     const wxString geaendert = ergebnisse(f);
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_CANCEL, "liga.quobel"));
-    // A file that is no tournament file is reported with its name and changes nothing.
-    const wxString kaputt = pfad("notizen.txt");
-    schreibeBytes(kaputt, "Einkaufsliste\n");
-    wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(kaputt), erwarteMeldung(wxID_NO, Speichern),
-                  erwarteMeldung(wxID_OK, kaputt));
-    EXPECT_EQ(geaendert, ergebnisse(f));
-    EXPECT_EQ("*liga.quobel - Quobel", titel(f));
-
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_NO, Speichern));
     EXPECT_EQ(gesichert, ergebnisse(f));
     // "Ja" saves to the file the tournament came from, without asking for a name.
@@ -119,6 +110,9 @@ TEST_F(Befehle, LadenFragtNachUngesichertenAenderungenUndMeldetFehler)
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei), erwarteMeldung(wxID_YES, Speichern));
     EXPECT_EQ(geaendert, ergebnisse(f));
     EXPECT_EQ("liga.quobel - Quobel", titel(f));
+    // Once saved, nothing is asked.
+    wxTEST_DIALOG(befehl(f, F::idMenuNeu),
+                  ErwarteDialog<dlAllgemeinDlg>(wxID_CANCEL, [](dlAllgemeinDlg*) {}));
 }
 
 TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
@@ -144,16 +138,14 @@ TEST_F(Befehle, BeendenUndSchliessfeldVerlierenKeineArbeit)
     clTurnier gelesen;
     ASSERT_TRUE(gelesen.liesTurnierDaten(pfad("namen.quobel")));
     EXPECT_EQ(2, gelesen.getAnzahlTeilnehmer());
-    // "Nein" closes; once saved nothing is asked.
+    // "Nein" closes, and what was given up is not offered again.
     g = neuesFenster();
     bereiteVor(g);
+    const wxString sicherung = g->getDokument().getWiederherstellung().getPfad();
+    ASSERT_TRUE(g->getDokument().getWiederherstellung().schreibe());
     wxTEST_DIALOG(g->Close(), erwarteMeldung(wxID_NO, Speichern));
     EXPECT_TRUE(wxPendingDelete.Member(g));
-    g = neuesFenster();
-    bereiteVor(g);
-    wxTEST_DIALOG(befehl(g, F::idMenuSchreiben), waehleDatei(pfad("g.quobel")));
-    g->Close();
-    EXPECT_TRUE(wxPendingDelete.Member(g));
+    EXPECT_FALSE(wxFileExists(sicherung));
     verarbeiteEreignisse();
 }
 
@@ -162,12 +154,12 @@ TEST_F(Befehle, SpeichernFragtNurBeimErstenMalUndZuletztGeoeffneteBleiben)
     bereiteVor(f);
     wxTEST_DIALOG(befehl(f, F::idMenuSpeichern), waehleDatei(pfad("ohne")));
     EXPECT_EQ("ohne.quobel - Quobel", titel(f));
-    tippeSatz(f, 1, 2, 11, 3);
-    befehl(f, F::idMenuSpeichern);
-    EXPECT_EQ("ohne.quobel - Quobel", titel(f));
-    // "Speichern unter..." always asks, starting from the current file.
+    // "Speichern unter..." always asks, starting from the current file, and asks
+    // before it replaces a file named with its extension.
+    schreibeBytes(pfad("kopie.quobel"), "x");
     wxTEST_DIALOG(befehl(f, F::idMenuSpeichernUnter),
-                  waehleDatei(pfad("kopie.quobel"), wxID_OK, pfad("ohne.quobel")));
+                  waehleDatei(pfad("kopie"), wxID_OK, pfad("ohne.quobel")),
+                  erwarteMeldung(wxID_YES, L"gibt es schon"));
     EXPECT_EQ("kopie.quobel - Quobel", titel(f));
     wxRemoveFile(pfad("kopie.quobel"));
 

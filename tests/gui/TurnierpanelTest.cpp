@@ -117,7 +117,7 @@ TEST_F(Turnierpanel, GridWaechstMitDerListeBisZurHoechstzahl)
 }
 
 // Renaming keeps every result and asks nothing (a question answered "Nein"
-// would leave the new name unapplied); a change of the roster asks first.
+// would leave the new name unapplied); removing a participant with results asks first.
 TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
 {
     teilnehmer({L"Anna", L"Bernd", L"Carla", L"Dora"});
@@ -130,7 +130,7 @@ TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
     EXPECT_EQ("Anni", turnier()->getTeilnehmer(1)->getAnzeige());
     EXPECT_TRUE(turnier()->hatErgebnisse());
 
-    grid->GoToCell(3, 0);
+    grid->GoToCell(2, 0);
     klicke(seite1, clTurnierpanel::idBtnLoesch);
     wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_NO));
     EXPECT_EQ(4, turnier()->getAnzahlTeilnehmer());
