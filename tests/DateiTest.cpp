@@ -154,7 +154,7 @@ TEST_F(Datei, FremdeDateienWerdenNachsichtigGelesen)
         {"#!! Allgemein\nTurnier #3\nVerein\nmorgen\nHalle\n0\n7\nmehr\n"
          "#!! Teilnehmer\nMeier\nSchulz, Bernd, B, jun.\nWeber, Carla, Carla\n"
          "#!! Runden\n(x:y,11:9)\n(a:b,4:11, 11 : 7,+9:11,11:1)\n(a:b,11: 7)(zu:viel,1:2)\nmehr\n#!! EOF",
-         L"Turnier #3|Verein|morgen|Halle|1|0|2|0\nMeier||\nSchulz|Bernd|B, jun.\nWeber|Carla|Carla\n"
+         L"Turnier #3|Verein|morgen|Halle|1|0|2|0\nMeier||\nSchulz|Bernd|B\nWeber|Carla|Carla\n"
          L"1|1:0|2:1|29:24\n1|0:1|1:2|24:29\n0|||\n"},
     };
     TestTurnier tt;

@@ -65,12 +65,17 @@ inline wxString wertung(const sWertung& w, bool gespiegelt = false)
     return text.Trim();
 }
 
-// Participant rows as "Vorname|Name|Anzeige" lines.
+// Participant rows as "Vorname|Name|Anzeige" lines, with "|Verein|TTR" when either is set.
 inline wxString zeilen(const vecEditListe& liste)
 {
     wxString text;
     for (const spEditData& ed : liste)
-        text << ed.m_VName << "|" << ed.m_Name << "|" << ed.m_Anzeige << "\n";
+    {
+        text << ed.m_VName << "|" << ed.m_Name << "|" << ed.m_Anzeige;
+        if (!ed.m_Verein.empty() || ed.m_TTR != KeineTTR)
+            text << "|" << ed.m_Verein << "|" << ed.getSpalte(spalteTTR);
+        text << "\n";
+    }
     return text;
 }
 

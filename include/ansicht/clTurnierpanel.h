@@ -52,7 +52,8 @@ private:
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
     void OnGridSelectCell(wxGridEvent& event);
-    // Ctrl+V: the names in text go into the rows from the cursor row on, as typed.
+    // Ctrl+V, also of a list into the open cell editor: the names in text go into
+    // the rows from the cursor row on, as typed.
     void fuegeEin(const wxString& text);
     // Puts rows in as the table does, or reports that they are too many.
     bool setzeZeilen(int row, const vecEditListe& zeilen);

@@ -24,7 +24,7 @@ public:
     wxString GetRowLabelValue(int row) override;
     wxString GetColLabelValue(int col) override;
 
-    // Puts the names of the rows into the table from row on, as typing them would:
+    // Puts the columns of the rows into the table from row on, as typing them would:
     // rows of the list are overwritten, beyond it rows are added. Refuses, changing
     // nothing, when the list would then hold more than clTurnier::MaxTeilnehmer rows.
     bool setzeZeilen(int row, const vecEditListe& zeilen);

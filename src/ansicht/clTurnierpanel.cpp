@@ -31,9 +31,9 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     hauptSizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
 
     wxBoxSizer* zeile = new wxBoxSizer(wxHORIZONTAL);
-    // Wide enough for double names; the grid takes the page's height, so that a long
-    // list shows as many rows as the screen allows.
-    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(480, 430), wxWANTS_CHARS);
+    // Wide enough for double names and a club; the grid takes the page's height, so
+    // that a long list shows as many rows as the screen allows.
+    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(700, 430), wxWANTS_CHARS);
     m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
     m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
     setzeSpaltenBreiten();
@@ -74,7 +74,20 @@ clTurnierpanel::~clTurnierpanel()
 
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
-    uebernehmeTeilnehmerliste();
+    schliesseEditor();
+    if (m_TeilnehmerTB->hatAenderungen())
+    {
+        uebernehmeTeilnehmerliste();
+        return;
+    }
+    const wxString grund =
+        m_TeilnehmerTB->getDataListSize() == 0
+            ? wxGetTranslation(L"Es ist noch kein Teilnehmer eingetragen: Namen in die Liste tippen "
+                               L"oder mit Strg+V einfügen.")
+            : wxGetTranslation(L"Die Liste ist unverändert: sie zeigt die Teilnehmer des Turniers.");
+    wxMessageDialog(this, wxGetTranslation(L"Nichts zu übernehmen. ") + grund, _("Teilnehmerliste"),
+                    wxOK | wxICON_INFORMATION)
+        .ShowModal();
 }
 
 bool clTurnierpanel::uebernehmeTeilnehmerliste()
@@ -116,6 +129,8 @@ void clTurnierpanel::turnierGeaendert(modAenderung, const wxString&)
 
 void clTurnierpanel::fuegeEin(const wxString& text)
 {
+    // The editor would otherwise store its old text over the pasted first name.
+    schliesseEditor();
     const vecEditListe zeilen = clTeilnehmerImport::zerlege(text);
     if (!zeilen.empty())
         setzeZeilen(m_TeilnehmerGrid->GetGridCursorRow(), zeilen);
@@ -275,18 +290,19 @@ void clTurnierpanel::bearbeiteZelle(int row, int col)
     CallAfter([this]() { m_TeilnehmerGrid->EnableCellEditControl(); });
 }
 
-// The row numbers need far less than the toolkit's default label width; the
-// names get that room, so that fewer of them are cut off.
+// The row numbers and the rating need far less than the toolkit's default width;
+// the names and the club get that room, so that fewer of them are cut off.
 void clTurnierpanel::setzeSpaltenBreiten()
 {
-    const int labelBreite =
-        clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", m_TeilnehmerGrid->GetLabelFont()) + LabelRand;
+    const wxFont& font = m_TeilnehmerGrid->GetLabelFont();
+    const int labelBreite = clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", font) + LabelRand;
+    const int ttrBreite = clGridMelder::getTextBreite(m_TeilnehmerGrid, "00000", font) + LabelRand;
     m_TeilnehmerGrid->SetRowLabelSize(labelBreite);
-    const int spalten = m_TeilnehmerGrid->GetNumberCols();
-    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite -
+    m_TeilnehmerGrid->SetColSize(spalteTTR, ttrBreite);
+    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite - ttrBreite -
                      wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_TeilnehmerGrid);
-    for (int col = 0; col < spalten; ++col)
-        m_TeilnehmerGrid->SetColSize(col, rest / spalten);
+    for (int col = 0; col < spalteTTR; ++col)
+        m_TeilnehmerGrid->SetColSize(col, rest / spalteTTR);
 }
 
 void clTurnierpanel::setzeSchalterGueltigkeit()
