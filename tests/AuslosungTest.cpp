@@ -1,0 +1,155 @@
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numeric>
+#include <set>
+#include <tuple>
+
+#include "modell/clEndrundenAuslosung.h"
+#include "modell/clGruppenAuslosung.h"
+
+namespace
+{
+vecGruppen lose(const clGruppenAuslosung& los, int gruppen, unsigned saat)
+{
+    std::mt19937 zufall(saat);
+    return los.lose(gruppen, zufall);
+}
+
+// The fewest club pairs of any draw of the players after the first k of each
+// group, found by trying every one.
+int wenigstePaare(const clGruppenAuslosung& los, vecGruppen gruppen, size_t k)
+{
+    std::vector<int> frei;
+    for (const std::vector<int>& g : gruppen)
+        frei.insert(frei.end(), g.begin() + std::min(k, g.size()), g.end());
+    std::sort(frei.begin(), frei.end());
+    int wenigste = los.zaehleVereinsPaare(gruppen);
+    do
+    {
+        auto it = frei.begin();
+        for (std::vector<int>& g : gruppen)
+            for (size_t i = std::min(k, g.size()); i < g.size(); ++i)
+                g[i] = *it++;
+        wenigste = std::min(wenigste, los.zaehleVereinsPaare(gruppen));
+    } while (std::next_permutation(frei.begin(), frei.end()));
+    return wenigste;
+}
+
+// The winner of group s (from 0) is s, its runner-up 100 + s.
+std::vector<int> ziehe(int gruppen, int aufsteiger, unsigned saat)
+{
+    std::vector<std::vector<int>> erste;
+    for (int s = 0; s < gruppen; ++s)
+        erste.push_back({s, 100 + s});
+    std::mt19937 zufall(saat);
+    return clEndrundenAuslosung(erste, aufsteiger).lose(zufall);
+}
+} // namespace
+
+TEST(GruppenAuslosung, SchlangeUndVereine)
+{
+    // Players by rank, one letter per club ('-' none), groups, the seeded of each group by
+    // rank, the fewest pairs: the seeded stay, so "AABBCCDDEEFF" has B twice in group 3.
+    const std::tuple<std::string, int, vecGruppen, int> faelle[] = {
+        {"-------------", 2, {{0, 3, 4}, {1, 2, 5}}, 0},
+        {"-----------", 3, {{0}, {1}, {2}}, 0},
+        {"AABBCCDD", 2, {{0, 3}, {1, 2}}, 0},
+        {"ABCDAAA-", 2, {{0, 3}, {1, 2}}, 2},
+        {"AABBCCDDEEFF", 3, {{0, 5}, {1, 4}, {2, 3}}, 1}};
+    for (const auto& [vereine, anzahl, gesetzt, paare] : faelle)
+    {
+        vecLosSpieler spieler;
+        for (int i = 0; i < static_cast<int>(vereine.size()); ++i)
+            spieler.push_back({i, 2000 - i, vereine[i] == '-' ? wxString() : wxString(vereine[i])});
+        const clGruppenAuslosung los(spieler);
+        // The groups of each player: one for the seeded, more for the others where clubs allow.
+        std::vector<std::set<size_t>> gruppeVon(spieler.size());
+        for (unsigned saat = 0; saat < 20; ++saat)
+        {
+            const vecGruppen gruppen = lose(los, anzahl, saat);
+            EXPECT_EQ(los.zaehleVereinsPaare(gruppen), paare) << vereine;
+            for (size_t g = 0; g < gesetzt.size(); ++g)
+            {
+                EXPECT_TRUE(std::equal(gesetzt[g].begin(), gesetzt[g].end(), gruppen[g].begin())) << vereine;
+                for (size_t j = gesetzt[g].size(); j < gruppen[g].size(); ++j)
+                    gruppeVon[gruppen[g][j]].insert(g);
+            }
+        }
+        for (size_t i = anzahl * gesetzt[0].size(); i < gruppeVon.size() && paare == 0; ++i)
+            EXPECT_GT(gruppeVon[i].size(), 1u) << vereine << ", rank " << i + 1;
+    }
+    // Equal ratings by lot; clubs compared without blanks and case.
+    const clGruppenAuslosung los({{7, 1500, "TTC Nord"}, {3, 1500, " ttc NORD "}, {5, 1400, ""}});
+    EXPECT_EQ(los.getVereinsPaare({5, 7, 9, 3}), (vecVereinsPaare{{7, 3}})); // 9 is none of them
+    std::set<int> erster;
+    for (unsigned saat = 0; saat < 20; ++saat)
+        erster.insert(lose(los, 3, saat)[0][0]);
+    EXPECT_EQ(erster, (std::set<int>{7, 3}));
+}
+
+TEST(GruppenAuslosung, GleicheSaatGleicheAuslosungUndJedeHaeltDieRegeln)
+{
+    std::mt19937 feld(1);
+    for (unsigned versuch = 0; versuch < 120; ++versuch)
+    {
+        const int n = 2 + feld() % 9, anzahl = 1 + feld() % (n + 1);
+        vecLosSpieler spieler;
+        std::vector<int> wertungen, groessen;
+        for (int i = 0; i < n; ++i)
+            spieler.push_back(
+                {i, wertungen.emplace_back(static_cast<int>(feld() % 5) - 1), wxString("AB C"[feld() % 4])});
+        std::sort(wertungen.rbegin(), wertungen.rend());
+        const clGruppenAuslosung los(spieler);
+        const vecGruppen gruppen = lose(los, anzahl, versuch);
+        EXPECT_EQ(lose(los, anzahl, versuch), gruppen);
+        const size_t k = std::max<size_t>(1, gruppen.back().size() / 2);
+        std::set<int> alle;
+        for (size_t g = 0; g < gruppen.size(); ++g)
+        {
+            alle.insert(gruppen[g].begin(), gruppen[g].end());
+            groessen.push_back(static_cast<int>(gruppen[g].size()));
+            for (size_t j = 0; j < std::min(k, gruppen[g].size()); ++j) // by rating, the snake
+                EXPECT_EQ(spieler[gruppen[g][j]].ttr, wertungen[j * anzahl + (j % 2 ? anzahl - 1 - g : g)]);
+        }
+        EXPECT_TRUE(std::is_sorted(groessen.rbegin(), groessen.rend()) && groessen[0] - groessen.back() <= 1);
+        EXPECT_EQ(std::accumulate(groessen.begin(), groessen.end(), 0) + alle.size(), 2u * n);
+        EXPECT_EQ(los.zaehleVereinsPaare(gruppen), wenigstePaare(los, gruppen, k)) << versuch;
+    }
+}
+
+TEST(EndrundenAuslosung, GleicheSaatGleicheAuslosungUndJedeHaeltDieRegeln)
+{
+    std::set<std::pair<int, int>> gelost;
+    for (int nq = 2; nq <= 129; ++nq)
+    {
+        const int n = nq / 2, q = 1 + nq % 2;
+        for (unsigned saat = 0; saat < 12; ++saat)
+        {
+            const std::vector<int> linien = ziehe(n, q, saat);
+            const int b = static_cast<int>(linien.size()), freilose = b - n * q;
+            EXPECT_EQ(ziehe(n, q, saat), linien);
+            ASSERT_TRUE((b & (b - 1)) == 0 && b >= 2 && freilose >= 0 && (b < 2 * n * q || b == 2));
+            EXPECT_EQ(std::set<int>(linien.begin(), linien.end()).size(), n * q + (freilose > 0 ? 1u : 0u));
+            EXPECT_TRUE(linien[0] == 0 && (n < 2 || linien[b - 1] == 1));
+            int obenFreilose = 0;
+            for (int l = 0; l < b; ++l)
+            {
+                const int s = linien[l] % 100, oben = l<b / 2, neben = b> 1 ? linien[l ^ 1] : 0;
+                const int d = s >= 2 ? b >> static_cast<int>(std::log2(s)) : 1;
+                obenFreilose += linien[l] < 0 && oben;
+                if (linien[l] < 0) // beside seeds 1, 2, …, then beside the runners-up of groups 1, 2, …
+                    EXPECT_TRUE(neben >= 0 && neben % 100 + n * (neben / 100) < freilose) << n << "x" << q;
+                else if (linien[l] >= 100) // in the other half from the winner
+                    EXPECT_NE(oben, std::find(linien.begin(), linien.end(), s) - linien.begin() < b / 2);
+                else if (s >= 2) // on line m·B/2^k or m·B/2^k + 1 (from 1), m odd
+                    EXPECT_TRUE((l + 1) % d < 2 && (l + 1) / d % 2) << n << "x" << q << ": seed " << s + 1;
+                // By lot: seed 3 of 16 in either half, and with 9 groups which of seeds 5 to 7 share a half.
+                if ((linien[l] == 2 && nq == 32) || (linien[l] == 4 && nq == 18))
+                    gelost.insert({nq, oben});
+            }
+            EXPECT_LE(std::abs(2 * obenFreilose - freilose), 1) << n << "x" << q;
+        }
+    }
+    EXPECT_EQ(gelost.size(), 4u);
+}
