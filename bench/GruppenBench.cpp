@@ -28,11 +28,13 @@ struct GruppenTurnier
         alg.GewinnsaetzeEndrunde = 4;
         tt.turnier.setAllgemein(&alg);
         tt.turnier.Aktualisieren(false);
-        vecLosSpieler spieler;
         for (int snr = 1; snr <= 256; ++snr)
-            spieler.push_back({snr, 2400 - 3 * snr, wxString::Format("Verein %d", snr % 40)});
+        {
+            tt.turnier.getTeilnehmer(snr)->setTTR(2400 - 3 * snr);
+            tt.turnier.getTeilnehmer(snr)->setVerein(wxString::Format("Verein %d", snr % 40));
+        }
         std::mt19937 zufall(1);
-        tt.turnier.loseGruppen(spieler, zufall);
+        tt.turnier.loseGruppen(zufall);
         for (clTTSpiel* sp : tt.turnier.getAlleSpiele())
             spiele(sp);
         tt.turnier.loseEndrunde(zufall);

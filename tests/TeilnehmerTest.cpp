@@ -7,7 +7,7 @@ namespace
 // A row as the organiser types it into the empty line at the end of the list.
 spEditData neueZeile(const wxString& vname, const wxString& name, const wxString& anzeige = "")
 {
-    return {esNew | esDirty, -1, name, vname, anzeige};
+    return {esNew | esDirty, -1, name, vname, anzeige, "", KeineTTR};
 }
 
 // The display names of the roster, each followed by '|'.
@@ -51,16 +51,19 @@ TEST(Teilnehmer, AbgleichUeberDieTabelle)
     tb.SetValue(5, 2, "Ede");
     tb.DeleteData(5);
     tb.SwapRows(3, 4);
-    tb.SetValue(0, 1, "Berger");
+    tb.SetValue(0, 1, "Ber\tger"); // no name holds a control character
     tb.DeleteData(1);
+    tb.SetValue(1, 3, "TTC");
+    tb.SetValue(1, 4, " 1520 ");
     EXPECT_TRUE(tb.hatAenderungen());
     tb.DatenZurueckSchreiben();
     EXPECT_EQ(wxString(L"Anna|Carla|Dörte|Dora|"), anzeigen(tt.turnier));
-    EXPECT_EQ("Berger", tt.turnier.getTeilnehmer(1)->getName());
+    EXPECT_EQ("Ber ger", tt.turnier.getTeilnehmer(1)->getName());
     EXPECT_EQ(carla, tt.turnier.getTeilnehmer(2));
-    for (int snr = 1; snr <= 4; ++snr)
-        EXPECT_EQ(snr, tt.turnier.getTeilnehmer(snr)->getStartNr());
+    EXPECT_EQ("TTC 1520", carla->getVerein() + wxString::Format(" %d", carla->getTTR()));
     EXPECT_FALSE(tb.hatAenderungen());
+    tb.SetValue(1, 4, "15x"); // a rating is a whole number
+    EXPECT_EQ("", tb.GetValue(1, 4));
 
     // Exchanged rows exchange start numbers; a refill drops what was not applied.
     tb.SwapRows(0, 1);
@@ -70,14 +73,22 @@ TEST(Teilnehmer, AbgleichUeberDieTabelle)
     tb.SetValue(1, 0, "Xaver");
     tb.Aktualisieren();
     EXPECT_EQ("Carla Anna", tb.GetValue(0, 0) + " " + tb.GetValue(1, 0));
+
+    // Pasted rows below the list follow its end; counted as the list would be
+    // after the paste, one more than the limit is refused whole.
+    ASSERT_TRUE(tb.setzeZeilen(20, {neueZeile("Emil", "Meier")}));
+    EXPECT_EQ("05:Emil|Meier||", zeile(tb, 4, 3));
+    const vecEditListe viele(clTurnier::MaxTeilnehmer - 4, neueZeile("T", ""));
+    EXPECT_FALSE(tb.setzeZeilen(5, viele));
+    EXPECT_EQ(5, tb.getDataListSize());
+    EXPECT_TRUE(tb.setzeZeilen(4, viele));
+    EXPECT_EQ(clTurnier::MaxTeilnehmer, tb.getDataListSize());
 }
 
 TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
 {
     const wchar_t* const faelle[][2] = {
         {L",Berg;Anna,Berg2;,,Tom;Anna,Berg3, x ", L"Berg|Anna|Tom| x |"},
-        {L"Hans,Müller;Hans,Meier", L"HansMü|HansMe|"},
-        {L"Anna,Schmidt;Anna,Schmidt", L"AnnaSchmidt1|AnnaSchmidt2|"},
         {L"Anna,Berg;Anna,Bergmann", L"AnnaBerg|AnnaBergm|"},
         {L"Max,Maier;Max,Mayer;Max,Müller", L"MaxMai|MaxMay|MaxMü|"},
         {L"Tom;Tom,Lee", L"Tom|TomL|"},
@@ -92,17 +103,45 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
     // Long identical surnames are used up letter by letter, then numbered.
     const wxString lang(L'ä', 300);
     EXPECT_EQ("A" + lang + "1|A" + lang + "2|", eindeutig("A," + lang + ";A," + lang));
+}
 
-    clTurnier t;
-    vecEditListe el(123, neueZeile("", ""));
-    t.UpdateTeilnehmer(el);
-    EXPECT_EQ("Teilnehmer01 Teilnehmer07 Teilnehmer123", t.getTeilnehmer(1)->getAnzeige() + " " +
-                                                             t.getTeilnehmer(7)->getAnzeige() + " " +
-                                                             t.getTeilnehmer(123)->getAnzeige());
-    // An existing row whose display name was emptied gets one again.
-    el[0] = {esDirty, 0, "", "Ute", ""};
-    t.UpdateTeilnehmer(el);
-    EXPECT_EQ("Ute", t.getTeilnehmer(1)->getAnzeige());
+// A participant's file line: club and rating follow the display name only when
+// set; a line break or tab read from a file becomes a blank.
+TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
+{
+    clTeilnehmer tn;
+    for (const char* zeile : {"Meier, Anna, A, TTC\\, Nord", "Meier, Anna, A, , 1520", "Mei\\,er, Anna, A"})
+    {
+        tn.setFromSaveString(zeile);
+        EXPECT_EQ(zeile, tn.getSaveString());
+    }
+    tn.setFromSaveString("Mei\\ner, An\tna, A\\r\\nB");
+    EXPECT_EQ("Mei er|An na|A B", tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige());
+}
+
+// A display name Quobel derived, a clash's extension included, follows a corrected
+// name, also after a save and a load; one the organiser typed stays, and one
+// emptied is derived again.
+TEST(Teilnehmer, AbgeleiteteAnzeigeFolgtDemNamen)
+{
+    TestTurnier tt;
+    clTeilnehmerTableBase& tb = tt.teilnehmerTB;
+    tt.erstelle({L"Bernd", L"Bernd", L"Hans", L"Hans", L"", L"Anna", L"Anna"});
+    for (int row = 0; row < 7; ++row)
+        tb.SetValue(row, 1, wxSplit(L"Meier,Kurz,Müller,Meier,,Roth,Roth", ',')[row]);
+    tb.SetValue(1, 2, "Ben");
+    tb.DatenZurueckSchreiben();
+    EXPECT_EQ(L"Bernd|Ben|HansMü|HansMe|Teilnehmer05|AnnaRoth1|AnnaRoth2|", anzeigen(tt.turnier));
+    const TempDatei datei;
+    ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
+    for (int row : {0, 1, 3, 4, 6})
+        tb.SetValue(row, 0, tb.GetValue(row, 0) + "t");
+    tb.SetValue(2, 0, "");
+    tb.SetValue(5, 2, "");
+    EXPECT_EQ("Berndt", tb.GetValue(0, 2)); // in the grid at once
+    tb.DatenZurueckSchreiben();
+    EXPECT_EQ(L"Berndt|Ben|Müller|Hanst|t|Anna|Annat|", anzeigen(tt.turnier));
 }
 
 // A list that only renames keeps the schedule itself, its results and the standings.

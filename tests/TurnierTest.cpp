@@ -76,7 +76,8 @@ TEST(Turnier, NeuerSpielplanBehaeltJedeGebliebenePaarung)
         tt.turnier.fillEditListe(alt);
         // Anna to Gerd keep their rows (their initials run A to G); any other name is new.
         for (const wxString& name : wxSplit(liste, ' '))
-            el.push_back(name[0] < 'H' ? alt[name[0] - 'A'] : spEditData{esNew, -1, "", name, ""});
+            el.push_back(name[0] < 'H' ? alt[name[0] - 'A']
+                                       : spEditData{esNew, -1, "", name, "", "", KeineTTR});
         EXPECT_EQ(wxString(verlust), tt.turnier.verloreneErgebnisse(el));
         tt.turnier.UpdateTeilnehmer(el);
         const allgemein alg{"ein Turnier", "ein Verein", "hier", "heute", platten, modusIdx};

@@ -9,7 +9,6 @@
 #include <wx/string.h>
 
 #include "modell/clEndrunde.h"
-#include "modell/clGruppenAuslosung.h"
 #include "modell/clTurnierBeobachter.h"
 
 class clTurnier;
@@ -44,11 +43,9 @@ public:
     // consecutive groups share one table, the first tables serving more.
     static std::vector<std::vector<int>> teilePlatten(int platten, int anzahl);
 
-    // Draws the main roster into alg.Gruppen groups (at most one per player);
-    // spieler gives each player's rating and club, its index being the start
-    // number. Drops the bracket.
-    void lose(const vecTeilnehmer& roster, const vecLosSpieler& spieler, const allgemein& alg,
-              std::mt19937& zufall);
+    // Draws the main roster into alg.Gruppen groups (at most one per player) by
+    // their ratings and clubs. Drops the bracket.
+    void lose(const vecTeilnehmer& roster, const allgemein& alg, std::mt19937& zufall);
     // Whether player p1 of group g1 and player p2 of another group g2 (group start
     // numbers) can be exchanged: while neither group has a result.
     bool kannTauschen(int g1, int p1, int g2, int p2) const;

@@ -14,6 +14,20 @@ const int esNew = 1;
 const int esDirty = 2;
 const int esDeleted = 4;
 
+// The columns of a participant row, in the order of the participants page.
+enum eTeilnehmerSpalte
+{
+    spalteVorname,
+    spalteName,
+    spalteAnzeige,
+    spalteVerein,
+    spalteTTR,
+    AnzahlTeilnehmerSpalten
+};
+
+// The rating of a participant who has none.
+const int KeineTTR = -1;
+
 // One row of the edit list: a participant as shown and edited on the participants page.
 struct spEditData
 {
@@ -22,6 +36,13 @@ struct spEditData
     wxString m_Name;
     wxString m_VName;
     wxString m_Anzeige;
+    wxString m_Verein;
+    int m_TTR = KeineTTR;
+
+    // A column as the participants page shows it, and setting it from a typed or
+    // read text: no control characters, a rating that is not a whole number is none.
+    wxString getSpalte(int spalte) const;
+    void setSpalte(int spalte, const wxString& wert);
 };
 typedef std::vector<spEditData> vecEditListe;
 
@@ -45,10 +66,15 @@ public:
     wxString getVName() const { return m_VName; }
     const wxString& getAnzeige() const { return m_Anzeige; }
     int getStartNr() const { return m_StartNr; }
-    void setName(const wxString& name) { m_Name = name; }
-    void setVName(const wxString& vname) { m_VName = vname; }
-    void setAnzeige(const wxString& anzeige) { m_Anzeige = anzeige; }
+    const wxString& getVerein() const { return m_Verein; }
+    int getTTR() const { return m_TTR; }
+    // Names are single lines: the setters turn control characters into blanks.
+    void setName(const wxString& name) { m_Name = ohneSteuerzeichen(name); }
+    void setVName(const wxString& vname) { m_VName = ohneSteuerzeichen(vname); }
+    void setAnzeige(const wxString& anzeige) { m_Anzeige = ohneSteuerzeichen(anzeige); }
     void setStartNr(int startnr) { m_StartNr = startnr; }
+    void setVerein(const wxString& verein) { m_Verein = ohneSteuerzeichen(verein); }
+    void setTTR(int ttr) { m_TTR = ttr; }
 
     void addEditData(vecEditListe& el) const;
     void updateEditData(const spEditData& ed);
@@ -59,12 +85,26 @@ public:
     static void pruefeDuplikate(vecTeilnehmer& tl);
     static void entferneDuplikate(quSort& dq);
 
+    // A run of control characters (a tab or a line break that came with a name from
+    // a file, a cell or a list) becomes one blank.
+    static wxString ohneSteuerzeichen(const wxString& text);
+    // A rating as typed: a whole number of up to five digits, else KeineTTR.
+    static int liesTTR(const wxString& text);
+    // The display name Quobel gives a participant for whom none was typed.
+    static wxString leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr);
+    // True when anzeige is a display name Quobel derived from these names, with the
+    // letters or the number that told it apart from a namesake, rather than one the
+    // organiser typed. Only the names decide, so a loaded file tells it as well.
+    static bool istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name);
+
 private:
     void checkAndcorrectAnzeige();
 
     wxString m_Name;
     wxString m_VName;
     wxString m_Anzeige;
+    wxString m_Verein;
+    int m_TTR;
     int m_StartNr;
 };
 

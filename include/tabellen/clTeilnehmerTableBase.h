@@ -21,10 +21,13 @@ public:
     int GetNumberCols() override { return m_Cols; }
     wxString GetValue(int row, int col) override;
     void SetValue(int row, int col, const wxString& value) override;
+    // Whether value may be typed into column col; when not, grund says why. Only a
+    // rating is checked: empty, or a whole number of up to five digits.
+    static bool pruefeEingabe(int col, const wxString& value, wxString& grund);
     wxString GetRowLabelValue(int row) override;
     wxString GetColLabelValue(int col) override;
 
-    // Puts the names of the rows into the table from row on, as typing them would:
+    // Puts the columns of the rows into the table from row on, as typing them would:
     // rows of the list are overwritten, beyond it rows are added. Refuses, changing
     // nothing, when the list would then hold more than clTurnier::MaxTeilnehmer rows.
     bool setzeZeilen(int row, const vecEditListe& zeilen);

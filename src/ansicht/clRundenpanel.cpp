@@ -11,6 +11,8 @@
 
 #include "modell/clKurzeingabe.h"
 #include "ansicht/clMyGridCellRenderer.h"
+#include "ansicht/clGridTasten.h"
+#include "ansicht/clStatuszeile.h"
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
@@ -26,14 +28,6 @@ const wxColour Fehlerfarbe(192, 0, 0);
 wxString anzeigeVon(const clTeilnehmer* tn)
 {
     return tn != nullptr ? tn->getAnzeige() : wxString();
-}
-
-// The main window's status line, where the page says why it refused something.
-void zeigeStatus(wxWindow* seite, const wxString& text)
-{
-    auto* fenster = dynamic_cast<wxFrame*>(wxGetTopLevelParent(seite));
-    if (fenster != nullptr && fenster->GetStatusBar() != nullptr)
-        fenster->SetStatusText(text);
 }
 } // namespace
 
@@ -57,6 +51,7 @@ clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(par
     m_SpieleTB = new clSpieleTableBase(m_Turnier);
     m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
     m_RundenGrid->SetDefaultRenderer(new clMyGridCellRenderer);
+    clGridTasten::verbinde(m_RundenGrid);
     clZwischenablage::verbinde(m_RundenGrid);
     // Sets the column widths as well.
     m_SpieleTB->Anpassen();
@@ -223,7 +218,7 @@ void clRundenpanel::OnZelleAendert(wxGridEvent& event)
     wxString grund;
     m_Abgelehnt = !m_SpieleTB->pruefeEingabe(event.GetRow(), event.GetCol(), event.GetString(), grund);
     // The reason stays until the next value is taken.
-    zeigeStatus(this, grund);
+    clStatuszeile::zeige(this, grund);
     if (m_Abgelehnt)
     {
         event.Veto();

@@ -12,6 +12,8 @@
 #include "datei/clTeilnehmerImport.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "modell/clTurnier.h"
+#include "ansicht/clGridTasten.h"
+#include "ansicht/clStatuszeile.h"
 #include "ansicht/clZwischenablage.h"
 
 namespace
@@ -31,12 +33,13 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     hauptSizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
 
     wxBoxSizer* zeile = new wxBoxSizer(wxHORIZONTAL);
-    // Wide enough for double names; the grid takes the page's height, so that a long
-    // list shows as many rows as the screen allows.
-    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(480, 430), wxWANTS_CHARS);
+    // Wide enough for double names and a club; the grid takes the page's height, so
+    // that a long list shows as many rows as the screen allows.
+    m_TeilnehmerGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(700, 430), wxWANTS_CHARS);
     m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
     m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
     setzeSpaltenBreiten();
+    clGridTasten::verbinde(m_TeilnehmerGrid);
     clZwischenablage::verbinde(m_TeilnehmerGrid, [this](const wxString& text) { fuegeEin(text); });
     zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxEXPAND, 5);
 
@@ -74,7 +77,20 @@ clTurnierpanel::~clTurnierpanel()
 
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
 {
-    uebernehmeTeilnehmerliste();
+    schliesseEditor();
+    if (m_TeilnehmerTB->hatAenderungen())
+    {
+        uebernehmeTeilnehmerliste();
+        return;
+    }
+    const wxString grund =
+        m_TeilnehmerTB->getDataListSize() == 0
+            ? wxGetTranslation(L"Es ist noch kein Teilnehmer eingetragen: Namen in die Liste tippen "
+                               L"oder mit Strg+V einfügen.")
+            : wxGetTranslation(L"Die Liste ist unverändert: sie zeigt die Teilnehmer des Turniers.");
+    wxMessageDialog(this, wxGetTranslation(L"Nichts zu übernehmen. ") + grund, _("Teilnehmerliste"),
+                    wxOK | wxICON_INFORMATION)
+        .ShowModal();
 }
 
 bool clTurnierpanel::uebernehmeTeilnehmerliste()
@@ -116,6 +132,8 @@ void clTurnierpanel::turnierGeaendert(modAenderung, const wxString&)
 
 void clTurnierpanel::fuegeEin(const wxString& text)
 {
+    // The editor would otherwise store its old text over the pasted first name.
+    schliesseEditor();
     const vecEditListe zeilen = clTeilnehmerImport::zerlege(text);
     if (!zeilen.empty())
         setzeZeilen(m_TeilnehmerGrid->GetGridCursorRow(), zeilen);
@@ -229,6 +247,8 @@ void clTurnierpanel::OnGridSelectCell(wxGridEvent& event)
 {
     // Sent before the cursor moves: the new row comes with the event.
     setzeSchalterGueltigkeit(event.GetRow());
+    if (event.GetRow() != m_TabZeile)
+        m_TabZeile = -1;
     event.Skip();
 }
 
@@ -242,6 +262,11 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
     const int c = event.GetCol();
     const int n = m_TeilnehmerTB->getDataListSize();
     const int letzteSpalte = m_TeilnehmerGrid->GetNumberCols() - 1;
+    if (m_TabZeile != r)
+    {
+        m_TabZeile = r;
+        m_TabSpalte = c;
+    }
     if (event.ShiftDown() && c == 0)
     {
         if (r > 0)
@@ -254,6 +279,33 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
     }
     else
         bearbeiteZelle(r, event.ShiftDown() ? c - 1 : c + 1);
+}
+
+void clTurnierpanel::OnZelleAendert(wxGridEvent& event)
+{
+    wxString grund;
+    if (!m_TeilnehmerTB->pruefeEingabe(event.GetCol(), event.GetString(), grund))
+    {
+        event.Veto();
+        wxBell();
+    }
+    clStatuszeile::zeige(this, grund);
+}
+
+void clTurnierpanel::OnCharHook(wxKeyEvent& event)
+{
+    const int taste = event.GetKeyCode();
+    const int r = m_TeilnehmerGrid->GetGridCursorRow();
+    if ((taste != WXK_RETURN && taste != WXK_NUMPAD_ENTER) || event.HasAnyModifiers() || m_TabZeile != r ||
+        !m_TeilnehmerGrid->IsDescendant(wxWindow::FindFocus()))
+    {
+        event.Skip();
+        return;
+    }
+    schliesseEditor();
+    m_TabZeile = -1;
+    if (r + 1 < m_TeilnehmerGrid->GetNumberRows())
+        m_TeilnehmerGrid->GoToCell(r + 1, m_TabSpalte);
 }
 
 // An editor that loses the focus asks the grid to close the editor, and the grid
@@ -275,18 +327,19 @@ void clTurnierpanel::bearbeiteZelle(int row, int col)
     CallAfter([this]() { m_TeilnehmerGrid->EnableCellEditControl(); });
 }
 
-// The row numbers need far less than the toolkit's default label width; the
-// names get that room, so that fewer of them are cut off.
+// The row numbers and the rating need far less than the toolkit's default width;
+// the names and the club get that room, so that fewer of them are cut off.
 void clTurnierpanel::setzeSpaltenBreiten()
 {
-    const int labelBreite =
-        clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", m_TeilnehmerGrid->GetLabelFont()) + LabelRand;
+    const wxFont& font = m_TeilnehmerGrid->GetLabelFont();
+    const int labelBreite = clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", font) + LabelRand;
+    const int ttrBreite = clGridMelder::getTextBreite(m_TeilnehmerGrid, "00000", font) + LabelRand;
     m_TeilnehmerGrid->SetRowLabelSize(labelBreite);
-    const int spalten = m_TeilnehmerGrid->GetNumberCols();
-    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite -
+    m_TeilnehmerGrid->SetColSize(spalteTTR, ttrBreite);
+    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite - ttrBreite -
                      wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_TeilnehmerGrid);
-    for (int col = 0; col < spalten; ++col)
-        m_TeilnehmerGrid->SetColSize(col, rest / spalten);
+    for (int col = 0; col < spalteTTR; ++col)
+        m_TeilnehmerGrid->SetColSize(col, rest / spalteTTR);
 }
 
 void clTurnierpanel::setzeSchalterGueltigkeit()
@@ -316,5 +369,7 @@ wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
     EVT_BUTTON(idBtnRueckzug, clTurnierpanel::OnBtnRueckzug)
     EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
     EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
+    EVT_GRID_CELL_CHANGING(clTurnierpanel::OnZelleAendert)
+    EVT_CHAR_HOOK(clTurnierpanel::OnCharHook)
     EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)
 wxEND_EVENT_TABLE()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <wx/clipbrd.h>
 #include <wx/grid.h>
+#include <wx/textctrl.h>
 
 namespace
 {
@@ -30,6 +31,45 @@ bool behandleTaste(wxGrid* grid, const std::function<void(const wxString&)>& ein
         return false;
     }
 }
+bool istMehrzeilig(const wxString& text)
+{
+    return text.find_first_of("\t\r\n") != wxString::npos;
+}
+
+// A cell as spreadsheets write it: quoted, with doubled quotes, when it holds what
+// would otherwise split it or start a quote.
+wxString alsZelle(const wxString& wert)
+{
+    if (!istMehrzeilig(wert) && !wert.Contains("\""))
+        return wert;
+    wxString zitat = wert;
+    zitat.Replace("\"", "\"\"");
+    return "\"" + zitat + "\"";
+}
+
+// Pasting into an open cell editor: clicking the cursor cell opens it, so this is
+// how a list is most often pasted. A list goes into the rows as Ctrl+V outside the
+// editor puts it; a single cell as a spreadsheet copies it, with a line break at
+// its end, goes into the editor without the break.
+void fuegeInEditorEin(wxTextEntry* editor, const std::function<void(const wxString&)>& einfuegen,
+                      wxClipboardTextEvent& event)
+{
+    wxString text;
+    if (!clZwischenablage::lies(text))
+    {
+        event.Skip();
+        return;
+    }
+    wxString zelle = text;
+    while (zelle.EndsWith("\n") || zelle.EndsWith("\r"))
+        zelle.RemoveLast();
+    if (istMehrzeilig(zelle))
+        einfuegen(text);
+    else if (zelle != text)
+        editor->WriteText(zelle);
+    else
+        event.Skip();
+}
 } // namespace
 
 void clZwischenablage::verbinde(wxGrid* grid, std::function<void(const wxString&)> einfuegen)
@@ -40,6 +80,16 @@ void clZwischenablage::verbinde(wxGrid* grid, std::function<void(const wxString&
                {
                    if (!behandleTaste(grid, einfuegen, event))
                        event.Skip();
+               });
+    if (!einfuegen)
+        return;
+    grid->Bind(wxEVT_GRID_EDITOR_CREATED,
+               [einfuegen](wxGridEditorCreatedEvent& event)
+               {
+                   if (wxTextCtrl* editor = wxDynamicCast(event.GetControl(), wxTextCtrl))
+                       editor->Bind(wxEVT_TEXT_PASTE, [editor, einfuegen](wxClipboardTextEvent& paste)
+                                    { fuegeInEditorEin(editor, einfuegen, paste); });
+                   event.Skip();
                });
 }
 
@@ -65,7 +115,7 @@ wxString clZwischenablage::auswahlAlsText(wxGrid* grid)
             if (col > rahmen.GetLeftCol())
                 text += '\t';
             if (!auswahl || grid->IsInSelection(row, col))
-                text += grid->GetCellValue(row, col);
+                text += alsZelle(grid->GetCellValue(row, col));
         }
         text += '\n';
     }

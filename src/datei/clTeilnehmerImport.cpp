@@ -4,6 +4,7 @@
 #include <wx/ffile.h>
 #include <wx/intl.h>
 #include <wx/log.h>
+#include <wx/strconv.h>
 #include <wx/tokenzr.h>
 
 #include "datei/clTurnierDatei.h"
@@ -14,53 +15,102 @@ namespace
 // far below this; a larger file is something else.
 const wxFileOffset MaxGroesse = 1024 * 1024;
 
-// The field that each column of a line fills; null leaves the column out.
-typedef std::vector<wxString spEditData::*> vecSpalten;
-const vecSpalten VornameZuerst = {&spEditData::m_VName, &spEditData::m_Name, &spEditData::m_Anzeige};
-const vecSpalten NameZuerst = {&spEditData::m_Name, &spEditData::m_VName, &spEditData::m_Anzeige};
+// The column of the participants page that each column of a line fills.
+typedef std::vector<int> vecSpalten;
+const int Weglassen = -1;
+const vecSpalten VornameZuerst = {spalteVorname, spalteName, spalteAnzeige, spalteVerein, spalteTTR};
+const vecSpalten NameZuerst = {spalteName, spalteVorname, spalteAnzeige, spalteVerein, spalteTTR};
 
-const char* const Leerraum = " \t";
+const char* const Leerraum = " \t\r\n";
 
-// Blanks around and between words count as one.
+// Blanks around and between words count as one; a line break inside a quoted
+// field is one of them.
 wxString bereinige(const wxString& text)
 {
     return wxJoin(wxStringTokenize(text, Leerraum, wxTOKEN_STRTOK), ' ', '\0');
 }
 
-// The separator of a line: the first of Tab, ';' and ',' that it holds, else none.
-wxUniChar trennerVon(const wxString& zeile)
+bool istTrenner(wxUniChar z)
+{
+    return z == '\t' || z == ';' || z == ',';
+}
+
+// A line as spreadsheets write it: its characters without the quote marks, and
+// for each whether it stood inside quotes, where neither a separator nor a line
+// break ends anything.
+struct sZeile
+{
+    wxString text;
+    std::vector<bool> zitiert;
+
+    void add(wxUniChar z, bool zitat)
+    {
+        text += z;
+        zitiert.push_back(zitat);
+    }
+};
+
+// A field that starts with a quote runs to the closing quote, over line breaks
+// too, and a doubled quote inside it is one quote.
+std::vector<sZeile> zeilenVon(const wxString& text)
+{
+    std::vector<sZeile> zeilen(1);
+    bool zitat = false;
+    bool feldAnfang = true;
+    for (wxString::const_iterator it = text.begin(); it != text.end(); ++it)
+    {
+        sZeile& zeile = zeilen.back();
+        const wxUniChar z = *it;
+        if (zitat && z == '"')
+        {
+            const wxString::const_iterator naechstes = it + 1;
+            zitat = naechstes != text.end() && *naechstes == '"';
+            if (zitat)
+                zeile.add(*++it, true);
+        }
+        else if (zitat)
+            zeile.add(z, true);
+        else if (z == '"' && feldAnfang)
+            zitat = true;
+        else if (z == '\n' || z == '\r')
+        {
+            if (!zeile.text.empty())
+                zeilen.emplace_back();
+            feldAnfang = true;
+        }
+        else
+        {
+            zeile.add(z, false);
+            feldAnfang = istTrenner(z) || (feldAnfang && z == ' ');
+        }
+    }
+    return zeilen;
+}
+
+// The separator of a line: the first of Tab, ';' and ',' that it holds outside
+// quotes, else none.
+wxUniChar trennerVon(const sZeile& zeile)
 {
     for (wxUniChar t : {wxUniChar('\t'), wxUniChar(';'), wxUniChar(',')})
-        if (zeile.Contains(t))
-            return t;
+        for (size_t i = 0; i < zeile.text.length(); ++i)
+            if (zeile.text[i] == t && !zeile.zitiert[i])
+                return t;
     return 0;
 }
 
-// The fields of a line; a field that starts with a quote runs to the closing
-// quote, and a doubled quote inside it is one quote.
-wxArrayString felder(const wxString& zeile, wxUniChar trenner)
+wxArrayString felder(const sZeile& zeile, wxUniChar trenner)
 {
     wxArrayString ergebnis;
     wxString feld;
-    bool zitat = false;
-    for (wxString::const_iterator it = zeile.begin(); it != zeile.end(); ++it)
+    for (size_t i = 0; i < zeile.text.length(); ++i)
     {
-        if (zitat && *it == '"')
-        {
-            const wxString::const_iterator naechstes = it + 1;
-            zitat = naechstes != zeile.end() && *naechstes == '"';
-            if (zitat)
-                feld += *++it;
-        }
-        else if (!zitat && *it == '"' && bereinige(feld).empty())
-            zitat = true;
-        else if (!zitat && *it == trenner)
+        if (zeile.text[i] == trenner && !zeile.zitiert[i])
         {
             ergebnis.Add(bereinige(feld));
             feld.clear();
         }
         else
-            feld += *it;
+            feld += zeile.text[i];
     }
     ergebnis.Add(bereinige(feld));
     return ergebnis;
@@ -70,8 +120,7 @@ spEditData ausFeldern(const wxArrayString& werte, const vecSpalten& spalten)
 {
     spEditData ed;
     for (size_t i = 0; i < werte.size() && i < spalten.size(); ++i)
-        if (spalten[i] != nullptr)
-            ed.*spalten[i] = werte[i];
+        ed.setSpalte(spalten[i], werte[i]);
     return ed;
 }
 
@@ -105,17 +154,34 @@ vecSpalten spaltenDesKopfes(const wxArrayString& kopf)
     for (const wxString& feld : kopf)
     {
         const wxString name = feld.Lower();
-        wxString spEditData::*spalte = nullptr;
+        int spalte = Weglassen;
         if (name == "vorname")
-            spalte = &spEditData::m_VName;
+            spalte = spalteVorname;
         else if (name == "name" || name == "nachname")
-            spalte = &spEditData::m_Name;
+            spalte = spalteName;
         else if (name == "anzeige")
-            spalte = &spEditData::m_Anzeige;
-        erkannt = erkannt || spalte != nullptr;
+            spalte = spalteAnzeige;
+        else if (name == "verein")
+            spalte = spalteVerein;
+        else if (name == "ttr" || name == "q-ttr" || name == "rating")
+            spalte = spalteTTR;
+        erkannt = erkannt || spalte != Weglassen;
         spalten.push_back(spalte);
     }
     return erkannt ? spalten : vecSpalten();
+}
+
+// Spreadsheets save "Unicode text" as UTF-16 with a byte order mark; everything
+// else is UTF-8 or Windows-1252. Broken UTF-16 gives no text.
+wxString dekodiere(const std::string& bytes)
+{
+    const bool le = bytes.compare(0, 2, "\xFF\xFE") == 0;
+    if (!le && bytes.compare(0, 2, "\xFE\xFF") != 0)
+        return clTurnierDatei::dekodiere(bytes);
+    const std::string ohneBom = bytes.substr(2);
+    if (le)
+        return wxString(ohneBom.data(), wxMBConvUTF16LE(), ohneBom.size());
+    return wxString(ohneBom.data(), wxMBConvUTF16BE(), ohneBom.size());
 }
 
 wxString fehlerText(const wxString& pfad, const wxString& grund)
@@ -129,10 +195,8 @@ vecEditListe clTeilnehmerImport::zerlege(const wxString& text)
     vecEditListe zeilen;
     vecSpalten kopf;
     wxUniChar kopfTrenner = 0;
-    wxStringTokenizer zerteiler(text, "\r\n", wxTOKEN_STRTOK);
-    while (zerteiler.HasMoreTokens())
+    for (const sZeile& zeile : zeilenVon(text))
     {
-        const wxString zeile = zerteiler.GetNextToken();
         const wxUniChar trenner = trennerVon(zeile);
         const vecSpalten spalten = spaltenDesKopfes(felder(zeile, trenner));
         if (!spalten.empty())
@@ -145,7 +209,7 @@ vecEditListe clTeilnehmerImport::zerlege(const wxString& text)
         if (!kopf.empty())
             ed = ausFeldern(felder(zeile, kopfTrenner), kopf);
         else if (trenner == 0)
-            ed = ausWoertern(zeile);
+            ed = ausWoertern(zeile.text);
         else
             ed = ausFeldern(felder(zeile, trenner), trenner == ',' ? NameZuerst : VornameZuerst);
         if (!ed.m_VName.empty() || !ed.m_Name.empty() || !ed.m_Anzeige.empty())
@@ -176,7 +240,7 @@ bool clTeilnehmerImport::liesDatei(const wxString& pfad, vecEditListe& zeilen, w
         *fehler = fehlerText(pfad, wxSysErrorMsgStr(wxSysErrorCode()));
         return false;
     }
-    vecEditListe gelesen = zerlege(clTurnierDatei::dekodiere(bytes));
+    vecEditListe gelesen = zerlege(dekodiere(bytes));
     if (gelesen.empty())
     {
         *fehler = wxString::Format(wxGetTranslation(L"In „%s“ steht kein Teilnehmer."), pfad);

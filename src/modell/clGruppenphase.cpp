@@ -8,6 +8,7 @@
 
 #include "datei/clTurnierDatei.h"
 #include "modell/clEndrundenAuslosung.h"
+#include "modell/clGruppenAuslosung.h"
 #include "modell/clRunde.h"
 #include "modell/clTurnier.h"
 #include "tabellen/clWertungTableBase.h"
@@ -107,20 +108,16 @@ void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, co
     m_Gruppen[g] = std::move(gr);
 }
 
-void clGruppenphase::lose(const vecTeilnehmer& roster, const vecLosSpieler& spieler, const allgemein& alg,
-                          std::mt19937& zufall)
+void clGruppenphase::lose(const vecTeilnehmer& roster, const allgemein& alg, std::mt19937& zufall)
 {
     m_Endrunde.reset();
     m_Gruppen.clear();
     const int n = static_cast<int>(roster.size());
     if (n == 0)
         return;
-    vecLosSpieler los(n);
-    for (int i = 0; i < n; ++i)
-        los[i].index = i + 1;
-    for (const spLosSpieler& s : spieler)
-        if (s.index >= 1 && s.index <= n)
-            los[s.index - 1] = s;
+    vecLosSpieler los;
+    for (const clTeilnehmer* tn : roster)
+        los.push_back({tn->getStartNr(), tn->getTTR(), tn->getVerein()});
     const int anzahl = std::clamp(alg.Gruppen, 1, n);
     const vecGruppen gruppen = clGruppenAuslosung(los).lose(anzahl, zufall);
     const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, anzahl);

@@ -2,7 +2,7 @@
 
 #include "datei/clMaskierung.h"
 
-clTeilnehmer::clTeilnehmer() : m_StartNr(0) {}
+clTeilnehmer::clTeilnehmer() : m_TTR(KeineTTR), m_StartNr(0) {}
 
 clTeilnehmer::~clTeilnehmer() = default;
 
@@ -14,33 +14,123 @@ void clTeilnehmer::addEditData(vecEditListe& el) const
     ed.m_Name = m_Name;
     ed.m_VName = m_VName;
     ed.m_Anzeige = m_Anzeige;
+    ed.m_Verein = m_Verein;
+    ed.m_TTR = m_TTR;
     el.push_back(ed);
 }
 
 void clTeilnehmer::updateEditData(const spEditData& ed)
 {
-    m_Name = ed.m_Name;
-    m_VName = ed.m_VName;
-    m_Anzeige = ed.m_Anzeige;
+    setName(ed.m_Name);
+    setVName(ed.m_VName);
+    setAnzeige(ed.m_Anzeige);
+    setVerein(ed.m_Verein);
+    setTTR(ed.m_TTR);
     checkAndcorrectAnzeige();
 }
 
 void clTeilnehmer::checkAndcorrectAnzeige()
 {
     if (m_Anzeige.empty())
-        m_Anzeige = m_VName;
-    if (m_Anzeige.empty())
-        m_Anzeige = m_Name;
-    if (m_Anzeige.empty())
-        m_Anzeige = wxString::Format("Teilnehmer%2.2d", m_StartNr);
+        m_Anzeige = leiteAnzeigeAb(m_VName, m_Name, m_StartNr);
+}
+
+namespace
+{
+const wxString Platzhalter = "Teilnehmer";
+
+bool istSteuerzeichen(wxUniChar z)
+{
+    return z < 0x20 || (z >= 0x7F && z < 0xA0);
+}
+
+bool nurZiffern(const wxString& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == wxString::npos;
+}
+} // namespace
+
+wxString clTeilnehmer::ohneSteuerzeichen(const wxString& text)
+{
+    wxString ergebnis;
+    bool steuerzeichen = false;
+    for (wxUniChar z : text)
+    {
+        if (!istSteuerzeichen(z))
+            ergebnis += z;
+        else if (!steuerzeichen)
+            ergebnis += ' ';
+        steuerzeichen = istSteuerzeichen(z);
+    }
+    return ergebnis;
+}
+
+int clTeilnehmer::liesTTR(const wxString& text)
+{
+    const wxString zahl = wxString(text).Strip(wxString::both);
+    long wert = 0;
+    return nurZiffern(zahl) && zahl.length() <= 5 && zahl.ToLong(&wert) ? static_cast<int>(wert) : KeineTTR;
+}
+
+wxString spEditData::getSpalte(int spalte) const
+{
+    switch (spalte)
+    {
+    case spalteVorname:
+        return m_VName;
+    case spalteName:
+        return m_Name;
+    case spalteAnzeige:
+        return m_Anzeige;
+    case spalteVerein:
+        return m_Verein;
+    case spalteTTR:
+        return m_TTR == KeineTTR ? wxString() : wxString::Format("%d", m_TTR);
+    default:
+        return wxString();
+    }
+}
+
+void spEditData::setSpalte(int spalte, const wxString& wert)
+{
+    wxString* const texte[] = {&m_VName, &m_Name, &m_Anzeige, &m_Verein};
+    if (spalte == spalteTTR)
+        m_TTR = clTeilnehmer::liesTTR(wert);
+    else if (spalte >= 0 && spalte < spalteTTR)
+        *texte[spalte] = clTeilnehmer::ohneSteuerzeichen(wert);
+}
+
+wxString clTeilnehmer::leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr)
+{
+    if (!vname.empty())
+        return vname;
+    if (!name.empty())
+        return name;
+    return Platzhalter + wxString::Format("%2.2d", startnr);
+}
+
+bool clTeilnehmer::istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name)
+{
+    wxString rest;
+    if (vname.empty() && name.empty())
+        return anzeige.StartsWith(Platzhalter, &rest) && nurZiffern(rest);
+    // A clash adds the surname letter by letter and, when it is used up, a number.
+    wxString nummer;
+    return anzeige.StartsWith(leiteAnzeigeAb(vname, name, 0), &rest) &&
+           (name.StartsWith(rest) || (rest.StartsWith(name, &nummer) && nurZiffern(nummer)));
 }
 
 wxString clTeilnehmer::getSaveString() const
 {
-    // Joined without Format, whose %s would end a value at a NUL character.
-    return clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Name, ",") + ", " +
-                                       clMaskierung::maskiere(m_VName, ",") + ", " +
-                                       clMaskierung::maskiere(m_Anzeige, ","));
+    // Joined without Format, whose %s would end a value at a NUL character. Club
+    // and rating follow only when set, so a line without them reads as ever.
+    wxString zeile = clMaskierung::maskiere(m_Name, ",") + ", " + clMaskierung::maskiere(m_VName, ",") +
+                     ", " + clMaskierung::maskiere(m_Anzeige, ",");
+    if (!m_Verein.empty() || m_TTR != KeineTTR)
+        zeile += ", " + clMaskierung::maskiere(m_Verein, ",");
+    if (m_TTR != KeineTTR)
+        zeile += wxString::Format(", %d", m_TTR);
+    return clMaskierung::maskiereZeile(zeile);
 }
 
 namespace
@@ -58,9 +148,11 @@ wxString naechstesFeld(const wxString& zeile, size_t& pos)
 void clTeilnehmer::setFromSaveString(const wxString& str)
 {
     size_t pos = 0;
-    m_Name = naechstesFeld(str, pos);
-    m_VName = naechstesFeld(str, pos);
-    m_Anzeige = clMaskierung::demaskiere(str.substr(pos));
+    setName(naechstesFeld(str, pos));
+    setVName(naechstesFeld(str, pos));
+    setAnzeige(naechstesFeld(str, pos));
+    setVerein(naechstesFeld(str, pos));
+    setTTR(liesTTR(naechstesFeld(str, pos)));
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)

@@ -12,7 +12,8 @@ namespace
 const int MinZeilen = 25;
 }
 
-clTeilnehmerTableBase::clTeilnehmerTableBase(clTurnier* t) : m_Rows(MinZeilen), m_Cols(3), m_Turnier(t)
+clTeilnehmerTableBase::clTeilnehmerTableBase(clTurnier* t)
+    : m_Rows(MinZeilen), m_Cols(AnzahlTeilnehmerSpalten), m_Turnier(t)
 {
     m_Turnier->setTeilnehmerTableBase(this);
     Aktualisieren();
@@ -27,20 +28,11 @@ int clTeilnehmerTableBase::GetNumberRows()
 
 wxString clTeilnehmerTableBase::GetValue(int row, int col)
 {
+    if (col < 0 || col >= m_Cols)
+        return _("Fehler");
     if (row < 0 || row >= getDataListSize())
         return wxString();
-    const spEditData& ed = m_EditListe[m_Redirekt[row]];
-    switch (col)
-    {
-    case 0:
-        return ed.m_VName;
-    case 1:
-        return ed.m_Name;
-    case 2:
-        return ed.m_Anzeige;
-    default:
-        return _("Fehler");
-    }
+    return m_EditListe[m_Redirekt[row]].getSpalte(col);
 }
 
 void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
@@ -52,6 +44,17 @@ void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
     meldeAenderung(alteZeilen);
 }
 
+bool clTeilnehmerTableBase::pruefeEingabe(int col, const wxString& value, wxString& grund)
+{
+    grund.clear();
+    if (col != spalteTTR || value.Strip(wxString::both).empty() || clTeilnehmer::liesTTR(value) != KeineTTR)
+        return true;
+    grund = wxString::Format(wxGetTranslation(L"„%s“ ist keine TTR-Zahl: erlaubt sind ganze Zahlen bis 99999 "
+                                              L"oder ein leeres Feld."),
+                             value);
+    return false;
+}
+
 bool clTeilnehmerTableBase::setzeZeilen(int row, const vecEditListe& zeilen)
 {
     const int n = getDataListSize();
@@ -61,9 +64,9 @@ bool clTeilnehmerTableBase::setzeZeilen(int row, const vecEditListe& zeilen)
     const int alteZeilen = GetNumberRows();
     for (const spEditData& ed : zeilen)
     {
-        setzeZelle(row, 0, ed.m_VName);
-        setzeZelle(row, 1, ed.m_Name);
-        setzeZelle(row++, 2, ed.m_Anzeige);
+        for (int col = 0; col < m_Cols; ++col)
+            setzeZelle(row, col, ed.getSpalte(col));
+        ++row;
     }
     meldeAenderung(alteZeilen);
     return true;
@@ -82,12 +85,12 @@ void clTeilnehmerTableBase::setzeZelle(int row, int col, const wxString& value)
     }
     spEditData ed = m_EditListe[m_Redirekt[row]];
     ed.m_EditStatus |= esDirty;
-    if (col == 0)
-        ed.m_VName = value;
-    else if (col == 1)
-        ed.m_Name = value;
-    else if (col == 2)
-        ed.m_Anzeige = value;
+    // A display name Quobel derived follows the corrected name, in the grid at once.
+    const bool folgt = (col == spalteVorname || col == spalteName) &&
+                       clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name);
+    ed.setSpalte(col, value);
+    if (folgt)
+        ed.m_Anzeige = clTeilnehmer::leiteAnzeigeAb(ed.m_VName, ed.m_Name, row + 1);
     m_EditListe[m_Redirekt[row]] = ed;
 }
 
@@ -100,12 +103,16 @@ wxString clTeilnehmerTableBase::GetColLabelValue(int col)
 {
     switch (col)
     {
-    case 0:
+    case spalteVorname:
         return _("Vorname");
-    case 1:
+    case spalteName:
         return _("Name");
-    case 2:
+    case spalteAnzeige:
         return _("Anzeige");
+    case spalteVerein:
+        return _("Verein");
+    case spalteTTR:
+        return _("TTR");
     default:
         return _("Fehler");
     }

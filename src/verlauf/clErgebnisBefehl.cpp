@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "modell/clTurnier.h"
+#include "tabellen/clWertungTableBase.h"
 
 clErgebnisBefehl::clErgebnisBefehl(clTurnier* turnier, const wxString& name,
                                    std::vector<sAenderung> aenderungen)
@@ -24,6 +25,7 @@ bool clErgebnisBefehl::Undo()
 
 void clErgebnisBefehl::setze(bool nachher)
 {
+    const clWertungTableBase::clStapel stapel(m_Turnier->getWertungTableBase());
     const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele();
     for (const sAenderung& a : m_Aenderungen)
     {

@@ -35,12 +35,14 @@ long long zahl(const wxString& text, long long ersatz)
     return text.ToLongLong(&z) ? z : ersatz;
 }
 
-// A row of the participants' edit list as a line: status, roster position and the three names.
+// A row of the participants' edit list as a line: status, roster position and the
+// columns of the participants page.
 wxString alsZeile(const spEditData& ed)
 {
-    return clMaskierung::maskiereZeile(
-        wxString::Format("%d,%d,", ed.m_EditStatus, ed.m_OldPos) + clMaskierung::maskiere(ed.m_VName, ",") +
-        "," + clMaskierung::maskiere(ed.m_Name, ",") + "," + clMaskierung::maskiere(ed.m_Anzeige, ","));
+    wxString zeile = wxString::Format("%d,%d", ed.m_EditStatus, ed.m_OldPos);
+    for (int spalte = 0; spalte < AnzahlTeilnehmerSpalten; ++spalte)
+        zeile += "," + clMaskierung::maskiere(ed.getSpalte(spalte), ",");
+    return clMaskierung::maskiereZeile(zeile);
 }
 
 spEditData ausZeile(const wxString& zeile)
@@ -50,9 +52,8 @@ spEditData ausZeile(const wxString& zeile)
     spEditData ed;
     ed.m_EditStatus = static_cast<int>(zahl(feld(), esNew));
     ed.m_OldPos = static_cast<int>(zahl(feld(), -1));
-    ed.m_VName = feld();
-    ed.m_Name = feld();
-    ed.m_Anzeige = feld();
+    for (int spalte = 0; spalte < AnzahlTeilnehmerSpalten; ++spalte)
+        ed.setSpalte(spalte, feld());
     return ed;
 }
 } // namespace

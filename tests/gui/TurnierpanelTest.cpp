@@ -35,9 +35,10 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
     verarbeiteEreignisse();
     wxUIActionSimulator sim;
     const std::tuple<const char*, int, int, int> schritte[] = {
-        {"Anna", wxMOD_NONE, 0, 1}, {"Schmidt", wxMOD_NONE, 0, 2}, {"", wxMOD_NONE, 1, 0},
-        {"", wxMOD_NONE, 1, 1},     {"", wxMOD_NONE, 1, 2},        {"", wxMOD_NONE, 2, 0},
-        {"", wxMOD_SHIFT, 1, 2},    {"", wxMOD_SHIFT, 1, 1}};
+        {"Anna", wxMOD_NONE, 0, 1}, {"Schmidt", wxMOD_NONE, 0, 2}, {"", wxMOD_NONE, 0, 3},
+        {"TTC", wxMOD_NONE, 0, 4},  {"1520", wxMOD_NONE, 1, 0},    {"", wxMOD_NONE, 1, 1},
+        {"", wxMOD_NONE, 1, 2},     {"", wxMOD_NONE, 1, 3},        {"", wxMOD_NONE, 1, 4},
+        {"", wxMOD_NONE, 2, 0},     {"", wxMOD_SHIFT, 1, 4},       {"", wxMOD_SHIFT, 1, 3}};
     for (const auto& [text, mod, row, col] : schritte)
     {
         sim.Text(text);
@@ -46,7 +47,7 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
         EXPECT_EQ(std::make_pair(row, col), cursor()) << text << " " << mod;
         EXPECT_TRUE(grid->IsCellEditControlEnabled());
     }
-    for (auto [row, col, mod] : {std::tuple{0, 0, wxMOD_SHIFT}, {5, 2, wxMOD_NONE}})
+    for (auto [row, col, mod] : {std::tuple{0, 0, wxMOD_SHIFT}, {5, 4, wxMOD_NONE}})
     {
         grid->DisableCellEditControl();
         grid->GoToCell(row, col);
@@ -56,7 +57,7 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
     }
     grid->DisableCellEditControl();
     EXPECT_EQ(1, tb->getDataListSize());
-    EXPECT_EQ("Anna Schmidt", grid->GetCellValue(0, 0) + " " + grid->GetCellValue(0, 1));
+    EXPECT_EQ("01:Anna|Schmidt||TTC|1520|", zeile(*tb, 0, 5));
 }
 
 // Hoch, Runter and Loeschen act on participant rows only; Neu opens the editor
@@ -64,7 +65,11 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
 TEST_F(Turnierpanel, KnoepfeWirkenNurAufTeilnehmerzeilen)
 {
     EXPECT_EQ("---   ", zustand());
+    // "Uebernehmen" with nothing to apply says why.
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden),
+                  erwarteMeldung(wxID_OK, "kein Teilnehmer"));
     teilnehmer({L"Anna", L"Bernd", L"Carla"});
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), erwarteMeldung(wxID_OK, L"unverändert"));
     // The row gone to, the button pressed there and what follows; a press that
     // reaches the page below the participants changes nothing.
     const std::tuple<int, int, const char*> schritte[] = {
@@ -93,27 +98,19 @@ TEST_F(Turnierpanel, KnoepfeWirkenNurAufTeilnehmerzeilen)
     EXPECT_TRUE(grid->IsCellEditControlEnabled());
 }
 
-// The grid follows the list as it is typed, after New and after a load; one
+// The grid follows the list as it is typed and after New (or a load); one
 // participant more than the limit is not applied, and the typed list stays for
 // the organiser to shorten.
 TEST_F(Turnierpanel, GridWaechstMitDerListeBisZurHoechstzahl)
 {
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i <= clTurnier::MaxTeilnehmer; ++i)
         tb->SetValue(i, 0, wxString::Format("T%d", i + 1));
-    EXPECT_EQ(61, grid->GetNumberRows());
-    tb->DatenZurueckSchreiben();
-    ASSERT_TRUE(turnier()->speichereTurnierDaten(pfad("t.quobel")));
+    EXPECT_EQ(clTurnier::MaxTeilnehmer + 2, grid->GetNumberRows());
+    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_OK));
+    EXPECT_EQ(0, turnier()->getAnzahlTeilnehmer());
+    EXPECT_EQ(clTurnier::MaxTeilnehmer + 1, tb->getDataListSize());
     turnier()->Aktualisieren(true);
     EXPECT_EQ(25, grid->GetNumberRows());
-    ASSERT_TRUE(turnier()->liesTurnierDaten(pfad("t.quobel")));
-    EXPECT_EQ(61, grid->GetNumberRows());
-    EXPECT_EQ("T60", grid->GetCellValue(59, 0));
-
-    for (int i = 60; i <= clTurnier::MaxTeilnehmer; ++i)
-        tb->SetValue(i, 0, wxString::Format("T%d", i + 1));
-    wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden), wxExpectModal<wxMessageDialog>(wxID_OK));
-    EXPECT_EQ(60, turnier()->getAnzahlTeilnehmer());
-    EXPECT_EQ(clTurnier::MaxTeilnehmer + 1, tb->getDataListSize());
 }
 
 // Renaming keeps every result and asks nothing (a question answered "Nein"
