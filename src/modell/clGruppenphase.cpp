@@ -421,6 +421,12 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         if (sek.size() < 2 || (sek[1] != KeineAuslasser && !liesZahlen(sek[1], auslasser)))
             return abbruch(g, 1, L"der Spielplan ist nicht lesbar.");
         const wxArrayString runden(sek.begin() + 2, sek.end());
+        // The group takes only round lines whose pieces are sets and marks.
+        std::vector<eingaben> eingelesen;
+        wxString falsch;
+        for (size_t k = 0; k < runden.size(); ++k)
+            if (!clRunde::liesSaveString(runden[k], static_cast<int>(startNr.size()), eingelesen, falsch))
+                return abbruch(g, k + 2, L"die Runde ist nicht lesbar.");
         gp->erzeugeGruppe(g - 1, startNr, zeilen, fuerGruppe(alg, platten[g - 1].size()),
                           sek[1] == KeineAuslasser ? wxString() : sek[1], runden);
         gp->m_Gruppen[g - 1]->platten = platten[g - 1];
