@@ -7,6 +7,7 @@
 #include <wx/intl.h>
 
 #include "datei/clTurnierDatei.h"
+#include "datei/clZahl.h"
 #include "modell/clEndrundenAuslosung.h"
 #include "modell/clGruppenAuslosung.h"
 #include "modell/clRunde.h"
@@ -26,19 +27,6 @@ namespace
 {
 // Written for an empty skip list, which the reader would skip as an empty line.
 const wchar_t* const KeineAuslasser = L"\\";
-
-// The whole numbers of a line separated by commas; false when one is none.
-bool liesZahlen(const wxString& zeile, std::vector<long>& zahlen)
-{
-    for (const wxString& teil : wxSplit(zeile, ',', '\0'))
-    {
-        long zahl = 0;
-        if (!wxString(teil).Strip(wxString::both).ToLong(&zahl))
-            return false;
-        zahlen.push_back(zahl);
-    }
-    return true;
-}
 
 wxString ohneLeerzeichen(wxString zeile)
 {
@@ -407,7 +395,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         std::vector<long> nummern;
         std::vector<int> startNr;
         wxArrayString zeilen;
-        if (sek.empty() || !liesZahlen(sek[0], nummern))
+        if (sek.empty() || !clZahl::liesListe(sek[0], nummern))
             return abbruch(g, 0, L"die Startnummern sind nicht lesbar.");
         for (long snr : nummern)
         {
@@ -418,7 +406,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             zeilen.Add(teilnehmer[snr - 1]);
         }
         std::vector<long> auslasser;
-        if (sek.size() < 2 || (sek[1] != KeineAuslasser && !liesZahlen(sek[1], auslasser)))
+        if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
             return abbruch(g, 1, L"der Spielplan ist nicht lesbar.");
         const wxArrayString runden(sek.begin() + 2, sek.end());
         // The group takes only round lines whose pieces are sets and marks.
