@@ -215,8 +215,14 @@ wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
 bool clTurnier::verwirftSaetze(const allgemein& alg) const
 {
     const std::vector<clTTSpiel>& spiele = m_Schema.getSpiele();
-    return std::any_of(spiele.begin(), spiele.end(),
-                       [&alg](const clTTSpiel& sp) { return sp.hatSaetzeUeber(alg.Gewinnsaetze); });
+    if (std::any_of(spiele.begin(), spiele.end(),
+                    [&alg](const clTTSpiel& sp) { return sp.hatSaetzeUeber(alg.Gewinnsaetze); }))
+        return true;
+    // The groups play by the same sets to win; the bracket keeps those it was drawn with.
+    for (int g = 1; m_Gruppenphase != nullptr && g <= m_Gruppenphase->getAnzahlGruppen(); ++g)
+        if (m_Gruppenphase->getGruppe(g)->verwirftSaetze(alg))
+            return true;
+    return false;
 }
 
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
