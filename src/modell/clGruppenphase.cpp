@@ -158,8 +158,7 @@ void clGruppenphase::uebernehme(const allgemein& alg)
     m_Still = true;
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
     {
-        allgemein ga = fuerGruppe(alg, platten[g].size());
-        ga.Bezeichnung = m_Gruppen[g]->turnier->getAllgemein()->Bezeichnung;
+        const allgemein ga = fuerGruppe(alg, platten[g].size());
         m_Gruppen[g]->turnier->setAllgemein(&ga);
         m_Gruppen[g]->turnier->Aktualisieren(false);
         m_Gruppen[g]->platten = platten[g];
