@@ -1,0 +1,118 @@
+#include <wx/dcmemory.h>
+#include <wx/listctrl.h>
+#include <wx/scrolwin.h>
+
+#include "../EndrundenHilfen.h"
+#include "GuiHilfen.h"
+#include "ansicht/clEndrundenpanel.h"
+#include "ausgabe/clEndrundenLayout.h"
+#include "ausgabe/clEndrundenZeichner.h"
+
+namespace
+{
+// The page in a window of its own, with the changes it reports.
+struct tSeite
+{
+    tEndrundenFeld feld;
+    std::vector<sEndrundenAenderung> gemeldet;
+    wxFrame* rahmen = new wxFrame(nullptr, wxID_ANY, "Endrunde", wxPoint(0, 0), wxSize(1300, 900));
+    clEndrundenpanel* seite = new clEndrundenpanel(
+        rahmen, feld.er.get(), [this](const sEndrundenAenderung& a) { gemeldet.push_back(a); });
+
+    explicit tSeite(int spieler) : feld(spieler)
+    {
+        rahmen->Show();
+        verarbeiteEreignisse();
+    }
+    ~tSeite() { rahmen->Destroy(); }
+
+    void eingabe(const wxString& text)
+    {
+        seite->getKurzeingabe()->SetValue(text);
+        wxCommandEvent enter(wxEVT_TEXT_ENTER, clEndrundenpanel::idKurzeingabe);
+        seite->getKurzeingabe()->ProcessWindowEvent(enter);
+    }
+    // The names and results on the lines of a round, as drawn.
+    wxString linien(int runde) const
+    {
+        wxString text;
+        const int x = seite->getLayout()->getLinien().front().links +
+                      (runde - 1) * seite->getLayout()->getSpaltenbreite();
+        for (const auto& l : seite->getLayout()->getLinien())
+            if (l.links == x)
+                text += l.name + (l.ergebnis.empty() ? "" : " " + l.ergebnis) + "|";
+        return text;
+    }
+    // With QUOBEL_BILDER set, the tree is drawn there as a picture to look at.
+    void bild(const wxString& name) const
+    {
+        wxString ordner;
+        if (!wxGetEnv("QUOBEL_BILDER", &ordner))
+            return;
+        wxBitmap bmp(seite->getBaum()->GetVirtualSize());
+        wxMemoryDC dc(bmp);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        clEndrundenZeichner::zeichne(dc, *seite->getLayout(), seite->getGewaehlt());
+        dc.SelectObject(wxNullBitmap);
+        bmp.SaveFile(ordner + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+    }
+};
+} // namespace
+
+// A short form advances its winner on the tree, Enter moves on to the next open
+// match, a walkover from the menu counts, and the final placing follows.
+TEST(Endrundenpanel, KurzeingabeRueckt)
+{
+    KeinEchterDialog haken;
+    tSeite s(8);
+    EXPECT_EQ(s.feld.er->getSpiel(0), s.seite->getGewaehlt());
+    EXPECT_TRUE(s.seite->getKurzVorschau().Contains("Viertelfinale: Anna - Bernd"));
+    s.eingabe("5 -7 9 9");
+    EXPECT_EQ("Anna 3:1||||", s.linien(2));
+    EXPECT_EQ(s.feld.er->getSpiel(1), s.seite->getGewaehlt());
+    ASSERT_EQ(1u, s.gemeldet.size());
+    EXPECT_EQ(s.feld.er->getSpiel(0), s.gemeldet[0].spiel);
+    wxCommandEvent wo(wxEVT_MENU, clEndrundenpanel::idAusfall + clErgebnisEingabe::ofsKampflos1);
+    s.seite->ProcessWindowEvent(wo);
+    EXPECT_EQ("Anna 3:1|Dora w.o.|||", s.linien(2));
+    s.bild("endrunde8");
+    for (int taste : {WXK_RIGHT, WXK_DOWN, WXK_LEFT})
+        s.seite->bewege(taste);
+    EXPECT_EQ(s.feld.er->getSpiel(2), s.seite->getGewaehlt());
+}
+
+// A correction whose winner has played on asks first and keeps everything at "Nein".
+TEST(Endrundenpanel, KorrekturFragtZuerst)
+{
+    KeinEchterDialog haken;
+    tSeite s(4);
+    s.feld.gewinnt(0, 1);
+    s.feld.gewinnt(1, 1);
+    s.feld.gewinnt(2, 2);
+    s.seite->aktualisiere();
+    EXPECT_EQ("1.", s.seite->getEndstandListe()->GetItemText(0));
+    EXPECT_EQ("Carla", s.seite->getEndstandListe()->GetItemText(0, 1));
+    s.seite->waehle(s.feld.er->getSpiel(0));
+    wxTEST_DIALOG(s.eingabe("-1 -1 -1"),
+                  erwarteMeldung(wxID_NO, L"1 Ergebnisse späterer Runden gehen verloren"));
+    EXPECT_EQ("Anna 3:1|Carla 3:1|", s.linien(2));
+    wxTEST_DIALOG(s.eingabe("-1 -1 -1"), erwarteMeldung(wxID_YES, "Finale: Anna - Carla"));
+    EXPECT_EQ("Bernd 3:0|Carla 3:1|", s.linien(2));
+    EXPECT_EQ("|", s.linien(3));
+    ASSERT_EQ(1u, s.gemeldet.size());
+    EXPECT_EQ(s.feld.er->getSpiel(2), s.gemeldet[0].verloren.at(0).first);
+}
+
+// Pictures of brackets of 16 and 32 lines, to be looked at.
+TEST(Endrundenpanel, Bilder)
+{
+    for (int spieler : {13, 32})
+    {
+        tSeite s(spieler);
+        for (int k = 0; k < spieler / 2; ++k)
+            s.feld.gewinnt(k, 1 + k % 2);
+        s.seite->aktualisiere();
+        s.bild(wxString::Format("endrunde%d", spieler));
+    }
+}
