@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "EndrundenHilfen.h"
+#include "ausgabe/clCsvExport.h"
 #include "ausgabe/clEndrundenLayout.h"
+#include "ausgabe/clHtmlAusgabe.h"
+#include "modell/clTurnier.h"
 
 namespace
 {
@@ -66,6 +69,15 @@ TEST(EndrundenLayout, NamenUndErgebnisse)
     feld.er->pruefeSpiel(feld.er->getSpiel(2));
     EXPECT_EQ("w.o.", clEndrundenLayout::getErgebnis(*feld.er, feld.er->getSpiel(2)));
     EXPECT_EQ("Carla", clEndrundenLayout::getName(*feld.er, 3, 0));
+    // The web page and the CSV show the same.
+    clTurnier turnier;
+    const wxString html = clHtmlAusgabe(&turnier).erzeugeEndrunde(*feld.er);
+    EXPECT_TRUE(html.Contains("rowspan=\"2\">Anna <small>3:1</small>") &&
+                html.Contains("Carla <small>w.o.</small>"));
+    const wxString csv = clCsvExport::erzeugeEndrunde(*feld.er);
+    EXPECT_TRUE(csv.Contains("\"Carla\";\"Freilos\"\n") && csv.Contains("\"Carla\";\"Anna w.o.\"\n")) << csv;
+    EXPECT_EQ("\"Platz\";\"Teilnehmer\"\n\"1\";\"Carla\"\n\"2\";\"Anna\"\n\"3\";\"Bernd\"\n",
+              clCsvExport::erzeugeEndstand(feld.er->getEndstand()));
 }
 
 // 32 lines fit on a page; larger brackets print their blocks of 32 lines and

@@ -1,10 +1,12 @@
 #include <wx/dcmemory.h>
 #include <wx/listctrl.h>
+#include <wx/print.h>
 #include <wx/scrolwin.h>
 
 #include "../EndrundenHilfen.h"
 #include "GuiHilfen.h"
 #include "ansicht/clEndrundenpanel.h"
+#include "ausgabe/clDruck.h"
 #include "ausgabe/clEndrundenLayout.h"
 #include "ausgabe/clEndrundenZeichner.h"
 
@@ -102,6 +104,37 @@ TEST(Endrundenpanel, KorrekturFragtZuerst)
     EXPECT_EQ("|", s.linien(3));
     ASSERT_EQ(1u, s.gemeldet.size());
     EXPECT_EQ(s.feld.er->getSpiel(2), s.gemeldet[0].verloren.at(0).first);
+}
+
+// The tree prints 32 lines to a landscape page, a larger bracket in parts.
+TEST(Endrundenpanel, DruckSeiten)
+{
+    clTurnier turnier;
+    clDruck druck(nullptr, &turnier);
+    for (const auto& [spieler, seiten] : {std::pair{32, 1}, std::pair{64, 3}, std::pair{128, 5}})
+    {
+        tEndrundenFeld feld(spieler, 3, true);
+        std::unique_ptr<wxPrintout> ausdruck(druck.erzeugeAusdruck(*feld.er, clDruck::Baum));
+        wxBitmap bmp(1123, 794);
+        wxMemoryDC dc(bmp);
+        ausdruck->SetDC(&dc);
+        ausdruck->SetPPIScreen(96, 96);
+        ausdruck->SetPPIPrinter(96, 96);
+        ausdruck->SetPageSizePixels(1123, 794);
+        ausdruck->SetPageSizeMM(297, 210);
+        ausdruck->SetPaperRectPixels(wxRect(0, 0, 1123, 794));
+        int von = 0, bis = 0, a = 0, b = 0;
+        ausdruck->GetPageInfo(&von, &bis, &a, &b);
+        EXPECT_EQ(seiten, bis);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        EXPECT_TRUE(ausdruck->OnPrintPage(bis));
+        EXPECT_FALSE(ausdruck->HasPage(bis + 1));
+        dc.SelectObject(wxNullBitmap);
+        wxString ordner;
+        if (wxGetEnv("QUOBEL_BILDER", &ordner))
+            bmp.SaveFile(wxString::Format("%s/druck%d.png", ordner, spieler), wxBITMAP_TYPE_PNG);
+    }
 }
 
 // Pictures of brackets of 16 and 32 lines, to be looked at.
