@@ -321,7 +321,10 @@ void clEndrundenpanel::OnRechtsklick(wxMouseEvent& event)
 {
     if (m_Layout == nullptr)
         return;
-    waehle(m_Layout->getSpielBei(m_Baum->CalcUnscrolledPosition(event.GetPosition())));
+    const clTTSpiel* sp = m_Layout->getSpielBei(m_Baum->CalcUnscrolledPosition(event.GetPosition()));
+    if (sp == nullptr)
+        return;
+    waehle(sp);
     zeigeAusfallMenue(ScreenToClient(m_Baum->ClientToScreen(event.GetPosition())));
 }
 

@@ -137,12 +137,13 @@ TEST(Endrundenpanel, DruckSeiten)
     }
 }
 
-// Pictures of brackets of 16 and 32 lines, to be looked at.
+// Pictures of brackets of 4, 16 and 32 lines, one name too long for its line.
 TEST(Endrundenpanel, Bilder)
 {
-    for (int spieler : {13, 32})
+    for (int spieler : {4, 13, 32})
     {
         tSeite s(spieler);
+        s.feld.spieler[1]->setAnzeige("Maximiliane Mustermann-Schulze");
         for (int k = 0; k < spieler / 2; ++k)
             s.feld.gewinnt(k, 1 + k % 2);
         s.seite->aktualisiere();
