@@ -276,7 +276,9 @@ wxString clHtmlAusgabe::erzeugeEndrunde(const clEndrunde& er) const
         html += "</tr>\n";
     }
     html += "</table>\n";
-    if (const clTTSpiel* sp3 = er.getSpielUmPlatz3())
+    // The match for third place once its players are known.
+    const clTTSpiel* sp3 = er.getSpielUmPlatz3();
+    if (sp3 != nullptr && er.istSpielbar(sp3))
     {
         const wxString ergebnis = clEndrundenLayout::getErgebnis(er, sp3);
         html += "<p><b>" + maskiere(er.getSpielname(sp3)) + ":</b> " + anzeige(sp3->getT1()) + " &ndash; " +
