@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ModellHilfen.h"
+#include "verlauf/clBefehlsverlauf.h"
 
 namespace
 {
@@ -104,3 +105,63 @@ void ErgebnisEintragenITTF(benchmark::State& state)
 BENCHMARK(ErgebnisEintragen)->Arg(0)->Arg(1);
 BENCHMARK(ErgebnisEintragenITTF)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ErstesErgebnis);
+
+namespace
+{
+// A participant of 500 withdraws from a tournament without results (499 matches
+// go by walkover), and the withdrawal is undone and redone; argument: the placing.
+struct Rueckzug
+{
+    static constexpr int N = 500;
+    TestTurnier tt;
+    clBefehlsverlauf verlauf{&tt.turnier};
+
+    explicit Rueckzug(int platzierung)
+    {
+        tt.erstelleN(N, N / 2);
+        allgemein alg = *tt.turnier.getAllgemein();
+        alg.PlatzierungIdx = platzierung;
+        tt.turnier.setAllgemein(&alg);
+        tt.turnier.Aktualisieren(false);
+    }
+};
+
+void RueckzugEintragen(benchmark::State& state)
+{
+    Rueckzug rz(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+    {
+        rz.tt.turnier.zieheZurueck(Rueckzug::N / 2);
+        state.PauseTiming();
+        rz.verlauf.Undo();
+        state.ResumeTiming();
+    }
+}
+
+// Argument 1: 0 times the undo of the withdrawal, 1 its redo.
+void RueckzugRueckgaengig(benchmark::State& state)
+{
+    Rueckzug rz(static_cast<int>(state.range(0)));
+    rz.tt.turnier.zieheZurueck(Rueckzug::N / 2);
+    for (auto _ : state)
+    {
+        for (const bool rueckgaengig : {true, false})
+        {
+            const bool gemessen = rueckgaengig == (state.range(1) == 0);
+            if (!gemessen)
+                state.PauseTiming();
+            benchmark::DoNotOptimize(rueckgaengig ? rz.verlauf.Undo() : rz.verlauf.Redo());
+            if (!gemessen)
+                state.ResumeTiming();
+        }
+    }
+}
+} // namespace
+
+BENCHMARK(RueckzugEintragen)->Arg(platzSiege)->Arg(platzITTF)->Unit(benchmark::kMillisecond);
+BENCHMARK(RueckzugRueckgaengig)
+    ->Args({platzSiege, 0})
+    ->Args({platzSiege, 1})
+    ->Args({platzITTF, 0})
+    ->Args({platzITTF, 1})
+    ->Unit(benchmark::kMillisecond);

@@ -171,7 +171,8 @@ struct TestTurnier
     }
 
     // Results separated by '|', each "a:b" and what happened, seen from a: the sets
-    // in short form, "w" when a did not play, "a" when a retired without a set played.
+    // in short form, "w" when a did not play, "a" when a retired without a set played,
+    // "z" when a withdraws from the tournament.
     void trage(const wxString& ergebnisse)
     {
         wxStringTokenizer teile(ergebnisse, "|");
@@ -184,7 +185,9 @@ struct TestTurnier
             const int seiteA = sp->getT1()->getStartNr() == a ? 1 : 2;
             std::vector<::satz> saetze;
             wxString fehler;
-            if (rest == "w" || rest == "a")
+            if (rest == "z")
+                turnier.zieheZurueck(a);
+            else if (rest == "w" || rest == "a")
                 sp->setAusfall(rest == "w" ? ausfKampflos : ausfAufgabe, seiteA);
             else
             {
@@ -195,7 +198,8 @@ struct TestTurnier
                         std::swap(s.P1, s.P2);
                 sp->setSaetze(saetze);
             }
-            turnier.pruefeWertung(sp);
+            if (rest != "z")
+                turnier.pruefeWertung(sp);
         }
     }
 };

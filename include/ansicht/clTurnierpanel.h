@@ -52,6 +52,8 @@ private:
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
     void OnGridSelectCell(wxGridEvent& event);
+    void OnZelleAendert(wxGridEvent& event);
+    void OnCharHook(wxKeyEvent& event);
     // Ctrl+V, also of a list into the open cell editor: the names in text go into
     // the rows from the cursor row on, as typed.
     void fuegeEin(const wxString& text);
@@ -76,6 +78,10 @@ private:
     wxButton* m_btnLoesch;
     wxButton* m_btnRunter;
     wxButton* m_btnRueckzug;
+    // Where a row typed with Tab began: Enter goes on below that cell, as in a
+    // spreadsheet. m_TabZeile is -1 while no row is being typed with Tab.
+    int m_TabZeile = -1;
+    int m_TabSpalte = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

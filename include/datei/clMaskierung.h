@@ -23,6 +23,8 @@ public:
     // there is none), still escaped; pos moves past that c, or to the end. Reading
     // on by position keeps splitting a long line linear.
     static wxString trenne(const wxString& text, wxChar c, size_t& pos);
+    // The first c between anfang and ende that is not escaped, or ende.
+    static const wchar_t* finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c);
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include <vector>
 #include <wx/string.h>
 
+#include "modell/clSatzregel.h"
 #include "modell/clTTSpiel.h"
 
 // A match result in short form, as result forms write it: one signed number per
@@ -25,8 +26,8 @@ public:
     static bool liesPunkte(const wxString& text, int& punkte, wxString& fehler);
 
     // Points above this, of a side in a cell or of a set's loser in the short
-    // form, are taken for a typing error: the widest real deuce stays far below.
-    static const int MaxPunkte = 99;
+    // form, are taken for a typing error, as the set rule takes them.
+    static const int MaxPunkte = clSatzregel::MaxPunkte;
 };
 
 #endif

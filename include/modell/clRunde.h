@@ -5,6 +5,7 @@
 #include <wx/string.h>
 
 class clTTSpiel;
+struct eingaben;
 
 // A pairing as two start numbers; (-1, -1) is the empty pairing.
 struct ansetzung
@@ -37,7 +38,11 @@ public:
     void getSpielfrei(std::vector<int>& res) const;
 
     wxString getSaveString() const;
-    void updateFromSaveString(const wxString& str);
+    // Appends the entries of the first anzahl match groups of a round line, in
+    // table order; false when a group holds a piece that is neither a set nor a
+    // mark (in falsch).
+    static bool liesSaveString(const wxString& zeile, int anzahl, std::vector<eingaben>& spiele,
+                               wxString& falsch);
 
 private:
     bool kannAnsetzen(int t1, int t2) const;

@@ -38,6 +38,10 @@ public:
     clSchema& operator=(const clSchema&) = delete;
 
     void neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const wxString& str);
+    // The tables a schedule for n participants uses when pl are there (the most
+    // matches a round has), and its number of rounds.
+    static int zaehlePlatten(int n, int pl);
+    static int zaehleRunden(int n, int pl);
 
     int AnzRunden() const { return m_anzRunden; }
     int AnzPlatten() const { return m_Platten; }
@@ -47,6 +51,7 @@ public:
     clTTSpiel* getSpiel(int rdx, int pdx) const;
     // Every match of the schedule, in the order they were drawn.
     const std::vector<clTTSpiel>& getSpiele() const { return m_Spiele; }
+    std::vector<clTTSpiel>& getSpiele() { return m_Spiele; }
 
     // Every match with an entry.
     mapEingaben merkeEingaben() const;

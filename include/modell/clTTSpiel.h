@@ -49,8 +49,6 @@ public:
     static constexpr int MinGewinnsaetze = 2;
     static constexpr int MaxGewinnsaetze = 4;
     static constexpr int MaxSaetze = 2 * MaxGewinnsaetze - 1;
-    // Points of one side in one set count at most this much.
-    static constexpr int MaxPunkte = 21;
 
     clTTSpiel();
     clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2);
@@ -83,7 +81,7 @@ public:
     int getEntscheidungssatz() const;
 
     eingaben getEingaben() const;
-    // Takes every set and the walkover or retirement; the result is not derived again.
+    // Takes every set up to 2G-1 and the walkover or retirement; the result is not derived again.
     void setEingaben(const eingaben& e);
 
     // Marks side seite (1 or 2) as not played or retired; ausfKeiner (or a side
@@ -104,7 +102,10 @@ public:
     static sWertung getNullwertung();
 
     wxString getSaveString() const;
-    void setFromSaveString(const wxString& str);
+    // The entries of a match group from anfang to ende, without its parentheses:
+    // the sets by position and a walkover or retirement mark. False when a piece
+    // is neither a set nor a mark; falsch is then that piece.
+    static bool liesSaveString(const wchar_t* anfang, const wchar_t* ende, eingaben& e, wxString& falsch);
     // In a knockout bracket the players of a later match are found as it goes on.
     void setTeilnehmer(clTeilnehmer* t1, clTeilnehmer* t2)
     {
@@ -114,8 +115,6 @@ public:
 
 private:
     void initialisieren();
-    // Takes a walkover or retirement mark of a match group; false for anything else.
-    bool liesAusfall(const wxString& text);
 
     clTeilnehmer* m_T1;
     clTeilnehmer* m_T2;

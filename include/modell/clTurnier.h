@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -114,9 +115,9 @@ public:
 private:
     void meldeVorher();
     void melde(modAenderung art, const wxString& schritt = wxString());
-    // Takes the match's counted result out of the standings and puts its current
-    // one in; with platzieren both participants are put on their places.
-    void uebernehmeErgebnis(clTTSpiel* sp, bool platzieren);
+    // Takes the match's counted result out of the standings, puts its current one
+    // in and both participants on their places.
+    void uebernehmeErgebnis(clTTSpiel* sp);
     // The schedule for the roster and general data, with a stored skip list or,
     // when it is empty, a new one.
     void erzeugeSchema(const wxString& auslasser);
@@ -148,10 +149,17 @@ private:
     void schreibeTurnierplan(clTurnierDatei& dat) const;
     void schreibeRunden(clTurnierDatei& dat) const;
     void schreibeEOF(clTurnierDatei& dat) const;
-    void liesAllgemein(const clTurnierDatei& dat);
-    void liesTeilnehmer(const clTurnierDatei& dat);
-    void liesTurnierplan(const clTurnierDatei& dat);
-    void liesRunden(const clTurnierDatei& dat);
+    // Reading changes nothing until the whole file has been read: the general data,
+    // the skip-list text and the entries of every match come back by value.
+    static allgemein liesAllgemein(const clTurnierDatei& dat);
+    void liesTeilnehmer(const wxArrayString& zeilen);
+    static wxString liesTurnierplan(const clTurnierDatei& dat);
+    // The entries of the matches round by round, in table order, and where each
+    // round's end in them; a message naming the line when a match group is
+    // damaged, else an empty text.
+    static wxString liesRunden(const clTurnierDatei& dat, const allgemein& alg, int teilnehmer,
+                               const wxString& name, std::vector<eingaben>& spiele,
+                               std::vector<size_t>& rundenEnde);
 
     allgemein m_Allgemein;
     clSchema m_Schema;

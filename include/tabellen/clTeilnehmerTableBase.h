@@ -21,6 +21,9 @@ public:
     int GetNumberCols() override { return m_Cols; }
     wxString GetValue(int row, int col) override;
     void SetValue(int row, int col, const wxString& value) override;
+    // Whether value may be typed into column col; when not, grund says why. Only a
+    // rating is checked: empty, or a whole number of up to five digits.
+    static bool pruefeEingabe(int col, const wxString& value, wxString& grund);
     wxString GetRowLabelValue(int row) override;
     wxString GetColLabelValue(int col) override;
 

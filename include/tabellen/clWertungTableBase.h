@@ -51,11 +51,25 @@ public:
     void setPlatzierungsmodus(modPlatzierung modus);
     // Fits the columns of the grid showing the table into its width.
     void setzeSpaltenBreiten();
-    // Puts both participants of a match whose result changed on their places.
+    // Puts both participants of a match whose result changed on their places; in
+    // a batch only notes that the standings have to be ordered.
     void platziere(int startnr1, int startnr2);
-    // Orders everybody anew by the ITTF rule, from the totals and the results of
-    // the tournament's matches; in the other placing nothing happens.
-    void ordneNachDirektemVergleich();
+
+    // A change of many results at once (a load, a withdrawal, undo and redo, a
+    // rebuild): while one is open the totals follow every result, but the
+    // standings are ordered only once, when the outermost one closes. A table of
+    // nullptr is allowed and changes nothing.
+    class clStapel
+    {
+    public:
+        explicit clStapel(clWertungTableBase* tabelle);
+        ~clStapel();
+        clStapel(const clStapel&) = delete;
+        clStapel& operator=(const clStapel&) = delete;
+
+    private:
+        clWertungTableBase* m_Tabelle;
+    };
 
     // Read access for views, printing and tests.
     int getAnzahl() const { return static_cast<int>(m_Platztabelle.size()); }
@@ -73,6 +87,10 @@ public:
     bool entscheidetLos(int platz) const;
 
 private:
+    // Orders everybody anew: by the ITTF rule from the totals and the results of
+    // the tournament's matches, otherwise by the totals, equal ones keeping their order.
+    void ordne();
+    void ordneNachDirektemVergleich();
     // Participants with a counted match rank before those without; then vergleicheWertung.
     int vergleichePlaetze(int idx1, int idx2) const;
     void tauschePlaetze(int platz1, int platz2);
@@ -86,6 +104,9 @@ private:
     modPlatzierung m_Modus;
     // By the ITTF rule: for each position the first position of those equal with it.
     std::vector<int> m_GleichAb;
+    // Open batches, and whether the standings have to be ordered when the last closes.
+    int m_Stapel;
+    bool m_Ungeordnet;
 };
 
 #endif

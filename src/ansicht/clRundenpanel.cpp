@@ -10,6 +10,8 @@
 #include "ansicht/clErgebnisEingabe.h"
 #include "modell/clKurzeingabe.h"
 #include "ansicht/clMyGridCellRenderer.h"
+#include "ansicht/clGridTasten.h"
+#include "ansicht/clStatuszeile.h"
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTurnier.h"
@@ -19,14 +21,6 @@ namespace
 {
 const int MinBreite = 300;
 const int MinHoehe = 200;
-
-// The main window's status line, where the page says why it refused something.
-void zeigeStatus(wxWindow* seite, const wxString& text)
-{
-    auto* fenster = dynamic_cast<wxFrame*>(wxGetTopLevelParent(seite));
-    if (fenster != nullptr && fenster->GetStatusBar() != nullptr)
-        fenster->SetStatusText(text);
-}
 } // namespace
 
 clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
@@ -39,6 +33,7 @@ clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(par
     m_SpieleTB = new clSpieleTableBase(m_Turnier);
     m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
     m_RundenGrid->SetDefaultRenderer(new clMyGridCellRenderer);
+    clGridTasten::verbinde(m_RundenGrid);
     clZwischenablage::verbinde(m_RundenGrid);
     // Sets the column widths as well.
     m_SpieleTB->Anpassen();
@@ -161,7 +156,7 @@ void clRundenpanel::OnZelleAendert(wxGridEvent& event)
     wxString grund;
     m_Abgelehnt = !m_SpieleTB->pruefeEingabe(event.GetRow(), event.GetCol(), event.GetString(), grund);
     // The reason stays until the next value is taken.
-    zeigeStatus(this, grund);
+    clStatuszeile::zeige(this, grund);
     if (m_Abgelehnt)
     {
         event.Veto();

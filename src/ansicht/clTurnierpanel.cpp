@@ -12,6 +12,8 @@
 #include "datei/clTeilnehmerImport.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "modell/clTurnier.h"
+#include "ansicht/clGridTasten.h"
+#include "ansicht/clStatuszeile.h"
 #include "ansicht/clZwischenablage.h"
 
 namespace
@@ -37,6 +39,7 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_TeilnehmerTB = new clTeilnehmerTableBase(m_Turnier);
     m_TeilnehmerGrid->SetTable(m_TeilnehmerTB, false, wxGrid::wxGridSelectCells);
     setzeSpaltenBreiten();
+    clGridTasten::verbinde(m_TeilnehmerGrid);
     clZwischenablage::verbinde(m_TeilnehmerGrid, [this](const wxString& text) { fuegeEin(text); });
     zeile->Add(m_TeilnehmerGrid, 0, wxALL | wxEXPAND, 5);
 
@@ -244,6 +247,8 @@ void clTurnierpanel::OnGridSelectCell(wxGridEvent& event)
 {
     // Sent before the cursor moves: the new row comes with the event.
     setzeSchalterGueltigkeit(event.GetRow());
+    if (event.GetRow() != m_TabZeile)
+        m_TabZeile = -1;
     event.Skip();
 }
 
@@ -257,6 +262,11 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
     const int c = event.GetCol();
     const int n = m_TeilnehmerTB->getDataListSize();
     const int letzteSpalte = m_TeilnehmerGrid->GetNumberCols() - 1;
+    if (m_TabZeile != r)
+    {
+        m_TabZeile = r;
+        m_TabSpalte = c;
+    }
     if (event.ShiftDown() && c == 0)
     {
         if (r > 0)
@@ -269,6 +279,33 @@ void clTurnierpanel::OnGridTabbing(wxGridEvent& event)
     }
     else
         bearbeiteZelle(r, event.ShiftDown() ? c - 1 : c + 1);
+}
+
+void clTurnierpanel::OnZelleAendert(wxGridEvent& event)
+{
+    wxString grund;
+    if (!m_TeilnehmerTB->pruefeEingabe(event.GetCol(), event.GetString(), grund))
+    {
+        event.Veto();
+        wxBell();
+    }
+    clStatuszeile::zeige(this, grund);
+}
+
+void clTurnierpanel::OnCharHook(wxKeyEvent& event)
+{
+    const int taste = event.GetKeyCode();
+    const int r = m_TeilnehmerGrid->GetGridCursorRow();
+    if ((taste != WXK_RETURN && taste != WXK_NUMPAD_ENTER) || event.HasAnyModifiers() || m_TabZeile != r ||
+        !m_TeilnehmerGrid->IsDescendant(wxWindow::FindFocus()))
+    {
+        event.Skip();
+        return;
+    }
+    schliesseEditor();
+    m_TabZeile = -1;
+    if (r + 1 < m_TeilnehmerGrid->GetNumberRows())
+        m_TeilnehmerGrid->GoToCell(r + 1, m_TabSpalte);
 }
 
 // An editor that loses the focus asks the grid to close the editor, and the grid
@@ -332,5 +369,7 @@ wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
     EVT_BUTTON(idBtnRueckzug, clTurnierpanel::OnBtnRueckzug)
     EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
     EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
+    EVT_GRID_CELL_CHANGING(clTurnierpanel::OnZelleAendert)
+    EVT_CHAR_HOOK(clTurnierpanel::OnCharHook)
     EVT_GRID_SELECT_CELL(clTurnierpanel::OnGridSelectCell)
 wxEND_EVENT_TABLE()

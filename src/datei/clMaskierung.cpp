@@ -1,5 +1,7 @@
 #include "datei/clMaskierung.h"
 
+#include <algorithm>
+
 wxString clMaskierung::maskiere(const wxString& text, const wxString& sonderzeichen)
 {
     wxString ergebnis;
@@ -54,21 +56,24 @@ wxString clMaskierung::demaskiere(const wxString& text)
     return ergebnis;
 }
 
+const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c)
+{
+    for (; anfang < ende; ++anfang)
+    {
+        if (*anfang == Zeichen)
+            ++anfang;
+        else if (*anfang == c)
+            return anfang;
+    }
+    return ende;
+}
+
 wxString clMaskierung::trenne(const wxString& text, wxChar c, size_t& pos)
 {
-    const size_t anfang = pos;
-    for (; pos < text.length(); ++pos)
-    {
-        const wxUniChar z = text[pos];
-        if (z == Zeichen)
-            ++pos;
-        else if (z == c)
-        {
-            const wxString kopf = text.substr(anfang, pos - anfang);
-            ++pos;
-            return kopf;
-        }
-    }
-    pos = text.length();
-    return text.substr(anfang);
+    const wchar_t* const anfang = text.wc_str();
+    const wchar_t* const ende = anfang + text.length();
+    const size_t von = std::min(pos, text.length());
+    const size_t bis = static_cast<size_t>(finde(anfang + von, ende, c) - anfang);
+    pos = std::min(bis + 1, text.length());
+    return text.substr(von, bis - von);
 }

@@ -322,9 +322,12 @@ bool liesSpiel(clTTSpiel& sp, const wxString& zeile)
 {
     size_t pos = 0;
     const wxString gruppe = clMaskierung::trenne(zeile, ')', pos);
-    if (!zeile.StartsWith("(") || gruppe.length() + 1 != zeile.length())
+    eingaben e;
+    wxString falsch;
+    if (!zeile.StartsWith("(") || gruppe.length() + 1 != zeile.length() ||
+        !clTTSpiel::liesSaveString(gruppe.wc_str() + 1, gruppe.wc_str() + gruppe.length(), e, falsch))
         return false;
-    sp.setFromSaveString(gruppe.Mid(1));
+    sp.setEingaben(e);
     return ohneNamen(sp.getSaveString()) == ohneNamen(zeile);
 }
 } // namespace

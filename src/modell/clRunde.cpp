@@ -98,14 +98,22 @@ wxString clRunde::getSaveString() const
     return str;
 }
 
-void clRunde::updateFromSaveString(const wxString& str)
+bool clRunde::liesSaveString(const wxString& zeile, int anzahl, std::vector<eingaben>& spiele,
+                             wxString& falsch)
 {
-    size_t pos = 0;
-    for (clTTSpiel* sp : m_Spiele)
+    const wchar_t* p = zeile.wc_str();
+    const wchar_t* const ende = p + zeile.length();
+    for (int k = 0; k < anzahl && p < ende; ++k)
     {
-        const wxString kopf = clMaskierung::trenne(str, ')', pos);
-        if (kopf.empty())
+        const wchar_t* schluss = clMaskierung::finde(p, ende, L')');
+        if (schluss == p)
             break;
-        sp->setFromSaveString(kopf.Mid(1));
+        spiele.emplace_back();
+        if (!clTTSpiel::liesSaveString(p + 1, schluss, spiele.back(), falsch))
+            return false;
+        if (schluss == ende)
+            break;
+        p = schluss + 1;
     }
+    return true;
 }

@@ -81,6 +81,20 @@ void clSchema::setGewinnsaetze(int g)
         sp.setGewinnsaetze(g);
 }
 
+int clSchema::zaehlePlatten(int n, int pl)
+{
+    return n > 2 ? std::max(1, std::min(n / 2, pl)) : 1;
+}
+
+int clSchema::zaehleRunden(int n, int pl)
+{
+    if (n <= 2)
+        return 1;
+    const int ansetzungen = n * (n - 1) / 2;
+    const int platten = zaehlePlatten(n, pl);
+    return ansetzungen / platten + (ansetzungen % platten > 0 ? 1 : 0);
+}
+
 void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const wxString& str)
 {
     bereinigeSpielplan();
@@ -90,10 +104,10 @@ void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const 
     m_LeereRunde.reset(new clRunde(n));
     if (n > 2)
     {
-        m_Platten = std::max(1, std::min(n / 2, pl));
+        m_Platten = zaehlePlatten(n, pl);
         m_Modus = me;
         m_anzAnsetzungen = n * (n - 1) / 2;
-        m_anzRunden = m_anzAnsetzungen / m_Platten + (m_anzAnsetzungen % m_Platten > 0 ? 1 : 0);
+        m_anzRunden = zaehleRunden(n, pl);
         m_Runden.reserve(m_anzRunden);
         m_Spiele.reserve(m_anzAnsetzungen);
         lstAuslasser liste;

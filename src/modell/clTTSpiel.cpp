@@ -1,11 +1,12 @@
 #include "modell/clTTSpiel.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "datei/clMaskierung.h"
+#include "modell/clSatzregel.h"
 #include "modell/clTeilnehmer.h"
-#include "datei/clZahl.h"
 
 clTTSpiel::clTTSpiel() : m_T1(nullptr), m_T2(nullptr), m_Gewinnsaetze(MinGewinnsaetze)
 {
@@ -87,18 +88,7 @@ bool clTTSpiel::hatEingaben() const
 
 int clTTSpiel::getEntscheidungssatz() const
 {
-    int gewonnen1 = 0;
-    int gewonnen2 = 0;
-    for (int i = 0; i < getAnzSaetze(); ++i)
-    {
-        const satz& s = m_Saetze[i];
-        if (s.P1 < 0 || s.P2 < 0)
-            continue;
-        (s.P1 > s.P2 ? gewonnen1 : gewonnen2)++;
-        if (gewonnen1 == m_Gewinnsaetze || gewonnen2 == m_Gewinnsaetze)
-            return i + 1;
-    }
-    return 0;
+    return clSatzregel(m_Gewinnsaetze).getEntscheidungssatz(getEingaben());
 }
 
 bool eingaben::operator==(const eingaben& e) const
@@ -119,7 +109,8 @@ eingaben clTTSpiel::getEingaben() const
 
 void clTTSpiel::setEingaben(const eingaben& e)
 {
-    std::copy(std::begin(e.saetze), std::end(e.saetze), std::begin(m_Saetze));
+    for (int i = 0; i < MaxSaetze; ++i)
+        m_Saetze[i] = i < getAnzSaetze() ? e.saetze[i] : satz();
     setAusfall(e.ausfall, e.seite);
 }
 
@@ -135,82 +126,9 @@ sWertung clTTSpiel::getNullwertung()
     return sWertung();
 }
 
-namespace
-{
-void gewinneSatz(sWertung& sieger, sWertung& verlierer)
-{
-    sieger.m_Satz.eigene++;
-    verlierer.m_Satz.gegner++;
-}
-
-// Winner and loser of a decided match: the match and its match points.
-void entscheide(sWertung& sieger, sWertung& verlierer, bool amTisch)
-{
-    sieger.m_Spiel.eigene = 1;
-    verlierer.m_Spiel.gegner = 1;
-    sieger.m_Spielpunkte = {2, amTisch ? 1 : 0};
-    verlierer.m_Spielpunkte = {amTisch ? 1 : 0, 2};
-}
-} // namespace
-
 bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
 {
-    W1 = getNullwertung();
-    W2 = getNullwertung();
-    bool entschieden = false;
-    if (m_Ausfall == ausfKampflos)
-    {
-        // The side that did not play loses without a set or a point being counted.
-        sWertung& sieger = m_AusfallSeite == 1 ? W2 : W1;
-        sWertung& verlierer = m_AusfallSeite == 1 ? W1 : W2;
-        for (int i = 0; i < m_Gewinnsaetze; ++i)
-            gewinneSatz(sieger, verlierer);
-        entscheide(sieger, verlierer, false);
-        entschieden = true;
-    }
-    else
-    {
-        for (int i = 0; i < getAnzSaetze(); ++i)
-        {
-            const satz& s = m_Saetze[i];
-            if (s.P1 < 0 || s.P2 < 0)
-                continue;
-            if (s.P1 > s.P2)
-                gewinneSatz(W1, W2);
-            else
-                gewinneSatz(W2, W1);
-            const int c1 = std::min(s.P1, MaxPunkte);
-            const int c2 = std::min(s.P2, MaxPunkte);
-            W1.m_Punkte.eigene += c1;
-            W1.m_Punkte.gegner += c2;
-            W2.m_Punkte.eigene += c2;
-            W2.m_Punkte.gegner += c1;
-        }
-        if (m_Ausfall == ausfAufgabe)
-        {
-            // The sets played count; the winner is credited the sets missing to G,
-            // and the side that retired cannot have won the match.
-            sWertung& sieger = m_AusfallSeite == 1 ? W2 : W1;
-            sWertung& verlierer = m_AusfallSeite == 1 ? W1 : W2;
-            while (sieger.m_Satz.eigene < m_Gewinnsaetze)
-                gewinneSatz(sieger, verlierer);
-            const int zuviel = std::max(0, verlierer.m_Satz.eigene - (m_Gewinnsaetze - 1));
-            verlierer.m_Satz.eigene -= zuviel;
-            sieger.m_Satz.gegner -= zuviel;
-            entscheide(sieger, verlierer, false);
-            entschieden = true;
-        }
-        else if (W1.m_Satz.eigene >= m_Gewinnsaetze)
-        {
-            entscheide(W1, W2, true);
-            entschieden = true;
-        }
-        else if (W2.m_Satz.eigene >= m_Gewinnsaetze)
-        {
-            entscheide(W2, W1, true);
-            entschieden = true;
-        }
-    }
+    const bool entschieden = clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
     m_W1 = W1;
     m_W2 = W2;
     return entschieden;
@@ -218,15 +136,14 @@ bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
 
 bool clTTSpiel::getErgebnis(sWertung& W1, sWertung& W2) const
 {
-    clTTSpiel kopie(*this);
-    return kopie.bestimmeErgebnis(W1, W2);
+    return clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
 }
 
 bool clTTSpiel::getGespeichertesErgebnis(sWertung& w1, sWertung& w2) const
 {
     w1 = m_W1;
     w2 = m_W2;
-    return w1.m_Spiel.eigene == 1 || w2.m_Spiel.eigene == 1;
+    return clSatzregel::istEntschieden(w1);
 }
 
 bool clTTSpiel::altesErgebnis(sWertung& w1, sWertung& w2)
@@ -247,7 +164,7 @@ namespace
 // Characters that structure a match group: the names are escaped against them.
 const wxString GruppenZeichen = ",:()";
 // How a walkover and a retirement are written after the sets, with the side.
-const char* const AusfallMarke[] = {"", "wo", "ab"};
+const wchar_t* const AusfallMarke[] = {L"", L"wo", L"ab"};
 
 wxString anzeigeVon(const clTeilnehmer* tn)
 {
@@ -300,37 +217,84 @@ wxString clTTSpiel::getSaveString() const
     return str + L")";
 }
 
-void clTTSpiel::setFromSaveString(const wxString& str)
+namespace
 {
-    size_t pos = 0;
-    clMaskierung::trenne(str, ',', pos);
-    // A match has at most MaxSaetze sets and one mark; a group with more pieces is
-    // not read further, however long it is.
-    int snr = 1;
-    for (int stueck = 0; stueck <= MaxSaetze && pos < str.length(); ++stueck)
-    {
-        const wxString kopf = clMaskierung::trenne(str, ',', pos);
-        if (liesAusfall(kopf))
-            continue;
-        size_t doppelpunkt = 0;
-        const wxString erster = clMaskierung::trenne(kopf, ':', doppelpunkt);
-        setSatzErg(snr++, clZahl::lies(erster), clZahl::lies(kopf.substr(doppelpunkt)));
-    }
+// A score from p on: blanks, a sign, digits and blanks; p moves past them. False
+// when there are no digits. A value beyond an int is taken as the nearest one.
+bool liesPunkte(const wchar_t*& p, const wchar_t* ende, int& punkte)
+{
+    while (p != ende && *p == L' ')
+        ++p;
+    const bool negativ = p != ende && *p == L'-';
+    if (p != ende && (*p == L'-' || *p == L'+'))
+        ++p;
+    if (p == ende || *p < L'0' || *p > L'9')
+        return false;
+    long long betrag = 0;
+    for (; p != ende && *p >= L'0' && *p <= L'9'; ++p)
+        betrag = std::min(betrag * 10 + (*p - L'0'), 1LL << 32);
+    punkte = static_cast<int>(std::clamp(negativ ? -betrag : betrag, static_cast<long long>(INT_MIN),
+                                         static_cast<long long>(INT_MAX)));
+    while (p != ende && *p == L' ')
+        ++p;
+    return true;
 }
 
-bool clTTSpiel::liesAusfall(const wxString& text)
+// A piece of a match group, from p up to ende, as a set "p1:p2".
+bool liesSatz(const wchar_t* p, const wchar_t* ende, satz& s)
 {
-    const wxString marke = wxString(text).Strip(wxString::both);
+    return liesPunkte(p, ende, s.P1) && p != ende && *p++ == L':' && liesPunkte(p, ende, s.P2) && p == ende;
+}
+
+// A piece as a walkover or retirement mark, "wo1", "wo2", "ab1" or "ab2", with
+// blanks around it.
+bool liesAusfall(const wchar_t* p, const wchar_t* ende, eingaben& e)
+{
+    while (p != ende && *p == L' ')
+        ++p;
+    while (ende != p && ende[-1] == L' ')
+        --ende;
     for (modAusfall art : {ausfKampflos, ausfAufgabe})
     {
-        for (int seite = 1; seite <= 2; ++seite)
+        const wchar_t* marke = AusfallMarke[art];
+        if (ende - p == 3 && p[0] == marke[0] && p[1] == marke[1] && (p[2] == L'1' || p[2] == L'2'))
         {
-            if (marke == wxString::Format("%s%d", AusfallMarke[art], seite))
-            {
-                setAusfall(art, seite);
-                return true;
-            }
+            e.ausfall = art;
+            e.seite = p[2] - L'0';
+            return true;
         }
     }
     return false;
+}
+} // namespace
+
+bool clTTSpiel::liesSaveString(const wchar_t* anfang, const wchar_t* ende, eingaben& e, wxString& falsch)
+{
+    e = eingaben();
+    const wchar_t* p = clMaskierung::finde(anfang, ende, L',');
+    if (p == ende)
+        return true; // the names alone
+    ++p;
+    // A match has at most MaxSaetze sets and one mark; a group with more pieces is
+    // not read further, however long it is.
+    int snr = 0;
+    for (int stueck = 0; stueck <= MaxSaetze; ++stueck)
+    {
+        const wchar_t* komma = std::find(p, ende, L',');
+        satz s;
+        if (liesSatz(p, komma, s))
+        {
+            if (snr < MaxSaetze)
+                e.saetze[snr++] = s;
+        }
+        else if (!liesAusfall(p, komma, e))
+        {
+            falsch = wxString(p, static_cast<size_t>(komma - p));
+            return false;
+        }
+        if (komma == ende)
+            break;
+        p = komma + 1;
+    }
+    return true;
 }

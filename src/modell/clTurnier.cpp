@@ -302,8 +302,10 @@ void clTurnier::pruefeWertung(clTTSpiel* sp)
 void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele)
 {
     m_Geaendert = true;
+    // Several matches at once are placed together.
+    const clWertungTableBase::clStapel stapel(spiele.size() > 1 ? m_Turniertabelle : nullptr);
     for (clTTSpiel* sp : spiele)
-        uebernehmeErgebnis(sp, true);
+        uebernehmeErgebnis(sp);
     melde(aendErgebnis);
 }
 
@@ -328,15 +330,14 @@ void clTurnier::zieheZurueck(int startnr)
     const std::vector<clTTSpiel*> offen = getOffeneSpiele(startnr);
     if (offen.empty())
         return;
-    // The ITTF placing looks at all results at once: it orders once at the end.
-    const bool ittf = m_Allgemein.PlatzierungIdx == platzITTF;
-    for (clTTSpiel* sp : offen)
     {
-        sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
-        uebernehmeErgebnis(sp, !ittf);
+        const clWertungTableBase::clStapel stapel(m_Turniertabelle);
+        for (clTTSpiel* sp : offen)
+        {
+            sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
+            uebernehmeErgebnis(sp);
+        }
     }
-    if (ittf && m_Turniertabelle != nullptr)
-        m_Turniertabelle->ordneNachDirektemVergleich();
     m_Geaendert = true;
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
@@ -345,7 +346,7 @@ void clTurnier::zieheZurueck(int startnr)
           wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
 }
 
-void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
+void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
 {
     if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
         return;
@@ -365,7 +366,7 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool platzieren)
         m_Turniertabelle->addiereWertung(t2, w2);
         geaendert = true;
     }
-    if (geaendert && platzieren)
+    if (geaendert)
         m_Turniertabelle->platziere(t1, t2);
 }
 
@@ -411,21 +412,16 @@ void clTurnier::aktualisiereSpielplanAnzeigen()
     if (m_Turniertabelle == nullptr)
         return;
     // The standings start again from the results the schedule holds, so that a
-    // refresh never leaves totals that the matches do not back up. The ITTF
-    // placing looks at all results at once, so it orders once at the end.
-    const modPlatzierung platzierung = static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx);
-    m_Turniertabelle->setPlatzierungsmodus(platzierung);
+    // refresh never leaves totals that the matches do not back up.
+    const clWertungTableBase::clStapel stapel(m_Turniertabelle);
+    m_Turniertabelle->setPlatzierungsmodus(static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx));
     m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
-    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+    for (clTTSpiel& sp : m_Schema.getSpiele())
     {
-        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
-        {
-            sWertung w1, w2;
-            sp->altesErgebnis(w1, w2);
-            uebernehmeErgebnis(sp, platzierung != platzITTF);
-        }
+        sWertung w1, w2;
+        sp.altesErgebnis(w1, w2);
+        uebernehmeErgebnis(&sp);
     }
-    m_Turniertabelle->ordneNachDirektemVergleich();
 }
 
 // ---- the tournament file
@@ -517,6 +513,9 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
 {
     wxArrayString teilnehmer;
     wxString grund;
+    allgemein alg;
+    std::vector<eingaben> spiele;
+    std::vector<size_t> rundenEnde;
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
             wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), name);
@@ -524,16 +523,28 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
         grund =
             wxString::Format(wxGetTranslation(L"„%s“ hat mehr als %d Teilnehmer; Quobel lädt höchstens %d."),
                              name, MaxTeilnehmer, MaxTeilnehmer);
+    else
+    {
+        alg = liesAllgemein(dat);
+        grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
+    }
     if (!grund.empty())
     {
         if (fehler != nullptr)
             *fehler = grund;
         return false;
     }
-    liesAllgemein(dat);
-    liesTeilnehmer(dat);
-    liesTurnierplan(dat);
-    liesRunden(dat);
+    // Everything is read: only now the tournament is replaced.
+    m_Allgemein = alg;
+    liesTeilnehmer(teilnehmer);
+    erzeugeSchema(liesTurnierplan(dat));
+    for (size_t r = 0, k = 0; r < rundenEnde.size(); ++r)
+    {
+        const clRunde* runde = m_Schema.getRunde(static_cast<int>(r) + 1);
+        for (int p = 1; k < rundenEnde[r]; ++p, ++k)
+            if (clTTSpiel* sp = runde->getSpiel(p))
+                sp->setEingaben(spiele[k]);
+    }
     // The views and the standings follow the scores read, marks of walkovers included.
     AktualisiereAnzeigen();
     return true;
@@ -585,7 +596,7 @@ void clTurnier::schreibeEOF(clTurnierDatei& dat) const
     dat.writeSektion("EOF", wxArrayString());
 }
 
-void clTurnier::liesAllgemein(const clTurnierDatei& dat)
+allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Allgemein", sek, AllgemeinZeilen);
@@ -605,15 +616,13 @@ void clTurnier::liesAllgemein(const clTurnierDatei& dat)
     liesIndex(5, alg.ModusIdx, 0, AnzModi - 1);
     liesIndex(6, alg.Gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
     liesIndex(7, alg.PlatzierungIdx, platzSiege, platzITTF);
-    m_Allgemein = alg;
+    return alg;
 }
 
-void clTurnier::liesTeilnehmer(const clTurnierDatei& dat)
+void clTurnier::liesTeilnehmer(const wxArrayString& zeilen)
 {
-    wxArrayString sek;
-    dat.getSektion("Teilnehmer", sek, MaxTeilnehmer);
     leereTeilnehmer();
-    for (const wxString& zeile : sek)
+    for (const wxString& zeile : zeilen)
     {
         clTeilnehmer* tn = new clTeilnehmer;
         tn->setFromSaveString(zeile);
@@ -622,18 +631,35 @@ void clTurnier::liesTeilnehmer(const clTurnierDatei& dat)
     }
 }
 
-void clTurnier::liesTurnierplan(const clTurnierDatei& dat)
+wxString clTurnier::liesTurnierplan(const clTurnierDatei& dat)
 {
     wxArrayString sek;
     dat.getSektion("Spielplan", sek, 1);
-    erzeugeSchema(sek.empty() ? wxString() : sek[0]);
+    return sek.empty() ? wxString() : sek[0];
 }
 
-void clTurnier::liesRunden(const clTurnierDatei& dat)
+wxString clTurnier::liesRunden(const clTurnierDatei& dat, const allgemein& alg, int teilnehmer,
+                               const wxString& name, std::vector<eingaben>& spiele,
+                               std::vector<size_t>& rundenEnde)
 {
+    // Only the lines of the rounds the schedule will have, and of each only as many
+    // groups as it has tables, are read.
+    const size_t anzahl = static_cast<size_t>(clSchema::zaehleRunden(teilnehmer, alg.Platten));
     wxArrayString sek;
-    dat.getSektion("Runden", sek, static_cast<size_t>(m_Schema.AnzRunden()));
-    const int anz = std::min(static_cast<int>(sek.size()), m_Schema.AnzRunden());
-    for (int r = 1; r <= anz; ++r)
-        m_Schema.getRunde(r)->updateFromSaveString(sek[r - 1]);
+    // Room for every line up front: growing the array copies every line read so far.
+    sek.Alloc(anzahl);
+    dat.getSektion("Runden", sek, anzahl);
+    const int platten = clSchema::zaehlePlatten(teilnehmer, alg.Platten);
+    spiele.reserve(sek.size() * static_cast<size_t>(platten));
+    for (size_t r = 0; r < sek.size(); ++r)
+    {
+        wxString falsch;
+        if (!clRunde::liesSaveString(sek[r], platten, spiele, falsch))
+            return wxString::Format(
+                wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
+                                 L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
+                name, static_cast<int>(r) + 1, falsch);
+        rundenEnde.push_back(spiele.size());
+    }
+    return wxString();
 }

@@ -8,6 +8,7 @@
 #include "tabellen/clGridMelder.h"
 #include "modell/clKurzeingabe.h"
 #include "modell/clRunde.h"
+#include "modell/clSatzregel.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
@@ -25,17 +26,6 @@ const int MaxSpielfreiBreite = 700;
 wxString punkte(int p)
 {
     return p == -1 ? wxString() : wxString::Format("%2.2d", p);
-}
-
-// A set that is over under today's rules: to 11 with the loser at 9 at most, or
-// beyond 11 with a lead of exactly two.
-bool istBeendet(const satz& s)
-{
-    const int sieger = std::max(s.P1, s.P2);
-    const int verlierer = std::min(s.P1, s.P2);
-    if (verlierer < 0)
-        return false;
-    return (sieger == 11 && verlierer <= 9) || (sieger > 11 && sieger - verlierer == 2);
 }
 } // namespace
 
@@ -214,7 +204,7 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
         const int satzNr = z.ofsPlatte - 1;
         const satz s = sp->getSatzErg(satzNr);
         const int entscheidung = sp->getEntscheidungssatz();
-        warnung = (s.P1 != -1 && s.P2 != -1 && !istBeendet(s)) ||
+        warnung = (s.P1 != -1 && s.P2 != -1 && !clSatzregel::istBeendet(s)) ||
                   (entscheidung > 0 && satzNr > entscheidung && (s.P1 != -1 || s.P2 != -1));
     }
     if (!warnung && !fett)

@@ -44,6 +44,17 @@ void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
     meldeAenderung(alteZeilen);
 }
 
+bool clTeilnehmerTableBase::pruefeEingabe(int col, const wxString& value, wxString& grund)
+{
+    grund.clear();
+    if (col != spalteTTR || value.Strip(wxString::both).empty() || clTeilnehmer::liesTTR(value) != KeineTTR)
+        return true;
+    grund = wxString::Format(wxGetTranslation(L"„%s“ ist keine TTR-Zahl: erlaubt sind ganze Zahlen bis 99999 "
+                                              L"oder ein leeres Feld."),
+                             value);
+    return false;
+}
+
 bool clTeilnehmerTableBase::setzeZeilen(int row, const vecEditListe& zeilen)
 {
     const int n = getDataListSize();

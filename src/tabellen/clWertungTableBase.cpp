@@ -42,7 +42,8 @@ wxString paar(const teilwertung& tw)
 }
 } // namespace
 
-clWertungTableBase::clWertungTableBase(clTurnier* t) : m_Turnier(t), m_Rows(1), m_Cols(5), m_Modus(platzSiege)
+clWertungTableBase::clWertungTableBase(clTurnier* t)
+    : m_Turnier(t), m_Rows(1), m_Cols(5), m_Modus(platzSiege), m_Stapel(0), m_Ungeordnet(false)
 {
     m_Rows = std::max(1, t->getAnzahlTeilnehmer());
     t->setWertungTableBase(this);
@@ -290,11 +291,39 @@ void clWertungTableBase::setzeSpaltenBreiten()
     grid->SetColSize(0, rest);
 }
 
-void clWertungTableBase::platziere(int startnr1, int startnr2)
+clWertungTableBase::clStapel::clStapel(clWertungTableBase* tabelle) : m_Tabelle(tabelle)
 {
+    if (m_Tabelle != nullptr)
+        ++m_Tabelle->m_Stapel;
+}
+
+clWertungTableBase::clStapel::~clStapel()
+{
+    if (m_Tabelle != nullptr && --m_Tabelle->m_Stapel == 0 && m_Tabelle->m_Ungeordnet)
+        m_Tabelle->ordne();
+}
+
+void clWertungTableBase::ordne()
+{
+    m_Ungeordnet = false;
     if (m_Modus == platzITTF)
     {
         ordneNachDirektemVergleich();
+        return;
+    }
+    std::stable_sort(m_Rangliste.begin(), m_Rangliste.end(),
+                     [this](int a, int b) { return vergleichePlaetze(a, b) > 0; });
+    for (int p = 0; p < getAnzahl(); ++p)
+        m_Platzierung[m_Rangliste[p]] = p;
+}
+
+void clWertungTableBase::platziere(int startnr1, int startnr2)
+{
+    if (m_Stapel > 0 || m_Modus == platzITTF)
+    {
+        m_Ungeordnet = true;
+        if (m_Stapel == 0)
+            ordne();
         return;
     }
     // Each correction assumes everybody else stands right; while one of the two
@@ -311,8 +340,6 @@ void clWertungTableBase::platziere(int startnr1, int startnr2)
 
 void clWertungTableBase::ordneNachDirektemVergleich()
 {
-    if (m_Modus != platzITTF)
-        return;
     const int anzahl = getAnzahl();
     std::vector<int> spielpunkte(anzahl);
     for (int i = 0; i < anzahl; ++i)
@@ -339,6 +366,8 @@ void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
     anz = std::max(anz, 0);
     const int alteZeilen = m_Rows;
     m_GleichAb.clear();
+    // Shared places have to be found again.
+    m_Ungeordnet = true;
     if (fl_clear)
     {
         m_Platztabelle.clear();

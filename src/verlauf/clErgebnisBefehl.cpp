@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "modell/clTurnier.h"
+#include "tabellen/clWertungTableBase.h"
 
 clErgebnisBefehl::clErgebnisBefehl(clTurnier* turnier, const wxString& name,
                                    std::vector<sAenderung> aenderungen)
@@ -24,6 +25,7 @@ bool clErgebnisBefehl::Undo()
 
 void clErgebnisBefehl::setze(bool nachher)
 {
+    const clWertungTableBase::clStapel stapel(m_Turnier->getWertungTableBase());
     for (const sAenderung& a : m_Aenderungen)
     {
         if (clTTSpiel* sp = m_Turnier->getSpiel(a.runde, a.platte))
