@@ -11,6 +11,8 @@
 #include "modell/clEndrunde.h"
 
 class clEndrundenLayout;
+class wxGrid;
+class wxGridEvent;
 class wxListCtrl;
 class wxScrolledWindow;
 class wxStaticText;
@@ -69,8 +71,15 @@ public:
     // lost; false when the organiser keeps them.
     bool setze(clTTSpiel* sp, const eingaben& neu, const wxString& schritt);
     void zeigeAusfallMenue(const wxPoint& pos);
+    // The points of one side (1 or 2) of set snr of the chosen match as typed
+    // into its cell; empty text takes the entry back. False, with the reason in
+    // the status line, for text that is no points, or when the organiser keeps
+    // the later results.
+    bool setzePunkte(int seite, int snr, const wxString& text);
 
     wxScrolledWindow* getBaum() const { return m_Baum; }
+    // The sets of the chosen match, a row per player and a column per set.
+    wxGrid* getSatzGrid() const { return m_Saetze; }
     wxListCtrl* getEndstandListe() const { return m_Endstand; }
     const clEndrundenLayout* getLayout() const { return m_Layout.get(); }
 
@@ -82,6 +91,8 @@ private:
     void OnZeichnen(wxPaintEvent& event);
     void OnKlick(wxMouseEvent& event);
     void OnRechtsklick(wxMouseEvent& event);
+    void OnSatzAendert(wxGridEvent& event);
+    void fuelleSaetze();
     void aktualisiereKurzVorschau();
     void fuelleEndstand();
     // The first playable match without entries from index ab on, going round;
@@ -96,6 +107,7 @@ private:
     const clTTSpiel* m_Gewaehlt = nullptr;
     wxScrolledWindow* m_Baum;
     wxListCtrl* m_Endstand;
+    wxGrid* m_Saetze;
     wxTextCtrl* m_Kurzeingabe;
     wxStaticText* m_KurzVorschau;
 

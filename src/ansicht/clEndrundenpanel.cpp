@@ -1,6 +1,7 @@
 #include "ansicht/clEndrundenpanel.h"
 
 #include <wx/dcbuffer.h>
+#include <wx/grid.h>
 #include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -13,6 +14,7 @@
 #include <wx/utils.h>
 
 #include "ausgabe/clEndrundenLayout.h"
+#include "ansicht/clStatuszeile.h"
 #include "ausgabe/clEndrundenZeichner.h"
 #include "modell/clKurzeingabe.h"
 #include "modell/clTeilnehmer.h"
@@ -44,6 +46,14 @@ clEndrundenpanel::clEndrundenpanel(wxWindow* parent, clEndrunde* endrunde, fnMel
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(clErgebnisEingabe::erzeugeKurzeingabe(this, idKurzeingabe, m_Kurzeingabe, m_KurzVorschau), 0,
                wxEXPAND);
+
+    m_Saetze = new wxGrid(this, wxID_ANY);
+    m_Saetze->CreateGrid(2, clTTSpiel::MaxSaetze);
+    m_Saetze->SetRowLabelSize(Spaltenbreite);
+    m_Saetze->SetDefaultColSize(40);
+    m_Saetze->SetDefaultCellAlignment(wxALIGN_CENTER, wxALIGN_CENTER);
+    m_Saetze->Bind(wxEVT_GRID_CELL_CHANGING, &clEndrundenpanel::OnSatzAendert, this);
+    sizer->Add(m_Saetze, 0, wxLEFT | wxBOTTOM, 5);
 
     wxBoxSizer* inhalt = new wxBoxSizer(wxHORIZONTAL);
     m_Baum = new wxScrolledWindow(this, wxID_ANY, wxDefaultPosition, wxSize(300, 200),
@@ -199,6 +209,60 @@ void clEndrundenpanel::aktualisiereKurzVorschau()
         text = clErgebnisEingabe::getKurzVorschau(m_Endrunde->getSpielname(m_Gewaehlt), m_Gewaehlt,
                                                   m_Kurzeingabe->GetValue(), fehler);
     clErgebnisEingabe::zeigeVorschau(m_KurzVorschau, text, fehler);
+    fuelleSaetze();
+}
+
+void clEndrundenpanel::fuelleSaetze()
+{
+    const bool spielbar =
+        m_Endrunde != nullptr && m_Gewaehlt != nullptr && m_Endrunde->istSpielbar(m_Gewaehlt);
+    const int saetze = m_Endrunde != nullptr ? 2 * m_Endrunde->getGewinnsaetze() - 1 : 0;
+    for (int snr = 1; snr <= clTTSpiel::MaxSaetze; ++snr)
+    {
+        const satz s = spielbar ? m_Gewaehlt->getSatzErg(snr) : satz();
+        m_Saetze->SetColLabelValue(snr - 1, wxString::Format("%d", snr));
+        m_Saetze->SetCellValue(0, snr - 1, s.P1 < 0 ? wxString() : wxString::Format("%d", s.P1));
+        m_Saetze->SetCellValue(1, snr - 1, s.P2 < 0 ? wxString() : wxString::Format("%d", s.P2));
+        for (int seite = 0; seite < 2; ++seite)
+            m_Saetze->SetReadOnly(seite, snr - 1, !spielbar);
+        if (snr <= saetze)
+            m_Saetze->ShowCol(snr - 1);
+        else
+            m_Saetze->HideCol(snr - 1);
+    }
+    for (int seite = 0; seite < 2; ++seite)
+    {
+        const clTeilnehmer* tn = !spielbar ? nullptr : seite == 0 ? m_Gewaehlt->getT1() : m_Gewaehlt->getT2();
+        m_Saetze->SetRowLabelValue(seite, tn != nullptr ? tn->getAnzeige() : wxString());
+    }
+}
+
+bool clEndrundenpanel::setzePunkte(int seite, int snr, const wxString& text)
+{
+    if (m_Endrunde == nullptr || m_Gewaehlt == nullptr || !m_Endrunde->istSpielbar(m_Gewaehlt) || snr < 1 ||
+        snr > 2 * m_Endrunde->getGewinnsaetze() - 1 || (seite != 1 && seite != 2))
+        return false;
+    int punkte = -1;
+    wxString grund;
+    if (!wxString(text).Strip(wxString::both).empty() && !clKurzeingabe::liesPunkte(text, punkte, grund))
+    {
+        clStatuszeile::zeige(this, grund);
+        wxBell();
+        return false;
+    }
+    clStatuszeile::zeige(this, wxString());
+    clTTSpiel* sp = m_Endrunde->getSpiel(m_Endrunde->getIndex(m_Gewaehlt));
+    eingaben neu = sp->getEingaben();
+    (seite == 1 ? neu.saetze[snr - 1].P1 : neu.saetze[snr - 1].P2) = punkte;
+    return neu == sp->getEingaben() || setze(sp, neu, _("Satzergebnis der Endrunde"));
+}
+
+void clEndrundenpanel::OnSatzAendert(wxGridEvent& event)
+{
+    // The grid shows what the match holds once the entry is taken or refused.
+    if (!setzePunkte(event.GetRow() + 1, event.GetCol() + 1, event.GetString()))
+        event.Veto();
+    CallAfter(&clEndrundenpanel::fuelleSaetze);
 }
 
 bool clEndrundenpanel::setze(clTTSpiel* sp, const eingaben& neu, const wxString& schritt)

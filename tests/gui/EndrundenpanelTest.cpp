@@ -106,6 +106,30 @@ TEST(Endrundenpanel, KorrekturFragtZuerst)
     EXPECT_EQ(s.feld.er->getSpiel(2), s.gemeldet[0].verloren.at(0).first);
 }
 
+// Each set typed side by side into the cells of the chosen match, one step each;
+// the deciding one advances the winner, text that is no points is refused.
+TEST(Endrundenpanel, Satzzellen)
+{
+    KeinEchterDialog haken;
+    tSeite s(3);
+    const struct
+    {
+        int seite, snr;
+        const char* text;
+    } zellen[] = {{1, 1, "11"}, {2, 1, "5"}, {1, 2, "11"}, {2, 2, "5"}, {1, 3, "11"}};
+    for (const auto& z : zellen)
+        EXPECT_TRUE(s.seite->setzePunkte(z.seite, z.snr, z.text));
+    EXPECT_FALSE(s.seite->setzePunkte(2, 3, "abc"));
+    EXPECT_EQ("|Carla Freilos|", s.linien(2));
+    EXPECT_TRUE(s.seite->setzePunkte(2, 3, " 9 "));
+    EXPECT_EQ("Anna 3:0|Carla Freilos|", s.linien(2));
+    EXPECT_TRUE(s.seite->setzePunkte(2, 3, "9"));
+    EXPECT_EQ(6u, s.gemeldet.size());
+    EXPECT_EQ("9", s.seite->getSatzGrid()->GetCellValue(1, 2));
+    EXPECT_TRUE(s.seite->setzePunkte(1, 1, ""));
+    EXPECT_EQ("|Carla Freilos|", s.linien(2));
+}
+
 // The tree prints 32 lines to a landscape page, a larger bracket in parts.
 TEST(Endrundenpanel, DruckSeiten)
 {
