@@ -1,7 +1,10 @@
 #ifndef CLCSVEXPORT_H
 #define CLCSVEXPORT_H
 
+#include <vector>
 #include <wx/string.h>
+
+#include "modell/clEndrunde.h"
 
 class clTurnier;
 
@@ -19,9 +22,17 @@ public:
     // One line per match, round by round and table by table, after a line of column titles.
     wxString erzeugeErgebnisse() const;
 
-    // Both write the text to datei; on failure fehler says why.
+    // One line per match of the bracket in playing order, as the results are
+    // written, after the round's name and the match's number in it.
+    static wxString erzeugeEndrunde(const clEndrunde& er);
+    // One line per player of the final placing, an open place empty.
+    static wxString erzeugeEndstand(const vecPlatzierung& endstand);
+
+    // Each writes its text to datei; on failure fehler says why.
     bool schreibeTabelle(const wxString& datei, wxString* fehler) const;
     bool schreibeErgebnisse(const wxString& datei, wxString* fehler) const;
+    static bool schreibeEndrunde(const wxString& datei, const clEndrunde& er, wxString* fehler);
+    static bool schreibeEndstand(const wxString& datei, const vecPlatzierung& endstand, wxString* fehler);
 
     static wxString feld(const wxString& text);
 

@@ -4,8 +4,11 @@
 #include <wx/cmndata.h>
 #include <wx/string.h>
 
+#include "modell/clEndrunde.h"
+
 class clTurnier;
 class wxHtmlPrintout;
+class wxPrintout;
 class wxWindow;
 
 // Printing and print preview of the schedule, the match slips and the standings.
@@ -38,8 +41,29 @@ public:
     // The printout of the content with its header; the caller owns it.
     wxHtmlPrintout* erzeugeAusdruck(Inhalt inhalt, int runde = 0) const;
 
+    // What is printed of a knockout bracket: the tree on landscape pages, the
+    // slips of its matches and the final placing (endstand, which the others ignore).
+    enum EndrundenInhalt
+    {
+        Baum,
+        EndrundenZettel,
+        Endstand
+    };
+    bool drucke(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlatzierung& endstand = {});
+    bool zeigeVorschau(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlatzierung& endstand = {});
+    wxPrintout* erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhalt,
+                                const vecPlatzierung& endstand = {}) const;
+
 private:
     wxString getTitel(Inhalt inhalt, int runde) const;
+    static wxString getTitel(EndrundenInhalt inhalt);
+    wxHtmlPrintout* erzeugeHtmlAusdruck(const wxString& html, const wxString& titel) const;
+    // Paper and margins as chosen, the tree turned to landscape.
+    wxPageSetupDialogData getSeitenDaten(bool quer) const;
+    // Both take the printouts and answer as drucke and zeigeVorschau do.
+    bool druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& seite);
+    bool zeigeAusdruck(wxPrintout* ausdruck, wxPrintout* zumDrucken, const wxPageSetupDialogData& seite,
+                       const wxString& titel);
 
     wxWindow* m_Parent;
     clTurnier* m_Turnier;

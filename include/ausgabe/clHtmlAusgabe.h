@@ -3,8 +3,11 @@
 
 #include <wx/string.h>
 
+#include "modell/clEndrunde.h"
+
 class clTurnier;
 class clTTSpiel;
+struct allgemein;
 
 // The tournament as HTML: the pieces that printing lays out on pages, and a
 // complete page for a club's website. Every text that comes from the tournament
@@ -25,6 +28,15 @@ public:
     wxString erzeugeTabelle() const;
     // The cross table: every pairing's result in placing order.
     wxString erzeugeKreuztabelle() const;
+    // The knockout bracket as a table that reads like the tree: a column per round
+    // and one for the winner, each player beside the two it came from, with the
+    // result of its match; the match for third place beneath it.
+    wxString erzeugeEndrunde(const clEndrunde& er) const;
+    // One slip per match of the bracket whose players are known, with its sets;
+    // none for a walkover.
+    wxString erzeugeEndrundenZettel(const clEndrunde& er) const;
+    // The final placing, best first; an open place stays empty.
+    wxString erzeugeEndstand(const vecPlatzierung& endstand) const;
     // Title, organiser, venue and date for the top of each printed page, with
     // seitenangabe (for example the page number) on the right.
     wxString erzeugeKopfzeile(const wxString& seitenangabe) const;
@@ -38,13 +50,16 @@ public:
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;
 
     static wxString maskiere(const wxString& text);
+    // Organiser, venue and date on one line, as plain text.
+    static wxString getUnterzeile(const allgemein& alg);
 
 private:
     // The schedule of a large tournament runs to tens of millions of characters: it
     // is appended where it is wanted rather than copied there.
     void haengeSpielplanAn(wxString& html) const;
     wxString erzeugeSpielzeile(int platte, const clTTSpiel* sp) const;
-    wxString erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const;
+    // kopf names the match (HTML); saetze is the number of its sets.
+    static wxString erzeugeZettel(const wxString& kopf, int saetze, const clTTSpiel* sp);
     wxString erzeugeUnterzeile() const;
 
     clTurnier* m_Turnier;

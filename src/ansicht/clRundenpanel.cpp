@@ -4,18 +4,16 @@
 #include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
-#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
 
+#include "ansicht/clErgebnisEingabe.h"
 #include "modell/clKurzeingabe.h"
 #include "ansicht/clMyGridCellRenderer.h"
 #include "ansicht/clGridTasten.h"
 #include "ansicht/clStatuszeile.h"
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
-#include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
 #include "ansicht/clZwischenablage.h"
 
@@ -23,29 +21,13 @@ namespace
 {
 const int MinBreite = 300;
 const int MinHoehe = 200;
-const wxColour Fehlerfarbe(192, 0, 0);
-
-wxString anzeigeVon(const clTeilnehmer* tn)
-{
-    return tn != nullptr ? tn->getAnzeige() : wxString();
-}
 } // namespace
 
 clRundenpanel::clRundenpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(parent), m_Turnier(turnier)
 {
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
-    wxBoxSizer* kurz = new wxBoxSizer(wxHORIZONTAL);
-    kurz->Add(new wxStaticText(this, wxID_ANY, _("Kurzeingabe (Strg+K):")), 0,
-              wxALIGN_CENTER_VERTICAL | wxALL, 5);
-    m_Kurzeingabe = new wxTextCtrl(this, idKurzeingabe, wxString(), wxDefaultPosition, wxSize(160, -1),
-                                   wxTE_PROCESS_ENTER);
-    m_Kurzeingabe->SetToolTip(
-        _("Punkte des Satzverlierers je Satz, mit Minus, wenn Spieler 2 den Satz gewinnt: "
-          "\"5 -7 9\" ist 11:5, 7:11, 11:9"));
-    kurz->Add(m_Kurzeingabe, 0, wxALIGN_CENTER_VERTICAL | wxALL, 5);
-    m_KurzVorschau = new wxStaticText(this, wxID_ANY, wxString());
-    kurz->Add(m_KurzVorschau, 1, wxALIGN_CENTER_VERTICAL | wxALL, 5);
-    sizer->Add(kurz, 0, wxEXPAND);
+    sizer->Add(clErgebnisEingabe::erzeugeKurzeingabe(this, idKurzeingabe, m_Kurzeingabe, m_KurzVorschau), 0,
+               wxEXPAND);
 
     m_RundenGrid = new wxGrid(this, wxID_ANY, wxDefaultPosition, wxSize(1800, 600), wxWANTS_CHARS);
     m_SpieleTB = new clSpieleTableBase(m_Turnier);
@@ -100,21 +82,9 @@ void clRundenpanel::aktualisiereKurzVorschau()
     if (sp == nullptr)
         text = wxGetTranslation(L"Bitte ein Spiel im Raster wählen.");
     else
-    {
-        text = wxString::Format(_("Runde %d, Platte %d: %s - %s"), runde, platte, anzeigeVon(sp->getT1()),
-                                anzeigeVon(sp->getT2()));
-        const wxString eingabe = m_Kurzeingabe->GetValue();
-        if (!eingabe.Strip(wxString::both).empty())
-        {
-            std::vector<satz> saetze;
-            wxString grund;
-            fehler = !clKurzeingabe::lies(eingabe, sp->getGewinnsaetze(), saetze, grund);
-            text += ": " + (fehler ? grund : clKurzeingabe::beschreibe(saetze));
-        }
-    }
-    m_KurzVorschau->SetForegroundColour(fehler ? Fehlerfarbe
-                                               : wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT));
-    m_KurzVorschau->SetLabel(text);
+        text = clErgebnisEingabe::getKurzVorschau(wxString::Format(_("Runde %d, Platte %d"), runde, platte),
+                                                  sp, m_Kurzeingabe->GetValue(), fehler);
+    clErgebnisEingabe::zeigeVorschau(m_KurzVorschau, text, fehler);
 }
 
 bool clRundenpanel::uebernimmKurzeingabe()
@@ -130,18 +100,8 @@ bool clRundenpanel::uebernimmKurzeingabe()
         wxBell();
         return false;
     }
-    if (sp->hatEingaben())
-    {
-        wxMessageDialog frage(this,
-                              wxString::Format(wxGetTranslation(L"%s - %s hat schon einen Eintrag.\n\n"
-                                                                L"Durch %s ersetzen?"),
-                                               anzeigeVon(sp->getT1()), anzeigeVon(sp->getT2()),
-                                               clKurzeingabe::beschreibe(saetze)),
-                              _("Ergebnis ersetzen?"), wxYES_NO | wxYES_DEFAULT | wxICON_QUESTION);
-        frage.SetYesNoLabels(_("Ja"), _("Nein"));
-        if (frage.ShowModal() != wxID_YES)
-            return false;
-    }
+    if (!clErgebnisEingabe::darfErsetzen(this, sp, saetze))
+        return false;
     // A score cell still being edited would be stored over the result afterwards.
     m_RundenGrid->DisableCellEditControl();
     m_SpieleTB->setzeSaetze(runde, platte, saetze);
@@ -160,28 +120,7 @@ void clRundenpanel::zeigeAusfallMenue(const wxPoint& pos)
     if (sp == nullptr)
         return;
     wxMenu menu;
-    const wxString name1 = anzeigeVon(sp->getT1());
-    const wxString name2 = anzeigeVon(sp->getT2());
-    const struct
-    {
-        int id;
-        wxString text;
-        modAusfall art;
-        int seite;
-    } eintraege[] = {
-        {idKampflos1, wxString::Format(_("%s kampflos (w.o.)"), name1), ausfKampflos, 1},
-        {idKampflos2, wxString::Format(_("%s kampflos (w.o.)"), name2), ausfKampflos, 2},
-        {idAufgabe1, wxString::Format(_("%s gibt auf (Aufgabe)"), name1), ausfAufgabe, 1},
-        {idAufgabe2, wxString::Format(_("%s gibt auf (Aufgabe)"), name2), ausfAufgabe, 2},
-        {idKeinAusfall, wxGetTranslation(L"Regulär gespielt (ohne w.o./Aufgabe)"), ausfKeiner, 0},
-    };
-    for (const auto& e : eintraege)
-    {
-        if (e.id == idKeinAusfall)
-            menu.AppendSeparator();
-        menu.AppendCheckItem(e.id, e.text);
-        menu.Check(e.id, sp->getAusfallArt() == e.art && sp->getAusfallSeite() == e.seite);
-    }
+    clErgebnisEingabe::fuelleAusfallMenue(menu, sp, idKampflos1);
     PopupMenu(&menu, pos);
 }
 
@@ -190,11 +129,10 @@ void clRundenpanel::OnAusfall(wxCommandEvent& event)
     int runde = 0, platte = 0;
     if (getSpielAmCursor(runde, platte) == nullptr)
         return;
-    const int id = event.GetId();
-    const modAusfall art = id == idKeinAusfall                      ? ausfKeiner
-                           : id == idKampflos1 || id == idKampflos2 ? ausfKampflos
-                                                                    : ausfAufgabe;
-    m_SpieleTB->setzeAusfall(runde, platte, art, id == idKampflos1 || id == idAufgabe1 ? 1 : 2);
+    modAusfall art = ausfKeiner;
+    int seite = 0;
+    clErgebnisEingabe::getAusfall(event.GetId() - idKampflos1, art, seite);
+    m_SpieleTB->setzeAusfall(runde, platte, art, seite);
 }
 
 void clRundenpanel::OnRechtsklick(wxGridEvent& event)

@@ -48,6 +48,42 @@ wxString anzeige(const clTeilnehmer* tn)
         return "'" + name;
     return name;
 }
+// The column titles of the results: the match's own columns (erste), then
+// players, sets, sets won, winner and, where there is one, walkover or retirement.
+std::vector<wxString> spielTitel(std::vector<wxString> erste, int saetze, bool ausfaelle)
+{
+    erste.insert(erste.end(), {_("Teilnehmer 1"), _("Teilnehmer 2")});
+    for (int snr = 1; snr <= saetze; ++snr)
+        for (int seite = 1; seite <= 2; ++seite)
+            erste.push_back(wxString::Format(_("Satz %d: Teilnehmer %d"), snr, seite));
+    erste.insert(erste.end(), {_(L"Sätze: Teilnehmer 1"), _(L"Sätze: Teilnehmer 2"), _("Sieger")});
+    if (ausfaelle)
+        erste.push_back(_("Kampflos/Aufgabe"));
+    return erste;
+}
+
+std::vector<wxString> spielFelder(std::vector<wxString> felder, const clTTSpiel* sp, int saetze,
+                                  bool ausfaelle)
+{
+    sWertung w1, w2;
+    const bool entschieden = sp->getErgebnis(w1, w2);
+    const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
+    const clTeilnehmer* sieger = w1.m_Spiel.eigene > 0 ? sp->getT1() : sp->getT2();
+    felder.insert(felder.end(), {anzeige(sp->getT1()), anzeige(sp->getT2())});
+    for (int snr = 1; snr <= saetze; ++snr)
+        felder.insert(felder.end(), {punkte(sp->getSatzErg(snr).P1), punkte(sp->getSatzErg(snr).P2)});
+    felder.insert(felder.end(), {gespielt ? zahl(w1.m_Satz.eigene) : wxString(),
+                                 gespielt ? zahl(w1.m_Satz.gegner) : wxString(),
+                                 entschieden ? anzeige(sieger) : wxString()});
+    if (ausfaelle)
+    {
+        const int seite = sp->getAusfallSeite();
+        felder.push_back(seite == 0 ? wxString()
+                                    : anzeige(seite == 1 ? sp->getT1() : sp->getT2()) + " " +
+                                          clSpieleTableBase::getAusfallText(sp->getAusfallArt()));
+    }
+    return felder;
+}
 } // namespace
 
 clCsvExport::clCsvExport(clTurnier* turnier) : m_Turnier(turnier) {}
@@ -99,40 +135,49 @@ wxString clCsvExport::erzeugeErgebnisse() const
     const bool ausfaelle = std::any_of(alle.begin(), alle.end(),
                                        [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
     const int saetze = m_Turnier->getAnzSaetze();
-    std::vector<wxString> titel = {_("Runde"), _("Platte"), _("Teilnehmer 1"), _("Teilnehmer 2")};
-    for (int snr = 1; snr <= saetze; ++snr)
-        for (int seite = 1; seite <= 2; ++seite)
-            titel.push_back(wxString::Format(_("Satz %d: Teilnehmer %d"), snr, seite));
-    titel.insert(titel.end(), {_(L"Sätze: Teilnehmer 1"), _(L"Sätze: Teilnehmer 2"), _("Sieger")});
-    if (ausfaelle)
-        titel.push_back(_("Kampflos/Aufgabe"));
-    wxString text = zeile(titel);
+    wxString text = zeile(spielTitel({_("Runde"), _("Platte")}, saetze, ausfaelle));
     for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
     {
         const clRunde* runde = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= runde->AnzSpiele(); ++p)
-        {
-            const clTTSpiel* sp = runde->getSpiel(p);
-            sWertung w1, w2;
-            const bool entschieden = sp->getErgebnis(w1, w2);
-            const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
-            const clTeilnehmer* sieger = w1.m_Spiel.eigene > 0 ? sp->getT1() : sp->getT2();
-            std::vector<wxString> felder = {zahl(r), zahl(p), anzeige(sp->getT1()), anzeige(sp->getT2())};
-            for (int snr = 1; snr <= saetze; ++snr)
-                felder.insert(felder.end(), {punkte(sp->getSatzErg(snr).P1), punkte(sp->getSatzErg(snr).P2)});
-            felder.insert(felder.end(), {gespielt ? zahl(w1.m_Satz.eigene) : wxString(),
-                                         gespielt ? zahl(w1.m_Satz.gegner) : wxString(),
-                                         entschieden ? anzeige(sieger) : wxString()});
-            if (ausfaelle)
-            {
-                const int seite = sp->getAusfallSeite();
-                felder.push_back(seite == 0 ? wxString()
-                                            : anzeige(seite == 1 ? sp->getT1() : sp->getT2()) + " " +
-                                                  clSpieleTableBase::getAusfallText(sp->getAusfallArt()));
-            }
-            text += zeile(felder);
-        }
+            text += zeile(spielFelder({zahl(r), zahl(p)}, runde->getSpiel(p), saetze, ausfaelle));
     }
+    return text;
+}
+
+wxString clCsvExport::erzeugeEndrunde(const clEndrunde& er)
+{
+    std::vector<const clTTSpiel*> spiele;
+    for (int k = 0; k < er.getAnzahlSpiele(); ++k)
+        spiele.push_back(er.getSpiel(k));
+    const bool ausfaelle =
+        std::any_of(spiele.begin(), spiele.end(),
+                    [&er](const clTTSpiel* sp)
+                    { return sp->getAusfallArt() != ausfKeiner || er.istFrei(sp, 1) || er.istFrei(sp, 2); });
+    const int saetze = 2 * er.getGewinnsaetze() - 1;
+    wxString text = zeile(spielTitel({_("Runde"), _("Spiel")}, saetze, ausfaelle));
+    int nr = 0;
+    for (size_t k = 0; k < spiele.size(); ++k)
+    {
+        const clTTSpiel* sp = spiele[k];
+        nr = k > 0 && er.getSpielname(spiele[k - 1]) == er.getSpielname(sp) ? nr + 1 : 1;
+        std::vector<wxString> felder = spielFelder({er.getSpielname(sp), zahl(nr)}, sp, saetze, ausfaelle);
+        // A bye has no sets: its player is the winner without them.
+        if (er.istFrei(sp, 1) || er.istFrei(sp, 2))
+        {
+            felder[felder.size() - 2] = anzeige(er.getSieger(sp));
+            felder.back() = _("Freilos");
+        }
+        text += zeile(felder);
+    }
+    return text;
+}
+
+wxString clCsvExport::erzeugeEndstand(const vecPlatzierung& endstand)
+{
+    wxString text = zeile({_("Platz"), _("Teilnehmer")});
+    for (const sPlatzierung& p : endstand)
+        text += zeile({p.platz > 0 ? zahl(p.platz) : wxString(), anzeige(p.tn)});
     return text;
 }
 
@@ -153,4 +198,14 @@ bool clCsvExport::schreibeTabelle(const wxString& datei, wxString* fehler) const
 bool clCsvExport::schreibeErgebnisse(const wxString& datei, wxString* fehler) const
 {
     return schreibe(datei, erzeugeErgebnisse(), fehler);
+}
+
+bool clCsvExport::schreibeEndrunde(const wxString& datei, const clEndrunde& er, wxString* fehler)
+{
+    return schreibe(datei, erzeugeEndrunde(er), fehler);
+}
+
+bool clCsvExport::schreibeEndstand(const wxString& datei, const vecPlatzierung& endstand, wxString* fehler)
+{
+    return schreibe(datei, erzeugeEndstand(endstand), fehler);
 }

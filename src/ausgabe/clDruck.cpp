@@ -5,6 +5,7 @@
 #include <wx/intl.h>
 #include <wx/printdlg.h>
 
+#include "ausgabe/clEndrundenAusdruck.h"
 #include "ausgabe/clHtmlAusgabe.h"
 #include "modell/clTurnier.h"
 
@@ -33,6 +34,20 @@ wxString clDruck::getTitel(Inhalt inhalt, int runde) const
     return _("Platzierungen");
 }
 
+wxString clDruck::getTitel(EndrundenInhalt inhalt)
+{
+    switch (inhalt)
+    {
+    case EndrundenZettel:
+        return _("Spielzettel Endrunde");
+    case Endstand:
+        return _("Endstand");
+    case Baum:
+        break;
+    }
+    return _("Endrunde");
+}
+
 wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
 {
     const clHtmlAusgabe aus(m_Turnier);
@@ -52,7 +67,31 @@ wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
         html = aus.erzeugeKreuztabelle();
         break;
     }
-    auto* ausdruck = new wxHtmlPrintout("Quobel - " + getTitel(inhalt, runde));
+    return erzeugeHtmlAusdruck(html, getTitel(inhalt, runde));
+}
+
+wxPrintout* clDruck::erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhalt,
+                                     const vecPlatzierung& endstand) const
+{
+    const clHtmlAusgabe aus(m_Turnier);
+    switch (inhalt)
+    {
+    case EndrundenZettel:
+        return erzeugeHtmlAusdruck(aus.erzeugeEndrundenZettel(er), getTitel(inhalt));
+    case Endstand:
+        return erzeugeHtmlAusdruck(aus.erzeugeEndstand(endstand), getTitel(inhalt));
+    case Baum:
+        break;
+    }
+    return new clEndrundenAusdruck(er, m_Turnier->getAllgemein()->Bezeichnung + " - " + getTitel(inhalt),
+                                   clHtmlAusgabe::getUnterzeile(*m_Turnier->getAllgemein()),
+                                   getSeitenDaten(true));
+}
+
+wxHtmlPrintout* clDruck::erzeugeHtmlAusdruck(const wxString& html, const wxString& titel) const
+{
+    const clHtmlAusgabe aus(m_Turnier);
+    auto* ausdruck = new wxHtmlPrintout("Quobel - " + titel);
     ausdruck->SetHtmlText(clHtmlAusgabe::erzeugeDokument(html));
     ausdruck->SetHeader(
         aus.erzeugeKopfzeile(wxString::Format(_("Seite %s von %s"), "@PAGENUM@", "@PAGESCNT@")));
@@ -60,32 +99,69 @@ wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
     return ausdruck;
 }
 
+wxPageSetupDialogData clDruck::getSeitenDaten(bool quer) const
+{
+    wxPageSetupDialogData daten(m_SeitenDaten);
+    if (quer)
+        daten.GetPrintData().SetOrientation(wxLANDSCAPE);
+    return daten;
+}
+
 bool clDruck::drucke(Inhalt inhalt, int runde)
 {
-    wxPrintDialogData druckDaten(m_SeitenDaten.GetPrintData());
+    return druckeAusdruck(erzeugeAusdruck(inhalt, runde), m_SeitenDaten);
+}
+
+bool clDruck::drucke(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlatzierung& endstand)
+{
+    return druckeAusdruck(erzeugeAusdruck(er, inhalt, endstand), getSeitenDaten(inhalt == Baum));
+}
+
+bool clDruck::druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& seite)
+{
+    std::unique_ptr<wxPrintout> besitz(ausdruck);
+    wxPrintDialogData druckDaten(seite.GetPrintData());
     wxPrinter drucker(&druckDaten);
-    std::unique_ptr<wxHtmlPrintout> ausdruck(erzeugeAusdruck(inhalt, runde));
-    const bool gedruckt = drucker.Print(m_Parent, ausdruck.get(), true);
+    const bool gedruckt = drucker.Print(m_Parent, ausdruck, true);
     if (gedruckt)
+    {
+        // The landscape of the tree is not kept for the next printout.
+        const int ausrichtung = m_SeitenDaten.GetPrintData().GetOrientation();
         m_SeitenDaten.SetPrintData(drucker.GetPrintDialogData().GetPrintData());
+        if (seite.GetPrintData().GetOrientation() != ausrichtung)
+            m_SeitenDaten.GetPrintData().SetOrientation(static_cast<wxPrintOrientation>(ausrichtung));
+    }
     return gedruckt;
 }
 
 bool clDruck::zeigeVorschau(Inhalt inhalt, int runde)
 {
     // The preview takes both printouts: one to show, one for its print button.
-    wxPrintDialogData druckDaten(m_SeitenDaten.GetPrintData());
-    auto* vorschau =
-        new wxPrintPreview(erzeugeAusdruck(inhalt, runde), erzeugeAusdruck(inhalt, runde), &druckDaten);
+    return zeigeAusdruck(erzeugeAusdruck(inhalt, runde), erzeugeAusdruck(inhalt, runde), m_SeitenDaten,
+                         getTitel(inhalt, runde));
+}
+
+bool clDruck::zeigeVorschau(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlatzierung& endstand)
+{
+    return zeigeAusdruck(erzeugeAusdruck(er, inhalt, endstand), erzeugeAusdruck(er, inhalt, endstand),
+                         getSeitenDaten(inhalt == Baum), getTitel(inhalt));
+}
+
+bool clDruck::zeigeAusdruck(wxPrintout* ausdruck, wxPrintout* zumDrucken, const wxPageSetupDialogData& seite,
+                            const wxString& titel)
+{
+    wxPrintDialogData druckDaten(seite.GetPrintData());
+    auto* vorschau = new wxPrintPreview(ausdruck, zumDrucken, &druckDaten);
     if (!vorschau->IsOk())
     {
         delete vorschau;
         return false;
     }
-    auto* rahmen =
-        new wxPreviewFrame(vorschau, m_Parent, _("Druckvorschau") + " - " + getTitel(inhalt, runde),
-                           wxDefaultPosition, wxSize(900, 1000));
-    rahmen->Initialize();
+    auto* rahmen = new wxPreviewFrame(vorschau, m_Parent, _("Druckvorschau") + " - " + titel,
+                                      wxDefaultPosition, wxSize(900, 1000));
+    // Modal to the application: the bracket's printout reads the bracket, which
+    // must not change or go while the preview shows it.
+    rahmen->InitializeWithModality(wxPreviewFrame_AppModal);
     rahmen->Show();
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <wx/intl.h>
 
+#include "ausgabe/clEndrundenLayout.h"
 #include "tabellen/clKreuzTableBase.h"
 #include "modell/clRunde.h"
 #include "tabellen/clSpieleTableBase.h"
@@ -72,7 +73,8 @@ const char* const Stil =
     "tr:nth-child(even) td{background:#f6f6f6}\n"
     ".zahl{text-align:center}\n"
     "tr td.diagonale{background:#c8c8c8}\n"
-    ".spielfrei{color:#555}\n";
+    ".spielfrei{color:#555}\n"
+    "table.baum td{background:#fff}\n";
 } // namespace
 
 clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier) : m_Turnier(turnier) {}
@@ -107,19 +109,23 @@ wxString clHtmlAusgabe::maskiere(const wxString& text)
     return res;
 }
 
-wxString clHtmlAusgabe::erzeugeUnterzeile() const
+wxString clHtmlAusgabe::getUnterzeile(const allgemein& alg)
 {
-    const allgemein* alg = m_Turnier->getAllgemein();
     wxString text;
-    for (const wxString* teil : {&alg->Veranstalter, &alg->Ort, &alg->Datum})
+    for (const wxString* teil : {&alg.Veranstalter, &alg.Ort, &alg.Datum})
     {
         if (teil->empty())
             continue;
         if (!text.empty())
             text += L" \u00B7 ";
-        text += maskiere(*teil);
+        text += *teil;
     }
     return text;
+}
+
+wxString clHtmlAusgabe::erzeugeUnterzeile() const
+{
+    return maskiere(getUnterzeile(*m_Turnier->getAllgemein()));
 }
 
 wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
@@ -193,18 +199,12 @@ void clHtmlAusgabe::haengeSpielplanAn(wxString& html) const
     }
 }
 
-wxString clHtmlAusgabe::erzeugeZettel(int runde, int platte, const clTTSpiel* sp) const
+wxString clHtmlAusgabe::erzeugeZettel(const wxString& kopf, int saetze, const clTTSpiel* sp)
 {
     // The empty cells are the boxes for the points.
-    const int saetze = m_Turnier->getAnzSaetze();
     const wxString spalten = wxString::Format(" colspan=\"%d\"", saetze + 1);
     wxString html = wxString::Format(TabellenKopf, "zettel", 6);
-    html += "<tr>" +
-            zelle("td",
-                  "<b>" + maskiere(wxString::Format(_("Runde %d"), runde)) + "</b> &nbsp; &nbsp; " +
-                      maskiere(wxString::Format(_("Platte %d"), platte)),
-                  spalten) +
-            "</tr>\n<tr>" +
+    html += "<tr>" + zelle("td", kopf, spalten) + "</tr>\n<tr>" +
             zelle("th", maskiere(_("Teilnehmer")),
                   wxString::Format(" align=\"left\" width=\"%d%%\"", 100 - saetze * (54 / saetze)));
     for (int snr = 1; snr <= saetze; ++snr)
@@ -238,11 +238,91 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
         const clRunde* rd = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
             if (rd->getSpiel(p)->getAusfallArt() != ausfKampflos)
-                html += Zusammenhalten + erzeugeZettel(r, p, rd->getSpiel(p)) + "<br></div>\n";
+                html +=
+                    Zusammenhalten +
+                    erzeugeZettel("<b>" + maskiere(wxString::Format(_("Runde %d"), r)) +
+                                      "</b> &nbsp; &nbsp; " + maskiere(wxString::Format(_("Platte %d"), p)),
+                                  m_Turnier->getAnzSaetze(), rd->getSpiel(p)) +
+                    "<br></div>\n";
     }
     if (html.empty())
         html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
     return html;
+}
+
+wxString clHtmlAusgabe::erzeugeEndrunde(const clEndrunde& er) const
+{
+    wxString html = "<h2>" + maskiere(_("Endrunde")) + "</h2>\n";
+    const int runden = er.getAnzahlRunden();
+    html += wxString::Format(TabellenKopf, "baum", 3) + "<tr>";
+    for (int r = 1; r <= runden + 1; ++r)
+        html += zelle("th", maskiere(r > runden ? _("Sieger") : er.getRundenname(r)),
+                      wxString::Format(" width=\"%d%%\"", 100 / (runden + 1)));
+    html += "</tr>\n";
+    // A player of round r spans the 2^(r-1) lines it came from.
+    for (int linie = 0; linie < er.getAnzahlLinien(); ++linie)
+    {
+        html += "<tr>";
+        for (int r = 1; r <= runden + 1 && linie % (1 << (r - 1)) == 0; ++r)
+        {
+            const int platz = linie >> (r - 1);
+            const wxString ergebnis =
+                r > 1 ? clEndrundenLayout::getErgebnis(er, er.getSpiel(r - 1, platz + 1)) : wxString();
+            html += zelle("td",
+                          maskiere(clEndrundenLayout::getName(er, r, platz)) +
+                              (ergebnis.empty() ? wxString() : " <small>" + maskiere(ergebnis) + "</small>"),
+                          wxString::Format(" rowspan=\"%d\"", 1 << (r - 1)));
+        }
+        html += "</tr>\n";
+    }
+    html += "</table>\n";
+    // The match for third place once its players are known.
+    const clTTSpiel* sp3 = er.getSpielUmPlatz3();
+    if (sp3 != nullptr && er.istSpielbar(sp3))
+    {
+        const wxString ergebnis = clEndrundenLayout::getErgebnis(er, sp3);
+        html += "<p><b>" + maskiere(er.getSpielname(sp3)) + ":</b> " + anzeige(sp3->getT1()) + " &ndash; " +
+                anzeige(sp3->getT2());
+        if (!ergebnis.empty())
+            html +=
+                ", " + maskiere(_("Sieger")) + " " + anzeige(er.getSieger(sp3)) + " " + maskiere(ergebnis);
+        html += "</p>\n";
+    }
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeEndrundenZettel(const clEndrunde& er) const
+{
+    wxString html;
+    for (int r = 1; r <= er.getAnzahlRunden(); ++r)
+        for (int nr = 1; nr <= er.getAnzahlSpiele(r) + (r == er.getAnzahlRunden() ? 1 : 0); ++nr)
+        {
+            const clTTSpiel* sp = nr > er.getAnzahlSpiele(r) ? er.getSpielUmPlatz3() : er.getSpiel(r, nr);
+            if (sp == nullptr || !er.istSpielbar(sp) || sp->getAusfallArt() == ausfKampflos)
+                continue;
+            const wxString kopf = "<b>" + maskiere(er.getSpielname(sp)) + "</b>" +
+                                  (sp == er.getSpielUmPlatz3()
+                                       ? wxString()
+                                       : " &nbsp; &nbsp; " + maskiere(wxString::Format(_("Spiel %d"), nr)));
+            html += Zusammenhalten + erzeugeZettel(kopf, sp->getAnzSaetze(), sp) + "<br></div>\n";
+        }
+    if (html.empty())
+        html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeEndstand(const vecPlatzierung& endstand) const
+{
+    wxString html = "<h2>" + maskiere(_("Endstand")) + "</h2>\n" +
+                    wxString::Format(TabellenKopf, "tabelle", 4) + "<tr>" +
+                    zelle("th", maskiere(_("Platz")), " width=\"15%\"") +
+                    zelle("th", maskiere(_("Teilnehmer")), " align=\"left\"") + "</tr>\n";
+    for (const sPlatzierung& p : endstand)
+        html += "<tr>" +
+                zelle("td", p.platz > 0 ? wxString::Format("%d", p.platz) : wxString(),
+                      " class=\"zahl\" align=\"center\"") +
+                zelle("td", anzeige(p.tn)) + "</tr>\n";
+    return html + "</table>\n";
 }
 
 wxString clHtmlAusgabe::erzeugeTabelle() const

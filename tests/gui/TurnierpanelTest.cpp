@@ -137,3 +137,50 @@ TEST_F(Turnierpanel, UebernehmenFragtBevorErgebnisseVerlorenGehen)
     EXPECT_EQ(3, turnier()->getAnzahlTeilnehmer());
     EXPECT_FALSE(turnier()->hatErgebnisse());
 }
+
+// Typed as in a spreadsheet: Enter after a row typed with Tab goes on below the
+// row's first cell; a rating that is not a number is refused with the reason in
+// the status line; a character that reaches the grid while the editor opens, or
+// the closed editor while it still has the focus, is not lost.
+TEST_F(Turnierpanel, TastenWieInDerTabellenkalkulation)
+{
+    grid->SetFocus();
+    verarbeiteEreignisse();
+    wxUIActionSimulator sim;
+    for (const char* text : {"Anna", "Meier", "", "TSV", "abc"})
+    {
+        sim.Text(text);
+        sim.Char(WXK_TAB);
+        verarbeiteEreignisse();
+    }
+    EXPECT_EQ("01:Anna|Meier||TSV||", zeile(*tb, 0, 5));
+    EXPECT_TRUE(frame->GetStatusBar()->GetStatusText().Contains("keine TTR-Zahl"));
+    sim.Text("Bernd");
+    sim.Char(WXK_TAB);
+    sim.Text("Schulz");
+    sim.Char(WXK_RETURN);
+    verarbeiteEreignisse();
+    EXPECT_EQ(std::make_pair(2, 0), cursor());
+
+    auto zeichen = [](wxWindow* ziel, wxChar c)
+    {
+        wxKeyEvent taste(wxEVT_CHAR);
+        taste.m_uniChar = c;
+        taste.m_keyCode = c;
+        taste.SetEventObject(ziel);
+        ziel->GetEventHandler()->ProcessEvent(taste);
+    };
+    grid->GoToCell(2, 0);
+    zeichen(grid->GetGridWindow(), 'C');
+    zeichen(grid->GetGridWindow(), 'a');
+    wxGridCellEditor* zelle = grid->GetCellEditor(2, 0);
+    wxTextCtrl* editor = wxDynamicCast(zelle->GetControl(), wxTextCtrl);
+    zelle->DecRef();
+    ASSERT_NE(nullptr, editor);
+    EXPECT_EQ("Ca", editor->GetValue());
+    grid->DisableCellEditControl();
+    grid->GoToCell(3, 0);
+    zeichen(editor, 'D');
+    EXPECT_TRUE(grid->IsCellEditControlShown());
+    EXPECT_EQ("D", editor->GetValue());
+}
