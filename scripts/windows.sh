@@ -264,19 +264,28 @@ if [ "${1:-}" = "--unter-xvfb" ]; then
     exit 0
 fi
 
+"$wurzel/scripts/abhaengigkeiten.sh" windows
+
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/quobel"
+mkdir -p "$cache"
+# Runs from several worktrees share the cache: one of them fetches and builds
+# at a time, the others wait for it (a first build takes a quarter of an hour
+# or more) instead of removing what it is building. Taken after the packages,
+# whose services would keep it.
+exec 9>"$cache/sperre"
+if ! flock -n 9; then
+    melde "wartet auf einen anderen Lauf, der $cache füllt"
+    flock -w 3600 9 || { echo "Quobel/Windows: $cache ist nach einer Stunde noch belegt" >&2; exit 1; }
+fi
 # The long outputs of the library builds go to a log, shown when a step fails.
-protokoll="${XDG_CACHE_HOME:-$HOME/.cache}/quobel/bau.log"
-mkdir -p "$(dirname "$protokoll")"
+protokoll="$cache/bau.log"
 : >"$protokoll"
 trap 'echo "Quobel/Windows: fehlgeschlagen, die letzten Zeilen von $protokoll:" >&2; tail -n 30 "$protokoll" >&2' ERR
-
-"$wurzel/scripts/abhaengigkeiten.sh" windows
 
 ziel=x86_64-w64-mingw32
 # The build machine's triplet, from dpkg: no native compiler is needed.
 hier="$(dpkg-architecture -qDEB_BUILD_GNU_TYPE 2>/dev/null)"
 export CC=$ziel-gcc-posix CXX=$ziel-g++-posix
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/quobel"
 bau="$wurzel/build-windows"
 jobs=2
 
@@ -362,6 +371,7 @@ if [ ! -f "$gtest/fertig" ]; then
     rm -rf "$gtest/bau"
     touch "$gtest/fertig"
 fi
+exec 9>&-
 
 trap - ERR
 
