@@ -117,7 +117,17 @@ Section "Uninstall"
   Delete "$INSTDIR\quobel_logo.png"
   Delete "$INSTDIR\de\wxstd-3.2.mo"
   RMDir "$INSTDIR\de"
-  Delete "$INSTDIR\Deinstallieren.exe"
+  ; This runs from a copy in the temporary folder, started by the uninstaller
+  ; in $INSTDIR, which does not wait for it and may still be ending: a running
+  ; program cannot be deleted. It is given ten seconds.
+  ${For} $0 1 50
+    ClearErrors
+    Delete "$INSTDIR\Deinstallieren.exe"
+    ${IfNot} ${Errors}
+      ${ExitFor}
+    ${EndIf}
+    Sleep 200
+  ${Next}
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUKT}.lnk"
 

@@ -11,17 +11,140 @@ set -euo pipefail
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Seconds since the start, also in the part that runs under Xvfb.
 export QUOBEL_BEGINN="${QUOBEL_BEGINN:-$(date +%s)}"
-melde() { echo "Quobel/Windows [$(($(date +%s) - QUOBEL_BEGINN)) s]: $*"; }
-# Prints the X window with this title once it is there; fails after the given seconds.
-warte_auf_fenster() {
-    local titel="$1" fenster
-    for _ in $(seq "$2"); do
-        fenster="$(xdotool search --name "^$titel\$" 2>/dev/null | head -n1 || true)"
-        [ -n "$fenster" ] && { echo "$fenster"; return 0; }
-        sleep 1
+# The step under way; a check that fails names it.
+schritt="Vorbereitung"
+melde() {
+    schritt="$*"
+    echo "Quobel/Windows [$(($(date +%s) - QUOBEL_BEGINN)) s]: $*"
+}
+
+# ---- Checks under Wine ----------------------------------------------------------
+# Much of what a check looks at happens after the program that causes it has
+# returned: the uninstaller hands its work to a copy of itself in %TEMP% and
+# returns at once, Quobel saves and quits while the script goes on, and Wine's
+# server learns a little later that a process has gone. So no check looks after
+# a fixed time: each one waits for its condition, within a limit.
+
+# warte <seconds> <what is awaited> <condition and its arguments>: asks the
+# condition again and again until it holds. After the limit the check fails,
+# naming the step, what was awaited and what the condition printed the last
+# time. What it printed when it held is left in $gesehen.
+warte() {
+    local grenze="$1" was="$2"
+    shift 2
+    local ende=$((SECONDS + grenze))
+    until "$@" >"$ausgabe" 2>&1; do
+        if [ "$SECONDS" -ge "$ende" ]; then
+            echo "Quobel/Windows: Schritt \"$schritt\": nach $grenze s nicht erreicht: $was" >&2
+            sed 's/^/    gesehen: /' "$ausgabe" >&2
+            return 1
+        fi
+        sleep 0.3
     done
-    echo "Quobel/Windows: kein Fenster \"$titel\"" >&2
+    gesehen="$(cat "$ausgabe")"
+}
+
+# Conditions for warte: each prints what it sees.
+dateien_da() {
+    local datei fehlt=0
+    for datei in "$@"; do
+        [ -f "$datei" ] || { echo "fehlt: $datei"; fehlt=1; }
+    done
+    return $fehlt
+}
+weg() {
+    local pfad rest=0
+    for pfad in "$@"; do
+        [ ! -e "$pfad" ] || { find "$pfad" | head -n 20 | sed 's/^/noch da: /'; rest=1; }
+    done
+    return $rest
+}
+# The registry is read through Wine's server, which holds it; the prefix's
+# .reg files are written later. reg prints in the console's code page, where
+# an umlaut is another byte.
+eintrag_mit() {
+    local text
+    text="$(timeout 60 "$wine" reg query "$1" 2>&1)"
+    printf '%s\n' "$text"
+    LC_ALL=C grep -qi -- "$2" <<<"$text"
+}
+# Gone means reg says so; reg failing for another reason does not count.
+eintraege_weg() {
+    local schluessel text rest=0
+    for schluessel in "$@"; do
+        text="$(timeout 60 "$wine" reg query "$schluessel" 2>&1)" || true
+        grep -q "Unable to find the specified registry key" <<<"$text" ||
+            { printf '%s\n' "$schluessel:" "$text"; rest=1; }
+    done
+    return $rest
+}
+sichtbare_fenster() {
+    echo "offene Fenster:"
+    xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sort -u || true
+}
+# Prints the id of the X window with exactly this title.
+fenster_da() {
+    local ids
+    ids="$(xdotool search --name "^$1\$" 2>/dev/null)" || { sichtbare_fenster; return 1; }
+    echo "${ids%%$'\n'*}"
+}
+fenster_zu() {
+    if xdotool search --name "^$1\$" >/dev/null 2>&1; then
+        sichtbare_fenster
+        return 1
+    fi
+}
+maximiert() {
+    local breite
+    breite="$(xwininfo -id "$1" | sed -n 's/^ *Width: //p')"
+    echo "$breite Pixel breit"
+    [ "${breite:-0}" -ge 1500 ]
+}
+fensterverwalter_da() {
+    local text
+    text="$(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1)"
+    echo "$text"
+    grep -q 'window id' <<<"$text"
+}
+wine_prozesse() {
+    echo "laufende Windows-Programme:"
+    ps -eo pid,args | grep -i '[.]exe' || true
+}
+beendet() {
+    if kill -0 "$1" 2>/dev/null; then
+        wine_prozesse
+        return 1
+    fi
+}
+# Wine's server ends a few seconds after the last program of the prefix, and
+# only once it has seen every one of them go.
+wine_beendet() {
+    timeout 2 "$wineserver" -w && return 0
+    wine_prozesse
     return 1
+}
+# The file was replaced by a new one (saving writes a new file and then puts
+# it in place of the old one) with the bytes of the given file.
+ersetzt() {
+    local knoten
+    knoten="$(stat -c %i "$1" 2>/dev/null)" || { echo "keine Datei $1"; return 1; }
+    [ "$knoten" != "$2" ] || { echo "noch die alte Datei (Inode $2)"; return 1; }
+    cmp "$1" "$3"
+}
+# The screen has settled when two pictures in a row are alike.
+bild_vorher=""
+ruhig() {
+    local jetzt
+    jetzt="$(import -window root rgb:- | md5sum)"
+    [ "$jetzt" = "$bild_vorher" ] && return 0
+    bild_vorher="$jetzt"
+    echo "das Bild ändert sich noch"
+    return 1
+}
+bild() {
+    bild_vorher=""
+    warte 30 "ein ruhiges Bild für $(basename "$1")" ruhig
+    import -window root "$1"
 }
 
 # The tests under Wine, for which the script runs itself under Xvfb: the model
@@ -30,15 +153,19 @@ warte_auf_fenster() {
 # build-windows/), saving it, and the uninstaller.
 pruefe_unter_wine() {
     local bau="$1" installer="$2"
-    export LANG=C.UTF-8 WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    local wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
+    # Wine's menu builder would enter Quobel and its file type into this
+    # machine's own menus, and reads Quobel.exe in a process of its own while
+    # the uninstaller removes it.
+    export LANG=C.UTF-8 WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all \
+        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
     rm -rf "$WINEPREFIX"
     # Maximising is a window manager's job, as on a real desktop.
     openbox >/dev/null 2>&1 &
-    local fensterverwalter=$!
+    fensterverwalter=$!
     melde "Wine richtet sich ein"
     "$wine" wineboot --init >/dev/null 2>&1
-    "$wineserver" -w
+    warte 300 "Wine eingerichtet und beendet" wine_beendet
 
     melde "Modelltests unter Wine"
     "$wine" "$bau/tests/quobel_model_tests.exe" --gtest_brief=1
@@ -46,18 +173,17 @@ pruefe_unter_wine() {
 
     melde "installiere still (/S) für den Benutzer"
     "$wine" "$installer" /S /CurrentUser
-    "$wineserver" -w
     local benutzer="$WINEPREFIX/drive_c/users/$(id -un)"
     local programm="$benutzer/AppData/Local/Programs/Quobel"
-    test -f "$programm/Quobel.exe"
-    test -f "$programm/quobel_logo.png"
-    test -f "$programm/de/wxstd-3.2.mo"
     local startmenue="$benutzer/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
-    test -f "$startmenue"
-    "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' | grep 'Quobel.exe' >/dev/null
+    warte 60 "Programm, Logo, deutsche Texte und Startmenü-Eintrag installiert" \
+        dateien_da "$programm/Quobel.exe" "$programm/quobel_logo.png" "$programm/de/wxstd-3.2.mo" "$startmenue"
+    warte 60 "Turnierdateien öffnen mit Quobel.exe" \
+        eintrag_mit 'HKCU\Software\Classes\Quobel.Turnier\shell\open\command' 'Quobel\.exe'
 
     # A tournament as Quobel writes it, opened by a Windows path with a blank and
     # an umlaut given on the command line, as Explorer does on a double click.
+    melde "Quobel mit einem Turnier"
     mkdir -p "$WINEPREFIX/drive_c/Turniere"
     local datei="$WINEPREFIX/drive_c/Turniere/Vereinsmeisterschaft Süd.quobel"
     local trenner="################################################################"
@@ -66,86 +192,100 @@ pruefe_unter_wine() {
         "Weber, Carla, Carla" "$trenner" "#!! Spielplan" 4 "$trenner" "#!! Runden" \
         "(Bernd:Carla,11: 9, 8:11,11: 7)" "(Carla:Anna)" "(Anna:Bernd,11: 5,11: 3)" "$trenner" "#!! EOF" >"$datei"
     cp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
+    warte 30 "ein Fensterverwalter läuft" fensterverwalter_da
     "$wine" "$programm/Quobel.exe" 'C:\Turniere\Vereinsmeisterschaft Süd.quobel' &
     local quobel=$!
-    local fenster
-    fenster="$(warte_auf_fenster 'Vereinsmeisterschaft Süd.quobel - Quobel' 120)"
-    sleep 3
+    local titel='Vereinsmeisterschaft Süd.quobel - Quobel'
+    warte 120 "Fenster \"$titel\"" fenster_da "$titel"
+    local fenster="$gesehen"
+    warte 30 "Fenster maximiert (mindestens 1500 Pixel breit)" maximiert "$fenster"
     xwininfo -id "$fenster" | grep -E 'Width|Height'
-    local breite
-    breite="$(xwininfo -id "$fenster" | sed -n 's/^ *Width: //p')"
-    [ "$breite" -ge 1500 ] || { echo "Quobel/Windows: Fenster nicht maximiert" >&2; return 1; }
-    import -window root "$bau/wine-quobel.png"
+    bild "$bau/wine-quobel.png"
 
     xdotool windowfocus --sync "$fenster" key F1
-    local ueber
-    ueber="$(warte_auf_fenster 'Über das Programm' 30)"
-    sleep 2
-    import -window root "$bau/wine-ueber.png"
+    warte 30 "Fenster \"Über das Programm\" nach F1" fenster_da 'Über das Programm'
+    local ueber="$gesehen"
+    bild "$bau/wine-ueber.png"
     xdotool windowfocus --sync "$ueber" key Return
-    sleep 2
+    warte 30 "Fenster \"Über das Programm\" nach Enter geschlossen" fenster_zu 'Über das Programm'
 
     # Saved on Windows (a new file replaces the old one), the file is byte for
-    # byte what Linux wrote.
+    # byte what Linux wrote, and it is the first of the recent files.
     local vorher
     vorher="$(stat -c %i "$datei")"
     xdotool windowfocus --sync "$fenster" key ctrl+s
-    sleep 3
-    [ "$(stat -c %i "$datei")" != "$vorher" ] || { echo "Quobel/Windows: Strg+S hat nicht gespeichert" >&2; return 1; }
-    cmp "$datei" "$bau/Vereinsmeisterschaft-linux.quobel"
-    # reg prints in the console's code page, where the umlaut is another byte;
-    # grep reads all of it, or reg would be cut off.
-    "$wine" reg query 'HKCU\Software\Quobel\Dateiverlauf' | LC_ALL=C grep -i 'file1.*C:\\Turniere\\Vereinsmeisterschaft S.d\.quobel' >/dev/null
+    warte 60 "Strg+S ersetzt die Datei durch eine neue, Byte für Byte wie unter Linux" \
+        ersetzt "$datei" "$vorher" "$bau/Vereinsmeisterschaft-linux.quobel"
+    warte 60 "die Datei zuoberst unter den zuletzt geöffneten in der Registry" \
+        eintrag_mit 'HKCU\Software\Quobel\Dateiverlauf' 'file1.*C:\\Turniere\\Vereinsmeisterschaft S.d\.quobel'
     xdotool windowfocus --sync "$fenster" key alt+F4
+    warte 60 "Quobel nach Alt+F4 beendet" beendet "$quobel"
     wait "$quobel"
-    "$wineserver" -w
+    # Until Wine's server has seen Quobel go, Quobel.exe counts as running and
+    # cannot be removed.
+    warte 120 "Wine beendet" wine_beendet
 
-    melde "deinstalliere still"
+    melde "deinstalliere still für den Benutzer"
     "$wine" "$programm/Deinstallieren.exe" /S /CurrentUser
-    "$wineserver" -w
-    kill "$fensterverwalter"
-    sleep 2
-    test ! -e "$programm"
-    test ! -e "$startmenue"
-    if "$wine" reg query 'HKCU\Software\Classes\Quobel.Turnier' >/dev/null 2>&1; then
-        echo "Quobel/Windows: der Dateityp ist nach der Deinstallation noch eingetragen" >&2
-        return 1
-    fi
+    warte 120 "Programmordner und Startmenü-Eintrag entfernt" weg "$programm" "$startmenue"
+    warte 60 "Dateityp und Eintrag unter \"Apps und Features\" entfernt" eintraege_weg \
+        'HKCU\Software\Classes\.quobel' 'HKCU\Software\Classes\Quobel.Turnier' \
+        'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quobel'
+    warte 120 "Wine beendet" wine_beendet
 
     # Run by an administrator, as Wine's user is, the installer installs for all users.
-    melde "installiere und deinstalliere still für alle Benutzer"
+    melde "installiere still für alle Benutzer"
     "$wine" "$installer" /S
-    "$wineserver" -w
     local alle="$WINEPREFIX/drive_c/Program Files/Quobel"
-    test -f "$alle/Quobel.exe"
-    test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
-    "$wine" reg query 'HKLM\Software\Classes\.quobel' | grep 'Quobel.Turnier' >/dev/null
+    local alle_startmenue="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quobel.lnk"
+    warte 60 "Programm und Startmenü-Eintrag für alle installiert" dateien_da "$alle/Quobel.exe" "$alle_startmenue"
+    warte 60 "Dateityp .quobel für alle eingetragen" \
+        eintrag_mit 'HKLM\Software\Classes\.quobel' 'Quobel\.Turnier'
+
+    melde "deinstalliere still für alle Benutzer"
     "$wine" "$alle/Deinstallieren.exe" /S /AllUsers
-    "$wineserver" -w
-    sleep 2
-    test ! -e "$alle"
+    warte 120 "Programmordner und Startmenü-Eintrag entfernt" weg "$alle" "$alle_startmenue"
+    warte 60 "Dateityp und Eintrag unter \"Apps und Features\" entfernt" eintraege_weg \
+        'HKLM\Software\Classes\.quobel' 'HKLM\Software\Classes\Quobel.Turnier' \
+        'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quobel'
+    warte 120 "Wine beendet" wine_beendet
     melde "unter Wine alles in Ordnung"
 }
 if [ "${1:-}" = "--unter-xvfb" ]; then
     set -E
     trap 'echo "Quobel/Windows: Prüfung unter Wine fehlgeschlagen in Zeile $LINENO: $BASH_COMMAND" >&2' ERR
+    ausgabe="$(mktemp)"
+    wine="" wineserver="" fensterverwalter=""
+    # Nothing of Wine or the window manager outlives the checks, failed or not.
+    trap '[ -z "$wineserver" ] || "$wineserver" -k 2>/dev/null || true
+        [ -z "$fensterverwalter" ] || kill "$fensterverwalter" 2>/dev/null || true
+        rm -f "$ausgabe"' EXIT
     pruefe_unter_wine "$2" "$3"
     exit 0
 fi
 
+"$wurzel/scripts/abhaengigkeiten.sh" windows
+
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/quobel"
+mkdir -p "$cache"
+# Runs from several worktrees share the cache: one of them fetches and builds
+# at a time, the others wait for it (a first build takes a quarter of an hour
+# or more) instead of removing what it is building. Taken after the packages,
+# whose services would keep it.
+exec 9>"$cache/sperre"
+if ! flock -n 9; then
+    melde "wartet auf einen anderen Lauf, der $cache füllt"
+    flock -w 3600 9 || { echo "Quobel/Windows: $cache ist nach einer Stunde noch belegt" >&2; exit 1; }
+fi
 # The long outputs of the library builds go to a log, shown when a step fails.
-protokoll="${XDG_CACHE_HOME:-$HOME/.cache}/quobel/bau.log"
-mkdir -p "$(dirname "$protokoll")"
+protokoll="$cache/bau.log"
 : >"$protokoll"
 trap 'echo "Quobel/Windows: fehlgeschlagen, die letzten Zeilen von $protokoll:" >&2; tail -n 30 "$protokoll" >&2' ERR
-
-"$wurzel/scripts/abhaengigkeiten.sh" windows
 
 ziel=x86_64-w64-mingw32
 # The build machine's triplet, from dpkg: no native compiler is needed.
 hier="$(dpkg-architecture -qDEB_BUILD_GNU_TYPE 2>/dev/null)"
 export CC=$ziel-gcc-posix CXX=$ziel-g++-posix
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/quobel"
 bau="$wurzel/build-windows"
 jobs=2
 
@@ -231,6 +371,7 @@ if [ ! -f "$gtest/fertig" ]; then
     rm -rf "$gtest/bau"
     touch "$gtest/fertig"
 fi
+exec 9>&-
 
 trap - ERR
 
