@@ -2,6 +2,8 @@
 
 #include <sstream>
 #include <tuple>
+#include <wx/defs.h>
+#include <wx/wxcrt.h>
 
 #include "modell/clEndrunde.h"
 
