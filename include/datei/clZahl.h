@@ -1,6 +1,7 @@
 #ifndef CLZAHL_H
 #define CLZAHL_H
 
+#include <vector>
 #include <wx/string.h>
 
 // Reading a whole number from a file line or a grid cell, as leniently as the C
@@ -11,6 +12,9 @@ class clZahl
 {
 public:
     static int lies(const wxString& text);
+    // The whole numbers of a line separated by commas, strictly: false when a
+    // piece is no number.
+    static bool liesListe(const wxString& zeile, std::vector<long>& zahlen);
 };
 
 #endif

@@ -2,6 +2,8 @@
 #define CLTURNIER_H
 
 #include <functional>
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 #include <wx/arrstr.h>
@@ -16,6 +18,15 @@ class clTeilnehmerTableBase;
 class clWertungTableBase;
 class clTTSpiel;
 class clTurnierDatei;
+class clGruppenphase;
+
+// How the tournament is played: everybody against everybody, or in groups whose
+// first players go on into a knockout bracket ("Endrunde").
+enum modTurnierform
+{
+    formJederGegenJeden = 0,
+    formGruppen = 1
+};
 
 // The general data of a tournament.
 struct allgemein
@@ -30,6 +41,15 @@ struct allgemein
     int Gewinnsaetze = 2;
     // The placing: 0 by wins, sets and points, 1 by the ITTF rule (modPlatzierung).
     int PlatzierungIdx = 0;
+    // modTurnierform; the fields below count only for groups.
+    int Turnierform = formJederGegenJeden;
+    // The number of groups N.
+    int Gruppen = 4;
+    // The players of each group that reach the bracket (1 or 2).
+    int Aufsteiger = 2;
+    // Sets to win in the bracket; Gewinnsaetze are those of the groups.
+    int GewinnsaetzeEndrunde = 2;
+    bool SpielUmPlatz3 = false;
 };
 
 // The tournament: general data, roster, schedule and the three views that show it.
@@ -87,6 +107,23 @@ public:
     // The participant withdraws: each match without an entry is lost by walkover.
     void zieheZurueck(int startnr);
 
+    // Every match: the schedule's round by round, then those of the groups and the bracket.
+    std::vector<clTTSpiel*> getAlleSpiele() const;
+    // "Runde 3, Platte 2", "Gruppe 2, Runde 1, Platte 3" or the bracket round of a match.
+    wxString getSpielort(const clTTSpiel* sp) const;
+
+    // In the form "Gruppen mit Endrunde": the groups and the bracket once they are
+    // drawn, else null.
+    clGruppenphase* getGruppenphase() const { return m_Gruppenphase.get(); }
+    // Draws the roster into groups by the participants' ratings and clubs. Refused
+    // when the form is not groups or a group has a result.
+    bool loseGruppen(std::mt19937& zufall);
+    // Exchanges two players of different groups (group numbers and start numbers
+    // within them) while neither group has a result.
+    bool tauscheGruppenspieler(int g1, int p1, int g2, int p2);
+    // Draws the bracket when every group match has its result and the bracket has none.
+    bool loseEndrunde(std::mt19937& zufall);
+
     // Both answer whether they succeeded; on failure fehler (when given) says why,
     // naming the file, and a failed load leaves the tournament as it was.
     bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
@@ -114,6 +151,10 @@ public:
 
 private:
     void meldeVorher();
+    // A change of the groups or the bracket, told as one step.
+    bool meldeAuslosung(bool erfolg, const wxString& schritt);
+    // What a group tells of a typed result reaches the tournament's observers.
+    std::function<void(const wxString&)> getErgebnisMelder();
     void melde(modAenderung art, const wxString& schritt = wxString());
     // Takes the match's counted result out of the standings, puts its current one
     // in and both participants on their places.
@@ -171,8 +212,11 @@ private:
     bool m_SchemaVeraltet;
     // Sets to win or placing changed since the standings were made.
     bool m_WertungVeraltet;
+    // Form or number of groups changed since the groups were drawn.
+    bool m_GruppenVeraltet;
     bool m_Geaendert;
     std::vector<clTurnierBeobachter*> m_Beobachter;
+    std::unique_ptr<clGruppenphase> m_Gruppenphase;
 };
 
 #endif

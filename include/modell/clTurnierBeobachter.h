@@ -11,7 +11,8 @@ enum modAenderung
     aendAllgemein,  // the general data was applied
     aendNeu,        // a new tournament
     aendGeladen,    // the whole tournament was read from a file
-    aendAbbild      // undo or redo put back the whole tournament as it stood before or after a step
+    aendAbbild,     // undo or redo put back the whole tournament as it stood before or after a step
+    aendAuslosung   // the groups or the bracket were drawn, or two players swapped
 };
 
 // Told by the tournament about every change, so that the views, the window's

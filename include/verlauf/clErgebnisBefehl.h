@@ -12,10 +12,10 @@ class clTurnier;
 class clErgebnisBefehl : public wxCommand
 {
 public:
+    // A match by its position among all the tournament's matches (clTurnier::getAlleSpiele).
     struct sAenderung
     {
-        int runde = 0;
-        int platte = 0;
+        size_t index = 0;
         eingaben vorher;
         eingaben nachher;
     };

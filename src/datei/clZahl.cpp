@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cwchar>
+#include <wx/arrstr.h>
 
 int clZahl::lies(const wxString& text)
 {
@@ -11,4 +12,16 @@ int clZahl::lies(const wxString& text)
     // time of loading a large tournament.
     const long wert = std::wcstol(text.wc_str(), nullptr, 10);
     return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
+}
+
+bool clZahl::liesListe(const wxString& zeile, std::vector<long>& zahlen)
+{
+    for (const wxString& teil : wxSplit(zeile, ',', '\0'))
+    {
+        long zahl = 0;
+        if (!wxString(teil).Strip(wxString::both).ToLong(&zahl))
+            return false;
+        zahlen.push_back(zahl);
+    }
+    return true;
 }

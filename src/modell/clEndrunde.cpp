@@ -7,6 +7,7 @@
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
+#include "datei/clZahl.h"
 
 clEndrunde::clEndrunde(const vecTeilnehmer& linien, int gewinnsaetze, bool spielUmPlatz3)
     : m_Linien(linien),
@@ -293,19 +294,6 @@ void clEndrunde::haengeAn(vecPlatzierung& endstand, vecPlatzierung gruppenplaetz
 
 namespace
 {
-// The whole numbers of a line separated by commas; false when one is none.
-bool liesZahlen(const wxString& zeile, std::vector<long>& zahlen)
-{
-    for (const wxString& teil : wxSplit(zeile, ',', '\0'))
-    {
-        long zahl = 0;
-        if (!wxString(teil).Strip(wxString::both).ToLong(&zahl))
-            return false;
-        zahlen.push_back(zahl);
-    }
-    return true;
-}
-
 // A match group from its first comma on, without blanks: what is read back of it.
 wxString ohneNamen(const wxString& gruppe)
 {
@@ -356,12 +344,12 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const wxArrayString& zeilen,
         return std::unique_ptr<clEndrunde>();
     };
     std::vector<long> regeln;
-    if (zeilen.empty() || !liesZahlen(zeilen[0], regeln) || regeln.size() != 2 ||
+    if (zeilen.empty() || !clZahl::liesListe(zeilen[0], regeln) || regeln.size() != 2 ||
         regeln[0] < clTTSpiel::MinGewinnsaetze || regeln[0] > clTTSpiel::MaxGewinnsaetze || regeln[1] < 0 ||
         regeln[1] > 1)
         return abbruch(0, L"Gewinnsätze und Spiel um Platz 3 sind nicht lesbar.");
     std::vector<long> referenzen;
-    if (zeilen.size() < 2 || !liesZahlen(zeilen[1], referenzen) || referenzen.size() < 2 ||
+    if (zeilen.size() < 2 || !clZahl::liesListe(zeilen[1], referenzen) || referenzen.size() < 2 ||
         referenzen.size() > MaxLinien || (referenzen.size() & (referenzen.size() - 1)) != 0)
         return abbruch(1, L"die Linien sind nicht lesbar.");
     vecTeilnehmer linien;

@@ -4,6 +4,7 @@
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
+#include "modell/clGruppenphase.h"
 #include "modell/clRunde.h"
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
@@ -15,9 +16,10 @@
 namespace
 {
 const int AnzModi = 3;
-// Title, organiser, date, venue, tables, mode, sets to win, placing; further
-// lines are not read.
-const size_t AllgemeinZeilen = 8;
+// Title, organiser, date, venue, tables, mode, sets to win, placing, and for
+// groups form, number of groups, players going on, the bracket's sets to win and
+// the match for third place; further lines are not read.
+const size_t AllgemeinZeilen = 13;
 } // namespace
 
 int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
@@ -28,7 +30,7 @@ int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
 
 clTurnier::clTurnier()
     : m_SpieleTB(nullptr), m_TeilnehmerTB(nullptr), m_Turniertabelle(nullptr), m_SchemaVeraltet(false),
-      m_WertungVeraltet(false), m_Geaendert(false)
+      m_WertungVeraltet(false), m_GruppenVeraltet(false), m_Geaendert(false)
 {
 }
 
@@ -46,13 +48,23 @@ void clTurnier::leereTeilnehmer()
 
 bool clTurnier::schemaParameterGeaendert(const allgemein& alg) const
 {
-    return alg.Platten != m_Allgemein.Platten || alg.ModusIdx != m_Allgemein.ModusIdx;
+    return alg.Platten != m_Allgemein.Platten || alg.ModusIdx != m_Allgemein.ModusIdx ||
+           alg.Turnierform != m_Allgemein.Turnierform;
 }
 
 bool clTurnier::wertungParameterGeaendert(const allgemein& alg) const
 {
     return alg.Gewinnsaetze != m_Allgemein.Gewinnsaetze || alg.PlatzierungIdx != m_Allgemein.PlatzierungIdx;
 }
+
+namespace
+{
+bool gruppenParameterGeaendert(const allgemein& a, const allgemein& b)
+{
+    return a.Turnierform != b.Turnierform || a.Gruppen != b.Gruppen || a.Aufsteiger != b.Aufsteiger ||
+           a.GewinnsaetzeEndrunde != b.GewinnsaetzeEndrunde || a.SpielUmPlatz3 != b.SpielUmPlatz3;
+}
+} // namespace
 
 void clTurnier::addBeobachter(clTurnierBeobachter* b)
 {
@@ -81,7 +93,7 @@ bool clTurnier::allgemeinGeaendert(const allgemein& alg) const
 {
     return alg.Bezeichnung != m_Allgemein.Bezeichnung || alg.Veranstalter != m_Allgemein.Veranstalter ||
            alg.Ort != m_Allgemein.Ort || alg.Datum != m_Allgemein.Datum || schemaParameterGeaendert(alg) ||
-           wertungParameterGeaendert(alg);
+           wertungParameterGeaendert(alg) || gruppenParameterGeaendert(alg, m_Allgemein);
 }
 
 void clTurnier::setAllgemein(const allgemein* alg)
@@ -95,6 +107,8 @@ void clTurnier::setAllgemein(const allgemein* alg)
         m_SchemaVeraltet = true;
     if (wertungParameterGeaendert(*alg))
         m_WertungVeraltet = true;
+    if (alg->Turnierform != m_Allgemein.Turnierform || alg->Gruppen != m_Allgemein.Gruppen)
+        m_GruppenVeraltet = true;
     m_Allgemein = *alg;
 }
 
@@ -201,8 +215,14 @@ wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
 bool clTurnier::verwirftSaetze(const allgemein& alg) const
 {
     const std::vector<clTTSpiel>& spiele = m_Schema.getSpiele();
-    return std::any_of(spiele.begin(), spiele.end(),
-                       [&alg](const clTTSpiel& sp) { return sp.hatSaetzeUeber(alg.Gewinnsaetze); });
+    if (std::any_of(spiele.begin(), spiele.end(),
+                    [&alg](const clTTSpiel& sp) { return sp.hatSaetzeUeber(alg.Gewinnsaetze); }))
+        return true;
+    // The groups play by the same sets to win; the bracket keeps those it was drawn with.
+    for (int g = 1; m_Gruppenphase != nullptr && g <= m_Gruppenphase->getAnzahlGruppen(); ++g)
+        if (m_Gruppenphase->getGruppe(g)->verwirftSaetze(alg))
+            return true;
+    return false;
 }
 
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
@@ -243,11 +263,15 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     // With the same participants in the same places schedule, results and standings stay.
     if (nurNamen)
     {
+        if (m_Gruppenphase != nullptr)
+            m_Gruppenphase->uebernehmeNamen(m_Teilnehmer);
         if (m_SpieleTB != nullptr)
             m_SpieleTB->Anpassen();
     }
     else
     {
+        // Groups drawn from another roster are drawn again.
+        m_Gruppenphase.reset();
         erneuereSchema();
         aktualisiereSpielplanAnzeigen();
     }
@@ -273,7 +297,11 @@ void clTurnier::erzeugeSchema(const wxString& auslasser)
 {
     const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
     m_Schema.setGewinnsaetze(m_Allgemein.Gewinnsaetze);
-    m_Schema.neuerSpielplan(m_Allgemein.Platten, &m_Teilnehmer, modus, auslasser);
+    // In groups everybody plays in a group: the tournament's own schedule stays empty.
+    vecTeilnehmer keine;
+    m_Schema.neuerSpielplan(m_Allgemein.Platten,
+                            m_Allgemein.Turnierform == formGruppen ? &keine : &m_Teilnehmer, modus,
+                            auslasser);
     m_SchemaVeraltet = false;
 }
 
@@ -305,8 +333,85 @@ void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele)
     // Several matches at once are placed together.
     const clWertungTableBase::clStapel stapel(spiele.size() > 1 ? m_Turniertabelle : nullptr);
     for (clTTSpiel* sp : spiele)
-        uebernehmeErgebnis(sp);
+        if (m_Gruppenphase == nullptr || !m_Gruppenphase->pruefeSpiel(sp))
+            uebernehmeErgebnis(sp);
     melde(aendErgebnis);
+}
+
+std::vector<clTTSpiel*> clTurnier::getAlleSpiele() const
+{
+    std::vector<clTTSpiel*> spiele;
+    spiele.reserve(m_Schema.getSpiele().size());
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
+            spiele.push_back(sp);
+    if (m_Gruppenphase != nullptr)
+        m_Gruppenphase->sammleSpiele(spiele);
+    return spiele;
+}
+
+wxString clTurnier::getSpielort(const clTTSpiel* sp) const
+{
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+        for (int p = 1; clTTSpiel* s = m_Schema.getSpiel(r, p); ++p)
+            if (s == sp)
+                return wxString::Format(_("Runde %d, Platte %d"), r, p);
+    return m_Gruppenphase != nullptr ? m_Gruppenphase->getSpielort(sp) : wxString();
+}
+
+std::function<void(const wxString&)> clTurnier::getErgebnisMelder()
+{
+    return [this](const wxString& schritt)
+    {
+        m_Geaendert = true;
+        melde(aendErgebnis, schritt);
+    };
+}
+
+bool clTurnier::meldeAuslosung(bool erfolg, const wxString& schritt)
+{
+    if (erfolg)
+    {
+        m_Geaendert = true;
+        if (m_SpieleTB != nullptr)
+            m_SpieleTB->Anpassen();
+        melde(aendAuslosung, schritt);
+    }
+    return erfolg;
+}
+
+bool clTurnier::loseGruppen(std::mt19937& zufall)
+{
+    if (m_Allgemein.Turnierform != formGruppen)
+        return false;
+    if (m_Gruppenphase != nullptr)
+        for (int g = 1; g <= m_Gruppenphase->getAnzahlGruppen(); ++g)
+            if (m_Gruppenphase->hatErgebnisse(g))
+                return false;
+    meldeVorher();
+    m_Gruppenphase.reset(new clGruppenphase(getErgebnisMelder()));
+    m_Gruppenphase->lose(m_Teilnehmer, m_Allgemein, zufall);
+    m_GruppenVeraltet = false;
+    return meldeAuslosung(true, _("Gruppenauslosung"));
+}
+
+bool clTurnier::tauscheGruppenspieler(int g1, int p1, int g2, int p2)
+{
+    if (m_Gruppenphase == nullptr || !m_Gruppenphase->kannTauschen(g1, p1, g2, p2))
+        return false;
+    const wxString schritt = wxString::Format(wxGetTranslation(L"Tausch %s – %s"),
+                                              m_Gruppenphase->getGruppe(g1)->getTeilnehmer(p1)->getAnzeige(),
+                                              m_Gruppenphase->getGruppe(g2)->getTeilnehmer(p2)->getAnzeige());
+    meldeVorher();
+    return meldeAuslosung(m_Gruppenphase->tausche(g1, p1, g2, p2), schritt);
+}
+
+bool clTurnier::loseEndrunde(std::mt19937& zufall)
+{
+    if (m_Gruppenphase == nullptr || !m_Gruppenphase->kannEndrundeAuslosen())
+        return false;
+    meldeVorher();
+    return meldeAuslosung(m_Gruppenphase->loseEndrunde(m_Allgemein, zufall), _("Endrundenauslosung"));
 }
 
 std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
@@ -372,6 +477,11 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
 
 void clTurnier::Aktualisieren(bool neu)
 {
+    if (neu || m_GruppenVeraltet)
+        m_Gruppenphase.reset();
+    else if (m_Gruppenphase != nullptr)
+        m_Gruppenphase->uebernehme(m_Allgemein);
+    m_GruppenVeraltet = false;
     if (neu)
     {
         leereTeilnehmer();
@@ -432,6 +542,8 @@ void clTurnier::schreibeAbschnitte(clTurnierDatei& dat) const
     schreibeTeilnehmer(dat);
     schreibeTurnierplan(dat);
     schreibeRunden(dat);
+    if (m_Gruppenphase != nullptr)
+        m_Gruppenphase->schreibe(dat);
 }
 
 bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
@@ -514,6 +626,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     wxArrayString teilnehmer;
     wxString grund;
     allgemein alg;
+    std::unique_ptr<clGruppenphase> gruppen;
     std::vector<eingaben> spiele;
     std::vector<size_t> rundenEnde;
     if (!dat.hatSektion("Allgemein"))
@@ -527,6 +640,11 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     {
         alg = liesAllgemein(dat);
         grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
+        wxString schaden;
+        if (grund.empty() && alg.Turnierform == formGruppen)
+            gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
+        if (!schaden.empty())
+            grund = wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: %s"), name, schaden);
     }
     if (!grund.empty())
     {
@@ -536,6 +654,8 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     }
     // Everything is read: only now the tournament is replaced.
     m_Allgemein = alg;
+    m_Gruppenphase = std::move(gruppen);
+    m_GruppenVeraltet = false;
     liesTeilnehmer(teilnehmer);
     erzeugeSchema(liesTurnierplan(dat));
     for (size_t r = 0, k = 0; r < rundenEnde.size(); ++r)
@@ -558,13 +678,18 @@ void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
         sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
     sek.Add(wxString::Format("%d", m_Allgemein.Platten));
     sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));
-    // A tournament by the default rules is written without these lines.
+    // A round robin by the default rules is written without these lines.
     const allgemein standard;
-    if (wertungParameterGeaendert(standard))
+    const bool gruppen = m_Allgemein.Turnierform == formGruppen;
+    if (wertungParameterGeaendert(standard) || gruppen)
     {
         sek.Add(wxString::Format("%d", m_Allgemein.Gewinnsaetze));
         sek.Add(wxString::Format("%d", m_Allgemein.PlatzierungIdx));
     }
+    if (gruppen)
+        for (int wert : {m_Allgemein.Turnierform, m_Allgemein.Gruppen, m_Allgemein.Aufsteiger,
+                         m_Allgemein.GewinnsaetzeEndrunde, m_Allgemein.SpielUmPlatz3 ? 1 : 0})
+            sek.Add(wxString::Format("%d", wert));
     dat.writeSektion("Allgemein", sek);
 }
 
@@ -616,6 +741,13 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     liesIndex(5, alg.ModusIdx, 0, AnzModi - 1);
     liesIndex(6, alg.Gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
     liesIndex(7, alg.PlatzierungIdx, platzSiege, platzITTF);
+    liesIndex(8, alg.Turnierform, formJederGegenJeden, formGruppen);
+    liesIndex(9, alg.Gruppen, 1, MaxTeilnehmer);
+    liesIndex(10, alg.Aufsteiger, 1, 2);
+    liesIndex(11, alg.GewinnsaetzeEndrunde, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    int platz3 = alg.SpielUmPlatz3 ? 1 : 0;
+    liesIndex(12, platz3, 0, 1);
+    alg.SpielUmPlatz3 = platz3 == 1;
     return alg;
 }
 

@@ -24,10 +24,10 @@ clBefehlsverlauf::~clBefehlsverlauf()
 
 void clBefehlsverlauf::merkeStand()
 {
-    const std::vector<clTTSpiel>& spiele = m_Turnier->getSchema().getSpiele();
+    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele();
     m_Stand.resize(spiele.size());
     for (size_t k = 0; k < spiele.size(); ++k)
-        m_Stand[k] = spiele[k].getEingaben();
+        m_Stand[k] = spiele[k]->getEingaben();
 }
 
 void clBefehlsverlauf::neuerVerlauf()
@@ -117,31 +117,24 @@ bool clBefehlsverlauf::UndoCommand(wxCommand& befehl)
 
 void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)
 {
-    // Compared where they lie, so that a keystroke costs little even with many matches.
-    const std::vector<clTTSpiel>& spiele = m_Turnier->getSchema().getSpiele();
-    std::vector<size_t> geaendert;
-    for (size_t k = 0; k < spiele.size() && k < m_Stand.size(); ++k)
-        if (spiele[k].getEingaben() != m_Stand[k])
-            geaendert.push_back(k);
-    if (geaendert.empty())
-        return;
+    // In the order the tournament lists them, in which a bracket's later matches
+    // come after those they follow from, as undo puts them back.
+    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele();
     std::vector<clErgebnisBefehl::sAenderung> aenderungen;
-    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
+    for (size_t k = 0; k < spiele.size() && k < m_Stand.size(); ++k)
     {
-        for (int p = 1; clTTSpiel* sp = m_Turnier->getSpiel(r, p); ++p)
+        if (spiele[k]->getEingaben() != m_Stand[k])
         {
-            const size_t k = static_cast<size_t>(sp - spiele.data());
-            if (std::binary_search(geaendert.begin(), geaendert.end(), k))
-            {
-                aenderungen.push_back({r, p, m_Stand[k], sp->getEingaben()});
-                m_Stand[k] = aenderungen.back().nachher;
-            }
+            aenderungen.push_back({k, m_Stand[k], spiele[k]->getEingaben()});
+            m_Stand[k] = aenderungen.back().nachher;
         }
     }
+    if (aenderungen.empty())
+        return;
     const wxString name =
         !schritt.empty() ? schritt
         : aenderungen.size() == 1
-            ? wxString::Format(_("Ergebnis Runde %d, Platte %d"), aenderungen[0].runde, aenderungen[0].platte)
+            ? wxString::Format(_("Ergebnis %s"), m_Turnier->getSpielort(spiele[aenderungen[0].index]))
             : wxString(_("Ergebnisse"));
     Store(new clErgebnisBefehl(m_Turnier, name, std::move(aenderungen)));
 }
@@ -173,6 +166,7 @@ void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schrit
         break;
     case aendTeilnehmer:
     case aendAllgemein:
+    case aendAuslosung:
         // A step only when something was taken over.
         if (!m_Vorher.empty() && m_Vorher != m_Turnier->getAbbild())
             Store(new clAbbildBefehl(m_Turnier, schritt, std::move(m_Vorher)));

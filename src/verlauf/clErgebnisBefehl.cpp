@@ -26,12 +26,13 @@ bool clErgebnisBefehl::Undo()
 void clErgebnisBefehl::setze(bool nachher)
 {
     const clWertungTableBase::clStapel stapel(m_Turnier->getWertungTableBase());
+    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele();
     for (const sAenderung& a : m_Aenderungen)
     {
-        if (clTTSpiel* sp = m_Turnier->getSpiel(a.runde, a.platte))
+        if (a.index < spiele.size())
         {
-            sp->setEingaben(nachher ? a.nachher : a.vorher);
-            m_Turnier->pruefeWertung(sp);
+            spiele[a.index]->setEingaben(nachher ? a.nachher : a.vorher);
+            m_Turnier->pruefeWertung(spiele[a.index]);
         }
     }
 }

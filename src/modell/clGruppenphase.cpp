@@ -1,0 +1,439 @@
+#include "modell/clGruppenphase.h"
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <utility>
+#include <wx/intl.h>
+
+#include "datei/clTurnierDatei.h"
+#include "datei/clZahl.h"
+#include "modell/clEndrundenAuslosung.h"
+#include "modell/clGruppenAuslosung.h"
+#include "modell/clRunde.h"
+#include "modell/clTurnier.h"
+#include "tabellen/clWertungTableBase.h"
+
+// The standings are destroyed before the group they register with.
+struct clGruppenphase::sGruppe
+{
+    std::unique_ptr<clTurnier> turnier;
+    std::unique_ptr<clWertungTableBase> tabelle;
+    std::vector<int> startNr;
+    std::vector<int> platten;
+};
+
+namespace
+{
+// Written for an empty skip list, which the reader would skip as an empty line.
+const wchar_t* const KeineAuslasser = L"\\";
+
+wxString ohneLeerzeichen(wxString zeile)
+{
+    zeile.Replace(" ", "");
+    return zeile;
+}
+
+// The general data of a group: those of the tournament, as a round robin on its tables.
+allgemein fuerGruppe(const allgemein& alg, size_t platten)
+{
+    allgemein ga = alg;
+    ga.Turnierform = formJederGegenJeden;
+    ga.Platten = static_cast<int>(platten);
+    return ga;
+}
+} // namespace
+
+clGruppenphase::clGruppenphase(std::function<void(const wxString&)> ergebnis)
+    : m_Ergebnis(std::move(ergebnis)), m_Still(false)
+{
+}
+
+clGruppenphase::~clGruppenphase() = default;
+
+std::vector<std::vector<int>> clGruppenphase::teilePlatten(int platten, int anzahl)
+{
+    std::vector<std::vector<int>> teilung(static_cast<size_t>(std::max(anzahl, 0)));
+    if (anzahl <= 0)
+        return teilung;
+    platten = std::max(platten, 1);
+    if (platten >= anzahl)
+    {
+        // Group g gets its run of tables; the first ones one more.
+        int naechste = 1;
+        for (int g = 0; g < anzahl; ++g)
+            for (int k = 0; k < platten / anzahl + (g < platten % anzahl ? 1 : 0); ++k)
+                teilung[g].push_back(naechste++);
+        return teilung;
+    }
+    // Table t serves its run of groups; the first tables one more.
+    int g = 0;
+    for (int t = 1; t <= platten; ++t)
+        for (int k = 0; k < anzahl / platten + (t <= anzahl % platten ? 1 : 0); ++k)
+            teilung[g++].push_back(t);
+    return teilung;
+}
+
+void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, const wxArrayString& teilnehmer,
+                                   const allgemein& alg, const wxString& auslasser,
+                                   const wxArrayString& runden)
+{
+    std::unique_ptr<sGruppe> gr(new sGruppe);
+    gr->turnier.reset(new clTurnier);
+    gr->tabelle.reset(new clWertungTableBase(gr->turnier.get()));
+    gr->startNr = startNr;
+    gr->turnier->setAllgemein(&alg);
+    // The group reads its players, schedule and results as a file of its own; its
+    // sections stand before those of its general data, so that they are the ones found.
+    clTurnierDatei dat{wxString()};
+    dat.writeSektion("Teilnehmer", teilnehmer);
+    dat.writeSektion("Spielplan", wxArrayString(1, &auslasser));
+    dat.writeSektion("Runden", runden);
+    gr->turnier->setzeAbbild(dat.getAusgabe() + gr->turnier->getAbbild());
+    gr->turnier->addBeobachter(this);
+    if (m_Gruppen.size() <= g)
+        m_Gruppen.resize(g + 1);
+    m_Gruppen[g] = std::move(gr);
+}
+
+void clGruppenphase::lose(const vecTeilnehmer& roster, const allgemein& alg, std::mt19937& zufall)
+{
+    m_Endrunde.reset();
+    m_Gruppen.clear();
+    const int n = static_cast<int>(roster.size());
+    if (n == 0)
+        return;
+    vecLosSpieler los;
+    for (const clTeilnehmer* tn : roster)
+        los.push_back({tn->getStartNr(), tn->getTTR(), tn->getVerein()});
+    const int anzahl = std::clamp(alg.Gruppen, 1, n);
+    const vecGruppen gruppen = clGruppenAuslosung(los).lose(anzahl, zufall);
+    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, anzahl);
+    for (size_t g = 0; g < gruppen.size(); ++g)
+    {
+        wxArrayString zeilen;
+        for (int snr : gruppen[g])
+            zeilen.Add(roster[snr - 1]->getSaveString());
+        erzeugeGruppe(g, gruppen[g], zeilen, fuerGruppe(alg, platten[g].size()), wxString(), wxArrayString());
+        m_Gruppen[g]->platten = platten[g];
+    }
+}
+
+bool clGruppenphase::kannTauschen(int g1, int p1, int g2, int p2) const
+{
+    const clTurnier* t1 = getGruppe(g1);
+    const clTurnier* t2 = getGruppe(g2);
+    return t1 != nullptr && t2 != nullptr && g1 != g2 && t1->getTeilnehmer(p1) != nullptr &&
+           t2->getTeilnehmer(p2) != nullptr && !hatErgebnisse(g1) && !hatErgebnisse(g2);
+}
+
+bool clGruppenphase::tausche(int g1, int p1, int g2, int p2)
+{
+    if (!kannTauschen(g1, p1, g2, p2))
+        return false;
+    m_Endrunde.reset();
+    std::vector<int> nr1 = m_Gruppen[g1 - 1]->startNr;
+    std::vector<int> nr2 = m_Gruppen[g2 - 1]->startNr;
+    std::swap(nr1[p1 - 1], nr2[p2 - 1]);
+    const std::pair<int, std::vector<int>*> neu[] = {{g1, &nr1}, {g2, &nr2}};
+    // Both groups' players as their file lines, read before either group is made anew.
+    wxArrayString zeilen[2];
+    for (int i = 0; i < 2; ++i)
+        for (int snr : *neu[i].second)
+            zeilen[i].Add(getSpieler(snr)->getSaveString());
+    for (int i = 0; i < 2; ++i)
+    {
+        sGruppe& alt = *m_Gruppen[neu[i].first - 1];
+        const std::vector<int> platten = alt.platten;
+        const allgemein ga = *alt.turnier->getAllgemein();
+        erzeugeGruppe(neu[i].first - 1, *neu[i].second, zeilen[i], ga, wxString(), wxArrayString());
+        m_Gruppen[neu[i].first - 1]->platten = platten;
+    }
+    return true;
+}
+
+void clGruppenphase::uebernehme(const allgemein& alg)
+{
+    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, getAnzahlGruppen());
+    m_Still = true;
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+    {
+        const allgemein ga = fuerGruppe(alg, platten[g].size());
+        m_Gruppen[g]->turnier->setAllgemein(&ga);
+        m_Gruppen[g]->turnier->Aktualisieren(false);
+        m_Gruppen[g]->platten = platten[g];
+    }
+    m_Still = false;
+}
+
+void clGruppenphase::uebernehmeNamen(const vecTeilnehmer& roster)
+{
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        for (size_t p = 0; p < gr->startNr.size(); ++p)
+            if (gr->startNr[p] >= 1 && gr->startNr[p] <= static_cast<int>(roster.size()))
+                gr->turnier->getTeilnehmer(static_cast<int>(p) + 1)
+                    ->setFromSaveString(roster[gr->startNr[p] - 1]->getSaveString());
+}
+
+clTurnier* clGruppenphase::getGruppe(int g) const
+{
+    return g >= 1 && g <= getAnzahlGruppen() ? m_Gruppen[g - 1]->turnier.get() : nullptr;
+}
+
+std::vector<int> clGruppenphase::getPlatten(int g) const
+{
+    return g >= 1 && g <= getAnzahlGruppen() ? m_Gruppen[g - 1]->platten : std::vector<int>();
+}
+
+int clGruppenphase::getStartNr(int g, int p) const
+{
+    if (g < 1 || g > getAnzahlGruppen() || p < 1 || p > static_cast<int>(m_Gruppen[g - 1]->startNr.size()))
+        return 0;
+    return m_Gruppen[g - 1]->startNr[p - 1];
+}
+
+int clGruppenphase::getStartNr(const clTeilnehmer* tn) const
+{
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+    {
+        const int p = tn->getStartNr();
+        if (m_Gruppen[g]->turnier->getTeilnehmer(p) == tn)
+            return getStartNr(static_cast<int>(g) + 1, p);
+    }
+    return 0;
+}
+
+clTeilnehmer* clGruppenphase::getSpieler(int startNr) const
+{
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+    {
+        const auto it = std::find(gr->startNr.begin(), gr->startNr.end(), startNr);
+        if (it != gr->startNr.end())
+            return gr->turnier->getTeilnehmer(static_cast<int>(it - gr->startNr.begin()) + 1);
+    }
+    return nullptr;
+}
+
+bool clGruppenphase::hatErgebnisse(int g) const
+{
+    const clTurnier* t = getGruppe(g);
+    return t != nullptr && t->hatErgebnisse();
+}
+
+bool clGruppenphase::sindGruppenFertig() const
+{
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+    {
+        for (const clTTSpiel& sp : gr->turnier->getSchema().getSpiele())
+        {
+            sWertung w1, w2;
+            if (!sp.getErgebnis(w1, w2))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool clGruppenphase::kannEndrundeAuslosen() const
+{
+    return !m_Gruppen.empty() && sindGruppenFertig() && (m_Endrunde == nullptr || !m_Endrunde->hatEingaben());
+}
+
+bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall)
+{
+    if (!kannEndrundeAuslosen())
+        return false;
+    const int aufsteiger = std::clamp(alg.Aufsteiger, 1, 2);
+    std::vector<std::vector<int>> erste;
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+    {
+        const clWertungTableBase* stand = m_Gruppen[g]->turnier->getWertungTableBase();
+        erste.emplace_back();
+        for (int p = 0; p < aufsteiger && p < stand->getAnzahl(); ++p)
+            erste.back().push_back(getStartNr(static_cast<int>(g) + 1, stand->getStartNrAufPlatz(p)));
+    }
+    vecTeilnehmer linien;
+    for (int snr : clEndrundenAuslosung(erste, aufsteiger).lose(zufall))
+        linien.push_back(snr == clEndrundenAuslosung::Freilos ? nullptr : getSpieler(snr));
+    m_Endrunde.reset(new clEndrunde(linien, alg.GewinnsaetzeEndrunde, alg.SpielUmPlatz3));
+    return true;
+}
+
+vecPlatzierung clGruppenphase::getEndstand() const
+{
+    if (m_Endrunde == nullptr)
+        return vecPlatzierung();
+    vecPlatzierung endstand = m_Endrunde->getEndstand();
+    const vecTeilnehmer& linien = m_Endrunde->getLinien();
+    vecPlatzierung uebrige;
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+    {
+        const clWertungTableBase* stand = gr->turnier->getWertungTableBase();
+        for (int p = 0; p < stand->getAnzahl(); ++p)
+        {
+            clTeilnehmer* tn = gr->turnier->getTeilnehmer(stand->getStartNrAufPlatz(p));
+            if (tn != nullptr && std::find(linien.begin(), linien.end(), tn) == linien.end())
+                uebrige.push_back({tn, p + 1});
+        }
+    }
+    clEndrunde::haengeAn(endstand, std::move(uebrige));
+    return endstand;
+}
+
+void clGruppenphase::sammleSpiele(std::vector<clTTSpiel*>& spiele) const
+{
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        for (int r = 1; r <= gr->turnier->getAnzahlRunden(); ++r)
+            for (int p = 1; clTTSpiel* sp = gr->turnier->getSpiel(r, p); ++p)
+                spiele.push_back(sp);
+    for (int k = 0; m_Endrunde != nullptr && k < m_Endrunde->getAnzahlSpiele(); ++k)
+        spiele.push_back(m_Endrunde->getSpiel(k));
+}
+
+int clGruppenphase::findeGruppe(const clTTSpiel* sp) const
+{
+    const std::less<const clTTSpiel*> vor;
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+    {
+        const std::vector<clTTSpiel>& spiele = m_Gruppen[g]->turnier->getSchema().getSpiele();
+        if (!spiele.empty() && !vor(sp, spiele.data()) && vor(sp, spiele.data() + spiele.size()))
+            return static_cast<int>(g);
+    }
+    return -1;
+}
+
+bool clGruppenphase::pruefeSpiel(clTTSpiel* sp)
+{
+    const int g = findeGruppe(sp);
+    if (g >= 0)
+    {
+        m_Still = true;
+        m_Gruppen[g]->turnier->pruefeWertung(sp);
+        m_Still = false;
+        return true;
+    }
+    if (m_Endrunde == nullptr || m_Endrunde->getIndex(sp) < 0)
+        return false;
+    m_Endrunde->pruefeSpiel(sp);
+    return true;
+}
+
+wxString clGruppenphase::getSpielort(const clTTSpiel* sp) const
+{
+    const int g = findeGruppe(sp);
+    if (g >= 0)
+    {
+        const sGruppe& gr = *m_Gruppen[g];
+        for (int r = 1; r <= gr.turnier->getAnzahlRunden(); ++r)
+            for (int p = 1; const clTTSpiel* s = gr.turnier->getSpiel(r, p); ++p)
+                if (s == sp)
+                    return wxString::Format(_("Gruppe %d, Runde %d, Platte %d"), g + 1, r,
+                                            gr.platten[std::min<size_t>(p, gr.platten.size()) - 1]);
+    }
+    if (m_Endrunde == nullptr)
+        return wxString();
+    for (int r = 1; r <= m_Endrunde->getAnzahlRunden(); ++r)
+        for (int nr = 1; nr <= m_Endrunde->getAnzahlSpiele(r); ++nr)
+            if (m_Endrunde->getSpiel(r, nr) == sp && m_Endrunde->getAnzahlSpiele(r) > 1)
+                return wxString::Format("%s %d", m_Endrunde->getRundenname(r), nr);
+    return m_Endrunde->getSpielname(sp);
+}
+
+void clGruppenphase::turnierGeaendert(modAenderung art, const wxString& schritt)
+{
+    if (art == aendErgebnis && !m_Still)
+        m_Ergebnis(schritt);
+}
+
+// ---- the tournament file
+
+void clGruppenphase::schreibe(clTurnierDatei& dat) const
+{
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+    {
+        const sGruppe& gr = *m_Gruppen[g];
+        wxArrayString sek;
+        wxString nummern;
+        for (int snr : gr.startNr)
+            nummern << (nummern.empty() ? "" : ",") << snr;
+        sek.Add(nummern);
+        const wxString auslasser = gr.turnier->getSchema().gibSaveString();
+        sek.Add(auslasser.empty() ? wxString(KeineAuslasser) : auslasser);
+        for (int r = 1; r <= gr.turnier->getAnzahlRunden(); ++r)
+            sek.Add(gr.turnier->getSchema().getRunde(r)->getSaveString());
+        dat.writeSektion(wxString::Format("Gruppe %d", static_cast<int>(g) + 1), sek);
+    }
+    if (m_Endrunde != nullptr)
+        dat.writeSektion("Endrunde", m_Endrunde->getSaveStrings([this](const clTeilnehmer* tn)
+                                                                { return getStartNr(tn); }));
+}
+
+std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
+                                                     const wxArrayString& teilnehmer, const allgemein& alg,
+                                                     std::function<void(const wxString&)> ergebnis,
+                                                     wxString& fehler)
+{
+    std::unique_ptr<clGruppenphase> gp(new clGruppenphase(std::move(ergebnis)));
+    int anzahl = 0;
+    while (dat.hatSektion(wxString::Format("Gruppe %d", anzahl + 1)))
+        ++anzahl;
+    if (anzahl == 0)
+        return nullptr;
+    const auto abbruch = [&fehler](int g, size_t zeile, const wchar_t* grund)
+    {
+        fehler = wxString::Format(wxGetTranslation(L"Gruppe %d, Zeile %d: %s"), g,
+                                  static_cast<int>(zeile) + 1, wxGetTranslation(grund));
+        return std::unique_ptr<clGruppenphase>();
+    };
+    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, anzahl);
+    std::vector<bool> vergeben(teilnehmer.size() + 1, false);
+    for (int g = 1; g <= anzahl; ++g)
+    {
+        wxArrayString sek;
+        dat.getSektion(wxString::Format("Gruppe %d", g), sek, std::numeric_limits<size_t>::max());
+        std::vector<long> nummern;
+        std::vector<int> startNr;
+        wxArrayString zeilen;
+        if (sek.empty() || !clZahl::liesListe(sek[0], nummern))
+            return abbruch(g, 0, L"die Startnummern sind nicht lesbar.");
+        for (long snr : nummern)
+        {
+            if (snr < 1 || snr >= static_cast<long>(vergeben.size()) || vergeben[snr])
+                return abbruch(g, 0, L"eine Startnummer nennt keinen Teilnehmer oder einen zweimal.");
+            vergeben[snr] = true;
+            startNr.push_back(static_cast<int>(snr));
+            zeilen.Add(teilnehmer[snr - 1]);
+        }
+        std::vector<long> auslasser;
+        if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
+            return abbruch(g, 1, L"der Spielplan ist nicht lesbar.");
+        const wxArrayString runden(sek.begin() + 2, sek.end());
+        // The group takes only round lines whose pieces are sets and marks.
+        std::vector<eingaben> eingelesen;
+        wxString falsch;
+        for (size_t k = 0; k < runden.size(); ++k)
+            if (!clRunde::liesSaveString(runden[k], static_cast<int>(startNr.size()), eingelesen, falsch))
+                return abbruch(g, k + 2, L"die Runde ist nicht lesbar.");
+        gp->erzeugeGruppe(g - 1, startNr, zeilen, fuerGruppe(alg, platten[g - 1].size()),
+                          sek[1] == KeineAuslasser ? wxString() : sek[1], runden);
+        gp->m_Gruppen[g - 1]->platten = platten[g - 1];
+        // Whatever a round line holds that the group does not take back makes it damaged.
+        const clTurnier& gruppe = *gp->m_Gruppen[g - 1]->turnier;
+        for (size_t k = 0; k < runden.size(); ++k)
+            if (static_cast<int>(k) >= gruppe.getAnzahlRunden() ||
+                ohneLeerzeichen(gruppe.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString()) !=
+                    ohneLeerzeichen(runden[k]))
+                return abbruch(g, k + 2, L"die Runde ist nicht lesbar.");
+    }
+    if (dat.hatSektion("Endrunde"))
+    {
+        wxArrayString sek;
+        dat.getSektion("Endrunde", sek, std::numeric_limits<size_t>::max());
+        const clGruppenphase* phase = gp.get();
+        gp->m_Endrunde = clEndrunde::lies(
+            sek, [phase](int snr) { return phase->getSpieler(snr); }, fehler);
+        if (gp->m_Endrunde == nullptr)
+            return nullptr;
+    }
+    return gp;
+}
