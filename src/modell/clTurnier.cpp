@@ -175,6 +175,9 @@ std::vector<int> clTurnier::uebernommenePositionen(const vecEditListe& el, std::
 
 wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
 {
+    // Groups drawn from another roster are drawn again.
+    if (m_Gruppenphase != nullptr && !nurNamenGeaendert(el))
+        return wxGetTranslation(L"Die Gruppen werden verworfen und müssen neu ausgelost werden.");
     std::vector<bool> bleibt;
     uebernommenePositionen(el, bleibt);
     std::vector<bool> verliert(bleibt.size(), false);
