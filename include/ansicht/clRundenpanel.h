@@ -31,6 +31,10 @@ public:
     clRundenpanel(wxWindow* parent, clTurnier* turnier);
     ~clRundenpanel() override;
 
+    // Shows another tournament, such as a group; the one shown so far must still exist.
+    void setTurnier(clTurnier* turnier);
+    clTurnier* getTurnier() const { return m_Turnier; }
+
     wxGrid* getGrid() const { return m_RundenGrid; }
     clSpieleTableBase* getTable() const { return m_SpieleTB; }
     wxTextCtrl* getKurzeingabe() const { return m_Kurzeingabe; }

@@ -35,6 +35,8 @@ public:
     // Both answer false when the organiser cancelled or nothing could be printed.
     bool drucke(Inhalt inhalt, int runde = 0);
     bool zeigeVorschau(Inhalt inhalt, int runde = 0);
+    // The tournament printed from now on, such as a group.
+    void setTurnier(clTurnier* turnier) { m_Turnier = turnier; }
     // Paper, orientation and margins for the following printouts.
     void richteSeiteEin();
 

@@ -53,6 +53,25 @@ clRundenpanel::~clRundenpanel()
     delete m_SpieleTB;
 }
 
+void clRundenpanel::setTurnier(clTurnier* turnier)
+{
+    if (turnier == m_Turnier)
+        return;
+    if (m_RundenGrid->IsCellEditControlEnabled())
+        m_RundenGrid->DisableCellEditControl();
+    m_Turnier->removeBeobachter(this);
+    m_Turnier->setSpieleTableBase(nullptr);
+    m_Turnier = turnier;
+    clSpieleTableBase* alt = m_SpieleTB;
+    m_SpieleTB = new clSpieleTableBase(m_Turnier);
+    m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
+    delete alt;
+    m_SpieleTB->Anpassen();
+    m_RundenGrid->GoToCell(0, 0);
+    m_Turnier->addBeobachter(this);
+    turnierGeaendert(aendAbbild, wxString());
+}
+
 clTTSpiel* clRundenpanel::getSpielAmCursor(int& runde, int& platte) const
 {
     const clSpieleTableBase::sZelle z =
