@@ -44,7 +44,8 @@ public:
     static wxString erzeugeDokument(const wxString& inhalt);
 
     // A self-contained page (inline style, no external resources, UTF-8) with the
-    // standings, the cross table and the schedule with its results.
+    // standings, the cross table and the schedule with its results; in the form of
+    // groups the final placing, the bracket and these of every group.
     wxString erzeugeSeite() const;
     // Writes erzeugeSeite to datei; on failure fehler says why.
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;

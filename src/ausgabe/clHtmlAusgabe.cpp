@@ -10,6 +10,7 @@
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
+#include "modell/clGruppenphase.h"
 #include "modell/clTurnier.h"
 #include "datei/clTurnierDatei.h"
 #include "tabellen/clWertungTableBase.h"
@@ -392,9 +393,23 @@ wxString clHtmlAusgabe::erzeugeSeite() const
     wxString seite = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
                      titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
-                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n" + erzeugeTabelle() +
-                     erzeugeKreuztabelle();
-    haengeSpielplanAn(seite);
+                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n";
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr)
+    {
+        seite += erzeugeTabelle() + erzeugeKreuztabelle();
+        haengeSpielplanAn(seite);
+    }
+    // In groups the final placing and the bracket come first, then each group as a round robin.
+    else if (const clEndrunde* er = gp->getEndrunde())
+        seite += erzeugeEndstand(gp->getEndstand()) + erzeugeEndrunde(*er);
+    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+    {
+        const clHtmlAusgabe gruppe(gp->getGruppe(g));
+        seite += "<h2>" + maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h2>\n" +
+                 gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
+        gruppe.haengeSpielplanAn(seite);
+    }
     seite += "</body>\n</html>";
     return seite;
 }

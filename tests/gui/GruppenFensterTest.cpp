@@ -4,6 +4,7 @@
 
 #include "GuiHilfen.h"
 #include "ansicht/clEndrundenpanel.h"
+#include "ausgabe/clHtmlAusgabe.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
 #include "modell/clGruppenphase.h"
@@ -125,4 +126,7 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     EXPECT_EQ(6, seiten(f));
     ASSERT_NE(nullptr, f->getEndrundenpanel()->getLayout());
     EXPECT_TRUE(f->getGruppenseite()->ToText().Contains("Gleicher Verein"));
+    const wxString seite = clHtmlAusgabe(turnier()).erzeugeSeite();
+    for (const char* teil : {"Endstand", "Endrunde", "Gruppe 2", "Kreuztabelle"})
+        EXPECT_TRUE(seite.Contains(teil)) << teil;
 }
