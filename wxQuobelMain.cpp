@@ -356,10 +356,12 @@ void wxQuobelFrame::zeigeGruppe(int g)
 {
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     clTurnier* turnier = gp != nullptr && gp->getGruppe(g) != nullptr ? gp->getGruppe(g) : m_Turnier;
-    m_Rundenpanel->setTurnier(turnier);
+    const std::vector<int> platten = turnier != m_Turnier ? gp->getPlatten(g) : std::vector<int>();
+    m_Rundenpanel->setTurnier(turnier, platten);
     m_TT_Tabellenpanel->setTurnier(turnier);
     m_Kreuzpanel->setTurnier(turnier);
-    m_Druck->setTurnier(turnier);
+    m_Druck->setTurnier(turnier, platten,
+                        turnier != m_Turnier ? wxString::Format(_("Gruppe %d"), g) : wxString());
     if (turnier != m_Turnier)
         m_GruppenWahl->SetSelection(g - 1);
 }

@@ -1,6 +1,7 @@
 #ifndef CLRUNDENPANEL_H
 #define CLRUNDENPANEL_H
 
+#include <vector>
 #include <wx/grid.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -32,7 +33,8 @@ public:
     ~clRundenpanel() override;
 
     // Shows another tournament, such as a group; the one shown so far must still exist.
-    void setTurnier(clTurnier* turnier);
+    // platten: the real numbers of its tables when it is a group.
+    void setTurnier(clTurnier* turnier, const std::vector<int>& platten = {});
     clTurnier* getTurnier() const { return m_Turnier; }
 
     wxGrid* getGrid() const { return m_RundenGrid; }

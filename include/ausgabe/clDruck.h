@@ -1,6 +1,7 @@
 #ifndef CLDRUCK_H
 #define CLDRUCK_H
 
+#include <vector>
 #include <wx/cmndata.h>
 #include <wx/string.h>
 
@@ -35,8 +36,9 @@ public:
     // Both answer false when the organiser cancelled or nothing could be printed.
     bool drucke(Inhalt inhalt, int runde = 0);
     bool zeigeVorschau(Inhalt inhalt, int runde = 0);
-    // The tournament printed from now on, such as a group.
-    void setTurnier(clTurnier* turnier) { m_Turnier = turnier; }
+    // The tournament printed from now on, such as a group with the real numbers of
+    // its tables and its name, which heads its pages.
+    void setTurnier(clTurnier* turnier, std::vector<int> platten = {}, const wxString& name = wxString());
     // Paper, orientation and margins for the following printouts.
     void richteSeiteEin();
 
@@ -69,6 +71,8 @@ private:
 
     wxWindow* m_Parent;
     clTurnier* m_Turnier;
+    std::vector<int> m_Platten;
+    wxString m_Name;
     wxPageSetupDialogData m_SeitenDaten;
 };
 

@@ -1,6 +1,7 @@
 #ifndef CLHTMLAUSGABE_H
 #define CLHTMLAUSGABE_H
 
+#include <vector>
 #include <wx/string.h>
 
 #include "modell/clEndrunde.h"
@@ -17,7 +18,8 @@ struct allgemein;
 class clHtmlAusgabe
 {
 public:
-    explicit clHtmlAusgabe(clTurnier* turnier);
+    // platten: the real numbers of the tournament's tables when it is a group.
+    explicit clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten = {});
 
     // The schedule round by round: tables, pairings, set scores, sets and byes.
     wxString erzeugeSpielplan() const;
@@ -64,6 +66,7 @@ private:
     wxString erzeugeUnterzeile() const;
 
     clTurnier* m_Turnier;
+    std::vector<int> m_Platten;
 };
 
 #endif

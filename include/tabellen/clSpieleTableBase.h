@@ -18,7 +18,8 @@ public:
     // Widths by column offset in a table block; every set column has the last.
     static const int Spaltenbreite[5];
 
-    explicit clSpieleTableBase(clTurnier* t);
+    // platten: the real numbers of the tournament's tables when it is a group.
+    explicit clSpieleTableBase(clTurnier* t, std::vector<int> platten = {});
     ~clSpieleTableBase() override;
 
     int GetNumberRows() override { return 4 * m_Runden; }
@@ -89,6 +90,7 @@ private:
     int m_Platten;
     // Sets per match, 2G-1.
     int m_Saetze;
+    std::vector<int> m_PlattenNummern;
 };
 
 #endif

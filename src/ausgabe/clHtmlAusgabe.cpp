@@ -78,7 +78,10 @@ const char* const Stil =
     "table.baum td{background:#fff}\n";
 } // namespace
 
-clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier) : m_Turnier(turnier) {}
+clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten)
+    : m_Turnier(turnier), m_Platten(std::move(platten))
+{
+}
 
 wxString clHtmlAusgabe::maskiere(const wxString& text)
 {
@@ -140,7 +143,8 @@ wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
     const bool entschieden = sp->getErgebnis(w1, w2);
     const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
     wxString zeile =
-        "<tr>" + zelle("td", wxString::Format("%d", platte), " class=\"zahl\" align=\"center\" width=\"8%\"");
+        "<tr>" + zelle("td", wxString::Format("%d", clGruppenphase::getPlattenNummer(m_Platten, platte)),
+                       " class=\"zahl\" align=\"center\" width=\"8%\"");
     zeile += zelle(
         "td",
         fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1)), entschieden && w1.m_Spiel.eigene > 0),
@@ -239,12 +243,13 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
         const clRunde* rd = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
             if (rd->getSpiel(p)->getAusfallArt() != ausfKampflos)
-                html +=
-                    Zusammenhalten +
-                    erzeugeZettel("<b>" + maskiere(wxString::Format(_("Runde %d"), r)) +
-                                      "</b> &nbsp; &nbsp; " + maskiere(wxString::Format(_("Platte %d"), p)),
-                                  m_Turnier->getAnzSaetze(), rd->getSpiel(p)) +
-                    "<br></div>\n";
+                html += Zusammenhalten +
+                        erzeugeZettel(
+                            "<b>" + maskiere(wxString::Format(_("Runde %d"), r)) + "</b> &nbsp; &nbsp; " +
+                                maskiere(wxString::Format(_("Platte %d"),
+                                                          clGruppenphase::getPlattenNummer(m_Platten, p))),
+                            m_Turnier->getAnzSaetze(), rd->getSpiel(p)) +
+                        "<br></div>\n";
     }
     if (html.empty())
         html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
@@ -405,7 +410,7 @@ wxString clHtmlAusgabe::erzeugeSeite() const
         seite += erzeugeEndstand(gp->getEndstand()) + erzeugeEndrunde(*er);
     for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
     {
-        const clHtmlAusgabe gruppe(gp->getGruppe(g));
+        const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
         seite += "<h2>" + maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h2>\n" +
                  gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
         gruppe.haengeSpielplanAn(seite);

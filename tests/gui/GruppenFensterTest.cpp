@@ -54,6 +54,7 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     allgemein alg = *turnier()->getAllgemein();
     alg.Turnierform = formGruppen;
     alg.Gruppen = 2;
+    alg.Platten = 2;
     alg.GewinnsaetzeEndrunde = 3;
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
                   ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
@@ -73,6 +74,8 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     klicke(seite<clTurnierpanel>(), clTurnierpanel::idUebBtnAnwenden);
     befehl(f, F::idMenuGruppenAuslosen);
     ASSERT_NE(nullptr, gruppen());
+    // Drawn again while the pages show a group that goes.
+    wxTEST_DIALOG(befehl(f, F::idMenuGruppenAuslosen), erwarteMeldung(wxID_YES, "neu auslosen"));
     EXPECT_EQ(2u, f->getGruppenWahl()->GetCount());
     EXPECT_EQ(gruppen()->getGruppe(1), f->getRundenpanel()->getTurnier());
 
@@ -81,6 +84,11 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     wahl.SetInt(1);
     f->getGruppenWahl()->ProcessWindowEvent(wahl);
     ASSERT_EQ(gruppen()->getGruppe(2), f->getRundenpanel()->getTurnier());
+    // Group 2 plays on table 2, and its rounds say so.
+    wxString koepfe;
+    for (int c = 0; c < f->getRundenpanel()->getTable()->GetNumberCols(); ++c)
+        koepfe += f->getRundenpanel()->getTable()->GetColLabelValue(c);
+    EXPECT_TRUE(koepfe.Contains("02")) << koepfe;
     tippe(*f->getRundenpanel()->getTable(), 1, 1, 1, 1, "11");
     EXPECT_TRUE(gruppen()->hatErgebnisse(2));
     EXPECT_EQ(gruppen()->getGruppe(2)->getWertungTableBase(),
