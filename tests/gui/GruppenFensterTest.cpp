@@ -138,3 +138,38 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     for (const char* teil : {"Endstand", "Endrunde", "Gruppe 2", "Kreuztabelle"})
         EXPECT_TRUE(seite.Contains(teil)) << teil;
 }
+
+// The group settings come back as they were given or changed, and the sizes follow the participants.
+TEST(GruppenEinstellungen, FormUndGruppengroessen)
+{
+    allgemein alg;
+    alg.Turnierform = formGruppen;
+    alg.Gruppen = 8;
+    alg.Aufsteiger = 1;
+    alg.GewinnsaetzeEndrunde = 4;
+    alg.SpielUmPlatz3 = true;
+    dlAllgemeinDlg dlg(nullptr, wxID_ANY, "Bearbeiten", &alg);
+    const struct
+    {
+        int teilnehmer;
+        const char* text;
+    } faelle[] = {{32, "32 Teilnehmer: 8 Gruppen zu 4"},
+                  {30, "30 Teilnehmer: 8 Gruppen zu 3 und 4"},
+                  {5, "5 Teilnehmer: zu wenige"}};
+    for (const auto& fall : faelle)
+    {
+        dlg.setTeilnehmer(fall.teilnehmer);
+        EXPECT_EQ(fall.text, dlg.getGruppenText());
+    }
+    dlg.CallAfter(
+        [&]
+        {
+            finde<wxCheckBox>(&dlg)->SetValue(false);
+            alleKinder<wxChoice>(&dlg).at(4)->SetSelection(1);
+            klicke(&dlg, dlAllgemeinDlg::idAktBtnAnwenden);
+        });
+    ASSERT_EQ(wxID_OK, dlg.ShowModal());
+    const allgemein& neu = *dlg.GetAllgemeinDaten();
+    EXPECT_EQ("1|8|2|4|0", wxString::Format("%d|%d|%d|%d|%d", neu.Turnierform, neu.Gruppen, neu.Aufsteiger,
+                                            neu.GewinnsaetzeEndrunde, neu.SpielUmPlatz3));
+}
