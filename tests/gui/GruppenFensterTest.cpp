@@ -137,6 +137,17 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     const wxString seite = clHtmlAusgabe(turnier()).erzeugeSeite();
     for (const char* teil : {"Endstand", "Endrunde", "Gruppe 2", "Kreuztabelle"})
         EXPECT_TRUE(seite.Contains(teil)) << teil;
+
+    // Back to a round robin: its pages and menus, its schedule on the rounds page.
+    alg = *turnier()->getAllgemein();
+    alg.Turnierform = formJederGegenJeden;
+    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
+                  ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
+                                                { *dlg->GetAllgemeinDaten() = alg; }));
+    EXPECT_EQ(4, seiten(f));
+    EXPECT_EQ(3u, f->GetMenuBar()->GetMenuCount());
+    EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
+    EXPECT_EQ(14, turnier()->getAnzahlRunden());
 }
 
 // The group settings come back as they were given or changed, and the sizes follow the participants.
