@@ -385,16 +385,21 @@ wxString wxQuobelFrame::erzeugeGruppenseite() const
     for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
     {
         clTurnier* gruppe = gp->getGruppe(g);
-        html += "<td valign=\"top\"><h3>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
-                "</h3>" + clHtmlAusgabe(gruppe).erzeugeTabelle();
         vecLosSpieler spieler;
         std::vector<int> alle;
+        // The players as drawn, with club and rating, by which the draw can be checked.
+        wxString gelost;
         for (int p = 1; p <= gruppe->getAnzahlTeilnehmer(); ++p)
         {
             const clTeilnehmer* tn = gruppe->getTeilnehmer(p);
             spieler.push_back({p, tn->getTTR(), tn->getVerein()});
             alle.push_back(p);
+            gelost += (p > 1 ? ", " : "") + tn->getAnzeige() + " (" + tn->getVerein() +
+                      (tn->getTTR() >= 0 ? wxString::Format(", %d", tn->getTTR()) : wxString()) + ")";
         }
+        html += "<td valign=\"top\"><h3>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
+                "</h3><font size=\"-1\">" + clHtmlAusgabe::maskiere(gelost) + "</font>" +
+                clHtmlAusgabe(gruppe, gp->getPlatten(g)).erzeugeTabelle();
         // Club-mates the draw could not keep apart stand out.
         for (const std::pair<int, int>& paar : clGruppenAuslosung(spieler).getVereinsPaare(alle))
             html +=
