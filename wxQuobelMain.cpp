@@ -272,8 +272,8 @@ void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
 
 void wxQuobelFrame::turnierWirdGeaendert()
 {
-    // A draw or a swap may replace the bracket.
-    m_Endrundenpanel->setEndrunde(nullptr);
+    // A draw or a swap may replace groups and bracket; the form shown follows the change.
+    gruppenWerdenErsetzt();
 }
 
 void wxQuobelFrame::gruppenWerdenErsetzt()

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <wx/choicdlg.h>
 #include <wx/html/htmlwin.h>
 #include <wx/menu.h>
 
@@ -77,6 +78,14 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     // Drawn again while the pages show a group that goes.
     wxTEST_DIALOG(befehl(f, F::idMenuGruppenAuslosen), erwarteMeldung(wxID_YES, "neu auslosen"));
     EXPECT_EQ(2u, f->getGruppenWahl()->GetCount());
+    // The first of group 1 and the first of group 2 swap, one step to undo.
+    const wxString erster = gruppen()->getGruppe(1)->getTeilnehmer(1)->getAnzeige();
+    const ErwarteDialog<wxSingleChoiceDialog> ersterSpieler(wxID_OK, [](wxSingleChoiceDialog* dlg)
+                                                            { dlg->SetSelection(0); });
+    wxTEST_DIALOG(befehl(f, F::idMenuSpielerTauschen), ersterSpieler, ersterSpieler);
+    EXPECT_EQ(erster, gruppen()->getGruppe(2)->getTeilnehmer(1)->getAnzeige());
+    befehl(f, wxID_UNDO);
+    EXPECT_EQ(erster, gruppen()->getGruppe(1)->getTeilnehmer(1)->getAnzeige());
     EXPECT_EQ(gruppen()->getGruppe(1), f->getRundenpanel()->getTurnier());
 
     // Group 2 chosen, a set typed there counts in it and locks the draw.
