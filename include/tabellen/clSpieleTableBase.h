@@ -21,6 +21,8 @@ public:
     // platten: the real numbers of the tournament's tables when it is a group.
     explicit clSpieleTableBase(clTurnier* t, std::vector<int> platten = {});
     ~clSpieleTableBase() override;
+    // The real number of table p, as its column is headed.
+    int getPlattenNummer(int p) const;
 
     int GetNumberRows() override { return 4 * m_Runden; }
     int GetNumberCols() override { return getBlockBreite() * m_Platten + 2; }

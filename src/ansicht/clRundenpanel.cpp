@@ -101,8 +101,9 @@ void clRundenpanel::aktualisiereKurzVorschau()
     if (sp == nullptr)
         text = wxGetTranslation(L"Bitte ein Spiel im Raster wählen.");
     else
-        text = clErgebnisEingabe::getKurzVorschau(wxString::Format(_("Runde %d, Platte %d"), runde, platte),
-                                                  sp, m_Kurzeingabe->GetValue(), fehler);
+        text = clErgebnisEingabe::getKurzVorschau(
+            wxString::Format(_("Runde %d, Platte %d"), runde, m_SpieleTB->getPlattenNummer(platte)), sp,
+            m_Kurzeingabe->GetValue(), fehler);
     clErgebnisEingabe::zeigeVorschau(m_KurzVorschau, text, fehler);
 }
 

@@ -306,6 +306,11 @@ wxString clSpieleTableBase::GetRowLabelValue(int row)
     return wxString::Format(_("Runde %2.2d"), row / 4 + 1);
 }
 
+int clSpieleTableBase::getPlattenNummer(int p) const
+{
+    return clGruppenphase::getPlattenNummer(m_PlattenNummern, p);
+}
+
 wxString clSpieleTableBase::GetColLabelValue(int col)
 {
     const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
@@ -316,7 +321,7 @@ wxString clSpieleTableBase::GetColLabelValue(int col)
         return _("Platte");
     // The table number stands over the middle set.
     if (z.ofsPlatte == 2 + m_Saetze / 2)
-        return wxString::Format("%2.2d", clGruppenphase::getPlattenNummer(m_PlattenNummern, z.platte));
+        return wxString::Format("%2.2d", getPlattenNummer(z.platte));
     return wxString();
 }
 

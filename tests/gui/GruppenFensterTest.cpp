@@ -98,6 +98,7 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     for (int c = 0; c < f->getRundenpanel()->getTable()->GetNumberCols(); ++c)
         koepfe += f->getRundenpanel()->getTable()->GetColLabelValue(c);
     EXPECT_TRUE(koepfe.Contains("02")) << koepfe;
+    EXPECT_TRUE(f->getRundenpanel()->getKurzVorschau().Contains("Platte 2"));
     tippe(*f->getRundenpanel()->getTable(), 1, 1, 1, 1, "11");
     EXPECT_TRUE(gruppen()->hatErgebnisse(2));
     EXPECT_EQ(gruppen()->getGruppe(2)->getWertungTableBase(),
