@@ -43,6 +43,13 @@ namespace
 const wxSize StartGroesse(1280, 860);
 const wxSize MinGroesse(900, 640);
 
+// "Anna (TSV Nord, 1950)": what the draw went by.
+wxString mitVereinUndTTR(const clTeilnehmer& tn)
+{
+    return tn.getAnzeige() + " (" + tn.getVerein() +
+           (tn.getTTR() >= 0 ? wxString::Format(", %d", tn.getTTR()) : wxString()) + ")";
+}
+
 } // namespace
 
 wxString wxbuildinfo(wxbuildinfoformat format)
@@ -394,8 +401,7 @@ wxString wxQuobelFrame::erzeugeGruppenseite() const
             const clTeilnehmer* tn = gruppe->getTeilnehmer(p);
             spieler.push_back({p, tn->getTTR(), tn->getVerein()});
             alle.push_back(p);
-            gelost += (p > 1 ? ", " : "") + tn->getAnzeige() + " (" + tn->getVerein() +
-                      (tn->getTTR() >= 0 ? wxString::Format(", %d", tn->getTTR()) : wxString()) + ")";
+            gelost += (p > 1 ? ", " : "") + mitVereinUndTTR(*tn);
         }
         html += "<td valign=\"top\"><h3>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
                 "</h3><font size=\"-1\">" + clHtmlAusgabe::maskiere(gelost) + "</font>" +
@@ -481,8 +487,8 @@ void wxQuobelFrame::OnSpielerTauschen(wxCommandEvent&)
     for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
         for (int p = 1; p <= gp->getGruppe(g)->getAnzahlTeilnehmer(); ++p)
         {
-            namen.Add(
-                wxString::Format(_("Gruppe %d: %s"), g, gp->getGruppe(g)->getTeilnehmer(p)->getAnzeige()));
+            namen.Add(wxString::Format(_("Gruppe %d: %s"), g,
+                                       mitVereinUndTTR(*gp->getGruppe(g)->getTeilnehmer(p))));
             spieler.emplace_back(g, p);
         }
     const int erster =
