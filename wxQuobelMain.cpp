@@ -307,17 +307,22 @@ void wxQuobelFrame::zeigeSeite(wxWindow* seite, const wxString& titel, bool zeig
 
 void wxQuobelFrame::zeigeEndrundenMenues(bool zeigen)
 {
-    const wxString texte[] = {_("Endrunde..."), _("Endrundenzettel..."), _("Endstand...")};
-    for (const std::pair<wxMenu*, int>& menue :
-         {std::make_pair(m_DruckMenue, int(idMenuDruckEndrunde)),
-          std::make_pair(m_VorschauMenue, int(idMenuVorschauEndrunde))})
-        for (int i = 0; i < 3; ++i)
+    const wxString texte[] = {_("Endrunde..."), _("Endrundenzettel..."), _("Endstand..."),
+                              _("Alle Gruppen...")};
+    const std::pair<wxMenu*, std::vector<int>> menues[] = {
+        {m_DruckMenue,
+         {idMenuDruckEndrunde, idMenuDruckEndrunde + 1, idMenuDruckEndrunde + 2, idMenuDruckGruppen}},
+        {m_VorschauMenue,
+         {idMenuVorschauEndrunde, idMenuVorschauEndrunde + 1, idMenuVorschauEndrunde + 2,
+          idMenuVorschauGruppen}}};
+    for (const auto& menue : menues)
+        for (size_t i = 0; i < menue.second.size(); ++i)
         {
-            const bool da = menue.first->FindItem(menue.second + i) != nullptr;
+            const bool da = menue.first->FindItem(menue.second[i]) != nullptr;
             if (zeigen && !da)
-                menue.first->Append(menue.second + i, texte[i]);
+                menue.first->Append(menue.second[i], texte[i]);
             else if (!zeigen && da)
-                menue.first->Delete(menue.second + i);
+                menue.first->Delete(menue.second[i]);
         }
     const bool exportDa = m_ExportMenue->FindItem(idMenuExportEndrunde) != nullptr;
     if (zeigen && !exportDa)
@@ -448,6 +453,8 @@ void wxQuobelFrame::OnGruppenMenue(wxUpdateUIEvent& event)
         event.Enable(gp != nullptr && gp->sindGruppenFertig());
     else if (event.GetId() == idMenuSpielerTauschen)
         event.Enable(gp != nullptr && gp->getAnzahlGruppen() > 1);
+    else if (event.GetId() == idMenuDruckGruppen || event.GetId() == idMenuVorschauGruppen)
+        event.Enable(gp != nullptr);
     else
         event.Enable(gp != nullptr && gp->getEndrunde() != nullptr);
 }
@@ -527,6 +534,23 @@ void wxQuobelFrame::OnEndrundeAuslosen(wxCommandEvent&)
         m_Turnier->loseEndrunde(m_Zufall);
         m_Notebook->SetSelection(m_Notebook->FindPage(m_Endrundenpanel));
     }
+}
+
+void wxQuobelFrame::OnMenuDruckGruppen(wxCommandEvent& event)
+{
+    schliesseZellEingaben();
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    wxString html;
+    for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
+    {
+        const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
+        html += "<h1>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h1>\n" +
+                gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
+    }
+    if (event.GetId() == idMenuVorschauGruppen)
+        m_Druck->zeigeVorschau(html, _("Alle Gruppen"));
+    else
+        m_Druck->drucke(html, _("Alle Gruppen"));
 }
 
 void wxQuobelFrame::OnMenuDruckEndrunde(wxCommandEvent& event)
@@ -774,7 +798,9 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU_RANGE(idMenuDruckEndrunde, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnMenuDruckEndrunde)
     EVT_MENU_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnMenuExportieren)
     EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)
+    EVT_MENU_RANGE(idMenuDruckGruppen, idMenuVorschauGruppen, wxQuobelFrame::OnMenuDruckGruppen)
     EVT_UPDATE_UI_RANGE(idMenuSpielerTauschen, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnGruppenMenue)
     EVT_UPDATE_UI_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnGruppenMenue)
+    EVT_UPDATE_UI_RANGE(idMenuDruckGruppen, idMenuVorschauGruppen, wxQuobelFrame::OnGruppenMenue)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -71,7 +71,10 @@ public:
         idMenuVorschauEndrunde = 1027,
         idMenuExportEndrunde = 1030,
         idMenuExportEndstand = 1031,
-        idGruppenWahl = 1032
+        idGruppenWahl = 1032,
+        // Standings and cross table of every group.
+        idMenuDruckGruppen = 1033,
+        idMenuVorschauGruppen = 1034
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -122,6 +125,7 @@ private:
     void OnSpielerTauschen(wxCommandEvent& event);
     void OnEndrundeAuslosen(wxCommandEvent& event);
     void OnMenuDruckEndrunde(wxCommandEvent& event);
+    void OnMenuDruckGruppen(wxCommandEvent& event);
     void OnMenuExportEndrunde(wxCommandEvent& event);
     void OnGruppenWahl(wxCommandEvent& event);
     void OnGruppenMenue(wxUpdateUIEvent& event);

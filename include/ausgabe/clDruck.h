@@ -58,6 +58,11 @@ public:
     wxPrintout* erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhalt,
                                 const vecPlatzierung& endstand = {}) const;
 
+    // Any piece of the tournament as HTML, such as the standings of every group,
+    // printed or previewed under titel with the tournament's header.
+    bool drucke(const wxString& html, const wxString& titel);
+    bool zeigeVorschau(const wxString& html, const wxString& titel);
+
 private:
     wxString getTitel(Inhalt inhalt, int runde) const;
     static wxString getTitel(EndrundenInhalt inhalt);

@@ -158,6 +158,17 @@ bool clDruck::zeigeVorschau(const clEndrunde& er, EndrundenInhalt inhalt, const 
                          getSeitenDaten(inhalt == Baum), getTitel(inhalt));
 }
 
+bool clDruck::drucke(const wxString& html, const wxString& titel)
+{
+    return druckeAusdruck(erzeugeHtmlAusdruck(html, titel), m_SeitenDaten);
+}
+
+bool clDruck::zeigeVorschau(const wxString& html, const wxString& titel)
+{
+    return zeigeAusdruck(erzeugeHtmlAusdruck(html, titel), erzeugeHtmlAusdruck(html, titel), m_SeitenDaten,
+                         titel);
+}
+
 bool clDruck::zeigeAusdruck(wxPrintout* ausdruck, wxPrintout* zumDrucken, const wxPageSetupDialogData& seite,
                             const wxString& titel)
 {
