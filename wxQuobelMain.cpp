@@ -591,7 +591,8 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
 
 void wxQuobelFrame::schliesseZellEingaben()
 {
-    for (wxGrid* grid : {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid()})
+    for (wxGrid* grid :
+         {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid(), m_Endrundenpanel->getSatzGrid()})
     {
         if (grid->IsCellEditControlEnabled())
             grid->DisableCellEditControl();
@@ -600,7 +601,8 @@ void wxQuobelFrame::schliesseZellEingaben()
 
 bool wxQuobelFrame::brichZellEingabeAb()
 {
-    for (wxGrid* grid : {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid()})
+    for (wxGrid* grid :
+         {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid(), m_Endrundenpanel->getSatzGrid()})
     {
         if (!grid->IsCellEditControlEnabled())
             continue;
