@@ -1,5 +1,6 @@
 #include "wxQuobelMain.h"
 
+#include <algorithm>
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -8,6 +9,8 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/choicdlg.h>
+#include <wx/choice.h>
+#include <wx/html/htmlwin.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/versioninfo.h>
@@ -16,7 +19,10 @@
 #include "ausgabe/clCsvExport.h"
 #include "ausgabe/clDruck.h"
 #include "ausgabe/clHtmlAusgabe.h"
+#include "ansicht/clEndrundenpanel.h"
 #include "ansicht/clKreuztabellenpanel.h"
+#include "modell/clGruppenAuslosung.h"
+#include "modell/clGruppenphase.h"
 #include "ansicht/clRundenpanel.h"
 #include "modell/clTTSpiel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
@@ -36,6 +42,13 @@ namespace
 {
 const wxSize StartGroesse(1280, 860);
 const wxSize MinGroesse(900, 640);
+
+// "Anna (TSV Nord, 1950)": what the draw went by.
+wxString mitVereinUndTTR(const clTeilnehmer& tn)
+{
+    return tn.getAnzeige() + " (" + tn.getVerein() +
+           (tn.getTTR() >= 0 ? wxString::Format(", %d", tn.getTTR()) : wxString()) + ")";
+}
 
 } // namespace
 
@@ -88,6 +101,15 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
         new wxStaticText(m_Hauptpanel, wxID_ANY, wxString::Format("%s, %s", alg->Ort, alg->Datum));
     sizer->Add(m_TurnierDatenText, 0, wxALIGN_CENTER_HORIZONTAL);
 
+    // The group the pages show, in the form of groups only.
+    m_GruppenZeile = new wxBoxSizer(wxHORIZONTAL);
+    m_GruppenZeile->Add(new wxStaticText(m_Hauptpanel, wxID_ANY, _("Gruppe:")), 0,
+                        wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    m_GruppenWahl = new wxChoice(m_Hauptpanel, idGruppenWahl);
+    m_GruppenZeile->Add(m_GruppenWahl, 0, wxALIGN_CENTER_VERTICAL);
+    sizer->Add(m_GruppenZeile, 0, wxALIGN_CENTER_HORIZONTAL | wxTOP, 5);
+    sizer->Hide(m_GruppenZeile);
+
     m_Notebook = new wxNotebook(m_Hauptpanel, wxID_ANY);
     m_Turnierpanel = new clTurnierpanel(m_Notebook, m_Turnier);
     m_Notebook->AddPage(m_Turnierpanel, _("Turnier und Teilnehmer"), false);
@@ -95,7 +117,22 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
     m_TT_Tabellenpanel = new clTT_Tabellenpanel(m_Notebook, m_Turnier);
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);
-    m_Notebook->AddPage(new clKreuztabellenpanel(m_Notebook, m_Turnier), _("Kreuztabelle"), false);
+    m_Kreuzpanel = new clKreuztabellenpanel(m_Notebook, m_Turnier);
+    m_Notebook->AddPage(m_Kreuzpanel, _("Kreuztabelle"), false);
+    // The pages of groups and bracket join the notebook in the form of groups.
+    m_Gruppenseite = new wxHtmlWindow(m_Notebook);
+    m_Gruppenseite->Hide();
+    m_Endrundenpanel = new clEndrundenpanel(
+        m_Notebook, nullptr, [this](const sEndrundenAenderung& a) { uebernimmEndrundenAenderung(a); },
+        [this]() { return m_Turnier->getGruppenphase()->getEndstand(); });
+    m_Endrundenpanel->Hide();
+    m_Notebook->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED,
+                     [this](wxBookCtrlEvent& event)
+                     {
+                         if (m_Notebook->GetCurrentPage() == m_Gruppenseite)
+                             m_Gruppenseite->SetPage(erzeugeGruppenseite());
+                         event.Skip();
+                     });
     m_Notebook->SetSelection(0);
     // The pages fill the window, so that the long rounds grid is never cut off.
     sizer->Add(m_Notebook, 1, wxEXPAND | wxALL, 10);
@@ -121,6 +158,8 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
 
 wxQuobelFrame::~wxQuobelFrame()
 {
+    if (!m_GruppenMenue->IsAttached())
+        delete m_GruppenMenue;
     m_Turnier->removeBeobachter(this);
     m_Dokument.reset();
     // The pages' grid tables refer to the tournament: they go first.
@@ -144,12 +183,14 @@ void wxQuobelFrame::erstelleMenue()
     turnierMenu->Append(idMenuTeilnehmerImport, _("Teilnehmer importieren..."),
                         wxGetTranslation(L"Teilnehmerliste aus einer CSV- oder Textdatei anfügen"));
     turnierMenu->AppendSeparator();
-    turnierMenu->AppendSubMenu(erstelleAusgabeMenue(idMenuDruckSpielplan, _("Spielzettel drucken...")),
-                               _("Drucken"), _("Spielplan, Spielzettel oder Turniertabelle drucken"));
-    turnierMenu->AppendSubMenu(erstelleAusgabeMenue(idMenuVorschauSpielplan, _("Spielzettel...")),
-                               _("Druckvorschau"), _("Ausdruck am Bildschirm ansehen"));
+    m_DruckMenue = erstelleAusgabeMenue(idMenuDruckSpielplan, _("Spielzettel drucken..."));
+    turnierMenu->AppendSubMenu(m_DruckMenue, _("Drucken"),
+                               _("Spielplan, Spielzettel oder Turniertabelle drucken"));
+    m_VorschauMenue = erstelleAusgabeMenue(idMenuVorschauSpielplan, _("Spielzettel..."));
+    turnierMenu->AppendSubMenu(m_VorschauMenue, _("Druckvorschau"), _("Ausdruck am Bildschirm ansehen"));
     turnierMenu->Append(idMenuSeiteEinrichten, _("Seite einrichten..."), _("Papier und Raender festlegen"));
-    wxMenu* exportMenu = new wxMenu;
+    m_ExportMenue = new wxMenu;
+    wxMenu* exportMenu = m_ExportMenue;
     exportMenu->Append(idMenuExportTabelle, _("Turniertabelle als CSV..."),
                        wxGetTranslation(L"Platzierungen für eine Tabellenkalkulation"));
     exportMenu->Append(idMenuExportErgebnisse, _("Ergebnisse als CSV..."),
@@ -165,6 +206,15 @@ void wxQuobelFrame::erstelleMenue()
     turnierMenu->AppendSeparator();
     turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
     menuBar->Append(turnierMenu, _("&Turnier"));
+
+    // In the menu bar while the form is groups.
+    m_GruppenMenue = new wxMenu;
+    m_GruppenMenue->Append(idMenuGruppenAuslosen, _("Gruppen auslosen"),
+                           _("die Teilnehmer nach TTR und Verein in die Gruppen losen"));
+    m_GruppenMenue->Append(idMenuSpielerTauschen, _("Spieler tauschen..."),
+                           _("zwei Spieler verschiedener Gruppen tauschen"));
+    m_GruppenMenue->Append(idMenuEndrundeAuslosen, _("Endrunde auslosen"),
+                           _("die Besten jeder Gruppe in die Endrunde losen"));
 
     m_BearbeitenMenue = new wxMenu(wxString());
     m_BearbeitenMenue->Append(wxID_UNDO, wxGetTranslation(L"Rückgängig\tCtrl+Z"),
@@ -204,15 +254,322 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
     m_Hauptpanel->Layout();
 }
 
-void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString&)
+void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
     if (art != aendErgebnis)
+    {
         aktualisiereAllgemein(nullptr);
+        zeigeForm();
+        return;
+    }
+    // A group's pages hear of what was typed into it, but not of undo and redo.
+    if (m_Rundenpanel->getTurnier() != m_Turnier)
+    {
+        m_Rundenpanel->turnierGeaendert(art, schritt);
+        m_TT_Tabellenpanel->turnierGeaendert(art, schritt);
+        m_Kreuzpanel->turnierGeaendert(art, schritt);
+    }
+    if (m_Turnier->getGruppenphase() != nullptr)
+    {
+        m_Endrundenpanel->aktualisiere();
+        if (m_Gruppenseite->IsShownOnScreen())
+            m_Gruppenseite->SetPage(erzeugeGruppenseite());
+    }
+}
+
+void wxQuobelFrame::turnierWirdGeaendert()
+{
+    // A draw or a swap may replace groups and bracket; the form shown follows the change.
+    gruppenWerdenErsetzt();
+}
+
+void wxQuobelFrame::gruppenWerdenErsetzt()
+{
+    zeigeGruppe(0);
+    m_Endrundenpanel->setEndrunde(nullptr);
+}
+
+void wxQuobelFrame::zeigeSeite(wxWindow* seite, const wxString& titel, bool zeigen)
+{
+    const int index = m_Notebook->FindPage(seite);
+    if (zeigen && index == wxNOT_FOUND)
+    {
+        // GTK does not switch to a page whose window is hidden.
+        seite->Show();
+        m_Notebook->AddPage(seite, titel, false);
+    }
+    else if (!zeigen && index != wxNOT_FOUND)
+    {
+        m_Notebook->RemovePage(index);
+        seite->Hide();
+    }
+}
+
+void wxQuobelFrame::zeigeEndrundenMenues(bool zeigen)
+{
+    const wxString texte[] = {_("Endrunde..."), _("Endrundenzettel..."), _("Endstand..."),
+                              _("Alle Gruppen...")};
+    const std::pair<wxMenu*, std::vector<int>> menues[] = {
+        {m_DruckMenue,
+         {idMenuDruckEndrunde, idMenuDruckEndrunde + 1, idMenuDruckEndrunde + 2, idMenuDruckGruppen}},
+        {m_VorschauMenue,
+         {idMenuVorschauEndrunde, idMenuVorschauEndrunde + 1, idMenuVorschauEndrunde + 2,
+          idMenuVorschauGruppen}}};
+    for (const auto& menue : menues)
+        for (size_t i = 0; i < menue.second.size(); ++i)
+        {
+            const bool da = menue.first->FindItem(menue.second[i]) != nullptr;
+            if (zeigen && !da)
+                menue.first->Append(menue.second[i], texte[i]);
+            else if (!zeigen && da)
+                menue.first->Delete(menue.second[i]);
+        }
+    const bool exportDa = m_ExportMenue->FindItem(idMenuExportEndrunde) != nullptr;
+    if (zeigen && !exportDa)
+    {
+        m_ExportMenue->Append(idMenuExportEndrunde, _("Endrunde als CSV..."));
+        m_ExportMenue->Append(idMenuExportEndstand, _("Endstand als CSV..."));
+    }
+    else if (!zeigen && exportDa)
+    {
+        m_ExportMenue->Delete(idMenuExportEndrunde);
+        m_ExportMenue->Delete(idMenuExportEndstand);
+    }
+    if (zeigen && !m_GruppenMenue->IsAttached())
+        GetMenuBar()->Insert(1, m_GruppenMenue, _("&Gruppen"));
+    else if (!zeigen && m_GruppenMenue->IsAttached())
+        GetMenuBar()->Remove(1);
+}
+
+void wxQuobelFrame::zeigeForm()
+{
+    const bool gruppen = m_Turnier->getAllgemein()->Turnierform == formGruppen;
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    const int anzahl = gp != nullptr ? gp->getAnzahlGruppen() : 0;
+    if (static_cast<int>(m_GruppenWahl->GetCount()) != anzahl)
+    {
+        m_GruppenWahl->Clear();
+        for (int g = 1; g <= anzahl; ++g)
+            m_GruppenWahl->Append(wxString::Format(_("Gruppe %d"), g));
+    }
+    const int gewaehlt = anzahl == 0 ? 0 : std::clamp(m_GruppenWahl->GetSelection() + 1, 1, anzahl);
+    m_Hauptpanel->GetSizer()->Show(m_GruppenZeile, gruppen && anzahl > 0);
+    zeigeSeite(m_Gruppenseite, _("Gruppen"), gruppen);
+    zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen);
+    zeigeEndrundenMenues(gruppen);
+    zeigeGruppe(gruppen ? gewaehlt : 0);
+    m_Endrundenpanel->setEndrunde(gp != nullptr ? gp->getEndrunde() : nullptr);
+    if (gruppen)
+        m_Gruppenseite->SetPage(erzeugeGruppenseite());
+    m_Hauptpanel->Layout();
+}
+
+void wxQuobelFrame::zeigeGruppe(int g)
+{
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    clTurnier* turnier = gp != nullptr && gp->getGruppe(g) != nullptr ? gp->getGruppe(g) : m_Turnier;
+    const std::vector<int> platten = turnier != m_Turnier ? gp->getPlatten(g) : std::vector<int>();
+    m_Rundenpanel->setTurnier(turnier, platten);
+    m_TT_Tabellenpanel->setTurnier(turnier);
+    m_Kreuzpanel->setTurnier(turnier);
+    m_Druck->setTurnier(turnier, platten,
+                        turnier != m_Turnier ? wxString::Format(_("Gruppe %d"), g) : wxString());
+    if (turnier != m_Turnier)
+        m_GruppenWahl->SetSelection(g - 1);
+}
+
+void wxQuobelFrame::OnGruppenWahl(wxCommandEvent& event)
+{
+    schliesseZellEingaben();
+    zeigeGruppe(event.GetSelection() + 1);
+}
+
+wxString wxQuobelFrame::erzeugeGruppenseite() const
+{
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr)
+        return clHtmlAusgabe::erzeugeDokument(
+            "<p>" +
+            clHtmlAusgabe::maskiere(
+                wxGetTranslation(L"Die Gruppen sind noch nicht ausgelost (Menü „Gruppen“).")) +
+            "</p>");
+    wxString html = "<table cellpadding=\"6\"><tr>";
+    for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
+    {
+        clTurnier* gruppe = gp->getGruppe(g);
+        vecLosSpieler spieler;
+        std::vector<int> alle;
+        // The players as drawn, with club and rating, by which the draw can be checked.
+        wxString gelost;
+        for (int p = 1; p <= gruppe->getAnzahlTeilnehmer(); ++p)
+        {
+            const clTeilnehmer* tn = gruppe->getTeilnehmer(p);
+            spieler.push_back({p, tn->getTTR(), tn->getVerein()});
+            alle.push_back(p);
+            gelost += (p > 1 ? ", " : "") + mitVereinUndTTR(*tn);
+        }
+        html += "<td valign=\"top\"><h3>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
+                "</h3><font size=\"-1\">" + clHtmlAusgabe::maskiere(gelost) + "</font>" +
+                clHtmlAusgabe(gruppe, gp->getPlatten(g)).erzeugeTabelle();
+        // Club-mates the draw could not keep apart stand out.
+        for (const std::pair<int, int>& paar : clGruppenAuslosung(spieler).getVereinsPaare(alle))
+            html +=
+                "<font color=\"#c00000\">" +
+                clHtmlAusgabe::maskiere(wxString::Format(wxGetTranslation(L"Gleicher Verein: %s und %s (%s)"),
+                                                         gruppe->getTeilnehmer(paar.first)->getAnzeige(),
+                                                         gruppe->getTeilnehmer(paar.second)->getAnzeige(),
+                                                         gruppe->getTeilnehmer(paar.first)->getVerein())) +
+                "</font><br>";
+        html += "</td>";
+        // Two groups side by side.
+        if (g % 2 == 0 && g < gp->getAnzahlGruppen())
+            html += "</tr><tr>";
+    }
+    return clHtmlAusgabe::erzeugeDokument(html + "</tr></table>");
+}
+
+void wxQuobelFrame::uebernimmEndrundenAenderung(const sEndrundenAenderung& aenderung)
+{
+    std::vector<clTTSpiel*> spiele{aenderung.spiel};
+    for (const std::pair<clTTSpiel*, eingaben>& verloren : aenderung.verloren)
+        spiele.push_back(verloren.first);
+    m_Turnier->pruefeWertungen(spiele);
+}
+
+wxString wxQuobelFrame::getGruppenSperre() const
+{
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+        if (gp->hatErgebnisse(g))
+            return wxString::Format(
+                wxGetTranslation(L"Gruppe %d hat schon Ergebnisse: die Gruppen bleiben, wie sie sind."), g);
+    return wxString();
+}
+
+void wxQuobelFrame::OnGruppenMenue(wxUpdateUIEvent& event)
+{
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (event.GetId() == idMenuEndrundeAuslosen)
+        event.Enable(gp != nullptr && gp->sindGruppenFertig());
+    else if (event.GetId() == idMenuSpielerTauschen)
+        event.Enable(gp != nullptr && gp->getAnzahlGruppen() > 1);
+    else if (event.GetId() == idMenuDruckGruppen || event.GetId() == idMenuVorschauGruppen)
+        event.Enable(gp != nullptr);
+    else
+        event.Enable(gp != nullptr && gp->getEndrunde() != nullptr);
+}
+
+void wxQuobelFrame::OnGruppenAuslosen(wxCommandEvent&)
+{
+    schliesseZellEingaben();
+    const wxString titel = _("Gruppen auslosen");
+    const wxString sperre = getGruppenSperre();
+    if (m_Turnier->getAnzahlTeilnehmer() == 0)
+        m_Dokument->zeigeFehler(wxGetTranslation(L"Es sind noch keine Teilnehmer übernommen."), titel);
+    else if (!sperre.empty())
+        m_Dokument->zeigeFehler(sperre, titel);
+    else if (m_Turnier->getGruppenphase() == nullptr ||
+             m_Dokument->frage(_("Die Gruppen neu auslosen? Die bisherige Auslosung geht verloren."), titel,
+                               wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) == wxID_YES)
+    {
+        m_Turnier->loseGruppen(m_Zufall);
+        m_Notebook->SetSelection(m_Notebook->FindPage(m_Gruppenseite));
+    }
+}
+
+void wxQuobelFrame::OnSpielerTauschen(wxCommandEvent&)
+{
+    schliesseZellEingaben();
+    const wxString titel = _("Spieler tauschen");
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    const wxString sperre = getGruppenSperre();
+    if (!sperre.empty())
+    {
+        m_Dokument->zeigeFehler(sperre, titel);
+        return;
+    }
+    // Every player as "Gruppe 2: Bernd", with the group and the start number there.
+    wxArrayString namen;
+    std::vector<std::pair<int, int>> spieler;
+    for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
+        for (int p = 1; p <= gp->getGruppe(g)->getAnzahlTeilnehmer(); ++p)
+        {
+            namen.Add(wxString::Format(_("Gruppe %d: %s"), g,
+                                       mitVereinUndTTR(*gp->getGruppe(g)->getTeilnehmer(p))));
+            spieler.emplace_back(g, p);
+        }
+    const int erster =
+        wxGetSingleChoiceIndex(_("Welcher Spieler wechselt die Gruppe?"), titel, namen, 0, this);
+    if (erster < 0)
+        return;
+    wxArrayString andere;
+    std::vector<std::pair<int, int>> partner;
+    for (size_t i = 0; i < spieler.size(); ++i)
+        if (spieler[i].first != spieler[erster].first)
+        {
+            andere.Add(namen[i]);
+            partner.push_back(spieler[i]);
+        }
+    const int zweiter = wxGetSingleChoiceIndex(wxString::Format(_("Mit wem tauscht %s?"), namen[erster]),
+                                               titel, andere, 0, this);
+    if (zweiter >= 0)
+        m_Turnier->tauscheGruppenspieler(spieler[erster].first, spieler[erster].second,
+                                         partner[zweiter].first, partner[zweiter].second);
+}
+
+void wxQuobelFrame::OnEndrundeAuslosen(wxCommandEvent&)
+{
+    schliesseZellEingaben();
+    const wxString titel = _("Endrunde auslosen");
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr || !gp->sindGruppenFertig())
+        m_Dokument->zeigeFehler(
+            _("Erst wenn jedes Gruppenspiel ein Ergebnis hat, wird die Endrunde ausgelost."), titel);
+    else if (!gp->kannEndrundeAuslosen())
+        m_Dokument->zeigeFehler(_("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist."), titel);
+    else if (gp->getEndrunde() == nullptr ||
+             m_Dokument->frage(_("Die Endrunde neu auslosen? Die bisherige Auslosung geht verloren."), titel,
+                               wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) == wxID_YES)
+    {
+        m_Turnier->loseEndrunde(m_Zufall);
+        m_Notebook->SetSelection(m_Notebook->FindPage(m_Endrundenpanel));
+    }
+}
+
+void wxQuobelFrame::OnMenuDruckGruppen(wxCommandEvent& event)
+{
+    schliesseZellEingaben();
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    wxString html;
+    for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
+    {
+        const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
+        html += "<h1>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h1>\n" +
+                gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
+    }
+    if (event.GetId() == idMenuVorschauGruppen)
+        m_Druck->zeigeVorschau(html, _("Alle Gruppen"));
+    else
+        m_Druck->drucke(html, _("Alle Gruppen"));
+}
+
+void wxQuobelFrame::OnMenuDruckEndrunde(wxCommandEvent& event)
+{
+    const bool vorschau = event.GetId() >= idMenuVorschauEndrunde;
+    const clDruck::EndrundenInhalt inhalt = static_cast<clDruck::EndrundenInhalt>(
+        event.GetId() - (vorschau ? idMenuVorschauEndrunde : idMenuDruckEndrunde));
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (vorschau)
+        m_Druck->zeigeVorschau(*gp->getEndrunde(), inhalt, gp->getEndstand());
+    else
+        m_Druck->drucke(*gp->getEndrunde(), inhalt, gp->getEndstand());
 }
 
 void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
 {
     dlAllgemeinDlg dlg(this, wxID_ANY, titel, m_Turnier->getAllgemein());
+    // New starts without participants.
+    dlg.setTeilnehmer(neu ? 0 : m_Turnier->getAnzahlTeilnehmer());
     if (dlg.ShowModal() != wxID_OK)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();
@@ -234,7 +591,8 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
 
 void wxQuobelFrame::schliesseZellEingaben()
 {
-    for (wxGrid* grid : {m_Turnierpanel->getGrid(), static_cast<clRundenpanel*>(m_Rundenpanel)->getGrid()})
+    for (wxGrid* grid :
+         {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid(), m_Endrundenpanel->getSatzGrid()})
     {
         if (grid->IsCellEditControlEnabled())
             grid->DisableCellEditControl();
@@ -243,7 +601,8 @@ void wxQuobelFrame::schliesseZellEingaben()
 
 bool wxQuobelFrame::brichZellEingabeAb()
 {
-    for (wxGrid* grid : {m_Turnierpanel->getGrid(), static_cast<clRundenpanel*>(m_Rundenpanel)->getGrid()})
+    for (wxGrid* grid :
+         {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid(), m_Endrundenpanel->getSatzGrid()})
     {
         if (!grid->IsCellEditControlEnabled())
             continue;
@@ -372,9 +731,12 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
 {
     schliesseZellEingaben();
     const bool seite = event.GetId() == idMenuExportSeite;
-    const wxString vorschlag = event.GetId() == idMenuExportTabelle      ? _("Turniertabelle.csv")
-                               : event.GetId() == idMenuExportErgebnisse ? _("Ergebnisse.csv")
-                                                                         : _("Turnier.html");
+    const int id = event.GetId();
+    const wxString vorschlag = id == idMenuExportTabelle      ? _("Turniertabelle.csv")
+                               : id == idMenuExportErgebnisse ? _("Ergebnisse.csv")
+                               : id == idMenuExportEndrunde   ? _("Endrunde.csv")
+                               : id == idMenuExportEndstand   ? _("Endstand.csv")
+                                                              : _("Turnier.html");
     const wxString typen = seite ? _("Webseiten (*.html)|*.html|Alle Dateien (*)|*")
                                  : _("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*)|*");
     const wxString& datei = m_Dokument->getDatei();
@@ -386,10 +748,16 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
     const wxString pfad = clTurnierDokument::getGewaehlteDatei(dlg);
     wxString fehler;
     bool erfolg = false;
-    if (event.GetId() == idMenuExportTabelle)
-        erfolg = clCsvExport(m_Turnier).schreibeTabelle(pfad, &fehler);
-    else if (event.GetId() == idMenuExportErgebnisse)
-        erfolg = clCsvExport(m_Turnier).schreibeErgebnisse(pfad, &fehler);
+    // The standings and results of the group shown; the web page has everything.
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (id == idMenuExportTabelle)
+        erfolg = clCsvExport(m_Rundenpanel->getTurnier()).schreibeTabelle(pfad, &fehler);
+    else if (id == idMenuExportErgebnisse)
+        erfolg = clCsvExport(m_Rundenpanel->getTurnier()).schreibeErgebnisse(pfad, &fehler);
+    else if (id == idMenuExportEndrunde)
+        erfolg = clCsvExport::schreibeEndrunde(pfad, *gp->getEndrunde(), &fehler);
+    else if (id == idMenuExportEndstand)
+        erfolg = clCsvExport::schreibeEndstand(pfad, gp->getEndstand(), &fehler);
     else
         erfolg = clHtmlAusgabe(m_Turnier).schreibeSeite(pfad, &fehler);
     if (!erfolg)
@@ -426,5 +794,15 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuTeilnehmerImport, wxQuobelFrame::OnMenuTeilnehmerImport)
     EVT_MENU(wxID_UNDO, wxQuobelFrame::OnRueckgaengig)
     EVT_MENU(wxID_REDO, wxQuobelFrame::OnWiederherstellen)
+    EVT_MENU(idMenuGruppenAuslosen, wxQuobelFrame::OnGruppenAuslosen)
+    EVT_MENU(idMenuSpielerTauschen, wxQuobelFrame::OnSpielerTauschen)
+    EVT_MENU(idMenuEndrundeAuslosen, wxQuobelFrame::OnEndrundeAuslosen)
+    EVT_MENU_RANGE(idMenuDruckEndrunde, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnMenuDruckEndrunde)
+    EVT_MENU_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnMenuExportieren)
+    EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)
+    EVT_MENU_RANGE(idMenuDruckGruppen, idMenuVorschauGruppen, wxQuobelFrame::OnMenuDruckGruppen)
+    EVT_UPDATE_UI_RANGE(idMenuSpielerTauschen, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnGruppenMenue)
+    EVT_UPDATE_UI_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnGruppenMenue)
+    EVT_UPDATE_UI_RANGE(idMenuDruckGruppen, idMenuVorschauGruppen, wxQuobelFrame::OnGruppenMenue)
 wxEND_EVENT_TABLE()
     // clang-format on

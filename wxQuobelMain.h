@@ -7,13 +7,21 @@
 #include <wx/stattext.h>
 
 #include <memory>
+#include <random>
 
 #include "modell/clTurnier.h"
 #include "modell/clTurnierBeobachter.h"
 
 class clDruck;
+class clEndrundenpanel;
+class clKreuztabellenpanel;
+class clRundenpanel;
+class clTT_Tabellenpanel;
 class clTurnierDokument;
 class clTurnierpanel;
+struct sEndrundenAenderung;
+class wxChoice;
+class wxHtmlWindow;
 
 enum wxbuildinfoformat
 {
@@ -53,7 +61,20 @@ public:
         idMenuExportTabelle = 1017,
         idMenuExportErgebnisse = 1018,
         idMenuExportSeite = 1019,
-        idMenuTeilnehmerImport = 1020
+        idMenuTeilnehmerImport = 1020,
+        // Groups and bracket, offered in the form "Gruppen mit Endrunde".
+        idMenuGruppenAuslosen = 1021,
+        idMenuSpielerTauschen = 1022,
+        idMenuEndrundeAuslosen = 1023,
+        // Printing of the bracket: each content of clDruck::EndrundenInhalt, in its order.
+        idMenuDruckEndrunde = 1024,
+        idMenuVorschauEndrunde = 1027,
+        idMenuExportEndrunde = 1030,
+        idMenuExportEndstand = 1031,
+        idGruppenWahl = 1032,
+        // Standings and cross table of every group.
+        idMenuDruckGruppen = 1033,
+        idMenuVorschauGruppen = 1034
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -67,6 +88,21 @@ public:
     void aktualisiereAllgemein(const allgemein* alg);
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
+    void turnierWirdGeaendert() override;
+    void gruppenWerdenErsetzt() override;
+
+    // The group whose rounds, standings and cross table the pages show (1 … N);
+    // 0 shows the tournament itself.
+    void zeigeGruppe(int g);
+    wxChoice* getGruppenWahl() const { return m_GruppenWahl; }
+    wxNotebook* getNotebook() const { return m_Notebook; }
+    clRundenpanel* getRundenpanel() const { return m_Rundenpanel; }
+    clEndrundenpanel* getEndrundenpanel() const { return m_Endrundenpanel; }
+    wxHtmlWindow* getGruppenseite() const { return m_Gruppenseite; }
+    // The page "Gruppen": every group's standings, club-mates in a group marked.
+    wxString erzeugeGruppenseite() const;
+    // The random source of the draws, which a test can seed.
+    std::mt19937& getZufall() { return m_Zufall; }
 
 private:
     void OnClose(wxCloseEvent& event);
@@ -85,6 +121,14 @@ private:
     void OnMenuTeilnehmerImport(wxCommandEvent& event);
     void OnRueckgaengig(wxCommandEvent& event);
     void OnWiederherstellen(wxCommandEvent& event);
+    void OnGruppenAuslosen(wxCommandEvent& event);
+    void OnSpielerTauschen(wxCommandEvent& event);
+    void OnEndrundeAuslosen(wxCommandEvent& event);
+    void OnMenuDruckEndrunde(wxCommandEvent& event);
+    void OnMenuDruckGruppen(wxCommandEvent& event);
+    void OnMenuExportEndrunde(wxCommandEvent& event);
+    void OnGruppenWahl(wxCommandEvent& event);
+    void OnGruppenMenue(wxUpdateUIEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
@@ -94,6 +138,16 @@ private:
     void schliesseZellEingaben();
     // A cell being typed into gives up what was typed; true when there was one.
     bool brichZellEingabeAb();
+    // The pages, menus and group choice of the tournament's form.
+    void zeigeForm();
+    // Adds the page when zeigen and removes it (keeping it) otherwise.
+    void zeigeSeite(wxWindow* seite, const wxString& titel, bool zeigen);
+    // The bracket's items of the print, preview and export menus, in the form of groups only.
+    void zeigeEndrundenMenues(bool zeigen);
+    // A change in the bracket, made on its page, becomes a step of the tournament.
+    void uebernimmEndrundenAenderung(const sEndrundenAenderung& aenderung);
+    // Why the draw or swap cannot be made now; empty when it can.
+    wxString getGruppenSperre() const;
 
     wxPanel* m_Hauptpanel;
     wxStaticText* m_TurnierText;
@@ -102,8 +156,18 @@ private:
     wxNotebook* m_Notebook;
     clTurnier* m_Turnier;
     clTurnierpanel* m_Turnierpanel;
-    wxPanel* m_Rundenpanel;
-    wxPanel* m_TT_Tabellenpanel;
+    clRundenpanel* m_Rundenpanel;
+    clTT_Tabellenpanel* m_TT_Tabellenpanel;
+    clKreuztabellenpanel* m_Kreuzpanel;
+    wxHtmlWindow* m_Gruppenseite;
+    clEndrundenpanel* m_Endrundenpanel;
+    wxSizer* m_GruppenZeile;
+    wxChoice* m_GruppenWahl;
+    wxMenu* m_GruppenMenue;
+    wxMenu* m_DruckMenue;
+    wxMenu* m_VorschauMenue;
+    wxMenu* m_ExportMenue;
+    std::mt19937 m_Zufall;
     wxMenu* m_TurnierMenue;
     wxMenu* m_BearbeitenMenue;
     wxMenu* m_VerlaufMenue;

@@ -17,6 +17,9 @@ public:
     clKreuztabellenpanel(wxWindow* parent, clTurnier* turnier);
     ~clKreuztabellenpanel() override;
 
+    // Shows another tournament, such as a group; the one shown so far must still exist.
+    void setTurnier(clTurnier* turnier);
+
     wxGrid* getGrid() const { return m_Grid; }
     clKreuzTableBase* getTable() const { return m_KreuzTB; }
     // Takes the current participants and results, and fits the columns to them.

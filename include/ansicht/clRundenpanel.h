@@ -1,6 +1,7 @@
 #ifndef CLRUNDENPANEL_H
 #define CLRUNDENPANEL_H
 
+#include <vector>
 #include <wx/grid.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -30,6 +31,11 @@ public:
 
     clRundenpanel(wxWindow* parent, clTurnier* turnier);
     ~clRundenpanel() override;
+
+    // Shows another tournament, such as a group; the one shown so far must still exist.
+    // platten: the real numbers of its tables when it is a group.
+    void setTurnier(clTurnier* turnier, const std::vector<int>& platten = {});
+    clTurnier* getTurnier() const { return m_Turnier; }
 
     wxGrid* getGrid() const { return m_RundenGrid; }
     clSpieleTableBase* getTable() const { return m_SpieleTB; }

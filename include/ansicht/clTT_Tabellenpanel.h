@@ -16,8 +16,13 @@ public:
     clTT_Tabellenpanel(wxWindow* parent, clTurnier* turnier);
     ~clTT_Tabellenpanel() override;
 
+    // Shows the standings of another tournament, such as a group, which keeps
+    // its own; the one shown so far must still exist.
+    void setTurnier(clTurnier* turnier);
+
     wxGrid* getGrid() const { return m_Wertungen; }
-    clWertungTableBase* getTable() const { return m_WertungTB; }
+    // The standings shown.
+    clWertungTableBase* getTable() const;
 
     // The standings shown follow every change, also one made while they are in view.
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;

@@ -1,9 +1,11 @@
 #ifndef DLALLGEMEINDLG_H
 #define DLALLGEMEINDLG_H
 
+#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/spinctrl.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "modell/clTurnier.h"
@@ -30,7 +32,15 @@ public:
 
     void OnAktAnwenden(wxCommandEvent& event);
 
+    // The participants applied, from which the sizes of the groups follow.
+    void setTeilnehmer(int anzahl);
+    // "8 Gruppen zu 4" for the number of groups chosen, or why there are none.
+    wxString getGruppenText() const { return m_GruppenText->GetLabel(); }
+
 private:
+    // The group settings count only for groups, and the sizes follow the number.
+    void zeigeGruppenform();
+
     allgemein m_alg;
     wxTextCtrl* m_Titel;
     wxTextCtrl* m_Veranstalter;
@@ -40,6 +50,13 @@ private:
     wxChoice* m_Modus;
     wxChoice* m_Gewinnsaetze;
     wxChoice* m_Platzierung;
+    int m_Teilnehmer;
+    wxChoice* m_Turnierform;
+    wxSpinCtrl* m_Gruppen;
+    wxStaticText* m_GruppenText;
+    wxChoice* m_Aufsteiger;
+    wxChoice* m_GewinnsaetzeEndrunde;
+    wxCheckBox* m_SpielUmPlatz3;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,6 +1,7 @@
 #ifndef CLDRUCK_H
 #define CLDRUCK_H
 
+#include <vector>
 #include <wx/cmndata.h>
 #include <wx/string.h>
 
@@ -35,6 +36,9 @@ public:
     // Both answer false when the organiser cancelled or nothing could be printed.
     bool drucke(Inhalt inhalt, int runde = 0);
     bool zeigeVorschau(Inhalt inhalt, int runde = 0);
+    // The tournament printed from now on, such as a group with the real numbers of
+    // its tables and its name, which heads its pages.
+    void setTurnier(clTurnier* turnier, std::vector<int> platten = {}, const wxString& name = wxString());
     // Paper, orientation and margins for the following printouts.
     void richteSeiteEin();
 
@@ -54,6 +58,11 @@ public:
     wxPrintout* erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhalt,
                                 const vecPlatzierung& endstand = {}) const;
 
+    // Any piece of the tournament as HTML, such as the standings of every group,
+    // printed or previewed under titel with the tournament's header.
+    bool drucke(const wxString& html, const wxString& titel);
+    bool zeigeVorschau(const wxString& html, const wxString& titel);
+
 private:
     wxString getTitel(Inhalt inhalt, int runde) const;
     static wxString getTitel(EndrundenInhalt inhalt);
@@ -67,6 +76,8 @@ private:
 
     wxWindow* m_Parent;
     clTurnier* m_Turnier;
+    std::vector<int> m_Platten;
+    wxString m_Name;
     wxPageSetupDialogData m_SeitenDaten;
 };
 

@@ -1,6 +1,7 @@
 #ifndef CLHTMLAUSGABE_H
 #define CLHTMLAUSGABE_H
 
+#include <vector>
 #include <wx/string.h>
 
 #include "modell/clEndrunde.h"
@@ -17,7 +18,8 @@ struct allgemein;
 class clHtmlAusgabe
 {
 public:
-    explicit clHtmlAusgabe(clTurnier* turnier);
+    // platten: the real numbers of the tournament's tables when it is a group.
+    explicit clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten = {});
 
     // The schedule round by round: tables, pairings, set scores, sets and byes.
     wxString erzeugeSpielplan() const;
@@ -44,7 +46,8 @@ public:
     static wxString erzeugeDokument(const wxString& inhalt);
 
     // A self-contained page (inline style, no external resources, UTF-8) with the
-    // standings, the cross table and the schedule with its results.
+    // standings, the cross table and the schedule with its results; in the form of
+    // groups the final placing, the bracket and these of every group.
     wxString erzeugeSeite() const;
     // Writes erzeugeSeite to datei; on failure fehler says why.
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;
@@ -63,6 +66,7 @@ private:
     wxString erzeugeUnterzeile() const;
 
     clTurnier* m_Turnier;
+    std::vector<int> m_Platten;
 };
 
 #endif

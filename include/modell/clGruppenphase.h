@@ -63,6 +63,9 @@ public:
     clTurnier* getGruppe(int g) const;
     // The real table numbers group g plays on (tables shared with other groups included).
     std::vector<int> getPlatten(int g) const;
+    // The real number of table p of a group that plays on platten; p itself when
+    // platten does not name it, as for a tournament that is no group.
+    static int getPlattenNummer(const std::vector<int>& platten, int p);
     // The main start number of group g's player with group start number p, 0 for none.
     int getStartNr(int g, int p) const;
     // True when some match of the group has an entry: it can then not be changed.

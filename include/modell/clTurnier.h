@@ -156,6 +156,8 @@ private:
     // What a group tells of a typed result reaches the tournament's observers.
     std::function<void(const wxString&)> getErgebnisMelder();
     void melde(modAenderung art, const wxString& schritt = wxString());
+    // Tells the observers before the groups are replaced by neu (null: dropped).
+    void ersetzeGruppenphase(std::unique_ptr<clGruppenphase> neu);
     // Takes the match's counted result out of the standings, puts its current one
     // in and both participants on their places.
     void uebernehmeErgebnis(clTTSpiel* sp);

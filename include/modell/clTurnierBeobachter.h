@@ -23,6 +23,9 @@ public:
     virtual ~clTurnierBeobachter() = default;
     // The roster or the general data are about to change: they still stand as before.
     virtual void turnierWirdGeaendert() {}
+    // The groups and the bracket are about to be replaced or dropped: whoever shows
+    // them lets go of them now, while they still exist.
+    virtual void gruppenWerdenErsetzt() {}
     // After a change; schritt names it when the tournament knows a name for it.
     virtual void turnierGeaendert(modAenderung art, const wxString& schritt) = 0;
 };

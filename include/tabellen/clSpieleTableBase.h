@@ -18,8 +18,11 @@ public:
     // Widths by column offset in a table block; every set column has the last.
     static const int Spaltenbreite[5];
 
-    explicit clSpieleTableBase(clTurnier* t);
+    // platten: the real numbers of the tournament's tables when it is a group.
+    explicit clSpieleTableBase(clTurnier* t, std::vector<int> platten = {});
     ~clSpieleTableBase() override;
+    // The real number of table p, as its column is headed.
+    int getPlattenNummer(int p) const;
 
     int GetNumberRows() override { return 4 * m_Runden; }
     int GetNumberCols() override { return getBlockBreite() * m_Platten + 2; }
@@ -89,6 +92,7 @@ private:
     int m_Platten;
     // Sets per match, 2G-1.
     int m_Saetze;
+    std::vector<int> m_PlattenNummern;
 };
 
 #endif

@@ -67,6 +67,8 @@ clEndrundenpanel::clEndrundenpanel(wxWindow* parent, clEndrunde* endrunde, fnMel
     wxBoxSizer* stand = new wxBoxSizer(wxVERTICAL);
     wxStaticText* titel = new wxStaticText(this, wxID_ANY, _("Endstand"));
     titel->SetFont(titel->GetFont().Bold());
+    // Measured in its bold font, the title is not cut off.
+    titel->SetMinSize(titel->GetTextExtent(titel->GetLabel()));
     stand->Add(titel, 0, wxALL, 5);
     m_Endstand =
         new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(260, 200), wxLC_REPORT | wxLC_SINGLE_SEL);
@@ -235,6 +237,9 @@ void clEndrundenpanel::fuelleSaetze()
         const clTeilnehmer* tn = !spielbar ? nullptr : seite == 0 ? m_Gewaehlt->getT1() : m_Gewaehlt->getT2();
         m_Saetze->SetRowLabelValue(seite, tn != nullptr ? tn->getAnzeige() : wxString());
     }
+    // A bracket drawn after the page was made, or with other sets to win, shows other columns.
+    m_Saetze->InvalidateBestSize();
+    Layout();
 }
 
 bool clEndrundenpanel::setzePunkte(int seite, int snr, const wxString& text)

@@ -46,6 +46,20 @@ clKreuztabellenpanel::~clKreuztabellenpanel()
     delete m_KreuzTB;
 }
 
+void clKreuztabellenpanel::setTurnier(clTurnier* turnier)
+{
+    if (turnier == m_Turnier)
+        return;
+    m_Turnier->removeBeobachter(this);
+    m_Turnier = turnier;
+    clKreuzTableBase* alt = m_KreuzTB;
+    m_KreuzTB = new clKreuzTableBase(m_Turnier);
+    m_Grid->SetTable(m_KreuzTB, false, wxGrid::wxGridSelectCells);
+    delete alt;
+    aktualisiere();
+    m_Turnier->addBeobachter(this);
+}
+
 void clKreuztabellenpanel::aktualisiere()
 {
     m_KreuzTB->Anpassen();

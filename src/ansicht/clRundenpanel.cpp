@@ -53,6 +53,25 @@ clRundenpanel::~clRundenpanel()
     delete m_SpieleTB;
 }
 
+void clRundenpanel::setTurnier(clTurnier* turnier, const std::vector<int>& platten)
+{
+    if (turnier == m_Turnier)
+        return;
+    if (m_RundenGrid->IsCellEditControlEnabled())
+        m_RundenGrid->DisableCellEditControl();
+    m_Turnier->removeBeobachter(this);
+    m_Turnier->setSpieleTableBase(nullptr);
+    m_Turnier = turnier;
+    clSpieleTableBase* alt = m_SpieleTB;
+    m_SpieleTB = new clSpieleTableBase(m_Turnier, platten);
+    m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
+    delete alt;
+    m_SpieleTB->Anpassen();
+    m_RundenGrid->GoToCell(0, 0);
+    m_Turnier->addBeobachter(this);
+    turnierGeaendert(aendAbbild, wxString());
+}
+
 clTTSpiel* clRundenpanel::getSpielAmCursor(int& runde, int& platte) const
 {
     const clSpieleTableBase::sZelle z =
@@ -82,8 +101,9 @@ void clRundenpanel::aktualisiereKurzVorschau()
     if (sp == nullptr)
         text = wxGetTranslation(L"Bitte ein Spiel im Raster wählen.");
     else
-        text = clErgebnisEingabe::getKurzVorschau(wxString::Format(_("Runde %d, Platte %d"), runde, platte),
-                                                  sp, m_Kurzeingabe->GetValue(), fehler);
+        text = clErgebnisEingabe::getKurzVorschau(
+            wxString::Format(_("Runde %d, Platte %d"), runde, m_SpieleTB->getPlattenNummer(platte)), sp,
+            m_Kurzeingabe->GetValue(), fehler);
     clErgebnisEingabe::zeigeVorschau(m_KurzVorschau, text, fehler);
 }
 

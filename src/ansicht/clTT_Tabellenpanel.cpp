@@ -36,6 +36,25 @@ clTT_Tabellenpanel::~clTT_Tabellenpanel()
     delete m_WertungTB;
 }
 
+clWertungTableBase* clTT_Tabellenpanel::getTable() const
+{
+    return m_Turnier->getWertungTableBase();
+}
+
+void clTT_Tabellenpanel::setTurnier(clTurnier* turnier)
+{
+    if (turnier == m_Turnier)
+        return;
+    m_Turnier->removeBeobachter(this);
+    m_Turnier = turnier;
+    // The tournament's own standings: those of the page's first one are its table.
+    clWertungTableBase* tabelle = m_Turnier->getWertungTableBase();
+    m_Wertungen->SetTable(tabelle, false, wxGrid::wxGridSelectCells);
+    tabelle->setzeSpaltenBreiten();
+    m_Turnier->addBeobachter(this);
+    m_Wertungen->ForceRefresh();
+}
+
 void clTT_Tabellenpanel::turnierGeaendert(modAenderung, const wxString&)
 {
     m_Wertungen->ForceRefresh();

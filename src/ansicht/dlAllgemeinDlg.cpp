@@ -1,5 +1,6 @@
 #include "ansicht/dlAllgemeinDlg.h"
 
+#include "modell/clGruppenAuslosung.h"
 #include "modell/clTTSpiel.h"
 
 #include <wx/button.h>
@@ -31,12 +32,21 @@ wxEND_EVENT_TABLE()
         sizer->Add(feld);
         return feld;
     }
+
+    wxChoice* erzeugeGewinnsaetze(wxWindow * eltern, int gewinnsaetze)
+    {
+        wxChoice* wahl = new wxChoice(eltern, wxID_ANY);
+        for (int g = clTTSpiel::MinGewinnsaetze; g <= clTTSpiel::MaxGewinnsaetze; ++g)
+            wahl->Append(wxString::Format(_("%d (best of %d)"), g, 2 * g - 1));
+        wahl->SetSelection(gewinnsaetze - clTTSpiel::MinGewinnsaetze);
+        return wahl;
+    }
 } // namespace
 
 dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& title, const allgemein* alg,
                                const wxPoint& pos, const wxSize&, long, const wxString&)
     : wxDialog(parent, id, title, pos, wxSize(450, 320), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_alg(*alg)
+      m_alg(*alg), m_Teilnehmer(0)
 {
     wxBoxSizer* hauptSizer = new wxBoxSizer(wxVERTICAL);
 
@@ -73,10 +83,7 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     wxStaticBox* wertungBox = wertungGruppe->GetStaticBox();
     wxFlexGridSizer* wertung = new wxFlexGridSizer(2, 2, 5, 5);
     fuegeBeschriftungHinzu(wertungBox, wertung, wxGetTranslation(L"Gewinnsätze"));
-    m_Gewinnsaetze = new wxChoice(wertungBox, wxID_ANY);
-    for (int g = clTTSpiel::MinGewinnsaetze; g <= clTTSpiel::MaxGewinnsaetze; ++g)
-        m_Gewinnsaetze->Append(wxString::Format(_("%d (best of %d)"), g, 2 * g - 1));
-    m_Gewinnsaetze->SetSelection(m_alg.Gewinnsaetze - clTTSpiel::MinGewinnsaetze);
+    m_Gewinnsaetze = erzeugeGewinnsaetze(wertungBox, m_alg.Gewinnsaetze);
     wertung->Add(m_Gewinnsaetze);
     fuegeBeschriftungHinzu(wertungBox, wertung, _("Platzierung"));
     m_Platzierung = new wxChoice(wertungBox, wxID_ANY);
@@ -87,10 +94,77 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     wertungGruppe->Add(wertung, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(wertungGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
+    wxStaticBoxSizer* formGruppe = new wxStaticBoxSizer(wxVERTICAL, this, _("Turnierform"));
+    wxStaticBox* formBox = formGruppe->GetStaticBox();
+    wxFlexGridSizer* form = new wxFlexGridSizer(2, 5, 5);
+    fuegeBeschriftungHinzu(formBox, form, _("Turnierform"));
+    m_Turnierform = new wxChoice(formBox, wxID_ANY);
+    m_Turnierform->Append(_("Jeder gegen jeden"));
+    m_Turnierform->Append(_("Gruppen mit Endrunde"));
+    m_Turnierform->SetSelection(m_alg.Turnierform);
+    form->Add(m_Turnierform);
+    fuegeBeschriftungHinzu(formBox, form, _("Anzahl Gruppen"));
+    wxBoxSizer* gruppenZeile = new wxBoxSizer(wxHORIZONTAL);
+    m_Gruppen = new wxSpinCtrl(formBox, wxID_ANY, wxString::Format("%d", m_alg.Gruppen), wxDefaultPosition,
+                               wxDefaultSize, wxSP_ARROW_KEYS, 1, clTurnier::MaxTeilnehmer, m_alg.Gruppen);
+    gruppenZeile->Add(m_Gruppen, 0, wxALIGN_CENTER_VERTICAL);
+    m_GruppenText = new wxStaticText(formBox, wxID_ANY, wxString());
+    gruppenZeile->Add(m_GruppenText, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, 10);
+    form->Add(gruppenZeile);
+    fuegeBeschriftungHinzu(formBox, form, _("Aufsteiger je Gruppe"));
+    m_Aufsteiger = new wxChoice(formBox, wxID_ANY);
+    m_Aufsteiger->Append("1");
+    m_Aufsteiger->Append("2");
+    m_Aufsteiger->SetSelection(m_alg.Aufsteiger - 1);
+    form->Add(m_Aufsteiger);
+    fuegeBeschriftungHinzu(formBox, form, wxGetTranslation(L"Gewinnsätze Endrunde"));
+    m_GewinnsaetzeEndrunde = erzeugeGewinnsaetze(formBox, m_alg.GewinnsaetzeEndrunde);
+    form->Add(m_GewinnsaetzeEndrunde);
+    form->AddSpacer(0);
+    m_SpielUmPlatz3 = new wxCheckBox(formBox, wxID_ANY, _("Spiel um Platz 3"));
+    m_SpielUmPlatz3->SetValue(m_alg.SpielUmPlatz3);
+    form->Add(m_SpielUmPlatz3);
+    formGruppe->Add(form, 0, wxALL | wxALIGN_CENTER, 5);
+    hauptSizer->Add(formGruppe, 0, wxALL | wxALIGN_CENTER, 5);
+
     hauptSizer->Add(new wxButton(this, idAktBtnAnwenden, _("Aktualisieren")), 0, wxALL | wxALIGN_CENTER, 5);
 
+    m_Turnierform->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { zeigeGruppenform(); });
+    m_Gruppen->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { zeigeGruppenform(); });
+    // Room for the longest text the sizes can take.
+    m_GruppenText->SetMinSize(m_GruppenText->GetTextExtent(_("500 Teilnehmer: 500 Gruppen zu 1 und 2")));
+    zeigeGruppenform();
     hauptSizer->Layout();
     SetSizerAndFit(hauptSizer);
+}
+
+void dlAllgemeinDlg::setTeilnehmer(int anzahl)
+{
+    m_Teilnehmer = anzahl;
+    zeigeGruppenform();
+}
+
+void dlAllgemeinDlg::zeigeGruppenform()
+{
+    const bool gruppen = m_Turnierform->GetSelection() == formGruppen;
+    for (wxWindow* feld : std::initializer_list<wxWindow*>{m_Gruppen, m_GruppenText, m_Aufsteiger,
+                                                           m_GewinnsaetzeEndrunde, m_SpielUmPlatz3})
+        feld->Enable(gruppen);
+    const int anzahl = m_Gruppen->GetValue();
+    wxString text;
+    if (m_Teilnehmer < anzahl)
+        text = wxString::Format(_("%d Teilnehmer: zu wenige"), m_Teilnehmer);
+    else
+    {
+        // The larger groups come first, so the first and the last size are all there are.
+        const std::vector<int> groessen = clGruppenAuslosung::getGruppenGroessen(m_Teilnehmer, anzahl);
+        text = groessen.front() == groessen.back()
+                   ? wxString::Format(_("%d Teilnehmer: %d Gruppen zu %d"), m_Teilnehmer, anzahl,
+                                      groessen.front())
+                   : wxString::Format(_("%d Teilnehmer: %d Gruppen zu %d und %d"), m_Teilnehmer, anzahl,
+                                      groessen.back(), groessen.front());
+    }
+    m_GruppenText->SetLabel(text);
 }
 
 dlAllgemeinDlg::~dlAllgemeinDlg() = default;
@@ -105,5 +179,10 @@ void dlAllgemeinDlg::OnAktAnwenden(wxCommandEvent&)
     m_alg.ModusIdx = m_Modus->GetSelection();
     m_alg.Gewinnsaetze = m_Gewinnsaetze->GetSelection() + clTTSpiel::MinGewinnsaetze;
     m_alg.PlatzierungIdx = m_Platzierung->GetSelection();
+    m_alg.Turnierform = m_Turnierform->GetSelection();
+    m_alg.Gruppen = m_Gruppen->GetValue();
+    m_alg.Aufsteiger = m_Aufsteiger->GetSelection() + 1;
+    m_alg.GewinnsaetzeEndrunde = m_GewinnsaetzeEndrunde->GetSelection() + clTTSpiel::MinGewinnsaetze;
+    m_alg.SpielUmPlatz3 = m_SpielUmPlatz3->GetValue();
     EndDialog(wxID_OK);
 }

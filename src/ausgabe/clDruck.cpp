@@ -18,6 +18,13 @@ clDruck::clDruck(wxWindow* parent, clTurnier* turnier) : m_Parent(parent), m_Tur
 
 clDruck::~clDruck() = default;
 
+void clDruck::setTurnier(clTurnier* turnier, std::vector<int> platten, const wxString& name)
+{
+    m_Turnier = turnier;
+    m_Platten = std::move(platten);
+    m_Name = name;
+}
+
 wxString clDruck::getTitel(Inhalt inhalt, int runde) const
 {
     switch (inhalt)
@@ -50,7 +57,7 @@ wxString clDruck::getTitel(EndrundenInhalt inhalt)
 
 wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
 {
-    const clHtmlAusgabe aus(m_Turnier);
+    const clHtmlAusgabe aus(m_Turnier, m_Platten);
     wxString html;
     switch (inhalt)
     {
@@ -67,13 +74,17 @@ wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
         html = aus.erzeugeKreuztabelle();
         break;
     }
-    return erzeugeHtmlAusdruck(html, getTitel(inhalt, runde));
+    // A group's pages say which group they are of.
+    if (m_Name.empty())
+        return erzeugeHtmlAusdruck(html, getTitel(inhalt, runde));
+    return erzeugeHtmlAusdruck("<h1>" + clHtmlAusgabe::maskiere(m_Name) + "</h1>\n" + html,
+                               m_Name + " - " + getTitel(inhalt, runde));
 }
 
 wxPrintout* clDruck::erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhalt,
                                      const vecPlatzierung& endstand) const
 {
-    const clHtmlAusgabe aus(m_Turnier);
+    const clHtmlAusgabe aus(m_Turnier, m_Platten);
     switch (inhalt)
     {
     case EndrundenZettel:
@@ -90,7 +101,7 @@ wxPrintout* clDruck::erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhal
 
 wxHtmlPrintout* clDruck::erzeugeHtmlAusdruck(const wxString& html, const wxString& titel) const
 {
-    const clHtmlAusgabe aus(m_Turnier);
+    const clHtmlAusgabe aus(m_Turnier, m_Platten);
     auto* ausdruck = new wxHtmlPrintout("Quobel - " + titel);
     ausdruck->SetHtmlText(clHtmlAusgabe::erzeugeDokument(html));
     ausdruck->SetHeader(
@@ -145,6 +156,17 @@ bool clDruck::zeigeVorschau(const clEndrunde& er, EndrundenInhalt inhalt, const 
 {
     return zeigeAusdruck(erzeugeAusdruck(er, inhalt, endstand), erzeugeAusdruck(er, inhalt, endstand),
                          getSeitenDaten(inhalt == Baum), getTitel(inhalt));
+}
+
+bool clDruck::drucke(const wxString& html, const wxString& titel)
+{
+    return druckeAusdruck(erzeugeHtmlAusdruck(html, titel), m_SeitenDaten);
+}
+
+bool clDruck::zeigeVorschau(const wxString& html, const wxString& titel)
+{
+    return zeigeAusdruck(erzeugeHtmlAusdruck(html, titel), erzeugeHtmlAusdruck(html, titel), m_SeitenDaten,
+                         titel);
 }
 
 bool clDruck::zeigeAusdruck(wxPrintout* ausdruck, wxPrintout* zumDrucken, const wxPageSetupDialogData& seite,

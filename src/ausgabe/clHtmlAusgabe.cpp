@@ -10,6 +10,7 @@
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
+#include "modell/clGruppenphase.h"
 #include "modell/clTurnier.h"
 #include "datei/clTurnierDatei.h"
 #include "tabellen/clWertungTableBase.h"
@@ -77,7 +78,10 @@ const char* const Stil =
     "table.baum td{background:#fff}\n";
 } // namespace
 
-clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier) : m_Turnier(turnier) {}
+clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten)
+    : m_Turnier(turnier), m_Platten(std::move(platten))
+{
+}
 
 wxString clHtmlAusgabe::maskiere(const wxString& text)
 {
@@ -139,7 +143,8 @@ wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
     const bool entschieden = sp->getErgebnis(w1, w2);
     const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
     wxString zeile =
-        "<tr>" + zelle("td", wxString::Format("%d", platte), " class=\"zahl\" align=\"center\" width=\"8%\"");
+        "<tr>" + zelle("td", wxString::Format("%d", clGruppenphase::getPlattenNummer(m_Platten, platte)),
+                       " class=\"zahl\" align=\"center\" width=\"8%\"");
     zeile += zelle(
         "td",
         fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1)), entschieden && w1.m_Spiel.eigene > 0),
@@ -238,12 +243,13 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
         const clRunde* rd = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
             if (rd->getSpiel(p)->getAusfallArt() != ausfKampflos)
-                html +=
-                    Zusammenhalten +
-                    erzeugeZettel("<b>" + maskiere(wxString::Format(_("Runde %d"), r)) +
-                                      "</b> &nbsp; &nbsp; " + maskiere(wxString::Format(_("Platte %d"), p)),
-                                  m_Turnier->getAnzSaetze(), rd->getSpiel(p)) +
-                    "<br></div>\n";
+                html += Zusammenhalten +
+                        erzeugeZettel(
+                            "<b>" + maskiere(wxString::Format(_("Runde %d"), r)) + "</b> &nbsp; &nbsp; " +
+                                maskiere(wxString::Format(_("Platte %d"),
+                                                          clGruppenphase::getPlattenNummer(m_Platten, p))),
+                            m_Turnier->getAnzSaetze(), rd->getSpiel(p)) +
+                        "<br></div>\n";
     }
     if (html.empty())
         html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
@@ -392,9 +398,23 @@ wxString clHtmlAusgabe::erzeugeSeite() const
     wxString seite = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
                      titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
-                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n" + erzeugeTabelle() +
-                     erzeugeKreuztabelle();
-    haengeSpielplanAn(seite);
+                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n";
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr)
+    {
+        seite += erzeugeTabelle() + erzeugeKreuztabelle();
+        haengeSpielplanAn(seite);
+    }
+    // In groups the final placing and the bracket come first, then each group as a round robin.
+    else if (const clEndrunde* er = gp->getEndrunde())
+        seite += erzeugeEndstand(gp->getEndstand()) + erzeugeEndrunde(*er);
+    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+    {
+        const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
+        seite += "<h2>" + maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h2>\n" +
+                 gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
+        gruppe.haengeSpielplanAn(seite);
+    }
     seite += "</body>\n</html>";
     return seite;
 }

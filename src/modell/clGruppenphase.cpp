@@ -185,6 +185,11 @@ std::vector<int> clGruppenphase::getPlatten(int g) const
     return g >= 1 && g <= getAnzahlGruppen() ? m_Gruppen[g - 1]->platten : std::vector<int>();
 }
 
+int clGruppenphase::getPlattenNummer(const std::vector<int>& platten, int p)
+{
+    return p >= 1 && p <= static_cast<int>(platten.size()) ? platten[p - 1] : p;
+}
+
 int clGruppenphase::getStartNr(int g, int p) const
 {
     if (g < 1 || g > getAnzahlGruppen() || p < 1 || p > static_cast<int>(m_Gruppen[g - 1]->startNr.size()))

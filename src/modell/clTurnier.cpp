@@ -89,6 +89,14 @@ void clTurnier::melde(modAenderung art, const wxString& schritt)
         b->turnierGeaendert(art, schritt);
 }
 
+void clTurnier::ersetzeGruppenphase(std::unique_ptr<clGruppenphase> neu)
+{
+    if (m_Gruppenphase != nullptr)
+        for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
+            b->gruppenWerdenErsetzt();
+    m_Gruppenphase = std::move(neu);
+}
+
 bool clTurnier::allgemeinGeaendert(const allgemein& alg) const
 {
     return alg.Bezeichnung != m_Allgemein.Bezeichnung || alg.Veranstalter != m_Allgemein.Veranstalter ||
@@ -274,7 +282,7 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     else
     {
         // Groups drawn from another roster are drawn again.
-        m_Gruppenphase.reset();
+        ersetzeGruppenphase(nullptr);
         erneuereSchema();
         aktualisiereSpielplanAnzeigen();
     }
@@ -392,7 +400,7 @@ bool clTurnier::loseGruppen(std::mt19937& zufall)
             if (m_Gruppenphase->hatErgebnisse(g))
                 return false;
     meldeVorher();
-    m_Gruppenphase.reset(new clGruppenphase(getErgebnisMelder()));
+    ersetzeGruppenphase(std::make_unique<clGruppenphase>(getErgebnisMelder()));
     m_Gruppenphase->lose(m_Teilnehmer, m_Allgemein, zufall);
     m_GruppenVeraltet = false;
     return meldeAuslosung(true, _("Gruppenauslosung"));
@@ -481,7 +489,7 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
 void clTurnier::Aktualisieren(bool neu)
 {
     if (neu || m_GruppenVeraltet)
-        m_Gruppenphase.reset();
+        ersetzeGruppenphase(nullptr);
     else if (m_Gruppenphase != nullptr)
         m_Gruppenphase->uebernehme(m_Allgemein);
     m_GruppenVeraltet = false;
@@ -657,7 +665,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     }
     // Everything is read: only now the tournament is replaced.
     m_Allgemein = alg;
-    m_Gruppenphase = std::move(gruppen);
+    ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
     liesTeilnehmer(teilnehmer);
     erzeugeSchema(liesTurnierplan(dat));

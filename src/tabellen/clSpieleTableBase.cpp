@@ -11,6 +11,7 @@
 #include "modell/clSatzregel.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
+#include "modell/clGruppenphase.h"
 #include "modell/clTurnier.h"
 
 const int clSpieleTableBase::Spaltenbreite[5] = {15, 75, 25, 25, 25};
@@ -29,7 +30,8 @@ wxString punkte(int p)
 }
 } // namespace
 
-clSpieleTableBase::clSpieleTableBase(clTurnier* t) : m_Turnier(t), m_Runden(1), m_Platten(1), m_Saetze(3)
+clSpieleTableBase::clSpieleTableBase(clTurnier* t, std::vector<int> platten)
+    : m_Turnier(t), m_Runden(1), m_Platten(1), m_Saetze(3), m_PlattenNummern(std::move(platten))
 {
     m_Turnier->setSpieleTableBase(this);
     m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
@@ -304,6 +306,11 @@ wxString clSpieleTableBase::GetRowLabelValue(int row)
     return wxString::Format(_("Runde %2.2d"), row / 4 + 1);
 }
 
+int clSpieleTableBase::getPlattenNummer(int p) const
+{
+    return clGruppenphase::getPlattenNummer(m_PlattenNummern, p);
+}
+
 wxString clSpieleTableBase::GetColLabelValue(int col)
 {
     const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
@@ -314,7 +321,7 @@ wxString clSpieleTableBase::GetColLabelValue(int col)
         return _("Platte");
     // The table number stands over the middle set.
     if (z.ofsPlatte == 2 + m_Saetze / 2)
-        return wxString::Format("%2.2d", z.platte);
+        return wxString::Format("%2.2d", getPlattenNummer(z.platte));
     return wxString();
 }
 
