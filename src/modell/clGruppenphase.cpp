@@ -273,13 +273,19 @@ vecPlatzierung clGruppenphase::getEndstand() const
     vecPlatzierung uebrige;
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
     {
+        // Those who went on count as the group's first, also when a result
+        // corrected after the bracket's draw has moved somebody past them.
         const clWertungTableBase* stand = gr->turnier->getWertungTableBase();
+        std::vector<clTeilnehmer*> draussen;
         for (int p = 0; p < stand->getAnzahl(); ++p)
         {
             clTeilnehmer* tn = gr->turnier->getTeilnehmer(stand->getStartNrAufPlatz(p));
             if (tn != nullptr && std::find(linien.begin(), linien.end(), tn) == linien.end())
-                uebrige.push_back({tn, p + 1});
+                draussen.push_back(tn);
         }
+        const int weiter = stand->getAnzahl() - static_cast<int>(draussen.size());
+        for (size_t i = 0; i < draussen.size(); ++i)
+            uebrige.push_back({draussen[i], weiter + static_cast<int>(i) + 1});
     }
     clEndrunde::haengeAn(endstand, std::move(uebrige));
     return endstand;

@@ -204,9 +204,12 @@ int clWertungTableBase::vergleichePlaetze(int idx1, int idx2) const
     const bool gezaehltB = b.m_AnzahlSpiele > 0;
     if (gezaehltA != gezaehltB)
         return gezaehltA ? 1 : -1;
-    if (!gezaehltA)
-        return 0;
-    return vergleicheWertung(a.wertung, b.wertung);
+    const int wertung = gezaehltA ? vergleicheWertung(a.wertung, b.wertung) : 0;
+    // Equal totals go by start number, so that the table depends on the results
+    // alone: the order in which they were typed, or a save and load, changes nothing.
+    if (wertung != 0 || idx1 == idx2)
+        return wertung;
+    return idx1 < idx2 ? 1 : -1;
 }
 
 void clWertungTableBase::tauschePlaetze(int platz1, int platz2)
@@ -216,10 +219,9 @@ void clWertungTableBase::tauschePlaetze(int platz1, int platz2)
     m_Platzierung[m_Rangliste[platz2]] = platz2;
 }
 
-// Moves the participant past neighbours that rank strictly worse (upwards) or
-// strictly better (downwards), one place at a time, so that participants whose
-// totals compare equal keep their order. With the rest of the table in order this
-// puts the participant on its place.
+// Moves the participant past neighbours that rank worse (upwards) or better
+// (downwards), one place at a time. With the rest of the table in order this puts
+// the participant on its place.
 bool clWertungTableBase::korrigierePlatzierung(int startnr)
 {
     if (startnr < 1 || startnr > getAnzahl())
