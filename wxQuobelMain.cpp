@@ -748,12 +748,12 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
     const wxString pfad = clTurnierDokument::getGewaehlteDatei(dlg);
     wxString fehler;
     bool erfolg = false;
-    // The standings and results of the group shown; the web page has everything.
+    // In groups the standings and results of every group.
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     if (id == idMenuExportTabelle)
-        erfolg = clCsvExport(m_Rundenpanel->getTurnier()).schreibeTabelle(pfad, &fehler);
+        erfolg = clCsvExport(m_Turnier).schreibeTabelle(pfad, &fehler);
     else if (id == idMenuExportErgebnisse)
-        erfolg = clCsvExport(m_Rundenpanel->getTurnier()).schreibeErgebnisse(pfad, &fehler);
+        erfolg = clCsvExport(m_Turnier).schreibeErgebnisse(pfad, &fehler);
     else if (id == idMenuExportEndrunde)
         erfolg = clCsvExport::schreibeEndrunde(pfad, *gp->getEndrunde(), &fehler);
     else if (id == idMenuExportEndstand)

@@ -17,9 +17,12 @@ class clCsvExport
 public:
     explicit clCsvExport(clTurnier* turnier);
 
-    // One line per place, in placing order, after a line of column titles.
+    // One line per place, in placing order, after a line of column titles; in
+    // groups every group's, each line beginning with its group.
     wxString erzeugeTabelle() const;
-    // One line per match, round by round and table by table, after a line of column titles.
+    // One line per match, round by round and table by table, after a line of
+    // column titles; in groups every group's, each line beginning with its group
+    // and naming the real table.
     wxString erzeugeErgebnisse() const;
 
     // One line per match of the bracket in playing order, as the results are
@@ -37,6 +40,14 @@ public:
     static wxString feld(const wxString& text);
 
 private:
+    // The round robins to write: the groups, or the tournament itself.
+    struct sTeil
+    {
+        wxString name; // the group's, empty for the tournament itself
+        const clTurnier* turnier;
+        std::vector<int> platten; // the real tables of a group
+    };
+    std::vector<sTeil> getTeile() const;
     static bool schreibe(const wxString& datei, const wxString& text, wxString* fehler);
 
     clTurnier* m_Turnier;

@@ -4,6 +4,7 @@
 #include <vector>
 #include <wx/intl.h>
 
+#include "modell/clGruppenphase.h"
 #include "modell/clRunde.h"
 #include "tabellen/clSpieleTableBase.h"
 #include "modell/clTTSpiel.h"
@@ -95,11 +96,26 @@ wxString clCsvExport::feld(const wxString& text)
     return "\"" + f + "\"";
 }
 
+std::vector<clCsvExport::sTeil> clCsvExport::getTeile() const
+{
+    std::vector<sTeil> teile;
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+        teile.push_back({wxString::Format(_("Gruppe %d"), g), gp->getGruppe(g), gp->getPlatten(g)});
+    if (teile.empty())
+        teile.push_back({wxString(), m_Turnier, {}});
+    return teile;
+}
+
 wxString clCsvExport::erzeugeTabelle() const
 {
-    const clWertungTableBase* wt = m_Turnier->getWertungTableBase();
-    const bool ittf = wt != nullptr && wt->getPlatzierungsmodus() == platzITTF;
+    const std::vector<sTeil> teile = getTeile();
+    const bool gruppen = !teile.front().name.empty();
+    const clWertungTableBase* erste = teile.front().turnier->getWertungTableBase();
+    const bool ittf = erste != nullptr && erste->getPlatzierungsmodus() == platzITTF;
     std::vector<wxString> titel = {_("Platz"), _("Teilnehmer"), _("Spiele")};
+    if (gruppen)
+        titel.insert(titel.begin(), _("Gruppe"));
     if (ittf)
         titel.push_back(_("Spielpunkte"));
     titel.insert(titel.end(), {_("Siege"), _("Niederlagen"), _(L"Gewonnene Sätze"), _(L"Verlorene Sätze"),
@@ -107,40 +123,64 @@ wxString clCsvExport::erzeugeTabelle() const
     if (ittf)
         titel.push_back(_("Hinweis"));
     wxString text = zeile(titel);
-    if (wt == nullptr)
-        return text;
-    for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
+    for (const sTeil& teil : teile)
     {
-        const int snr = wt->getStartNrAufPlatz(platz);
-        const tabWertung tw = wt->getWertung(snr);
-        const sWertung& w = tw.wertung;
-        std::vector<wxString> felder = {zahl(wt->getGeteilterPlatz(platz) + 1),
-                                        anzeige(m_Turnier->getTeilnehmer(snr)), zahl(tw.m_AnzahlSpiele)};
-        if (ittf)
-            felder.push_back(zahl(w.m_Spielpunkte.eigene));
-        felder.insert(felder.end(),
-                      {zahl(w.m_Spiel.eigene), zahl(w.m_Spiel.gegner), zahl(w.m_Satz.eigene),
-                       zahl(w.m_Satz.gegner), zahl(w.m_Punkte.eigene), zahl(w.m_Punkte.gegner)});
-        if (ittf)
-            felder.push_back(wt->entscheidetLos(platz) ? _("Los entscheidet") : wxString());
-        text += zeile(felder);
+        const clWertungTableBase* wt = teil.turnier->getWertungTableBase();
+        for (int platz = 0; wt != nullptr && platz < teil.turnier->getAnzahlTeilnehmer(); ++platz)
+        {
+            const int snr = wt->getStartNrAufPlatz(platz);
+            const tabWertung tw = wt->getWertung(snr);
+            const sWertung& w = tw.wertung;
+            std::vector<wxString> felder = {zahl(wt->getGeteilterPlatz(platz) + 1),
+                                            anzeige(teil.turnier->getTeilnehmer(snr)),
+                                            zahl(tw.m_AnzahlSpiele)};
+            if (gruppen)
+                felder.insert(felder.begin(), teil.name);
+            if (ittf)
+                felder.push_back(zahl(w.m_Spielpunkte.eigene));
+            felder.insert(felder.end(),
+                          {zahl(w.m_Spiel.eigene), zahl(w.m_Spiel.gegner), zahl(w.m_Satz.eigene),
+                           zahl(w.m_Satz.gegner), zahl(w.m_Punkte.eigene), zahl(w.m_Punkte.gegner)});
+            if (ittf)
+                felder.push_back(wt->entscheidetLos(platz) ? _("Los entscheidet") : wxString());
+            text += zeile(felder);
+        }
     }
     return text;
 }
 
 wxString clCsvExport::erzeugeErgebnisse() const
 {
-    const std::vector<clTTSpiel>& alle = m_Turnier->getSchema().getSpiele();
+    const std::vector<sTeil> teile = getTeile();
+    const bool gruppen = !teile.front().name.empty();
     // The column of walkovers and retirements only where there is one.
-    const bool ausfaelle = std::any_of(alle.begin(), alle.end(),
-                                       [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
-    const int saetze = m_Turnier->getAnzSaetze();
-    wxString text = zeile(spielTitel({_("Runde"), _("Platte")}, saetze, ausfaelle));
-    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
+    bool ausfaelle = false;
+    for (const sTeil& teil : teile)
     {
-        const clRunde* runde = m_Turnier->getSchema().getRunde(r);
-        for (int p = 1; p <= runde->AnzSpiele(); ++p)
-            text += zeile(spielFelder({zahl(r), zahl(p)}, runde->getSpiel(p), saetze, ausfaelle));
+        const std::vector<clTTSpiel>& alle = teil.turnier->getSchema().getSpiele();
+        ausfaelle =
+            ausfaelle || std::any_of(alle.begin(), alle.end(),
+                                     [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
+    }
+    const int saetze = teile.front().turnier->getAnzSaetze();
+    std::vector<wxString> erste = {_("Runde"), _("Platte")};
+    if (gruppen)
+        erste.insert(erste.begin(), _("Gruppe"));
+    wxString text = zeile(spielTitel(erste, saetze, ausfaelle));
+    for (const sTeil& teil : teile)
+    {
+        for (int r = 1; r <= teil.turnier->getAnzahlRunden(); ++r)
+        {
+            const clRunde* runde = teil.turnier->getSchema().getRunde(r);
+            for (int p = 1; p <= runde->AnzSpiele(); ++p)
+            {
+                std::vector<wxString> felder = {zahl(r),
+                                                zahl(clGruppenphase::getPlattenNummer(teil.platten, p))};
+                if (gruppen)
+                    felder.insert(felder.begin(), teil.name);
+                text += zeile(spielFelder(felder, runde->getSpiel(p), saetze, ausfaelle));
+            }
+        }
     }
     return text;
 }
