@@ -215,6 +215,8 @@ void wxQuobelFrame::erstelleMenue()
                            _("zwei Spieler verschiedener Gruppen tauschen"));
     m_GruppenMenue->Append(idMenuEndrundeAuslosen, _("Endrunde auslosen"),
                            _("die Besten jeder Gruppe in die Endrunde losen"));
+    m_GruppenMenue->Append(idMenuLinienTauschen, _("Linien tauschen..."),
+                           _("zwei Linien der Endrunde tauschen"));
 
     m_BearbeitenMenue = new wxMenu(wxString());
     m_BearbeitenMenue->Append(wxID_UNDO, wxGetTranslation(L"Rückgängig\tCtrl+Z"),
@@ -536,6 +538,43 @@ void wxQuobelFrame::OnEndrundeAuslosen(wxCommandEvent&)
     }
 }
 
+void wxQuobelFrame::OnLinienTauschen(wxCommandEvent&)
+{
+    schliesseZellEingaben();
+    const wxString titel = _("Linien tauschen");
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp->getEndrunde()->hatEingaben())
+    {
+        m_Dokument->zeigeFehler(_("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist."), titel);
+        return;
+    }
+    // Every line as "Linie 3: Anna (TSV Nord)" or "Linie 4: Freilos".
+    const vecTeilnehmer& linien = gp->getEndrunde()->getLinien();
+    wxArrayString namen;
+    for (size_t l = 0; l < linien.size(); ++l)
+        namen.Add(wxString::Format(_("Linie %d: %s"), static_cast<int>(l + 1),
+                                   linien[l] != nullptr ? mitVereinUndTTR(*linien[l]) : _("Freilos")));
+    const int erste = wxGetSingleChoiceIndex(_("Welche Linie wird getauscht?"), titel, namen, 0, this);
+    if (erste < 0)
+        return;
+    // Swapping two byes changes nothing, so a bye is offered only the players.
+    wxArrayString andere;
+    std::vector<int> partner;
+    for (int l = 1; l <= static_cast<int>(linien.size()); ++l)
+        if (gp->kannLinienTauschen(erste + 1, l))
+        {
+            andere.Add(namen[l - 1]);
+            partner.push_back(l);
+        }
+    const int zweite = wxGetSingleChoiceIndex(
+        wxString::Format(_("Mit welcher Linie tauscht %s?"), namen[erste]), titel, andere, 0, this);
+    if (zweite >= 0)
+    {
+        m_Turnier->tauscheEndrundenLinien(erste + 1, partner[zweite]);
+        m_Notebook->SetSelection(m_Notebook->FindPage(m_Endrundenpanel));
+    }
+}
+
 void wxQuobelFrame::OnMenuDruckGruppen(wxCommandEvent& event)
 {
     schliesseZellEingaben();
@@ -797,6 +836,7 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuGruppenAuslosen, wxQuobelFrame::OnGruppenAuslosen)
     EVT_MENU(idMenuSpielerTauschen, wxQuobelFrame::OnSpielerTauschen)
     EVT_MENU(idMenuEndrundeAuslosen, wxQuobelFrame::OnEndrundeAuslosen)
+    EVT_MENU(idMenuLinienTauschen, wxQuobelFrame::OnLinienTauschen)
     EVT_MENU_RANGE(idMenuDruckEndrunde, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnMenuDruckEndrunde)
     EVT_MENU_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnMenuExportieren)
     EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)
@@ -804,5 +844,6 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_UPDATE_UI_RANGE(idMenuSpielerTauschen, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnGruppenMenue)
     EVT_UPDATE_UI_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnGruppenMenue)
     EVT_UPDATE_UI_RANGE(idMenuDruckGruppen, idMenuVorschauGruppen, wxQuobelFrame::OnGruppenMenue)
+    EVT_UPDATE_UI(idMenuLinienTauschen, wxQuobelFrame::OnGruppenMenue)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -74,7 +74,8 @@ public:
         idGruppenWahl = 1032,
         // Standings and cross table of every group.
         idMenuDruckGruppen = 1033,
-        idMenuVorschauGruppen = 1034
+        idMenuVorschauGruppen = 1034,
+        idMenuLinienTauschen = 1035
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -124,6 +125,7 @@ private:
     void OnGruppenAuslosen(wxCommandEvent& event);
     void OnSpielerTauschen(wxCommandEvent& event);
     void OnEndrundeAuslosen(wxCommandEvent& event);
+    void OnLinienTauschen(wxCommandEvent& event);
     void OnMenuDruckEndrunde(wxCommandEvent& event);
     void OnMenuDruckGruppen(wxCommandEvent& event);
     void OnMenuExportEndrunde(wxCommandEvent& event);

@@ -79,6 +79,11 @@ public:
     // Draws the first q of each group's placing into a new bracket.
     bool loseEndrunde(const allgemein& alg, std::mt19937& zufall);
     clEndrunde* getEndrunde() const { return m_Endrunde.get(); }
+    // Whether lines l1 and l2 (1 … B) of the bracket can be exchanged: two
+    // different lines, at least one of them a player, while the bracket has no entry.
+    bool kannLinienTauschen(int l1, int l2) const;
+    // Exchanges them in a new bracket with the same sets to win and match for third place.
+    bool tauscheLinien(int l1, int l2);
     // The final placing: the bracket's, then the players who did not reach it by
     // their group place; empty before the bracket is drawn.
     vecPlatzierung getEndstand() const;

@@ -123,6 +123,8 @@ public:
     bool tauscheGruppenspieler(int g1, int p1, int g2, int p2);
     // Draws the bracket when every group match has its result and the bracket has none.
     bool loseEndrunde(std::mt19937& zufall);
+    // Exchanges two lines of the bracket (1 … B) while it has no entry.
+    bool tauscheEndrundenLinien(int l1, int l2);
 
     // Both answer whether they succeeded; on failure fehler (when given) says why,
     // naming the file, and a failed load leaves the tournament as it was.

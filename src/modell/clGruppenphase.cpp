@@ -264,6 +264,25 @@ bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall)
     return true;
 }
 
+bool clGruppenphase::kannLinienTauschen(int l1, int l2) const
+{
+    if (m_Endrunde == nullptr || m_Endrunde->hatEingaben() || l1 == l2)
+        return false;
+    const vecTeilnehmer& linien = m_Endrunde->getLinien();
+    const auto gilt = [&linien](int l) { return l >= 1 && l <= static_cast<int>(linien.size()); };
+    return gilt(l1) && gilt(l2) && (linien[l1 - 1] != nullptr || linien[l2 - 1] != nullptr);
+}
+
+bool clGruppenphase::tauscheLinien(int l1, int l2)
+{
+    if (!kannLinienTauschen(l1, l2))
+        return false;
+    vecTeilnehmer linien = m_Endrunde->getLinien();
+    std::swap(linien[l1 - 1], linien[l2 - 1]);
+    m_Endrunde.reset(new clEndrunde(linien, m_Endrunde->getGewinnsaetze(), m_Endrunde->hatSpielUmPlatz3()));
+    return true;
+}
+
 vecPlatzierung clGruppenphase::getEndstand() const
 {
     if (m_Endrunde == nullptr)

@@ -425,6 +425,18 @@ bool clTurnier::loseEndrunde(std::mt19937& zufall)
     return meldeAuslosung(m_Gruppenphase->loseEndrunde(m_Allgemein, zufall), _("Endrundenauslosung"));
 }
 
+bool clTurnier::tauscheEndrundenLinien(int l1, int l2)
+{
+    if (m_Gruppenphase == nullptr || !m_Gruppenphase->kannLinienTauschen(l1, l2))
+        return false;
+    const vecTeilnehmer& linien = m_Gruppenphase->getEndrunde()->getLinien();
+    const auto name = [&linien](int l) -> wxString
+    { return linien[l - 1] ? linien[l - 1]->getAnzeige() : _("Freilos"); };
+    const wxString schritt = wxString::Format(wxGetTranslation(L"Tausch %s – %s"), name(l1), name(l2));
+    meldeVorher();
+    return meldeAuslosung(m_Gruppenphase->tauscheLinien(l1, l2), schritt);
+}
+
 std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
 {
     std::vector<clTTSpiel*> offen;

@@ -8,6 +8,7 @@
 #include "ausgabe/clHtmlAusgabe.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
+#include "ausgabe/clEndrundenLayout.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clTTSpiel.h"
 #include "tabellen/clSpieleTableBase.h"
@@ -123,12 +124,19 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     verarbeiteEreignisse();
     EXPECT_EQ(er, f->getNotebook()->GetCurrentPage());
     wxTEST_DIALOG(befehl(f, F::idMenuEndrundeAuslosen), erwarteMeldung(wxID_NO, "neu auslosen"));
+    // Lines 1 and 2 swap, and the page shows the new bracket.
+    const clTeilnehmer* zweiteLinie = gruppen()->getEndrunde()->getLinien()[1];
+    wxTEST_DIALOG(befehl(f, F::idMenuLinienTauschen), ersterSpieler, ersterSpieler);
+    EXPECT_EQ(zweiteLinie, gruppen()->getEndrunde()->getLinien()[0]);
+    EXPECT_EQ(gruppen()->getEndrunde()->getSpiel(0), er->getGewaehlt());
+    EXPECT_EQ(zweiteLinie->getAnzeige(), er->getLayout()->getLinien()[0].name);
 
     const clTTSpiel* gewaehlt = er->getGewaehlt();
     er->getKurzeingabe()->SetValue("5 5 5");
     ASSERT_TRUE(er->uebernimmKurzeingabe());
     EXPECT_TRUE(gewaehlt->hatEingaben());
-    wxTEST_DIALOG(befehl(f, F::idMenuEndrundeAuslosen), erwarteMeldung(wxID_OK, "schon Ergebnisse"));
+    for (int befehlNr : {F::idMenuEndrundeAuslosen, F::idMenuLinienTauschen})
+        wxTEST_DIALOG(befehl(f, befehlNr), erwarteMeldung(wxID_OK, "schon Ergebnisse"));
     befehl(f, wxID_UNDO);
     EXPECT_FALSE(gewaehlt->hatEingaben());
     befehl(f, wxID_REDO);
