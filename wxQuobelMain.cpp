@@ -46,8 +46,10 @@ const wxSize MinGroesse(900, 640);
 // "Anna (TSV Nord, 1950)": what the draw went by.
 wxString mitVereinUndTTR(const clTeilnehmer& tn)
 {
-    return tn.getAnzeige() + " (" + tn.getVerein() +
-           (tn.getTTR() >= 0 ? wxString::Format(", %d", tn.getTTR()) : wxString()) + ")";
+    wxString angaben = tn.getVerein();
+    if (tn.getTTR() >= 0)
+        angaben << (angaben.empty() ? "" : ", ") << tn.getTTR();
+    return angaben.empty() ? tn.getAnzeige() : tn.getAnzeige() + " (" + angaben + ")";
 }
 
 } // namespace
