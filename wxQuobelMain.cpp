@@ -487,6 +487,8 @@ void wxQuobelFrame::OnSpielerTauschen(wxCommandEvent&)
     const wxString titel = _("Spieler tauschen");
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     const wxString sperre = getGruppenSperre();
+    if (gp == nullptr)
+        return;
     if (!sperre.empty())
     {
         m_Dokument->zeigeFehler(sperre, titel);
@@ -545,6 +547,9 @@ void wxQuobelFrame::OnLinienTauschen(wxCommandEvent&)
     schliesseZellEingaben();
     const wxString titel = _("Linien tauschen");
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    // The menu offers this only with a bracket; a key or a stale menu may still ask.
+    if (gp == nullptr || gp->getEndrunde() == nullptr)
+        return;
     if (gp->getEndrunde()->hatEingaben())
     {
         m_Dokument->zeigeFehler(_("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist."), titel);
@@ -581,6 +586,8 @@ void wxQuobelFrame::OnMenuDruckGruppen(wxCommandEvent& event)
 {
     schliesseZellEingaben();
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr)
+        return;
     wxString html;
     for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
     {
@@ -600,6 +607,8 @@ void wxQuobelFrame::OnMenuDruckEndrunde(wxCommandEvent& event)
     const clDruck::EndrundenInhalt inhalt = static_cast<clDruck::EndrundenInhalt>(
         event.GetId() - (vorschau ? idMenuVorschauEndrunde : idMenuDruckEndrunde));
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr || gp->getEndrunde() == nullptr)
+        return;
     if (vorschau)
         m_Druck->zeigeVorschau(*gp->getEndrunde(), inhalt, gp->getEndstand());
     else
@@ -773,6 +782,11 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
     schliesseZellEingaben();
     const bool seite = event.GetId() == idMenuExportSeite;
     const int id = event.GetId();
+    // The menu offers the bracket's exports only with a bracket; a stale menu may still ask.
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if ((id == idMenuExportEndrunde || id == idMenuExportEndstand) &&
+        (gp == nullptr || gp->getEndrunde() == nullptr))
+        return;
     const wxString vorschlag = id == idMenuExportTabelle      ? _("Turniertabelle.csv")
                                : id == idMenuExportErgebnisse ? _("Ergebnisse.csv")
                                : id == idMenuExportEndrunde   ? _("Endrunde.csv")
@@ -790,7 +804,6 @@ void wxQuobelFrame::OnMenuExportieren(wxCommandEvent& event)
     wxString fehler;
     bool erfolg = false;
     // In groups the standings and results of every group.
-    const clGruppenphase* gp = m_Turnier->getGruppenphase();
     if (id == idMenuExportTabelle)
         erfolg = clCsvExport(m_Turnier).schreibeTabelle(pfad, &fehler);
     else if (id == idMenuExportErgebnisse)
