@@ -1,6 +1,7 @@
 #include "wxQuobelMain.h"
 
 #include <algorithm>
+#include <functional>
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -50,6 +51,31 @@ wxString mitVereinUndTTR(const clTeilnehmer& tn)
     if (tn.getTTR() >= 0)
         angaben << (angaben.empty() ? "" : ", ") << tn.getTTR();
     return angaben.empty() ? tn.getAnzeige() : tn.getAnzeige() + " (" + angaben + ")";
+}
+
+// Two of namen, one after the other: the second from those that passt allows
+// with the first (indices into namen); false when either choice is cancelled.
+bool waehlePaar(wxWindow* fenster, const wxString& titel, const wxArrayString& namen, const wxString& frage,
+                const wxString& frageZweiter, const std::function<bool(int, int)>& passt, int& erster,
+                int& zweiter)
+{
+    erster = wxGetSingleChoiceIndex(frage, titel, namen, 0, fenster);
+    if (erster < 0)
+        return false;
+    wxArrayString andere;
+    std::vector<int> partner;
+    for (int i = 0; i < static_cast<int>(namen.size()); ++i)
+        if (passt(erster, i))
+        {
+            andere.Add(namen[i]);
+            partner.push_back(i);
+        }
+    const int wahl =
+        wxGetSingleChoiceIndex(wxString::Format(frageZweiter, namen[erster]), titel, andere, 0, fenster);
+    if (wahl < 0)
+        return false;
+    zweiter = partner[wahl];
+    return true;
 }
 
 } // namespace
@@ -504,23 +530,12 @@ void wxQuobelFrame::OnSpielerTauschen(wxCommandEvent&)
                                        mitVereinUndTTR(*gp->getGruppe(g)->getTeilnehmer(p))));
             spieler.emplace_back(g, p);
         }
-    const int erster =
-        wxGetSingleChoiceIndex(_("Welcher Spieler wechselt die Gruppe?"), titel, namen, 0, this);
-    if (erster < 0)
-        return;
-    wxArrayString andere;
-    std::vector<std::pair<int, int>> partner;
-    for (size_t i = 0; i < spieler.size(); ++i)
-        if (spieler[i].first != spieler[erster].first)
-        {
-            andere.Add(namen[i]);
-            partner.push_back(spieler[i]);
-        }
-    const int zweiter = wxGetSingleChoiceIndex(wxString::Format(_("Mit wem tauscht %s?"), namen[erster]),
-                                               titel, andere, 0, this);
-    if (zweiter >= 0)
+    int erster = 0, zweiter = 0;
+    if (waehlePaar(
+            this, titel, namen, _("Welcher Spieler wechselt die Gruppe?"), _("Mit wem tauscht %s?"),
+            [&spieler](int a, int b) { return spieler[a].first != spieler[b].first; }, erster, zweiter))
         m_Turnier->tauscheGruppenspieler(spieler[erster].first, spieler[erster].second,
-                                         partner[zweiter].first, partner[zweiter].second);
+                                         spieler[zweiter].first, spieler[zweiter].second);
 }
 
 void wxQuobelFrame::OnEndrundeAuslosen(wxCommandEvent&)
@@ -561,23 +576,13 @@ void wxQuobelFrame::OnLinienTauschen(wxCommandEvent&)
     for (size_t l = 0; l < linien.size(); ++l)
         namen.Add(wxString::Format(_("Linie %d: %s"), static_cast<int>(l + 1),
                                    linien[l] != nullptr ? mitVereinUndTTR(*linien[l]) : _("Freilos")));
-    const int erste = wxGetSingleChoiceIndex(_("Welche Linie wird getauscht?"), titel, namen, 0, this);
-    if (erste < 0)
-        return;
     // Swapping two byes changes nothing, so a bye is offered only the players.
-    wxArrayString andere;
-    std::vector<int> partner;
-    for (int l = 1; l <= static_cast<int>(linien.size()); ++l)
-        if (gp->kannLinienTauschen(erste + 1, l))
-        {
-            andere.Add(namen[l - 1]);
-            partner.push_back(l);
-        }
-    const int zweite = wxGetSingleChoiceIndex(
-        wxString::Format(_("Mit welcher Linie tauscht %s?"), namen[erste]), titel, andere, 0, this);
-    if (zweite >= 0)
+    int erste = 0, zweite = 0;
+    if (waehlePaar(
+            this, titel, namen, _("Welche Linie wird getauscht?"), _("Mit welcher Linie tauscht %s?"),
+            [gp](int a, int b) { return gp->kannLinienTauschen(a + 1, b + 1); }, erste, zweite))
     {
-        m_Turnier->tauscheEndrundenLinien(erste + 1, partner[zweite]);
+        m_Turnier->tauscheEndrundenLinien(erste + 1, zweite + 1);
         m_Notebook->SetSelection(m_Notebook->FindPage(m_Endrundenpanel));
     }
 }
