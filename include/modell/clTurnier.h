@@ -10,6 +10,7 @@
 #include <wx/string.h>
 
 #include "modell/clSchema.h"
+#include "modell/clSpielbetrieb.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnierBeobachter.h"
 
@@ -126,6 +127,22 @@ public:
     // Exchanges two lines of the bracket (1 … B) while it has no entry.
     bool tauscheEndrundenLinien(int l1, int l2);
 
+    // The hall: the matches being played at its tables and those to call next.
+    const clSpielbetrieb& getSpielbetrieb() const { return m_Spielbetrieb; }
+    // The clock of the calls, for tests.
+    void setUhr(std::function<std::time_t()> uhr) { m_Spielbetrieb.setUhr(std::move(uhr)); }
+    // Calls sp to table platte (0: the table it would get, see sAufrufbar), takes a
+    // call back, moves a running match to another free table, sets the minimum
+    // rest; each is one step of undo, false when refused.
+    bool rufeAuf(clTTSpiel* sp, int platte = 0);
+    bool nimmAufrufZurueck(clTTSpiel* sp);
+    bool verlegeAufruf(clTTSpiel* sp, int platte);
+    bool setMindestpause(int minuten);
+    // The table a match is played on: that of its call when it has one, else its
+    // table in the schedule (for a group the hall's real number); 0 for a bracket
+    // match without a call.
+    int getPlatte(const clTTSpiel* sp) const;
+
     // Both answer whether they succeeded; on failure fehler (when given) says why,
     // naming the file, and a failed load leaves the tournament as it was.
     bool speichereTurnierDaten(const wxString& datei, wxString* fehler = nullptr);
@@ -221,6 +238,7 @@ private:
     bool m_Geaendert;
     std::vector<clTurnierBeobachter*> m_Beobachter;
     std::unique_ptr<clGruppenphase> m_Gruppenphase;
+    clSpielbetrieb m_Spielbetrieb;
 };
 
 #endif

@@ -12,7 +12,8 @@ enum modAenderung
     aendNeu,        // a new tournament
     aendGeladen,    // the whole tournament was read from a file
     aendAbbild,     // undo or redo put back the whole tournament as it stood before or after a step
-    aendAuslosung   // the groups or the bracket were drawn, or two players swapped
+    aendAuslosung,  // the groups or the bracket were drawn, or two players swapped
+    aendAufruf      // a match was called to a table, a call taken back or moved, or the minimum rest set
 };
 
 // Told by the tournament about every change, so that the views, the window's

@@ -1,0 +1,124 @@
+#ifndef CLSPIELBETRIEB_H
+#define CLSPIELBETRIEB_H
+
+#include <ctime>
+#include <functional>
+#include <vector>
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+class clTTSpiel;
+class clTeilnehmer;
+class clTurnier;
+
+// A match called to a table: since when it is played there and, once its result
+// is in, when it ended.
+struct sAufruf
+{
+    clTTSpiel* spiel = nullptr;
+    int platte = 0;
+    std::time_t beginn = 0;
+    // 0 while the match is being played.
+    std::time_t ende = 0;
+};
+
+// A match that can be called now.
+struct sAufrufbar
+{
+    clTTSpiel* spiel = nullptr;
+    // The table it would get: its own table of the schedule when that is free,
+    // else the lowest free one; 0 when every table is busy.
+    int platte = 0;
+    // When the later of its two players ended their last called match; 0 when
+    // neither has played yet.
+    std::time_t zuletzt = 0;
+    // False while one of the players still has the minimum rest to take.
+    bool bereit = true;
+};
+
+// The hall on the day ("Spielbetrieb"): which match is played on which table
+// since when, and which matches can be called next. Only the tournament changes
+// it, so that every call is a step of undo, saved and recovered; the tournament
+// owns it.
+//
+// A match can be called when both its players are known, it has no result and
+// no call yet, neither player is on a table, and the earlier rounds of its round
+// robin (the whole schedule, or its group) have all been called or decided.
+// Knockout matches can be called as soon as both players are known. Those whose
+// players have rested longest come first, then the earlier rounds.
+//
+// In the tournament file it is the section "Spielbetrieb", written only when
+// there is a call or a minimum rest: line 1 the minimum rest in minutes, then a
+// line per call "match,table,begin,end", the match counted from 0 in the order
+// of clTurnier::getAlleSpiele, the times in seconds since 1970 (end 0 while it
+// is played).
+class clSpielbetrieb
+{
+public:
+    static constexpr int MaxMindestpause = 120;
+
+    clSpielbetrieb();
+    // The clock the calls are timed with; tests give their own.
+    void setUhr(std::function<std::time_t()> uhr) { m_Uhr = std::move(uhr); }
+    std::time_t jetzt() const { return m_Uhr(); }
+
+    // Minutes a player rests between two called matches (0: none).
+    int getMindestpause() const { return m_Mindestpause; }
+
+    // The call of a match, whether it is played or has ended; null when it has none.
+    const sAufruf* getAufruf(const clTTSpiel* sp) const;
+    // True while the match is called and has no result.
+    bool laeuft(const clTTSpiel* sp) const;
+    // The match being played at table p (1 …), null when the table is free.
+    clTTSpiel* getSpielAn(int platte) const;
+    // The matches being played, by table.
+    std::vector<sAufruf> getLaufende() const;
+    // The ended calls, the latest first.
+    std::vector<sAufruf> getBeendete() const;
+    // True when there is nothing to save: no call and no minimum rest.
+    bool istLeer() const { return m_Aufrufe.empty() && m_Mindestpause == 0; }
+
+    // The matches of turnier that can be called now, the first to call first.
+    std::vector<sAufrufbar> getAufrufbare(const clTurnier& turnier) const;
+
+private:
+    friend class clTurnier;
+
+    // The changes, made by the tournament only; each answers whether it changed anything.
+    // Calls sp to table platte (0: the one it would get); refused when sp cannot
+    // be called or the table is busy or not one of the hall's 1 … platten.
+    bool rufeAuf(const clTurnier& turnier, clTTSpiel* sp, int platte);
+    // Takes a running call back: the match can be called again.
+    bool nimmZurueck(const clTTSpiel* sp);
+    // Moves a running match to the free table platte.
+    bool verlege(const clTTSpiel* sp, int platte, int platten);
+    bool setMindestpause(int minuten);
+    // After results changed: a called match that got its result ends now and frees
+    // its table; one that lost it is played again, or, when its table is taken
+    // meanwhile, loses its call.
+    void folgeErgebnissen();
+    // After the matches were made anew: calls keep to the same pairing, those
+    // whose pairing is gone are dropped. alle are the tournament's matches.
+    void ordneZu(const std::vector<clTTSpiel*>& alle);
+    void leere();
+
+    wxArrayString getSaveStrings(const std::vector<clTTSpiel*>& alle) const;
+    // The section's lines for the matches alle and a hall of platten tables;
+    // false and fehler naming the line when a line is damaged, a match or table
+    // is unknown, or two running matches share a table.
+    bool lies(const wxArrayString& zeilen, const std::vector<clTTSpiel*>& alle, int platten, wxString& fehler);
+
+    struct sEintrag
+    {
+        sAufruf aufruf;
+        // The pairing the call belongs to: a new schedule keeps calls by it.
+        const clTeilnehmer* t1 = nullptr;
+        const clTeilnehmer* t2 = nullptr;
+    };
+
+    std::function<std::time_t()> m_Uhr;
+    int m_Mindestpause;
+    std::vector<sEintrag> m_Aufrufe;
+};
+
+#endif
