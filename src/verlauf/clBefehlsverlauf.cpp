@@ -167,6 +167,7 @@ void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schrit
     case aendTeilnehmer:
     case aendAllgemein:
     case aendAuslosung:
+    case aendAufruf:
         // A step only when something was taken over.
         if (!m_Vorher.empty() && m_Vorher != m_Turnier->getAbbild())
             Store(new clAbbildBefehl(m_Turnier, schritt, std::move(m_Vorher)));
