@@ -4,11 +4,25 @@
 #include <wx/image.h>
 #include <wx/intl.h>
 
+#include <cstdio>
+
 #include "ansicht/clSprache.h"
+#include "ansicht/clStartoptionen.h"
 #include "ansicht/clTurnierDokument.h"
 #include "wxQuobelMain.h"
 
 wxIMPLEMENT_APP(wxQuobelApp);
+
+bool wxQuobelApp::Initialize(int& argc, wxChar** argv)
+{
+    wxString fehler;
+    if (!clStartoptionen::nimmLiveOption(argc, argv, m_LivePort, fehler))
+    {
+        std::fprintf(stderr, "quobel: %s\n", fehler.utf8_str().data());
+        return false;
+    }
+    return wxApp::Initialize(argc, argv);
+}
 
 bool wxQuobelApp::OnInit()
 {
@@ -27,12 +41,14 @@ bool wxQuobelApp::OnInit()
     frame->Show();
     // Asked once the window is on screen, so that the questions open over it.
     frame->CallAfter(
-        [frame, datei = m_Startdatei]
+        [frame, datei = m_Startdatei, port = m_LivePort]
         {
             clTurnierDokument& dokument = frame->getDokument();
             dokument.pruefeWiederherstellung();
             if (!datei.empty() && dokument.frageAenderungenSpeichern())
                 dokument.oeffneDatei(wxFileName(datei).GetAbsolutePath());
+            if (port > 0)
+                frame->starteLiveSeite(port);
         });
     return true;
 }
@@ -40,6 +56,9 @@ bool wxQuobelApp::OnInit()
 void wxQuobelApp::OnInitCmdLine(wxCmdLineParser& parser)
 {
     wxApp::OnInitCmdLine(parser);
+    // --live[=PORT] is taken before (see Initialize); it is listed for --help.
+    parser.AddUsageText(
+        _("--live[=PORT]  die Live-Seite im Netz anbieten (Port 8080, wenn keiner genannt ist)"));
     parser.AddParam(_("Turnierdatei"), wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 

@@ -7,6 +7,8 @@
 class wxQuobelApp : public wxApp
 {
 public:
+    // Takes --live[=PORT] out of the arguments before the toolkit sees them.
+    bool Initialize(int& argc, wxChar** argv) override;
     bool OnInit() override;
     // A tournament file named on the command line is opened at start-up.
     void OnInitCmdLine(wxCmdLineParser& parser) override;
@@ -14,6 +16,8 @@ public:
 
 private:
     wxString m_Startdatei;
+    // The port of the live site, 0 when it is not asked for.
+    int m_LivePort = 0;
 };
 
 #endif

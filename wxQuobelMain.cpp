@@ -12,6 +12,7 @@
 #include <wx/choicdlg.h>
 #include <wx/choice.h>
 #include <wx/html/htmlwin.h>
+#include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/versioninfo.h>
@@ -25,6 +26,7 @@
 #include "modell/clGruppenAuslosung.h"
 #include "modell/clGruppenphase.h"
 #include "ansicht/clRundenpanel.h"
+#include "ansicht/clSpielbetriebpanel.h"
 #include "modell/clTTSpiel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
 #include "tabellen/clTeilnehmerTableBase.h"
@@ -143,6 +145,9 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Notebook->AddPage(m_Turnierpanel, _("Turnier und Teilnehmer"), false);
     m_Rundenpanel = new clRundenpanel(m_Notebook, m_Turnier);
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
+    m_Spielbetriebpanel = new clSpielbetriebpanel(
+        m_Notebook, m_Turnier, [this](const clTTSpiel* sp) { m_Druck->druckeSpielzettel(sp); });
+    m_Notebook->AddPage(m_Spielbetriebpanel, _("Spielbetrieb"), false);
     m_TT_Tabellenpanel = new clTT_Tabellenpanel(m_Notebook, m_Turnier);
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);
     m_Kreuzpanel = new clKreuztabellenpanel(m_Notebook, m_Turnier);
@@ -153,6 +158,7 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Endrundenpanel = new clEndrundenpanel(
         m_Notebook, nullptr, [this](const sEndrundenAenderung& a) { uebernimmEndrundenAenderung(a); },
         [this]() { return m_Turnier->getGruppenphase()->getEndstand(); });
+    m_Endrundenpanel->setHalle(&m_Turnier->getSpielbetrieb());
     m_Endrundenpanel->Hide();
     m_Notebook->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED,
                      [this](wxBookCtrlEvent& event)
@@ -252,6 +258,10 @@ void wxQuobelFrame::erstelleMenue()
     m_BearbeitenMenue->Append(wxID_REDO, _("Wiederherstellen\tCtrl+Y"),
                               _("den zurückgenommenen Schritt wieder ausführen"));
     menuBar->Append(m_BearbeitenMenue, _("&Bearbeiten"));
+
+    wxMenu* halleMenu = new wxMenu;
+    halleMenu->Append(idMenuSpielbetrieb, _("Spielbetrieb\tCtrl+B"), _("Spiele an freie Platten aufrufen"));
+    menuBar->Append(halleMenu, _("H&alle"));
     // The other key for redo that desktop programs know.
     wxAcceleratorEntry zusatz(wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO);
     SetAcceleratorTable(wxAcceleratorTable(1, &zusatz));
@@ -286,7 +296,8 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
 
 void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
-    if (art != aendErgebnis)
+    // A call shows in the rounds grid and the bracket like a result.
+    if (art != aendErgebnis && art != aendAufruf)
     {
         aktualisiereAllgemein(nullptr);
         zeigeForm();
@@ -399,13 +410,31 @@ void wxQuobelFrame::zeigeGruppe(int g)
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     clTurnier* turnier = gp != nullptr && gp->getGruppe(g) != nullptr ? gp->getGruppe(g) : m_Turnier;
     const std::vector<int> platten = turnier != m_Turnier ? gp->getPlatten(g) : std::vector<int>();
-    m_Rundenpanel->setTurnier(turnier, platten);
+    m_Rundenpanel->setTurnier(turnier, platten, m_Turnier);
     m_TT_Tabellenpanel->setTurnier(turnier);
     m_Kreuzpanel->setTurnier(turnier);
     m_Druck->setTurnier(turnier, platten,
                         turnier != m_Turnier ? wxString::Format(_("Gruppe %d"), g) : wxString());
     if (turnier != m_Turnier)
         m_GruppenWahl->SetSelection(g - 1);
+}
+
+void wxQuobelFrame::starteLiveSeite(int port)
+{
+    // STUB until the live server is part of the program: it is started here,
+    // with the site published after every change.
+    SetStatusText(
+        wxString::Format(wxGetTranslation(L"Die Live-Seite (Port %d) ist in dieser Fassung noch nicht "
+                                          L"enthalten."),
+                         port));
+}
+
+void wxQuobelFrame::OnMenuSpielbetrieb(wxCommandEvent&)
+{
+    schliesseZellEingaben();
+    m_Notebook->SetSelection(m_Notebook->FindPage(m_Spielbetriebpanel));
+    // Enter calls the proposed match at once.
+    m_Spielbetriebpanel->getAufrufbare()->SetFocus();
 }
 
 void wxQuobelFrame::OnGruppenWahl(wxCommandEvent& event)
@@ -857,6 +886,7 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuSpielerTauschen, wxQuobelFrame::OnSpielerTauschen)
     EVT_MENU(idMenuEndrundeAuslosen, wxQuobelFrame::OnEndrundeAuslosen)
     EVT_MENU(idMenuLinienTauschen, wxQuobelFrame::OnLinienTauschen)
+    EVT_MENU(idMenuSpielbetrieb, wxQuobelFrame::OnMenuSpielbetrieb)
     EVT_MENU_RANGE(idMenuDruckEndrunde, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnMenuDruckEndrunde)
     EVT_MENU_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnMenuExportieren)
     EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)

@@ -16,6 +16,7 @@ class clDruck;
 class clEndrundenpanel;
 class clKreuztabellenpanel;
 class clRundenpanel;
+class clSpielbetriebpanel;
 class clTT_Tabellenpanel;
 class clTurnierDokument;
 class clTurnierpanel;
@@ -75,7 +76,11 @@ public:
         // Standings and cross table of every group.
         idMenuDruckGruppen = 1033,
         idMenuVorschauGruppen = 1034,
-        idMenuLinienTauschen = 1035
+        idMenuLinienTauschen = 1035,
+        // The menu "Halle": the page of calls, the display for the hall, the live site.
+        idMenuSpielbetrieb = 1036,
+        idMenuHallenanzeige = 1037,
+        idMenuLiveSeite = 1038
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -99,6 +104,9 @@ public:
     wxNotebook* getNotebook() const { return m_Notebook; }
     clRundenpanel* getRundenpanel() const { return m_Rundenpanel; }
     clEndrundenpanel* getEndrundenpanel() const { return m_Endrundenpanel; }
+    clSpielbetriebpanel* getSpielbetriebpanel() const { return m_Spielbetriebpanel; }
+    // Serves the live site on port from now on, as the command line asks with --live.
+    void starteLiveSeite(int port);
     wxHtmlWindow* getGruppenseite() const { return m_Gruppenseite; }
     // The page "Gruppen": every group's standings, club-mates in a group marked.
     wxString erzeugeGruppenseite() const;
@@ -131,6 +139,7 @@ private:
     void OnMenuExportEndrunde(wxCommandEvent& event);
     void OnGruppenWahl(wxCommandEvent& event);
     void OnGruppenMenue(wxUpdateUIEvent& event);
+    void OnMenuSpielbetrieb(wxCommandEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
@@ -163,6 +172,7 @@ private:
     clKreuztabellenpanel* m_Kreuzpanel;
     wxHtmlWindow* m_Gruppenseite;
     clEndrundenpanel* m_Endrundenpanel;
+    clSpielbetriebpanel* m_Spielbetriebpanel;
     wxSizer* m_GruppenZeile;
     wxChoice* m_GruppenWahl;
     wxMenu* m_GruppenMenue;

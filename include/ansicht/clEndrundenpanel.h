@@ -11,6 +11,7 @@
 #include "modell/clEndrunde.h"
 
 class clEndrundenLayout;
+class clSpielbetrieb;
 class wxGrid;
 class wxGridEvent;
 class wxListCtrl;
@@ -56,6 +57,8 @@ public:
     void setEndrunde(clEndrunde* endrunde);
     // Draws the bracket and the placing again, after entries changed elsewhere (undo).
     void aktualisiere();
+    // Where the bracket's called matches are played, shown at their matches.
+    void setHalle(const clSpielbetrieb* halle) { m_Halle = halle; }
 
     const clTTSpiel* getGewaehlt() const { return m_Gewaehlt; }
     void waehle(const clTTSpiel* sp);
@@ -101,6 +104,7 @@ private:
     void zeigeGewaehltes();
 
     clEndrunde* m_Endrunde;
+    const clSpielbetrieb* m_Halle = nullptr;
     fnMelde m_Melde;
     fnEndstand m_EndstandQuelle;
     std::unique_ptr<clEndrundenLayout> m_Layout;

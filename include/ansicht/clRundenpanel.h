@@ -33,8 +33,10 @@ public:
     ~clRundenpanel() override;
 
     // Shows another tournament, such as a group; the one shown so far must still exist.
-    // platten: the real numbers of its tables when it is a group.
-    void setTurnier(clTurnier* turnier, const std::vector<int>& platten = {});
+    // platten: the real numbers of its tables when it is a group, halle the
+    // tournament whose hall plays its matches.
+    void setTurnier(clTurnier* turnier, const std::vector<int>& platten = {},
+                    const clTurnier* halle = nullptr);
     clTurnier* getTurnier() const { return m_Turnier; }
 
     wxGrid* getGrid() const { return m_RundenGrid; }

@@ -7,6 +7,7 @@
 
 #include "modell/clEndrunde.h"
 
+class clTTSpiel;
 class clTurnier;
 class wxHtmlPrintout;
 class wxPrintout;
@@ -39,6 +40,10 @@ public:
     // The tournament printed from now on, such as a group with the real numbers of
     // its tables and its name, which heads its pages.
     void setTurnier(clTurnier* turnier, std::vector<int> platten = {}, const wxString& name = wxString());
+    // The slip of one match of the schedule, a group or the bracket, as soon as it
+    // is called: the printer is asked for once, later slips go to the same printer.
+    // False when there is no such slip or it was not printed.
+    bool druckeSpielzettel(const clTTSpiel* sp);
     // Paper, orientation and margins for the following printouts.
     void richteSeiteEin();
 
@@ -70,15 +75,19 @@ private:
     // Paper and margins as chosen, the tree turned to landscape.
     wxPageSetupDialogData getSeitenDaten(bool quer) const;
     // Both take the printouts and answer as drucke and zeigeVorschau do.
-    bool druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& seite);
+    bool druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& seite, bool fragen = true);
     bool zeigeAusdruck(wxPrintout* ausdruck, wxPrintout* zumDrucken, const wxPageSetupDialogData& seite,
                        const wxString& titel);
 
     wxWindow* m_Parent;
+    // The tournament whose hall plays every match printed: the one the window shows.
+    clTurnier* m_Halle;
     clTurnier* m_Turnier;
     std::vector<int> m_Platten;
     wxString m_Name;
     wxPageSetupDialogData m_SeitenDaten;
+    // A slip of a call was printed, and the printer chosen for it.
+    bool m_ZettelGedruckt = false;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include "ausgabe/clEndrundenLayout.h"
 
 class clEndrunde;
+class clSpielbetrieb;
 
 // The bracket on paper: 32 lines to a landscape page, a larger bracket in parts
 // (see clEndrundenLayout), each page with the tournament's header and its number.
@@ -15,8 +16,9 @@ class clEndrunde;
 class clEndrundenAusdruck : public wxPrintout
 {
 public:
+    // halle: where the bracket's called matches are played (null: nowhere).
     clEndrundenAusdruck(const clEndrunde& er, const wxString& titel, const wxString& unterzeile,
-                        const wxPageSetupDialogData& seite);
+                        const wxPageSetupDialogData& seite, const clSpielbetrieb* halle = nullptr);
 
     bool HasPage(int seite) override;
     void GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) override;
@@ -24,6 +26,7 @@ public:
 
 private:
     const clEndrunde& m_Endrunde;
+    const clSpielbetrieb* m_Halle;
     wxString m_Titel;
     wxString m_Unterzeile;
     wxPageSetupDialogData m_Seite;

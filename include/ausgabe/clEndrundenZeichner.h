@@ -5,6 +5,7 @@
 
 class wxDC;
 class clEndrundenLayout;
+class clSpielbetrieb;
 class clTTSpiel;
 
 // Draws a laid-out bracket, on the page as on paper. The text is sized from the
@@ -13,8 +14,11 @@ class clTTSpiel;
 class clEndrundenZeichner
 {
 public:
-    // markiert: the match the organiser has chosen, drawn on a highlight.
-    static void zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert = nullptr);
+    // markiert: the match the organiser has chosen, drawn on a highlight; halle:
+    // where the called matches are played, a match being played drawn on a
+    // background of its own with its table where its result will stand.
+    static void zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert = nullptr,
+                        const clSpielbetrieb* halle = nullptr);
     // A font whose letters are about hoehe high on dc, whatever its resolution and scale.
     static wxFont getSchrift(wxDC& dc, int hoehe, bool fett);
 };

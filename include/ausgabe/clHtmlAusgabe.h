@@ -18,14 +18,20 @@ struct allgemein;
 class clHtmlAusgabe
 {
 public:
-    // platten: the real numbers of the tournament's tables when it is a group.
-    explicit clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten = {});
+    // platten: the real numbers of the tournament's tables when it is a group;
+    // halle: the tournament whose hall plays its matches, when it is a group (null:
+    // the tournament itself). A called match is shown at the table of its call.
+    explicit clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten = {},
+                           const clTurnier* halle = nullptr);
 
     // The schedule round by round: tables, pairings, set scores, sets and byes.
     wxString erzeugeSpielplan() const;
     // One slip per match to fill in at the table, none for a match decided by
     // walkover; runde 0 gives the slips of every round.
     wxString erzeugeSpielzettel(int runde) const;
+    // The slip of the one match sp of the schedule, a group or the bracket, as
+    // the slips of its round show it; empty when it is none of them.
+    wxString erzeugeSpielzettel(const clTTSpiel* sp) const;
     // The standings with the columns of the standings page after the place.
     wxString erzeugeTabelle() const;
     // The cross table: every pairing's result in placing order.
@@ -61,12 +67,18 @@ private:
     // is appended where it is wanted rather than copied there.
     void haengeSpielplanAn(wxString& html) const;
     wxString erzeugeSpielzeile(int platte, const clTTSpiel* sp) const;
+    // The real number of the table a match at table p of the schedule is played on.
+    int getPlatte(const clTTSpiel* sp, int p) const;
+    // The slips of round runde (0: every round) or, when nur is given, only its own.
+    wxString erzeugeRundenZettel(int runde, const clTTSpiel* nur) const;
+    wxString erzeugeEndrundenZettel(const clEndrunde& er, const clTTSpiel* nur) const;
     // kopf names the match (HTML); saetze is the number of its sets.
     static wxString erzeugeZettel(const wxString& kopf, int saetze, const clTTSpiel* sp);
     wxString erzeugeUnterzeile() const;
 
     clTurnier* m_Turnier;
     std::vector<int> m_Platten;
+    const clTurnier* m_Halle;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "modell/clTTSpiel.h"
 
 class clTurnier;
+struct sAufruf;
 
 // The schedule as a grid table: one block of four rows per round, one block of
 // 2G+1 columns per table (a gap, the names and a column per set, G the sets to
@@ -18,8 +19,10 @@ public:
     // Widths by column offset in a table block; every set column has the last.
     static const int Spaltenbreite[5];
 
-    // platten: the real numbers of the tournament's tables when it is a group.
-    explicit clSpieleTableBase(clTurnier* t, std::vector<int> platten = {});
+    // platten: the real numbers of the tournament's tables when it is a group;
+    // halle: the tournament whose hall plays its matches, when it is a group (null:
+    // the tournament itself).
+    explicit clSpieleTableBase(clTurnier* t, std::vector<int> platten = {}, const clTurnier* halle = nullptr);
     ~clSpieleTableBase() override;
     // The real number of table p, as its column is headed.
     int getPlattenNummer(int p) const;
@@ -68,9 +71,16 @@ public:
     static wxString getAusfallText(modAusfall art);
     // The name of side 1 or 2, marked when that side did not play or retired.
     static wxString getNameMitAusfall(const clTTSpiel* sp, int seite);
+    // Where a called match is played: "läuft an Platte 4 seit 10:42" while it is
+    // played, "Platte 4" once it ended; empty without a call.
+    static wxString getAufrufText(const sAufruf* aufruf);
+    // The call of sp in the hall of halle, null when it has none.
+    static const sAufruf* getAufruf(const clTurnier* halle, const clTTSpiel* sp);
 
     // Background of the score cells of a set that cannot have ended like this.
     static const wxColour Warnfarbe;
+    // Background of the names of a match being played.
+    static const wxColour Laeuftfarbe;
 
     // Where a cell stands: round and table (from 1) and the offsets in their blocks.
     struct sZelle
@@ -88,6 +98,7 @@ private:
     clTTSpiel* getSpielMitPunktzelle(int row, int col, sZelle& z) const;
 
     clTurnier* m_Turnier;
+    const clTurnier* m_Halle;
     int m_Runden;
     int m_Platten;
     // Sets per match, 2G-1.

@@ -369,7 +369,7 @@ void clEndrundenpanel::OnZeichnen(wxPaintEvent&)
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
     if (m_Layout != nullptr)
-        clEndrundenZeichner::zeichne(dc, *m_Layout, m_Gewaehlt);
+        clEndrundenZeichner::zeichne(dc, *m_Layout, m_Gewaehlt, m_Halle);
     else
         dc.DrawText(_("Es ist noch keine Endrunde ausgelost."), Rand, Rand);
 }

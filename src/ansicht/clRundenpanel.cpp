@@ -53,7 +53,7 @@ clRundenpanel::~clRundenpanel()
     delete m_SpieleTB;
 }
 
-void clRundenpanel::setTurnier(clTurnier* turnier, const std::vector<int>& platten)
+void clRundenpanel::setTurnier(clTurnier* turnier, const std::vector<int>& platten, const clTurnier* halle)
 {
     if (turnier == m_Turnier)
         return;
@@ -63,7 +63,7 @@ void clRundenpanel::setTurnier(clTurnier* turnier, const std::vector<int>& platt
     m_Turnier->setSpieleTableBase(nullptr);
     m_Turnier = turnier;
     clSpieleTableBase* alt = m_SpieleTB;
-    m_SpieleTB = new clSpieleTableBase(m_Turnier, platten);
+    m_SpieleTB = new clSpieleTableBase(m_Turnier, platten, halle);
     m_RundenGrid->SetTable(m_SpieleTB, false, wxGrid::wxGridSelectCells);
     delete alt;
     m_SpieleTB->Anpassen();

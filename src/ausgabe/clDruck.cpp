@@ -9,7 +9,8 @@
 #include "ausgabe/clHtmlAusgabe.h"
 #include "modell/clTurnier.h"
 
-clDruck::clDruck(wxWindow* parent, clTurnier* turnier) : m_Parent(parent), m_Turnier(turnier)
+clDruck::clDruck(wxWindow* parent, clTurnier* turnier)
+    : m_Parent(parent), m_Halle(turnier), m_Turnier(turnier)
 {
     // Narrower than the usual inch, so that more slips fit on a page.
     m_SeitenDaten.SetMarginTopLeft(wxPoint(15, 15));
@@ -57,7 +58,7 @@ wxString clDruck::getTitel(EndrundenInhalt inhalt)
 
 wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
 {
-    const clHtmlAusgabe aus(m_Turnier, m_Platten);
+    const clHtmlAusgabe aus(m_Turnier, m_Platten, m_Halle);
     wxString html;
     switch (inhalt)
     {
@@ -84,7 +85,7 @@ wxHtmlPrintout* clDruck::erzeugeAusdruck(Inhalt inhalt, int runde) const
 wxPrintout* clDruck::erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhalt,
                                      const vecPlatzierung& endstand) const
 {
-    const clHtmlAusgabe aus(m_Turnier, m_Platten);
+    const clHtmlAusgabe aus(m_Turnier, m_Platten, m_Halle);
     switch (inhalt)
     {
     case EndrundenZettel:
@@ -96,12 +97,12 @@ wxPrintout* clDruck::erzeugeAusdruck(const clEndrunde& er, EndrundenInhalt inhal
     }
     return new clEndrundenAusdruck(er, m_Turnier->getAllgemein()->Bezeichnung + " - " + getTitel(inhalt),
                                    clHtmlAusgabe::getUnterzeile(*m_Turnier->getAllgemein()),
-                                   getSeitenDaten(true));
+                                   getSeitenDaten(true), &m_Halle->getSpielbetrieb());
 }
 
 wxHtmlPrintout* clDruck::erzeugeHtmlAusdruck(const wxString& html, const wxString& titel) const
 {
-    const clHtmlAusgabe aus(m_Turnier, m_Platten);
+    const clHtmlAusgabe aus(m_Turnier, m_Platten, m_Halle);
     auto* ausdruck = new wxHtmlPrintout("Quobel - " + titel);
     ausdruck->SetHtmlText(clHtmlAusgabe::erzeugeDokument(html));
     ausdruck->SetHeader(
@@ -128,12 +129,24 @@ bool clDruck::drucke(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlat
     return druckeAusdruck(erzeugeAusdruck(er, inhalt, endstand), getSeitenDaten(inhalt == Baum));
 }
 
-bool clDruck::druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& seite)
+bool clDruck::druckeSpielzettel(const clTTSpiel* sp)
+{
+    // Whatever the window shows, the match is looked for in the whole tournament.
+    const wxString html = clHtmlAusgabe(m_Halle).erzeugeSpielzettel(sp);
+    if (html.empty())
+        return false;
+    const bool gedruckt =
+        druckeAusdruck(erzeugeHtmlAusdruck(html, _("Spielzettel")), m_SeitenDaten, !m_ZettelGedruckt);
+    m_ZettelGedruckt = m_ZettelGedruckt || gedruckt;
+    return gedruckt;
+}
+
+bool clDruck::druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& seite, bool fragen)
 {
     std::unique_ptr<wxPrintout> besitz(ausdruck);
     wxPrintDialogData druckDaten(seite.GetPrintData());
     wxPrinter drucker(&druckDaten);
-    const bool gedruckt = drucker.Print(m_Parent, ausdruck, true);
+    const bool gedruckt = drucker.Print(m_Parent, ausdruck, fragen);
     if (gedruckt)
     {
         // The landscape of the tree is not kept for the next printout.

@@ -16,9 +16,11 @@ const int BaumAbstand = 16 * ProMM;
 } // namespace
 
 clEndrundenAusdruck::clEndrundenAusdruck(const clEndrunde& er, const wxString& titel,
-                                         const wxString& unterzeile, const wxPageSetupDialogData& seite)
-    : wxPrintout("Quobel - " + titel), m_Endrunde(er), m_Titel(titel), m_Unterzeile(unterzeile),
-      m_Seite(seite), m_Teile(clEndrundenLayout::teileAuf(er, clEndrundenLayout::LinienProSeite))
+                                         const wxString& unterzeile, const wxPageSetupDialogData& seite,
+                                         const clSpielbetrieb* halle)
+    : wxPrintout("Quobel - " + titel), m_Endrunde(er), m_Halle(halle), m_Titel(titel),
+      m_Unterzeile(unterzeile), m_Seite(seite),
+      m_Teile(clEndrundenLayout::teileAuf(er, clEndrundenLayout::LinienProSeite))
 {
 }
 
@@ -63,6 +65,6 @@ bool clEndrundenAusdruck::OnPrintPage(int seite)
     dc->SetPen(wxPen(*wxBLACK, ProMM / 3));
     dc->DrawLine(flaeche.x, linie, flaeche.GetRight(), linie);
     const wxRect baum(flaeche.x, flaeche.y + BaumAbstand, flaeche.width, flaeche.height - BaumAbstand);
-    clEndrundenZeichner::zeichne(*dc, clEndrundenLayout(m_Endrunde, teil, baum));
+    clEndrundenZeichner::zeichne(*dc, clEndrundenLayout(m_Endrunde, teil, baum), nullptr, m_Halle);
     return true;
 }

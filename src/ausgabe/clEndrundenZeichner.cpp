@@ -1,16 +1,21 @@
 #include "ausgabe/clEndrundenZeichner.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 #include <wx/control.h>
 #include <wx/dc.h>
 
 #include "ausgabe/clEndrundenLayout.h"
+#include "modell/clSpielbetrieb.h"
+#include "tabellen/clSpieleTableBase.h"
 
 namespace
 {
 const wxColour Markierung(255, 236, 160);
 const wxColour Blass(140, 140, 140);
 const wxColour Ergebnisfarbe(0, 70, 150);
+const wxColour Aufruffarbe(0, 110, 0);
 
 void schreibe(wxDC& dc, const wxString& text, int x, int y, int breite)
 {
@@ -28,7 +33,8 @@ wxFont clEndrundenZeichner::getSchrift(wxDC& dc, int hoehe, bool fett)
     return schrift;
 }
 
-void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert)
+void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert,
+                                  const clSpielbetrieb* halle)
 {
     const int zeile = layout.getZeilenabstand();
     const int spalte = layout.getSpaltenbreite();
@@ -40,9 +46,18 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
     const wxFont fett = getSchrift(dc, texthoehe, true);
     const wxPen stift(*wxBLACK, std::max(1, texthoehe / 12));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    // The matches being played: none has a winner yet, so their table stands
+    // where the result will.
+    std::vector<std::pair<const clEndrundenLayout::sSpiel*, wxString>> laufende;
+    for (const clEndrundenLayout::sSpiel& s : layout.getSpiele())
+        if (halle != nullptr && halle->laeuft(s.spiel))
+            laufende.emplace_back(&s, clSpieleTableBase::getAufrufText(halle->getAufruf(s.spiel)));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(clSpieleTableBase::Laeuftfarbe));
+    for (const auto& l : laufende)
+        dc.DrawRectangle(l.first->rahmen);
     if (markiert != nullptr)
     {
-        dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(Markierung));
         dc.DrawRectangle(layout.getRahmen(markiert));
     }
@@ -62,4 +77,8 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
     }
     for (const clEndrundenLayout::sSpiel& s : layout.getSpiele())
         dc.DrawLine(s.x, s.oben, s.x, s.unten);
+    dc.SetTextForeground(Aufruffarbe);
+    for (const auto& l : laufende)
+        schreibe(dc, l.second, l.first->x + rand, (l.first->oben + l.first->unten) / 2 + rand / 2,
+                 spalte - 2 * rand);
 }

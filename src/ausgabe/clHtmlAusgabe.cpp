@@ -78,9 +78,15 @@ const char* const Stil =
     "table.baum td{background:#fff}\n";
 } // namespace
 
-clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten)
-    : m_Turnier(turnier), m_Platten(std::move(platten))
+clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten, const clTurnier* halle)
+    : m_Turnier(turnier), m_Platten(std::move(platten)), m_Halle(halle != nullptr ? halle : turnier)
 {
+}
+
+int clHtmlAusgabe::getPlatte(const clTTSpiel* sp, int p) const
+{
+    const sAufruf* aufruf = clSpieleTableBase::getAufruf(m_Halle, sp);
+    return aufruf != nullptr ? aufruf->platte : clGruppenphase::getPlattenNummer(m_Platten, p);
 }
 
 wxString clHtmlAusgabe::maskiere(const wxString& text)
@@ -142,9 +148,8 @@ wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
     sWertung w1, w2;
     const bool entschieden = sp->getErgebnis(w1, w2);
     const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
-    wxString zeile =
-        "<tr>" + zelle("td", wxString::Format("%d", clGruppenphase::getPlattenNummer(m_Platten, platte)),
-                       " class=\"zahl\" align=\"center\" width=\"8%\"");
+    wxString zeile = "<tr>" + zelle("td", wxString::Format("%d", getPlatte(sp, platte)),
+                                    " class=\"zahl\" align=\"center\" width=\"8%\"");
     zeile += zelle(
         "td",
         fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1)), entschieden && w1.m_Spiel.eigene > 0),
@@ -235,6 +240,14 @@ wxString clHtmlAusgabe::erzeugeZettel(const wxString& kopf, int saetze, const cl
 
 wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
 {
+    wxString html = erzeugeRundenZettel(runde, nullptr);
+    if (html.empty())
+        html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeRundenZettel(int runde, const clTTSpiel* nur) const
+{
     const int erste = runde == 0 ? 1 : runde;
     const int letzte = runde == 0 ? m_Turnier->getAnzahlRunden() : runde;
     wxString html;
@@ -242,17 +255,28 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(int runde) const
     {
         const clRunde* rd = m_Turnier->getSchema().getRunde(r);
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
-            if (rd->getSpiel(p)->getAusfallArt() != ausfKampflos)
+        {
+            const clTTSpiel* sp = rd->getSpiel(p);
+            if (sp->getAusfallArt() != ausfKampflos && (nur == nullptr || sp == nur))
                 html += Zusammenhalten +
-                        erzeugeZettel(
-                            "<b>" + maskiere(wxString::Format(_("Runde %d"), r)) + "</b> &nbsp; &nbsp; " +
-                                maskiere(wxString::Format(_("Platte %d"),
-                                                          clGruppenphase::getPlattenNummer(m_Platten, p))),
-                            m_Turnier->getAnzSaetze(), rd->getSpiel(p)) +
+                        erzeugeZettel("<b>" + maskiere(wxString::Format(_("Runde %d"), r)) +
+                                          "</b> &nbsp; &nbsp; " +
+                                          maskiere(wxString::Format(_("Platte %d"), getPlatte(sp, p))),
+                                      m_Turnier->getAnzSaetze(), sp) +
                         "<br></div>\n";
+        }
     }
-    if (html.empty())
-        html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeSpielzettel(const clTTSpiel* sp) const
+{
+    wxString html = erzeugeRundenZettel(0, sp);
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    for (int g = 1; gp != nullptr && html.empty() && g <= gp->getAnzahlGruppen(); ++g)
+        html = clHtmlAusgabe(gp->getGruppe(g), gp->getPlatten(g), m_Halle).erzeugeRundenZettel(0, sp);
+    if (gp != nullptr && html.empty() && gp->getEndrunde() != nullptr)
+        html = erzeugeEndrundenZettel(*gp->getEndrunde(), sp);
     return html;
 }
 
@@ -299,21 +323,31 @@ wxString clHtmlAusgabe::erzeugeEndrunde(const clEndrunde& er) const
 
 wxString clHtmlAusgabe::erzeugeEndrundenZettel(const clEndrunde& er) const
 {
+    wxString html = erzeugeEndrundenZettel(er, nullptr);
+    if (html.empty())
+        html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
+    return html;
+}
+
+wxString clHtmlAusgabe::erzeugeEndrundenZettel(const clEndrunde& er, const clTTSpiel* nur) const
+{
     wxString html;
     for (int r = 1; r <= er.getAnzahlRunden(); ++r)
         for (int nr = 1; nr <= er.getAnzahlSpiele(r) + (r == er.getAnzahlRunden() ? 1 : 0); ++nr)
         {
             const clTTSpiel* sp = nr > er.getAnzahlSpiele(r) ? er.getSpielUmPlatz3() : er.getSpiel(r, nr);
-            if (sp == nullptr || !er.istSpielbar(sp) || sp->getAusfallArt() == ausfKampflos)
+            if (sp == nullptr || !er.istSpielbar(sp) || sp->getAusfallArt() == ausfKampflos ||
+                (nur != nullptr && sp != nur))
                 continue;
-            const wxString kopf = "<b>" + maskiere(er.getSpielname(sp)) + "</b>" +
-                                  (sp == er.getSpielUmPlatz3()
-                                       ? wxString()
-                                       : " &nbsp; &nbsp; " + maskiere(wxString::Format(_("Spiel %d"), nr)));
+            wxString kopf = "<b>" + maskiere(er.getSpielname(sp)) + "</b>" +
+                            (sp == er.getSpielUmPlatz3()
+                                 ? wxString()
+                                 : " &nbsp; &nbsp; " + maskiere(wxString::Format(_("Spiel %d"), nr)));
+            // A bracket match has a table only once it is called.
+            if (const sAufruf* aufruf = clSpieleTableBase::getAufruf(m_Halle, sp))
+                kopf += " &nbsp; &nbsp; " + maskiere(wxString::Format(_("Platte %d"), aufruf->platte));
             html += Zusammenhalten + erzeugeZettel(kopf, sp->getAnzSaetze(), sp) + "<br></div>\n";
         }
-    if (html.empty())
-        html = "<p>" + maskiere(_("Es gibt keine Spiele zu spielen.")) + "</p>\n";
     return html;
 }
 
@@ -410,7 +444,7 @@ wxString clHtmlAusgabe::erzeugeSeite() const
         seite += erzeugeEndstand(gp->getEndstand()) + erzeugeEndrunde(*er);
     for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
     {
-        const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
+        const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g), m_Halle);
         seite += "<h2>" + maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h2>\n" +
                  gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
         gruppe.haengeSpielplanAn(seite);

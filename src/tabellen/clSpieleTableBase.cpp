@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 #include <vector>
+#include <wx/datetime.h>
 #include <wx/intl.h>
 
 #include "tabellen/clGridMelder.h"
@@ -16,6 +17,7 @@
 
 const int clSpieleTableBase::Spaltenbreite[5] = {15, 75, 25, 25, 25};
 const wxColour clSpieleTableBase::Warnfarbe(255, 196, 128);
+const wxColour clSpieleTableBase::Laeuftfarbe(200, 240, 200);
 
 namespace
 {
@@ -30,8 +32,9 @@ wxString punkte(int p)
 }
 } // namespace
 
-clSpieleTableBase::clSpieleTableBase(clTurnier* t, std::vector<int> platten)
-    : m_Turnier(t), m_Runden(1), m_Platten(1), m_Saetze(3), m_PlattenNummern(std::move(platten))
+clSpieleTableBase::clSpieleTableBase(clTurnier* t, std::vector<int> platten, const clTurnier* halle)
+    : m_Turnier(t), m_Halle(halle != nullptr ? halle : t), m_Runden(1), m_Platten(1), m_Saetze(3),
+      m_PlattenNummern(std::move(platten))
 {
     m_Turnier->setSpieleTableBase(this);
     m_Runden = std::max(1, m_Turnier->getAnzahlRunden());
@@ -46,6 +49,21 @@ wxString clSpieleTableBase::getNameMitAusfall(const clTTSpiel* sp, int seite)
     if (sp->getAusfallSeite() == seite)
         name += " (" + getAusfallText(sp->getAusfallArt()) + ")";
     return name;
+}
+
+wxString clSpieleTableBase::getAufrufText(const sAufruf* aufruf)
+{
+    if (aufruf == nullptr)
+        return wxString();
+    if (aufruf->ende != 0)
+        return wxString::Format(_("Platte %d"), aufruf->platte);
+    return wxString::Format(wxGetTranslation(L"läuft an Platte %d seit %s"), aufruf->platte,
+                            wxDateTime(aufruf->beginn).Format("%H:%M"));
+}
+
+const sAufruf* clSpieleTableBase::getAufruf(const clTurnier* halle, const clTTSpiel* sp)
+{
+    return halle != nullptr && sp != nullptr ? halle->getSpielbetrieb().getAufruf(sp) : nullptr;
 }
 
 wxString clSpieleTableBase::getAusfallText(modAusfall art)
@@ -79,8 +97,13 @@ clSpieleTableBase::~clSpieleTableBase() = default;
 wxString clSpieleTableBase::GetValue(int row, int col)
 {
     const sZelle z = getZelle(row, col);
-    if (z.runde < 1 || z.ofsRunde == 3 || z.ofsPlatte == 0)
+    if (z.runde < 1 || z.ofsPlatte == 0)
         return wxString();
+    // A called match says below its names where it is played, over the empty set cells.
+    if (z.ofsRunde == 3)
+        return z.ofsPlatte == 1 && z.platte <= m_Platten
+                   ? getAufrufText(getAufruf(m_Halle, m_Turnier->getSpiel(z.runde, z.platte)))
+                   : wxString();
     if (z.platte > m_Platten)
     {
         if (z.ofsPlatte == 1 && z.ofsRunde == 1)
@@ -186,7 +209,7 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
 {
     wxGridCellAttr* attr = wxGridTableBase::GetAttr(row, col, kind);
     const sZelle z = getZelle(row, col);
-    if (z.ofsRunde < 1 || z.ofsRunde > 2 || z.ofsPlatte < 1 || z.platte > m_Platten)
+    if (z.ofsRunde < 1 || z.ofsPlatte < 1 || z.platte > m_Platten)
         return attr;
     const clTTSpiel* sp = m_Turnier->getSpiel(z.runde, z.platte);
     if (sp == nullptr)
@@ -194,7 +217,14 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
 
     bool warnung = false;
     bool fett = false;
-    if (z.ofsPlatte == 1)
+    // The names of a match being played, and the line that says where.
+    const bool laeuft = z.ofsPlatte == 1 && m_Halle->getSpielbetrieb().laeuft(sp);
+    if (z.ofsRunde == 3)
+    {
+        if (!laeuft)
+            return attr;
+    }
+    else if (z.ofsPlatte == 1)
     {
         sWertung w1, w2;
         fett = sp->getErgebnis(w1, w2) && (z.ofsRunde == 1 ? w1 : w2).m_Spiel.eigene == 1;
@@ -209,7 +239,7 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
         warnung = (s.P1 != -1 && s.P2 != -1 && !clSatzregel::istBeendet(s)) ||
                   (entscheidung > 0 && satzNr > entscheidung && (s.P1 != -1 || s.P2 != -1));
     }
-    if (!warnung && !fett)
+    if (!warnung && !fett && !laeuft)
         return attr;
 
     wxGridCellAttr* neu = attr != nullptr ? attr->Clone() : new wxGridCellAttr;
@@ -217,6 +247,8 @@ wxGridCellAttr* clSpieleTableBase::GetAttr(int row, int col, wxGridCellAttr::wxA
         attr->DecRef();
     if (warnung)
         neu->SetBackgroundColour(Warnfarbe);
+    if (laeuft)
+        neu->SetBackgroundColour(Laeuftfarbe);
     if (fett)
     {
         wxFont schrift = GetView() != nullptr ? GetView()->GetDefaultCellFont() : wxFont(wxFontInfo(10));
