@@ -94,8 +94,11 @@ public:
     // standings or the bracket follow, without telling anybody. False when the
     // match is none of them.
     bool pruefeSpiel(clTTSpiel* sp);
-    // "Gruppe 2, Runde 1, Platte 3" or the bracket round of a match; empty for none.
-    wxString getSpielort(const clTTSpiel* sp) const;
+    // "Gruppe 2, Runde 1, Platte 3" or the bracket round of a match, with ", Platte 3"
+    // when platte is given; empty for none. platte replaces the group's own table.
+    wxString getSpielort(const clTTSpiel* sp, int platte) const;
+    // The real table of a group match in its group's schedule; 0 for any other.
+    int getPlatte(const clTTSpiel* sp) const;
 
     void schreibe(clTurnierDatei& dat) const;
     // The groups and bracket of a file whose participant lines are teilnehmer; null
@@ -114,6 +117,8 @@ private:
     // file lines, a skip list and round lines.
     void erzeugeGruppe(size_t g, const std::vector<int>& startNr, const wxArrayString& teilnehmer,
                        const allgemein& alg, const wxString& auslasser, const wxArrayString& runden);
+    // Where a group match is: its group (0-based), round and place in the round.
+    bool findeOrt(const clTTSpiel* sp, int& g, int& r, int& p) const;
     // The group a match belongs to, -1 for none.
     int findeGruppe(const clTTSpiel* sp) const;
     // The main start number of a group player, 0 for none.

@@ -103,10 +103,13 @@ private:
     void leere();
 
     wxArrayString getSaveStrings(const std::vector<clTTSpiel*>& alle) const;
-    // The section's lines for the matches alle and a hall of platten tables;
-    // false and fehler naming the line when a line is damaged, a match or table
-    // is unknown, or two running matches share a table.
-    bool lies(const wxArrayString& zeilen, const std::vector<clTTSpiel*>& alle, int platten, wxString& fehler);
+    // Reads the section's lines for a tournament of anzahlSpiele matches and a hall
+    // of platten tables, changing nothing else; false and fehler naming the line
+    // when a line is damaged, a match or table is unknown, or two running matches
+    // share a table.
+    bool lies(const wxArrayString& zeilen, size_t anzahlSpiele, int platten, wxString& fehler);
+    // Takes what lies read, for the tournament's matches alle; the clock stays.
+    void uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTTSpiel*>& alle);
 
     struct sEintrag
     {
@@ -119,6 +122,8 @@ private:
     std::function<std::time_t()> m_Uhr;
     int m_Mindestpause;
     std::vector<sEintrag> m_Aufrufe;
+    // The match of each call, by its place in the file, between lies and uebernehme.
+    std::vector<size_t> m_Gelesen;
 };
 
 #endif

@@ -71,6 +71,7 @@ public:
     clTurnier& operator=(const clTurnier&) = delete;
 
     allgemein* getAllgemein() { return &m_Allgemein; }
+    const allgemein* getAllgemein() const { return &m_Allgemein; }
     void setAllgemein(const allgemein* alg);
 
     void setSpieleTableBase(clSpieleTableBase* tb) { m_SpieleTB = tb; }
@@ -210,6 +211,9 @@ private:
     void schreibeTeilnehmer(clTurnierDatei& dat) const;
     void schreibeTurnierplan(clTurnierDatei& dat) const;
     void schreibeRunden(clTurnierDatei& dat) const;
+    void schreibeSpielbetrieb(clTurnierDatei& dat) const;
+    // A change of the calls, told as one step.
+    bool meldeAufruf(bool erfolg, const wxString& schritt);
     void schreibeEOF(clTurnierDatei& dat) const;
     // Reading changes nothing until the whole file has been read: the general data,
     // the skip-list text and the entries of every match come back by value.

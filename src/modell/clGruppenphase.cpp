@@ -348,25 +348,42 @@ bool clGruppenphase::pruefeSpiel(clTTSpiel* sp)
     return true;
 }
 
-wxString clGruppenphase::getSpielort(const clTTSpiel* sp) const
+bool clGruppenphase::findeOrt(const clTTSpiel* sp, int& g, int& r, int& p) const
 {
-    const int g = findeGruppe(sp);
-    if (g >= 0)
-    {
-        const sGruppe& gr = *m_Gruppen[g];
-        for (int r = 1; r <= gr.turnier->getAnzahlRunden(); ++r)
-            for (int p = 1; const clTTSpiel* s = gr.turnier->getSpiel(r, p); ++p)
-                if (s == sp)
-                    return wxString::Format(_("Gruppe %d, Runde %d, Platte %d"), g + 1, r,
-                                            gr.platten[std::min<size_t>(p, gr.platten.size()) - 1]);
-    }
-    if (m_Endrunde == nullptr)
+    g = findeGruppe(sp);
+    if (g < 0)
+        return false;
+    const clTurnier& gruppe = *m_Gruppen[g]->turnier;
+    for (r = 1; r <= gruppe.getAnzahlRunden(); ++r)
+        for (p = 1; const clTTSpiel* s = gruppe.getSpiel(r, p); ++p)
+            if (s == sp)
+                return true;
+    return false;
+}
+
+int clGruppenphase::getPlatte(const clTTSpiel* sp) const
+{
+    int g, r, p;
+    if (!findeOrt(sp, g, r, p))
+        return 0;
+    const std::vector<int>& platten = m_Gruppen[g]->platten;
+    return platten[std::min<size_t>(p, platten.size()) - 1];
+}
+
+wxString clGruppenphase::getSpielort(const clTTSpiel* sp, int platte) const
+{
+    int g, r, p;
+    if (findeOrt(sp, g, r, p))
+        return wxString::Format(_("Gruppe %d, Runde %d, Platte %d"), g + 1, r,
+                                platte > 0 ? platte : getPlatte(sp));
+    if (m_Endrunde == nullptr || m_Endrunde->getIndex(sp) < 0)
         return wxString();
-    for (int r = 1; r <= m_Endrunde->getAnzahlRunden(); ++r)
-        for (int nr = 1; nr <= m_Endrunde->getAnzahlSpiele(r); ++nr)
-            if (m_Endrunde->getSpiel(r, nr) == sp && m_Endrunde->getAnzahlSpiele(r) > 1)
-                return wxString::Format("%s %d", m_Endrunde->getRundenname(r), nr);
-    return m_Endrunde->getSpielname(sp);
+    wxString ort = m_Endrunde->getSpielname(sp);
+    for (int r2 = 1; r2 <= m_Endrunde->getAnzahlRunden(); ++r2)
+        for (int nr = 1; nr <= m_Endrunde->getAnzahlSpiele(r2); ++nr)
+            if (m_Endrunde->getSpiel(r2, nr) == sp && m_Endrunde->getAnzahlSpiele(r2) > 1)
+                ort = wxString::Format("%s %d", m_Endrunde->getRundenname(r2), nr);
+    return platte > 0 ? wxString::Format(_("%s, Platte %d"), ort, platte) : ort;
 }
 
 void clGruppenphase::turnierGeaendert(modAenderung art, const wxString& schritt)

@@ -1,6 +1,7 @@
 #include "modell/clTurnier.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
@@ -84,6 +85,13 @@ void clTurnier::meldeVorher()
 
 void clTurnier::melde(modAenderung art, const wxString& schritt)
 {
+    // The calls follow before anybody shows them.
+    if (art == aendErgebnis)
+        m_Spielbetrieb.folgeErgebnissen();
+    else if (art == aendTeilnehmer || art == aendAllgemein || art == aendAuslosung)
+        m_Spielbetrieb.ordneZu(getAlleSpiele());
+    else if (art == aendNeu)
+        m_Spielbetrieb.leere();
     // A copy: an observer may remove itself when it is told.
     for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
         b->turnierGeaendert(art, schritt);
@@ -363,11 +371,71 @@ std::vector<clTTSpiel*> clTurnier::getAlleSpiele() const
 
 wxString clTurnier::getSpielort(const clTTSpiel* sp) const
 {
+    const sAufruf* aufruf = m_Spielbetrieb.getAufruf(sp);
     for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
         for (int p = 1; clTTSpiel* s = m_Schema.getSpiel(r, p); ++p)
             if (s == sp)
-                return wxString::Format(_("Runde %d, Platte %d"), r, p);
-    return m_Gruppenphase != nullptr ? m_Gruppenphase->getSpielort(sp) : wxString();
+                return wxString::Format(_("Runde %d, Platte %d"), r, aufruf != nullptr ? aufruf->platte : p);
+    return m_Gruppenphase != nullptr ? m_Gruppenphase->getSpielort(sp, aufruf != nullptr ? aufruf->platte : 0)
+                                     : wxString();
+}
+
+int clTurnier::getPlatte(const clTTSpiel* sp) const
+{
+    if (const sAufruf* aufruf = m_Spielbetrieb.getAufruf(sp))
+        return aufruf->platte;
+    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
+        for (int p = 1; clTTSpiel* s = m_Schema.getSpiel(r, p); ++p)
+            if (s == sp)
+                return p;
+    return m_Gruppenphase != nullptr ? m_Gruppenphase->getPlatte(sp) : 0;
+}
+
+bool clTurnier::meldeAufruf(bool erfolg, const wxString& schritt)
+{
+    if (erfolg)
+    {
+        m_Geaendert = true;
+        melde(aendAufruf, schritt);
+    }
+    return erfolg;
+}
+
+namespace
+{
+wxString paarung(const clTTSpiel* sp)
+{
+    return wxString::Format(wxGetTranslation(L"%s – %s"), sp->getT1()->getAnzeige(),
+                            sp->getT2()->getAnzeige());
+}
+} // namespace
+
+bool clTurnier::rufeAuf(clTTSpiel* sp, int platte)
+{
+    meldeVorher();
+    return meldeAufruf(m_Spielbetrieb.rufeAuf(*this, sp, platte),
+                       wxString::Format(_("Aufruf %s"), sp != nullptr ? paarung(sp) : wxString()));
+}
+
+bool clTurnier::nimmAufrufZurueck(clTTSpiel* sp)
+{
+    meldeVorher();
+    return meldeAufruf(m_Spielbetrieb.nimmZurueck(sp),
+                       wxString::Format(wxGetTranslation(L"Aufruf zurückgenommen: %s"),
+                                        sp != nullptr ? paarung(sp) : wxString()));
+}
+
+bool clTurnier::verlegeAufruf(clTTSpiel* sp, int platte)
+{
+    meldeVorher();
+    return meldeAufruf(m_Spielbetrieb.verlege(sp, platte, m_Allgemein.Platten),
+                       wxString::Format(_("Verlegung an Platte %d"), platte));
+}
+
+bool clTurnier::setMindestpause(int minuten)
+{
+    meldeVorher();
+    return meldeAufruf(m_Spielbetrieb.setMindestpause(minuten), _("Mindestpause"));
 }
 
 std::function<void(const wxString&)> clTurnier::getErgebnisMelder()
@@ -567,6 +635,14 @@ void clTurnier::schreibeAbschnitte(clTurnierDatei& dat) const
     schreibeRunden(dat);
     if (m_Gruppenphase != nullptr)
         m_Gruppenphase->schreibe(dat);
+    schreibeSpielbetrieb(dat);
+}
+
+void clTurnier::schreibeSpielbetrieb(clTurnierDatei& dat) const
+{
+    // A tournament run without calls is written without the section.
+    if (!m_Spielbetrieb.istLeer())
+        dat.writeSektion("Spielbetrieb", m_Spielbetrieb.getSaveStrings(getAlleSpiele()));
 }
 
 bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
@@ -652,6 +728,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     std::unique_ptr<clGruppenphase> gruppen;
     std::vector<eingaben> spiele;
     std::vector<size_t> rundenEnde;
+    clSpielbetrieb spielbetrieb;
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
             wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), name);
@@ -666,6 +743,14 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
         wxString schaden;
         if (grund.empty() && alg.Turnierform == formGruppen)
             gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
+        wxArrayString aufrufe;
+        if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
+        {
+            std::vector<clTTSpiel*> gruppenSpiele;
+            if (gruppen != nullptr)
+                gruppen->sammleSpiele(gruppenSpiele);
+            spielbetrieb.lies(aufrufe, spiele.size() + gruppenSpiele.size(), alg.Platten, schaden);
+        }
         if (!schaden.empty())
             grund = wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: %s"), name, schaden);
     }
@@ -690,6 +775,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     }
     // The views and the standings follow the scores read, marks of walkovers included.
     AktualisiereAnzeigen();
+    m_Spielbetrieb.uebernehme(std::move(spielbetrieb), getAlleSpiele());
     return true;
 }
 

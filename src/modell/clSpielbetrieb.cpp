@@ -1,0 +1,375 @@
+#include "modell/clSpielbetrieb.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <unordered_map>
+#include <wx/intl.h>
+
+#include "datei/clZahl.h"
+#include "modell/clEndrunde.h"
+#include "modell/clGruppenphase.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTurnier.h"
+
+namespace
+{
+bool istEntschieden(const clTTSpiel* sp)
+{
+    sWertung w1, w2;
+    return sp->getErgebnis(w1, w2);
+}
+
+// A pairing regardless of its sides.
+std::pair<const clTeilnehmer*, const clTeilnehmer*> paar(const clTeilnehmer* a, const clTeilnehmer* b)
+{
+    return std::less<const clTeilnehmer*>()(a, b) ? std::make_pair(a, b) : std::make_pair(b, a);
+}
+
+// A round robin whose rounds are called in order, or the bracket, whose matches
+// wait only for their players.
+struct sFolge
+{
+    std::vector<std::vector<clTTSpiel*>> runden;
+    std::vector<int> platten;
+    bool geordnet = true;
+};
+
+std::vector<sFolge> sammleFolgen(const clTurnier& turnier)
+{
+    std::vector<sFolge> folgen;
+    const auto rundenVon = [](const clTurnier& t, std::vector<int> platten)
+    {
+        sFolge f;
+        f.platten = std::move(platten);
+        for (int r = 1; r <= t.getAnzahlRunden(); ++r)
+        {
+            f.runden.emplace_back();
+            for (int p = 1; clTTSpiel* sp = t.getSpiel(r, p); ++p)
+                f.runden.back().push_back(sp);
+        }
+        return f;
+    };
+    folgen.push_back(rundenVon(turnier, {}));
+    const clGruppenphase* gp = turnier.getGruppenphase();
+    if (gp == nullptr)
+        return folgen;
+    for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
+        folgen.push_back(rundenVon(*gp->getGruppe(g), gp->getPlatten(g)));
+    if (const clEndrunde* er = gp->getEndrunde())
+    {
+        sFolge f;
+        f.geordnet = false;
+        f.runden.emplace_back();
+        for (int k = 0; k < er->getAnzahlSpiele(); ++k)
+            if (er->istSpielbar(er->getSpiel(k)))
+                f.runden.back().push_back(er->getSpiel(k));
+        folgen.push_back(std::move(f));
+    }
+    return folgen;
+}
+} // namespace
+
+clSpielbetrieb::clSpielbetrieb() : m_Uhr([] { return std::time(nullptr); }), m_Mindestpause(0) {}
+
+const sAufruf* clSpielbetrieb::getAufruf(const clTTSpiel* sp) const
+{
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.spiel == sp)
+            return &e.aufruf;
+    return nullptr;
+}
+
+bool clSpielbetrieb::laeuft(const clTTSpiel* sp) const
+{
+    const sAufruf* a = getAufruf(sp);
+    return a != nullptr && a->ende == 0;
+}
+
+clTTSpiel* clSpielbetrieb::getSpielAn(int platte) const
+{
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende == 0 && e.aufruf.platte == platte)
+            return e.aufruf.spiel;
+    return nullptr;
+}
+
+std::vector<sAufruf> clSpielbetrieb::getLaufende() const
+{
+    std::vector<sAufruf> laufende;
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende == 0)
+            laufende.push_back(e.aufruf);
+    std::sort(laufende.begin(), laufende.end(),
+              [](const sAufruf& a, const sAufruf& b) { return a.platte < b.platte; });
+    return laufende;
+}
+
+std::vector<sAufruf> clSpielbetrieb::getBeendete() const
+{
+    std::vector<sAufruf> beendet;
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende != 0)
+            beendet.push_back(e.aufruf);
+    std::stable_sort(beendet.begin(), beendet.end(),
+                     [](const sAufruf& a, const sAufruf& b) { return a.ende > b.ende; });
+    return beendet;
+}
+
+std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) const
+{
+    std::set<const clTeilnehmer*> amTisch;
+    std::map<const clTeilnehmer*, std::time_t> zuletzt;
+    for (const sEintrag& e : m_Aufrufe)
+    {
+        for (const clTeilnehmer* tn : {e.aufruf.spiel->getT1(), e.aufruf.spiel->getT2()})
+        {
+            if (e.aufruf.ende == 0)
+                amTisch.insert(tn);
+            else
+                zuletzt[tn] = std::max(zuletzt[tn], e.aufruf.ende);
+        }
+    }
+    const int platten = turnier.getAllgemein()->Platten;
+    std::vector<bool> frei(platten + 1, true);
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende == 0 && e.aufruf.platte <= platten)
+            frei[e.aufruf.platte] = false;
+    const auto ersteFreie = [&]
+    {
+        for (int p = 1; p <= platten; ++p)
+            if (frei[p])
+                return p;
+        return 0;
+    };
+
+    struct sRang
+    {
+        sAufrufbar a;
+        size_t runde, folge, nr;
+    };
+    std::vector<sRang> raenge;
+    const std::time_t pause = static_cast<std::time_t>(m_Mindestpause) * 60;
+    const std::time_t jetzt = m_Uhr();
+    const std::vector<sFolge> folgen = sammleFolgen(turnier);
+    for (size_t f = 0; f < folgen.size(); ++f)
+    {
+        const sFolge& folge = folgen[f];
+        for (size_t r = 0; r < folge.runden.size(); ++r)
+        {
+            bool rundeVergeben = true;
+            for (size_t k = 0; k < folge.runden[r].size(); ++k)
+            {
+                clTTSpiel* sp = folge.runden[r][k];
+                const bool erledigt = getAufruf(sp) != nullptr || istEntschieden(sp);
+                rundeVergeben = rundeVergeben && erledigt;
+                if (erledigt || sp->getT1() == nullptr || sp->getT2() == nullptr ||
+                    amTisch.count(sp->getT1()) != 0 || amTisch.count(sp->getT2()) != 0)
+                    continue;
+                sAufrufbar a;
+                a.spiel = sp;
+                const int eigene = clGruppenphase::getPlattenNummer(folge.platten, static_cast<int>(k) + 1);
+                a.platte = folge.geordnet && eigene <= platten && frei[eigene] ? eigene : ersteFreie();
+                a.zuletzt = std::max(zuletzt[sp->getT1()], zuletzt[sp->getT2()]);
+                a.bereit = a.zuletzt == 0 || jetzt >= a.zuletzt + pause;
+                raenge.push_back({a, folge.geordnet ? r : 0, f, k});
+            }
+            // Within a round robin a round waits for every earlier one to be on the tables.
+            if (folge.geordnet && !rundeVergeben)
+                break;
+        }
+    }
+    std::sort(raenge.begin(), raenge.end(),
+              [](const sRang& x, const sRang& y)
+              {
+                  return std::make_tuple(!x.a.bereit, x.a.zuletzt, x.runde, x.folge, x.nr) <
+                         std::make_tuple(!y.a.bereit, y.a.zuletzt, y.runde, y.folge, y.nr);
+              });
+    std::vector<sAufrufbar> aufrufbar;
+    aufrufbar.reserve(raenge.size());
+    for (const sRang& r : raenge)
+        aufrufbar.push_back(r.a);
+    return aufrufbar;
+}
+
+bool clSpielbetrieb::rufeAuf(const clTurnier& turnier, clTTSpiel* sp, int platte)
+{
+    for (const sAufrufbar& a : getAufrufbare(turnier))
+    {
+        if (a.spiel != sp)
+            continue;
+        if (platte == 0)
+            platte = a.platte;
+        if (platte < 1 || platte > turnier.getAllgemein()->Platten || getSpielAn(platte) != nullptr)
+            return false;
+        sEintrag e;
+        e.aufruf = {sp, platte, m_Uhr(), 0};
+        e.t1 = sp->getT1();
+        e.t2 = sp->getT2();
+        m_Aufrufe.push_back(e);
+        return true;
+    }
+    return false;
+}
+
+bool clSpielbetrieb::nimmZurueck(const clTTSpiel* sp)
+{
+    const auto it =
+        std::find_if(m_Aufrufe.begin(), m_Aufrufe.end(),
+                     [sp](const sEintrag& e) { return e.aufruf.spiel == sp && e.aufruf.ende == 0; });
+    if (it == m_Aufrufe.end())
+        return false;
+    m_Aufrufe.erase(it);
+    return true;
+}
+
+bool clSpielbetrieb::verlege(const clTTSpiel* sp, int platte, int platten)
+{
+    for (sEintrag& e : m_Aufrufe)
+    {
+        if (e.aufruf.spiel != sp || e.aufruf.ende != 0)
+            continue;
+        if (platte < 1 || platte > platten || getSpielAn(platte) != nullptr)
+            return false;
+        e.aufruf.platte = platte;
+        return true;
+    }
+    return false;
+}
+
+bool clSpielbetrieb::setMindestpause(int minuten)
+{
+    minuten = std::clamp(minuten, 0, MaxMindestpause);
+    if (minuten == m_Mindestpause)
+        return false;
+    m_Mindestpause = minuten;
+    return true;
+}
+
+void clSpielbetrieb::folgeErgebnissen()
+{
+    for (size_t k = 0; k < m_Aufrufe.size();)
+    {
+        sAufruf& a = m_Aufrufe[k].aufruf;
+        // A correction earlier in the bracket put other players into the match.
+        bool weg = paar(a.spiel->getT1(), a.spiel->getT2()) != paar(m_Aufrufe[k].t1, m_Aufrufe[k].t2);
+        if (!weg && istEntschieden(a.spiel))
+        {
+            if (a.ende == 0)
+                a.ende = m_Uhr();
+        }
+        else if (!weg && a.ende != 0)
+        {
+            // Its result was taken back: it is played again where it was, if that table is still free.
+            if (getSpielAn(a.platte) == nullptr)
+                a.ende = 0;
+            else
+                weg = true;
+        }
+        if (weg)
+            m_Aufrufe.erase(m_Aufrufe.begin() + static_cast<std::ptrdiff_t>(k));
+        else
+            ++k;
+    }
+}
+
+void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle)
+{
+    // The same two players may meet twice, in their group and in the bracket.
+    std::map<std::pair<const clTeilnehmer*, const clTeilnehmer*>, std::vector<clTTSpiel*>> paarungen;
+    for (clTTSpiel* sp : alle)
+        if (sp->getT1() != nullptr && sp->getT2() != nullptr)
+            paarungen[paar(sp->getT1(), sp->getT2())].push_back(sp);
+    std::set<const clTTSpiel*> vergeben;
+    std::vector<sEintrag> bleiben;
+    for (sEintrag& e : m_Aufrufe)
+    {
+        const auto it = paarungen.find(paar(e.t1, e.t2));
+        if (it == paarungen.end())
+            continue;
+        const std::vector<clTTSpiel*>& kandidaten = it->second;
+        auto wahl = std::find(kandidaten.begin(), kandidaten.end(), e.aufruf.spiel);
+        if (wahl == kandidaten.end() || vergeben.count(*wahl) != 0)
+            wahl = std::find_if(kandidaten.begin(), kandidaten.end(),
+                                [&](const clTTSpiel* sp) { return vergeben.count(sp) == 0; });
+        if (wahl == kandidaten.end())
+            continue;
+        e.aufruf.spiel = *wahl;
+        e.t1 = (*wahl)->getT1();
+        e.t2 = (*wahl)->getT2();
+        vergeben.insert(*wahl);
+        bleiben.push_back(e);
+    }
+    m_Aufrufe = std::move(bleiben);
+}
+
+void clSpielbetrieb::leere()
+{
+    m_Aufrufe.clear();
+    m_Mindestpause = 0;
+}
+
+wxArrayString clSpielbetrieb::getSaveStrings(const std::vector<clTTSpiel*>& alle) const
+{
+    std::unordered_map<const clTTSpiel*, size_t> index;
+    for (size_t k = 0; k < alle.size(); ++k)
+        index[alle[k]] = k;
+    wxArrayString zeilen;
+    zeilen.Add(wxString::Format("%d", m_Mindestpause));
+    for (const sEintrag& e : m_Aufrufe)
+        zeilen.Add(wxString::Format("%zu,%d,%lld,%lld", index.at(e.aufruf.spiel), e.aufruf.platte,
+                                    static_cast<long long>(e.aufruf.beginn),
+                                    static_cast<long long>(e.aufruf.ende)));
+    return zeilen;
+}
+
+bool clSpielbetrieb::lies(const wxArrayString& zeilen, size_t anzahlSpiele, int platten, wxString& fehler)
+{
+    m_Aufrufe.clear();
+    m_Mindestpause = 0;
+    std::vector<long> z;
+    std::set<long> spiele;
+    std::set<long> besetzt;
+    for (size_t k = 0; k < zeilen.size() && fehler.empty(); ++k)
+    {
+        const bool gelesen = clZahl::liesListe(zeilen[k], z) && z.size() == (k == 0 ? 1u : 4u);
+        if (!gelesen)
+            fehler = _("keine Zahlen");
+        else if (k == 0 && (z[0] < 0 || z[0] > MaxMindestpause))
+            fehler = _("Mindestpause");
+        else if (k == 0)
+            m_Mindestpause = static_cast<int>(z[0]);
+        else if (z[0] < 0 || static_cast<size_t>(z[0]) >= anzahlSpiele || !spiele.insert(z[0]).second)
+            fehler = _("Spiel");
+        else if (z[1] < 1 || z[1] > platten || (z[3] == 0 && !besetzt.insert(z[1]).second))
+            fehler = _("Platte");
+        else if (z[2] <= 0 || z[3] < 0)
+            fehler = _("Zeit");
+        else
+        {
+            sEintrag e;
+            e.aufruf = {nullptr, static_cast<int>(z[1]), static_cast<std::time_t>(z[2]),
+                        static_cast<std::time_t>(z[3])};
+            m_Gelesen.push_back(static_cast<size_t>(z[0]));
+            m_Aufrufe.push_back(e);
+        }
+        if (!fehler.empty())
+            fehler = wxString::Format(wxGetTranslation(L"Spielbetrieb, Zeile %d: %s"),
+                                      static_cast<int>(k) + 1, fehler);
+    }
+    return fehler.empty();
+}
+
+void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTTSpiel*>& alle)
+{
+    m_Mindestpause = gelesen.m_Mindestpause;
+    m_Aufrufe = std::move(gelesen.m_Aufrufe);
+    for (size_t k = 0; k < m_Aufrufe.size(); ++k)
+    {
+        clTTSpiel* sp = alle[gelesen.m_Gelesen[k]];
+        m_Aufrufe[k].aufruf.spiel = sp;
+        m_Aufrufe[k].t1 = sp->getT1();
+        m_Aufrufe[k].t2 = sp->getT2();
+    }
+    folgeErgebnissen();
+}
