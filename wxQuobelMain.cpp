@@ -296,8 +296,7 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
 
 void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
-    // A call shows in the rounds grid and the bracket like a result.
-    if (art != aendErgebnis && art != aendAufruf)
+    if (art != aendErgebnis)
     {
         aktualisiereAllgemein(nullptr);
         zeigeForm();
@@ -410,7 +409,17 @@ void wxQuobelFrame::zeigeGruppe(int g)
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     clTurnier* turnier = gp != nullptr && gp->getGruppe(g) != nullptr ? gp->getGruppe(g) : m_Turnier;
     const std::vector<int> platten = turnier != m_Turnier ? gp->getPlatten(g) : std::vector<int>();
+    wxGrid* grid = m_Rundenpanel->getGrid();
+    if (m_Rundenpanel->getTurnier() != m_Turnier && turnier != m_Rundenpanel->getTurnier())
+    {
+        m_CursorGruppe = m_GruppenWahl->GetSelection() + 1;
+        m_Cursor.Set(grid->GetGridCursorRow(), grid->GetGridCursorCol());
+    }
+    const bool anders = turnier != m_Rundenpanel->getTurnier();
     m_Rundenpanel->setTurnier(turnier, platten, m_Turnier);
+    if (anders && turnier != m_Turnier && g == m_CursorGruppe && m_Cursor.GetRow() < grid->GetNumberRows() &&
+        m_Cursor.GetCol() < grid->GetNumberCols())
+        grid->GoToCell(m_Cursor);
     m_TT_Tabellenpanel->setTurnier(turnier);
     m_Kreuzpanel->setTurnier(turnier);
     m_Druck->setTurnier(turnier, platten,

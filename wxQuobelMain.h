@@ -2,6 +2,7 @@
 #define WXQUOBELMAIN_H
 
 #include <wx/frame.h>
+#include <wx/grid.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -174,6 +175,10 @@ private:
     clEndrundenpanel* m_Endrundenpanel;
     clSpielbetriebpanel* m_Spielbetriebpanel;
     wxSizer* m_GruppenZeile;
+    // The group last shown in the rounds grid and its cursor there: a change that
+    // shows the tournament for a moment (a call, a draw) returns to it.
+    int m_CursorGruppe = 0;
+    wxGridCellCoords m_Cursor;
     wxChoice* m_GruppenWahl;
     wxMenu* m_GruppenMenue;
     wxMenu* m_DruckMenue;

@@ -51,8 +51,8 @@ protected:
 // every group, the bracket, a result there, undo and a file that loads back.
 TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
 {
-    EXPECT_EQ(4, seiten(f));
-    EXPECT_EQ(3u, f->GetMenuBar()->GetMenuCount());
+    EXPECT_EQ(5, seiten(f));
+    EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
     allgemein alg = *turnier()->getAllgemein();
     alg.Turnierform = formGruppen;
     alg.Gruppen = 2;
@@ -61,8 +61,8 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
                   ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
                                                 { *dlg->GetAllgemeinDaten() = alg; }));
-    EXPECT_EQ(6, seiten(f));
-    EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
+    EXPECT_EQ(7, seiten(f));
+    EXPECT_EQ(5u, f->GetMenuBar()->GetMenuCount());
 
     clTeilnehmerTableBase* tb = seite<clTurnierpanel>()->getTable();
     const wchar_t* namen[] = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil", L"Frida", L"Gerd", L"Hanna"};
@@ -149,7 +149,7 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     f = frame.get();
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei));
     EXPECT_EQ(vorher, turnier()->getAbbild());
-    EXPECT_EQ(6, seiten(f));
+    EXPECT_EQ(7, seiten(f));
     ASSERT_NE(nullptr, f->getEndrundenpanel()->getLayout());
     EXPECT_TRUE(f->getGruppenseite()->ToText().Contains("Gleicher Verein"));
     const wxString seite = clHtmlAusgabe(turnier()).erzeugeSeite();
@@ -162,8 +162,8 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
                   ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
                                                 { *dlg->GetAllgemeinDaten() = alg; }));
-    EXPECT_EQ(4, seiten(f));
-    EXPECT_EQ(3u, f->GetMenuBar()->GetMenuCount());
+    EXPECT_EQ(5, seiten(f));
+    EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
     EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
     EXPECT_EQ(14, turnier()->getAnzahlRunden());
 }

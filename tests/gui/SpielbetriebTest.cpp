@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+#include <wx/listctrl.h>
+
+#include "GuiHilfen.h"
+#include "ansicht/clRundenpanel.h"
+#include "ansicht/clSpielbetriebpanel.h"
+#include "ansicht/clStartoptionen.h"
+#include "ausgabe/clHtmlAusgabe.h"
+#include "modell/clGruppenphase.h"
+#include "modell/clTTSpiel.h"
+#include "tabellen/clSpieleTableBase.h"
+
+namespace
+{
+using P = clSpielbetriebpanel;
+
+// 10:42 today, in local time as the page shows it.
+std::time_t zehnUhr42()
+{
+    wxDateTime t = wxDateTime::Today();
+    t.SetHour(10);
+    t.SetMinute(42);
+    return t.GetTicks();
+}
+
+// The text of the cell below a match's names in the rounds grid: where it is played.
+wxString aufrufZeile(clSpieleTableBase* tb, int runde, int platte)
+{
+    return tb->GetValue(4 * (runde - 1) + 3, tb->getBlockBreite() * (platte - 1) + 1);
+}
+
+std::vector<satz> zweiNull()
+{
+    return {{11, 5}, {11, 5}};
+}
+} // namespace
+
+class Spielbetrieb : public FensterTest
+{
+protected:
+    Spielbetrieb()
+    {
+        turnier()->setUhr(zehnUhr42);
+        turnier()->getAllgemein()->Platten = 2;
+        turnier()->Aktualisieren(true);
+    }
+
+    P* panel = seite<P>();
+    wxListCtrl* platten = panel->getPlatten();
+    wxListCtrl* aufrufbare = panel->getAufrufbare();
+    clSpieleTableBase* tb() const { return frame->getRundenpanel()->getTable(); }
+    wxString status() const { return frame->GetStatusBar()->GetStatusText(); }
+};
+
+// Four players on two tables: both matches of round 1 are called to their tables,
+// a result frees its table and proposes the next call, undo takes a call back.
+TEST_F(Spielbetrieb, AufrufenErgebnisUndRueckgaengig)
+{
+    teilnehmer({L"Anna", L"Bernd", L"Carla", L"Dora"});
+    zeigeSeite(panel);
+    ASSERT_EQ(2, platten->GetItemCount());
+    EXPECT_EQ("frei", platten->GetItemText(1, 1));
+    ASSERT_EQ(2, aufrufbare->GetItemCount());
+    EXPECT_EQ(wxLIST_STATE_SELECTED, aufrufbare->GetItemState(0, wxLIST_STATE_SELECTED));
+    const clTTSpiel* erstes = panel->getVorschlag();
+    EXPECT_EQ(turnier()->getSpiel(1, 1), erstes);
+    EXPECT_EQ("1", aufrufbare->GetItemText(0, 2));
+
+    klicke(panel, P::idAufrufen);
+    EXPECT_TRUE(turnier()->getSpielbetrieb().laeuft(erstes));
+    EXPECT_EQ(erstes->getT1()->getAnzeige() + L" \u2013 " + erstes->getT2()->getAnzeige(),
+              platten->GetItemText(0, 1));
+    EXPECT_EQ("10:42", platten->GetItemText(0, 3));
+    EXPECT_EQ(wxString(L"läuft an Platte 1 seit 10:42"), aufrufZeile(tb(), 1, 1));
+    EXPECT_EQ("", aufrufZeile(tb(), 1, 2));
+    // The other match of the round, moved to table 1 while it is free.
+    ASSERT_TRUE(turnier()->rufeAuf(turnier()->getSpiel(1, 2)));
+    ASSERT_EQ(0, aufrufbare->GetItemCount());
+    EXPECT_FALSE(panel->rufeAuf());
+    EXPECT_TRUE(turnier()->nimmAufrufZurueck(const_cast<clTTSpiel*>(erstes)));
+    ASSERT_TRUE(turnier()->verlegeAufruf(turnier()->getSpiel(1, 2), 1));
+    EXPECT_EQ(wxString(L"läuft an Platte 1 seit 10:42"), aufrufZeile(tb(), 1, 2));
+    // Its slip names the table of its call rather than its own.
+    const wxString zettel = clHtmlAusgabe(turnier()).erzeugeSpielzettel(turnier()->getSpiel(1, 2));
+    EXPECT_TRUE(zettel.Contains("Platte 1") && !zettel.Contains("Platte 2")) << zettel;
+
+    // The result of the match at table 1, typed in the rounds grid, frees it.
+    tb()->setzeSaetze(1, 2, zweiNull());
+    EXPECT_EQ("frei", platten->GetItemText(0, 1));
+    EXPECT_EQ(wxString(L"Platte 1"), aufrufZeile(tb(), 1, 2));
+    EXPECT_TRUE(status().Contains(L"Platte 1 ist frei – nächster Aufruf: " + erstes->getT1()->getAnzeige()))
+        << status();
+    EXPECT_EQ(erstes, panel->getVorschlag());
+
+    // Undo takes back the result, then the move, then the call.
+    befehl(frame.get(), wxID_UNDO);
+    EXPECT_TRUE(turnier()->getSpielbetrieb().laeuft(turnier()->getSpiel(1, 2)));
+    for (int i = 0; i < 3; ++i)
+        befehl(frame.get(), wxID_UNDO);
+    EXPECT_EQ(nullptr, turnier()->getSpielbetrieb().getAufruf(turnier()->getSpiel(1, 2)));
+    EXPECT_EQ("", aufrufZeile(tb(), 1, 2));
+}
+
+// A group shows in its rounds grid where the hall plays its matches.
+TEST_F(Spielbetrieb, GruppenspielAnAndererPlatte)
+{
+    allgemein alg = *turnier()->getAllgemein();
+    alg.Turnierform = formGruppen;
+    alg.Gruppen = 2;
+    turnier()->setAllgemein(&alg);
+    turnier()->Aktualisieren(false);
+    teilnehmer({L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil", L"Frida"});
+    befehl(frame.get(), wxQuobelFrame::idMenuGruppenAuslosen);
+    ASSERT_NE(nullptr, turnier()->getGruppenphase());
+    clTTSpiel* sp = turnier()->getGruppenphase()->getGruppe(2)->getSpiel(1, 1);
+    ASSERT_TRUE(turnier()->rufeAuf(sp, 1));
+    frame->zeigeGruppe(2);
+    EXPECT_EQ(wxString(L"läuft an Platte 1 seit 10:42"), aufrufZeile(tb(), 1, 1));
+    EXPECT_TRUE(clHtmlAusgabe(turnier()).erzeugeSpielzettel(sp).Contains("Platte 1"));
+}
+
+// --live and --live=PORT are taken out of the command line; what is no port is refused.
+TEST(Startoptionen, Live)
+{
+    const struct
+    {
+        std::vector<const wchar_t*> args;
+        bool gut;
+        int port;
+        int rest;
+    } faelle[] = {{{L"quobel", L"a.qbl"}, true, 0, 2},
+                  {{L"quobel", L"--live", L"a.qbl"}, true, 8080, 2},
+                  {{L"quobel", L"a.qbl", L"--live=9000"}, true, 9000, 2},
+                  {{L"quobel", L"--lively"}, true, 0, 2},
+                  {{L"quobel", L"--live=0"}, false, 0, 1},
+                  {{L"quobel", L"--live=80x"}, false, 0, 1}};
+    for (const auto& fall : faelle)
+    {
+        std::vector<wxChar*> argv;
+        for (const wchar_t* a : fall.args)
+            argv.push_back(const_cast<wxChar*>(a));
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(fall.args.size());
+        int port = 0;
+        wxString fehler;
+        EXPECT_EQ(fall.gut, clStartoptionen::nimmLiveOption(argc, argv.data(), port, fehler)) << fehler;
+        EXPECT_EQ(fall.port, port);
+        EXPECT_EQ(fall.rest, argc);
+        EXPECT_EQ(nullptr, argv[argc]);
+    }
+}
