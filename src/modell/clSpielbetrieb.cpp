@@ -332,6 +332,7 @@ bool clSpielbetrieb::lies(const wxArrayString& zeilen, size_t anzahlSpiele, int 
     std::set<long> besetzt;
     for (size_t k = 0; k < zeilen.size() && fehler.empty(); ++k)
     {
+        z.clear();
         const bool gelesen = clZahl::liesListe(zeilen[k], z) && z.size() == (k == 0 ? 1u : 4u);
         if (!gelesen)
             fehler = _("keine Zahlen");
