@@ -9,6 +9,8 @@
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/string.h>
+#include <gtest/gtest.h>
+#include <random>
 #include <wx/tokenzr.h>
 
 #include "modell/clKurzeingabe.h"
@@ -203,5 +205,34 @@ struct TestTurnier
         }
     }
 };
+
+// In the form "Gruppen mit Endrunde":
+// 16 players on 4 tables drawn into 4 groups, the best two going on; the rating
+// falls with the start number, so that the snake puts 1 and 8 into group 1.
+inline void loseGruppen(TestTurnier& tt, int tische = 4, int gruppen = 4)
+{
+    tt.erstelleN(16, tische);
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Turnierform = formGruppen;
+    alg.Gruppen = gruppen;
+    alg.GewinnsaetzeEndrunde = 3;
+    tt.turnier.setAllgemein(&alg);
+    tt.turnier.Aktualisieren(false);
+    for (int snr = 1; snr <= 16; ++snr)
+        tt.turnier.getTeilnehmer(snr)->setTTR(2000 - snr);
+    std::mt19937 zufall(7);
+    ASSERT_TRUE(tt.turnier.loseGruppen(zufall));
+}
+
+// The side with the lower start number (of its group) wins; with ausfall that side
+// wins by walkover or the other retires, as sp's number in the group's list decides.
+inline void spiele(clTurnier& t, clTTSpiel* sp, int nr)
+{
+    const bool vorn = sp->getT1()->getStartNr() < sp->getT2()->getStartNr();
+    sp->setSaetze(std::vector<satz>(sp->getGewinnsaetze(), vorn ? satz{11, 5} : satz{5, 11}));
+    if (nr % 5 == 1)
+        sp->setAusfall(nr % 2 ? ausfKampflos : ausfAufgabe, vorn ? 2 : 1);
+    t.pruefeWertung(sp);
+}
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <ctime>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
@@ -119,9 +120,13 @@ private:
         const clTeilnehmer* t2 = nullptr;
     };
 
+    // After every change of the calls: getAufruf is asked for every match shown.
+    void indiziere();
+
     std::function<std::time_t()> m_Uhr;
     int m_Mindestpause;
     std::vector<sEintrag> m_Aufrufe;
+    std::unordered_map<const clTTSpiel*, size_t> m_Index;
     // The match of each call, by its place in the file, between lies and uebernehme.
     std::vector<size_t> m_Gelesen;
 };

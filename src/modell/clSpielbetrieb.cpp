@@ -74,10 +74,15 @@ clSpielbetrieb::clSpielbetrieb() : m_Uhr([] { return std::time(nullptr); }), m_M
 
 const sAufruf* clSpielbetrieb::getAufruf(const clTTSpiel* sp) const
 {
-    for (const sEintrag& e : m_Aufrufe)
-        if (e.aufruf.spiel == sp)
-            return &e.aufruf;
-    return nullptr;
+    const auto it = m_Index.find(sp);
+    return it == m_Index.end() ? nullptr : &m_Aufrufe[it->second].aufruf;
+}
+
+void clSpielbetrieb::indiziere()
+{
+    m_Index.clear();
+    for (size_t k = 0; k < m_Aufrufe.size(); ++k)
+        m_Index[m_Aufrufe[k].aufruf.spiel] = k;
 }
 
 bool clSpielbetrieb::laeuft(const clTTSpiel* sp) const
@@ -207,6 +212,7 @@ bool clSpielbetrieb::rufeAuf(const clTurnier& turnier, clTTSpiel* sp, int platte
         e.t1 = sp->getT1();
         e.t2 = sp->getT2();
         m_Aufrufe.push_back(e);
+        indiziere();
         return true;
     }
     return false;
@@ -220,6 +226,7 @@ bool clSpielbetrieb::nimmZurueck(const clTTSpiel* sp)
     if (it == m_Aufrufe.end())
         return false;
     m_Aufrufe.erase(it);
+    indiziere();
     return true;
 }
 
@@ -271,6 +278,7 @@ void clSpielbetrieb::folgeErgebnissen()
         else
             ++k;
     }
+    indiziere();
 }
 
 void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle)
@@ -301,11 +309,13 @@ void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle)
         bleiben.push_back(e);
     }
     m_Aufrufe = std::move(bleiben);
+    indiziere();
 }
 
 void clSpielbetrieb::leere()
 {
     m_Aufrufe.clear();
+    m_Index.clear();
     m_Mindestpause = 0;
 }
 
@@ -332,7 +342,6 @@ bool clSpielbetrieb::lies(const wxArrayString& zeilen, size_t anzahlSpiele, int 
     std::set<long> besetzt;
     for (size_t k = 0; k < zeilen.size() && fehler.empty(); ++k)
     {
-        // The list is appended to: each line starts with an empty one.
         z.clear();
         const bool gelesen = clZahl::liesListe(zeilen[k], z) && z.size() == (k == 0 ? 1u : 4u);
         if (!gelesen)
