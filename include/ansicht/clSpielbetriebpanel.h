@@ -80,6 +80,8 @@ private:
     // What the lists show, row by row.
     std::vector<clTTSpiel*> m_SpielAn;
     std::vector<sAufrufbar> m_Liste;
+    // The proposal shown in the status line, cleared by the next change.
+    wxString m_Vorschlag;
 
     wxDECLARE_EVENT_TABLE();
 };

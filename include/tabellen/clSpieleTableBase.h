@@ -71,8 +71,9 @@ public:
     static wxString getAusfallText(modAusfall art);
     // The name of side 1 or 2, marked when that side did not play or retired.
     static wxString getNameMitAusfall(const clTTSpiel* sp, int seite);
-    // Where a called match is played: "läuft an Platte 4 seit 10:42" while it is
-    // played, "Platte 4" once it ended; empty without a call.
+    // Where a called match is played: "Platte 4 seit 10:42" while it is played
+    // (short, to fit below the names of a table's block), "Platte 4" once it
+    // ended; empty without a call.
     static wxString getAufrufText(const sAufruf* aufruf);
     // The call of sp in the hall of halle, null when it has none.
     static const sAufruf* getAufruf(const clTurnier* halle, const clTTSpiel* sp);

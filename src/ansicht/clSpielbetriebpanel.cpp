@@ -5,11 +5,13 @@
 #include <wx/checkbox.h>
 #include <wx/choicdlg.h>
 #include <wx/datetime.h>
+#include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
+#include <wx/statusbr.h>
 #include <wx/stattext.h>
 
 #include "ansicht/clStatuszeile.h"
@@ -231,6 +233,12 @@ void clSpielbetriebpanel::turnierGeaendert(modAenderung art, const wxString&)
     for (const clTTSpiel* sp : m_SpielAn)
         belegt.push_back(sp != nullptr);
     fuelle();
+    // A proposal made before no longer holds.
+    auto* fenster = dynamic_cast<wxFrame*>(wxGetTopLevelParent(this));
+    if (!m_Vorschlag.empty() && fenster != nullptr && fenster->GetStatusBar() != nullptr &&
+        fenster->GetStatusBar()->GetStatusText() == m_Vorschlag)
+        melde(wxString());
+    m_Vorschlag.clear();
     // A result freed a table: the next call is proposed, where it does not disturb typing.
     if (art != aendErgebnis || m_Liste.empty())
         return;
@@ -238,10 +246,11 @@ void clSpielbetriebpanel::turnierGeaendert(modAenderung art, const wxString&)
         if (belegt[p] && m_SpielAn[p] == nullptr)
         {
             waehle(m_Aufrufbare, 0);
-            melde(
-                wxString::Format(wxGetTranslation(L"Platte %d ist frei – nächster Aufruf: %s (Enter auf der "
-                                                  L"Seite Spielbetrieb)"),
-                                 static_cast<int>(p + 1), getPaarung(m_Liste.front().spiel)));
+            m_Vorschlag = wxString::Format(
+                wxGetTranslation(L"Platte %d ist frei – nächster Aufruf: %s an Platte "
+                                 L"%d (Enter auf der Seite Spielbetrieb)"),
+                static_cast<int>(p + 1), getPaarung(m_Liste.front().spiel), m_Liste.front().platte);
+            melde(m_Vorschlag);
             return;
         }
 }

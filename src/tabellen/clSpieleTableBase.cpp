@@ -57,7 +57,7 @@ wxString clSpieleTableBase::getAufrufText(const sAufruf* aufruf)
         return wxString();
     if (aufruf->ende != 0)
         return wxString::Format(_("Platte %d"), aufruf->platte);
-    return wxString::Format(wxGetTranslation(L"läuft an Platte %d seit %s"), aufruf->platte,
+    return wxString::Format(_("Platte %d seit %s"), aufruf->platte,
                             wxDateTime(aufruf->beginn).Format("%H:%M"));
 }
 
