@@ -99,14 +99,9 @@ TEST_F(LiveServer, LiefertDieSeitenMitTypUndSiehtJedeNeueVeroeffentlichung)
         EXPECT_EQ("nosniff", antwort->get_header_value("X-Content-Type-Options"));
         EXPECT_EQ(0u, antwort->get_header_value("Content-Security-Policy").find("default-src 'none'"));
     }
-    server.veroeffentliche(site("Runde 2"));
-    EXPECT_NE(std::string::npos, frage("GET", "/")->body.find("Runde 2"));
-    EXPECT_NE(std::string::npos, frage("GET", "/?runde=1")->body.find("Runde 2"));
-}
+    EXPECT_NE(std::string::npos, frage("GET", "/?runde=1")->body.find("Runde 1"));
 
-TEST_F(LiveServer, HeadOhneInhaltUndEtagSpartDieUnveraenderteSeite)
-{
-    server.veroeffentliche(site("Runde 1"));
+    // HEAD answers the headers of GET; an unchanged page costs a 304.
     auto voll = frage("GET", "/");
     auto kopf = frage("HEAD", "/");
     ASSERT_TRUE(voll && kopf);
@@ -123,10 +118,12 @@ TEST_F(LiveServer, HeadOhneInhaltUndEtagSpartDieUnveraenderteSeite)
     EXPECT_EQ("", gleich->body);
     EXPECT_EQ(200, frage("GET", "/stil.css", {{"If-None-Match", etag}})->status);
 
+    // Each publication is seen by the next request.
     server.veroeffentliche(site("Runde 2"));
     auto neu = frage("GET", "/", {{"If-None-Match", etag}});
     EXPECT_EQ(200, neu->status);
     EXPECT_NE(etag, neu->get_header_value("ETag"));
+    EXPECT_NE(std::string::npos, neu->body.find("Runde 2"));
 }
 
 TEST_F(LiveServer, NurLesenUndNurDieSeitenDerSite)
@@ -221,20 +218,6 @@ TEST_F(LiveServer, EinBelegterPortWirdGemeldetUndNachDemStoppFrei)
     EXPECT_EQ(-1, status("GET", "/"));
     ASSERT_TRUE(zweiter.starte("127.0.0.1", port, fehler)) << fehler;
     EXPECT_FALSE(server.starte("127.0.0.1", port, fehler));
-}
-
-TEST(LiveServerV6, AntwortetAufIpv6)
-{
-    clLiveServer server;
-    wxString fehler;
-    if (!server.starte("::1", 0, fehler))
-        GTEST_SKIP() << "kein IPv6 auf diesem Rechner: " << fehler;
-    server.veroeffentliche(site("Runde 1"));
-    httplib::Client client("::1", server.getPort());
-    client.set_connection_timeout(2);
-    auto antwort = client.Get("/");
-    ASSERT_TRUE(antwort);
-    EXPECT_EQ(200, antwort->status);
 }
 
 TEST(LiveSeiteImBrowser, ChromiumZeigtDieSeite)
