@@ -4,9 +4,9 @@
 # Usage: scripts/abhaengigkeiten.sh [test|windows]
 set -euo pipefail
 
-pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n)
+pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n libcpp-httplib-dev libqrcodegencpp-dev)
 if [ "${1:-}" = "test" ]; then
-    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils)
+    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils chromium)
 fi
 if [ "${1:-}" = "windows" ]; then
     # Cross-building, the installer and the tests under Wine, which need none of

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quobel for Windows on Debian and tests it under Wine:
 #  1. installs what is missing (MinGW-w64, NSIS, Wine, ...),
-#  2. fetches Debian's sources of libpng and wxWidgets with an apt setup of its own,
+#  2. fetches Debian's sources of libpng, wxWidgets, cpp-httplib and qrcodegen with
+#     an apt setup of its own,
 #  3. cross-builds both once into ~/.cache/quobel/mingw-<versions> (later runs reuse it),
 #  4. cross-builds Quobel.exe and the model tests into build-windows/,
 #  5. makes the installer dist/Quobel-<version>-setup.exe with NSIS,
@@ -318,6 +319,22 @@ hole_quelle() {
     return 1
 }
 version_von() { basename "$1" .dsc | cut -d_ -f2; }
+# Downloads a source package and prints the path of its upstream tarball,
+# checked against the .dsc, for a library of which Quobel compiles upstream's
+# files only. Debian's own part of the package is not needed and may be missing
+# on a mirror.
+hole_urquelle() {
+    local dsc urquelle
+    (cd "$quellen" && apt-get "${apt_opt[@]}" -qq source --download-only "$1" >/dev/null 2>&1) || true
+    dsc="$(ls "$quellen/$1"_*.dsc 2>/dev/null | tail -n 1)"
+    urquelle="$(sed -n '/^Checksums-Sha256:/,/^[^ ]/s/^ [0-9a-f]* [0-9]* \(.*\.orig\.tar\.[a-z0-9]*\)$/\1/p' "$dsc" 2>/dev/null)"
+    if [ -z "$urquelle" ] || ! (cd "$quellen" && sed -n "s/^ \([0-9a-f]\{64\}\) [0-9]* $urquelle\$/\1  $urquelle/p" "$dsc" |
+        sha256sum -c --status); then
+        echo "Quobel/Windows: die Quellen von $1 sind nicht zu bekommen" >&2
+        return 1
+    fi
+    echo "$quellen/$urquelle"
+}
 wx_dsc="$(hole_quelle wxwidgets3.2)"
 png_dsc="$(hole_quelle libpng1.6)"
 gcc_version="$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)"
@@ -359,6 +376,30 @@ else
     melde "libpng und wxWidgets aus $prefix"
 fi
 
+# ---- The web server's and the QR code's sources, once -------------------------
+# cpp-httplib's single header with Debian's patches, used without TLS and
+# compression, and qrcodegen's C++ source: both are compiled into Quobel.
+httplib_dsc="$(hole_quelle cpp-httplib)"
+httplib="$cache/httplib-$(version_von "$httplib_dsc" | tr '+~:' '---')"
+if [ ! -f "$httplib/fertig" ]; then
+    melde "packe cpp-httplib aus"
+    rm -rf "$httplib"
+    mkdir -p "$httplib"
+    dpkg-source -q -x "$httplib_dsc" "$httplib/quelle" >>"$protokoll" 2>&1
+    grep -q '^#define CPPHTTPLIB_VERSION' "$httplib/quelle/httplib.h"
+    grep -q '^inline bool Server::listen_after_bind' "$httplib/quelle/httplib.h"
+    touch "$httplib/fertig"
+fi
+qrcodegen_tar="$(hole_urquelle qr-code-generator)"
+qrcodegen="$cache/qrcodegen-$(basename "$qrcodegen_tar" | sed 's/\.orig\.tar\..*//; s/[+~:]/-/g')"
+if [ ! -f "$qrcodegen/fertig" ]; then
+    melde "packe qrcodegen aus"
+    rm -rf "$qrcodegen"
+    mkdir -p "$qrcodegen"
+    tar -xf "$qrcodegen_tar" -C "$qrcodegen" --strip-components=2 --wildcards '*/cpp/qrcodegen.?pp'
+    touch "$qrcodegen/fertig"
+fi
+
 # ---- GoogleTest from Debian's googletest package, once -------------------------
 gtest="$prefix/googletest"
 if [ ! -f "$gtest/fertig" ]; then
@@ -377,12 +418,15 @@ trap - ERR
 
 # ---- Quobel ---------------------------------------------------------------------
 melde "baue Quobel"
-if [ ! -f "$bau/build.ninja" ] || ! grep -q "$prefix" "$bau/CMakeCache.txt"; then
+if [ ! -f "$bau/build.ninja" ] || ! grep -q "$prefix" "$bau/CMakeCache.txt" ||
+    ! grep -q "QUOBEL_HTTPLIB_QUELLE:PATH=$httplib/quelle$" "$bau/CMakeCache.txt" ||
+    ! grep -q "QUOBEL_QRCODEGEN_QUELLE:PATH=$qrcodegen$" "$bau/CMakeCache.txt"; then
     rm -rf "$bau"
     cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$wurzel/cmake/mingw-w64.cmake" \
         -DQUOBEL_MINGW_PREFIX="$prefix" -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" \
         -DGTest_DIR="$gtest/lib/cmake/GTest" -DQUOBEL_BENCH=OFF \
+        -DQUOBEL_HTTPLIB_QUELLE="$httplib/quelle" -DQUOBEL_QRCODEGEN_QUELLE="$qrcodegen" \
         -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 fi
 cmake --build "$bau" -j $jobs --target quobel quobel_model_tests
