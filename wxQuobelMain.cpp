@@ -26,6 +26,8 @@
 #include "modell/clGruppenAuslosung.h"
 #include "modell/clGruppenphase.h"
 #include "ansicht/clRundenpanel.h"
+#include "ansicht/clStartoptionen.h"
+#include "netz/clLiveServer.h"
 #include "ansicht/clSpielbetriebpanel.h"
 #include "modell/clTTSpiel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
@@ -100,7 +102,8 @@ wxString wxbuildinfo(wxbuildinfoformat format)
 }
 
 wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxString& wiederherstellungsOrdner)
-    : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)
+    : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
+      m_LivePort(clStartoptionen::LivePortStandard)
 {
     m_Turnier = new clTurnier;
     m_Druck.reset(new clDruck(this, m_Turnier));
@@ -261,6 +264,8 @@ void wxQuobelFrame::erstelleMenue()
 
     wxMenu* halleMenu = new wxMenu;
     halleMenu->Append(idMenuSpielbetrieb, _("Spielbetrieb\tCtrl+B"), _("Spiele an freie Platten aufrufen"));
+    halleMenu->AppendCheckItem(idMenuLiveSeite, _("Live-Seite im Netz"),
+                               _("Spielstand und Aufrufe als Webseite im Netz der Halle anbieten"));
     menuBar->Append(halleMenu, _("H&alle"));
     // The other key for redo that desktop programs know.
     wxAcceleratorEntry zusatz(wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO);
@@ -428,14 +433,40 @@ void wxQuobelFrame::zeigeGruppe(int g)
         m_GruppenWahl->SetSelection(g - 1);
 }
 
-void wxQuobelFrame::starteLiveSeite(int port)
+bool wxQuobelFrame::starteLiveSeite(int port)
 {
-    // STUB until the live server is part of the program: it is started here,
-    // with the site published after every change.
-    SetStatusText(
-        wxString::Format(wxGetTranslation(L"Die Live-Seite (Port %d) ist in dieser Fassung noch nicht "
-                                          L"enthalten."),
-                         port));
+    if (m_LiveServer == nullptr)
+        m_LiveServer = std::make_unique<clLiveServer>();
+    wxString fehler;
+    if (!m_LiveServer->starte("0.0.0.0", port, fehler))
+    {
+        m_Dokument->zeigeFehler(fehler, _("Live-Seite im Netz"));
+        return false;
+    }
+    m_LivePort = m_LiveServer->getPort();
+    SetStatusText(wxString::Format(wxGetTranslation(L"Die Live-Seite läuft auf Port %d."), m_LivePort));
+    return true;
+}
+
+const clLiveServer* wxQuobelFrame::getLiveServer() const
+{
+    return m_LiveServer != nullptr && m_LiveServer->laeuft() ? m_LiveServer.get() : nullptr;
+}
+
+void wxQuobelFrame::OnMenuLiveSeite(wxCommandEvent& event)
+{
+    if (event.IsChecked())
+        starteLiveSeite(m_LivePort);
+    else if (m_LiveServer != nullptr)
+    {
+        m_LiveServer->stoppe();
+        SetStatusText(_("Die Live-Seite ist beendet."));
+    }
+}
+
+void wxQuobelFrame::OnLiveSeiteMenue(wxUpdateUIEvent& event)
+{
+    event.Check(getLiveServer() != nullptr);
 }
 
 void wxQuobelFrame::OnMenuSpielbetrieb(wxCommandEvent&)
@@ -896,6 +927,8 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuEndrundeAuslosen, wxQuobelFrame::OnEndrundeAuslosen)
     EVT_MENU(idMenuLinienTauschen, wxQuobelFrame::OnLinienTauschen)
     EVT_MENU(idMenuSpielbetrieb, wxQuobelFrame::OnMenuSpielbetrieb)
+    EVT_MENU(idMenuLiveSeite, wxQuobelFrame::OnMenuLiveSeite)
+    EVT_UPDATE_UI(idMenuLiveSeite, wxQuobelFrame::OnLiveSeiteMenue)
     EVT_MENU_RANGE(idMenuDruckEndrunde, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnMenuDruckEndrunde)
     EVT_MENU_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnMenuExportieren)
     EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)

@@ -16,6 +16,7 @@
 class clDruck;
 class clEndrundenpanel;
 class clKreuztabellenpanel;
+class clLiveServer;
 class clRundenpanel;
 class clSpielbetriebpanel;
 class clTT_Tabellenpanel;
@@ -78,9 +79,8 @@ public:
         idMenuDruckGruppen = 1033,
         idMenuVorschauGruppen = 1034,
         idMenuLinienTauschen = 1035,
-        // The menu "Halle": the page of calls, the display for the hall, the live site.
+        // The menu "Halle": the page of calls and the live site.
         idMenuSpielbetrieb = 1036,
-        idMenuHallenanzeige = 1037,
         idMenuLiveSeite = 1038
     };
 
@@ -106,8 +106,11 @@ public:
     clRundenpanel* getRundenpanel() const { return m_Rundenpanel; }
     clEndrundenpanel* getEndrundenpanel() const { return m_Endrundenpanel; }
     clSpielbetriebpanel* getSpielbetriebpanel() const { return m_Spielbetriebpanel; }
-    // Serves the live site on port from now on, as the command line asks with --live.
-    void starteLiveSeite(int port);
+    // Serves the live site on port from now on, to the hall's network, as the
+    // command line asks with --live; false, after telling why, when it cannot.
+    bool starteLiveSeite(int port);
+    // The server of the live site while it runs, else null.
+    const clLiveServer* getLiveServer() const;
     wxHtmlWindow* getGruppenseite() const { return m_Gruppenseite; }
     // The page "Gruppen": every group's standings, club-mates in a group marked.
     wxString erzeugeGruppenseite() const;
@@ -141,6 +144,8 @@ private:
     void OnGruppenWahl(wxCommandEvent& event);
     void OnGruppenMenue(wxUpdateUIEvent& event);
     void OnMenuSpielbetrieb(wxCommandEvent& event);
+    void OnMenuLiveSeite(wxCommandEvent& event);
+    void OnLiveSeiteMenue(wxUpdateUIEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
@@ -191,6 +196,9 @@ private:
     std::unique_ptr<clTurnierDokument> m_Dokument;
     // Kept for the window's life, so that printer and page settings are kept too.
     std::unique_ptr<clDruck> m_Druck;
+    std::unique_ptr<clLiveServer> m_LiveServer;
+    // The port the live site was last served on.
+    int m_LivePort;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -5,6 +5,7 @@
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clSpielbetriebpanel.h"
 #include "ansicht/clStartoptionen.h"
+#include "netz/clLiveServer.h"
 #include "ausgabe/clHtmlAusgabe.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clTTSpiel.h"
@@ -149,4 +150,15 @@ TEST(Startoptionen, Live)
         EXPECT_EQ(fall.rest, argc);
         EXPECT_EQ(nullptr, argv[argc]);
     }
+}
+
+// The menu item "Live-Seite im Netz" stops the server that --live started.
+TEST_F(Spielbetrieb, LiveSeiteAnUndAus)
+{
+    ASSERT_TRUE(frame->starteLiveSeite(0));
+    ASSERT_NE(nullptr, frame->getLiveServer());
+    wxCommandEvent aus(wxEVT_MENU, wxQuobelFrame::idMenuLiveSeite);
+    aus.SetInt(0);
+    frame->ProcessWindowEvent(aus);
+    EXPECT_EQ(nullptr, frame->getLiveServer());
 }
