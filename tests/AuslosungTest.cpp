@@ -139,11 +139,17 @@ TEST(EndrundenAuslosung, GleicheSaatGleicheAuslosungUndJedeHaeltDieRegeln)
                 const int d = s >= 2 ? b >> static_cast<int>(std::log2(s)) : 1;
                 obenFreilose += linien[l] < 0 && oben;
                 if (linien[l] < 0) // beside seeds 1, 2, …, then beside the runners-up of groups 1, 2, …
+                {
                     EXPECT_TRUE(neben >= 0 && neben % 100 + n * (neben / 100) < freilose) << n << "x" << q;
+                }
                 else if (linien[l] >= 100) // in the other half from the winner
+                {
                     EXPECT_NE(oben, std::find(linien.begin(), linien.end(), s) - linien.begin() < b / 2);
+                }
                 else if (s >= 2) // on line m·B/2^k or m·B/2^k + 1 (from 1), m odd
+                {
                     EXPECT_TRUE((l + 1) % d < 2 && (l + 1) / d % 2) << n << "x" << q << ": seed " << s + 1;
+                }
                 // By lot: seed 3 of 16 in either half, and with 9 groups which of seeds 5 to 7 share a half.
                 if ((linien[l] == 2 && nq == 32) || (linien[l] == 4 && nq == 18))
                     gelost.insert({nq, oben});

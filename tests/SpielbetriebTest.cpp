@@ -60,9 +60,10 @@ int betreibe(clTurnier& t, std::time_t& uhr)
             }
             const auto hier = ort.find(sp);
             for (const auto& [anderes, wo] : ort)
-                if (hier != ort.end() && wo.first == hier->second.first && wo.second < hier->second.second)
-                    EXPECT_TRUE(sb.getAufruf(anderes) != nullptr || anderes->hatEingaben())
-                        << t.getSpielort(sp) << " vor " << t.getSpielort(anderes);
+                EXPECT_TRUE(hier == ort.end() || wo.first != hier->second.first ||
+                            wo.second >= hier->second.second || sb.getAufruf(anderes) != nullptr ||
+                            anderes->hatEingaben())
+                    << t.getSpielort(sp) << " vor " << t.getSpielort(anderes);
             continue;
         }
         const std::vector<sAufruf> laufend = sb.getLaufende();
