@@ -8,10 +8,6 @@
 
 namespace
 {
-const wxColour Markierung(255, 236, 160);
-const wxColour Blass(140, 140, 140);
-const wxColour Ergebnisfarbe(0, 70, 150);
-
 void schreibe(wxDC& dc, const wxString& text, int x, int y, int breite)
 {
     dc.DrawText(wxControl::Ellipsize(text, dc, wxELLIPSIZE_END, std::max(1, breite)), x, y);
@@ -28,7 +24,8 @@ wxFont clEndrundenZeichner::getSchrift(wxDC& dc, int hoehe, bool fett)
     return schrift;
 }
 
-void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert)
+void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert,
+                                  const sEndrundenFarben& farben)
 {
     const int zeile = layout.getZeilenabstand();
     const int spalte = layout.getSpaltenbreite();
@@ -38,16 +35,16 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
     const int rand = std::max(1, texthoehe / 4);
     const wxFont normal = getSchrift(dc, texthoehe, false);
     const wxFont fett = getSchrift(dc, texthoehe, true);
-    const wxPen stift(*wxBLACK, std::max(1, texthoehe / 12));
+    const wxPen stift(farben.text, std::max(1, texthoehe / 12));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     if (markiert != nullptr)
     {
         dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(Markierung));
+        dc.SetBrush(wxBrush(farben.markierung));
         dc.DrawRectangle(layout.getRahmen(markiert));
     }
     dc.SetFont(fett);
-    dc.SetTextForeground(*wxBLACK);
+    dc.SetTextForeground(farben.text);
     for (const clEndrundenLayout::sText& t : layout.getUeberschriften())
         schreibe(dc, t.text, t.pos.x + rand, t.pos.y, spalte - 2 * rand);
     dc.SetPen(stift);
@@ -55,9 +52,9 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
     for (const clEndrundenLayout::sLinie& l : layout.getLinien())
     {
         dc.DrawLine(l.links, l.hoehe, l.rechts, l.hoehe);
-        dc.SetTextForeground(l.frei ? Blass : *wxBLACK);
+        dc.SetTextForeground(l.frei ? farben.blass : farben.text);
         schreibe(dc, l.name, l.links + rand, l.hoehe - texthoehe - rand / 2, l.rechts - l.links - 2 * rand);
-        dc.SetTextForeground(Ergebnisfarbe);
+        dc.SetTextForeground(farben.ergebnis);
         schreibe(dc, l.ergebnis, l.links + rand, l.hoehe + rand / 2, l.rechts - l.links - 2 * rand);
     }
     for (const clEndrundenLayout::sSpiel& s : layout.getSpiele())
