@@ -12,9 +12,6 @@
 
 namespace
 {
-const wxColour Markierung(255, 236, 160);
-const wxColour Blass(140, 140, 140);
-const wxColour Ergebnisfarbe(0, 70, 150);
 const wxColour Aufruffarbe(0, 110, 0);
 
 void schreibe(wxDC& dc, const wxString& text, int x, int y, int breite)
@@ -34,7 +31,7 @@ wxFont clEndrundenZeichner::getSchrift(wxDC& dc, int hoehe, bool fett)
 }
 
 void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, const clTTSpiel* markiert,
-                                  const clSpielbetrieb* halle)
+                                  const clSpielbetrieb* halle, const sEndrundenFarben& farben)
 {
     const int zeile = layout.getZeilenabstand();
     const int spalte = layout.getSpaltenbreite();
@@ -44,7 +41,7 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
     const int rand = std::max(1, texthoehe / 4);
     const wxFont normal = getSchrift(dc, texthoehe, false);
     const wxFont fett = getSchrift(dc, texthoehe, true);
-    const wxPen stift(*wxBLACK, std::max(1, texthoehe / 12));
+    const wxPen stift(farben.text, std::max(1, texthoehe / 12));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     // The matches being played: none has a winner yet, so their table stands
     // where the result will.
@@ -58,11 +55,11 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
         dc.DrawRectangle(l.first->rahmen);
     if (markiert != nullptr)
     {
-        dc.SetBrush(wxBrush(Markierung));
+        dc.SetBrush(wxBrush(farben.markierung));
         dc.DrawRectangle(layout.getRahmen(markiert));
     }
     dc.SetFont(fett);
-    dc.SetTextForeground(*wxBLACK);
+    dc.SetTextForeground(farben.text);
     for (const clEndrundenLayout::sText& t : layout.getUeberschriften())
         schreibe(dc, t.text, t.pos.x + rand, t.pos.y, spalte - 2 * rand);
     dc.SetPen(stift);
@@ -70,9 +67,9 @@ void clEndrundenZeichner::zeichne(wxDC& dc, const clEndrundenLayout& layout, con
     for (const clEndrundenLayout::sLinie& l : layout.getLinien())
     {
         dc.DrawLine(l.links, l.hoehe, l.rechts, l.hoehe);
-        dc.SetTextForeground(l.frei ? Blass : *wxBLACK);
+        dc.SetTextForeground(l.frei ? farben.blass : farben.text);
         schreibe(dc, l.name, l.links + rand, l.hoehe - texthoehe - rand / 2, l.rechts - l.links - 2 * rand);
-        dc.SetTextForeground(Ergebnisfarbe);
+        dc.SetTextForeground(farben.ergebnis);
         schreibe(dc, l.ergebnis, l.links + rand, l.hoehe + rand / 2, l.rechts - l.links - 2 * rand);
     }
     for (const clEndrundenLayout::sSpiel& s : layout.getSpiele())

@@ -403,26 +403,35 @@ bool clTurnier::meldeAufruf(bool erfolg, const wxString& schritt)
 
 namespace
 {
+// The step's name, for a match whose players are both known.
 wxString paarung(const clTTSpiel* sp)
 {
     return wxString::Format(wxGetTranslation(L"%s – %s"), sp->getT1()->getAnzeige(),
                             sp->getT2()->getAnzeige());
 }
+
+bool hatSpieler(const clTTSpiel* sp)
+{
+    return sp != nullptr && sp->getT1() != nullptr && sp->getT2() != nullptr;
+}
 } // namespace
 
 bool clTurnier::rufeAuf(clTTSpiel* sp, int platte)
 {
+    if (!hatSpieler(sp))
+        return false;
     meldeVorher();
     return meldeAufruf(m_Spielbetrieb.rufeAuf(*this, sp, platte),
-                       wxString::Format(_("Aufruf %s"), sp != nullptr ? paarung(sp) : wxString()));
+                       wxString::Format(_("Aufruf %s"), paarung(sp)));
 }
 
 bool clTurnier::nimmAufrufZurueck(clTTSpiel* sp)
 {
+    if (!m_Spielbetrieb.laeuft(sp))
+        return false;
     meldeVorher();
     return meldeAufruf(m_Spielbetrieb.nimmZurueck(sp),
-                       wxString::Format(wxGetTranslation(L"Aufruf zurückgenommen: %s"),
-                                        sp != nullptr ? paarung(sp) : wxString()));
+                       wxString::Format(wxGetTranslation(L"Aufruf zurückgenommen: %s"), paarung(sp)));
 }
 
 bool clTurnier::verlegeAufruf(clTTSpiel* sp, int platte)

@@ -1,0 +1,90 @@
+#ifndef CLHALLENANZEIGE_H
+#define CLHALLENANZEIGE_H
+
+#include <vector>
+#include <wx/arrstr.h>
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include "ausgabe/clEndrundenLayout.h"
+#include "modell/clTurnierBeobachter.h"
+
+class clTurnier;
+
+// The hall display ("Hallenanzeige"): a window of its own for a projector or a
+// television, light on black and sized to its height so that it reads from the
+// far end of the hall. On the left the matches being played, by table, and the
+// next calls; on the right, changing every few seconds, the standings of the
+// groups and the parts of the bracket. It follows every change of the tournament,
+// redrawing a moment later so that typing never waits for it. F11 switches to
+// full screen and back, Escape leaves it. Closing it destroys it; the tournament
+// must outlive it.
+class clHallenanzeige : public wxFrame, private clTurnierBeobachter
+{
+public:
+    // Milliseconds each page of standings or bracket stays, and after a change
+    // until the display follows.
+    static constexpr int Wechselzeit = 10000;
+    static constexpr int Verzoegerung = 300;
+
+    clHallenanzeige(wxWindow* parent, clTurnier* turnier);
+    ~clHallenanzeige() override;
+
+    // Shows it and brings it to the front; with a second display full screen on
+    // the display the parent is not on.
+    void zeige();
+
+    // What it shows now, line by line: the running matches, the next calls, then
+    // the title and the lines of the current page.
+    wxArrayString getInhalt() const;
+    int getAnzahlSeiten() const { return static_cast<int>(m_Seiten.size()); }
+    int getSeite() const { return m_Seite; }
+    void naechsteSeite();
+    // Reads the tournament again at once, as the display does a moment after a change.
+    void aktualisiere();
+    wxWindow* getFlaeche() const { return m_Flaeche; }
+
+private:
+    // A running match or a call: the table (0 for none yet), the pairing and what
+    // is said of it ("seit 10:42").
+    struct sZeile
+    {
+        int platte = 0;
+        wxString namen;
+        wxString zusatz;
+    };
+    // A page on the right: standings as rows of cells (each block headed by its
+    // title and column heads), or a part of the bracket.
+    struct sSeite
+    {
+        wxString titel;
+        std::vector<wxArrayString> zeilen;
+        bool endrunde = false;
+        clEndrundenLayout::sAusschnitt ausschnitt;
+    };
+
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override;
+    void gruppenWerdenErsetzt() override;
+    void veraltet();
+    void sammleSeiten();
+    void haengeTabelleAn(clTurnier* turnier, const wxString& titel);
+
+    void OnZeichnen(wxPaintEvent& event);
+    void OnTaste(wxKeyEvent& event);
+    void zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,
+                       const std::vector<sZeile>& zeilen, int hoechstens) const;
+    void zeichneSeite(wxDC& dc, const wxRect& r) const;
+
+    clTurnier* m_Turnier;
+    wxWindow* m_Flaeche;
+    wxTimer m_Wechsel;
+    wxTimer m_Verzoegerung;
+    // Set by every change until the display has read the tournament again.
+    bool m_Veraltet = true;
+    std::vector<sZeile> m_Laufende;
+    std::vector<sZeile> m_Naechste;
+    std::vector<sSeite> m_Seiten;
+    int m_Seite = 0;
+};
+
+#endif

@@ -1,0 +1,362 @@
+#include "ansicht/clHallenanzeige.h"
+
+#include <algorithm>
+#include <wx/control.h>
+#include <wx/dcbuffer.h>
+#include <wx/display.h>
+#include <wx/intl.h>
+
+#include "ausgabe/clEndrundenZeichner.h"
+#include "ausgabe/clLiveSeiten.h"
+#include "modell/clGruppenphase.h"
+#include "modell/clSpielbetrieb.h"
+#include "modell/clTurnier.h"
+#include "tabellen/clWertungTableBase.h"
+
+namespace
+{
+const wxColour Hintergrund(0, 0, 0);
+const wxColour Schrift(255, 255, 255);
+const wxColour Grau(185, 185, 185);
+const wxColour Gelb(255, 210, 0);
+const wxColour Blau(120, 210, 255);
+const wxColour Streifen(32, 32, 32);
+
+// The screen is measured in units of a 24th of its height: at 1080 lines a unit
+// is 45 pixels, and no text is smaller than half of one.
+constexpr int EinheitenHoch = 24;
+// Rows of standings a page takes, titles and column heads counted.
+constexpr int ZeilenProSeite = 18;
+// Lines of the bracket a page takes: more would shrink the names too far.
+constexpr int LinienProSeite = 8;
+
+void schreibe(wxDC& dc, const wxString& text, int x, int y, int breite)
+{
+    dc.DrawText(wxControl::Ellipsize(text, dc, wxELLIPSIZE_END, std::max(1, breite)), x, y);
+}
+
+// Text of about hoehe pixels, centred in a row of zeile pixels from y.
+void setzeSchrift(wxDC& dc, int hoehe, bool fett, const wxColour& farbe)
+{
+    dc.SetFont(clEndrundenZeichner::getSchrift(dc, std::max(1, hoehe), fett));
+    dc.SetTextForeground(farbe);
+}
+} // namespace
+
+clHallenanzeige::clHallenanzeige(wxWindow* parent, clTurnier* turnier)
+    : wxFrame(parent, wxID_ANY, _("Hallenanzeige"), wxDefaultPosition, wxSize(1280, 720)), m_Turnier(turnier),
+      m_Flaeche(new wxWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS)),
+      m_Wechsel(this), m_Verzoegerung(this)
+{
+    SetBackgroundColour(Hintergrund);
+    m_Flaeche->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    m_Flaeche->Bind(wxEVT_PAINT, &clHallenanzeige::OnZeichnen, this);
+    m_Flaeche->Bind(wxEVT_SIZE,
+                    [this](wxSizeEvent& e)
+                    {
+                        m_Flaeche->Refresh();
+                        e.Skip();
+                    });
+    Bind(wxEVT_CHAR_HOOK, &clHallenanzeige::OnTaste, this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { naechsteSeite(); }, m_Wechsel.GetId());
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { aktualisiere(); }, m_Verzoegerung.GetId());
+    m_Turnier->addBeobachter(this);
+    aktualisiere();
+    m_Wechsel.Start(Wechselzeit);
+}
+
+clHallenanzeige::~clHallenanzeige()
+{
+    m_Turnier->removeBeobachter(this);
+}
+
+void clHallenanzeige::zeige()
+{
+    const int hier = wxDisplay::GetFromWindow(GetParent() != nullptr ? GetParent() : this);
+    for (unsigned d = 0; wxDisplay::GetCount() > 1 && d < wxDisplay::GetCount(); ++d)
+        if (static_cast<int>(d) != hier)
+        {
+            SetSize(wxDisplay(d).GetGeometry());
+            Show();
+            ShowFullScreen(true);
+            Raise();
+            return;
+        }
+    Show();
+    Raise();
+}
+
+void clHallenanzeige::turnierGeaendert(modAenderung, const wxString&)
+{
+    veraltet();
+}
+
+void clHallenanzeige::gruppenWerdenErsetzt()
+{
+    // The pages name the groups and the bracket only by number; still they must
+    // not be drawn from the old ones.
+    veraltet();
+}
+
+void clHallenanzeige::veraltet()
+{
+    m_Veraltet = true;
+    if (!m_Verzoegerung.IsRunning())
+        m_Verzoegerung.StartOnce(Verzoegerung);
+}
+
+void clHallenanzeige::aktualisiere()
+{
+    m_Verzoegerung.Stop();
+    m_Veraltet = false;
+    const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
+    m_Laufende.clear();
+    for (const sAufruf& a : sb.getLaufende())
+        m_Laufende.push_back({a.platte, clLiveSeiten::getPaarung(a.spiel),
+                              wxString::Format(_("seit %s"), clLiveSeiten::getUhrzeit(a.beginn))});
+    m_Naechste.clear();
+    for (const sAufrufbar& a : sb.getAufrufbare(*m_Turnier))
+        m_Naechste.push_back(
+            {a.platte, clLiveSeiten::getPaarung(a.spiel), a.bereit ? wxString() : _("nach der Pause")});
+    sammleSeiten();
+    m_Flaeche->Refresh();
+}
+
+void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
+{
+    clWertungTableBase* wt = turnier->getWertungTableBase();
+    if (wt == nullptr || turnier->getAnzahlTeilnehmer() == 0)
+        return;
+    wxArrayString kopf;
+    kopf.Add(_("Platz"));
+    for (int c = 0; c < wt->GetNumberCols(); ++c)
+        kopf.Add(wt->GetColLabelValue(c));
+    // A long table goes on over several pages, each with its heads.
+    for (int platz = 0; platz < wt->getAnzahl(); ++platz)
+    {
+        if (m_Seiten.empty() || m_Seiten.back().endrunde ||
+            m_Seiten.back().zeilen.size() + (platz == 0 ? 3 : 1) > ZeilenProSeite)
+            m_Seiten.push_back({});
+        sSeite& s = m_Seiten.back();
+        if (platz == 0 || s.zeilen.empty())
+        {
+            s.zeilen.push_back(wxArrayString(1, &titel));
+            s.zeilen.push_back(kopf);
+            s.titel += (s.titel.empty() ? wxString() : wxString(", ")) + titel;
+        }
+        wxArrayString zeile;
+        zeile.Add(wt->GetRowLabelValue(platz));
+        for (int c = 0; c < wt->GetNumberCols(); ++c)
+            zeile.Add(wt->GetValue(platz, c));
+        s.zeilen.push_back(zeile);
+    }
+}
+
+void clHallenanzeige::sammleSeiten()
+{
+    m_Seiten.clear();
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (gp == nullptr)
+        haengeTabelleAn(m_Turnier, _("Tabelle"));
+    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+        haengeTabelleAn(gp->getGruppe(g), wxString::Format(_("Gruppe %d"), g));
+    if (const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr)
+    {
+        const std::vector<clEndrundenLayout::sAusschnitt> teile =
+            clEndrundenLayout::teileAuf(*er, LinienProSeite);
+        for (size_t i = 0; i < teile.size(); ++i)
+            m_Seiten.push_back({teile.size() > 1
+                                    ? wxString::Format(_("Endrunde (%zu/%zu)"), i + 1, teile.size())
+                                    : _("Endrunde"),
+                                {},
+                                true,
+                                teile[i]});
+    }
+    if (m_Seite >= getAnzahlSeiten())
+        m_Seite = 0;
+}
+
+void clHallenanzeige::naechsteSeite()
+{
+    m_Seite = m_Seiten.empty() ? 0 : (m_Seite + 1) % getAnzahlSeiten();
+    m_Flaeche->Refresh();
+}
+
+wxArrayString clHallenanzeige::getInhalt() const
+{
+    wxArrayString inhalt;
+    for (const auto& [titel, zeilen] :
+         {std::pair{_("Es spielen"), &m_Laufende}, {_(L"Als Nächstes"), &m_Naechste}})
+    {
+        inhalt.Add(titel);
+        for (const sZeile& z : *zeilen)
+            inhalt.Add(wxString::Format(_("Platte %d: %s"), z.platte, z.namen) +
+                       (z.zusatz.empty() ? wxString() : ", " + z.zusatz));
+    }
+    if (m_Seiten.empty())
+        return inhalt;
+    const sSeite& s = m_Seiten[m_Seite];
+    inhalt.Add(s.titel);
+    for (const wxArrayString& zeile : s.zeilen)
+        inhalt.Add(wxJoin(zeile, '|', 0));
+    return inhalt;
+}
+
+void clHallenanzeige::OnTaste(wxKeyEvent& event)
+{
+    if (event.GetKeyCode() == WXK_F11)
+        ShowFullScreen(!IsFullScreen());
+    else if (event.GetKeyCode() == WXK_ESCAPE && IsFullScreen())
+        ShowFullScreen(false);
+    else
+        event.Skip();
+}
+
+void clHallenanzeige::OnZeichnen(wxPaintEvent&)
+{
+    wxAutoBufferedPaintDC dc(m_Flaeche);
+    if (m_Veraltet)
+        aktualisiere();
+    const wxSize groesse = m_Flaeche->GetClientSize();
+    const int e = std::max(8, groesse.y / EinheitenHoch);
+    dc.SetBackground(wxBrush(Hintergrund));
+    dc.Clear();
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+
+    // The title and the clock over everything.
+    setzeSchrift(dc, e, true, Schrift);
+    const wxString uhr = clLiveSeiten::getUhrzeit(m_Turnier->getSpielbetrieb().jetzt());
+    const int uhrBreite = dc.GetTextExtent(uhr).GetWidth();
+    dc.DrawText(uhr, groesse.x - e / 2 - uhrBreite, e / 3);
+    schreibe(dc, m_Turnier->getAllgemein()->Bezeichnung, e / 2, e / 3, groesse.x - 2 * e - uhrBreite);
+    dc.SetPen(wxPen(Grau, std::max(1, e / 12)));
+    dc.DrawLine(0, 2 * e, groesse.x, 2 * e);
+
+    // The calls on the left, the changing page on the right.
+    const int links = groesse.x * 2 / 5;
+    const wxRect spiele(e / 2, 2 * e + e / 2, links - e, groesse.y - 3 * e);
+    const int anteil = m_Naechste.empty() ? spiele.height : spiele.height * 3 / 5;
+    const int laufende = std::max(0, (anteil - 2 * e) * 10 / 12 / e);
+    zeichneZeilen(dc, wxRect(spiele.x, spiele.y, spiele.width, anteil), _("Es spielen"), Gelb, m_Laufende,
+                  std::max(1, laufende));
+    if (!m_Naechste.empty())
+        zeichneZeilen(dc, wxRect(spiele.x, spiele.y + anteil, spiele.width, spiele.height - anteil),
+                      _(L"Als Nächstes"), Blau, m_Naechste,
+                      std::max(1, (spiele.height - anteil - 2 * e) * 10 / 12 / e));
+    dc.DrawLine(links, 2 * e, links, groesse.y);
+    zeichneSeite(dc, wxRect(links + e / 2, 2 * e + e / 2, groesse.x - links - e, groesse.y - 3 * e));
+}
+
+void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,
+                                    const std::vector<sZeile>& zeilen, int hoechstens) const
+{
+    const int e = std::max(8, m_Flaeche->GetClientSize().y / EinheitenHoch);
+    setzeSchrift(dc, e, true, farbe);
+    dc.DrawText(titel, r.x, r.y);
+    if (zeilen.empty())
+    {
+        setzeSchrift(dc, e * 3 / 4, false, Grau);
+        dc.DrawText(titel == _("Es spielen") ? _(L"Zurzeit läuft kein Spiel.") : wxString(), r.x,
+                    r.y + 3 * e / 2);
+        return;
+    }
+    // Rows of up to 1.7 units, shrinking to fit down to 1.2 units; the rest is counted.
+    const int anzahl = std::min<int>(zeilen.size(), hoechstens);
+    const int hoehe = std::clamp((r.height - 2 * e) / std::max(1, anzahl), e * 6 / 5, e * 17 / 10);
+    const int kasten = hoehe * 17 / 10;
+    int y = r.y + 3 * e / 2;
+    for (int i = 0; i < anzahl; ++i, y += hoehe)
+    {
+        const sZeile& z = zeilen[i];
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(z.platte > 0 ? farbe : Streifen));
+        dc.DrawRoundedRectangle(r.x, y + hoehe / 12, kasten, hoehe * 5 / 6, hoehe / 8);
+        setzeSchrift(dc, hoehe * 3 / 5, true, Hintergrund);
+        const wxString nr = z.platte > 0 ? wxString::Format("%d", z.platte) : wxString(L"\u2013");
+        const wxSize nrGroesse = dc.GetTextExtent(nr);
+        dc.SetTextForeground(z.platte > 0 ? Hintergrund : Schrift);
+        dc.DrawText(nr, r.x + (kasten - nrGroesse.x) / 2, y + (hoehe - nrGroesse.y) / 2);
+        const int x = r.x + kasten + e / 3;
+        setzeSchrift(dc, hoehe * 2 / 5, false, Grau);
+        const int zusatzBreite = z.zusatz.empty() ? 0 : dc.GetTextExtent(z.zusatz).x + e / 3;
+        dc.DrawText(z.zusatz, r.GetRight() - zusatzBreite + e / 3, y + hoehe / 2 - dc.GetCharHeight() / 2);
+        setzeSchrift(dc, hoehe / 2, true, Schrift);
+        schreibe(dc, z.namen, x, y + (hoehe - dc.GetCharHeight()) / 2, r.GetRight() - x - zusatzBreite);
+    }
+    if (static_cast<int>(zeilen.size()) > anzahl)
+    {
+        setzeSchrift(dc, e * 2 / 3, false, Grau);
+        dc.DrawText(wxString::Format(_("und %d weitere"), static_cast<int>(zeilen.size()) - anzahl), r.x, y);
+    }
+}
+
+void clHallenanzeige::zeichneSeite(wxDC& dc, const wxRect& r) const
+{
+    if (m_Seiten.empty())
+        return;
+    const int e = std::max(8, m_Flaeche->GetClientSize().y / EinheitenHoch);
+    const sSeite& s = m_Seiten[m_Seite];
+    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    if (s.endrunde && gp != nullptr && gp->getEndrunde() != nullptr)
+    {
+        setzeSchrift(dc, e, true, Gelb);
+        dc.DrawText(s.titel, r.x, r.y);
+        const clEndrundenLayout layout(*gp->getEndrunde(), s.ausschnitt,
+                                       wxRect(r.x, r.y + 2 * e, r.width, r.height - 2 * e));
+        sEndrundenFarben farben;
+        farben.text = Schrift;
+        farben.blass = Grau;
+        farben.ergebnis = Blau;
+        clEndrundenZeichner::zeichne(dc, layout, nullptr, farben);
+        return;
+    }
+    // Standings: the place, the name taking what the figures leave, the figures.
+    // The titles take a third of a row more room above them.
+    const int hoehe = std::min(e * 3 / 2, r.height / (ZeilenProSeite + 1));
+    setzeSchrift(dc, hoehe * 11 / 20, false, Schrift);
+    std::vector<int> breite;
+    for (const wxArrayString& zeile : s.zeilen)
+        for (size_t c = 0; zeile.size() > 1 && c < zeile.size(); ++c)
+        {
+            breite.resize(std::max(breite.size(), zeile.size()), 0);
+            if (c != 1)
+                breite[c] = std::max(breite[c], dc.GetTextExtent(zeile[c]).x + e / 2);
+        }
+    int summe = 0;
+    for (int b : breite)
+        summe += b;
+    if (breite.size() > 1)
+        breite[1] = std::max(e, r.width - summe);
+    int y = r.y;
+    for (size_t z = 0; z < s.zeilen.size(); ++z, y += hoehe)
+    {
+        const wxArrayString& zeile = s.zeilen[z];
+        if (zeile.size() == 1)
+        {
+            // A block's title, with room above it after another block.
+            y += z > 0 ? hoehe / 3 : 0;
+            setzeSchrift(dc, hoehe * 3 / 5, true, Gelb);
+            dc.DrawText(zeile[0], r.x, y + (hoehe - dc.GetCharHeight()) / 2);
+            continue;
+        }
+        const bool kopf = s.zeilen[z - 1].size() == 1;
+        if (!kopf && z % 2 == 0)
+        {
+            dc.SetPen(*wxTRANSPARENT_PEN);
+            dc.SetBrush(wxBrush(Streifen));
+            dc.DrawRectangle(r.x, y, r.width, hoehe);
+        }
+        setzeSchrift(dc, kopf ? hoehe * 2 / 5 : hoehe * 11 / 20, false, kopf ? Grau : Schrift);
+        int x = r.x;
+        for (size_t c = 0; c < zeile.size() && c < breite.size(); ++c)
+        {
+            const int w = dc.GetTextExtent(zeile[c]).x;
+            // The name stands left, the figures in the middle of their columns.
+            const int ab = c == 1 ? x : x + std::max(0, (breite[c] - w) / 2);
+            schreibe(dc, zeile[c], ab, y + (hoehe - dc.GetCharHeight()) / 2, breite[c] - e / 4);
+            x += breite[c];
+        }
+    }
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+#include <random>
+#include <wx/datetime.h>
+
+#include "ModellHilfen.h"
+#include "ausgabe/clLiveSeiten.h"
+#include "modell/clGruppenphase.h"
+
+namespace
+{
+// Six players in two groups on two tables, the clock standing at 10:42 today.
+struct ZweiGruppen : TestTurnier
+{
+    std::time_t jetzt = wxDateTime::Today().SetHour(10).SetMinute(42).GetTicks();
+
+    explicit ZweiGruppen(int form = formGruppen)
+    {
+        erstelle({L"Anna <&\"", L"Bernd", L"Carla", L"Dora", L"Emil", L"Frieda"}, 2);
+        allgemein alg = *turnier.getAllgemein();
+        alg.Turnierform = form;
+        alg.Gruppen = 2;
+        alg.Aufsteiger = 1;
+        turnier.setAllgemein(&alg);
+        turnier.Aktualisieren(false);
+        std::mt19937 zufall(3);
+        if (form == formGruppen)
+            turnier.loseGruppen(zufall);
+        turnier.setUhr([this] { return jetzt; });
+    }
+
+    std::string seite(const std::string& pfad, const mapLiveSeiten& zusatz = {}) const
+    {
+        const spLiveSeiten seiten = clLiveSeiten(const_cast<clTurnier*>(&turnier)).erzeuge(zusatz);
+        const auto it = seiten->find(pfad);
+        return it != seiten->end() ? it->second.inhalt : "fehlt: " + pfad;
+    }
+};
+
+bool enthaelt(const std::string& text, const wxString& teil)
+{
+    return text.find(teil.utf8_string()) != std::string::npos;
+}
+
+std::string pfade(const spLiveSeiten& seiten)
+{
+    std::string text;
+    for (const auto& [pfad, seite] : *seiten)
+        text += pfad + " ";
+    return text;
+}
+} // namespace
+
+TEST(LiveSeiten, JedeSeiteDaMaskiertOhneSkript)
+{
+    for (const int form : {formJederGegenJeden, formGruppen})
+    {
+        ZweiGruppen tt(form);
+        mapLiveSeiten qr;
+        qr["/qr.svg"] = {"image/svg+xml", "<svg/>"};
+        const spLiveSeiten seiten = clLiveSeiten(&tt.turnier).erzeuge(qr);
+        EXPECT_EQ(form == formGruppen
+                      ? "/ /gruppe/1 /gruppe/2 /qr.svg /spieler/1 /spieler/2 /spieler/3 /spieler/4 "
+                        "/spieler/5 /spieler/6 "
+                      : "/ /qr.svg /spieler/1 /spieler/2 /spieler/3 /spieler/4 /spieler/5 "
+                        "/spieler/6 /tabelle ",
+                  pfade(seiten));
+        EXPECT_EQ("<svg/>", seiten->at("/qr.svg").inhalt);
+        for (const auto& [pfad, seite] : *seiten)
+        {
+            if (pfad == "/qr.svg")
+                continue;
+            EXPECT_TRUE(enthaelt(seite.inhalt, "<meta http-equiv=\"refresh\" content=\"2\">")) << pfad;
+            EXPECT_FALSE(enthaelt(seite.inhalt, "<script") || enthaelt(seite.inhalt, "Anna <") ||
+                         enthaelt(seite.inhalt, "&\""))
+                << pfad;
+            EXPECT_EQ("text/html; charset=utf-8", seite.typ);
+        }
+        // Every player's page is linked from the overview, with the name escaped.
+        EXPECT_TRUE(enthaelt(seiten->at("/").inhalt, "<a href=\"/spieler/1\">Anna &lt;&amp;&quot;</a>"));
+        EXPECT_TRUE(enthaelt(seiten->at("/").inhalt,
+                             form == formGruppen ? "href=\"/gruppe/2\"" : "href=\"/tabelle\""));
+    }
+}
+
+TEST(LiveSeiten, AufrufErgebnisUndEndrunde)
+{
+    ZweiGruppen tt;
+    clGruppenphase& gp = *tt.turnier.getGruppenphase();
+    clTurnier& gruppe = *gp.getGruppe(1);
+    clTTSpiel* sp = gruppe.getSpiel(1, 1);
+    const int a = gp.getStartNr(1, sp->getT1()->getStartNr());
+    const std::string spieler = "/spieler/" + std::to_string(a);
+    const wxString paarung = sp->getT1()->getAnzeige() + L" \u2013 " + sp->getT2()->getAnzeige();
+    EXPECT_TRUE(enthaelt(tt.seite("/"), L"Zurzeit läuft kein Spiel."));
+    EXPECT_TRUE(enthaelt(tt.seite(spieler), L"Noch zu spielen"));
+
+    ASSERT_TRUE(tt.turnier.rufeAuf(sp, 2));
+    for (const std::string& pfad : {std::string("/"), spieler})
+        EXPECT_TRUE(enthaelt(tt.seite(pfad),
+                             "<span class=\"platte\">2</span><span class=\"ort\">Gruppe 1, Runde 1 "
+                             L"\u00B7 Platte 2, seit 10:42</span>"))
+            << pfad;
+
+    tt.jetzt += 20 * 60;
+    sp->setSaetze({{11, 9}, {8, 11}, {11, 5}});
+    gruppe.pruefeWertung(sp);
+    const wxString ergebnis = "2:1 (11:9, 8:11, 11:5)";
+    EXPECT_TRUE(enthaelt(tt.seite("/"), L"Ende 11:02</span><br>"));
+    for (const std::string& pfad : {std::string("/"), spieler, std::string("/gruppe/1")})
+    {
+        const std::string html = tt.seite(pfad);
+        EXPECT_TRUE(enthaelt(html, ergebnis) && enthaelt(html, "<strong><a href=\"" + spieler + "\">"))
+            << pfad;
+        EXPECT_FALSE(enthaelt(html, "class=\"platte\"")) << pfad;
+    }
+    EXPECT_TRUE(enthaelt(tt.seite(spieler),
+                         L"Gespielt</h3>\n<ul class=\"spiele\">\n<li><span class=\"ort\">Gruppe 1, "
+                         L"Runde 1</span><br><strong>"));
+
+    // Once the bracket is drawn it has its pages, the final among them.
+    for (int g = 1; g <= 2; ++g)
+        for (clTTSpiel* s : gp.getGruppe(g)->getAlleSpiele())
+            if (!s->hatEingaben())
+            {
+                s->setSaetze({{11, 1}, {11, 2}});
+                gp.getGruppe(g)->pruefeWertung(s);
+            }
+    std::mt19937 zufall(1);
+    ASSERT_TRUE(tt.turnier.loseEndrunde(zufall));
+    EXPECT_TRUE(enthaelt(tt.seite("/endrunde"), "<h2>Finale</h2>"));
+    EXPECT_TRUE(enthaelt(tt.seite("/endstand"), "<h2>Endstand</h2>"));
+}
