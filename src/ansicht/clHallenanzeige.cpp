@@ -309,7 +309,7 @@ void clHallenanzeige::zeichneSeite(wxDC& dc, const wxRect& r) const
         farben.text = Schrift;
         farben.blass = Grau;
         farben.ergebnis = Blau;
-        clEndrundenZeichner::zeichne(dc, layout, nullptr, farben);
+        clEndrundenZeichner::zeichne(dc, layout, nullptr, nullptr, farben);
         return;
     }
     // Standings: the place, the name taking what the figures leave, the figures.
