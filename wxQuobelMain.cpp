@@ -27,6 +27,9 @@
 #include "modell/clGruppenphase.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clStartoptionen.h"
+#include "ansicht/clHallenanzeige.h"
+#include "ansicht/clLiveBetrieb.h"
+#include "ansicht/dlLiveSeiteDlg.h"
 #include "netz/clLiveServer.h"
 #include "ansicht/clSpielbetriebpanel.h"
 #include "modell/clTTSpiel.h"
@@ -107,6 +110,7 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
 {
     m_Turnier = new clTurnier;
     m_Druck.reset(new clDruck(this, m_Turnier));
+    m_Live.reset(new clLiveBetrieb(m_Turnier));
 
 #ifdef __WXMSW__
     // The program's icon resource, in every size it holds for title bar and taskbar.
@@ -198,6 +202,7 @@ wxQuobelFrame::~wxQuobelFrame()
     if (!m_GruppenMenue->IsAttached())
         delete m_GruppenMenue;
     m_Turnier->removeBeobachter(this);
+    m_Live.reset();
     m_Dokument.reset();
     // The pages' grid tables refer to the tournament: they go first.
     DestroyChildren();
@@ -264,8 +269,13 @@ void wxQuobelFrame::erstelleMenue()
 
     wxMenu* halleMenu = new wxMenu;
     halleMenu->Append(idMenuSpielbetrieb, _("Spielbetrieb\tCtrl+B"), _("Spiele an freie Platten aufrufen"));
+    halleMenu->Append(idMenuHallenanzeige, _("Hallenanzeige\tCtrl+H"),
+                      _("laufende Spiele, Aufrufe und Tabellen in einem zweiten Fenster, etwa am Beamer"));
+    halleMenu->AppendSeparator();
     halleMenu->AppendCheckItem(idMenuLiveSeite, _("Live-Seite im Netz"),
                                _("Spielstand und Aufrufe als Webseite im Netz der Halle anbieten"));
+    halleMenu->Append(idMenuLiveAdresse, _("Adresse der Live-Seite..."),
+                      _("Adresse und QR-Code der Live-Seite zeigen"));
     menuBar->Append(halleMenu, _("H&alle"));
     // The other key for redo that desktop programs know.
     wxAcceleratorEntry zusatz(wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO);
@@ -435,38 +445,60 @@ void wxQuobelFrame::zeigeGruppe(int g)
 
 bool wxQuobelFrame::starteLiveSeite(int port)
 {
-    if (m_LiveServer == nullptr)
-        m_LiveServer = std::make_unique<clLiveServer>();
     wxString fehler;
-    if (!m_LiveServer->starte("0.0.0.0", port, fehler))
+    if (!m_Live->starte(port, fehler))
     {
         m_Dokument->zeigeFehler(fehler, _("Live-Seite im Netz"));
         return false;
     }
-    m_LivePort = m_LiveServer->getPort();
-    SetStatusText(wxString::Format(wxGetTranslation(L"Die Live-Seite läuft auf Port %d."), m_LivePort));
+    m_LivePort = m_Live->getServer()->getPort();
+    const wxArrayString adressen = m_Live->getAdressen();
+    SetStatusText(wxString::Format(wxGetTranslation(L"Die Live-Seite läuft: %s"),
+                                   adressen.empty() ? wxString::Format("Port %d", m_LivePort) : adressen[0]));
     return true;
 }
 
 const clLiveServer* wxQuobelFrame::getLiveServer() const
 {
-    return m_LiveServer != nullptr && m_LiveServer->laeuft() ? m_LiveServer.get() : nullptr;
+    return m_Live->getServer();
 }
 
 void wxQuobelFrame::OnMenuLiveSeite(wxCommandEvent& event)
 {
-    if (event.IsChecked())
-        starteLiveSeite(m_LivePort);
-    else if (m_LiveServer != nullptr)
+    if (!event.IsChecked())
     {
-        m_LiveServer->stoppe();
+        m_Live->stoppe();
+        SetStatusText(_("Die Live-Seite ist beendet."));
+    }
+    else if (starteLiveSeite(m_LivePort))
+        OnMenuLiveAdresse(event);
+}
+
+void wxQuobelFrame::OnMenuLiveAdresse(wxCommandEvent&)
+{
+    if (getLiveServer() == nullptr)
+        return;
+    dlLiveSeiteDlg dlg(this, m_Live->getAdressen());
+    if (dlg.ShowModal() == wxID_STOP)
+    {
+        m_Live->stoppe();
         SetStatusText(_("Die Live-Seite ist beendet."));
     }
 }
 
+void wxQuobelFrame::OnMenuHallenanzeige(wxCommandEvent&)
+{
+    if (!m_Hallenanzeige)
+        m_Hallenanzeige = new clHallenanzeige(this, m_Turnier);
+    m_Hallenanzeige->zeige();
+}
+
 void wxQuobelFrame::OnLiveSeiteMenue(wxUpdateUIEvent& event)
 {
-    event.Check(getLiveServer() != nullptr);
+    if (event.GetId() == idMenuLiveSeite)
+        event.Check(getLiveServer() != nullptr);
+    else
+        event.Enable(getLiveServer() != nullptr);
 }
 
 void wxQuobelFrame::OnMenuSpielbetrieb(wxCommandEvent&)
@@ -929,6 +961,9 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuSpielbetrieb, wxQuobelFrame::OnMenuSpielbetrieb)
     EVT_MENU(idMenuLiveSeite, wxQuobelFrame::OnMenuLiveSeite)
     EVT_UPDATE_UI(idMenuLiveSeite, wxQuobelFrame::OnLiveSeiteMenue)
+    EVT_MENU(idMenuLiveAdresse, wxQuobelFrame::OnMenuLiveAdresse)
+    EVT_UPDATE_UI(idMenuLiveAdresse, wxQuobelFrame::OnLiveSeiteMenue)
+    EVT_MENU(idMenuHallenanzeige, wxQuobelFrame::OnMenuHallenanzeige)
     EVT_MENU_RANGE(idMenuDruckEndrunde, idMenuVorschauEndrunde + 2, wxQuobelFrame::OnMenuDruckEndrunde)
     EVT_MENU_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnMenuExportieren)
     EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)

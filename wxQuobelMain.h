@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 
 #include <memory>
+#include <wx/weakref.h>
 #include <random>
 
 #include "modell/clTurnier.h"
@@ -16,6 +17,8 @@
 class clDruck;
 class clEndrundenpanel;
 class clKreuztabellenpanel;
+class clHallenanzeige;
+class clLiveBetrieb;
 class clLiveServer;
 class clRundenpanel;
 class clSpielbetriebpanel;
@@ -81,7 +84,9 @@ public:
         idMenuLinienTauschen = 1035,
         // The menu "Halle": the page of calls and the live site.
         idMenuSpielbetrieb = 1036,
-        idMenuLiveSeite = 1038
+        idMenuHallenanzeige = 1037,
+        idMenuLiveSeite = 1038,
+        idMenuLiveAdresse = 1039
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -109,6 +114,8 @@ public:
     // Serves the live site on port from now on, to the hall's network, as the
     // command line asks with --live; false, after telling why, when it cannot.
     bool starteLiveSeite(int port);
+    // The hall display while it is open, else null.
+    clHallenanzeige* getHallenanzeige() const { return m_Hallenanzeige; }
     // The server of the live site while it runs, else null.
     const clLiveServer* getLiveServer() const;
     wxHtmlWindow* getGruppenseite() const { return m_Gruppenseite; }
@@ -146,6 +153,8 @@ private:
     void OnMenuSpielbetrieb(wxCommandEvent& event);
     void OnMenuLiveSeite(wxCommandEvent& event);
     void OnLiveSeiteMenue(wxUpdateUIEvent& event);
+    void OnMenuLiveAdresse(wxCommandEvent& event);
+    void OnMenuHallenanzeige(wxCommandEvent& event);
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
@@ -196,9 +205,11 @@ private:
     std::unique_ptr<clTurnierDokument> m_Dokument;
     // Kept for the window's life, so that printer and page settings are kept too.
     std::unique_ptr<clDruck> m_Druck;
-    std::unique_ptr<clLiveServer> m_LiveServer;
+    std::unique_ptr<clLiveBetrieb> m_Live;
     // The port the live site was last served on.
     int m_LivePort;
+    // Closing the display destroys it, which resets this.
+    wxWeakRef<clHallenanzeige> m_Hallenanzeige;
 
     wxDECLARE_EVENT_TABLE();
 };

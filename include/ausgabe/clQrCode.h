@@ -7,8 +7,7 @@
 #include <vector>
 
 // A QR code of a short text, such as the live site's address, for phones to
-// scan from the screen or from paper: as a picture and as SVG, both with the
-// quiet zone of four modules around it.
+// scan from the screen: a picture with the quiet zone of four modules around it.
 class clQrCode
 {
 public:
@@ -21,8 +20,6 @@ public:
 
     // Black on white, each module modulPixel pixels wide.
     wxImage alsBild(int modulPixel) const;
-    // Scalable: one unit per module.
-    std::string alsSvg() const;
 
     static const int RAND = 4;
 

@@ -31,16 +31,3 @@ wxImage clQrCode::alsBild(int modulPixel) const
                                 0, static_cast<size_t>(modulPixel) * 3);
     return bild;
 }
-
-std::string clQrCode::alsSvg() const
-{
-    const std::string seite = std::to_string(m_Groesse + 2 * RAND);
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + seite + " " + seite +
-                      "\" shape-rendering=\"crispEdges\"><rect width=\"" + seite + "\" height=\"" + seite +
-                      "\" fill=\"#fff\"/><path fill=\"#000\" d=\"";
-    for (int y = 0; y < m_Groesse; ++y)
-        for (int x = 0; x < m_Groesse; ++x)
-            if (istDunkel(x, y))
-                svg += "M" + std::to_string(x + RAND) + "," + std::to_string(y + RAND) + "h1v1h-1z";
-    return svg + "\"/></svg>\n";
-}

@@ -1,0 +1,70 @@
+#include "ansicht/clLiveBetrieb.h"
+
+#include "ausgabe/clLiveSeiten.h"
+#include "modell/clTurnier.h"
+#include "netz/clNetzAdressen.h"
+
+clLiveBetrieb::clLiveBetrieb(clTurnier* turnier) : m_Turnier(turnier), m_Takt(this), m_Geplant(false)
+{
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { veroeffentliche(); });
+}
+
+clLiveBetrieb::~clLiveBetrieb()
+{
+    stoppe();
+}
+
+bool clLiveBetrieb::starte(int port, wxString& fehler)
+{
+    if (m_Server.laeuft())
+        return true;
+    // Published before the start, so that the first phone sees the tournament.
+    veroeffentliche();
+    if (!m_Server.starte("0.0.0.0", port, fehler))
+        return false;
+    m_Turnier->addBeobachter(this);
+    m_Takt.Start(Takt);
+    return true;
+}
+
+void clLiveBetrieb::stoppe()
+{
+    if (!m_Server.laeuft())
+        return;
+    m_Takt.Stop();
+    m_Turnier->removeBeobachter(this);
+    m_Server.stoppe();
+}
+
+wxArrayString clLiveBetrieb::getAdressen() const
+{
+    wxArrayString adressen;
+    for (const std::string& adresse : clNetzAdressen::getAdressen())
+        adressen.Add(wxString::FromUTF8(clNetzAdressen::getUrl(adresse, m_Server.getPort())));
+    return adressen;
+}
+
+void clLiveBetrieb::turnierGeaendert(modAenderung, const wxString&)
+{
+    planeVeroeffentlichung();
+}
+
+void clLiveBetrieb::gruppenWerdenErsetzt()
+{
+    // The site in the server is text: it holds nothing of the groups.
+    planeVeroeffentlichung();
+}
+
+void clLiveBetrieb::planeVeroeffentlichung()
+{
+    if (m_Geplant)
+        return;
+    m_Geplant = true;
+    CallAfter([this] { veroeffentliche(); });
+}
+
+void clLiveBetrieb::veroeffentliche()
+{
+    m_Geplant = false;
+    m_Server.veroeffentliche(clLiveSeiten(m_Turnier).erzeuge());
+}
