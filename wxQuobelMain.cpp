@@ -443,10 +443,10 @@ void wxQuobelFrame::zeigeGruppe(int g)
         m_GruppenWahl->SetSelection(g - 1);
 }
 
-bool wxQuobelFrame::starteLiveSeite(int port)
+bool wxQuobelFrame::starteLiveSeite(int port, const std::string& adresse)
 {
     wxString fehler;
-    if (!m_Live->starte(port, fehler))
+    if (!m_Live->starte(port, fehler, adresse))
     {
         m_Dokument->zeigeFehler(fehler, _("Live-Seite im Netz"));
         return false;

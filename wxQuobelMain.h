@@ -113,7 +113,8 @@ public:
     clSpielbetriebpanel* getSpielbetriebpanel() const { return m_Spielbetriebpanel; }
     // Serves the live site on port from now on, to the hall's network, as the
     // command line asks with --live; false, after telling why, when it cannot.
-    bool starteLiveSeite(int port);
+    // Tests keep it to the machine with adresse 127.0.0.1.
+    bool starteLiveSeite(int port, const std::string& adresse = "0.0.0.0");
     // The hall display while it is open, else null.
     clHallenanzeige* getHallenanzeige() const { return m_Hallenanzeige; }
     // The server of the live site while it runs, else null.

@@ -24,9 +24,9 @@ public:
     clLiveBetrieb(const clLiveBetrieb&) = delete;
     clLiveBetrieb& operator=(const clLiveBetrieb&) = delete;
 
-    // Serves the site on every network of the machine; false and the reason in
-    // fehler when the port cannot be had.
-    bool starte(int port, wxString& fehler);
+    // Serves the site on every network of the machine (or on adresse alone);
+    // false and the reason in fehler when the port cannot be had.
+    bool starte(int port, wxString& fehler, const std::string& adresse = "0.0.0.0");
     void stoppe();
     // Null while the site is off.
     const clLiveServer* getServer() const { return m_Server.laeuft() ? &m_Server : nullptr; }

@@ -14,13 +14,13 @@ clLiveBetrieb::~clLiveBetrieb()
     stoppe();
 }
 
-bool clLiveBetrieb::starte(int port, wxString& fehler)
+bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adresse)
 {
     if (m_Server.laeuft())
         return true;
     // Published before the start, so that the first phone sees the tournament.
     veroeffentliche();
-    if (!m_Server.starte("0.0.0.0", port, fehler))
+    if (!m_Server.starte(adresse, port, fehler))
         return false;
     m_Turnier->addBeobachter(this);
     m_Takt.Start(Takt);

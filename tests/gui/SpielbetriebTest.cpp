@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <httplib.h>
 #include <wx/listctrl.h>
 
 #include "GuiHilfen.h"
@@ -152,11 +153,26 @@ TEST(Startoptionen, Live)
     }
 }
 
-// The menu item "Live-Seite im Netz" stops the server that --live started.
+// The live site follows a typed result at once; the menu item "Live-Seite im
+// Netz" stops the server that --live started.
 TEST_F(Spielbetrieb, LiveSeiteAnUndAus)
 {
-    ASSERT_TRUE(frame->starteLiveSeite(0));
+    teilnehmer({L"Anna", L"Bernd"});
+    ASSERT_TRUE(frame->starteLiveSeite(0, "127.0.0.1"));
     ASSERT_NE(nullptr, frame->getLiveServer());
+    httplib::Client client("127.0.0.1", frame->getLiveServer()->getPort());
+    client.set_read_timeout(5);
+    const auto uebersicht = [&client]
+    {
+        auto antwort = client.Get("/");
+        return antwort ? antwort->body : std::string();
+    };
+    ASSERT_TRUE(turnier()->rufeAuf(turnier()->getSpiel(1, 1)));
+    wxYield();
+    EXPECT_NE(std::string::npos, uebersicht().find("seit 10:42"));
+    tb()->setzeSaetze(1, 1, zweiNull());
+    wxYield();
+    EXPECT_NE(std::string::npos, uebersicht().find("2:0 (11:5, 11:5)")) << uebersicht();
     wxCommandEvent aus(wxEVT_MENU, wxQuobelFrame::idMenuLiveSeite);
     aus.SetInt(0);
     frame->ProcessWindowEvent(aus);
