@@ -14,11 +14,13 @@ class wxListCtrl;
 class wxListEvent;
 class wxSpinCtrl;
 class wxSpinEvent;
+class wxStaticText;
+class wxTextCtrl;
 
 // The page "Spielbetrieb": every table of the hall with the match played there
-// since when, and beneath the matches that can be called now, each with the
-// table it would get. When a result frees a table the next call is proposed,
-// without taking the focus from where the organiser types.
+// since when, whose result can be typed right here in short form, and beneath
+// the matches that can be called now, each with the table it would get. When a result frees a table the next
+// call is proposed, without taking the focus from where the organiser types.
 class clSpielbetriebpanel : public wxPanel, public clTurnierBeobachter
 {
 public:
@@ -30,7 +32,8 @@ public:
         idMindestpause,
         idZettel,
         idPlatten,
-        idAufrufbare
+        idAufrufbare,
+        idKurzeingabe
     };
 
     using fnDrucke = std::function<void(const clTTSpiel*)>;
@@ -46,12 +49,17 @@ public:
     bool nimmZurueck();
     // Moves the match at the chosen table to a free table the organiser chooses.
     bool verlege();
+    // Takes the short form typed as the result of the match at the chosen table;
+    // false when it is none, the reason in the preview.
+    bool uebernimmErgebnis();
 
     // A row per table, a row per callable match in the order to call them.
     wxListCtrl* getPlatten() const { return m_Platten; }
     wxListCtrl* getAufrufbare() const { return m_Aufrufbare; }
     wxSpinCtrl* getMindestpause() const { return m_Mindestpause; }
     wxCheckBox* getZettelWahl() const { return m_Zettel; }
+    wxTextCtrl* getKurzeingabe() const { return m_Kurzeingabe; }
+    wxString getKurzVorschau() const;
     // The match the page proposes to call next; null when none can be called.
     const clTTSpiel* getVorschlag() const;
 
@@ -70,6 +78,8 @@ private:
     void OnVerlegen(wxCommandEvent& event);
     void OnMindestpause(wxSpinEvent& event);
     void OnAktiviert(wxListEvent& event);
+    void zeigeKurzVorschau();
+    void OnCharHook(wxKeyEvent& event);
 
     clTurnier* m_Turnier;
     fnDrucke m_Drucke;
@@ -77,6 +87,8 @@ private:
     wxListCtrl* m_Aufrufbare;
     wxSpinCtrl* m_Mindestpause;
     wxCheckBox* m_Zettel;
+    wxTextCtrl* m_Kurzeingabe;
+    wxStaticText* m_KurzVorschau;
     // What the lists show, row by row.
     std::vector<clTTSpiel*> m_SpielAn;
     std::vector<sAufrufbar> m_Liste;

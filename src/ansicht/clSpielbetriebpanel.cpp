@@ -13,8 +13,11 @@
 #include <wx/spinctrl.h>
 #include <wx/statusbr.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
+#include "ansicht/clErgebnisEingabe.h"
 #include "ansicht/clStatuszeile.h"
+#include "modell/clKurzeingabe.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
@@ -56,6 +59,8 @@ clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, f
     m_Platten = erzeugeListe(this, idPlatten,
                              {{_("Platte"), 60}, {_("Spiel"), 320}, {_("Ort"), 260}, {_("seit"), 70}});
     sizer->Add(m_Platten, 1, wxEXPAND | wxALL, 5);
+    sizer->Add(clErgebnisEingabe::erzeugeKurzeingabe(this, idKurzeingabe, m_Kurzeingabe, m_KurzVorschau), 0,
+               wxEXPAND);
 
     wxBoxSizer* knoepfe = new wxBoxSizer(wxHORIZONTAL);
     knoepfe->Add(new wxButton(this, idAufrufen, _("Aufrufen")), 0, wxRIGHT, 5);
@@ -77,6 +82,16 @@ clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, f
     SetSizer(sizer);
     fuelle();
     m_Turnier->addBeobachter(this);
+    m_Kurzeingabe->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { zeigeKurzVorschau(); });
+    m_Kurzeingabe->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { uebernimmErgebnis(); });
+    m_Platten->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { zeigeKurzVorschau(); });
+    // Enter on a table where a match is played goes to its result.
+    m_Platten->Bind(wxEVT_LIST_ITEM_ACTIVATED,
+                    [this](wxListEvent&)
+                    {
+                        if (getGewaehlteLaufende() != nullptr)
+                            m_Kurzeingabe->SetFocus();
+                    });
 }
 
 clSpielbetriebpanel::~clSpielbetriebpanel()
@@ -116,6 +131,7 @@ void clSpielbetriebpanel::fuelle()
     }
     waehle(m_Platten, alteTisch);
     m_Platten->Thaw();
+    zeigeKurzVorschau();
 
     m_Liste = halle.getAufrufbare(*m_Turnier);
     m_Aufrufbare->Freeze();
@@ -154,6 +170,54 @@ clTTSpiel* clSpielbetriebpanel::getGewaehlteLaufende() const
 {
     const long zeile = getAuswahl(m_Platten);
     return zeile >= 0 && zeile < static_cast<long>(m_SpielAn.size()) ? m_SpielAn[zeile] : nullptr;
+}
+
+void clSpielbetriebpanel::zeigeKurzVorschau()
+{
+    const clTTSpiel* sp = getGewaehlteLaufende();
+    bool fehler = false;
+    const wxString text =
+        sp == nullptr ? wxGetTranslation(L"Für ein Ergebnis bitte die Platte wählen, an der gespielt wird.")
+                      : clErgebnisEingabe::getKurzVorschau(
+                            wxString::Format(_("Platte %d"), static_cast<int>(getAuswahl(m_Platten)) + 1), sp,
+                            m_Kurzeingabe->GetValue(), fehler);
+    clErgebnisEingabe::zeigeVorschau(m_KurzVorschau, text, fehler);
+}
+
+wxString clSpielbetriebpanel::getKurzVorschau() const
+{
+    return m_KurzVorschau->GetLabel();
+}
+
+bool clSpielbetriebpanel::uebernimmErgebnis()
+{
+    clTTSpiel* sp = getGewaehlteLaufende();
+    std::vector<satz> saetze;
+    wxString grund;
+    if (sp == nullptr ||
+        !clKurzeingabe::lies(m_Kurzeingabe->GetValue(), sp->getGewinnsaetze(), saetze, grund))
+    {
+        zeigeKurzVorschau();
+        wxBell();
+        return false;
+    }
+    if (!clErgebnisEingabe::darfErsetzen(this, sp, saetze))
+        return false;
+    m_Kurzeingabe->ChangeValue(wxString());
+    sp->setSaetze(saetze);
+    m_Turnier->pruefeWertung(sp);
+    return true;
+}
+
+void clSpielbetriebpanel::OnCharHook(wxKeyEvent& event)
+{
+    if (event.GetKeyCode() == 'K' && event.GetModifiers() == wxMOD_CONTROL)
+    {
+        m_Kurzeingabe->SetFocus();
+        m_Kurzeingabe->SelectAll();
+        return;
+    }
+    event.Skip();
 }
 
 void clSpielbetriebpanel::melde(const wxString& text)
@@ -296,5 +360,6 @@ wxBEGIN_EVENT_TABLE(clSpielbetriebpanel, wxPanel)
     EVT_BUTTON(idVerlegen, clSpielbetriebpanel::OnVerlegen)
     EVT_SPINCTRL(idMindestpause, clSpielbetriebpanel::OnMindestpause)
     EVT_LIST_ITEM_ACTIVATED(idAufrufbare, clSpielbetriebpanel::OnAktiviert)
+    EVT_CHAR_HOOK(clSpielbetriebpanel::OnCharHook)
 wxEND_EVENT_TABLE()
     // clang-format on

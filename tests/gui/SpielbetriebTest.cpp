@@ -170,7 +170,14 @@ TEST_F(Spielbetrieb, LiveSeiteAnUndAus)
     ASSERT_TRUE(turnier()->rufeAuf(turnier()->getSpiel(1, 1)));
     wxYield();
     EXPECT_NE(std::string::npos, uebersicht().find("seit 10:42"));
-    tb()->setzeSaetze(1, 1, zweiNull());
+    // Typed on this page, for the match at the chosen table.
+    platten->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    panel->getKurzeingabe()->SetValue("5 x");
+    EXPECT_FALSE(panel->uebernimmErgebnis());
+    panel->getKurzeingabe()->SetValue("5 5");
+    EXPECT_TRUE(panel->getKurzVorschau().StartsWith("Platte 1: ")) << panel->getKurzVorschau();
+    ASSERT_TRUE(panel->uebernimmErgebnis());
+    EXPECT_EQ("frei", platten->GetItemText(0, 1));
     wxYield();
     EXPECT_NE(std::string::npos, uebersicht().find("2:0 (11:5, 11:5)")) << uebersicht();
     wxCommandEvent aus(wxEVT_MENU, wxQuobelFrame::idMenuLiveSeite);
