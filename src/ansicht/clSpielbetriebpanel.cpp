@@ -83,7 +83,15 @@ clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, f
     fuelle();
     m_Turnier->addBeobachter(this);
     m_Kurzeingabe->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { zeigeKurzVorschau(); });
-    m_Kurzeingabe->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { uebernimmErgebnis(); });
+    // Enter on the empty field calls the match proposed next: result, Enter, Enter.
+    m_Kurzeingabe->Bind(wxEVT_TEXT_ENTER,
+                        [this](wxCommandEvent&)
+                        {
+                            if (wxString(m_Kurzeingabe->GetValue()).Strip(wxString::both).empty())
+                                rufeAuf();
+                            else
+                                uebernimmErgebnis();
+                        });
     m_Platten->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { zeigeKurzVorschau(); });
     // Enter on a table where a match is played goes to its result.
     m_Platten->Bind(wxEVT_LIST_ITEM_ACTIVATED,
