@@ -41,6 +41,10 @@ public:
                                     bool& fehler);
     // True when sp has no entry yet or the organiser agrees to replace it by saetze.
     static bool darfErsetzen(wxWindow* parent, const clTTSpiel* sp, const std::vector<satz>& saetze);
+    // The sets of the short form text typed for sp, once they may replace what sp
+    // holds; false, with a bell when there is no match or the text is none, otherwise.
+    static bool liesKurzeingabe(wxWindow* parent, const clTTSpiel* sp, const wxString& text,
+                                std::vector<satz>& saetze);
     // Walkover and retirement of either side, or neither, with the match's mark checked.
     static void fuelleAusfallMenue(wxMenu& menu, const clTTSpiel* sp, int erstesId);
     // The mark an entry of that menu sets.

@@ -7,6 +7,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include "modell/clKurzeingabe.h"
 #include "modell/clTeilnehmer.h"
@@ -68,6 +69,18 @@ bool clErgebnisEingabe::darfErsetzen(wxWindow* parent, const clTTSpiel* sp, cons
                           _("Ergebnis ersetzen?"), wxYES_NO | wxYES_DEFAULT | wxICON_QUESTION);
     frage.SetYesNoLabels(_("Ja"), _("Nein"));
     return frage.ShowModal() == wxID_YES;
+}
+
+bool clErgebnisEingabe::liesKurzeingabe(wxWindow* parent, const clTTSpiel* sp, const wxString& text,
+                                        std::vector<satz>& saetze)
+{
+    wxString grund;
+    if (sp == nullptr || !clKurzeingabe::lies(text, sp->getGewinnsaetze(), saetze, grund))
+    {
+        wxBell();
+        return false;
+    }
+    return darfErsetzen(parent, sp, saetze);
 }
 
 void clErgebnisEingabe::fuelleAusfallMenue(wxMenu& menu, const clTTSpiel* sp, int erstesId)

@@ -8,7 +8,6 @@
 #include <wx/utils.h>
 
 #include "ansicht/clErgebnisEingabe.h"
-#include "modell/clKurzeingabe.h"
 #include "ansicht/clMyGridCellRenderer.h"
 #include "ansicht/clGridTasten.h"
 #include "ansicht/clStatuszeile.h"
@@ -112,16 +111,11 @@ bool clRundenpanel::uebernimmKurzeingabe()
     int runde = 0, platte = 0;
     const clTTSpiel* sp = getSpielAmCursor(runde, platte);
     std::vector<satz> saetze;
-    wxString grund;
-    if (sp == nullptr ||
-        !clKurzeingabe::lies(m_Kurzeingabe->GetValue(), sp->getGewinnsaetze(), saetze, grund))
+    if (!clErgebnisEingabe::liesKurzeingabe(this, sp, m_Kurzeingabe->GetValue(), saetze))
     {
         aktualisiereKurzVorschau();
-        wxBell();
         return false;
     }
-    if (!clErgebnisEingabe::darfErsetzen(this, sp, saetze))
-        return false;
     // A score cell still being edited would be stored over the result afterwards.
     m_RundenGrid->DisableCellEditControl();
     m_SpieleTB->setzeSaetze(runde, platte, saetze);

@@ -17,7 +17,6 @@
 
 #include "ansicht/clErgebnisEingabe.h"
 #include "ansicht/clStatuszeile.h"
-#include "modell/clKurzeingabe.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
@@ -201,16 +200,11 @@ bool clSpielbetriebpanel::uebernimmErgebnis()
 {
     clTTSpiel* sp = getGewaehlteLaufende();
     std::vector<satz> saetze;
-    wxString grund;
-    if (sp == nullptr ||
-        !clKurzeingabe::lies(m_Kurzeingabe->GetValue(), sp->getGewinnsaetze(), saetze, grund))
+    if (!clErgebnisEingabe::liesKurzeingabe(this, sp, m_Kurzeingabe->GetValue(), saetze))
     {
         zeigeKurzVorschau();
-        wxBell();
         return false;
     }
-    if (!clErgebnisEingabe::darfErsetzen(this, sp, saetze))
-        return false;
     m_Kurzeingabe->ChangeValue(wxString());
     sp->setSaetze(saetze);
     m_Turnier->pruefeWertung(sp);
