@@ -133,12 +133,15 @@ TEST(Spielbetrieb, RuheUndReihenfolge)
     EXPECT_FALSE(tt.turnier.rufeAuf(tt.turnier.getSpiel(2, 1)));
     EXPECT_FALSE(tt.turnier.rufeAuf(a, 1));
     EXPECT_TRUE(tt.turnier.verlegeAufruf(a, 1));
-    ASSERT_TRUE(tt.turnier.rufeAuf(b));
-    EXPECT_EQ(2, tt.turnier.getPlatte(b));
     uhr = 2000;
     spiele(tt.turnier, a, 0);
+    // A result typed without a call is news too, and its players rest as well.
     uhr = 2300;
     spiele(tt.turnier, b, 0);
+    const std::vector<sAufruf> beendet = tt.turnier.getSpielbetrieb().getBeendete();
+    ASSERT_EQ(2u, beendet.size());
+    EXPECT_EQ(b, beendet[0].spiel);
+    EXPECT_EQ(std::make_pair(2300L, 0), std::make_pair(long(beendet[0].ende), beendet[0].platte));
     // Round 2 waits until its players have rested ten minutes.
     for (const auto& [zeit, bereit] : {std::pair{2800, false}, {2900, true}})
     {
@@ -150,6 +153,9 @@ TEST(Spielbetrieb, RuheUndReihenfolge)
     }
     ASSERT_TRUE(tt.turnier.setMindestpause(0));
     EXPECT_TRUE(tt.turnier.getSpielbetrieb().getAufrufbare(tt.turnier)[0].bereit);
+    // Results that were there before are no news: only the saved call ended.
+    ASSERT_TRUE(tt.turnier.setzeAbbild(tt.turnier.getAbbild()));
+    EXPECT_EQ(1u, tt.turnier.getSpielbetrieb().getBeendete().size());
 }
 
 TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)

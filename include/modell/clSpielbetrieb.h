@@ -74,7 +74,8 @@ public:
     clTTSpiel* getSpielAn(int platte) const;
     // The matches being played, by table.
     std::vector<sAufruf> getLaufende() const;
-    // The ended calls, the latest first.
+    // The ended calls and the results of matches without a call that came in
+    // while Quobel ran (table 0), the latest first.
     std::vector<sAufruf> getBeendete() const;
     // True when there is nothing to save: no call and no minimum rest.
     bool istLeer() const { return m_Aufrufe.empty() && m_Mindestpause == 0; }
@@ -94,13 +95,16 @@ private:
     // Moves a running match to the free table platte.
     bool verlege(const clTTSpiel* sp, int platte, int platten);
     bool setMindestpause(int minuten);
-    // After results changed: a called match that got its result ends now and frees
-    // its table; one that lost it is played again, or, when its table is taken
-    // meanwhile, loses its call.
-    void folgeErgebnissen();
+    // After results changed in the matches alle: a called match that got its
+    // result ends now and frees its table; one that lost it is played again, or,
+    // when its table is taken meanwhile, loses its call. A match without a call
+    // that got its result is remembered with the time.
+    void folgeErgebnissen(const std::vector<clTTSpiel*>& alle);
     // After the matches were made anew: calls keep to the same pairing, those
     // whose pairing is gone are dropped. alle are the tournament's matches.
     void ordneZu(const std::vector<clTTSpiel*>& alle);
+    // The results alle hold now count as old: they are no news of the day.
+    void vergissEingaenge(const std::vector<clTTSpiel*>& alle);
     void leere();
 
     wxArrayString getSaveStrings(const std::vector<clTTSpiel*>& alle) const;
@@ -127,6 +131,9 @@ private:
     int m_Mindestpause;
     std::vector<sEintrag> m_Aufrufe;
     std::unordered_map<const clTTSpiel*, size_t> m_Index;
+    // When the result of each decided match without a call came in; 0 for those
+    // that were there before (loaded, or kept through a new schedule). Not saved.
+    std::unordered_map<clTTSpiel*, std::time_t> m_Eingaenge;
     // The match of each call, by its place in the file, between lies and uebernehme.
     std::vector<size_t> m_Gelesen;
 };

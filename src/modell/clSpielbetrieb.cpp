@@ -116,6 +116,9 @@ std::vector<sAufruf> clSpielbetrieb::getBeendete() const
     for (const sEintrag& e : m_Aufrufe)
         if (e.aufruf.ende != 0)
             beendet.push_back(e.aufruf);
+    for (const auto& [spiel, zeit] : m_Eingaenge)
+        if (zeit != 0)
+            beendet.push_back({spiel, 0, 0, zeit});
     std::stable_sort(beendet.begin(), beendet.end(),
                      [](const sAufruf& a, const sAufruf& b) { return a.ende > b.ende; });
     return beendet;
@@ -125,16 +128,11 @@ std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) 
 {
     std::set<const clTeilnehmer*> amTisch;
     std::map<const clTeilnehmer*, std::time_t> zuletzt;
-    for (const sEintrag& e : m_Aufrufe)
-    {
-        for (const clTeilnehmer* tn : {e.aufruf.spiel->getT1(), e.aufruf.spiel->getT2()})
-        {
-            if (e.aufruf.ende == 0)
-                amTisch.insert(tn);
-            else
-                zuletzt[tn] = std::max(zuletzt[tn], e.aufruf.ende);
-        }
-    }
+    for (const sAufruf& a : getBeendete())
+        for (const clTeilnehmer* tn : {a.spiel->getT1(), a.spiel->getT2()})
+            zuletzt[tn] = std::max(zuletzt[tn], a.ende);
+    for (const sAufruf& a : getLaufende())
+        amTisch.insert({a.spiel->getT1(), a.spiel->getT2()});
     const int platten = turnier.getAllgemein()->Platten;
     std::vector<bool> frei(platten + 1, true);
     for (const sEintrag& e : m_Aufrufe)
@@ -253,8 +251,17 @@ bool clSpielbetrieb::setMindestpause(int minuten)
     return true;
 }
 
-void clSpielbetrieb::folgeErgebnissen()
+void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
 {
+    for (clTTSpiel* sp : alle)
+    {
+        const bool entschieden = getAufruf(sp) == nullptr && istEntschieden(sp);
+        const auto it = m_Eingaenge.find(sp);
+        if (entschieden && it == m_Eingaenge.end())
+            m_Eingaenge[sp] = m_Uhr();
+        else if (!entschieden && it != m_Eingaenge.end())
+            m_Eingaenge.erase(it);
+    }
     for (size_t k = 0; k < m_Aufrufe.size();)
     {
         sAufruf& a = m_Aufrufe[k].aufruf;
@@ -310,12 +317,22 @@ void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle)
     }
     m_Aufrufe = std::move(bleiben);
     indiziere();
+    vergissEingaenge(alle);
+}
+
+void clSpielbetrieb::vergissEingaenge(const std::vector<clTTSpiel*>& alle)
+{
+    m_Eingaenge.clear();
+    for (clTTSpiel* sp : alle)
+        if (getAufruf(sp) == nullptr && istEntschieden(sp))
+            m_Eingaenge[sp] = 0;
 }
 
 void clSpielbetrieb::leere()
 {
     m_Aufrufe.clear();
     m_Index.clear();
+    m_Eingaenge.clear();
     m_Mindestpause = 0;
 }
 
@@ -382,5 +399,7 @@ void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTT
         m_Aufrufe[k].t1 = sp->getT1();
         m_Aufrufe[k].t2 = sp->getT2();
     }
-    folgeErgebnissen();
+    indiziere();
+    folgeErgebnissen({});
+    vergissEingaenge(alle);
 }

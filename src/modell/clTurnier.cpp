@@ -87,7 +87,7 @@ void clTurnier::melde(modAenderung art, const wxString& schritt)
 {
     // The calls follow before anybody shows them.
     if (art == aendErgebnis)
-        m_Spielbetrieb.folgeErgebnissen();
+        m_Spielbetrieb.folgeErgebnissen(getAlleSpiele());
     else if (art == aendTeilnehmer || art == aendAllgemein || art == aendAuslosung)
         m_Spielbetrieb.ordneZu(getAlleSpiele());
     else if (art == aendNeu)
