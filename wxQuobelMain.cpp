@@ -269,7 +269,7 @@ void wxQuobelFrame::erstelleMenue()
 
     wxMenu* halleMenu = new wxMenu;
     halleMenu->Append(idMenuSpielbetrieb, _("Spielbetrieb\tCtrl+B"), _("Spiele an freie Platten aufrufen"));
-    halleMenu->Append(idMenuHallenanzeige, _("Hallenanzeige\tCtrl+H"),
+    halleMenu->Append(idMenuHallenanzeige, _("Hallenanzeige\tF12"),
                       _("laufende Spiele, Aufrufe und Tabellen in einem zweiten Fenster, etwa am Beamer"));
     halleMenu->AppendSeparator();
     halleMenu->AppendCheckItem(idMenuLiveSeite, _("Live-Seite im Netz"),

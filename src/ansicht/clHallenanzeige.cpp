@@ -315,15 +315,21 @@ void clHallenanzeige::zeichneSeite(wxDC& dc, const wxRect& r) const
     // Standings: the place, the name taking what the figures leave, the figures.
     // The titles take a third of a row more room above them.
     const int hoehe = std::min(e * 3 / 2, r.height / (ZeilenProSeite + 1));
-    setzeSchrift(dc, hoehe * 11 / 20, false, Schrift);
+    // Each cell measured in the type it is drawn in: the column titles are small,
+    // so that the figures leave the names their room.
     std::vector<int> breite;
-    for (const wxArrayString& zeile : s.zeilen)
+    for (size_t z = 1; z < s.zeilen.size(); ++z)
+    {
+        const wxArrayString& zeile = s.zeilen[z];
+        const bool kopf = s.zeilen[z - 1].size() == 1;
+        setzeSchrift(dc, kopf ? hoehe * 2 / 5 : hoehe * 11 / 20, false, Schrift);
         for (size_t c = 0; zeile.size() > 1 && c < zeile.size(); ++c)
         {
             breite.resize(std::max(breite.size(), zeile.size()), 0);
             if (c != 1)
                 breite[c] = std::max(breite[c], dc.GetTextExtent(zeile[c]).x + e / 2);
         }
+    }
     int summe = 0;
     for (int b : breite)
         summe += b;
