@@ -262,9 +262,9 @@ void wxQuobelFrame::erstelleMenue()
 
     m_BearbeitenMenue = new wxMenu(wxString());
     m_BearbeitenMenue->Append(wxID_UNDO, wxGetTranslation(L"Rückgängig\tCtrl+Z"),
-                              _("den letzten Schritt zurücknehmen"));
+                              wxGetTranslation(L"den letzten Schritt zurücknehmen"));
     m_BearbeitenMenue->Append(wxID_REDO, _("Wiederherstellen\tCtrl+Y"),
-                              _("den zurückgenommenen Schritt wieder ausführen"));
+                              wxGetTranslation(L"den zurückgenommenen Schritt wieder ausführen"));
     menuBar->Append(m_BearbeitenMenue, _("&Bearbeiten"));
 
     wxMenu* halleMenu = new wxMenu;

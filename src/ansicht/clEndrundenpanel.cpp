@@ -206,7 +206,7 @@ void clEndrundenpanel::aktualisiereKurzVorschau()
     if (m_Endrunde == nullptr)
         text = _("Es ist noch keine Endrunde ausgelost.");
     else if (m_Gewaehlt == nullptr || !m_Endrunde->istSpielbar(m_Gewaehlt))
-        text = _("Bitte ein Spiel wählen, dessen Spieler feststehen.");
+        text = wxGetTranslation(L"Bitte ein Spiel wählen, dessen Spieler feststehen.");
     else
         text = clErgebnisEingabe::getKurzVorschau(m_Endrunde->getSpielname(m_Gewaehlt), m_Gewaehlt,
                                                   m_Kurzeingabe->GetValue(), fehler);

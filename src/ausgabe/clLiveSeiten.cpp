@@ -157,7 +157,7 @@ std::string clLiveSeiten::seite(const wxString& titel, const wxString& inhalt) c
                          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                          "<meta http-equiv=\"refresh\" content=\"%d\">\n",
                          Auffrischen) +
-        "<title>" + m(titel) + " \u2013 " + turnier + "</title>\n<style>\n" + Stil +
+        "<title>" + m(titel) + L" \u2013 " + turnier + "</title>\n<style>\n" + Stil +
         "</style>\n</head>\n<body>\n" + "<h1>" + turnier + "</h1>\n<p class=\"unterzeile\">" +
         m(clHtmlAusgabe::getUnterzeile(*m_Turnier->getAllgemein())) + "</p>\n<nav>" + navigation +
         "</nav>\n" + inhalt + "</body>\n</html>\n";
