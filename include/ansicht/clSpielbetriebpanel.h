@@ -33,7 +33,9 @@ public:
         idZettel,
         idPlatten,
         idAufrufbare,
-        idKurzeingabe
+        idKurzeingabe,
+        // The menu of walkover and retirement, clErgebnisEingabe::AnzahlAusfaelle entries.
+        idAusfall
     };
 
     using fnDrucke = std::function<void(const clTTSpiel*)>;
@@ -52,6 +54,9 @@ public:
     // Takes the short form typed as the result of the match at the chosen table;
     // false when it is none, the reason in the preview.
     bool uebernimmErgebnis();
+    // A walkover or retirement (clErgebnisEingabe's menu entry ofs) for the match
+    // at the chosen table.
+    bool setzeAusfall(int ofs);
 
     // A row per table, a row per callable match in the order to call them.
     wxListCtrl* getPlatten() const { return m_Platten; }
@@ -80,6 +85,7 @@ private:
     void OnAktiviert(wxListEvent& event);
     void zeigeKurzVorschau();
     void OnCharHook(wxKeyEvent& event);
+    void OnAusfallMenue(wxListEvent& event);
 
     clTurnier* m_Turnier;
     fnDrucke m_Drucke;

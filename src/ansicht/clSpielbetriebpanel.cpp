@@ -8,6 +8,7 @@
 #include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
@@ -211,6 +212,34 @@ bool clSpielbetriebpanel::uebernimmErgebnis()
     return true;
 }
 
+bool clSpielbetriebpanel::setzeAusfall(int ofs)
+{
+    clTTSpiel* sp = getGewaehlteLaufende();
+    if (sp == nullptr)
+        return false;
+    modAusfall art = ausfKeiner;
+    int seite = 0;
+    clErgebnisEingabe::getAusfall(ofs, art, seite);
+    sp->setAusfall(art, seite);
+    m_Turnier->pruefeWertung(sp);
+    return true;
+}
+
+// A player who does not come to the table is the desk's business as much as a result.
+void clSpielbetriebpanel::OnAusfallMenue(wxListEvent& event)
+{
+    waehle(m_Platten, event.GetIndex());
+    const clTTSpiel* sp = getGewaehlteLaufende();
+    if (sp == nullptr)
+        return;
+    wxMenu menu;
+    clErgebnisEingabe::fuelleAusfallMenue(menu, sp, idAusfall);
+    const int wahl =
+        GetPopupMenuSelectionFromUser(menu, ScreenToClient(m_Platten->ClientToScreen(event.GetPoint())));
+    if (wahl >= idAusfall && wahl < idAusfall + clErgebnisEingabe::AnzahlAusfaelle)
+        setzeAusfall(wahl - idAusfall);
+}
+
 void clSpielbetriebpanel::OnCharHook(wxKeyEvent& event)
 {
     if (event.GetKeyCode() == 'K' && event.GetModifiers() == wxMOD_CONTROL)
@@ -363,5 +392,6 @@ wxBEGIN_EVENT_TABLE(clSpielbetriebpanel, wxPanel)
     EVT_SPINCTRL(idMindestpause, clSpielbetriebpanel::OnMindestpause)
     EVT_LIST_ITEM_ACTIVATED(idAufrufbare, clSpielbetriebpanel::OnAktiviert)
     EVT_CHAR_HOOK(clSpielbetriebpanel::OnCharHook)
+    EVT_LIST_ITEM_RIGHT_CLICK(idPlatten, clSpielbetriebpanel::OnAusfallMenue)
 wxEND_EVENT_TABLE()
     // clang-format on

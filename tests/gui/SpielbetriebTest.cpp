@@ -3,6 +3,7 @@
 #include <wx/listctrl.h>
 
 #include "GuiHilfen.h"
+#include "ansicht/clErgebnisEingabe.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clSpielbetriebpanel.h"
 #include "ansicht/clStartoptionen.h"
@@ -120,6 +121,11 @@ TEST_F(Spielbetrieb, GruppenspielAnAndererPlatte)
     frame->zeigeGruppe(2);
     EXPECT_EQ(wxString(L"Platte 1 seit 10:42"), aufrufZeile(tb(), 1, 1));
     EXPECT_TRUE(clHtmlAusgabe(turnier()).erzeugeSpielzettel(sp).Contains("Platte 1"));
+    // A player who does not come: the walkover, given on this page, frees the table.
+    platten->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    ASSERT_TRUE(panel->setzeAusfall(clErgebnisEingabe::ofsKampflos2));
+    EXPECT_EQ(ausfKampflos, sp->getAusfallArt());
+    EXPECT_EQ("frei", platten->GetItemText(0, 1));
 }
 
 // --live and --live=PORT are taken out of the command line; what is no port is refused.
