@@ -455,7 +455,23 @@ bool wxQuobelFrame::starteLiveSeite(int port, const std::string& adresse)
     const wxArrayString adressen = m_Live->getAdressen();
     SetStatusText(wxString::Format(wxGetTranslation(L"Die Live-Seite läuft: %s"),
                                    adressen.empty() ? wxString::Format("Port %d", m_LivePort) : adressen[0]));
+    zeigeLiveAdresse();
     return true;
+}
+
+void wxQuobelFrame::stoppeLiveSeite()
+{
+    m_Live->stoppe();
+    SetStatusText(_("Die Live-Seite ist beendet."));
+    zeigeLiveAdresse();
+}
+
+void wxQuobelFrame::zeigeLiveAdresse()
+{
+    if (!m_Hallenanzeige)
+        return;
+    const wxArrayString adressen = getLiveServer() != nullptr ? m_Live->getAdressen() : wxArrayString();
+    m_Hallenanzeige->setLiveAdresse(adressen.empty() ? wxString() : adressen[0]);
 }
 
 const clLiveServer* wxQuobelFrame::getLiveServer() const
@@ -466,10 +482,7 @@ const clLiveServer* wxQuobelFrame::getLiveServer() const
 void wxQuobelFrame::OnMenuLiveSeite(wxCommandEvent& event)
 {
     if (!event.IsChecked())
-    {
-        m_Live->stoppe();
-        SetStatusText(_("Die Live-Seite ist beendet."));
-    }
+        stoppeLiveSeite();
     else if (starteLiveSeite(m_LivePort))
         OnMenuLiveAdresse(event);
 }
@@ -480,16 +493,16 @@ void wxQuobelFrame::OnMenuLiveAdresse(wxCommandEvent&)
         return;
     dlLiveSeiteDlg dlg(this, m_Live->getAdressen());
     if (dlg.ShowModal() == wxID_STOP)
-    {
-        m_Live->stoppe();
-        SetStatusText(_("Die Live-Seite ist beendet."));
-    }
+        stoppeLiveSeite();
 }
 
 void wxQuobelFrame::OnMenuHallenanzeige(wxCommandEvent&)
 {
     if (!m_Hallenanzeige)
+    {
         m_Hallenanzeige = new clHallenanzeige(this, m_Turnier);
+        zeigeLiveAdresse();
+    }
     m_Hallenanzeige->zeige();
 }
 

@@ -156,6 +156,9 @@ private:
     void OnLiveSeiteMenue(wxUpdateUIEvent& event);
     void OnMenuLiveAdresse(wxCommandEvent& event);
     void OnMenuHallenanzeige(wxCommandEvent& event);
+    void stoppeLiveSeite();
+    // The hall display shows the live site's address while it runs.
+    void zeigeLiveAdresse();
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);

@@ -4,6 +4,7 @@
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/frame.h>
+#include <wx/image.h>
 #include <wx/timer.h>
 
 #include "ausgabe/clEndrundenLayout.h"
@@ -42,6 +43,9 @@ public:
     void naechsteSeite();
     // Reads the tournament again at once, as the display does a moment after a change.
     void aktualisiere();
+    // The live site's address, shown with its QR code at the foot of the calls so
+    // that the hall scans it from the screen; empty while the site is off.
+    void setLiveAdresse(const wxString& adresse);
     wxWindow* getFlaeche() const { return m_Flaeche; }
 
 private:
@@ -74,6 +78,8 @@ private:
     void zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,
                        const std::vector<sZeile>& zeilen, int hoechstens) const;
     void zeichneSeite(wxDC& dc, const wxRect& r) const;
+    // The address and its code in r (left, at most r.height high); answers the height taken.
+    int zeichneLiveAdresse(wxDC& dc, const wxRect& r) const;
 
     clTurnier* m_Turnier;
     wxWindow* m_Flaeche;
@@ -85,6 +91,9 @@ private:
     std::vector<sZeile> m_Naechste;
     std::vector<sSeite> m_Seiten;
     int m_Seite = 0;
+    wxString m_LiveAdresse;
+    // Its QR code, a pixel per module with the quiet zone.
+    wxImage m_LiveCode;
 };
 
 #endif

@@ -8,6 +8,7 @@
 
 #include "ausgabe/clEndrundenZeichner.h"
 #include "ausgabe/clLiveSeiten.h"
+#include "ausgabe/clQrCode.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clSpielbetrieb.h"
 #include "modell/clTurnier.h"
@@ -195,6 +196,8 @@ wxArrayString clHallenanzeige::getInhalt() const
             inhalt.Add(wxString::Format(_("Platte %d: %s"), z.platte, z.namen) +
                        (z.zusatz.empty() ? wxString() : ", " + z.zusatz));
     }
+    if (!m_LiveAdresse.empty())
+        inhalt.Add(m_LiveAdresse);
     if (m_Seiten.empty())
         return inhalt;
     const sSeite& s = m_Seiten[m_Seite];
@@ -234,9 +237,10 @@ void clHallenanzeige::OnZeichnen(wxPaintEvent&)
     dc.SetPen(wxPen(Grau, std::max(1, e / 12)));
     dc.DrawLine(0, 2 * e, groesse.x, 2 * e);
 
-    // The calls on the left, the changing page on the right.
+    // The calls on the left, above the live site's address; the changing page on the right.
     const int links = groesse.x * 2 / 5;
-    const wxRect spiele(e / 2, 2 * e + e / 2, links - e, groesse.y - 3 * e);
+    wxRect spiele(e / 2, 2 * e + e / 2, links - e, groesse.y - 3 * e);
+    spiele.height -= zeichneLiveAdresse(dc, spiele);
     const int anteil = m_Naechste.empty() ? spiele.height : spiele.height * 3 / 5;
     const int laufende = std::max(0, (anteil - 2 * e) * 10 / 12 / e);
     zeichneZeilen(dc, wxRect(spiele.x, spiele.y, spiele.width, anteil), _("Es spielen"), Gelb, m_Laufende,
@@ -247,6 +251,36 @@ void clHallenanzeige::OnZeichnen(wxPaintEvent&)
                       std::max(1, (spiele.height - anteil - 2 * e) * 10 / 12 / e));
     dc.DrawLine(links, 2 * e, links, groesse.y);
     zeichneSeite(dc, wxRect(links + e / 2, 2 * e + e / 2, groesse.x - links - e, groesse.y - 3 * e));
+}
+
+void clHallenanzeige::setLiveAdresse(const wxString& adresse)
+{
+    m_LiveAdresse = adresse;
+    m_LiveCode = adresse.empty() ? wxImage() : clQrCode(adresse.utf8_string()).alsBild(1);
+    m_Flaeche->Refresh();
+}
+
+int clHallenanzeige::zeichneLiveAdresse(wxDC& dc, const wxRect& r) const
+{
+    if (m_LiveAdresse.empty() || !m_LiveCode.IsOk())
+        return 0;
+    const int e = std::max(8, m_Flaeche->GetClientSize().y / EinheitenHoch);
+    // Whole pixels per module keep the code sharp for the phones' cameras.
+    const int module = m_LiveCode.GetWidth();
+    const int seite = std::max(1, std::min(r.height / 4, r.width * 2 / 5) / module) * module;
+    const int y = r.GetBottom() - seite;
+    dc.DrawBitmap(wxBitmap(m_LiveCode.Scale(seite, seite, wxIMAGE_QUALITY_NEAREST)), r.x, y);
+    const int x = r.x + seite + e / 2;
+    // The address is read, not guessed: its type shrinks until it fits.
+    int hoehe = e * 2 / 3;
+    for (setzeSchrift(dc, hoehe, true, Schrift);
+         hoehe > e / 3 && dc.GetTextExtent(m_LiveAdresse).x > r.GetRight() - x;
+         setzeSchrift(dc, hoehe, true, Schrift))
+        --hoehe;
+    dc.DrawText(m_LiveAdresse, x, y + seite / 2);
+    setzeSchrift(dc, hoehe, false, Grau);
+    schreibe(dc, _("Live-Ergebnisse:"), x, y + seite / 2 - dc.GetCharHeight() * 3 / 2, r.GetRight() - x);
+    return seite + e / 2;
 }
 
 void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,

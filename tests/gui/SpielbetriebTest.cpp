@@ -4,6 +4,7 @@
 
 #include "GuiHilfen.h"
 #include "ansicht/clErgebnisEingabe.h"
+#include "ansicht/clHallenanzeige.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clSpielbetriebpanel.h"
 #include "ansicht/clStartoptionen.h"
@@ -186,8 +187,14 @@ TEST_F(Spielbetrieb, LiveSeiteAnUndAus)
     EXPECT_EQ("frei", platten->GetItemText(0, 1));
     wxYield();
     EXPECT_NE(std::string::npos, uebersicht().find("2:0 (11:5, 11:5)")) << uebersicht();
+    // The hall display shows where the phones find it, until it stops.
+    befehl(frame.get(), wxQuobelFrame::idMenuHallenanzeige);
+    ASSERT_NE(nullptr, frame->getHallenanzeige());
+    const wxString url = wxString::Format(":%d", frame->getLiveServer()->getPort());
+    EXPECT_TRUE(wxJoin(frame->getHallenanzeige()->getInhalt(), '\n').Contains(url));
     wxCommandEvent aus(wxEVT_MENU, wxQuobelFrame::idMenuLiveSeite);
     aus.SetInt(0);
     frame->ProcessWindowEvent(aus);
     EXPECT_EQ(nullptr, frame->getLiveServer());
+    EXPECT_FALSE(wxJoin(frame->getHallenanzeige()->getInhalt(), '\n').Contains(url));
 }
