@@ -156,6 +156,14 @@ TEST(Spielbetrieb, RuheUndReihenfolge)
     // Results that were there before are no news: only the saved call ended.
     ASSERT_TRUE(tt.turnier.setzeAbbild(tt.turnier.getAbbild()));
     EXPECT_EQ(1u, tt.turnier.getSpielbetrieb().getBeendete().size());
+    // A hall of fewer tables sends the match on the table gone back to be called.
+    clTTSpiel* zweite = tt.turnier.getSpielbetrieb().getAufrufbare(tt.turnier)[1].spiel;
+    ASSERT_TRUE(tt.turnier.rufeAuf(zweite, 2));
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Platten = 1;
+    tt.turnier.setAllgemein(&alg);
+    tt.turnier.Aktualisieren(false);
+    EXPECT_TRUE(tt.turnier.getSpielbetrieb().getLaufende().empty());
 }
 
 TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)

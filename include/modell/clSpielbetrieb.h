@@ -101,8 +101,9 @@ private:
     // that got its result is remembered with the time.
     void folgeErgebnissen(const std::vector<clTTSpiel*>& alle);
     // After the matches were made anew: calls keep to the same pairing, those
-    // whose pairing is gone are dropped. alle are the tournament's matches.
-    void ordneZu(const std::vector<clTTSpiel*>& alle);
+    // whose pairing is gone, and running ones on a table beyond the hall's
+    // platten, are dropped. alle are the tournament's matches.
+    void ordneZu(const std::vector<clTTSpiel*>& alle, int platten);
     // The results alle hold now count as old: they are no news of the day.
     void vergissEingaenge(const std::vector<clTTSpiel*>& alle);
     void leere();

@@ -288,7 +288,7 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
     indiziere();
 }
 
-void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle)
+void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle, int platten)
 {
     // The same two players may meet twice, in their group and in the bracket.
     std::map<std::pair<const clTeilnehmer*, const clTeilnehmer*>, std::vector<clTTSpiel*>> paarungen;
@@ -300,7 +300,7 @@ void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle)
     for (sEintrag& e : m_Aufrufe)
     {
         const auto it = paarungen.find(paar(e.t1, e.t2));
-        if (it == paarungen.end())
+        if (it == paarungen.end() || (e.aufruf.ende == 0 && e.aufruf.platte > platten))
             continue;
         const std::vector<clTTSpiel*>& kandidaten = it->second;
         auto wahl = std::find(kandidaten.begin(), kandidaten.end(), e.aufruf.spiel);

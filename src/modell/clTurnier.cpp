@@ -89,7 +89,7 @@ void clTurnier::melde(modAenderung art, const wxString& schritt)
     if (art == aendErgebnis)
         m_Spielbetrieb.folgeErgebnissen(getAlleSpiele());
     else if (art == aendTeilnehmer || art == aendAllgemein || art == aendAuslosung)
-        m_Spielbetrieb.ordneZu(getAlleSpiele());
+        m_Spielbetrieb.ordneZu(getAlleSpiele(), m_Allgemein.Platten);
     else if (art == aendNeu)
         m_Spielbetrieb.leere();
     // A copy: an observer may remove itself when it is told.
