@@ -115,7 +115,7 @@ TEST(LiveSeiten, AufrufErgebnisUndEndrunde)
     }
     EXPECT_TRUE(enthaelt(tt.seite(spieler),
                          L"Gespielt</h3>\n<ul class=\"spiele\">\n<li><span class=\"ort\">Gruppe 1, "
-                         L"Runde 1</span><br><strong>"));
+                         L"Runde 1 \u00B7 Platte 2</span><br><strong>"));
 
     // Once the bracket is drawn it has its pages, the final among them.
     for (int g = 1; g <= 2; ++g)

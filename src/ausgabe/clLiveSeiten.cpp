@@ -282,11 +282,14 @@ wxString clLiveSeiten::erzeugeSpieler(int startNr) const
             continue;
         gruppe = std::max(gruppe, s.gruppe);
         sWertung w1, w2;
-        if (const sAufruf* a = sb.getAufruf(s.spiel); a != nullptr && sb.laeuft(s.spiel))
+        const sAufruf* a = sb.getAufruf(s.spiel);
+        if (a != nullptr && sb.laeuft(s.spiel))
             laeuft += erzeugeSpielzeile(
                 s.spiel, wxString::Format(_("Platte %d, seit %s"), a->platte, getUhrzeit(a->beginn)));
         else if (s.spiel->getErgebnis(w1, w2))
-            gespielt += erzeugeSpielzeile(s.spiel);
+            gespielt += erzeugeSpielzeile(s.spiel, a != nullptr && a->platte > 0
+                                                       ? wxString::Format(_("Platte %d"), a->platte)
+                                                       : wxString());
         else
             offen += erzeugeSpielzeile(s.spiel, s.platte > 0 ? wxString::Format(_("Platte %d"), s.platte)
                                                              : wxString());
