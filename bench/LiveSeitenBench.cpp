@@ -43,3 +43,22 @@ void LiveSeiten(benchmark::State& state)
 } // namespace
 
 BENCHMARK(LiveSeiten)->Unit(benchmark::kMillisecond);
+
+namespace
+{
+// The live site of a large round robin on 20 tables, every match played: the
+// page of the schedule and each player's page hold a line per match.
+void LiveSeitenJederGegenJeden(benchmark::State& state)
+{
+    TestTurnier tt;
+    tt.erstelleN(static_cast<int>(state.range(0)), 20);
+    for (clTTSpiel* sp : tt.turnier.getAlleSpiele())
+    {
+        sp->setSaetze({{11, 7}, {9, 11}, {11, 5}});
+        tt.turnier.pruefeWertung(sp);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(clLiveSeiten(&tt.turnier).erzeuge());
+}
+} // namespace
+BENCHMARK(LiveSeitenJederGegenJeden)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);

@@ -56,6 +56,9 @@ private:
         int gruppe = 0;
         int platte = 0;
         int startNr[2] = {0, 0};
+        // The pairing with its links and the result, written once for the pages
+        // of its group and of both its players.
+        wxString paarung;
     };
 
     void sammleSpiele();
@@ -70,6 +73,8 @@ private:
     // or since when it is played; zusatz follows the place.
     wxString erzeugeSpielzeile(const clTTSpiel* sp, const wxString& zusatz = wxString()) const;
     wxString erzeugeNamen(const clTTSpiel* sp) const;
+    // The names, linked to the players' pages, and the result.
+    wxString erzeugePaarung(const clTTSpiel* sp) const;
 
     clTurnier* m_Turnier;
     std::vector<sSpiel> m_Spiele;

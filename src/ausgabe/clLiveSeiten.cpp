@@ -78,7 +78,8 @@ void clLiveSeiten::sammleSpiele()
                                     wxString::Format(_("Runde %d"), r),
                                     0,
                                     p,
-                                    {sp->getT1()->getStartNr(), sp->getT2()->getStartNr()}});
+                                    {sp->getT1()->getStartNr(), sp->getT2()->getStartNr()},
+                                    wxString()});
     }
     // The groups and the bracket know their players by the groups' own start numbers.
     std::unordered_map<const clTeilnehmer*, int> hauptNr;
@@ -95,7 +96,8 @@ void clLiveSeiten::sammleSpiele()
                                     wxString::Format(_("Gruppe %d, Runde %d"), g, r),
                                     g,
                                     clGruppenphase::getPlattenNummer(platten, p),
-                                    {hauptNr[sp->getT1()], hauptNr[sp->getT2()]}});
+                                    {hauptNr[sp->getT1()], hauptNr[sp->getT2()]},
+                                    wxString()});
     }
     if (const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr)
     {
@@ -103,7 +105,7 @@ void clLiveSeiten::sammleSpiele()
         for (int i = 0; i < er->getAnzahlSpiele(); ++i)
         {
             clTTSpiel* sp = er->getSpiel(i);
-            sSpiel s{sp, er->getSpielname(sp), -1, 0, {0, 0}};
+            sSpiel s{sp, er->getSpielname(sp), -1, 0, {0, 0}, wxString()};
             // A bye is no match of its player.
             const bool frei = er->istFrei(sp, 1) || er->istFrei(sp, 2);
             for (int seite = 0; seite < 2 && !frei; ++seite)
@@ -114,6 +116,8 @@ void clLiveSeiten::sammleSpiele()
     }
     for (size_t i = 0; i < m_Spiele.size(); ++i)
         m_Index[m_Spiele[i].spiel] = i;
+    for (sSpiel& s : m_Spiele)
+        s.paarung = erzeugePaarung(s.spiel);
 }
 
 const clLiveSeiten::sSpiel* clLiveSeiten::finde(const clTTSpiel* sp) const
@@ -195,11 +199,16 @@ wxString clLiveSeiten::erzeugeSpielzeile(const clTTSpiel* sp, const wxString& zu
     wxString ort = s != nullptr ? s->ort : wxString();
     if (!zusatz.empty())
         ort += (ort.empty() ? wxString() : wxString(L" \u00B7 ")) + zusatz;
-    zeile += "<span class=\"ort\">" + m(ort) + "</span><br>" + erzeugeNamen(sp);
-    const wxString ergebnis = getErgebnis(sp);
-    if (!ergebnis.empty())
-        zeile += " <span class=\"ergebnis\">" + m(ergebnis) + "</span>";
+    zeile +=
+        "<span class=\"ort\">" + m(ort) + "</span><br>" + (s != nullptr ? s->paarung : erzeugePaarung(sp));
     return zeile + "</li>\n";
+}
+
+wxString clLiveSeiten::erzeugePaarung(const clTTSpiel* sp) const
+{
+    const wxString ergebnis = getErgebnis(sp);
+    return erzeugeNamen(sp) +
+           (ergebnis.empty() ? wxString() : " <span class=\"ergebnis\">" + m(ergebnis) + "</span>");
 }
 
 wxString clLiveSeiten::erzeugeUebersicht() const
