@@ -73,8 +73,6 @@ public:
 
 private:
     void fuelle();
-    // "Anna – Bernd".
-    static wxString getPaarung(const clTTSpiel* sp);
     // The match at the chosen table, null when it is free or none is chosen.
     clTTSpiel* getGewaehlteLaufende() const;
     void melde(const wxString& text);

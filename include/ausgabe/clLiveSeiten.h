@@ -40,10 +40,6 @@ public:
     // A decided match from side 1: "3:1 (11:7, 9:11, 11:5, 11:8)", a walkover or
     // retirement added; empty while it is undecided.
     static wxString getErgebnis(const clTTSpiel* sp);
-    // "Anna Adler – Bernd Berg", a side that did not play or retired marked.
-    static wxString getPaarung(const clTTSpiel* sp);
-    // The local time of day: "10:42".
-    static wxString getUhrzeit(std::time_t zeit);
 
 private:
     // Where a match belongs ("Gruppe 2, Runde 1", "Halbfinale"): its group (0 in a

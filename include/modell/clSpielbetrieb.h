@@ -62,6 +62,8 @@ public:
     // The clock the calls are timed with; tests give their own.
     void setUhr(std::function<std::time_t()> uhr) { m_Uhr = std::move(uhr); }
     std::time_t jetzt() const { return m_Uhr(); }
+    // The local time of day of a call, as the hall reads it: "10:42".
+    static wxString getUhrzeit(std::time_t zeit);
 
     // Minutes a player rests between two called matches (0: none).
     int getMindestpause() const { return m_Mindestpause; }

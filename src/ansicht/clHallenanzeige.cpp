@@ -7,7 +7,6 @@
 #include <wx/intl.h>
 
 #include "ausgabe/clEndrundenZeichner.h"
-#include "ausgabe/clLiveSeiten.h"
 #include "ausgabe/clQrCode.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clSpielbetrieb.h"
@@ -115,12 +114,11 @@ void clHallenanzeige::aktualisiere()
     const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
     m_Laufende.clear();
     for (const sAufruf& a : sb.getLaufende())
-        m_Laufende.push_back({a.platte, clLiveSeiten::getPaarung(a.spiel),
-                              wxString::Format(_("seit %s"), clLiveSeiten::getUhrzeit(a.beginn))});
+        m_Laufende.push_back({a.platte, a.spiel->getPaarung(),
+                              wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))});
     m_Naechste.clear();
     for (const sAufrufbar& a : sb.getAufrufbare(*m_Turnier))
-        m_Naechste.push_back(
-            {a.platte, clLiveSeiten::getPaarung(a.spiel), a.bereit ? wxString() : _("nach der Pause")});
+        m_Naechste.push_back({a.platte, a.spiel->getPaarung(), a.bereit ? wxString() : _("nach der Pause")});
     sammleSeiten();
     m_Flaeche->Refresh();
 }
@@ -230,7 +228,7 @@ void clHallenanzeige::OnZeichnen(wxPaintEvent&)
 
     // The title and the clock over everything.
     setzeSchrift(dc, e, true, Schrift);
-    const wxString uhr = clLiveSeiten::getUhrzeit(m_Turnier->getSpielbetrieb().jetzt());
+    const wxString uhr = clSpielbetrieb::getUhrzeit(m_Turnier->getSpielbetrieb().jetzt());
     const int uhrBreite = dc.GetTextExtent(uhr).GetWidth();
     dc.DrawText(uhr, groesse.x - e / 2 - uhrBreite, e / 3);
     schreibe(dc, m_Turnier->getAllgemein()->Bezeichnung, e / 2, e / 3, groesse.x - 2 * e - uhrBreite);

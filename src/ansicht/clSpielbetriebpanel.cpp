@@ -4,7 +4,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choicdlg.h>
-#include <wx/datetime.h>
 #include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/listctrl.h>
@@ -24,11 +23,6 @@
 
 namespace
 {
-wxString uhrzeit(std::time_t t)
-{
-    return wxDateTime(t).Format("%H:%M");
-}
-
 wxListCtrl* erzeugeListe(wxWindow* eltern, int id, std::initializer_list<std::pair<wxString, int>> spalten)
 {
     auto* liste = new wxListCtrl(eltern, id, wxDefaultPosition, wxDefaultSize,
@@ -107,12 +101,6 @@ clSpielbetriebpanel::~clSpielbetriebpanel()
     m_Turnier->removeBeobachter(this);
 }
 
-wxString clSpielbetriebpanel::getPaarung(const clTTSpiel* sp)
-{
-    const auto name = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getAnzeige() : wxString(); };
-    return name(sp->getT1()) + L" \u2013 " + name(sp->getT2());
-}
-
 void clSpielbetriebpanel::fuelle()
 {
     const clSpielbetrieb& halle = m_Turnier->getSpielbetrieb();
@@ -131,11 +119,11 @@ void clSpielbetriebpanel::fuelle()
         clTTSpiel* sp = halle.getSpielAn(p);
         m_SpielAn[p - 1] = sp;
         const long zeile = m_Platten->InsertItem(p - 1, wxString::Format("%d", p));
-        m_Platten->SetItem(zeile, 1, sp != nullptr ? getPaarung(sp) : _("frei"));
+        m_Platten->SetItem(zeile, 1, sp != nullptr ? sp->getPaarung() : _("frei"));
         if (sp == nullptr)
             continue;
         m_Platten->SetItem(zeile, 2, m_Turnier->getSpielort(sp));
-        m_Platten->SetItem(zeile, 3, uhrzeit(halle.getAufruf(sp)->beginn));
+        m_Platten->SetItem(zeile, 3, clSpielbetrieb::getUhrzeit(halle.getAufruf(sp)->beginn));
     }
     waehle(m_Platten, alteTisch);
     m_Platten->Thaw();
@@ -148,14 +136,15 @@ void clSpielbetriebpanel::fuelle()
     for (size_t i = 0; i < m_Liste.size(); ++i)
     {
         const sAufrufbar& a = m_Liste[i];
-        const long zeile = m_Aufrufbare->InsertItem(static_cast<long>(i), getPaarung(a.spiel));
+        const long zeile = m_Aufrufbare->InsertItem(static_cast<long>(i), a.spiel->getPaarung());
         m_Aufrufbare->SetItem(zeile, 1, m_Turnier->getSpielort(a.spiel));
         m_Aufrufbare->SetItem(zeile, 2, a.platte > 0 ? wxString::Format("%d", a.platte) : wxString());
         if (!a.bereit)
         {
             m_Aufrufbare->SetItem(
                 zeile, 3,
-                wxString::Format(_("Pause bis %s"), uhrzeit(a.zuletzt + 60 * halle.getMindestpause())));
+                wxString::Format(_("Pause bis %s"),
+                                 clSpielbetrieb::getUhrzeit(a.zuletzt + 60 * halle.getMindestpause())));
             m_Aufrufbare->SetItemTextColour(zeile, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
         }
         if (a.spiel == gewaehlt)
@@ -272,7 +261,7 @@ bool clSpielbetriebpanel::rufeAuf()
         return false;
     }
     clTTSpiel* sp = it->spiel;
-    const wxString paarung = getPaarung(sp);
+    const wxString paarung = sp->getPaarung();
     if (!m_Turnier->rufeAuf(sp))
     {
         melde(wxString::Format(_("%s kann jetzt nicht aufgerufen werden."), paarung));
@@ -317,7 +306,7 @@ bool clSpielbetriebpanel::verlege()
         melde(_("Alle Platten sind belegt."));
         return false;
     }
-    const int wahl = wxGetSingleChoiceIndex(wxString::Format(_("%s an welche Platte?"), getPaarung(sp)),
+    const int wahl = wxGetSingleChoiceIndex(wxString::Format(_("%s an welche Platte?"), sp->getPaarung()),
                                             _("Verlegen"), namen, 0, this);
     return wahl >= 0 && m_Turnier->verlegeAufruf(sp, freie[wahl]);
 }
@@ -344,7 +333,7 @@ void clSpielbetriebpanel::turnierGeaendert(modAenderung art, const wxString&)
             m_Vorschlag = wxString::Format(
                 wxGetTranslation(L"Platte %d ist frei – nächster Aufruf: %s an Platte "
                                  L"%d (Enter auf der Seite Spielbetrieb)"),
-                static_cast<int>(p + 1), getPaarung(m_Liste.front().spiel), m_Liste.front().platte);
+                static_cast<int>(p + 1), m_Liste.front().spiel->getPaarung(), m_Liste.front().platte);
             melde(m_Vorschlag);
             return;
         }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <wx/datetime.h>
 #include <wx/intl.h>
 
 #include "ausgabe/clHtmlAusgabe.h"
@@ -139,17 +138,6 @@ wxString clLiveSeiten::getErgebnis(const clTTSpiel* sp)
     return saetze.empty() ? text : text + " (" + clKurzeingabe::beschreibe(saetze) + ")";
 }
 
-wxString clLiveSeiten::getPaarung(const clTTSpiel* sp)
-{
-    return clSpieleTableBase::getNameMitAusfall(sp, 1) + L" \u2013 " +
-           clSpieleTableBase::getNameMitAusfall(sp, 2);
-}
-
-wxString clLiveSeiten::getUhrzeit(std::time_t zeit)
-{
-    return wxDateTime(zeit).Format("%H:%M");
-}
-
 std::string clLiveSeiten::seite(const wxString& titel, const wxString& inhalt) const
 {
     const wxString turnier = m(m_Turnier->getAllgemein()->Bezeichnung);
@@ -216,8 +204,8 @@ wxString clLiveSeiten::erzeugeUebersicht() const
     const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
     wxString laufende, naechste, ergebnisse, namen;
     for (const sAufruf& a : sb.getLaufende())
-        laufende += erzeugeSpielzeile(
-            a.spiel, wxString::Format(_("Platte %d, seit %s"), a.platte, getUhrzeit(a.beginn)));
+        laufende += erzeugeSpielzeile(a.spiel, wxString::Format(_("Platte %d, seit %s"), a.platte,
+                                                                clSpielbetrieb::getUhrzeit(a.beginn)));
     const std::vector<sAufrufbar> aufrufbare = sb.getAufrufbare(*m_Turnier);
     for (size_t i = 0; i < aufrufbare.size() && i < AnzahlAufrufe; ++i)
     {
@@ -228,8 +216,8 @@ wxString clLiveSeiten::erzeugeUebersicht() const
     }
     const std::vector<sAufruf> beendete = sb.getBeendete();
     for (size_t i = 0; i < beendete.size() && i < AnzahlErgebnisse; ++i)
-        ergebnisse += erzeugeSpielzeile(beendete[i].spiel,
-                                        wxString::Format(_("Ende %s"), getUhrzeit(beendete[i].ende)));
+        ergebnisse += erzeugeSpielzeile(
+            beendete[i].spiel, wxString::Format(_("Ende %s"), clSpielbetrieb::getUhrzeit(beendete[i].ende)));
     for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = m_Turnier->getTeilnehmer(snr);
@@ -293,8 +281,8 @@ wxString clLiveSeiten::erzeugeSpieler(int startNr) const
         sWertung w1, w2;
         const sAufruf* a = sb.getAufruf(s.spiel);
         if (a != nullptr && sb.laeuft(s.spiel))
-            laeuft += erzeugeSpielzeile(
-                s.spiel, wxString::Format(_("Platte %d, seit %s"), a->platte, getUhrzeit(a->beginn)));
+            laeuft += erzeugeSpielzeile(s.spiel, wxString::Format(_("Platte %d, seit %s"), a->platte,
+                                                                  clSpielbetrieb::getUhrzeit(a->beginn)));
         else if (s.spiel->getErgebnis(w1, w2))
             gespielt += erzeugeSpielzeile(s.spiel, a != nullptr && a->platte > 0
                                                        ? wxString::Format(_("Platte %d"), a->platte)

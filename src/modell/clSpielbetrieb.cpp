@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <unordered_map>
+#include <wx/datetime.h>
 #include <wx/intl.h>
 
 #include "datei/clZahl.h"
@@ -69,6 +70,11 @@ std::vector<sFolge> sammleFolgen(const clTurnier& turnier)
     return folgen;
 }
 } // namespace
+
+wxString clSpielbetrieb::getUhrzeit(std::time_t zeit)
+{
+    return wxDateTime(zeit).Format("%H:%M");
+}
 
 clSpielbetrieb::clSpielbetrieb() : m_Uhr([] { return std::time(nullptr); }), m_Mindestpause(0) {}
 

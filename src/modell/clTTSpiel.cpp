@@ -126,6 +126,12 @@ sWertung clTTSpiel::getNullwertung()
     return sWertung();
 }
 
+wxString clTTSpiel::getPaarung() const
+{
+    const auto name = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getAnzeige() : wxString(); };
+    return name(m_T1) + L" \u2013 " + name(m_T2);
+}
+
 bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
 {
     const bool entschieden = clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);

@@ -403,13 +403,7 @@ bool clTurnier::meldeAufruf(bool erfolg, const wxString& schritt)
 
 namespace
 {
-// The step's name, for a match whose players are both known.
-wxString paarung(const clTTSpiel* sp)
-{
-    return wxString::Format(wxGetTranslation(L"%s – %s"), sp->getT1()->getAnzeige(),
-                            sp->getT2()->getAnzeige());
-}
-
+// A match can be called, and named, only once both its players are known.
 bool hatSpieler(const clTTSpiel* sp)
 {
     return sp != nullptr && sp->getT1() != nullptr && sp->getT2() != nullptr;
@@ -422,7 +416,7 @@ bool clTurnier::rufeAuf(clTTSpiel* sp, int platte)
         return false;
     meldeVorher();
     return meldeAufruf(m_Spielbetrieb.rufeAuf(*this, sp, platte),
-                       wxString::Format(_("Aufruf %s"), paarung(sp)));
+                       wxString::Format(_("Aufruf %s"), sp->getPaarung()));
 }
 
 bool clTurnier::nimmAufrufZurueck(clTTSpiel* sp)
@@ -431,7 +425,7 @@ bool clTurnier::nimmAufrufZurueck(clTTSpiel* sp)
         return false;
     meldeVorher();
     return meldeAufruf(m_Spielbetrieb.nimmZurueck(sp),
-                       wxString::Format(wxGetTranslation(L"Aufruf zurückgenommen: %s"), paarung(sp)));
+                       wxString::Format(wxGetTranslation(L"Aufruf zurückgenommen: %s"), sp->getPaarung()));
 }
 
 bool clTurnier::verlegeAufruf(clTTSpiel* sp, int platte)

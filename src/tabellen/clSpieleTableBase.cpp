@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <set>
 #include <vector>
-#include <wx/datetime.h>
 #include <wx/intl.h>
 
+#include "modell/clSpielbetrieb.h"
 #include "tabellen/clGridMelder.h"
 #include "modell/clKurzeingabe.h"
 #include "modell/clRunde.h"
@@ -58,7 +58,7 @@ wxString clSpieleTableBase::getAufrufText(const sAufruf* aufruf)
     if (aufruf->ende != 0)
         return wxString::Format(_("Platte %d"), aufruf->platte);
     return wxString::Format(_("Platte %d seit %s"), aufruf->platte,
-                            wxDateTime(aufruf->beginn).Format("%H:%M"));
+                            clSpielbetrieb::getUhrzeit(aufruf->beginn));
 }
 
 const sAufruf* clSpieleTableBase::getAufruf(const clTurnier* halle, const clTTSpiel* sp)
