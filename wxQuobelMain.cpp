@@ -311,7 +311,8 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
 
 void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
-    if (art != aendErgebnis)
+    // Results and calls leave the form as it is: the pages showing them follow.
+    if (art != aendErgebnis && art != aendAufruf)
     {
         aktualisiereAllgemein(nullptr);
         zeigeForm();
@@ -332,10 +333,12 @@ void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
     }
 }
 
-void wxQuobelFrame::turnierWirdGeaendert()
+void wxQuobelFrame::turnierWirdGeaendert(modAenderung art)
 {
-    // A draw or a swap may replace groups and bracket; the form shown follows the change.
-    gruppenWerdenErsetzt();
+    // A draw or a swap may replace groups and bracket; the form shown follows the
+    // change. A call changes neither, and the group being typed into stays.
+    if (art != aendAufruf)
+        gruppenWerdenErsetzt();
 }
 
 void wxQuobelFrame::gruppenWerdenErsetzt()

@@ -100,7 +100,7 @@ public:
     void aktualisiereAllgemein(const allgemein* alg);
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
-    void turnierWirdGeaendert() override;
+    void turnierWirdGeaendert(modAenderung art) override;
     void gruppenWerdenErsetzt() override;
 
     // The group whose rounds, standings and cross table the pages show (1 … N);

@@ -170,7 +170,8 @@ public:
     void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
 
 private:
-    void meldeVorher();
+    // Before a change of the kind art, while everything still stands as before.
+    void meldeVorher(modAenderung art);
     // A change of the groups or the bracket, told as one step.
     bool meldeAuslosung(bool erfolg, const wxString& schritt);
     // What a group tells of a typed result reaches the tournament's observers.

@@ -22,8 +22,9 @@ class clTurnierBeobachter
 {
 public:
     virtual ~clTurnierBeobachter() = default;
-    // The roster or the general data are about to change: they still stand as before.
-    virtual void turnierWirdGeaendert() {}
+    // A change of the kind art (the roster, the general data, a draw or a call) is
+    // about to be made: everything still stands as before.
+    virtual void turnierWirdGeaendert(modAenderung /*art*/) {}
     // The groups and the bracket are about to be replaced or dropped: whoever shows
     // them lets go of them now, while they still exist.
     virtual void gruppenWerdenErsetzt() {}

@@ -31,7 +31,7 @@ public:
     // The labels of the edit menu's items wxID_UNDO and wxID_REDO, and whether they can be used.
     void SetMenuStrings() override;
 
-    void turnierWirdGeaendert() override;
+    void turnierWirdGeaendert(modAenderung art) override;
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
 
     // The tournament was saved as it stands now.

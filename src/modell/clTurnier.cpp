@@ -77,10 +77,10 @@ void clTurnier::removeBeobachter(clTurnierBeobachter* b)
     m_Beobachter.erase(std::remove(m_Beobachter.begin(), m_Beobachter.end(), b), m_Beobachter.end());
 }
 
-void clTurnier::meldeVorher()
+void clTurnier::meldeVorher(modAenderung art)
 {
     for (clTurnierBeobachter* b : std::vector<clTurnierBeobachter*>(m_Beobachter))
-        b->turnierWirdGeaendert();
+        b->turnierWirdGeaendert(art);
 }
 
 void clTurnier::melde(modAenderung art, const wxString& schritt)
@@ -116,7 +116,7 @@ void clTurnier::setAllgemein(const allgemein* alg)
 {
     if (allgemeinGeaendert(*alg))
     {
-        meldeVorher();
+        meldeVorher(aendAllgemein);
         m_Geaendert = true;
     }
     if (schemaParameterGeaendert(*alg))
@@ -246,7 +246,7 @@ bool clTurnier::verwirftSaetze(const allgemein& alg) const
 
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
 {
-    meldeVorher();
+    meldeVorher(aendTeilnehmer);
     const bool nurNamen = nurNamenGeaendert(el);
     std::vector<bool> bleibt;
     const std::vector<int> positionen = uebernommenePositionen(el, bleibt);
@@ -414,7 +414,7 @@ bool clTurnier::rufeAuf(clTTSpiel* sp, int platte)
 {
     if (!hatSpieler(sp))
         return false;
-    meldeVorher();
+    meldeVorher(aendAufruf);
     return meldeAufruf(m_Spielbetrieb.rufeAuf(*this, sp, platte),
                        wxString::Format(_("Aufruf %s"), sp->getPaarung()));
 }
@@ -423,21 +423,21 @@ bool clTurnier::nimmAufrufZurueck(clTTSpiel* sp)
 {
     if (!m_Spielbetrieb.laeuft(sp))
         return false;
-    meldeVorher();
+    meldeVorher(aendAufruf);
     return meldeAufruf(m_Spielbetrieb.nimmZurueck(sp),
                        wxString::Format(wxGetTranslation(L"Aufruf zurückgenommen: %s"), sp->getPaarung()));
 }
 
 bool clTurnier::verlegeAufruf(clTTSpiel* sp, int platte)
 {
-    meldeVorher();
+    meldeVorher(aendAufruf);
     return meldeAufruf(m_Spielbetrieb.verlege(sp, platte, m_Allgemein.Platten),
                        wxString::Format(_("Verlegung an Platte %d"), platte));
 }
 
 bool clTurnier::setMindestpause(int minuten)
 {
-    meldeVorher();
+    meldeVorher(aendAufruf);
     return meldeAufruf(m_Spielbetrieb.setMindestpause(minuten), _("Mindestpause"));
 }
 
@@ -470,7 +470,7 @@ bool clTurnier::loseGruppen(std::mt19937& zufall)
         for (int g = 1; g <= m_Gruppenphase->getAnzahlGruppen(); ++g)
             if (m_Gruppenphase->hatErgebnisse(g))
                 return false;
-    meldeVorher();
+    meldeVorher(aendAuslosung);
     ersetzeGruppenphase(std::make_unique<clGruppenphase>(getErgebnisMelder()));
     m_Gruppenphase->lose(m_Teilnehmer, m_Allgemein, zufall);
     m_GruppenVeraltet = false;
@@ -484,7 +484,7 @@ bool clTurnier::tauscheGruppenspieler(int g1, int p1, int g2, int p2)
     const wxString schritt = wxString::Format(wxGetTranslation(L"Tausch %s – %s"),
                                               m_Gruppenphase->getGruppe(g1)->getTeilnehmer(p1)->getAnzeige(),
                                               m_Gruppenphase->getGruppe(g2)->getTeilnehmer(p2)->getAnzeige());
-    meldeVorher();
+    meldeVorher(aendAuslosung);
     return meldeAuslosung(m_Gruppenphase->tausche(g1, p1, g2, p2), schritt);
 }
 
@@ -492,7 +492,7 @@ bool clTurnier::loseEndrunde(std::mt19937& zufall)
 {
     if (m_Gruppenphase == nullptr || !m_Gruppenphase->kannEndrundeAuslosen())
         return false;
-    meldeVorher();
+    meldeVorher(aendAuslosung);
     return meldeAuslosung(m_Gruppenphase->loseEndrunde(m_Allgemein, zufall), _("Endrundenauslosung"));
 }
 
@@ -504,7 +504,7 @@ bool clTurnier::tauscheEndrundenLinien(int l1, int l2)
     const auto name = [&linien](int l) -> wxString
     { return linien[l - 1] ? linien[l - 1]->getAnzeige() : _("Freilos"); };
     const wxString schritt = wxString::Format(wxGetTranslation(L"Tausch %s – %s"), name(l1), name(l2));
-    meldeVorher();
+    meldeVorher(aendAuslosung);
     return meldeAuslosung(m_Gruppenphase->tauscheLinien(l1, l2), schritt);
 }
 

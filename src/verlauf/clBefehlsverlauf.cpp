@@ -139,7 +139,7 @@ void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)
     Store(new clErgebnisBefehl(m_Turnier, name, std::move(aenderungen)));
 }
 
-void clBefehlsverlauf::turnierWirdGeaendert()
+void clBefehlsverlauf::turnierWirdGeaendert(modAenderung)
 {
     if (!m_Wiedergabe)
         m_Vorher = m_Turnier->getAbbild();
