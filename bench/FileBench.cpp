@@ -93,9 +93,24 @@ void RohLesen(benchmark::State& state)
         benchmark::DoNotOptimize(vt.bytes());
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(vt.bytes().size()));
 }
+
+// A file made to be huge: three participants and a tenth of a million or a million
+// round lines (11 MB); the two should differ by the ratio of their sizes.
+void DateiRiesig(benchmark::State& state)
+{
+    std::string bytes = "#!! Allgemein\nT\nV\nD\nO\n1\n0\n#!! Teilnehmer\nA\nB\nC\n#!! Runden\n";
+    for (int64_t i = 0; i < state.range(0); ++i)
+        bytes += "(a:b,1:1)\n";
+    const TempDatei datei(bytes);
+    TestTurnier tt;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tt.turnier.liesTurnierDaten(datei.pfad));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
 } // namespace
 
 BENCHMARK(DateiSpeichern)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(DateiLaden)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(RohSchreiben)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(RohLesen)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(DateiRiesig)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

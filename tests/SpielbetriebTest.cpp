@@ -233,3 +233,28 @@ TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)
         EXPECT_TRUE(fehler.Contains(wxString("Spielbetrieb, ") + grund)) << fehler;
     }
 }
+
+// A corrected quarter-final puts another player into the semi-final: the call of
+// the old pairing goes, the call of an untouched match stays.
+TEST(Spielbetrieb, KorrekturImBaumNimmtDemNeuenPaarDenAufruf)
+{
+    TestTurnier tt;
+    loseGruppen(tt, 8);
+    for (clTTSpiel* sp : tt.turnier.getAlleSpiele())
+        spiele(tt.turnier, sp, 0);
+    std::mt19937 zufall(2);
+    ASSERT_TRUE(tt.turnier.loseEndrunde(zufall));
+    const clEndrunde& er = *tt.turnier.getGruppenphase()->getEndrunde();
+    const clSpielbetrieb& sb = tt.turnier.getSpielbetrieb();
+    clTTSpiel* viertelfinale = er.getSpiel(0);
+    spiele(tt.turnier, viertelfinale, 0);
+    spiele(tt.turnier, er.getSpiel(1), 0);
+    ASSERT_TRUE(tt.turnier.rufeAuf(er.getSpiel(4)) && tt.turnier.rufeAuf(er.getSpiel(2)));
+    const clTeilnehmer* sieger = er.getSieger(viertelfinale);
+    viertelfinale->setSaetze(
+        std::vector<satz>(3, sieger == viertelfinale->getT1() ? satz{5, 11} : satz{11, 5}));
+    tt.turnier.pruefeWertung(viertelfinale);
+    ASSERT_NE(sieger, er.getSpiel(4)->getT1());
+    EXPECT_EQ(nullptr, sb.getAufruf(er.getSpiel(4)));
+    EXPECT_TRUE(sb.laeuft(er.getSpiel(2)));
+}

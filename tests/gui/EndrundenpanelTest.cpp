@@ -45,19 +45,19 @@ struct tSeite
                 text += l.name + (l.ergebnis.empty() ? "" : " " + l.ergebnis) + "|";
         return text;
     }
-    // With QUOBEL_BILDER set, the tree is drawn there as a picture to look at.
-    void bild(const wxString& name) const
+    // The tree as drawn; with QUOBEL_BILDER set, also saved there as a picture to look at.
+    wxImage bild(const wxString& name) const
     {
-        wxString ordner;
-        if (!wxGetEnv("QUOBEL_BILDER", &ordner))
-            return;
         wxBitmap bmp(seite->getBaum()->GetVirtualSize());
         wxMemoryDC dc(bmp);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
         clEndrundenZeichner::zeichne(dc, *seite->getLayout(), seite->getGewaehlt());
         dc.SelectObject(wxNullBitmap);
-        bmp.SaveFile(ordner + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+        wxString ordner;
+        if (wxGetEnv("QUOBEL_BILDER", &ordner))
+            bmp.SaveFile(ordner + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+        return bmp.ConvertToImage();
     }
 };
 } // namespace
@@ -161,16 +161,22 @@ TEST(Endrundenpanel, DruckSeiten)
     }
 }
 
-// Pictures of brackets of 4, 16 and 32 lines, one name too long for its line.
-TEST(Endrundenpanel, Bilder)
+// A name too long for its line is cut short at the line's end: outside the line
+// the tree is drawn exactly as with a short name.
+TEST(Endrundenpanel, LangerNameEndetMitSeinerLinie)
 {
-    for (int spieler : {4, 13, 32})
-    {
-        tSeite s(spieler);
-        s.feld.spieler[1]->setAnzeige("Maximiliane Mustermann-Schulze");
-        for (int k = 0; k < spieler / 2; ++k)
-            s.feld.gewinnt(k, 1 + k % 2);
-        s.seite->aktualisiere();
-        s.bild(wxString::Format("endrunde%d", spieler));
-    }
+    tSeite s(4);
+    const wxImage kurz = s.bild("endrunde4");
+    s.feld.spieler[1]->setAnzeige("Maximiliane Mustermann-Schulze");
+    s.seite->aktualisiere();
+    const wxImage lang = s.bild("endrunde4lang");
+    const clEndrundenLayout::sLinie& linie = s.seite->getLayout()->getLinien().at(1);
+    ASSERT_EQ("Maximiliane Mustermann-Schulze", linie.name);
+    int innen = 0, aussen = 0;
+    for (int y = 0; y < lang.GetHeight(); ++y)
+        for (int x = 0; x < lang.GetWidth(); ++x)
+            if (lang.GetRed(x, y) != kurz.GetRed(x, y) || lang.GetGreen(x, y) != kurz.GetGreen(x, y))
+                ++(x >= linie.links && x < linie.rechts ? innen : aussen);
+    EXPECT_GT(innen, 0);
+    EXPECT_EQ(0, aussen);
 }

@@ -18,22 +18,6 @@ namespace
 {
 using F = wxQuobelFrame;
 
-// Every match of the group won by side 1, the first by walkover, the others 11:5 in every set.
-void spieleGruppe(clTurnier* gruppe)
-{
-    std::vector<clTTSpiel*> spiele;
-    for (int r = 1; r <= gruppe->getAnzahlRunden(); ++r)
-        for (int p = 1; clTTSpiel* sp = gruppe->getSpiel(r, p); ++p)
-        {
-            if (spiele.empty())
-                sp->setAusfall(ausfKampflos, 2);
-            for (int s = 1; s <= gruppe->getAllgemein()->Gewinnsaetze && !spiele.empty(); ++s)
-                sp->setSatzErg(s, 11, 5);
-            spiele.push_back(sp);
-        }
-    gruppe->pruefeWertungen(spiele);
-}
-
 int seiten(F* f)
 {
     return static_cast<int>(f->getNotebook()->GetPageCount());
@@ -45,103 +29,135 @@ class GruppenFenster : public FensterTest
 protected:
     F* f = frame.get();
     clGruppenphase* gruppen() const { return turnier()->getGruppenphase(); }
+
+    // The settings dialog gives the form, two groups and two tables.
+    void einstellen(int form)
+    {
+        allgemein alg = *turnier()->getAllgemein();
+        alg.Turnierform = form;
+        alg.Gruppen = alg.Platten = 2;
+        wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
+                      ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
+                                                    { *dlg->GetAllgemeinDaten() = alg; }));
+    }
+
+    // Two groups at two tables, eight players with falling ratings, drawn from the menu.
+    // Five of one club in two groups of four: two of them must meet.
+    void lose()
+    {
+        einstellen(formGruppen);
+        clTeilnehmerTableBase* tb = seite<clTurnierpanel>()->getTable();
+        const wchar_t* namen[] = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil", L"Frida", L"Gerd", L"Hanna"};
+        for (int i = 0; i < 8; ++i)
+        {
+            tb->SetValue(i, 0, namen[i]);
+            tb->SetValue(i, 3, i < 5 ? "TSV Nord" : "");
+            tb->SetValue(i, 4, wxString::Format("%d", 1900 - 10 * i));
+        }
+        klicke(seite<clTurnierpanel>(), clTurnierpanel::idUebBtnAnwenden);
+        befehl(f, F::idMenuGruppenAuslosen);
+        ASSERT_NE(nullptr, gruppen());
+    }
+
+    void loseEndrunde()
+    {
+        lose();
+        int nr = 0;
+        for (int g : {1, 2})
+            for (clTTSpiel* sp : gruppen()->getGruppe(g)->getAlleSpiele())
+                spiele(*gruppen()->getGruppe(g), sp, nr++);
+        befehl(f, F::idMenuEndrundeAuslosen);
+        ASSERT_NE(nullptr, f->getEndrundenpanel()->getLayout());
+    }
+
+    // Chooses the first entry in each of the swap's two lists.
+    const ErwarteDialog<wxSingleChoiceDialog> ersterSpieler{wxID_OK, [](wxSingleChoiceDialog* dlg)
+                                                            { dlg->SetSelection(0); }};
 };
 
-// Settings to groups, a draw of eight players with ratings and clubs, results in
-// every group, the bracket, a result there, undo and a file that loads back.
-TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
+// Groups bring their pages and menu; back to a round robin, its own schedule is shown.
+TEST_F(GruppenFenster, FormBestimmtSeitenUndMenues)
 {
     EXPECT_EQ(5, seiten(f));
     EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
-    allgemein alg = *turnier()->getAllgemein();
-    alg.Turnierform = formGruppen;
-    alg.Gruppen = 2;
-    alg.Platten = 2;
-    alg.GewinnsaetzeEndrunde = 3;
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
-                  ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
-                                                { *dlg->GetAllgemeinDaten() = alg; }));
+    lose();
     EXPECT_EQ(7, seiten(f));
     EXPECT_EQ(5u, f->GetMenuBar()->GetMenuCount());
-
-    clTeilnehmerTableBase* tb = seite<clTurnierpanel>()->getTable();
-    const wchar_t* namen[] = {L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil", L"Frida", L"Gerd", L"Hanna"};
-    for (int i = 0; i < 8; ++i)
-    {
-        tb->SetValue(i, 0, namen[i]);
-        // Five of one club in two groups of four: two of them must meet.
-        tb->SetValue(i, 3, i < 5 ? "TSV Nord" : "");
-        tb->SetValue(i, 4, wxString::Format("%d", 1900 - 10 * i));
-    }
-    klicke(seite<clTurnierpanel>(), clTurnierpanel::idUebBtnAnwenden);
-    befehl(f, F::idMenuGruppenAuslosen);
-    ASSERT_NE(nullptr, gruppen());
-    // Drawn again while the pages show a group that goes.
-    wxTEST_DIALOG(befehl(f, F::idMenuGruppenAuslosen), erwarteMeldung(wxID_YES, "neu auslosen"));
     EXPECT_EQ(2u, f->getGruppenWahl()->GetCount());
-    // The first of group 1 and the first of group 2 swap, one step to undo.
+    einstellen(formJederGegenJeden);
+    EXPECT_EQ(5, seiten(f));
+    EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
+    EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
+    EXPECT_EQ(14, turnier()->getAnzahlRunden());
+}
+
+// A new draw asks first; two players swap and come back in one step of undo, and the
+// rounds page shows the group that replaced the one it showed.
+TEST_F(GruppenFenster, NeuAuslosenUndTauschen)
+{
+    lose();
+    wxTEST_DIALOG(befehl(f, F::idMenuGruppenAuslosen), erwarteMeldung(wxID_YES, "neu auslosen"));
+    EXPECT_TRUE(f->getGruppenseite()->ToText().Contains("Gleicher Verein"));
     const wxString erster = gruppen()->getGruppe(1)->getTeilnehmer(1)->getAnzeige();
-    const ErwarteDialog<wxSingleChoiceDialog> ersterSpieler(wxID_OK, [](wxSingleChoiceDialog* dlg)
-                                                            { dlg->SetSelection(0); });
     wxTEST_DIALOG(befehl(f, F::idMenuSpielerTauschen), ersterSpieler, ersterSpieler);
     EXPECT_EQ(erster, gruppen()->getGruppe(2)->getTeilnehmer(1)->getAnzeige());
     befehl(f, wxID_UNDO);
     EXPECT_EQ(erster, gruppen()->getGruppe(1)->getTeilnehmer(1)->getAnzeige());
     EXPECT_EQ(gruppen()->getGruppe(1), f->getRundenpanel()->getTurnier());
+}
 
-    // Group 2 chosen, a set typed there counts in it and locks the draw.
+// The group chosen is the one the rounds page, its tables and the standings page show
+// and the one a typed set goes into; a result in any group keeps the groups as they
+// are until it is undone.
+TEST_F(GruppenFenster, GewaehlteGruppeUndIhreErgebnisse)
+{
+    lose();
     wxCommandEvent wahl(wxEVT_CHOICE, F::idGruppenWahl);
     wahl.SetInt(1);
     f->getGruppenWahl()->ProcessWindowEvent(wahl);
+    tippe(*f->getRundenpanel()->getTable(), 1, 1, 1, 1, "11");
     ASSERT_EQ(gruppen()->getGruppe(2), f->getRundenpanel()->getTurnier());
-    // Group 2 plays on table 2, and its rounds say so.
     wxString koepfe;
     for (int c = 0; c < f->getRundenpanel()->getTable()->GetNumberCols(); ++c)
         koepfe += f->getRundenpanel()->getTable()->GetColLabelValue(c);
     EXPECT_TRUE(koepfe.Contains("02")) << koepfe;
     EXPECT_TRUE(f->getRundenpanel()->getKurzVorschau().Contains("Platte 2"));
-    tippe(*f->getRundenpanel()->getTable(), 1, 1, 1, 1, "11");
-    EXPECT_TRUE(gruppen()->hatErgebnisse(2));
+    EXPECT_TRUE(gruppen()->hatErgebnisse(2) && !gruppen()->hatErgebnisse(1));
     EXPECT_EQ(gruppen()->getGruppe(2)->getWertungTableBase(),
               seite<clTT_Tabellenpanel>()->getGrid()->GetTable());
-    const struct
-    {
-        int befehl;
-        const wchar_t* grund;
-    } gesperrt[] = {{F::idMenuGruppenAuslosen, L"Gruppe 2 hat schon Ergebnisse"},
-                    {F::idMenuSpielerTauschen, L"Gruppe 2 hat schon Ergebnisse"},
-                    {F::idMenuEndrundeAuslosen, L"Erst wenn jedes Gruppenspiel"}};
-    for (const auto& fall : gesperrt)
-        wxTEST_DIALOG(befehl(f, fall.befehl), erwarteMeldung(wxID_OK, fall.grund));
+    for (const auto& [befehlNr, grund] :
+         {std::pair{F::idMenuGruppenAuslosen, L"Gruppe 2 hat schon Ergebnisse"},
+          {F::idMenuSpielerTauschen, L"Gruppe 2 hat schon Ergebnisse"},
+          {F::idMenuEndrundeAuslosen, L"Erst wenn jedes Gruppenspiel"}})
+        wxTEST_DIALOG(befehl(f, befehlNr), erwarteMeldung(wxID_OK, grund));
     befehl(f, wxID_UNDO);
     EXPECT_FALSE(gruppen()->hatErgebnisse(2));
+}
 
-    spieleGruppe(gruppen()->getGruppe(1));
-    spieleGruppe(gruppen()->getGruppe(2));
-    befehl(f, F::idMenuEndrundeAuslosen);
+// The drawn bracket comes to the front; a new draw asks, a swap of lines shows at once,
+// and a result keeps the bracket as it is.
+TEST_F(GruppenFenster, EndrundeAuslosenTauschenUndSperren)
+{
+    loseEndrunde();
     clEndrundenpanel* er = f->getEndrundenpanel();
-    ASSERT_NE(nullptr, er->getLayout());
     verarbeiteEreignisse();
     EXPECT_EQ(er, f->getNotebook()->GetCurrentPage());
     wxTEST_DIALOG(befehl(f, F::idMenuEndrundeAuslosen), erwarteMeldung(wxID_NO, "neu auslosen"));
-    // Lines 1 and 2 swap, and the page shows the new bracket.
     const clTeilnehmer* zweiteLinie = gruppen()->getEndrunde()->getLinien()[1];
     wxTEST_DIALOG(befehl(f, F::idMenuLinienTauschen), ersterSpieler, ersterSpieler);
     EXPECT_EQ(zweiteLinie, gruppen()->getEndrunde()->getLinien()[0]);
     EXPECT_EQ(gruppen()->getEndrunde()->getSpiel(0), er->getGewaehlt());
     EXPECT_EQ(zweiteLinie->getAnzeige(), er->getLayout()->getLinien()[0].name);
-
-    const clTTSpiel* gewaehlt = er->getGewaehlt();
-    er->getKurzeingabe()->SetValue("5 5 5");
+    er->getKurzeingabe()->SetValue("5 5");
     ASSERT_TRUE(er->uebernimmKurzeingabe());
-    EXPECT_TRUE(gewaehlt->hatEingaben());
     for (int befehlNr : {F::idMenuEndrundeAuslosen, F::idMenuLinienTauschen})
         wxTEST_DIALOG(befehl(f, befehlNr), erwarteMeldung(wxID_OK, "schon Ergebnisse"));
-    befehl(f, wxID_UNDO);
-    EXPECT_FALSE(gewaehlt->hatEingaben());
-    befehl(f, wxID_REDO);
-    EXPECT_TRUE(gewaehlt->hatEingaben());
+}
 
+// A file of groups and bracket loads back into their pages, and prints them.
+TEST_F(GruppenFenster, DateiMitGruppenUndEndrunde)
+{
+    loseEndrunde();
     const std::string vorher = turnier()->getAbbild();
     const wxString datei = pfad("gruppen.quobel");
     wxTEST_DIALOG(befehl(f, F::idMenuSchreiben), waehleDatei(datei));
@@ -150,22 +166,10 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei));
     EXPECT_EQ(vorher, turnier()->getAbbild());
     EXPECT_EQ(7, seiten(f));
-    ASSERT_NE(nullptr, f->getEndrundenpanel()->getLayout());
-    EXPECT_TRUE(f->getGruppenseite()->ToText().Contains("Gleicher Verein"));
+    EXPECT_NE(nullptr, f->getEndrundenpanel()->getLayout());
     const wxString seite = clHtmlAusgabe(turnier()).erzeugeSeite();
     for (const char* teil : {"Endstand", "Endrunde", "Gruppe 2", "Kreuztabelle"})
         EXPECT_TRUE(seite.Contains(teil)) << teil;
-
-    // Back to a round robin: its pages and menus, its schedule on the rounds page.
-    alg = *turnier()->getAllgemein();
-    alg.Turnierform = formJederGegenJeden;
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
-                  ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
-                                                { *dlg->GetAllgemeinDaten() = alg; }));
-    EXPECT_EQ(5, seiten(f));
-    EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
-    EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
-    EXPECT_EQ(14, turnier()->getAnzahlRunden());
 }
 
 // The group settings come back as they were given or changed, and the sizes follow the participants.
