@@ -67,6 +67,7 @@ protected:
             for (clTTSpiel* sp : gruppen()->getGruppe(g)->getAlleSpiele())
                 spiele(*gruppen()->getGruppe(g), sp, nr++);
         befehl(f, F::idMenuEndrundeAuslosen);
+        verarbeiteEreignisse();
         ASSERT_NE(nullptr, f->getEndrundenpanel()->getLayout());
     }
 
@@ -140,7 +141,6 @@ TEST_F(GruppenFenster, EndrundeAuslosenTauschenUndSperren)
 {
     loseEndrunde();
     clEndrundenpanel* er = f->getEndrundenpanel();
-    verarbeiteEreignisse();
     EXPECT_EQ(er, f->getNotebook()->GetCurrentPage());
     wxTEST_DIALOG(befehl(f, F::idMenuEndrundeAuslosen), erwarteMeldung(wxID_NO, "neu auslosen"));
     const clTeilnehmer* zweiteLinie = gruppen()->getEndrunde()->getLinien()[1];
