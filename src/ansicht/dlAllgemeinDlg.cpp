@@ -127,7 +127,12 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     formGruppe->Add(form, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(formGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
-    hauptSizer->Add(new wxButton(this, idAktBtnAnwenden, _("Aktualisieren")), 0, wxALL | wxALIGN_CENTER, 5);
+    // Escape and "Abbrechen" leave the tournament as it was.
+    wxBoxSizer* knoepfe = new wxBoxSizer(wxHORIZONTAL);
+    wxButton* anwenden = new wxButton(this, idAktBtnAnwenden, _("Aktualisieren"));
+    knoepfe->Add(anwenden, 0, wxALL, 5);
+    knoepfe->Add(new wxButton(this, wxID_CANCEL, _("Abbrechen")), 0, wxALL, 5);
+    hauptSizer->Add(knoepfe, 0, wxALL | wxALIGN_CENTER, 5);
 
     m_Turnierform->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { zeigeGruppenform(); });
     m_Gruppen->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { zeigeGruppenform(); });
