@@ -156,12 +156,19 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     for (const char* teil : {"Endstand", "Endrunde", "Gruppe 2", "Kreuztabelle"})
         EXPECT_TRUE(seite.Contains(teil)) << teil;
 
-    // Back to a round robin: its pages and menus, its schedule on the rounds page.
+    // Back to a round robin, asked first: its pages and menus, its schedule on the rounds page.
     alg = *turnier()->getAllgemein();
     alg.Turnierform = formJederGegenJeden;
-    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
-                  ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
-                                                { *dlg->GetAllgemeinDaten() = alg; }));
+    const auto bearbeite = [&](int antwort)
+    {
+        wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
+                      ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
+                                                    { *dlg->GetAllgemeinDaten() = alg; }),
+                      erwarteMeldung(antwort, "Verloren gehen: 13 Ergebnisse und die ausgeloste Endrunde."));
+    };
+    bearbeite(wxID_NO);
+    EXPECT_EQ(vorher, turnier()->getAbbild());
+    bearbeite(wxID_YES);
     EXPECT_EQ(5, seiten(f));
     EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
     EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
@@ -201,4 +208,17 @@ TEST(GruppenEinstellungen, FormUndGruppengroessen)
     const allgemein& neu = *dlg.GetAllgemeinDaten();
     EXPECT_EQ("1|8|2|4|0", wxString::Format("%d|%d|%d|%d|%d", neu.Turnierform, neu.Gruppen, neu.Aufsteiger,
                                             neu.GewinnsaetzeEndrunde, neu.SpielUmPlatz3));
+    // Escape presses "Abbrechen": the dialog ends without anything to take.
+    dlg.CallAfter(
+        [&]
+        {
+            wxKeyEvent taste(wxEVT_CHAR_HOOK);
+            taste.m_keyCode = WXK_ESCAPE;
+            taste.SetEventObject(&dlg);
+            dlg.ProcessWindowEvent(taste);
+        });
+    EXPECT_EQ(wxID_CANCEL, dlg.ShowModal());
+    const wxWindow* abbrechen = dlg.FindWindow(dlg.GetEscapeId());
+    ASSERT_NE(nullptr, abbrechen);
+    EXPECT_EQ("Abbrechen", abbrechen->GetLabel());
 }
