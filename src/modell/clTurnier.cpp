@@ -60,6 +60,19 @@ bool clTurnier::wertungParameterGeaendert(const allgemein& alg) const
 
 namespace
 {
+// "Anna, Bernd und Carla".
+wxString zaehleAuf(const std::vector<wxString>& teile)
+{
+    wxString text;
+    for (size_t i = 0; i < teile.size(); ++i)
+    {
+        if (i > 0)
+            text += i + 1 < teile.size() ? wxString(", ") : _(" und ");
+        text += teile[i];
+    }
+    return text;
+}
+
 bool gruppenParameterGeaendert(const allgemein& a, const allgemein& b)
 {
     return a.Turnierform != b.Turnierform || a.Gruppen != b.Gruppen || a.Aufsteiger != b.Aufsteiger ||
@@ -259,13 +272,7 @@ wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
         if (verliert[i])
             namen.push_back(m_Teilnehmer[i]->getAnzeige());
     }
-    wxString wer;
-    for (size_t i = 0; i < namen.size(); ++i)
-    {
-        if (i > 0)
-            wer += i + 1 < namen.size() ? wxString(", ") : _(" und ");
-        wer += namen[i];
-    }
+    const wxString wer = zaehleAuf(namen);
     return wxString::Format(
         wxPLURAL("%d Ergebnis von %s geht verloren.", "%d Ergebnisse von %s gehen verloren.", anzahl), anzahl,
         wer);
@@ -307,19 +314,17 @@ wxString clTurnier::verworfeneGruppen(const allgemein& alg) const
             : wxString::Format(wxGetTranslation(L"Mit %d statt %d Gruppen werden die ausgelosten Gruppen "
                                                 L"verworfen und müssen neu ausgelost werden."),
                                alg.Gruppen, anzahl);
-    wxArrayString verloren;
+    std::vector<wxString> verloren;
     if (ergebnisse > 0)
-        verloren.Add(wxString::Format(wxPLURAL("%d Ergebnis", "%d Ergebnisse", ergebnisse), ergebnisse));
+        verloren.push_back(
+            wxString::Format(wxPLURAL("%d Ergebnis", "%d Ergebnisse", ergebnisse), ergebnisse));
     if (aufrufe > 0)
-        verloren.Add(wxString::Format(wxPLURAL("%d Aufruf", "%d Aufrufe", aufrufe), aufrufe));
+        verloren.push_back(wxString::Format(wxPLURAL("%d Aufruf", "%d Aufrufe", aufrufe), aufrufe));
     if (m_Gruppenphase->getEndrunde() != nullptr)
-        verloren.Add(_("die ausgeloste Endrunde"));
-    for (size_t i = 0; i < verloren.size(); ++i)
-        text += (i == 0                    ? wxString(" ") + _("Verloren gehen: ")
-                 : i + 1 < verloren.size() ? ", "
-                                           : _(" und ")) +
-                verloren[i];
-    return verloren.empty() ? text : text + ".";
+        verloren.push_back(_("die ausgeloste Endrunde"));
+    if (!verloren.empty())
+        text += wxString::Format(_(" Verloren gehen: %s."), zaehleAuf(verloren));
+    return text;
 }
 
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
