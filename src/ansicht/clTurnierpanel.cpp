@@ -234,8 +234,11 @@ void clTurnierpanel::OnBtnRueckzug(wxCommandEvent&)
     }
     wxMessageDialog frage(
         this,
-        wxString::Format(wxGetTranslation(L"%s zieht zurück: %d Spiele ohne Ergebnis werden kampflos (w.o.) "
-                                          L"für die Gegner gewertet.\n\nRückzug eintragen?"),
+        wxString::Format(wxPLURAL(L"%s zieht zurück: %d Spiel ohne Ergebnis wird kampflos (w.o.) für den "
+                                  L"Gegner gewertet.\n\nRückzug eintragen?",
+                                  L"%s zieht zurück: %d Spiele ohne Ergebnis werden kampflos (w.o.) für die "
+                                  L"Gegner gewertet.\n\nRückzug eintragen?",
+                                  offen),
                          tn->getAnzeige(), static_cast<int>(offen)),
         titel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
     frage.SetYesNoLabels(_("Ja"), _("Nein"));
