@@ -754,6 +754,10 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
                                            alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1),
                           titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
+    const wxString gruppen = neu ? wxString() : m_Turnier->verworfeneGruppen(alg);
+    if (!gruppen.empty() && m_Dokument->frage(gruppen + "\n\n" + _("Trotzdem fortfahren?"), titel,
+                                              wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
+        return;
     m_Turnier->setAllgemein(&alg);
     aktualisiereAllgemein(&alg);
     m_Turnier->Aktualisieren(neu);

@@ -6,6 +6,7 @@
 
 #include "ModellHilfen.h"
 #include "verlauf/clBefehlsverlauf.h"
+#include "verlauf/clDateiSperre.h"
 #include "verlauf/clWiederherstellung.h"
 
 // Every kind of step is undone back to the identical tournament (the bytes a save
@@ -116,4 +117,34 @@ TEST(Verlauf, Wiederherstellungsdatei)
     EXPECT_TRUE(wxFileName::FileExists(clWiederherstellung::legeBeiseite(verlassen)));
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
     wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE);
+}
+
+// A lock file is removed only by the lock that created it: another process may
+// have opened it and be about to lock it, and would then hold a lock on a file
+// nobody sees. A mere look creates nothing.
+TEST(Verlauf, DateisperreLoeschtNurDieEigeneDatei)
+{
+    const TempDatei fremd;
+    // Opened by another process that has not locked it yet.
+    EXPECT_FALSE(clDateiSperre::istBelegt(fremd.pfad));
+    EXPECT_TRUE(wxFileName::FileExists(fremd.pfad));
+    {
+        const clDateiSperre zweite(fremd.pfad);
+        EXPECT_TRUE(zweite.istGesperrt());
+    }
+    EXPECT_TRUE(wxFileName::FileExists(fremd.pfad));
+
+    const wxString pfad = fremd.pfad + "-eigen";
+    {
+        const clDateiSperre erste(pfad);
+        ASSERT_TRUE(erste.istGesperrt());
+        {
+            const clDateiSperre zweite(pfad);
+            EXPECT_TRUE(zweite.istBelegt());
+        }
+        EXPECT_TRUE(clDateiSperre::istBelegt(pfad));
+    }
+    EXPECT_FALSE(wxFileName::FileExists(pfad));
+    EXPECT_FALSE(clDateiSperre::istBelegt(pfad));
+    EXPECT_FALSE(wxFileName::FileExists(pfad));
 }

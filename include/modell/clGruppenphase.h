@@ -58,6 +58,22 @@ public:
     // Takes new names (or other data) of the main roster into the groups' copies.
     void uebernehmeNamen(const vecTeilnehmer& roster);
 
+    // A changed main roster after the draw. neueNr gives for each old main start
+    // number (at snr-1) the new one, 0 for a player removed. A removed player leaves
+    // its group with its matches; each player added joins the group with the fewest
+    // players (ties: the lowest number) with its matches against them. The groups
+    // are not drawn again: a group that changes gets a new schedule that keeps every
+    // pairing's entries, as a round robin keeps them.
+    // Why such a change is refused: a drawn bracket, or a group left empty; empty
+    // when it is not refused.
+    wxString pruefeAenderung(const std::vector<int>& neueNr, size_t nachmeldungen) const;
+    // What the change does, as the organiser is told before; nachmeldungen are the
+    // display names of the players added. Empty when no group changes.
+    wxString beschreibeAenderung(const std::vector<int>& neueNr, const wxArrayString& nachmeldungen) const;
+    // Makes it; the players of roster (the new main roster) that neueNr does not
+    // name are those added.
+    void aendereTeilnehmer(const std::vector<int>& neueNr, const vecTeilnehmer& roster);
+
     int getAnzahlGruppen() const { return static_cast<int>(m_Gruppen.size()); }
     // Group g (1 … N); null outside.
     clTurnier* getGruppe(int g) const;
@@ -68,6 +84,8 @@ public:
     static int getPlattenNummer(const std::vector<int>& platten, int p);
     // The main start number of group g's player with group start number p, 0 for none.
     int getStartNr(int g, int p) const;
+    // The group copy of the main roster's player startNr, which plays its matches; null for none.
+    clTeilnehmer* getSpieler(int startNr) const;
     // True when some match of the group has an entry: it can then not be changed.
     bool hatErgebnisse(int g) const;
     // True when every match of every group has its result (walkovers count).
@@ -123,7 +141,10 @@ private:
     int findeGruppe(const clTTSpiel* sp) const;
     // The main start number of a group player, 0 for none.
     int getStartNr(const clTeilnehmer* tn) const;
-    clTeilnehmer* getSpieler(int startNr) const;
+    // The players of group g (0-based) that the change neueNr keeps.
+    size_t zaehleBleibende(size_t g, const std::vector<int>& neueNr) const;
+    // The group (0-based) each of anzahl players added joins, in their order.
+    std::vector<size_t> planeNachmeldungen(const std::vector<int>& neueNr, size_t anzahl) const;
 
     std::function<void(const wxString&)> m_Ergebnis;
     std::vector<std::unique_ptr<sGruppe>> m_Gruppen;

@@ -25,8 +25,9 @@ public:
     // from 0 to MaxPunkte, blanks around it allowed. Otherwise fehler says why.
     static bool liesPunkte(const wxString& text, int& punkte, wxString& fehler);
 
-    // Points above this, of a side in a cell or of a set's loser in the short
-    // form, are taken for a typing error, as the set rule takes them.
+    // Points above this, of a side in a cell or of either side of a set the short
+    // form gives ("99" would be 101:99), are taken for a typing error, as the set
+    // rule takes them.
     static const int MaxPunkte = clSatzregel::MaxPunkte;
 };
 

@@ -87,8 +87,18 @@ public:
     // The results applying the edit list would lose, those of the participants it
     // removes, as the organiser is told of them; empty when none is lost.
     wxString verloreneErgebnisse(const vecEditListe& el) const;
+    // Why the edit list cannot be applied to the drawn groups; empty when it can.
+    // UpdateTeilnehmer leaves a refused list and the tournament as they are.
+    wxString pruefeTeilnehmerliste(const vecEditListe& el) const;
+    // What applying the edit list does to the drawn groups, as the organiser is
+    // told before; empty when no group changes.
+    wxString beschreibeGruppenAenderung(const vecEditListe& el) const;
     // True when fewer sets to win in alg would discard sets entered beyond the new last set.
     bool verwirftSaetze(const allgemein& alg) const;
+    // What taking alg would discard of the drawn groups (another form or number of
+    // groups needs a new draw): the draw, its results, calls and bracket, as the
+    // organiser is told before; empty when the groups stay.
+    wxString verworfeneGruppen(const allgemein& alg) const;
     // True when some side of some set of the schedule has been entered.
     bool hatErgebnisse() const;
 
@@ -102,12 +112,16 @@ public:
 
     void pruefeWertung(clTTSpiel* sp);
     // Several changed matches as one change, which undo takes back at once.
-    void pruefeWertungen(const std::vector<clTTSpiel*>& spiele);
-    // The matches of a participant that have no entry yet; a withdrawal gives
-    // each of them to the opponent by walkover.
+    void pruefeWertungen(const std::vector<clTTSpiel*>& spiele, const wxString& schritt = wxString());
+    // The matches of a participant that have no entry yet and whose opponent is
+    // known: in the schedule, in its group and its current match in the bracket. A
+    // withdrawal gives each of them to the opponent by walkover.
     std::vector<clTTSpiel*> getOffeneSpiele(int startnr) const;
     // The participant withdraws: each match without an entry is lost by walkover.
     void zieheZurueck(int startnr);
+    // The bracket match in which the participant waits for an opponent not known
+    // yet; null for none.
+    const clTTSpiel* getWartendesSpiel(int startnr) const;
 
     // Every match: the schedule's round by round, then those of the groups and the bracket.
     std::vector<clTTSpiel*> getAlleSpiele() const;
@@ -192,6 +206,12 @@ private:
     // whether a row takes it over. A row whose position is invalid or taken already
     // makes a new participant.
     std::vector<int> uebernommenePositionen(const vecEditListe& el, std::vector<bool>& bleibt) const;
+    // For each roster position the start number it has once the list is applied, 0
+    // for a participant it removes; nachmeldungen (when given) gets the display
+    // names of the participants it adds.
+    std::vector<int> neueStartNummern(const vecEditListe& el, wxArrayString* nachmeldungen = nullptr) const;
+    // The participant as its matches know it: in groups the group's copy.
+    const clTeilnehmer* getSpieler(int startnr) const;
     // A new schedule for the roster and general data in which every pairing that is
     // drawn again keeps what was entered for it. The participants of the old schedule
     // must still exist.

@@ -103,18 +103,35 @@ bool clTurnierpanel::uebernehmeTeilnehmerliste()
                                      clTurnier::MaxTeilnehmer));
         return false;
     }
-    const wxString verlust = m_Turnier->verloreneErgebnisse(m_TeilnehmerTB->getEditListe());
-    if (!verlust.empty())
+    const vecEditListe& el = m_TeilnehmerTB->getEditListe();
+    const wxString grund = m_Turnier->pruefeTeilnehmerliste(el);
+    if (!grund.empty())
     {
-        wxMessageDialog frage(
-            this,
-            wxString::Format(wxGetTranslation(L"%s\n\nMit der geänderten Teilnehmerliste wird ein neuer "
-                                              L"Spielplan erstellt; alle anderen Ergebnisse bleiben "
-                                              L"erhalten. Wer nicht mehr antritt, kann stattdessen mit "
-                                              L"„Rückzug...“ zurückgezogen werden; dann bleiben alle "
-                                              L"Ergebnisse.\n\nTeilnehmerliste trotzdem übernehmen?"),
-                             verlust),
-            _("Ergebnisse verwerfen?"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING);
+        zeigeFehler(grund);
+        return false;
+    }
+    const wxString verlust = m_Turnier->verloreneErgebnisse(el);
+    // Drawn groups change only where the list says: the organiser is told how, also when nothing is lost.
+    const wxString gruppen = m_Turnier->beschreibeGruppenAenderung(el);
+    if (!verlust.empty() || !gruppen.empty())
+    {
+        const wxString folge =
+            !gruppen.empty()
+                ? gruppen
+                : wxString(wxGetTranslation(L"Mit der geänderten Teilnehmerliste wird ein neuer "
+                                            L"Spielplan erstellt; alle anderen Ergebnisse bleiben "
+                                            L"erhalten."));
+        const wxString text =
+            verlust.empty()
+                ? wxString::Format(wxGetTranslation(L"%s\n\nTeilnehmerliste übernehmen?"), folge)
+                : wxString::Format(wxGetTranslation(L"%s\n\n%s Wer nicht mehr antritt, kann stattdessen mit "
+                                                    L"„Rückzug...“ zurückgezogen werden; dann bleiben alle "
+                                                    L"Ergebnisse.\n\nTeilnehmerliste trotzdem übernehmen?"),
+                                   verlust, folge);
+        wxMessageDialog frage(this, text,
+                              verlust.empty() ? wxString(wxGetTranslation(L"Gruppen ändern?"))
+                                              : wxString(_("Ergebnisse verwerfen?")),
+                              wxYES_NO | wxNO_DEFAULT | (verlust.empty() ? wxICON_QUESTION : wxICON_WARNING));
         frage.SetYesNoLabels(_("Ja"), _("Nein"));
         if (frage.ShowModal() != wxID_YES)
             return false;
@@ -202,16 +219,26 @@ void clTurnierpanel::OnBtnRueckzug(wxCommandEvent&)
     const size_t offen = m_Turnier->getOffeneSpiele(row + 1).size();
     if (offen == 0)
     {
-        wxMessageDialog(this,
-                        wxString::Format(_("%s hat keine Spiele ohne Ergebnis mehr."), tn->getAnzeige()),
-                        titel, wxOK | wxICON_INFORMATION)
-            .ShowModal();
+        // A walkover needs the opponent: in the bracket it may not be known yet.
+        const clTTSpiel* wartet = m_Turnier->getWartendesSpiel(row + 1);
+        const wxString text =
+            wartet != nullptr
+                ? wxString::Format(
+                      wxGetTranslation(
+                          L"%s wartet in der Endrunde (%s) noch auf den Gegner. Der Rückzug kann "
+                          L"eingetragen werden, sobald der Gegner feststeht."),
+                      tn->getAnzeige(), m_Turnier->getSpielort(wartet))
+                : wxString::Format(_("%s hat keine Spiele ohne Ergebnis mehr."), tn->getAnzeige());
+        wxMessageDialog(this, text, titel, wxOK | wxICON_INFORMATION).ShowModal();
         return;
     }
     wxMessageDialog frage(
         this,
-        wxString::Format(wxGetTranslation(L"%s zieht zurück: %d Spiele ohne Ergebnis werden kampflos (w.o.) "
-                                          L"für die Gegner gewertet.\n\nRückzug eintragen?"),
+        wxString::Format(wxPLURAL(L"%s zieht zurück: %d Spiel ohne Ergebnis wird kampflos (w.o.) für den "
+                                  L"Gegner gewertet.\n\nRückzug eintragen?",
+                                  L"%s zieht zurück: %d Spiele ohne Ergebnis werden kampflos (w.o.) für die "
+                                  L"Gegner gewertet.\n\nRückzug eintragen?",
+                                  offen),
                          tn->getAnzeige(), static_cast<int>(offen)),
         titel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
     frage.SetYesNoLabels(_("Ja"), _("Nein"));

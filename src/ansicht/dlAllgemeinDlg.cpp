@@ -127,7 +127,15 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     formGruppe->Add(form, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(formGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
-    hauptSizer->Add(new wxButton(this, idAktBtnAnwenden, _("Aktualisieren")), 0, wxALL | wxALIGN_CENTER, 5);
+    // Escape and "Abbrechen" leave the tournament as it was. Not the stock button,
+    // whose label GTK would give in its own language.
+    wxBoxSizer* knoepfe = new wxBoxSizer(wxHORIZONTAL);
+    knoepfe->Add(new wxButton(this, idAktBtnAnwenden, _("Aktualisieren")), 0, wxALL, 5);
+    wxButton* abbrechen = new wxButton(this, wxID_HIGHEST + 1, _("Abbrechen"));
+    knoepfe->Add(abbrechen, 0, wxALL, 5);
+    hauptSizer->Add(knoepfe, 0, wxALL | wxALIGN_CENTER, 5);
+    SetEscapeId(abbrechen->GetId());
+    abbrechen->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); });
 
     m_Turnierform->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { zeigeGruppenform(); });
     m_Gruppen->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { zeigeGruppenform(); });

@@ -175,6 +175,116 @@ void clGruppenphase::uebernehmeNamen(const vecTeilnehmer& roster)
                     ->setFromSaveString(roster[gr->startNr[p] - 1]->getSaveString());
 }
 
+size_t clGruppenphase::zaehleBleibende(size_t g, const std::vector<int>& neueNr) const
+{
+    const std::vector<int>& nr = m_Gruppen[g]->startNr;
+    return static_cast<size_t>(
+        std::count_if(nr.begin(), nr.end(), [&](int snr) { return neueNr[snr - 1] > 0; }));
+}
+
+std::vector<size_t> clGruppenphase::planeNachmeldungen(const std::vector<int>& neueNr, size_t anzahl) const
+{
+    std::vector<size_t> groesse;
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+        groesse.push_back(zaehleBleibende(g, neueNr));
+    std::vector<size_t> ziel;
+    for (size_t k = 0; k < anzahl && !groesse.empty(); ++k)
+    {
+        ziel.push_back(
+            static_cast<size_t>(std::min_element(groesse.begin(), groesse.end()) - groesse.begin()));
+        ++groesse[ziel.back()];
+    }
+    return ziel;
+}
+
+wxString clGruppenphase::pruefeAenderung(const std::vector<int>& neueNr, size_t nachmeldungen) const
+{
+    if (m_Endrunde != nullptr && (std::count(neueNr.begin(), neueNr.end(), 0) > 0 || nachmeldungen > 0))
+        return wxGetTranslation(L"Die Endrunde ist ausgelost: Teilnehmer können nicht mehr gestrichen oder "
+                                L"nachgemeldet werden. Wer nicht mehr antritt, wird mit „Rückzug...“ "
+                                L"zurückgezogen; seine Spiele werden kampflos für die Gegner gewertet.");
+    const std::vector<size_t> ziel = planeNachmeldungen(neueNr, nachmeldungen);
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+        if (zaehleBleibende(g, neueNr) + std::count(ziel.begin(), ziel.end(), g) == 0)
+            return wxString::Format(wxGetTranslation(L"Gruppe %d bliebe ohne Spieler; dafür müssen die "
+                                                     L"Gruppen neu ausgelost werden."),
+                                    static_cast<int>(g) + 1);
+    return wxString();
+}
+
+wxString clGruppenphase::beschreibeAenderung(const std::vector<int>& neueNr,
+                                             const wxArrayString& nachmeldungen) const
+{
+    wxString text;
+    const auto satz = [&text](const wxString& s) { text += (text.empty() ? "" : " ") + s; };
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+        for (size_t p = 0; p < m_Gruppen[g]->startNr.size(); ++p)
+            if (neueNr[m_Gruppen[g]->startNr[p] - 1] == 0)
+            {
+                const wxString& name =
+                    m_Gruppen[g]->turnier->getTeilnehmer(static_cast<int>(p) + 1)->getAnzeige();
+                satz(wxString::Format(wxGetTranslation(L"%s wird aus Gruppe %d gestrichen; die Spiele von %s "
+                                                       L"entfallen samt ihren Aufrufen."),
+                                      name, static_cast<int>(g) + 1, name));
+            }
+    const std::vector<size_t> ziel = planeNachmeldungen(neueNr, nachmeldungen.size());
+    for (size_t k = 0; k < ziel.size(); ++k)
+    {
+        const size_t gegner =
+            zaehleBleibende(ziel[k], neueNr) + std::count(ziel.begin(), ziel.end(), ziel[k]) - 1;
+        satz(wxString::Format(wxGetTranslation(L"%s kommt in die kleinste Gruppe, Gruppe %d, und spielt dort "
+                                               L"gegen %d Gegner."),
+                              nachmeldungen[k], static_cast<int>(ziel[k]) + 1, static_cast<int>(gegner)));
+    }
+    if (!text.empty())
+        satz(wxGetTranslation(L"Die Gruppen werden nicht neu ausgelost; alle anderen Ergebnisse und Aufrufe "
+                              L"bleiben erhalten."));
+    return text;
+}
+
+void clGruppenphase::aendereTeilnehmer(const std::vector<int>& neueNr, const vecTeilnehmer& roster)
+{
+    std::vector<bool> bekannt(roster.size() + 1, false);
+    for (int snr : neueNr)
+        bekannt[snr] = true;
+    std::vector<int> nachmeldungen;
+    for (int snr = 1; snr <= static_cast<int>(roster.size()); ++snr)
+        if (!bekannt[snr])
+            nachmeldungen.push_back(snr);
+    const std::vector<size_t> ziel = planeNachmeldungen(neueNr, nachmeldungen.size());
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+    {
+        sGruppe& gr = *m_Gruppen[g];
+        // The group's own roster change: its players stay the same objects, so that
+        // their results and calls follow them into the new schedule.
+        vecEditListe el;
+        gr.turnier->fillEditListe(el);
+        std::vector<int> startNr;
+        bool geaendert = false;
+        for (size_t p = 0; p < gr.startNr.size(); ++p)
+        {
+            const int snr = neueNr[gr.startNr[p] - 1];
+            if (snr > 0)
+                startNr.push_back(snr);
+            else
+                el[p].m_EditStatus |= esDeleted;
+            geaendert = geaendert || snr == 0;
+        }
+        for (size_t k = 0; k < ziel.size(); ++k)
+            if (ziel[k] == g)
+            {
+                roster[nachmeldungen[k] - 1]->addEditData(el);
+                el.back().m_EditStatus = esNew;
+                startNr.push_back(nachmeldungen[k]);
+                geaendert = true;
+            }
+        gr.startNr = startNr;
+        if (geaendert)
+            gr.turnier->UpdateTeilnehmer(el);
+    }
+    uebernehmeNamen(roster);
+}
+
 clTurnier* clGruppenphase::getGruppe(int g) const
 {
     return g >= 1 && g <= getAnzahlGruppen() ? m_Gruppen[g - 1]->turnier.get() : nullptr;

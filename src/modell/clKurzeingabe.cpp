@@ -1,5 +1,6 @@
 #include "modell/clKurzeingabe.h"
 
+#include <algorithm>
 #include <wx/intl.h>
 #include <wx/tokenzr.h>
 
@@ -52,6 +53,11 @@ bool clKurzeingabe::lies(const wxString& text, int gewinnsaetze, std::vector<sat
                                                   L"des Satzverlierers, mit Minus, wenn Spieler 2 den "
                                                   L"Satz gewinnt."),
                                  token);
+        else if (std::max(s.P1, s.P2) > MaxPunkte)
+            // As in a typed cell: the winner's points that would follow are taken for a typing error.
+            fehler = wxString::Format(wxGetTranslation(L"„%s“ ergäbe einen Satz %d:%d; mehr als %d Punkte "
+                                                       L"in einem Satz gelten als Tippfehler."),
+                                      token, s.P1, s.P2, MaxPunkte);
         else if (gewonnen[0] == gewinnsaetze || gewonnen[1] == gewinnsaetze)
             fehler = wxString::Format(wxGetTranslation(L"Das Spiel ist nach dem %d. Satz entschieden; danach "
                                                        L"folgt kein Satz mehr."),

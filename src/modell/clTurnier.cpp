@@ -60,6 +60,19 @@ bool clTurnier::wertungParameterGeaendert(const allgemein& alg) const
 
 namespace
 {
+// "Anna, Bernd und Carla".
+wxString zaehleAuf(const std::vector<wxString>& teile)
+{
+    wxString text;
+    for (size_t i = 0; i < teile.size(); ++i)
+    {
+        if (i > 0)
+            text += i + 1 < teile.size() ? wxString(", ") : _(" und ");
+        text += teile[i];
+    }
+    return text;
+}
+
 bool gruppenParameterGeaendert(const allgemein& a, const allgemein& b)
 {
     return a.Turnierform != b.Turnierform || a.Gruppen != b.Gruppen || a.Aufsteiger != b.Aufsteiger ||
@@ -189,28 +202,68 @@ std::vector<int> clTurnier::uebernommenePositionen(const vecEditListe& el, std::
     return positionen;
 }
 
+std::vector<int> clTurnier::neueStartNummern(const vecEditListe& el, wxArrayString* nachmeldungen) const
+{
+    std::vector<bool> bleibt;
+    const std::vector<int> positionen = uebernommenePositionen(el, bleibt);
+    std::vector<int> neu(bleibt.size(), 0);
+    int snr = 0;
+    for (size_t i = 0; i < el.size(); ++i)
+    {
+        if (el[i].m_EditStatus & esDeleted)
+            continue;
+        ++snr;
+        if (positionen[i] >= 0)
+            neu[positionen[i]] = snr;
+        else if (nachmeldungen != nullptr)
+            nachmeldungen->Add(el[i].m_Anzeige.empty()
+                                   ? clTeilnehmer::leiteAnzeigeAb(el[i].m_VName, el[i].m_Name, snr)
+                                   : el[i].m_Anzeige);
+    }
+    return neu;
+}
+
+wxString clTurnier::pruefeTeilnehmerliste(const vecEditListe& el) const
+{
+    if (m_Gruppenphase == nullptr || nurNamenGeaendert(el))
+        return wxString();
+    wxArrayString nachmeldungen;
+    const std::vector<int> neu = neueStartNummern(el, &nachmeldungen);
+    return m_Gruppenphase->pruefeAenderung(neu, nachmeldungen.size());
+}
+
+wxString clTurnier::beschreibeGruppenAenderung(const vecEditListe& el) const
+{
+    if (m_Gruppenphase == nullptr || nurNamenGeaendert(el))
+        return wxString();
+    wxArrayString nachmeldungen;
+    const std::vector<int> neu = neueStartNummern(el, &nachmeldungen);
+    return m_Gruppenphase->beschreibeAenderung(neu, nachmeldungen);
+}
+
 wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
 {
-    // Groups drawn from another roster are drawn again.
-    if (m_Gruppenphase != nullptr && !nurNamenGeaendert(el))
-        return wxGetTranslation(L"Die Gruppen werden verworfen und müssen neu ausgelost werden.");
     std::vector<bool> bleibt;
     uebernommenePositionen(el, bleibt);
     std::vector<bool> verliert(bleibt.size(), false);
     int anzahl = 0;
-    for (const clTTSpiel& sp : m_Schema.getSpiele())
+    // i1 and i2 are the roster positions of the match's players.
+    const auto zaehle = [&](const clTTSpiel& sp, int i1, int i2)
     {
-        const int i1 = sp.getT1()->getStartNr() - 1;
-        const int i2 = sp.getT2()->getStartNr() - 1;
         if (!sp.hatEingaben() || (bleibt[i1] && bleibt[i2]))
-            continue;
+            return;
         ++anzahl;
         for (int i : {i1, i2})
-        {
             if (!bleibt[i])
                 verliert[i] = true;
-        }
-    }
+    };
+    for (const clTTSpiel& sp : m_Schema.getSpiele())
+        zaehle(sp, sp.getT1()->getStartNr() - 1, sp.getT2()->getStartNr() - 1);
+    // A group's players are known to the roster by their start number there.
+    for (int g = 1; m_Gruppenphase != nullptr && g <= m_Gruppenphase->getAnzahlGruppen(); ++g)
+        for (const clTTSpiel& sp : m_Gruppenphase->getGruppe(g)->getSchema().getSpiele())
+            zaehle(sp, m_Gruppenphase->getStartNr(g, sp.getT1()->getStartNr()) - 1,
+                   m_Gruppenphase->getStartNr(g, sp.getT2()->getStartNr()) - 1);
     if (anzahl == 0)
         return wxString();
     std::vector<wxString> namen;
@@ -219,13 +272,7 @@ wxString clTurnier::verloreneErgebnisse(const vecEditListe& el) const
         if (verliert[i])
             namen.push_back(m_Teilnehmer[i]->getAnzeige());
     }
-    wxString wer;
-    for (size_t i = 0; i < namen.size(); ++i)
-    {
-        if (i > 0)
-            wer += i + 1 < namen.size() ? wxString(", ") : _(" und ");
-        wer += namen[i];
-    }
+    const wxString wer = zaehleAuf(namen);
     return wxString::Format(
         wxPLURAL("%d Ergebnis von %s geht verloren.", "%d Ergebnisse von %s gehen verloren.", anzahl), anzahl,
         wer);
@@ -244,10 +291,49 @@ bool clTurnier::verwirftSaetze(const allgemein& alg) const
     return false;
 }
 
+wxString clTurnier::verworfeneGruppen(const allgemein& alg) const
+{
+    if (m_Gruppenphase == nullptr ||
+        (alg.Turnierform == m_Allgemein.Turnierform && alg.Gruppen == m_Allgemein.Gruppen))
+        return wxString();
+    int ergebnisse = 0;
+    int aufrufe = 0;
+    std::vector<clTTSpiel*> spiele;
+    m_Gruppenphase->sammleSpiele(spiele);
+    for (const clTTSpiel* sp : spiele)
+    {
+        ergebnisse += sp->hatEingaben() ? 1 : 0;
+        aufrufe += m_Spielbetrieb.getAufruf(sp) != nullptr ? 1 : 0;
+    }
+    const int anzahl = m_Gruppenphase->getAnzahlGruppen();
+    wxString text =
+        alg.Turnierform != formGruppen
+            ? wxString::Format(wxGetTranslation(L"Mit der Turnierform „Jeder gegen jeden“ werden die %d "
+                                                L"ausgelosten Gruppen verworfen."),
+                               anzahl)
+            : wxString::Format(wxGetTranslation(L"Mit %d statt %d Gruppen werden die ausgelosten Gruppen "
+                                                L"verworfen und müssen neu ausgelost werden."),
+                               alg.Gruppen, anzahl);
+    std::vector<wxString> verloren;
+    if (ergebnisse > 0)
+        verloren.push_back(
+            wxString::Format(wxPLURAL("%d Ergebnis", "%d Ergebnisse", ergebnisse), ergebnisse));
+    if (aufrufe > 0)
+        verloren.push_back(wxString::Format(wxPLURAL("%d Aufruf", "%d Aufrufe", aufrufe), aufrufe));
+    if (m_Gruppenphase->getEndrunde() != nullptr)
+        verloren.push_back(_("die ausgeloste Endrunde"));
+    if (!verloren.empty())
+        text += wxString::Format(_(" Verloren gehen: %s."), zaehleAuf(verloren));
+    return text;
+}
+
 void clTurnier::UpdateTeilnehmer(vecEditListe& el)
 {
+    if (!pruefeTeilnehmerliste(el).empty())
+        return;
     meldeVorher(aendTeilnehmer);
     const bool nurNamen = nurNamenGeaendert(el);
+    const std::vector<int> neueNr = neueStartNummern(el);
     std::vector<bool> bleibt;
     const std::vector<int> positionen = uebernommenePositionen(el, bleibt);
     bool geaendert = !nurNamen;
@@ -289,8 +375,8 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     }
     else
     {
-        // Groups drawn from another roster are drawn again.
-        ersetzeGruppenphase(nullptr);
+        if (m_Gruppenphase != nullptr)
+            m_Gruppenphase->aendereTeilnehmer(neueNr, m_Teilnehmer);
         erneuereSchema();
         aktualisiereSpielplanAnzeigen();
     }
@@ -346,7 +432,7 @@ void clTurnier::pruefeWertung(clTTSpiel* sp)
     pruefeWertungen({sp});
 }
 
-void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele)
+void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele, const wxString& schritt)
 {
     m_Geaendert = true;
     // Several matches at once are placed together.
@@ -354,7 +440,7 @@ void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele)
     for (clTTSpiel* sp : spiele)
         if (m_Gruppenphase == nullptr || !m_Gruppenphase->pruefeSpiel(sp))
             uebernehmeErgebnis(sp);
-    melde(aendErgebnis);
+    melde(aendErgebnis, schritt);
 }
 
 std::vector<clTTSpiel*> clTurnier::getAlleSpiele() const
@@ -508,41 +594,48 @@ bool clTurnier::tauscheEndrundenLinien(int l1, int l2)
     return meldeAuslosung(m_Gruppenphase->tauscheLinien(l1, l2), schritt);
 }
 
+const clTeilnehmer* clTurnier::getSpieler(int startnr) const
+{
+    return m_Gruppenphase != nullptr ? m_Gruppenphase->getSpieler(startnr) : getTeilnehmer(startnr);
+}
+
 std::vector<clTTSpiel*> clTurnier::getOffeneSpiele(int startnr) const
 {
+    const clTeilnehmer* tn = getSpieler(startnr);
     std::vector<clTTSpiel*> offen;
-    for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
-    {
-        for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
-        {
-            const bool beteiligt =
-                sp->getT1()->getStartNr() == startnr || sp->getT2()->getStartNr() == startnr;
-            if (beteiligt && !sp->hatEingaben())
-                offen.push_back(sp);
-        }
-    }
+    for (clTTSpiel* sp : getAlleSpiele())
+        if (tn != nullptr && hatSpieler(sp) && (sp->getT1() == tn || sp->getT2() == tn) && !sp->hatEingaben())
+            offen.push_back(sp);
     return offen;
+}
+
+const clTTSpiel* clTurnier::getWartendesSpiel(int startnr) const
+{
+    const clTeilnehmer* tn = getSpieler(startnr);
+    const clEndrunde* endrunde = m_Gruppenphase != nullptr ? m_Gruppenphase->getEndrunde() : nullptr;
+    for (int k = 0; tn != nullptr && endrunde != nullptr && k < endrunde->getAnzahlSpiele(); ++k)
+    {
+        const clTTSpiel* sp = endrunde->getSpiel(k);
+        if ((sp->getT1() == tn && sp->getT2() == nullptr && !endrunde->istFrei(sp, 2)) ||
+            (sp->getT2() == tn && sp->getT1() == nullptr && !endrunde->istFrei(sp, 1)))
+            return sp;
+    }
+    return nullptr;
 }
 
 void clTurnier::zieheZurueck(int startnr)
 {
+    const clTeilnehmer* tn = getSpieler(startnr);
     const std::vector<clTTSpiel*> offen = getOffeneSpiele(startnr);
     if (offen.empty())
         return;
-    {
-        const clWertungTableBase::clStapel stapel(m_Turniertabelle);
-        for (clTTSpiel* sp : offen)
-        {
-            sp->setAusfall(ausfKampflos, sp->getT1()->getStartNr() == startnr ? 1 : 2);
-            uebernehmeErgebnis(sp);
-        }
-    }
-    m_Geaendert = true;
+    for (clTTSpiel* sp : offen)
+        sp->setAusfall(ausfKampflos, sp->getT1() == tn ? 1 : 2);
     if (m_SpieleTB != nullptr)
         m_SpieleTB->Anpassen();
-    // One step, however many matches it gives away.
-    melde(aendErgebnis,
-          wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
+    // One step, however many matches it gives away; in the bracket the opponent goes on.
+    pruefeWertungen(offen,
+                    wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
 }
 
 void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)

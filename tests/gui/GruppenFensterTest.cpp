@@ -30,16 +30,20 @@ protected:
     F* f = frame.get();
     clGruppenphase* gruppen() const { return turnier()->getGruppenphase(); }
 
-    // The settings dialog gives the form, two groups and two tables.
-    void einstellen(int form)
+    allgemein mitForm(int form) const
     {
         allgemein alg = *turnier()->getAllgemein();
         alg.Turnierform = form;
         alg.Gruppen = alg.Platten = 2;
-        wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
-                      ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
-                                                    { *dlg->GetAllgemeinDaten() = alg; }));
+        return alg;
     }
+    ErwarteDialog<dlAllgemeinDlg> gibEin(const allgemein& alg) const
+    {
+        return {wxID_OK, [alg](dlAllgemeinDlg* dlg) { *dlg->GetAllgemeinDaten() = alg; }};
+    }
+
+    // The settings dialog gives the form, two groups and two tables.
+    void einstellen(int form) { wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), gibEin(mitForm(form))); }
 
     // Two groups at two tables, eight players with falling ratings, drawn from the menu.
     // Five of one club in two groups of four: two of them must meet.
@@ -85,7 +89,16 @@ TEST_F(GruppenFenster, FormBestimmtSeitenUndMenues)
     EXPECT_EQ(7, seiten(f));
     EXPECT_EQ(5u, f->GetMenuBar()->GetMenuCount());
     EXPECT_EQ(2u, f->getGruppenWahl()->GetCount());
-    einstellen(formJederGegenJeden);
+    // Back to a round robin throws the draw away: asked first.
+    const std::string vorher = turnier()->getAbbild();
+    const auto zurueck = [&](int antwort)
+    {
+        wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten), gibEin(mitForm(formJederGegenJeden)),
+                      erwarteMeldung(antwort, "werden die 2 ausgelosten Gruppen verworfen"));
+    };
+    zurueck(wxID_NO);
+    EXPECT_EQ(vorher, turnier()->getAbbild());
+    zurueck(wxID_YES);
     EXPECT_EQ(5, seiten(f));
     EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
     EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
@@ -205,4 +218,17 @@ TEST(GruppenEinstellungen, FormUndGruppengroessen)
     const allgemein& neu = *dlg.GetAllgemeinDaten();
     EXPECT_EQ("1|8|2|4|0", wxString::Format("%d|%d|%d|%d|%d", neu.Turnierform, neu.Gruppen, neu.Aufsteiger,
                                             neu.GewinnsaetzeEndrunde, neu.SpielUmPlatz3));
+    // Escape presses "Abbrechen": the dialog ends without anything to take.
+    dlg.CallAfter(
+        [&]
+        {
+            wxKeyEvent taste(wxEVT_CHAR_HOOK);
+            taste.m_keyCode = WXK_ESCAPE;
+            taste.SetEventObject(&dlg);
+            dlg.ProcessWindowEvent(taste);
+        });
+    EXPECT_EQ(wxID_CANCEL, dlg.ShowModal());
+    const wxWindow* abbrechen = dlg.FindWindow(dlg.GetEscapeId());
+    ASSERT_NE(nullptr, abbrechen);
+    EXPECT_EQ("Abbrechen", abbrechen->GetLabel());
 }
