@@ -10,6 +10,7 @@
 #include "ausgabe/clEndrundenLayout.h"
 #include "modell/clTurnierBeobachter.h"
 
+class clTTSpiel;
 class clTurnier;
 
 // The hall display ("Hallenanzeige"): a window of its own for a projector or a
@@ -49,14 +50,16 @@ public:
     wxWindow* getFlaeche() const { return m_Flaeche; }
 
 private:
-    // A running match or a call: the table (0 for none yet), the pairing and what
-    // is said of it ("seit 10:42").
+    // A running match or a call: the table (0 for none yet), the pairing by full
+    // names, the same with the clubs where they fit, and what is said of it ("seit 10:42").
     struct sZeile
     {
         int platte = 0;
         wxString namen;
+        wxString mitVereinen;
         wxString zusatz;
     };
+    static sZeile erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz);
     // A page on the right: standings as rows of cells (each block headed by its
     // title and column heads), or a part of the bracket.
     struct sSeite

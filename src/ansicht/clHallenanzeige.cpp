@@ -10,6 +10,8 @@
 #include "ausgabe/clQrCode.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clSpielbetrieb.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
 #include "tabellen/clWertungTableBase.h"
 
@@ -114,13 +116,21 @@ void clHallenanzeige::aktualisiere()
     const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
     m_Laufende.clear();
     for (const sAufruf& a : sb.getLaufende())
-        m_Laufende.push_back({a.platte, a.spiel->getPaarung(),
-                              wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))});
+        m_Laufende.push_back(erzeugeZeile(
+            a.platte, a.spiel, wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))));
     m_Naechste.clear();
     for (const sAufrufbar& a : sb.getAufrufbare(*m_Turnier))
-        m_Naechste.push_back({a.platte, a.spiel->getPaarung(), a.bereit ? wxString() : _("nach der Pause")});
+        m_Naechste.push_back(erzeugeZeile(a.platte, a.spiel, a.bereit ? wxString() : _("nach der Pause")));
     sammleSeiten();
     m_Flaeche->Refresh();
+}
+
+clHallenanzeige::sZeile clHallenanzeige::erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz)
+{
+    const auto mitVerein = [](const clTeilnehmer* tn)
+    { return tn != nullptr ? tn->getVollerName(true) : wxString(); };
+    return {platte, sp->getPaarung(true), mitVerein(sp->getT1()) + L" \u2013 " + mitVerein(sp->getT2()),
+            zusatz};
 }
 
 void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
@@ -147,7 +157,9 @@ void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
         }
         wxArrayString zeile;
         zeile.Add(wt->GetRowLabelValue(platz));
-        for (int c = 0; c < wt->GetNumberCols(); ++c)
+        // The first column names the player, here in full.
+        zeile.Add(turnier->getTeilnehmer(wt->getStartNrAufPlatz(platz))->getVollerName());
+        for (int c = 1; c < wt->GetNumberCols(); ++c)
             zeile.Add(wt->GetValue(platz, c));
         s.zeilen.push_back(zeile);
     }
@@ -315,7 +327,9 @@ void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& t
         const int zusatzBreite = z.zusatz.empty() ? 0 : dc.GetTextExtent(z.zusatz).x + e / 3;
         dc.DrawText(z.zusatz, r.GetRight() - zusatzBreite + e / 3, y + hoehe / 2 - dc.GetCharHeight() / 2);
         setzeSchrift(dc, hoehe / 2, true, Schrift);
-        schreibe(dc, z.namen, x, y + (hoehe - dc.GetCharHeight()) / 2, r.GetRight() - x - zusatzBreite);
+        const int namenBreite = r.GetRight() - x - zusatzBreite;
+        schreibe(dc, dc.GetTextExtent(z.mitVereinen).x <= namenBreite ? z.mitVereinen : z.namen, x,
+                 y + (hoehe - dc.GetCharHeight()) / 2, namenBreite);
     }
     if (static_cast<int>(zeilen.size()) > anzahl)
     {

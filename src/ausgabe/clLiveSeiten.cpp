@@ -164,7 +164,7 @@ wxString clLiveSeiten::erzeugeNamen(const clTTSpiel* sp) const
     for (int seite = 1; seite <= 2; ++seite)
     {
         const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
-        wxString name = m(clSpieleTableBase::getNameMitAusfall(sp, seite));
+        wxString name = m(clSpieleTableBase::getNameMitAusfall(sp, seite, true));
         if (tn == nullptr)
             name = m(_("noch offen"));
         else if (const sSpiel* s = finde(sp); s != nullptr && s->startNr[seite - 1] > 0)
@@ -221,7 +221,7 @@ wxString clLiveSeiten::erzeugeUebersicht() const
     for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = m_Turnier->getTeilnehmer(snr);
-        namen += "<li>" + verweis(wxString::Format("/spieler/%d", snr), tn->getAnzeige()) + "</li>\n";
+        namen += "<li>" + verweis(wxString::Format("/spieler/%d", snr), tn->getVollerName()) + "</li>\n";
     }
     return "<h2>" + m(_("Es spielen")) + "</h2>\n" + liste(laufende, _(L"Zurzeit läuft kein Spiel.")) +
            "<h2>" + m(_(L"Als Nächstes")) + "</h2>\n" + liste(naechste, _("Es wartet kein Spiel.")) + "<h2>" +
@@ -291,7 +291,7 @@ wxString clLiveSeiten::erzeugeSpieler(int startNr) const
             offen += erzeugeSpielzeile(s.spiel, s.platte > 0 ? wxString::Format(_("Platte %d"), s.platte)
                                                              : wxString());
     }
-    wxString html = "<h2>" + m(tn->getAnzeige()) + "</h2>\n";
+    wxString html = "<h2>" + m(tn->getVollerName()) + "</h2>\n";
     if (!tn->getVerein().empty() || gruppe > 0)
         html += "<p>" + m(tn->getVerein()) +
                 (tn->getVerein().empty() || gruppe == 0 ? wxString() : wxString(L" \u00B7 ")) +
@@ -322,6 +322,6 @@ spLiveSeiten clLiveSeiten::erzeuge(mapLiveSeiten zusatz) const
     }
     for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
         (*seiten)["/spieler/" + std::to_string(snr)].inhalt =
-            seite(m_Turnier->getTeilnehmer(snr)->getAnzeige(), erzeugeSpieler(snr));
+            seite(m_Turnier->getTeilnehmer(snr)->getVollerName(), erzeugeSpieler(snr));
     return seiten;
 }
