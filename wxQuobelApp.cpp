@@ -44,11 +44,12 @@ bool wxQuobelApp::OnInit()
         [frame, datei = m_Startdatei, port = m_LivePort]
         {
             clTurnierDokument& dokument = frame->getDokument();
-            dokument.pruefeWiederherstellung();
+            // A live site that ran when Quobel crashed comes back on.
+            const int livePort = dokument.pruefeWiederherstellung();
             if (!datei.empty() && dokument.frageAenderungenSpeichern())
                 dokument.oeffneDatei(wxFileName(datei).GetAbsolutePath());
-            if (port > 0)
-                frame->starteLiveSeite(port);
+            if (port > 0 || livePort > 0)
+                frame->starteLiveSeite(port > 0 ? port : livePort);
         });
     return true;
 }

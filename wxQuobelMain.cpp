@@ -455,6 +455,7 @@ bool wxQuobelFrame::starteLiveSeite(int port, const std::string& adresse)
         return false;
     }
     m_LivePort = m_Live->getServer()->getPort();
+    m_Dokument->getWiederherstellung().setLivePort(m_LivePort);
     const wxArrayString adressen = m_Live->getAdressen();
     SetStatusText(wxString::Format(wxGetTranslation(L"Die Live-Seite läuft: %s"),
                                    adressen.empty() ? wxString::Format("Port %d", m_LivePort) : adressen[0]));
@@ -465,6 +466,7 @@ bool wxQuobelFrame::starteLiveSeite(int port, const std::string& adresse)
 void wxQuobelFrame::stoppeLiveSeite()
 {
     m_Live->stoppe();
+    m_Dokument->getWiederherstellung().setLivePort(0);
     SetStatusText(_("Die Live-Seite ist beendet."));
     zeigeLiveAdresse();
 }

@@ -119,7 +119,7 @@ void clHallenanzeige::aktualisiere()
         m_Laufende.push_back(erzeugeZeile(
             a.platte, a.spiel, wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))));
     m_Naechste.clear();
-    for (const sAufrufbar& a : sb.getAufrufbare(*m_Turnier))
+    for (const sAufrufbar& a : sb.getNaechste(*m_Turnier))
         m_Naechste.push_back(erzeugeZeile(a.platte, a.spiel, a.bereit ? wxString() : _("nach der Pause")));
     sammleSeiten();
     m_Flaeche->Refresh();
