@@ -78,8 +78,9 @@ private:
 
     void OnZeichnen(wxPaintEvent& event);
     void OnTaste(wxKeyEvent& event);
+    // The rows in one or two columns, as many as fit; the rest is counted.
     void zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,
-                       const std::vector<sZeile>& zeilen, int hoechstens) const;
+                       const std::vector<sZeile>& zeilen, int spalten) const;
     void zeichneSeite(wxDC& dc, const wxRect& r) const;
     // The address and its code in r (left, at most r.height high); answers the height taken.
     int zeichneLiveAdresse(wxDC& dc, const wxRect& r) const;
