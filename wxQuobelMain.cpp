@@ -866,17 +866,8 @@ void wxQuobelFrame::OnWiederherstellen(wxCommandEvent&)
 
 int wxQuobelFrame::frageSpielzettelRunde()
 {
-    wxArrayString auswahl;
-    auswahl.Add(_("Alle Runden"));
     int vorschlag = 0;
-    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
-    {
-        auswahl.Add(wxString::Format(_("Runde %2.2d"), r));
-        // Slips are usually wanted for the next round that is not played yet.
-        for (int p = 1; vorschlag == 0 && m_Turnier->getSpiel(r, p) != nullptr; ++p)
-            if (!m_Turnier->getSpiel(r, p)->hatEingaben())
-                vorschlag = r;
-    }
+    const wxArrayString auswahl = m_Druck->getZettelAuswahl(vorschlag);
     return wxGetSingleChoiceIndex(wxGetTranslation(L"Spielzettel für welche Runde?"), _("Spielzettel"),
                                   auswahl, vorschlag, this);
 }

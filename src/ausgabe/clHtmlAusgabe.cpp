@@ -258,7 +258,10 @@ wxString clHtmlAusgabe::erzeugeRundenZettel(int runde, const clTTSpiel* nur) con
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
         {
             const clTTSpiel* sp = rd->getSpiel(p);
-            if (sp->getAusfallArt() != ausfKampflos && (nur == nullptr || sp == nur))
+            // Without a round, the slips of every match still open.
+            sWertung w1, w2;
+            const bool offen = runde != 0 || !sp->getErgebnis(w1, w2);
+            if (sp->getAusfallArt() != ausfKampflos && (nur != nullptr ? sp == nur : offen))
                 html += Zusammenhalten +
                         erzeugeZettel("<b>" + maskiere(wxString::Format(_("Runde %d"), r)) +
                                           "</b> &nbsp; &nbsp; " +
