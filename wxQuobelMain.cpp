@@ -246,7 +246,7 @@ void wxQuobelFrame::erstelleMenue()
                                _("zuletzt benutzte Turnierdateien"));
     // Quit stays the last command, as in every desktop program.
     turnierMenu->AppendSeparator();
-    turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
+    turnierMenu->Append(idMenuQuit, _("&Beenden\tAlt-F4"), _("Anwendung beenden"));
     menuBar->Append(turnierMenu, _("&Turnier"));
 
     // In the menu bar while the form is groups.
@@ -282,7 +282,7 @@ void wxQuobelFrame::erstelleMenue()
     SetAcceleratorTable(wxAcceleratorTable(1, &zusatz));
 
     wxMenu* hilfeMenu = new wxMenu(wxString());
-    hilfeMenu->Append(idMenuAbout, _("&About\tF1"), _("Anwendungsinformation"));
+    hilfeMenu->Append(idMenuAbout, wxGetTranslation(L"&Über Quobel...\tF1"), _("Anwendungsinformation"));
     menuBar->Append(hilfeMenu, _("&Hilfe"));
     SetMenuBar(menuBar);
 }
@@ -715,9 +715,13 @@ void wxQuobelFrame::OnMenuDruckGruppen(wxCommandEvent& event)
     wxString html;
     for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
     {
+        // Neither table of a group is cut by a page end, which would leave its
+        // continuation without the column heads.
         const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
-        html += "<h1>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h1>\n" +
-                gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
+        html +=
+            clHtmlAusgabe::zusammen("<h1>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
+                                    "</h1>\n" + gruppe.erzeugeTabelle()) +
+            clHtmlAusgabe::zusammen(gruppe.erzeugeKreuztabelle());
     }
     if (event.GetId() == idMenuVorschauGruppen)
         m_Druck->zeigeVorschau(html, _("Alle Gruppen"));

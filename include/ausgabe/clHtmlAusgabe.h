@@ -59,6 +59,8 @@ public:
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;
 
     static wxString maskiere(const wxString& text);
+    // html as a block that the print engine and browsers keep on one page where they can.
+    static wxString zusammen(const wxString& html);
     // Organiser, venue and date on one line, as plain text.
     static wxString getUnterzeile(const allgemein& alg);
 

@@ -120,6 +120,11 @@ wxString clHtmlAusgabe::maskiere(const wxString& text)
     return res;
 }
 
+wxString clHtmlAusgabe::zusammen(const wxString& html)
+{
+    return Zusammenhalten + html + "</div>\n";
+}
+
 wxString clHtmlAusgabe::getUnterzeile(const allgemein& alg)
 {
     wxString text;
