@@ -51,12 +51,14 @@ public:
 
 private:
     // A running match or a call: the table (0 for none yet), the pairing by full
-    // names, the same with the clubs where they fit, and what is said of it ("seit 10:42").
+    // names, the same with the clubs and by the display names, the longest that
+    // fits being shown, and what is said of it ("seit 10:42").
     struct sZeile
     {
         int platte = 0;
         wxString namen;
         wxString mitVereinen;
+        wxString kurz;
         wxString zusatz;
     };
     static sZeile erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz);

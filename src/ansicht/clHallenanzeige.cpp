@@ -138,7 +138,7 @@ clHallenanzeige::sZeile clHallenanzeige::erzeugeZeile(int platte, const clTTSpie
     const auto mitVerein = [](const clTeilnehmer* tn)
     { return tn != nullptr ? tn->getVollerName(true) : wxString(); };
     return {platte, sp->getPaarung(true), mitVerein(sp->getT1()) + L" \u2013 " + mitVerein(sp->getT2()),
-            zusatz};
+            sp->getPaarung(), zusatz};
 }
 
 void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
@@ -281,7 +281,7 @@ void clHallenanzeige::OnZeichnen(wxPaintEvent&)
     const int anteil = m_Naechste.empty() ? verfuegbar : verfuegbar * 3 / 5;
     const int laufend = static_cast<int>(m_Laufende.size());
     const bool zweiSpaltig = 2 * e + laufend * ZeilenHoehe(e, 1) > anteil;
-    const int links = groesse.x * (zweiSpaltig ? 1 : 2) / (zweiSpaltig ? 2 : 5);
+    const int links = groesse.x * (zweiSpaltig ? 11 : 8) / 20;
     wxRect spiele(e / 2, 2 * e + e / 2, links - e, hoehe);
     spiele.height -= zeichneLiveAdresse(dc, spiele);
     // The running matches take the room they need, the next calls what is left.
@@ -346,8 +346,9 @@ void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& t
     const int proSpalte = std::max(1, (r.height - 2 * e) / kleinste);
     const int anzahl = std::min<int>(zeilen.size(), proSpalte * spalten);
     const int zeilenJeSpalte = (anzahl + spalten - 1) / spalten;
-    const int hoehe = std::clamp((r.height - 2 * e) / std::max(1, zeilenJeSpalte), kleinste, e * 17 / 10);
-    const int kasten = hoehe * 17 / 10;
+    const int hoehe = std::clamp((r.height - 2 * e) / std::max(1, zeilenJeSpalte), kleinste,
+                                 spalten > 1 ? e * 6 / 5 : e * 17 / 10);
+    const int kasten = hoehe * (spalten > 1 ? 13 : 17) / 10;
     const int breite = (r.width - (spalten - 1) * e / 2) / spalten;
     int y = r.y + 3 * e / 2;
     for (int i = 0; i < anzahl; ++i, y += hoehe)
@@ -367,12 +368,32 @@ void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& t
         const int x = zelle.x + kasten + e / 3;
         setzeSchrift(dc, hoehe * 2 / 5, false, Grau);
         const int zusatzBreite = z.zusatz.empty() ? 0 : dc.GetTextExtent(z.zusatz).x + e / 3;
-        dc.DrawText(z.zusatz, zelle.GetRight() - zusatzBreite + e / 3,
-                    y + hoehe / 2 - dc.GetCharHeight() / 2);
+        const int zusatzY = y + hoehe / 2 - dc.GetCharHeight() / 2;
+        // The names come first: the full names, with the clubs where they fit, else
+        // the display names; the time only where it leaves them their room.
         setzeSchrift(dc, hoehe / 2, true, Schrift);
-        const int namenBreite = zelle.GetRight() - x - zusatzBreite;
-        schreibe(dc, dc.GetTextExtent(z.mitVereinen).x <= namenBreite ? z.mitVereinen : z.namen, x,
-                 y + (hoehe - dc.GetCharHeight()) / 2, namenBreite);
+        const int ganz = zelle.GetRight() - x;
+        const auto passt = [&dc](const wxString& text, int breite)
+        { return dc.GetTextExtent(text).x <= breite; };
+        const wxString* namen = &z.kurz;
+        bool mitZusatz = true;
+        if (passt(z.mitVereinen, ganz - zusatzBreite))
+            namen = &z.mitVereinen;
+        else if (passt(z.namen, ganz - zusatzBreite))
+            namen = &z.namen;
+        else if (passt(z.namen, ganz))
+        {
+            namen = &z.namen;
+            mitZusatz = false;
+        }
+        else
+            mitZusatz = passt(z.kurz, ganz - zusatzBreite);
+        schreibe(dc, *namen, x, y + (hoehe - dc.GetCharHeight()) / 2, ganz - (mitZusatz ? zusatzBreite : 0));
+        if (mitZusatz)
+        {
+            setzeSchrift(dc, hoehe * 2 / 5, false, Grau);
+            dc.DrawText(z.zusatz, zelle.GetRight() - zusatzBreite + e / 3, zusatzY);
+        }
     }
     if (static_cast<int>(zeilen.size()) > anzahl)
     {
