@@ -3,8 +3,10 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/weakref.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "ansicht/clSprache.h"
 #include "ansicht/clStartoptionen.h"
@@ -39,17 +41,42 @@ bool wxQuobelApp::OnInit()
     wxInitAllImageHandlers();
     wxQuobelFrame* frame = new wxQuobelFrame(nullptr, "Quobel");
     frame->Show();
-    // Asked once the window is on screen, so that the questions open over it.
-    frame->CallAfter(
-        [frame, datei = m_Startdatei, port = m_LivePort]
+    // Asked once the window is on screen, so that the questions open over it: a
+    // question asked before the window manager has placed the window opens in the
+    // corner of the screen. That is when the window is first activated, or after a
+    // second where nothing activates it.
+    wxWeakRef<wxQuobelFrame> fenster(frame);
+    const auto fragen = [fenster, datei = m_Startdatei, port = m_LivePort]
+    {
+        if (wxQuobelFrame* frame = fenster.get())
         {
             clTurnierDokument& dokument = frame->getDokument();
-            dokument.pruefeWiederherstellung();
+            // A live site that ran when Quobel crashed comes back on.
+            const int livePort = dokument.pruefeWiederherstellung();
             if (!datei.empty() && dokument.frageAenderungenSpeichern())
                 dokument.oeffneDatei(wxFileName(datei).GetAbsolutePath());
-            if (port > 0)
-                frame->starteLiveSeite(port);
-        });
+            if (port > 0 || livePort > 0)
+                frame->starteLiveSeite(port > 0 ? port : livePort);
+        }
+    };
+    const auto einmal = [gefragt = std::make_shared<bool>(false), fragen]
+    {
+        if (!*gefragt)
+        {
+            *gefragt = true;
+            fragen();
+        }
+    };
+    frame->Bind(wxEVT_ACTIVATE,
+                [frame, einmal](wxActivateEvent& event)
+                {
+                    event.Skip();
+                    if (event.GetActive())
+                        frame->CallAfter(einmal);
+                });
+    Bind(wxEVT_TIMER, [einmal](wxTimerEvent&) { einmal(); });
+    m_Fragezeit.SetOwner(this);
+    m_Fragezeit.StartOnce(1000);
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <wx/app.h>
 #include <wx/cmdline.h>
+#include <wx/timer.h>
 
 class wxQuobelApp : public wxApp
 {
@@ -18,6 +19,8 @@ private:
     wxString m_Startdatei;
     // The port of the live site, 0 when it is not asked for.
     int m_LivePort = 0;
+    // Asks the start-up questions where no window manager activates the window.
+    wxTimer m_Fragezeit;
 };
 
 #endif

@@ -246,7 +246,7 @@ void wxQuobelFrame::erstelleMenue()
                                _("zuletzt benutzte Turnierdateien"));
     // Quit stays the last command, as in every desktop program.
     turnierMenu->AppendSeparator();
-    turnierMenu->Append(idMenuQuit, _("&Quit\tAlt-F4"), _("Anwendung beenden"));
+    turnierMenu->Append(idMenuQuit, _("&Beenden\tAlt-F4"), _("Anwendung beenden"));
     menuBar->Append(turnierMenu, _("&Turnier"));
 
     // In the menu bar while the form is groups.
@@ -282,7 +282,7 @@ void wxQuobelFrame::erstelleMenue()
     SetAcceleratorTable(wxAcceleratorTable(1, &zusatz));
 
     wxMenu* hilfeMenu = new wxMenu(wxString());
-    hilfeMenu->Append(idMenuAbout, _("&About\tF1"), _("Anwendungsinformation"));
+    hilfeMenu->Append(idMenuAbout, wxGetTranslation(L"&Über Quobel...\tF1"), _("Anwendungsinformation"));
     menuBar->Append(hilfeMenu, _("&Hilfe"));
     SetMenuBar(menuBar);
 }
@@ -455,6 +455,7 @@ bool wxQuobelFrame::starteLiveSeite(int port, const std::string& adresse)
         return false;
     }
     m_LivePort = m_Live->getServer()->getPort();
+    m_Dokument->getWiederherstellung().setLivePort(m_LivePort);
     const wxArrayString adressen = m_Live->getAdressen();
     SetStatusText(wxString::Format(wxGetTranslation(L"Die Live-Seite läuft: %s"),
                                    adressen.empty() ? wxString::Format("Port %d", m_LivePort) : adressen[0]));
@@ -465,6 +466,7 @@ bool wxQuobelFrame::starteLiveSeite(int port, const std::string& adresse)
 void wxQuobelFrame::stoppeLiveSeite()
 {
     m_Live->stoppe();
+    m_Dokument->getWiederherstellung().setLivePort(0);
     SetStatusText(_("Die Live-Seite ist beendet."));
     zeigeLiveAdresse();
 }
@@ -713,9 +715,13 @@ void wxQuobelFrame::OnMenuDruckGruppen(wxCommandEvent& event)
     wxString html;
     for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
     {
+        // Neither table of a group is cut by a page end, which would leave its
+        // continuation without the column heads.
         const clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g));
-        html += "<h1>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h1>\n" +
-                gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
+        html +=
+            clHtmlAusgabe::zusammen("<h1>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
+                                    "</h1>\n" + gruppe.erzeugeTabelle()) +
+            clHtmlAusgabe::zusammen(gruppe.erzeugeKreuztabelle());
     }
     if (event.GetId() == idMenuVorschauGruppen)
         m_Druck->zeigeVorschau(html, _("Alle Gruppen"));
@@ -868,17 +874,8 @@ void wxQuobelFrame::OnWiederherstellen(wxCommandEvent&)
 
 int wxQuobelFrame::frageSpielzettelRunde()
 {
-    wxArrayString auswahl;
-    auswahl.Add(_("Alle Runden"));
     int vorschlag = 0;
-    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
-    {
-        auswahl.Add(wxString::Format(_("Runde %2.2d"), r));
-        // Slips are usually wanted for the next round that is not played yet.
-        for (int p = 1; vorschlag == 0 && m_Turnier->getSpiel(r, p) != nullptr; ++p)
-            if (!m_Turnier->getSpiel(r, p)->hatEingaben())
-                vorschlag = r;
-    }
+    const wxArrayString auswahl = m_Druck->getZettelAuswahl(vorschlag);
     return wxGetSingleChoiceIndex(wxGetTranslation(L"Spielzettel für welche Runde?"), _("Spielzettel"),
                                   auswahl, vorschlag, this);
 }

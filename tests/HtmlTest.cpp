@@ -72,9 +72,10 @@ TEST(HtmlAusgabe, SpielplanZettelTabelleUndSeite)
     EXPECT_EQ(2, zaehle(plan, "<b>"));
     EXPECT_NE(0, zaehle(plan, "<b>Dora</b>") * zaehle(plan, "<b>1:2</b>"));
 
-    // Slips stay empty, even for a match that has results.
+    // Slips stay empty, even for a match that has results; without a round only
+    // the open matches get one.
     auto zettel = [&aus](int runde) { return zaehle(aus.erzeugeSpielzettel(runde), "Unterschrift"); };
-    EXPECT_EQ("10 2 0", wxString::Format("%d %d %d", zettel(0), zettel(1), zettel(9)));
+    EXPECT_EQ("9 2 0", wxString::Format("%d %d %d", zettel(0), zettel(1), zettel(9)));
     EXPECT_EQ("Runde 1   Platte 1|Teilnehmer|1. Satz|2. Satz|3. Satz|Carla||||Dora||||Sieger: ",
               sichtbar(aus.erzeugeSpielzettel(1)).BeforeFirst('_'));
     EXPECT_EQ(L"Platzierungen"
@@ -92,16 +93,19 @@ TEST(HtmlAusgabe, SpielplanZettelTabelleUndSeite)
     EXPECT_EQ(seite + "\n", wxString::FromUTF8(liesBytes(datei.pfad)));
 }
 
-// Every field in quotes, as UTF-8 with a byte order mark; a name a spreadsheet
-// would run as a formula is exported as text. A result typed but not yet
-// counted must not be taken over by an export, or the standings would count it
-// twice once pruefeWertung runs.
+// Every field in quotes, as UTF-8 with a byte order mark; players by full name and
+// club; a name a spreadsheet would run as a formula is exported as text. A result
+// typed but not yet counted must not be taken over by an export, or the standings
+// would count it twice once pruefeWertung runs.
 TEST(CsvExport, TabelleUndErgebnisse)
 {
     Fuenf tt;
-    tt.teilnehmerTB.SetValue(0, 2, L"Anna \"Ass\"");
-    tt.teilnehmerTB.SetValue(1, 2, L"=HYPERLINK(\"x\")");
-    tt.teilnehmerTB.SetValue(2, 2, L"Jürgen;J");
+    // Named in full, with the club: the display names the grids show are not for the federation.
+    tt.teilnehmerTB.SetValue(0, 1, L"\"Ass\"");
+    tt.teilnehmerTB.SetValue(1, 0, L"=HYPERLINK(\"x\")");
+    tt.teilnehmerTB.SetValue(2, 1, L"Jürgen");
+    tt.teilnehmerTB.SetValue(2, 2, L"Cj");
+    tt.teilnehmerTB.SetValue(2, 3, L"TTC;J");
     tt.teilnehmerTB.DatenZurueckSchreiben();
     tt.turnier.getSpiel(2, 1)->setSatzErg(1, 11, 2);
     tt.turnier.getSpiel(2, 1)->setSatzErg(2, 11, 4);
@@ -109,9 +113,9 @@ TEST(CsvExport, TabelleUndErgebnisse)
     const wxArrayString erg = wxStringTokenize(csv.erzeugeErgebnisse(), "\n");
     clHtmlAusgabe(&tt.turnier).erzeugeSpielplan();
     ASSERT_EQ(1u + 10u, erg.size());
-    EXPECT_EQ(
-        L"\"1\";\"1\";\"Jürgen;J\";\"Dora\";\"11\";\"9\";\"8\";\"11\";\"9\";\"11\";\"1\";\"2\";\"Dora\"",
-        erg[1]);
+    EXPECT_EQ(L"\"1\";\"1\";\"Carla Jürgen "
+              L"(TTC;J)\";\"Dora\";\"11\";\"9\";\"8\";\"11\";\"9\";\"11\";\"1\";\"2\";\"Dora\"",
+              erg[1]);
     EXPECT_EQ(
         "\"1\";\"2\";\"'=HYPERLINK(\"\"x\"\")\";\"Emil\";\"11\";\"5\";\"4\";\"\";\"\";\"\";\"1\";\"0\";\"\"",
         erg[2]);
@@ -124,7 +128,7 @@ TEST(CsvExport, TabelleUndErgebnisse)
         wxString(L"\uFEFF\"Platz\";\"Teilnehmer\";\"Spiele\";\"Siege\";\"Niederlagen\";\"Gewonnene Sätze\";"
                  L"\"Verlorene Sätze\";\"Gewonnene Punkte\";\"Verlorene Punkte\"\n"
                  L"\"1\";\"Dora\";\"2\";\"2\";\"0\";\"4\";\"1\";\"53\";\"34\"\n"
-                 L"\"2\";\"Jürgen;J\";\"1\";\"0\";\"1\";\"1\";\"2\";\"28\";\"31\"\n"
+                 L"\"2\";\"Carla Jürgen (TTC;J)\";\"1\";\"0\";\"1\";\"1\";\"2\";\"28\";\"31\"\n"
                  L"\"3\";\"Emil\";\"1\";\"0\";\"1\";\"0\";\"2\";\"6\";\"22\"\n"
                  L"\"4\";\"Anna \"\"Ass\"\"\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"\n"
                  L"\"5\";\"'=HYPERLINK(\"\"x\"\")\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"\n"),

@@ -130,3 +130,28 @@ TEST(LiveSeiten, AufrufErgebnisUndEndrunde)
     EXPECT_TRUE(enthaelt(tt.seite("/endrunde"), "<h2>Finale</h2>"));
     EXPECT_TRUE(enthaelt(tt.seite("/endstand"), "<h2>Endstand</h2>"));
 }
+
+// With one table free, only the match that would get it when called first is
+// named for it; the others wait. Sets typed into an undecided match show as its
+// score so far.
+TEST(LiveSeiten, NurDasNaechsteSpielBekommtDieFreiePlatte)
+{
+    TestTurnier tt;
+    loseGruppen(tt, 2, 2); // two groups of eight, a table each
+    clGruppenphase& gp = *tt.turnier.getGruppenphase();
+    ASSERT_TRUE(tt.turnier.rufeAuf(gp.getGruppe(1)->getSpiel(1, 1), 1));
+    // Group 2's first match and group 1's second could each have table 2.
+    const std::vector<sAufrufbar> naechste = tt.turnier.getSpielbetrieb().getNaechste(tt.turnier);
+    ASSERT_GE(naechste.size(), 2u);
+    const auto uebersicht = [&tt]
+    { return wxString::FromUTF8(clLiveSeiten(&tt.turnier).erzeuge()->at("/").inhalt); };
+    wxString html = uebersicht();
+    EXPECT_EQ(1u, html.Replace("an Platte 2", "")) << html;
+    EXPECT_EQ(naechste.size() - 1, html.Replace("wartet auf eine Platte", "")) << html;
+
+    clTTSpiel* sp = gp.getGruppe(2)->getSpiel(1, 1);
+    sp->setSatzErg(1, 11, 7);
+    gp.getGruppe(2)->pruefeWertung(sp);
+    html = uebersicht();
+    EXPECT_TRUE(html.Contains("<span class=\"stand\">Stand 1:0 (11:7)</span>")) << html;
+}

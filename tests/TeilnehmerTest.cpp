@@ -1,3 +1,4 @@
+#include <array>
 #include <gtest/gtest.h>
 
 #include "ModellHilfen.h"
@@ -142,6 +143,29 @@ TEST(Teilnehmer, AbgeleiteteAnzeigeFolgtDemNamen)
     EXPECT_EQ("Berndt", tb.GetValue(0, 2)); // in the grid at once
     tb.DatenZurueckSchreiben();
     EXPECT_EQ(L"Berndt|Ben|Müller|Hanst|t|Anna|Annat|", anzeigen(tt.turnier));
+}
+
+// Printouts, exports, the live site and the hall name a participant by first name
+// and surname, with the club where asked; without names the display name stands in.
+TEST(Teilnehmer, VollerNameFuerAusgaben)
+{
+    // First name, surname, display name, club; the full name without and with the club.
+    const std::vector<std::array<const wchar_t*, 6>> faelle = {
+        {L"Anna", L"Meier", L"Anna", L"TTC Musterstadt", L"Anna Meier", L"Anna Meier (TTC Musterstadt)"},
+        {L"", L"Meier", L"", L"", L"Meier", L"Meier"},
+        {L" Jörg ", L"", L"J", L"SpVg Mönchengladbach", L"Jörg", L"Jörg (SpVg Mönchengladbach)"},
+        {L"", L"", L"Gast", L"", L"Gast", L"Gast"},
+    };
+    for (const auto& f : faelle)
+    {
+        clTeilnehmer tn;
+        tn.setVName(f[0]);
+        tn.setName(f[1]);
+        tn.setAnzeige(f[2]);
+        tn.setVerein(f[3]);
+        EXPECT_EQ(wxString(f[4]), tn.getVollerName());
+        EXPECT_EQ(wxString(f[5]), tn.getVollerName(true));
+    }
 }
 
 // A list that only renames keeps the schedule itself, its results and the standings.

@@ -87,9 +87,9 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
 }
 
 // The recovery file names the file it belongs to, as it stood, and keeps the
-// participants typed but not applied. A running Quobel's file is never offered,
-// a crashed one's always is, and one moved aside is not offered again. What it
-// brings back is checked with a Quobel that is killed.
+// participants typed but not applied, and the port of a live site that ran. A running Quobel's file is never
+// offered, a crashed one's always is, and one moved aside is not offered again. What it brings back is
+// checked with a Quobel that is killed.
 TEST(Verlauf, Wiederherstellungsdatei)
 {
     const wxString ordner = wxFileName::CreateTempFileName("quobel-sicherung");
@@ -101,6 +101,7 @@ TEST(Verlauf, Wiederherstellungsdatei)
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
     auto frueher = std::make_unique<clWiederherstellung>(&tt.turnier, &tt.teilnehmerTB, ordner);
     frueher->setOriginal(datei.pfad);
+    frueher->setLivePort(8081);
     ASSERT_TRUE(frueher->schreibe());
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());
     const wxString verlassen = frueher->getPfad();
@@ -113,6 +114,7 @@ TEST(Verlauf, Wiederherstellungsdatei)
     EXPECT_EQ(verlassen, funde[0].pfad);
     EXPECT_FALSE(funde[0].stand != sDateiStand::von(datei.pfad));
     EXPECT_EQ("Dora", funde[0].eingaben.at(3).m_VName);
+    EXPECT_EQ(8081, funde[0].livePort);
 
     EXPECT_TRUE(wxFileName::FileExists(clWiederherstellung::legeBeiseite(verlassen)));
     EXPECT_TRUE(clWiederherstellung::suche(ordner).empty());

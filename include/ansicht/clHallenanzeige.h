@@ -10,6 +10,7 @@
 #include "ausgabe/clEndrundenLayout.h"
 #include "modell/clTurnierBeobachter.h"
 
+class clTTSpiel;
 class clTurnier;
 
 // The hall display ("Hallenanzeige"): a window of its own for a projector or a
@@ -49,14 +50,18 @@ public:
     wxWindow* getFlaeche() const { return m_Flaeche; }
 
 private:
-    // A running match or a call: the table (0 for none yet), the pairing and what
-    // is said of it ("seit 10:42").
+    // A running match or a call: the table (0 for none yet), the pairing by full
+    // names, the same with the clubs and by the display names, the longest that
+    // fits being shown, and what is said of it ("seit 10:42").
     struct sZeile
     {
         int platte = 0;
         wxString namen;
+        wxString mitVereinen;
+        wxString kurz;
         wxString zusatz;
     };
+    static sZeile erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz);
     // A page on the right: standings as rows of cells (each block headed by its
     // title and column heads), or a part of the bracket.
     struct sSeite
@@ -75,8 +80,9 @@ private:
 
     void OnZeichnen(wxPaintEvent& event);
     void OnTaste(wxKeyEvent& event);
+    // The rows in one or two columns, as many as fit; the rest is counted.
     void zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,
-                       const std::vector<sZeile>& zeilen, int hoechstens) const;
+                       const std::vector<sZeile>& zeilen, int spalten) const;
     void zeichneSeite(wxDC& dc, const wxRect& r) const;
     // The address and its code in r (left, at most r.height high); answers the height taken.
     int zeichneLiveAdresse(wxDC& dc, const wxRect& r) const;

@@ -51,7 +51,8 @@ public:
     // A new tournament belongs to no file yet.
     void vergissDatei();
     // Offers what Quobels that ended without saving left behind, at start-up.
-    void pruefeWiederherstellung();
+    // Answers the port the live site of the tournament taken back ran on, 0 for none.
+    int pruefeWiederherstellung();
     // The window closes: with unsaved work the recovery file stays, otherwise, and
     // when the work was given up at "Änderungen speichern?", it goes.
     void beende();

@@ -2,6 +2,7 @@
 #define CLDRUCK_H
 
 #include <vector>
+#include <wx/arrstr.h>
 #include <wx/cmndata.h>
 #include <wx/string.h>
 
@@ -33,7 +34,7 @@ public:
     clDruck(const clDruck&) = delete;
     clDruck& operator=(const clDruck&) = delete;
 
-    // runde chooses the round of the slips, 0 all rounds; the other contents ignore it.
+    // runde chooses the round of the slips, 0 every open match; the other contents ignore it.
     // Both answer false when the organiser cancelled or nothing could be printed.
     bool drucke(Inhalt inhalt, int runde = 0);
     bool zeigeVorschau(Inhalt inhalt, int runde = 0);
@@ -44,6 +45,10 @@ public:
     // is called: the printer is asked for once, later slips go to the same printer.
     // False when there is no such slip or it was not printed.
     bool druckeSpielzettel(const clTTSpiel* sp);
+    // What slips can be printed for the tournament printed (a group: its own rounds):
+    // every open match (runde 0), then each round; vorschlag becomes the first
+    // round with a match not begun.
+    wxArrayString getZettelAuswahl(int& vorschlag) const;
     // Paper, orientation and margins for the following printouts.
     void richteSeiteEin();
 

@@ -27,7 +27,7 @@ public:
     // The schedule round by round: tables, pairings, set scores, sets and byes.
     wxString erzeugeSpielplan() const;
     // One slip per match to fill in at the table, none for a match decided by
-    // walkover; runde 0 gives the slips of every round.
+    // walkover; runde 0 gives the slips of every match not yet decided.
     wxString erzeugeSpielzettel(int runde) const;
     // The slip of the one match sp of the schedule, a group or the bracket, as
     // the slips of its round show it; empty when it is none of them.
@@ -59,6 +59,8 @@ public:
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;
 
     static wxString maskiere(const wxString& text);
+    // html as a block that the print engine and browsers keep on one page where they can.
+    static wxString zusammen(const wxString& html);
     // Organiser, venue and date on one line, as plain text.
     static wxString getUnterzeile(const allgemein& alg);
 
@@ -69,7 +71,7 @@ private:
     wxString erzeugeSpielzeile(int platte, const clTTSpiel* sp) const;
     // The real number of the table a match at table p of the schedule is played on.
     int getPlatte(const clTTSpiel* sp, int p) const;
-    // The slips of round runde (0: every round) or, when nur is given, only its own.
+    // The slips of round runde (0: every open match) or, when nur is given, only its own.
     wxString erzeugeRundenZettel(int runde, const clTTSpiel* nur) const;
     wxString erzeugeEndrundenZettel(const clEndrunde& er, const clTTSpiel* nur) const;
     // kopf names the match (HTML); saetze is the number of its sets.

@@ -37,8 +37,8 @@ public:
     // The whole site; the pages of zusatz (a QR code, say) are taken over as they are.
     spLiveSeiten erzeuge(mapLiveSeiten zusatz = mapLiveSeiten()) const;
 
-    // A decided match from side 1: "3:1 (11:7, 9:11, 11:5, 11:8)", a walkover or
-    // retirement added; empty while it is undecided.
+    // A match from side 1: "3:1 (11:7, 9:11, 11:5, 11:8)", a walkover or retirement
+    // added; while it is undecided the sets so far, "1:0 (11:7)"; empty before a set is in.
     static wxString getErgebnis(const clTTSpiel* sp);
 
 private:

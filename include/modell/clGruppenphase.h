@@ -38,10 +38,11 @@ public:
     clGruppenphase(const clGruppenphase&) = delete;
     clGruppenphase& operator=(const clGruppenphase&) = delete;
 
-    // The tables (1 … platten) of each of anzahl groups: consecutive runs, as even
-    // as the count allows, the longer runs first; with fewer tables than groups
-    // consecutive groups share one table, the first tables serving more.
-    static std::vector<std::vector<int>> teilePlatten(int platten, int anzahl);
+    // The tables (1 … platten) of groups of the given numbers of players:
+    // consecutive runs, as even as the count allows, the tables left over going to
+    // the groups with the most matches (the earlier of equals); with fewer tables
+    // than groups consecutive groups share one table, the first tables serving more.
+    static std::vector<std::vector<int>> teilePlatten(int platten, const std::vector<int>& groessen);
 
     // Draws the main roster into alg.Gruppen groups (at most one per player) by
     // their ratings and clubs. Drops the bracket.

@@ -84,6 +84,10 @@ public:
 
     // The matches of turnier that can be called now, the first to call first.
     std::vector<sAufrufbar> getAufrufbare(const clTurnier& turnier) const;
+    // The same as the hall is told of them: called one after the other in this
+    // order, only the ready matches that would still find a free table keep the
+    // table they would get; the others wait (table 0).
+    std::vector<sAufrufbar> getNaechste(const clTurnier& turnier) const;
 
 private:
     friend class clTurnier;

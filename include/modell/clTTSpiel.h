@@ -64,8 +64,9 @@ public:
 
     clTeilnehmer* getT1() const { return m_T1; }
     clTeilnehmer* getT2() const { return m_T2; }
-    // "Anna – Bernd" by the display names; a side without a player is empty.
-    wxString getPaarung() const;
+    // "Anna – Bernd" by the display names, or by first name and surname when
+    // vollerName; a side without a player is empty.
+    wxString getPaarung(bool vollerName = false) const;
 
     // Stores set snr (1 to 2G-1); -1 leaves that side unchanged. Other set numbers are ignored.
     void setSatzErg(int snr, int p1, int p2);

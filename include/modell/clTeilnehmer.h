@@ -68,6 +68,10 @@ public:
     int getStartNr() const { return m_StartNr; }
     const wxString& getVerein() const { return m_Verein; }
     int getTTR() const { return m_TTR; }
+    // First name and surname for what is printed, published and shown in the hall,
+    // with the club in brackets when mitVerein and there is one; the display name
+    // stands in for a participant of whom neither name is known.
+    wxString getVollerName(bool mitVerein = false) const;
     // Names are single lines: the setters turn control characters into blanks.
     void setName(const wxString& name) { m_Name = ohneSteuerzeichen(name); }
     void setVName(const wxString& vname) { m_VName = ohneSteuerzeichen(vname); }

@@ -26,6 +26,8 @@ public:
     // The cross table is derived from the results; typed text is discarded.
     void SetValue(int row, int col, const wxString& value) override;
     wxString GetRowLabelValue(int row) override;
+    // Printouts name the rows by first name and surname, the grid by display name.
+    void setVolleNamen(bool voll) { m_VolleNamen = voll; }
     wxString GetColLabelValue(int col) override;
     wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) override;
 
@@ -38,6 +40,7 @@ private:
 
     clTurnier* m_Turnier;
     int m_Anzahl;
+    bool m_VolleNamen = false;
     // For each pair of start numbers the index of their match among the schedule's
     // matches; checked on use and made anew when the schedule has changed.
     std::vector<int> m_SpielIndex;

@@ -69,8 +69,9 @@ public:
     int getBlockBreite() const { return m_Saetze + 2; }
     // How the grid, the printouts and the exports show a walkover or a retirement.
     static wxString getAusfallText(modAusfall art);
-    // The name of side 1 or 2, marked when that side did not play or retired.
-    static wxString getNameMitAusfall(const clTTSpiel* sp, int seite);
+    // The name of side 1 or 2, marked when that side did not play or retired; the
+    // display name, or first name and surname when vollerName.
+    static wxString getNameMitAusfall(const clTTSpiel* sp, int seite, bool vollerName = false);
     // Where a called match is played: "Platte 4 seit 10:42" while it is played
     // (short, to fit below the names of a table's block), "Platte 4" once it
     // ended; empty without a call.

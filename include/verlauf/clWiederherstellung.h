@@ -34,6 +34,7 @@ struct sWiederherstellung
     sDateiStand stand;     // of that file when the tournament was read from it or saved there
     wxDateTime zeit;       // the last change
     vecEditListe eingaben; // participants typed but not applied; empty when there were none
+    int livePort = 0;      // the port the live site ran on; 0 when it was off
 };
 
 // Keeps a copy of the tournament with unsaved changes, and of the participants
@@ -59,6 +60,8 @@ public:
     void setOriginal(const wxString& datei) { setOriginal(datei, sDateiStand::von(datei)); }
     void setOriginal(const wxString& datei, const sDateiStand& stand);
     const sDateiStand& getOriginalStand() const { return m_Stand; }
+    // The port the live site runs on, 0 while it is off: after a crash it comes back on.
+    void setLivePort(int port);
     // Where a failure to write is reported; it is reported once until a write succeeds.
     void setFehlerMeldung(std::function<void(const wxString&)> meldung) { m_Meldung = std::move(meldung); }
 
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<wxTimer> m_Timer;
     std::function<void(const wxString&)> m_Meldung;
     bool m_FehlerGemeldet;
+    int m_LivePort = 0;
 };
 
 #endif

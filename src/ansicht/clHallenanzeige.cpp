@@ -10,6 +10,8 @@
 #include "ausgabe/clQrCode.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clSpielbetrieb.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
 #include "tabellen/clWertungTableBase.h"
 
@@ -21,6 +23,7 @@ const wxColour Grau(185, 185, 185);
 const wxColour Gelb(255, 210, 0);
 const wxColour Blau(120, 210, 255);
 const wxColour Streifen(32, 32, 32);
+const wxColour Kopf(225, 225, 225);
 
 // The screen is measured in units of a 24th of its height: at 1080 lines a unit
 // is 45 pixels, and no text is smaller than half of one.
@@ -29,6 +32,13 @@ constexpr int EinheitenHoch = 24;
 constexpr int ZeilenProSeite = 18;
 // Lines of the bracket a page takes: more would shrink the names too far.
 constexpr int LinienProSeite = 8;
+
+// The least height of a row of calls at e pixels a unit: 1.2 units in one
+// column, one unit in two.
+int ZeilenHoehe(int e, int spalten)
+{
+    return spalten > 1 ? e : e * 6 / 5;
+}
 
 void schreibe(wxDC& dc, const wxString& text, int x, int y, int breite)
 {
@@ -114,13 +124,21 @@ void clHallenanzeige::aktualisiere()
     const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
     m_Laufende.clear();
     for (const sAufruf& a : sb.getLaufende())
-        m_Laufende.push_back({a.platte, a.spiel->getPaarung(),
-                              wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))});
+        m_Laufende.push_back(erzeugeZeile(
+            a.platte, a.spiel, wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))));
     m_Naechste.clear();
-    for (const sAufrufbar& a : sb.getAufrufbare(*m_Turnier))
-        m_Naechste.push_back({a.platte, a.spiel->getPaarung(), a.bereit ? wxString() : _("nach der Pause")});
+    for (const sAufrufbar& a : sb.getNaechste(*m_Turnier))
+        m_Naechste.push_back(erzeugeZeile(a.platte, a.spiel, a.bereit ? wxString() : _("nach der Pause")));
     sammleSeiten();
     m_Flaeche->Refresh();
+}
+
+clHallenanzeige::sZeile clHallenanzeige::erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz)
+{
+    const auto mitVerein = [](const clTeilnehmer* tn)
+    { return tn != nullptr ? tn->getVollerName(true) : wxString(); };
+    return {platte, sp->getPaarung(true), mitVerein(sp->getT1()) + L" \u2013 " + mitVerein(sp->getT2()),
+            sp->getPaarung(), zusatz};
 }
 
 void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
@@ -132,11 +150,15 @@ void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
     kopf.Add(_("Platz"));
     for (int c = 0; c < wt->GetNumberCols(); ++c)
         kopf.Add(wt->GetColLabelValue(c));
-    // A long table goes on over several pages, each with its heads.
+    // A table starts a page of its own rather than go on over two; only one
+    // longer than a page goes on over several, each with its heads.
+    const size_t ganz = wt->getAnzahl() + 2;
     for (int platz = 0; platz < wt->getAnzahl(); ++platz)
     {
+        const size_t belegt = m_Seiten.empty() ? 0 : m_Seiten.back().zeilen.size();
         if (m_Seiten.empty() || m_Seiten.back().endrunde ||
-            m_Seiten.back().zeilen.size() + (platz == 0 ? 3 : 1) > ZeilenProSeite)
+            (platz == 0 && belegt > 0 && belegt + ganz > ZeilenProSeite) ||
+            belegt + (platz == 0 ? 3 : 1) > ZeilenProSeite)
             m_Seiten.push_back({});
         sSeite& s = m_Seiten.back();
         if (platz == 0 || s.zeilen.empty())
@@ -147,7 +169,9 @@ void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
         }
         wxArrayString zeile;
         zeile.Add(wt->GetRowLabelValue(platz));
-        for (int c = 0; c < wt->GetNumberCols(); ++c)
+        // The first column names the player, here in full.
+        zeile.Add(turnier->getTeilnehmer(wt->getStartNrAufPlatz(platz))->getVollerName());
+        for (int c = 1; c < wt->GetNumberCols(); ++c)
             zeile.Add(wt->GetValue(platz, c));
         s.zeilen.push_back(zeile);
     }
@@ -159,9 +183,10 @@ void clHallenanzeige::sammleSeiten()
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     if (gp == nullptr)
         haengeTabelleAn(m_Turnier, _("Tabelle"));
-    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
-        haengeTabelleAn(gp->getGruppe(g), wxString::Format(_("Gruppe %d"), g));
-    if (const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr)
+    // Once the bracket is drawn it comes first, and only the groups still
+    // playing follow it.
+    const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr;
+    if (er != nullptr)
     {
         const std::vector<clEndrundenLayout::sAusschnitt> teile =
             clEndrundenLayout::teileAuf(*er, LinienProSeite);
@@ -172,6 +197,18 @@ void clHallenanzeige::sammleSeiten()
                                 {},
                                 true,
                                 teile[i]});
+    }
+    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+    {
+        const std::vector<clTTSpiel>& spiele = gp->getGruppe(g)->getSchema().getSpiele();
+        const bool fertig = std::all_of(spiele.begin(), spiele.end(),
+                                        [](const clTTSpiel& sp)
+                                        {
+                                            sWertung w1, w2;
+                                            return sp.getErgebnis(w1, w2);
+                                        });
+        if (er == nullptr || !fertig)
+            haengeTabelleAn(gp->getGruppe(g), wxString::Format(_("Gruppe %d"), g));
     }
     if (m_Seite >= getAnzahlSeiten())
         m_Seite = 0;
@@ -235,18 +272,27 @@ void clHallenanzeige::OnZeichnen(wxPaintEvent&)
     dc.SetPen(wxPen(Grau, std::max(1, e / 12)));
     dc.DrawLine(0, 2 * e, groesse.x, 2 * e);
 
-    // The calls on the left, above the live site's address; the changing page on the right.
-    const int links = groesse.x * 2 / 5;
-    wxRect spiele(e / 2, 2 * e + e / 2, links - e, groesse.y - 3 * e);
+    // The calls on the left, above the live site's address; the changing page on
+    // the right. Every table being played at is on screen: when one column of
+    // rows does not take them, two do, in smaller type and on half the width.
+    const int hoehe = groesse.y - 3 * e;
+    const int code = m_LiveAdresse.empty() ? 0 : std::min(hoehe / 4, groesse.x * 4 / 25) + e / 2;
+    const int verfuegbar = hoehe - code;
+    const int anteil = m_Naechste.empty() ? verfuegbar : verfuegbar * 3 / 5;
+    const int laufend = static_cast<int>(m_Laufende.size());
+    const bool zweiSpaltig = 2 * e + laufend * ZeilenHoehe(e, 1) > anteil;
+    const int links = groesse.x * (zweiSpaltig ? 11 : 8) / 20;
+    wxRect spiele(e / 2, 2 * e + e / 2, links - e, hoehe);
     spiele.height -= zeichneLiveAdresse(dc, spiele);
-    const int anteil = m_Naechste.empty() ? spiele.height : spiele.height * 3 / 5;
-    const int laufende = std::max(0, (anteil - 2 * e) * 10 / 12 / e);
-    zeichneZeilen(dc, wxRect(spiele.x, spiele.y, spiele.width, anteil), _("Es spielen"), Gelb, m_Laufende,
-                  std::max(1, laufende));
-    if (!m_Naechste.empty())
-        zeichneZeilen(dc, wxRect(spiele.x, spiele.y + anteil, spiele.width, spiele.height - anteil),
-                      _(L"Als Nächstes"), Blau, m_Naechste,
-                      std::max(1, (spiele.height - anteil - 2 * e) * 10 / 12 / e));
+    // The running matches take the room they need, the next calls what is left.
+    const int spalten = zweiSpaltig ? 2 : 1;
+    const int noetig = 2 * e + (laufend + spalten - 1) / spalten * ZeilenHoehe(e, spalten);
+    const int oben = m_Naechste.empty() ? spiele.height : std::min(std::max(anteil, noetig), spiele.height);
+    zeichneZeilen(dc, wxRect(spiele.x, spiele.y, spiele.width, oben), _("Es spielen"), Gelb, m_Laufende,
+                  spalten);
+    if (!m_Naechste.empty() && spiele.height - oben >= 2 * e + ZeilenHoehe(e, 1))
+        zeichneZeilen(dc, wxRect(spiele.x, spiele.y + oben, spiele.width, spiele.height - oben),
+                      _(L"Als Nächstes"), Blau, m_Naechste, 1);
     dc.DrawLine(links, 2 * e, links, groesse.y);
     zeichneSeite(dc, wxRect(links + e / 2, 2 * e + e / 2, groesse.x - links - e, groesse.y - 3 * e));
 }
@@ -282,7 +328,7 @@ int clHallenanzeige::zeichneLiveAdresse(wxDC& dc, const wxRect& r) const
 }
 
 void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& titel, const wxColour& farbe,
-                                    const std::vector<sZeile>& zeilen, int hoechstens) const
+                                    const std::vector<sZeile>& zeilen, int spalten) const
 {
     const int e = std::max(8, m_Flaeche->GetClientSize().y / EinheitenHoch);
     setzeSchrift(dc, e, true, farbe);
@@ -294,33 +340,66 @@ void clHallenanzeige::zeichneZeilen(wxDC& dc, const wxRect& r, const wxString& t
                     r.y + 3 * e / 2);
         return;
     }
-    // Rows of up to 1.7 units, shrinking to fit down to 1.2 units; the rest is counted.
-    const int anzahl = std::min<int>(zeilen.size(), hoechstens);
-    const int hoehe = std::clamp((r.height - 2 * e) / std::max(1, anzahl), e * 6 / 5, e * 17 / 10);
-    const int kasten = hoehe * 17 / 10;
+    // Rows of up to 1.7 units, shrinking to fit down to their least height; the
+    // rest is counted. Two columns fill the first before the second.
+    const int kleinste = ZeilenHoehe(e, spalten);
+    const int proSpalte = std::max(1, (r.height - 2 * e) / kleinste);
+    const int anzahl = std::min<int>(zeilen.size(), proSpalte * spalten);
+    const int zeilenJeSpalte = (anzahl + spalten - 1) / spalten;
+    const int hoehe = std::clamp((r.height - 2 * e) / std::max(1, zeilenJeSpalte), kleinste,
+                                 spalten > 1 ? e * 6 / 5 : e * 17 / 10);
+    const int kasten = hoehe * (spalten > 1 ? 13 : 17) / 10;
+    const int breite = (r.width - (spalten - 1) * e / 2) / spalten;
     int y = r.y + 3 * e / 2;
     for (int i = 0; i < anzahl; ++i, y += hoehe)
     {
+        if (i > 0 && i % zeilenJeSpalte == 0)
+            y = r.y + 3 * e / 2;
+        const wxRect zelle(r.x + i / zeilenJeSpalte * (breite + e / 2), y, breite, hoehe);
         const sZeile& z = zeilen[i];
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(z.platte > 0 ? farbe : Streifen));
-        dc.DrawRoundedRectangle(r.x, y + hoehe / 12, kasten, hoehe * 5 / 6, hoehe / 8);
+        dc.DrawRoundedRectangle(zelle.x, y + hoehe / 12, kasten, hoehe * 5 / 6, hoehe / 8);
         setzeSchrift(dc, hoehe * 3 / 5, true, Hintergrund);
         const wxString nr = z.platte > 0 ? wxString::Format("%d", z.platte) : wxString(L"\u2013");
         const wxSize nrGroesse = dc.GetTextExtent(nr);
         dc.SetTextForeground(z.platte > 0 ? Hintergrund : Schrift);
-        dc.DrawText(nr, r.x + (kasten - nrGroesse.x) / 2, y + (hoehe - nrGroesse.y) / 2);
-        const int x = r.x + kasten + e / 3;
+        dc.DrawText(nr, zelle.x + (kasten - nrGroesse.x) / 2, y + (hoehe - nrGroesse.y) / 2);
+        const int x = zelle.x + kasten + e / 3;
         setzeSchrift(dc, hoehe * 2 / 5, false, Grau);
         const int zusatzBreite = z.zusatz.empty() ? 0 : dc.GetTextExtent(z.zusatz).x + e / 3;
-        dc.DrawText(z.zusatz, r.GetRight() - zusatzBreite + e / 3, y + hoehe / 2 - dc.GetCharHeight() / 2);
+        const int zusatzY = y + hoehe / 2 - dc.GetCharHeight() / 2;
+        // The names come first: the full names, with the clubs where they fit, else
+        // the display names; the time only where it leaves them their room.
         setzeSchrift(dc, hoehe / 2, true, Schrift);
-        schreibe(dc, z.namen, x, y + (hoehe - dc.GetCharHeight()) / 2, r.GetRight() - x - zusatzBreite);
+        const int ganz = zelle.GetRight() - x;
+        const auto passt = [&dc](const wxString& text, int breite)
+        { return dc.GetTextExtent(text).x <= breite; };
+        const wxString* namen = &z.kurz;
+        bool mitZusatz = true;
+        if (passt(z.mitVereinen, ganz - zusatzBreite))
+            namen = &z.mitVereinen;
+        else if (passt(z.namen, ganz - zusatzBreite))
+            namen = &z.namen;
+        else if (passt(z.namen, ganz))
+        {
+            namen = &z.namen;
+            mitZusatz = false;
+        }
+        else
+            mitZusatz = passt(z.kurz, ganz - zusatzBreite);
+        schreibe(dc, *namen, x, y + (hoehe - dc.GetCharHeight()) / 2, ganz - (mitZusatz ? zusatzBreite : 0));
+        if (mitZusatz)
+        {
+            setzeSchrift(dc, hoehe * 2 / 5, false, Grau);
+            dc.DrawText(z.zusatz, zelle.GetRight() - zusatzBreite + e / 3, zusatzY);
+        }
     }
     if (static_cast<int>(zeilen.size()) > anzahl)
     {
         setzeSchrift(dc, e * 2 / 3, false, Grau);
-        dc.DrawText(wxString::Format(_("und %d weitere"), static_cast<int>(zeilen.size()) - anzahl), r.x, y);
+        dc.DrawText(wxString::Format(_("und %d weitere"), static_cast<int>(zeilen.size()) - anzahl), r.x,
+                    r.y + 3 * e / 2 + zeilenJeSpalte * hoehe);
     }
 }
 
@@ -347,14 +426,14 @@ void clHallenanzeige::zeichneSeite(wxDC& dc, const wxRect& r) const
     // Standings: the place, the name taking what the figures leave, the figures.
     // The titles take a third of a row more room above them.
     const int hoehe = std::min(e * 3 / 2, r.height / (ZeilenProSeite + 1));
-    // Each cell measured in the type it is drawn in: the column titles are small,
-    // so that the figures leave the names their room.
+    // Each cell measured in the type it is drawn in: the column titles in bold,
+    // bright and not much smaller than the figures, to be read from the back of the hall.
     std::vector<int> breite;
     for (size_t z = 1; z < s.zeilen.size(); ++z)
     {
         const wxArrayString& zeile = s.zeilen[z];
         const bool kopf = s.zeilen[z - 1].size() == 1;
-        setzeSchrift(dc, kopf ? hoehe * 2 / 5 : hoehe * 11 / 20, false, Schrift);
+        setzeSchrift(dc, kopf ? hoehe / 2 : hoehe * 11 / 20, kopf, Schrift);
         for (size_t c = 0; zeile.size() > 1 && c < zeile.size(); ++c)
         {
             breite.resize(std::max(breite.size(), zeile.size()), 0);
@@ -386,7 +465,7 @@ void clHallenanzeige::zeichneSeite(wxDC& dc, const wxRect& r) const
             dc.SetBrush(wxBrush(Streifen));
             dc.DrawRectangle(r.x, y, r.width, hoehe);
         }
-        setzeSchrift(dc, kopf ? hoehe * 2 / 5 : hoehe * 11 / 20, false, kopf ? Grau : Schrift);
+        setzeSchrift(dc, kopf ? hoehe / 2 : hoehe * 11 / 20, kopf, kopf ? Kopf : Schrift);
         int x = r.x;
         for (size_t c = 0; c < zeile.size() && c < breite.size(); ++c)
         {

@@ -274,8 +274,9 @@ void clTurnierDokument::speichereVerlauf()
     m_Verlauf.Save(konfig);
 }
 
-void clTurnierDokument::pruefeWiederherstellung()
+int clTurnierDokument::pruefeWiederherstellung()
 {
+    int livePort = 0;
     const wxString ordner = wxFileName(m_Wiederherstellung->getPfad()).GetPath();
     for (const sWiederherstellung& fund : clWiederherstellung::suche(ordner))
     {
@@ -294,7 +295,7 @@ void clTurnierDokument::pruefeWiederherstellung()
         }
         wxString fehler;
         if (!frageAenderungenSpeichern())
-            return;
+            return livePort;
         if (!m_Turnier->liesTurnierDaten(fund.pfad, &fehler))
         {
             zeigeFehler(fehler, _("Wiederherstellen"));
@@ -308,6 +309,7 @@ void clTurnierDokument::pruefeWiederherstellung()
         m_Datei = fund.original;
         m_Wiederherstellung->setOriginal(m_Datei, fund.stand);
         m_NachAbsturz = true;
+        livePort = fund.livePort;
         if (!fund.eingaben.empty())
             m_Teilnehmer->getTable()->setzeEditListe(fund.eingaben);
         if (m_Wiederherstellung->schreibe())
@@ -317,6 +319,7 @@ void clTurnierDokument::pruefeWiederherstellung()
         }
         aktualisiereTitel();
     }
+    return livePort;
 }
 
 void clTurnierDokument::meldeVerbleib(bool erledigt, const wxString& pfad)

@@ -1,5 +1,6 @@
 #include "ansicht/clTurnierpanel.h"
 
+#include <algorithm>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
@@ -47,7 +48,7 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_btnHoch = new wxButton(this, idBtnHoch, _("nach oben"));
     m_btnNeu = new wxButton(this, idBtnNeu, _("Neu"));
     m_btnBearb = new wxButton(this, idBtnBearb, _("Bearbeiten"));
-    m_btnLoesch = new wxButton(this, idBtnLoesch, _("Loeschen"));
+    m_btnLoesch = new wxButton(this, idBtnLoesch, wxGetTranslation(L"Löschen"));
     m_btnRunter = new wxButton(this, idBtnRunter, _("nach unten"));
     for (wxButton* b : {m_btnHoch, m_btnNeu, m_btnBearb, m_btnLoesch, m_btnRunter})
         knoepfe->Add(b, 0, wxALL | wxALIGN_CENTER, 5);
@@ -61,7 +62,8 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_TeilnehmerGrid->SetGridCursor(0, 0);
     setzeSchalterGueltigkeit();
 
-    hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, _("Uebernehmen")), 0, wxALL | wxALIGN_CENTER, 5);
+    hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, wxGetTranslation(L"Übernehmen")), 0,
+                    wxALL | wxALIGN_CENTER, 5);
     m_Turnier->addBeobachter(this);
     SetSizer(hauptSizer);
     hauptSizer->Layout();
@@ -138,6 +140,8 @@ bool clTurnierpanel::uebernehmeTeilnehmerliste()
     }
     m_TeilnehmerTB->DatenZurueckSchreiben();
     setzeSchalterGueltigkeit();
+    // What an entry refused before said no longer holds for the list applied.
+    clStatuszeile::zeige(this, wxString());
     return true;
 }
 
@@ -355,7 +359,8 @@ void clTurnierpanel::bearbeiteZelle(int row, int col)
 }
 
 // The row numbers and the rating need far less than the toolkit's default width;
-// the names and the club get that room, so that fewer of them are cut off.
+// the names and the club get that room, so that fewer of them are cut off. The
+// club takes what a long club's name needs, the names share the rest.
 void clTurnierpanel::setzeSpaltenBreiten()
 {
     const wxFont& font = m_TeilnehmerGrid->GetLabelFont();
@@ -365,8 +370,14 @@ void clTurnierpanel::setzeSpaltenBreiten()
     m_TeilnehmerGrid->SetColSize(spalteTTR, ttrBreite);
     const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite - ttrBreite -
                      wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_TeilnehmerGrid);
+    const int vereinBreite =
+        std::min(rest / 2, std::max(rest / spalteTTR,
+                                    clGridMelder::getTextBreite(m_TeilnehmerGrid, L"SpVg Mönchengladbach 1",
+                                                                m_TeilnehmerGrid->GetDefaultCellFont()) +
+                                        LabelRand));
     for (int col = 0; col < spalteTTR; ++col)
-        m_TeilnehmerGrid->SetColSize(col, rest / spalteTTR);
+        m_TeilnehmerGrid->SetColSize(col, col == spalteVerein ? vereinBreite
+                                                              : (rest - vereinBreite) / (spalteTTR - 1));
 }
 
 void clTurnierpanel::setzeSchalterGueltigkeit()

@@ -40,11 +40,12 @@ wxString punkte(int wert)
     return wert == -1 ? wxString() : zahl(wert);
 }
 
-// A spreadsheet would run a name such as "=HYPERLINK(...)" as a formula: a name
-// that starts like one is marked as text with a leading apostrophe.
+// The federation's lists need the full name and the club. A spreadsheet would run
+// a name such as "=HYPERLINK(...)" as a formula: a name that starts like one is
+// marked as text with a leading apostrophe.
 wxString anzeige(const clTeilnehmer* tn)
 {
-    const wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    const wxString name = tn != nullptr ? tn->getVollerName(true) : wxString();
     if (!name.empty() && wxString("=+-@\t\r").Find(name[0]) != wxNOT_FOUND)
         return "'" + name;
     return name;

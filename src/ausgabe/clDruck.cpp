@@ -149,9 +149,13 @@ bool clDruck::druckeAusdruck(wxPrintout* ausdruck, const wxPageSetupDialogData& 
     const bool gedruckt = drucker.Print(m_Parent, ausdruck, fragen);
     if (gedruckt)
     {
-        // The landscape of the tree is not kept for the next printout.
+        // The landscape of the tree is not kept for the next printout. The printer
+        // chosen may be known only to the system's own print settings: taken from
+        // there, the slips printed without asking go to it, not to the default one.
         const int ausrichtung = m_SeitenDaten.GetPrintData().GetOrientation();
-        m_SeitenDaten.SetPrintData(drucker.GetPrintDialogData().GetPrintData());
+        wxPrintData gewaehlt = drucker.GetPrintDialogData().GetPrintData();
+        gewaehlt.ConvertFromNative();
+        m_SeitenDaten.SetPrintData(gewaehlt);
         if (seite.GetPrintData().GetOrientation() != ausrichtung)
             m_SeitenDaten.GetPrintData().SetOrientation(static_cast<wxPrintOrientation>(ausrichtung));
     }
@@ -199,6 +203,22 @@ bool clDruck::zeigeAusdruck(wxPrintout* ausdruck, wxPrintout* zumDrucken, const 
     rahmen->InitializeWithModality(wxPreviewFrame_AppModal);
     rahmen->Show();
     return true;
+}
+
+wxArrayString clDruck::getZettelAuswahl(int& vorschlag) const
+{
+    wxArrayString auswahl;
+    auswahl.Add(_("Alle offenen Spiele"));
+    vorschlag = 0;
+    for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
+    {
+        auswahl.Add(wxString::Format(_("Runde %2.2d"), r));
+        // Slips are usually wanted for the next round that is not played yet.
+        for (int p = 1; vorschlag == 0 && m_Turnier->getSpiel(r, p) != nullptr; ++p)
+            if (!m_Turnier->getSpiel(r, p)->hatEingaben())
+                vorschlag = r;
+    }
+    return auswahl;
 }
 
 void clDruck::richteSeiteEin()

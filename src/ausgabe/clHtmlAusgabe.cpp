@@ -25,9 +25,10 @@ const char* const Zusammenhalten = "<div style=\"page-break-inside:avoid\">\n";
 const char* const TabellenKopf =
     "<table class=\"%s\" border=\"1\" cellspacing=\"0\" cellpadding=\"%d\" width=\"100%%\">\n";
 
+// Slips, the final placing and the standings have room for the club.
 wxString anzeige(const clTeilnehmer* tn)
 {
-    return tn != nullptr ? clHtmlAusgabe::maskiere(tn->getAnzeige()) : wxString();
+    return tn != nullptr ? clHtmlAusgabe::maskiere(tn->getVollerName(true)) : wxString();
 }
 
 wxString punkte(int p)
@@ -119,6 +120,11 @@ wxString clHtmlAusgabe::maskiere(const wxString& text)
     return res;
 }
 
+wxString clHtmlAusgabe::zusammen(const wxString& html)
+{
+    return Zusammenhalten + html + "</div>\n";
+}
+
 wxString clHtmlAusgabe::getUnterzeile(const allgemein& alg)
 {
     wxString text;
@@ -150,14 +156,14 @@ wxString clHtmlAusgabe::erzeugeSpielzeile(int platte, const clTTSpiel* sp) const
     const bool gespielt = w1.m_Satz.eigene + w1.m_Satz.gegner > 0;
     wxString zeile = "<tr>" + zelle("td", wxString::Format("%d", getPlatte(sp, platte)),
                                     " class=\"zahl\" align=\"center\" width=\"8%\"");
-    zeile += zelle(
-        "td",
-        fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1)), entschieden && w1.m_Spiel.eigene > 0),
-        name);
-    zeile += zelle(
-        "td",
-        fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 2)), entschieden && w2.m_Spiel.eigene > 0),
-        name);
+    zeile += zelle("td",
+                   fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 1, true)),
+                        entschieden && w1.m_Spiel.eigene > 0),
+                   name);
+    zeile += zelle("td",
+                   fett(maskiere(clSpieleTableBase::getNameMitAusfall(sp, 2, true)),
+                        entschieden && w2.m_Spiel.eigene > 0),
+                   name);
     for (int snr = 1; snr <= m_Turnier->getAnzSaetze(); ++snr)
         zeile += zelle("td", satzText(sp->getSatzErg(snr)), zahl);
     const wxString saetze =
@@ -257,7 +263,10 @@ wxString clHtmlAusgabe::erzeugeRundenZettel(int runde, const clTTSpiel* nur) con
         for (int p = 1; p <= rd->AnzSpiele(); ++p)
         {
             const clTTSpiel* sp = rd->getSpiel(p);
-            if (sp->getAusfallArt() != ausfKampflos && (nur == nullptr || sp == nur))
+            // Without a round, the slips of every match still open.
+            sWertung w1, w2;
+            const bool offen = runde != 0 || !sp->getErgebnis(w1, w2);
+            if (sp->getAusfallArt() != ausfKampflos && (nur != nullptr ? sp == nur : offen))
                 html += Zusammenhalten +
                         erzeugeZettel("<b>" + maskiere(wxString::Format(_("Runde %d"), r)) +
                                           "</b> &nbsp; &nbsp; " +
@@ -379,8 +388,10 @@ wxString clHtmlAusgabe::erzeugeTabelle() const
     for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
     {
         html += "<tr>" + zelle("td", maskiere(wt->GetRowLabelValue(platz)), zahl);
-        for (int c = 0; c < wt->GetNumberCols(); ++c)
-            html += zelle("td", maskiere(wt->GetValue(platz, c)), c == 0 ? wxString() : zahl);
+        // The first column names the player, here in full.
+        html += zelle("td", anzeige(m_Turnier->getTeilnehmer(wt->getStartNrAufPlatz(platz))));
+        for (int c = 1; c < wt->GetNumberCols(); ++c)
+            html += zelle("td", maskiere(wt->GetValue(platz, c)), zahl);
         html += "</tr>\n";
     }
     return html + "</table>\n";
@@ -392,6 +403,7 @@ wxString clHtmlAusgabe::erzeugeKreuztabelle() const
     if (m_Turnier->getWertungTableBase() == nullptr || m_Turnier->getAnzahlTeilnehmer() == 0)
         return html + "<p>" + maskiere(_("Es gibt noch keine Teilnehmer.")) + "</p>\n";
     clKreuzTableBase kt(m_Turnier);
+    kt.setVolleNamen(true);
     const wxString zahl = " class=\"zahl\" align=\"center\"";
     const wxString diagonale = " class=\"zahl diagonale\" align=\"center\" bgcolor=\"" +
                                clKreuzTableBase::Diagonalfarbe.GetAsString(wxC2S_HTML_SYNTAX) + "\"";

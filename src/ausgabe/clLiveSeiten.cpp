@@ -34,6 +34,7 @@ const char* const Stil =
     ".platte{display:inline-block;min-width:1.8em;text-align:center;background:#034;color:#fff;"
     "font-weight:bold;border-radius:.3em;padding:0 .3em;margin-right:.4em}\n"
     ".ergebnis{font-weight:bold;white-space:nowrap}\n"
+    ".stand{color:#333;font-style:italic;white-space:nowrap}\n"
     "ul.namen{columns:2 11em;padding-left:1.2em}\n"
     "ul.namen li{padding:.2em 0}\n"
     ".breit{overflow-x:auto}\n"
@@ -128,7 +129,7 @@ const clLiveSeiten::sSpiel* clLiveSeiten::finde(const clTTSpiel* sp) const
 wxString clLiveSeiten::getErgebnis(const clTTSpiel* sp)
 {
     sWertung w1, w2;
-    if (sp == nullptr || !sp->getErgebnis(w1, w2))
+    if (sp == nullptr || (!sp->getErgebnis(w1, w2) && w1.m_Satz.eigene + w1.m_Satz.gegner == 0))
         return wxString();
     std::vector<satz> saetze;
     for (int snr = 1; snr <= sp->getAnzSaetze(); ++snr)
@@ -164,7 +165,7 @@ wxString clLiveSeiten::erzeugeNamen(const clTTSpiel* sp) const
     for (int seite = 1; seite <= 2; ++seite)
     {
         const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
-        wxString name = m(clSpieleTableBase::getNameMitAusfall(sp, seite));
+        wxString name = m(clSpieleTableBase::getNameMitAusfall(sp, seite, true));
         if (tn == nullptr)
             name = m(_("noch offen"));
         else if (const sSpiel* s = finde(sp); s != nullptr && s->startNr[seite - 1] > 0)
@@ -195,8 +196,13 @@ wxString clLiveSeiten::erzeugeSpielzeile(const clTTSpiel* sp, const wxString& zu
 wxString clLiveSeiten::erzeugePaarung(const clTTSpiel* sp) const
 {
     const wxString ergebnis = getErgebnis(sp);
-    return erzeugeNamen(sp) +
-           (ergebnis.empty() ? wxString() : " <span class=\"ergebnis\">" + m(ergebnis) + "</span>");
+    if (ergebnis.empty())
+        return erzeugeNamen(sp);
+    // The sets of a match still being played are marked as its score so far.
+    sWertung w1, w2;
+    if (!sp->getErgebnis(w1, w2))
+        return erzeugeNamen(sp) + " <span class=\"stand\">" + m(_("Stand")) + " " + m(ergebnis) + "</span>";
+    return erzeugeNamen(sp) + " <span class=\"ergebnis\">" + m(ergebnis) + "</span>";
 }
 
 wxString clLiveSeiten::erzeugeUebersicht() const
@@ -206,7 +212,7 @@ wxString clLiveSeiten::erzeugeUebersicht() const
     for (const sAufruf& a : sb.getLaufende())
         laufende += erzeugeSpielzeile(a.spiel, wxString::Format(_("Platte %d, seit %s"), a.platte,
                                                                 clSpielbetrieb::getUhrzeit(a.beginn)));
-    const std::vector<sAufrufbar> aufrufbare = sb.getAufrufbare(*m_Turnier);
+    const std::vector<sAufrufbar> aufrufbare = sb.getNaechste(*m_Turnier);
     for (size_t i = 0; i < aufrufbare.size() && i < AnzahlAufrufe; ++i)
     {
         const sAufrufbar& a = aufrufbare[i];
@@ -221,7 +227,7 @@ wxString clLiveSeiten::erzeugeUebersicht() const
     for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = m_Turnier->getTeilnehmer(snr);
-        namen += "<li>" + verweis(wxString::Format("/spieler/%d", snr), tn->getAnzeige()) + "</li>\n";
+        namen += "<li>" + verweis(wxString::Format("/spieler/%d", snr), tn->getVollerName()) + "</li>\n";
     }
     return "<h2>" + m(_("Es spielen")) + "</h2>\n" + liste(laufende, _(L"Zurzeit läuft kein Spiel.")) +
            "<h2>" + m(_(L"Als Nächstes")) + "</h2>\n" + liste(naechste, _("Es wartet kein Spiel.")) + "<h2>" +
@@ -291,7 +297,7 @@ wxString clLiveSeiten::erzeugeSpieler(int startNr) const
             offen += erzeugeSpielzeile(s.spiel, s.platte > 0 ? wxString::Format(_("Platte %d"), s.platte)
                                                              : wxString());
     }
-    wxString html = "<h2>" + m(tn->getAnzeige()) + "</h2>\n";
+    wxString html = "<h2>" + m(tn->getVollerName()) + "</h2>\n";
     if (!tn->getVerein().empty() || gruppe > 0)
         html += "<p>" + m(tn->getVerein()) +
                 (tn->getVerein().empty() || gruppe == 0 ? wxString() : wxString(L" \u00B7 ")) +
@@ -322,6 +328,6 @@ spLiveSeiten clLiveSeiten::erzeuge(mapLiveSeiten zusatz) const
     }
     for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
         (*seiten)["/spieler/" + std::to_string(snr)].inhalt =
-            seite(m_Turnier->getTeilnehmer(snr)->getAnzeige(), erzeugeSpieler(snr));
+            seite(m_Turnier->getTeilnehmer(snr)->getVollerName(), erzeugeSpieler(snr));
     return seiten;
 }

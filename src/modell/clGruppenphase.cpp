@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <numeric>
 #include <utility>
 #include <wx/intl.h>
 
@@ -51,18 +52,27 @@ clGruppenphase::clGruppenphase(std::function<void(const wxString&)> ergebnis)
 
 clGruppenphase::~clGruppenphase() = default;
 
-std::vector<std::vector<int>> clGruppenphase::teilePlatten(int platten, int anzahl)
+std::vector<std::vector<int>> clGruppenphase::teilePlatten(int platten, const std::vector<int>& groessen)
 {
-    std::vector<std::vector<int>> teilung(static_cast<size_t>(std::max(anzahl, 0)));
-    if (anzahl <= 0)
+    const int anzahl = static_cast<int>(groessen.size());
+    std::vector<std::vector<int>> teilung(groessen.size());
+    if (anzahl == 0)
         return teilung;
     platten = std::max(platten, 1);
     if (platten >= anzahl)
     {
-        // Group g gets its run of tables; the first ones one more.
+        // A group's time is its matches: the tables over go to the groups with the most.
+        std::vector<int> folge(groessen.size());
+        std::iota(folge.begin(), folge.end(), 0);
+        std::stable_sort(folge.begin(), folge.end(),
+                         [&groessen](int a, int b) { return groessen[a] > groessen[b]; });
+        std::vector<int> anteil(groessen.size(), platten / anzahl);
+        for (int k = 0; k < platten % anzahl; ++k)
+            ++anteil[folge[k]];
+        // Group g gets its run of tables.
         int naechste = 1;
         for (int g = 0; g < anzahl; ++g)
-            for (int k = 0; k < platten / anzahl + (g < platten % anzahl ? 1 : 0); ++k)
+            for (int k = 0; k < anteil[g]; ++k)
                 teilung[g].push_back(naechste++);
         return teilung;
     }
@@ -108,7 +118,10 @@ void clGruppenphase::lose(const vecTeilnehmer& roster, const allgemein& alg, std
         los.push_back({tn->getStartNr(), tn->getTTR(), tn->getVerein()});
     const int anzahl = std::clamp(alg.Gruppen, 1, n);
     const vecGruppen gruppen = clGruppenAuslosung(los).lose(anzahl, zufall);
-    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, anzahl);
+    std::vector<int> groessen;
+    for (const std::vector<int>& gruppe : gruppen)
+        groessen.push_back(static_cast<int>(gruppe.size()));
+    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     for (size_t g = 0; g < gruppen.size(); ++g)
     {
         wxArrayString zeilen;
@@ -154,7 +167,10 @@ bool clGruppenphase::tausche(int g1, int p1, int g2, int p2)
 
 void clGruppenphase::uebernehme(const allgemein& alg)
 {
-    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, getAnzahlGruppen());
+    std::vector<int> groessen;
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        groessen.push_back(static_cast<int>(gr->startNr.size()));
+    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     m_Still = true;
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
     {
@@ -542,7 +558,17 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                                   static_cast<int>(zeile) + 1, wxGetTranslation(grund));
         return std::unique_ptr<clGruppenphase>();
     };
-    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, anzahl);
+    // The tables follow the groups' sizes, as they did when the groups were made.
+    std::vector<int> groessen;
+    for (int g = 1; g <= anzahl; ++g)
+    {
+        wxArrayString kopf;
+        std::vector<long> nummern;
+        dat.getSektion(wxString::Format("Gruppe %d", g), kopf, 1);
+        groessen.push_back(
+            !kopf.empty() && clZahl::liesListe(kopf[0], nummern) ? static_cast<int>(nummern.size()) : 0);
+    }
+    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     std::vector<bool> vergeben(teilnehmer.size() + 1, false);
     for (int g = 1; g <= anzahl; ++g)
     {

@@ -126,9 +126,11 @@ sWertung clTTSpiel::getNullwertung()
     return sWertung();
 }
 
-wxString clTTSpiel::getPaarung() const
+wxString clTTSpiel::getPaarung(bool vollerName) const
 {
-    const auto name = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getAnzeige() : wxString(); };
+    const auto name = [vollerName](const clTeilnehmer* tn) {
+        return tn == nullptr ? wxString() : vollerName ? tn->getVollerName() : tn->getAnzeige();
+    };
     return name(m_T1) + L" \u2013 " + name(m_T2);
 }
 

@@ -29,6 +29,22 @@ void clTeilnehmer::updateEditData(const spEditData& ed)
     checkAndcorrectAnzeige();
 }
 
+wxString clTeilnehmer::getVollerName(bool mitVerein) const
+{
+    wxString name = m_VName;
+    name.Trim(true).Trim(false);
+    wxString nachname = m_Name;
+    nachname.Trim(true).Trim(false);
+    if (!name.empty() && !nachname.empty())
+        name += ' ';
+    name += nachname;
+    if (name.empty())
+        name = m_Anzeige;
+    if (mitVerein && !m_Verein.empty())
+        name += " (" + m_Verein + ")";
+    return name;
+}
+
 void clTeilnehmer::checkAndcorrectAnzeige()
 {
     if (m_Anzeige.empty())

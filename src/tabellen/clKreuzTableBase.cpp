@@ -98,7 +98,9 @@ wxString clKreuzTableBase::GetRowLabelValue(int row)
 {
     const clWertungTableBase* wt = m_Turnier->getWertungTableBase();
     const clTeilnehmer* tn = wt != nullptr ? m_Turnier->getTeilnehmer(wt->getStartNrAufPlatz(row)) : nullptr;
-    return tn != nullptr ? wxString::Format("%d  %s", row + 1, tn->getAnzeige()) : wxString();
+    if (tn == nullptr)
+        return wxString();
+    return wxString::Format("%d  %s", row + 1, m_VolleNamen ? tn->getVollerName() : tn->getAnzeige());
 }
 
 wxString clKreuzTableBase::GetColLabelValue(int col)

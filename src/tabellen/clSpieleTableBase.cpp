@@ -42,10 +42,10 @@ clSpieleTableBase::clSpieleTableBase(clTurnier* t, std::vector<int> platten, con
     m_Saetze = m_Turnier->getAnzSaetze();
 }
 
-wxString clSpieleTableBase::getNameMitAusfall(const clTTSpiel* sp, int seite)
+wxString clSpieleTableBase::getNameMitAusfall(const clTTSpiel* sp, int seite, bool vollerName)
 {
     const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
-    wxString name = tn != nullptr ? tn->getAnzeige() : wxString();
+    wxString name = tn == nullptr ? wxString() : vollerName ? tn->getVollerName() : tn->getAnzeige();
     if (sp->getAusfallSeite() == seite)
         name += " (" + getAusfallText(sp->getAusfallArt()) + ")";
     return name;

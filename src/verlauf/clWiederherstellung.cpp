@@ -1,5 +1,6 @@
 #include "verlauf/clWiederherstellung.h"
 
+#include <algorithm>
 #include <wx/arrstr.h>
 #include <wx/dir.h>
 #include <wx/filename.h>
@@ -113,6 +114,14 @@ void clWiederherstellung::setOriginal(const wxString& datei, const sDateiStand& 
     m_Stand = stand;
 }
 
+void clWiederherstellung::setLivePort(int port)
+{
+    m_LivePort = port;
+    // The file is there while there are unsaved changes; it says so at once.
+    if (wxFileName::FileExists(m_Pfad))
+        merkeVor();
+}
+
 bool clWiederherstellung::schreibe()
 {
     if (m_Timer)
@@ -123,6 +132,7 @@ bool clWiederherstellung::schreibe()
         herkunft.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(m_Original)));
         herkunft.Add(wxLongLong(m_Stand.groesse).ToString());
         herkunft.Add(wxLongLong(m_Stand.zeit).ToString());
+        herkunft.Add(wxString::Format("%d", m_LivePort));
         dat.writeSektion(HerkunftSektion, herkunft);
         if (m_Eingaben == nullptr || !m_Eingaben->hatAenderungen())
             return;
@@ -196,11 +206,13 @@ std::vector<sWiederherstellung> clWiederherstellung::suche(const wxString& ordne
         if (!zeilen.empty())
             fund.bezeichnung = clMaskierung::demaskiere(zeilen[0]);
         zeilen.clear();
-        dat.getSektion(HerkunftSektion, zeilen, 3);
+        dat.getSektion(HerkunftSektion, zeilen, 4);
         if (!zeilen.empty())
             fund.original = clMaskierung::demaskiere(zeilen[0]);
-        if (zeilen.size() == 3)
+        if (zeilen.size() >= 3)
             fund.stand = {zahl(zeilen[1], -1), zahl(zeilen[2], 0)};
+        if (zeilen.size() == 4)
+            fund.livePort = static_cast<int>(std::clamp<long long>(zahl(zeilen[3], 0), 0, 65535));
         zeilen.clear();
         // Deleted rows stay in the list until it is applied.
         if (dat.getSektion(EingabenSektion, zeilen, 4 * clTurnier::MaxTeilnehmer))

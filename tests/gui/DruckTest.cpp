@@ -8,6 +8,8 @@
 
 #include "../ModellHilfen.h"
 #include "ausgabe/clDruck.h"
+#include "ausgabe/clHtmlAusgabe.h"
+#include "modell/clGruppenphase.h"
 
 namespace
 {
@@ -72,4 +74,22 @@ TEST(Druck, SeitenMitKopfzeileUndNurGanzenSpielzetteln)
     EXPECT_EQ(20u, zettel);
     EXPECT_GE(anzahl, 2);
     EXPECT_LE(anzahl, 20 / 3);
+}
+
+// A group's slips are offered by the group's own rounds, proposing the next round
+// to play; without a round they are those of every match still open.
+TEST(Druck, SpielzettelEinerGruppe)
+{
+    TestTurnier tt;
+    loseGruppen(tt); // four groups of four, a table each: six rounds of one match
+    clGruppenphase& gp = *tt.turnier.getGruppenphase();
+    clTurnier& gruppe = *gp.getGruppe(2);
+    spiele(gruppe, gruppe.getSpiel(1, 1), 2);
+    clDruck druck(nullptr, &tt.turnier);
+    druck.setTurnier(&gruppe, gp.getPlatten(2), "Gruppe 2");
+    int vorschlag = -1;
+    EXPECT_EQ("Alle offenen Spiele|Runde 01|Runde 02|Runde 03|Runde 04|Runde 05|Runde 06",
+              wxJoin(druck.getZettelAuswahl(vorschlag), '|'));
+    EXPECT_EQ(2, vorschlag);
+    EXPECT_EQ(5u, clHtmlAusgabe(&gruppe).erzeugeSpielzettel(0).Replace("Unterschrift", ""));
 }

@@ -176,7 +176,7 @@ protected:
         verarbeiteEreignisse();
     }
 
-    // Types the names on the participants page and presses "Uebernehmen".
+    // Types the names on the participants page and presses "Übernehmen".
     void teilnehmer(std::initializer_list<const wchar_t*> namen, bool uebernehmen = true,
                     wxQuobelFrame* f = nullptr)
     {

@@ -7,7 +7,7 @@
 class Turnierpanel : public FensterTest
 {
 protected:
-    // Which of the buttons Hoch, Runter and Loeschen are enabled ("+"), and the
+    // Which of the buttons Hoch, Runter and Löschen are enabled ("+"), and the
     // names in the first rows.
     wxString zustand() const
     {
@@ -60,12 +60,12 @@ TEST_F(Turnierpanel, JederTabGehtGenauEinenSchritt)
     EXPECT_EQ("01:Anna|Schmidt||TTC|1520|", zeile(*tb, 0, 5));
 }
 
-// Hoch, Runter and Loeschen act on participant rows only; Neu opens the editor
+// Hoch, Runter and Löschen act on participant rows only; Neu opens the editor
 // in the first empty row.
 TEST_F(Turnierpanel, KnoepfeWirkenNurAufTeilnehmerzeilen)
 {
     EXPECT_EQ("---   ", zustand());
-    // "Uebernehmen" with nothing to apply says why.
+    // "Übernehmen" with nothing to apply says why.
     wxTEST_DIALOG(klicke(seite1, clTurnierpanel::idUebBtnAnwenden),
                   erwarteMeldung(wxID_OK, "kein Teilnehmer"));
     teilnehmer({L"Anna", L"Bernd", L"Carla"});
