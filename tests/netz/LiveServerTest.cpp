@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <cerrno>
 #include <chrono>
 #include <netinet/in.h>
+#include <numeric>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -16,8 +18,6 @@
 
 namespace
 {
-using Uhr = std::chrono::steady_clock;
-
 spLiveSeiten site(const std::string& text)
 {
     auto seiten = std::make_shared<mapLiveSeiten>();
@@ -57,10 +57,15 @@ struct LiveServer : ::testing::Test
         return antwort ? antwort->status : -1;
     }
 
-    // A connection of our own for what no proper client sends; every wait is bounded.
-    int roh(const std::string& gesendet)
+    // A connection of our own, from the given address, for what no proper
+    // client sends; every wait is bounded.
+    int roh(const std::string& gesendet, const char* von = "127.0.0.1")
     {
         const int sock = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in quelle{};
+        quelle.sin_family = AF_INET;
+        inet_pton(AF_INET, von, &quelle.sin_addr);
+        EXPECT_EQ(0, bind(sock, reinterpret_cast<sockaddr*>(&quelle), sizeof quelle)) << von;
         sockaddr_in ziel{};
         ziel.sin_family = AF_INET;
         ziel.sin_port = htons(static_cast<uint16_t>(server.getPort()));
@@ -131,16 +136,13 @@ TEST_F(LiveServer, LiefertDieSeitenMitTypUndSiehtJedeNeueVeroeffentlichung)
 TEST_F(LiveServer, NurLesenUndNurDieSeitenDerSite)
 {
     server.veroeffentliche(site("Runde 1"));
-    for (const char* methode : {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE"})
+    for (const char* methode : {"POST", "PUT", "DELETE", "PATCH", "OPTIONS", "TRACE", "BESUCH"})
     {
         auto antwort = frage(methode, "/");
         ASSERT_TRUE(antwort) << methode;
         EXPECT_EQ(405, antwort->status) << methode;
         EXPECT_EQ("GET, HEAD", antwort->get_header_value("Allow")) << methode;
     }
-    // The library refuses a method it does not know before anything of ours.
-    EXPECT_EQ(400, status("BESUCH", "/"));
-
     for (const char* pfad : {"/../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "//etc/passwd", "/etc/passwd",
                              "/C:/Windows/win.ini", "/..\\..\\Windows\\win.ini", "/%5c..%5cstil.css",
                              "/index.html", "/stil.css/", "/STIL.CSS", "/%00", "*"})
@@ -151,7 +153,7 @@ TEST_F(LiveServer, NurLesenUndNurDieSeitenDerSite)
     EXPECT_EQ(200, status("GET", "/"));
 }
 
-TEST_F(LiveServer, ZuLangeAnfragenUndLangsameClientsHaltenDenServerNichtAuf)
+TEST_F(LiveServer, ZuLangeAnfragenUndBereicheBekommenKeineTeileDerSeite)
 {
     server.veroeffentliche(site("Runde 1"));
     const std::string gross(100 * 1024, 'a');
@@ -163,22 +165,80 @@ TEST_F(LiveServer, ZuLangeAnfragenUndLangsameClientsHaltenDenServerNichtAuf)
         EXPECT_EQ(200, status("GET", "/"));
     }
 
-    // Half a request line, then nothing: the others are served meanwhile, and
-    // the server drops it after its read timeout.
-    const auto beginn = Uhr::now();
-    const int langsam = roh("GET / HT");
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(200, status("GET", "/"));
-    EXPECT_LT(Uhr::now() - beginn, std::chrono::seconds(2));
-    EXPECT_EQ("", bisZumEnde(langsam));
-    EXPECT_LT(Uhr::now() - beginn, std::chrono::seconds(8));
+    // However many ranges a request names, the page comes once and whole.
+    const std::string seite = frage("GET", "/")->body;
+    for (const std::string& bereiche : {std::string("bytes=0-9"), []
+                                        {
+                                            std::string viele = "bytes=0-";
+                                            for (int i = 0; i < 200; ++i)
+                                                viele += ",0-";
+                                            return viele;
+                                        }()})
+    {
+        auto antwort = frage("GET", "/", {{"Range", bereiche}});
+        ASSERT_TRUE(antwort) << bereiche;
+        EXPECT_EQ(200, antwort->status);
+        EXPECT_EQ(seite, antwort->body);
+    }
 }
 
+// Clients that send nothing more, or a byte now and then however long, are
+// dropped, while everybody else is served; and an address gets no more than
+// its share of connections.
+TEST_F(LiveServer, LangsameUndVieleVerbindungenEinerAdresseHaltenDenServerNichtAuf)
+{
+    server.veroeffentliche(site("Runde 1"));
+    std::vector<int> vecLangsam = {roh("GET / HT"), roh("G"), roh("GET / HTTP/1.1\r\nHost: h\r\n\r\n")};
+    std::vector<bool> vecOffen(vecLangsam.size(), true);
+    // Well past the time a connection may live, even if it trickles.
+    for (int runde = 0; runde < 60 && std::count(vecOffen.begin(), vecOffen.end(), true) > 0; ++runde)
+    {
+        for (size_t i = 0; i < vecLangsam.size(); ++i)
+            if (vecOffen[i])
+            {
+                char puffer[4096];
+                const ssize_t n = recv(vecLangsam[i], puffer, sizeof puffer, MSG_DONTWAIT);
+                if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) ||
+                    send(vecLangsam[i], "X", 1, MSG_NOSIGNAL) != 1)
+                    vecOffen[i] = false;
+            }
+        EXPECT_EQ(200, status("GET", "/"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    for (size_t i = 0; i < vecLangsam.size(); ++i)
+    {
+        EXPECT_FALSE(vecOffen[i]) << "Verbindung " << i << " ist noch offen";
+        close(vecLangsam[i]);
+    }
+
+    // As many connections as an address may have, all waiting, and one more:
+    // that one is closed unanswered, another address is served, and once one
+    // of the first has gone, the address may connect again.
+    std::vector<int> vecBelegt;
+    for (unsigned i = 0; i < clLiveServer::VerbindungenJeAdresse; ++i)
+        vecBelegt.push_back(roh("GET / HTTP/1.1\r\n"));
+    EXPECT_EQ("", bisZumEnde(roh("GET / HTTP/1.1\r\nHost: h\r\n\r\n")));
+    EXPECT_EQ(0u, bisZumEnde(roh("GET / HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n", "127.0.0.2"))
+                      .rfind("HTTP/1.1 200", 0));
+    close(vecBelegt.back());
+    vecBelegt.pop_back();
+    std::string wieder;
+    for (int versuch = 0; versuch < 50 && wieder.empty(); ++versuch)
+    {
+        wieder = bisZumEnde(roh("GET / HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n"));
+        if (wieder.empty())
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(0u, wieder.rfind("HTTP/1.1 200", 0)) << wieder.substr(0, 40);
+    for (int sock : vecBelegt)
+        close(sock);
+}
+
+// Phones at once while the site is published anew: every one is answered.
 TEST_F(LiveServer, VieleTelefoneZugleich)
 {
     server.veroeffentliche(site("Runde 1"));
-    const int FAEDEN = 50, JE_FADEN = 20;
-    std::vector<std::vector<double>> vecZeiten(FAEDEN);
+    const int FAEDEN = 12, JE_FADEN = 40;
     std::vector<int> vecFehler(FAEDEN, 0);
     std::vector<std::thread> vecFaeden;
     for (int f = 0; f < FAEDEN; ++f)
@@ -186,24 +246,14 @@ TEST_F(LiveServer, VieleTelefoneZugleich)
             [&, f]
             {
                 for (int i = 0; i < JE_FADEN; ++i)
-                {
-                    const auto beginn = Uhr::now();
                     if (status("GET", "/") != 200)
                         ++vecFehler[f];
-                    vecZeiten[f].push_back(std::chrono::duration<double>(Uhr::now() - beginn).count());
-                }
             });
+    for (int i = 0; i < 100; ++i)
+        server.veroeffentliche(site("Runde " + std::to_string(i)));
     for (auto& faden : vecFaeden)
         faden.join();
-    std::vector<double> vecAlle;
-    for (const auto& zeiten : vecZeiten)
-        vecAlle.insert(vecAlle.end(), zeiten.begin(), zeiten.end());
-    std::sort(vecAlle.begin(), vecAlle.end());
-    const double p95 = vecAlle[vecAlle.size() * 95 / 100];
-    std::printf("Last: %zu Anfragen aus %d Fäden, Median %.1f ms, 95 %% %.1f ms, längste %.1f ms\n",
-                vecAlle.size(), FAEDEN, vecAlle[vecAlle.size() / 2] * 1e3, p95 * 1e3, vecAlle.back() * 1e3);
-    EXPECT_EQ(0, std::count_if(vecFehler.begin(), vecFehler.end(), [](int n) { return n > 0; }));
-    EXPECT_LT(p95, 0.5);
+    EXPECT_EQ(0, std::accumulate(vecFehler.begin(), vecFehler.end(), 0));
 }
 
 TEST_F(LiveServer, EinBelegterPortWirdGemeldetUndNachDemStoppFrei)
