@@ -167,18 +167,15 @@ TEST_F(LiveServer, ZuLangeAnfragenUndBereicheBekommenKeineTeileDerSeite)
 
     // However many ranges a request names, the page comes once and whole.
     const std::string seite = frage("GET", "/")->body;
-    for (const std::string& bereiche : {std::string("bytes=0-9"), []
-                                        {
-                                            std::string viele = "bytes=0-";
-                                            for (int i = 0; i < 200; ++i)
-                                                viele += ",0-";
-                                            return viele;
-                                        }()})
+    std::string vieleBereiche = "bytes=0-";
+    for (int i = 0; i < 200; ++i)
+        vieleBereiche += ",0-";
+    for (const std::string& bereiche : {std::string("bytes=0-9"), vieleBereiche})
     {
         auto antwort = frage("GET", "/", {{"Range", bereiche}});
         ASSERT_TRUE(antwort) << bereiche;
         EXPECT_EQ(200, antwort->status);
-        EXPECT_EQ(seite, antwort->body);
+        EXPECT_TRUE(antwort->body == seite) << antwort->body.size() << " Bytes statt " << seite.size();
     }
 }
 
