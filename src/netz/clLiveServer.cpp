@@ -219,10 +219,23 @@ struct clLiveServer::sBetrieb
             betrieb->mapVerbindungen.erase(verbindung);
     }
 
+    // Called once the headers are in, again for each piece of a body, and
+    // once more at the request's end. An answer given at once closes the
+    // connection without reading on: right for every method but GET and HEAD,
+    // which are answered at the end and keep the connection, and which have no
+    // body (one that comes ends the connection).
     static MHD_Result anfrage(void* cls, MHD_Connection* verbindung, const char* pfad, const char* methode,
-                              const char*, const char*, size_t*, void**)
+                              const char*, const char*, size_t* koerper, void** anfrageDaten)
     {
         auto* betrieb = static_cast<sBetrieb*>(cls);
+        const bool lesend = std::strcmp(methode, "GET") == 0 || std::strcmp(methode, "HEAD") == 0;
+        if (lesend && *anfrageDaten == nullptr)
+        {
+            *anfrageDaten = betrieb;
+            return MHD_YES;
+        }
+        if (*koerper != 0)
+            return MHD_NO;
         std::shared_ptr<const sStand> stand;
         const sAntwort antwort = betrieb->server.beantworte(
             methode, pfad,

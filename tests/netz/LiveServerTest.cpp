@@ -125,6 +125,16 @@ TEST_F(LiveServer, LiefertDieSeitenMitTypUndSiehtJedeNeueVeroeffentlichung)
     EXPECT_EQ("", gleich->body);
     EXPECT_EQ(200, frage("GET", "/stil.css", {{"If-None-Match", etag}})->status);
 
+    // A phone's next requests come over the same connection.
+    const std::string folge =
+        bisZumEnde(roh("GET / HTTP/1.1\r\nHost: h\r\n\r\nHEAD / HTTP/1.1\r\nHost: h\r\n\r\n"
+                       "GET /stil.css HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n"));
+    size_t antworten = 0;
+    for (size_t pos = 0; (pos = folge.find("HTTP/1.1 200 OK\r\n", pos)) != std::string::npos; ++pos)
+        ++antworten;
+    EXPECT_EQ(3u, antworten) << folge;
+    EXPECT_NE(std::string::npos, folge.find("green")) << folge;
+
     // Each publication is seen by the next request.
     server.veroeffentliche(site("Runde 2"));
     auto neu = frage("GET", "/", {{"If-None-Match", etag}});
