@@ -4,13 +4,15 @@
 # Usage: scripts/abhaengigkeiten.sh [test|windows]
 set -euo pipefail
 
-pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n libcpp-httplib-dev libqrcodegencpp-dev)
+pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n libmicrohttpd-dev libqrcodegencpp-dev)
 if [ "${1:-}" = "test" ]; then
-    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth x11-utils chromium)
+    # cpp-httplib: the tests' HTTP client.
+    pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev libcpp-httplib-dev xvfb xauth x11-utils
+        chromium)
 fi
 if [ "${1:-}" = "windows" ]; then
     # Cross-building, the installer and the tests under Wine, which need none of
-    # the above: wxWidgets and libpng are built from Debian's sources, GoogleTest
+    # the above: wxWidgets, libpng and libmicrohttpd are built from Debian's sources, GoogleTest
     # from the googletest package.
     pakete=(cmake ninja-build make dpkg-dev xz-utils g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
         googletest wx3.2-i18n nsis wine64 xvfb xauth x11-utils xdotool openbox imagemagick)

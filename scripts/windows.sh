@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Quobel for Windows on Debian and tests it under Wine:
 #  1. installs what is missing (MinGW-w64, NSIS, Wine, ...),
-#  2. fetches Debian's sources of libpng, wxWidgets, cpp-httplib and qrcodegen with
-#     an apt setup of its own,
-#  3. cross-builds both once into ~/.cache/quobel/mingw-<versions> (later runs reuse it),
+#  2. fetches Debian's sources of libpng, wxWidgets, libmicrohttpd and qrcodegen
+#     with an apt setup of its own,
+#  3. cross-builds the libraries once into ~/.cache/quobel/mingw-<versions> (later
+#     runs reuse them),
 #  4. cross-builds Quobel.exe and the model tests into build-windows/,
 #  5. makes the installer dist/Quobel-<version>-setup.exe with NSIS,
 #  6. runs the model tests under Wine, installs Quobel silently into a fresh Wine
@@ -376,19 +377,26 @@ else
     melde "libpng und wxWidgets aus $prefix"
 fi
 
-# ---- The web server's and the QR code's sources, once -------------------------
-# cpp-httplib's single header with Debian's patches, used without TLS and
-# compression, and qrcodegen's C++ source: both are compiled into Quobel.
-httplib_dsc="$(hole_quelle cpp-httplib)"
-httplib="$cache/httplib-$(version_von "$httplib_dsc" | tr '+~:' '---')"
-if [ ! -f "$httplib/fertig" ]; then
-    melde "packe cpp-httplib aus"
-    rm -rf "$httplib"
-    mkdir -p "$httplib"
-    dpkg-source -q -x "$httplib_dsc" "$httplib/quelle" >>"$protokoll" 2>&1
-    grep -q '^#define CPPHTTPLIB_VERSION' "$httplib/quelle/httplib.h"
-    grep -q '^inline bool Server::listen_after_bind' "$httplib/quelle/httplib.h"
-    touch "$httplib/fertig"
+# ---- The web server's library and the QR code's source, once ------------------
+# libmicrohttpd from Debian's source with Debian's patches, static and without
+# TLS (the live site is plain HTTP in the hall's network), into the prefix
+# above; qrcodegen's C++ source, compiled into Quobel.
+mhd_dsc="$(hole_quelle libmicrohttpd)"
+mhd_fertig="$prefix/libmicrohttpd-$(version_von "$mhd_dsc" | tr '+~:' '---')-fertig"
+if [ ! -f "$mhd_fertig" ]; then
+    melde "baue libmicrohttpd nach $prefix (einmalig)"
+    arbeit="$prefix/arbeit-mhd"
+    rm -rf "$arbeit"
+    dpkg-source -q -x "$mhd_dsc" "$arbeit" >>"$protokoll" 2>&1
+    (cd "$arbeit" &&
+        ./configure --host=$ziel --build="$hier" --prefix="$prefix" --disable-shared --enable-static \
+            --disable-https --without-gnutls --disable-curl --disable-doc --disable-examples \
+            --disable-postprocessor --disable-bauth --disable-dauth &&
+        make -j$jobs &&
+        make install) >>"$protokoll" 2>&1
+    rm -rf "$arbeit"
+    touch "$mhd_fertig"
+    melde "libmicrohttpd fertig"
 fi
 qrcodegen_tar="$(hole_urquelle qr-code-generator)"
 qrcodegen="$cache/qrcodegen-$(basename "$qrcodegen_tar" | sed 's/\.orig\.tar\..*//; s/[+~:]/-/g')"
@@ -419,14 +427,14 @@ trap - ERR
 # ---- Quobel ---------------------------------------------------------------------
 melde "baue Quobel"
 if [ ! -f "$bau/build.ninja" ] || ! grep -q "$prefix" "$bau/CMakeCache.txt" ||
-    ! grep -q "QUOBEL_HTTPLIB_QUELLE:PATH=$httplib/quelle$" "$bau/CMakeCache.txt" ||
+    ! grep -q "MHD_BIBLIOTHEK:FILEPATH=$prefix/lib/libmicrohttpd.a$" "$bau/CMakeCache.txt" ||
     ! grep -q "QUOBEL_QRCODEGEN_QUELLE:PATH=$qrcodegen$" "$bau/CMakeCache.txt"; then
     rm -rf "$bau"
     cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$wurzel/cmake/mingw-w64.cmake" \
         -DQUOBEL_MINGW_PREFIX="$prefix" -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" \
         -DGTest_DIR="$gtest/lib/cmake/GTest" -DQUOBEL_BENCH=OFF \
-        -DQUOBEL_HTTPLIB_QUELLE="$httplib/quelle" -DQUOBEL_QRCODEGEN_QUELLE="$qrcodegen" \
+        -DQUOBEL_QRCODEGEN_QUELLE="$qrcodegen" \
         -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 fi
 cmake --build "$bau" -j $jobs --target quobel quobel_model_tests

@@ -3,28 +3,24 @@
 
 #include <wx/string.h>
 
-#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "netz/sLiveSeite.h"
 
-namespace httplib
-{
-class Server;
-class Request;
-class Response;
-} // namespace httplib
-
 // The web server of the live site: answers GET and HEAD with the pages last
-// published and nothing else; on a thread of its own, so that the window never
-// waits for a phone.
+// published and nothing else. One thread of its own waits for every
+// connection at once, so that the window never waits for a phone, and a phone
+// that is slow or idle holds no more than its connection.
 class clLiveServer
 {
 public:
+    // Connections open at once from one address: a phone's browser opens up to
+    // six, and a few phones may share a router; one more is closed at once.
+    static constexpr unsigned VerbindungenJeAdresse = 16;
+
     clLiveServer();
     ~clLiveServer();
     clLiveServer(const clLiveServer&) = delete;
@@ -34,7 +30,7 @@ public:
     // free port) and serves from then on; a server already running is stopped
     // first. On failure says why in fehler.
     bool starte(const std::string& adresse, int port, wxString& fehler);
-    // Waits until the server's threads have ended.
+    // Closes every connection and waits until the server's threads have ended.
     void stoppe();
     bool laeuft() const;
     // The port bound by the last successful start.
@@ -50,13 +46,25 @@ private:
         spLiveSeiten seiten;
         std::map<std::string, std::string> mapEtags;
     };
+    // What the answer to a request is made of.
+    struct sAntwort
+    {
+        unsigned status;
+        const std::string* inhalt;
+        std::string typ;
+        std::map<std::string, std::string> mapKopf;
+    };
+    // The running server: the library's daemon, its connections and the
+    // thread that drops those that took too long. Defined with the library's
+    // callbacks in the source.
+    struct sBetrieb;
 
-    void beantworte(const httplib::Request& anfrage, httplib::Response& antwort) const;
+    // The answer to a request; stand keeps the page's bytes alive while they are sent.
+    sAntwort beantworte(const std::string& methode, const std::string& pfad, const char* bekannt,
+                        std::shared_ptr<const sStand>& stand) const;
     std::shared_ptr<const sStand> getStand() const;
 
-    std::unique_ptr<httplib::Server> m_Server;
-    std::thread m_Faden;
-    std::atomic<bool> m_Beendet{false};
+    std::unique_ptr<sBetrieb> m_Betrieb;
     int m_Port = 0;
 
     mutable std::mutex m_Sperre;

@@ -29,7 +29,9 @@ bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adress
 
 void clLiveBetrieb::stoppe()
 {
-    if (!m_Server.laeuft())
+    // The timer runs exactly while this is the tournament's observer, also if
+    // the server should have ended by itself.
+    if (!m_Takt.IsRunning())
         return;
     m_Takt.Stop();
     m_Turnier->removeBeobachter(this);
