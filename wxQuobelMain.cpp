@@ -742,6 +742,8 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     dlAllgemeinDlg dlg(this, wxID_ANY, titel, m_Turnier->getAllgemein());
     // New starts without participants.
     dlg.setTeilnehmer(neu ? 0 : m_Turnier->getAnzahlTeilnehmer());
+    if (neu)
+        dlg.setNeu();
     if (dlg.ShowModal() != wxID_OK)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();

@@ -107,8 +107,9 @@ public:
     std::vector<clTTSpiel*> pruefeSpiel(clTTSpiel* sp);
 
     // The placing of the bracket's players, best first: the winner 1, the finalist
-    // 2, the losers of the round of 2^k players share 2^(k-1)+1; with the match for
-    // third place its winner is 3 and its loser 4. A player still in the bracket has
+    // 2, the losers of a round share the place after the players who reach the
+    // next one (2^(k-1)+1 in the round of 2^k players, less where byes go on); with
+    // the match for third place its winner is 3 and its loser 4. A player still in the bracket has
     // place 0 and stands ahead of those who lost in the round it has reached (the
     // players of the match for third place as 4); equal places keep the order of the
     // lines. The placing is final when no place is open.
