@@ -95,6 +95,13 @@ public:
     clTeilnehmer* getVerlierer(const clTTSpiel* sp) const;
     // True when some match has an entry: the draw can then no longer be changed.
     bool hatEingaben() const;
+    // Where a player came from ("1. Gr. 3"), as the owner of the players tells it;
+    // empty when it tells nothing.
+    void setHerkunft(std::function<wxString(const clTeilnehmer*)> herkunft)
+    {
+        m_Herkunft = std::move(herkunft);
+    }
+    wxString getHerkunft(const clTeilnehmer* tn) const { return m_Herkunft ? m_Herkunft(tn) : wxString(); }
 
     // The later matches, in playing order, whose entries would be removed if sp
     // had the entries neu, so that the organiser can be asked first.
@@ -167,6 +174,7 @@ private:
     int m_AnzRunden;
     std::vector<clTTSpiel*> m_Spiele;
     std::vector<sKnoten> m_Knoten;
+    std::function<wxString(const clTeilnehmer*)> m_Herkunft;
 };
 
 #endif

@@ -74,7 +74,8 @@ public:
     int getStartNr(int g, int p) const;
     // True when some match of the group has an entry: it can then not be changed.
     bool hatErgebnisse(int g) const;
-    // True when every match of every group has its result (walkovers count).
+    // True when every match of group g, or of every group, has its result (walkovers count).
+    bool istFertig(int g) const;
     bool sindGruppenFertig() const;
 
     // The draw of the bracket is offered when every group match has its result and
@@ -92,6 +93,8 @@ public:
     // The players of group g that go on, in order, the winner first (main start
     // numbers): the group's placing with the order decided for shared places.
     std::vector<int> getAufsteiger(int g) const;
+    // Where a player of the groups stands in its group, "1. Gr. 3"; empty for none.
+    wxString getHerkunft(const clTeilnehmer* tn) const;
     // Draws the first q of each group into a new bracket, after taking the orders
     // decided for shared places (an empty order: drawn by lot here). Refused, and
     // nothing changed, when an order names other players than those sharing the
@@ -144,6 +147,8 @@ private:
     // The main start number of a group player, 0 for none.
     int getStartNr(const clTeilnehmer* tn) const;
     clTeilnehmer* getSpieler(int startNr) const;
+    // The bracket tells where its players came from.
+    void verbindeEndrunde();
     // Takes the order of group g (0-based) for its shared places into its standings.
     void entscheide(size_t g, const std::vector<int>& reihenfolge, bool gelost);
 

@@ -231,17 +231,25 @@ bool clGruppenphase::hatErgebnisse(int g) const
     return t != nullptr && t->hatErgebnisse();
 }
 
+bool clGruppenphase::istFertig(int g) const
+{
+    const clTurnier* gruppe = getGruppe(g);
+    if (gruppe == nullptr)
+        return false;
+    for (const clTTSpiel& sp : gruppe->getSchema().getSpiele())
+    {
+        sWertung w1, w2;
+        if (!sp.getErgebnis(w1, w2))
+            return false;
+    }
+    return true;
+}
+
 bool clGruppenphase::sindGruppenFertig() const
 {
-    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
-    {
-        for (const clTTSpiel& sp : gr->turnier->getSchema().getSpiele())
-        {
-            sWertung w1, w2;
-            if (!sp.getErgebnis(w1, w2))
-                return false;
-        }
-    }
+    for (int g = 1; g <= getAnzahlGruppen(); ++g)
+        if (!istFertig(g))
+            return false;
     return true;
 }
 
@@ -297,6 +305,23 @@ std::vector<int> clGruppenphase::getAufsteiger(int g) const
     return aufsteiger;
 }
 
+wxString clGruppenphase::getHerkunft(const clTeilnehmer* tn) const
+{
+    for (int g = 1; tn != nullptr && g <= getAnzahlGruppen(); ++g)
+    {
+        const clTurnier* gruppe = getGruppe(g);
+        if (gruppe->getTeilnehmer(tn->getStartNr()) == tn)
+            return wxString::Format(_("%d. Gr. %d"),
+                                    gruppe->getWertungTableBase()->getPlatz(tn->getStartNr()) + 1, g);
+    }
+    return wxString();
+}
+
+void clGruppenphase::verbindeEndrunde()
+{
+    m_Endrunde->setHerkunft([this](const clTeilnehmer* tn) { return getHerkunft(tn); });
+}
+
 void clGruppenphase::entscheide(size_t g, const std::vector<int>& reihenfolge, bool gelost)
 {
     sGruppe& gr = *m_Gruppen[g];
@@ -345,6 +370,7 @@ bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall,
     for (int snr : clEndrundenAuslosung(erste, aufsteiger).lose(zufall))
         linien.push_back(snr == clEndrundenAuslosung::Freilos ? nullptr : getSpieler(snr));
     m_Endrunde.reset(new clEndrunde(linien, alg.GewinnsaetzeEndrunde, alg.SpielUmPlatz3));
+    verbindeEndrunde();
     return true;
 }
 
@@ -364,6 +390,7 @@ bool clGruppenphase::tauscheLinien(int l1, int l2)
     vecTeilnehmer linien = m_Endrunde->getLinien();
     std::swap(linien[l1 - 1], linien[l2 - 1]);
     m_Endrunde.reset(new clEndrunde(linien, m_Endrunde->getGewinnsaetze(), m_Endrunde->hatSpielUmPlatz3()));
+    verbindeEndrunde();
     return true;
 }
 
@@ -594,6 +621,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             sek, [phase](int snr) { return phase->getSpieler(snr); }, fehler);
         if (gp->m_Endrunde == nullptr)
             return nullptr;
+        gp->verbindeEndrunde();
     }
     return gp;
 }
