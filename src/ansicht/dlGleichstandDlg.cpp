@@ -1,5 +1,6 @@
 #include "ansicht/dlGleichstandDlg.h"
 
+#include <algorithm>
 #include <numeric>
 #include <wx/button.h>
 #include <wx/intl.h>
@@ -107,11 +108,20 @@ bool dlGleichstandDlg::frage(wxWindow* eltern, const wxString& titel, const clTu
         wxString aufzaehlung = namen[0];
         for (size_t i = 1; i < namen.size(); ++i)
             aufzaehlung << (i + 1 < namen.size() ? ", " : _(" und ")) << namen[i];
+        // With all of them going on the order decides only who wins the group.
+        const std::vector<int> weiter = gp->getAufsteiger(g);
+        const bool alleWeiter = std::all_of(
+            gleich.begin(), gleich.end(),
+            [&weiter](int snr) { return std::find(weiter.begin(), weiter.end(), snr) != weiter.end(); });
         dlGleichstandDlg dlg(
             eltern, titel,
-            wxString::Format(wxGetTranslation(L"In Gruppe %d stehen %s gleich, und nur das Los kann sie "
-                                              L"trennen. Ihre Reihenfolge entscheidet, wer weiterkommt."),
-                             g, aufzaehlung),
+            wxString::Format(wxGetTranslation(L"In Gruppe %d stehen %s gleich, und nur das Los "
+                                              L"kann sie trennen. %s"),
+                             g, aufzaehlung,
+                             alleWeiter ? wxGetTranslation(L"Ihre Reihenfolge entscheidet, wer die "
+                                                           L"Gruppe gewinnt.")
+                                        : wxGetTranslation(L"Ihre Reihenfolge entscheidet, wer "
+                                                           L"weiterkommt.")),
             namen);
         if (dlg.ShowModal() != wxID_OK)
             return false;
