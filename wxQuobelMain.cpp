@@ -40,6 +40,7 @@
 #include "verlauf/clWiederherstellung.h"
 #include "verlauf/clBefehlsverlauf.h"
 #include "ansicht/dlAllgemeinDlg.h"
+#include "ansicht/dlGleichstandDlg.h"
 
 #ifndef __WXMSW__
 #include "resources/aaaa_16.xpm"
@@ -559,7 +560,10 @@ wxString wxQuobelFrame::erzeugeGruppenseite() const
         }
         html += "<td valign=\"top\"><h3>" + clHtmlAusgabe::maskiere(wxString::Format(_("Gruppe %d"), g)) +
                 "</h3><font size=\"-1\">" + clHtmlAusgabe::maskiere(gelost) + "</font>" +
-                clHtmlAusgabe(gruppe, gp->getPlatten(g)).erzeugeTabelle();
+                clHtmlAusgabe(gruppe, gp->getPlatten(g))
+                    .erzeugeTabelle(gp->istFertig(g) && !gp->brauchtEntscheidung(g)
+                                        ? static_cast<int>(gp->getAufsteiger(g).size())
+                                        : 0);
         // Club-mates the draw could not keep apart stand out.
         for (const std::pair<int, int>& paar : clGruppenAuslosung(spieler).getVereinsPaare(alle))
             html +=
@@ -671,7 +675,11 @@ void wxQuobelFrame::OnEndrundeAuslosen(wxCommandEvent&)
              m_Dokument->frage(_("Die Endrunde neu auslosen? Die bisherige Auslosung geht verloren."), titel,
                                wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) == wxID_YES)
     {
-        m_Turnier->loseEndrunde(m_Zufall);
+        // Players who share a place that decides who goes on are put in order first.
+        std::vector<sEntscheidung> entscheidungen;
+        if (!dlGleichstandDlg::frage(this, titel, *m_Turnier, entscheidungen))
+            return;
+        m_Turnier->loseEndrunde(m_Zufall, entscheidungen);
         m_Notebook->SetSelection(m_Notebook->FindPage(m_Endrundenpanel));
     }
 }
@@ -748,6 +756,8 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     dlAllgemeinDlg dlg(this, wxID_ANY, titel, m_Turnier->getAllgemein());
     // New starts without participants.
     dlg.setTeilnehmer(neu ? 0 : m_Turnier->getAnzahlTeilnehmer());
+    if (neu)
+        dlg.setNeu();
     if (dlg.ShowModal() != wxID_OK)
         return;
     const allgemein alg = *dlg.GetAllgemeinDaten();

@@ -36,12 +36,13 @@ int wenigstePaare(const clGruppenAuslosung& los, vecGruppen gruppen, size_t k)
     return wenigste;
 }
 
-// The winner of group s (from 0) is s, its runner-up 100 + s.
-std::vector<int> ziehe(int gruppen, int aufsteiger, unsigned saat)
+// The winner of group s (from 0) is s, its runner-up 100 + s; groups from
+// zweite on have no runner-up.
+std::vector<int> ziehe(int gruppen, int aufsteiger, unsigned saat, int zweite = 1000)
 {
     std::vector<std::vector<int>> erste;
     for (int s = 0; s < gruppen; ++s)
-        erste.push_back({s, 100 + s});
+        erste.push_back(s < zweite ? std::vector<int>{s, 100 + s} : std::vector<int>{s});
     std::mt19937 zufall(saat);
     return clEndrundenAuslosung(erste, aufsteiger).lose(zufall);
 }
@@ -134,19 +135,29 @@ TEST(EndrundenAuslosung, ZweiterInDerAnderenHaelfteAlsSeinSieger)
         }
 }
 
+// Also when groups have fewer players than go on (groups from "zweite" on have
+// one player and q is 2): Q counts the players there are, and the lines are the
+// fewest for them.
 TEST(EndrundenAuslosung, GleicheSaatGleicheAuslosungUndJedeHaeltDieRegeln)
 {
     std::set<std::pair<int, int>> gelost;
+    std::vector<std::tuple<int, int, int>> faelle;
     for (int nq = 2; nq <= 129; ++nq)
+        faelle.emplace_back(nq / 2, 1 + nq % 2, 1000);
+    for (int n = 1; n <= 40; ++n)
+        for (int zweite = 0; zweite < n; ++zweite)
+            faelle.emplace_back(n, 2, zweite);
+    for (const auto& [n, q, zweite] : faelle)
     {
-        const int n = nq / 2, q = 1 + nq % 2;
+        const int nq = n * q, spieler = q == 2 ? n + std::min(n, zweite) : n;
         for (unsigned saat = 0; saat < 12; ++saat)
         {
-            const std::vector<int> linien = ziehe(n, q, saat);
-            const int b = static_cast<int>(linien.size()), freilose = b - n * q;
-            EXPECT_EQ(ziehe(n, q, saat), linien);
-            ASSERT_TRUE((b & (b - 1)) == 0 && b >= 2 && freilose >= 0 && (b < 2 * n * q || b == 2));
-            EXPECT_EQ(std::set<int>(linien.begin(), linien.end()).size(), n * q + (freilose > 0 ? 1u : 0u));
+            const std::vector<int> linien = ziehe(n, q, saat, zweite);
+            const int b = static_cast<int>(linien.size()), freilose = b - spieler;
+            EXPECT_EQ(ziehe(n, q, saat, zweite), linien);
+            ASSERT_TRUE((b & (b - 1)) == 0 && b >= 2 && freilose >= 0 && (b < 2 * spieler || b == 2))
+                << n << "x" << q << ", " << zweite;
+            EXPECT_EQ(std::set<int>(linien.begin(), linien.end()).size(), spieler + (freilose > 0 ? 1u : 0u));
             EXPECT_TRUE(linien[0] == 0 && (n < 2 || linien[b - 1] == 1));
             int obenFreilose = 0;
             for (int l = 0; l < b; ++l)
@@ -154,19 +165,30 @@ TEST(EndrundenAuslosung, GleicheSaatGleicheAuslosungUndJedeHaeltDieRegeln)
                 const int s = linien[l] % 100, oben = l<b / 2, neben = b> 1 ? linien[l ^ 1] : 0;
                 const int d = s >= 2 ? b >> static_cast<int>(std::log2(s)) : 1;
                 obenFreilose += linien[l] < 0 && oben;
-                if (linien[l] < 0) // beside seeds 1, 2, …, then beside the runners-up of groups 1, 2, …
+                if (linien[l] < 0 && zweite < n) // beside players only, the best of its half first
                 {
-                    EXPECT_TRUE(neben >= 0 && neben % 100 + n * (neben / 100) < freilose) << n << "x" << q;
+                    EXPECT_GE(neben, 0);
+                    for (int k = oben ? 0 : b / 2; k < (oben ? b / 2 : b); ++k)
+                        if (linien[k] >= 0 && linien[k ^ 1] >= 0)
+                            EXPECT_LT(neben % 100 + n * (neben / 100),
+                                      linien[k] % 100 + n * (linien[k] / 100))
+                                << n << "x" << q << ", " << zweite;
+                }
+                else if (linien[l] < 0) // beside seeds 1, 2, …, then beside the runners-up of groups 1, 2, …
+                {
+                    EXPECT_TRUE(neben >= 0 && neben % 100 + n * (neben / 100) < freilose)
+                        << n << "x" << q << ", " << zweite;
                 }
                 else if (linien[l] < 100 && s >= 2) // on line m·B/2^k or m·B/2^k + 1 (from 1), m odd
                 {
                     EXPECT_TRUE((l + 1) % d < 2 && (l + 1) / d % 2) << n << "x" << q << ": seed " << s + 1;
                 }
                 // By lot: seed 3 of 16 in either half, and with 9 groups which of seeds 5 to 7 share a half.
-                if ((linien[l] == 2 && nq == 32) || (linien[l] == 4 && nq == 18))
+                if (zweite == 1000 && ((linien[l] == 2 && nq == 32) || (linien[l] == 4 && nq == 18)))
                     gelost.insert({nq, oben});
             }
-            EXPECT_LE(std::abs(2 * obenFreilose - freilose), 1) << n << "x" << q;
+            EXPECT_TRUE(zweite < n || std::abs(2 * obenFreilose - freilose) <= 1)
+                << n << "x" << q << ", " << zweite;
         }
     }
     EXPECT_EQ(gelost.size(), 4u);

@@ -66,8 +66,9 @@ TEST(Endrunde, VorrueckenUndEndstand)
         {"A-BC", false, "", "A- BC A. ", "0A 0B 0C "},
         {"A-BC", true, "1e1", "A- BC AB -C ", "0A 0B 3C "},
         {"ABCD", true, "0w2 1a1", "AB CD BC AD ", "0B 0C 0A 0D "},
-        // Two byes in one pairing, which no draw makes, still let the other pairing through.
-        {"AB--", false, "0e1", "AB -- A- ", "1A 3B "},
+        // Two byes in one pairing, which no draw makes, still let the other pairing
+        // through; its loser is second, as nobody else reached the final.
+        {"AB--", false, "0e1", "AB -- A- ", "1A 2B "},
         {"ABCDEFG-", false, "0e1", "AB CD EF G- A. .G .. ", "0A 0G 0C 0D 0E 0F 5B "},
         {"ABCDEFG-", false, halbfinale + "6e2", "AB CD EF G- AD EG AG ", "1G 2A 3D 3E 5B 5C 5F "},
         {"ABCDEFG-", true, halbfinale + "6e2", "AB CD EF G- AD EG AG DE ", "1G 2A 0D 0E 5B 5C 5F "},

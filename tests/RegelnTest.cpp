@@ -25,10 +25,13 @@ void erstelleMitRegeln(TestTurnier& tt, int n, int gewinnsaetze, modPlatzierung 
 // The standings as shown: place and name, "L" where the note says that the lot decides.
 wxString tabelle(TestTurnier& tt)
 {
+    int hinweis = 0;
+    while (hinweis < tt.wertungTB.GetNumberCols() && tt.wertungTB.GetColLabelValue(hinweis) != "Hinweis")
+        ++hinweis;
     wxString text;
     for (int platz = 0; platz < tt.wertungTB.getAnzahl(); ++platz)
         text += wxString::Format("%s%s %s ", tt.wertungTB.GetRowLabelValue(platz),
-                                 tt.wertungTB.GetValue(platz, 6).empty() ? "" : "L",
+                                 tt.wertungTB.GetValue(platz, hinweis).empty() ? "" : "L",
                                  tt.wertungTB.GetValue(platz, 0));
     return text.Trim();
 }
@@ -117,10 +120,30 @@ TEST(Regeln, Kurzeingabe)
     }
 }
 
-// Worked examples of the placing, computed by hand; all but the last by the ITTF rule.
+// Worked examples of the three placings, computed by hand.
 TEST(Regeln, Platzierung)
 {
+    // A (Ida) and B (Jörg) both win two of four matches (best of five), Ida with
+    // sets 9:8, Jörg with 8:6; Ida beat Jörg.
+    const char* const idaJoerg = "1:2 5 -5 5 -5 5|1:3 5 5 5|4:1 5 -5 5 -5 5|5:1 5 -5 5 5|2:3 5 5 5|2:4 5 5 5|"
+                                 "5:2 5 5 5|3:4 5 5 5|5:3 5 5 5|5:4 5 5 5";
     const std::tuple<const char*, int, modPlatzierung, const char*, const char*> faelle[] = {
+        // By sets won Ida goes first, by set difference Jörg, by the ITTF rule the
+        // match between them decides.
+        {"IdaJoergSiege", 5, platzSiege, idaJoerg, "1 E 2 A 3 B 4 C 5 D"},
+        {"IdaJoergDifferenz", 5, platzDifferenz, idaJoerg, "1 E 2 B 3 A 4 C 5 D"},
+        {"IdaJoergITTF", 5, platzITTF, idaJoerg, "1 E 2 A 3 B 4 C 5 D"},
+        // Equal in wins, set and point difference: the matches among them decide.
+        {"DifferenzZweikampf", 4, platzDifferenz, "2:1 5 5|1:3 5 5|1:4 5 5|3:2 5 5|2:4 5 5|4:3 5 5",
+         "1 B 2 A 3 D 4 C"},
+        // A circle of three: the set difference separates (+1, 0, -1); equal in
+        // everything they share the place, and the lot decides.
+        {"DifferenzKreis", 3, platzDifferenz, "1:2 5 5|2:3 5 -5 5|3:1 5 -5 5", "1 A 2 C 3 B"},
+        {"DifferenzLos", 3, platzDifferenz, "1:2 5 -5 5|2:3 5 -5 5|3:1 5 -5 5", "1L A 1L B 1L C"},
+        {"SiegeKreis", 3, platzSiege, "1:2 5 -5 5|2:3 5 -5 5|3:1 5 -5 5", "1 A 2 B 3 C"},
+        // Before any match is counted the standings show no places.
+        {"OhneSpiel", 3, platzSiege, "", " A  B  C"},
+        {"OhneSpielITTF", 3, platzITTF, "", " A  B  C"},
         // A and B have 5 match points, C and D 4: their matches decide.
         {"Zweikampf", 4, platzITTF, "2:1 5 5|1:3 5 5|1:4 5 5|3:2 5 5|2:4 5 5|4:3 5 5", "1 B 2 A 3 D 4 C"},
         // A circle of three: the set ratio among them (3:2, 3:3, 2:3).
@@ -146,7 +169,7 @@ TEST(Regeln, Platzierung)
     for (const auto& [name, n, platzierung, ergebnisse, erwartet] : faelle)
     {
         TestTurnier tt;
-        erstelleMitRegeln(tt, n, 2, platzierung);
+        erstelleMitRegeln(tt, n, ergebnisse == idaJoerg ? 3 : 2, platzierung);
         tt.trage(ergebnisse);
         EXPECT_EQ(erwartet, tabelle(tt)) << name;
     }

@@ -34,6 +34,8 @@ public:
 
     // The participants applied, from which the sizes of the groups follow.
     void setTeilnehmer(int anzahl);
+    // The data are those of a new tournament: choosing groups chooses their placing too.
+    void setNeu() { m_Neu = true; }
     // "8 Gruppen zu 4" for the number of groups chosen, or why there are none.
     wxString getGruppenText() const { return m_GruppenText->GetLabel(); }
 
@@ -51,6 +53,9 @@ private:
     wxChoice* m_Gewinnsaetze;
     wxChoice* m_Platzierung;
     int m_Teilnehmer;
+    bool m_Neu;
+    // The organiser chose a placing, which the form then leaves as it is.
+    bool m_PlatzierungGewaehlt;
     wxChoice* m_Turnierform;
     wxSpinCtrl* m_Gruppen;
     wxStaticText* m_GruppenText;

@@ -32,8 +32,9 @@ public:
     // The slip of the one match sp of the schedule, a group or the bracket, as
     // the slips of its round show it; empty when it is none of them.
     wxString erzeugeSpielzettel(const clTTSpiel* sp) const;
-    // The standings with the columns of the standings page after the place.
-    wxString erzeugeTabelle() const;
+    // The standings with the columns of the standings page after the place; the
+    // first weiter rows are marked as going on.
+    wxString erzeugeTabelle(int weiter = 0) const;
     // The cross table: every pairing's result in placing order.
     wxString erzeugeKreuztabelle() const;
     // The knockout bracket as a table that reads like the tree: a column per round

@@ -22,8 +22,9 @@ struct spBegegnung
 class clDirekterVergleich
 {
 public:
-    // spielpunkte: each participant's match points; begegnungen: the decided
-    // matches (those between participants with different match points are not needed).
+    // spielpunkte: each participant's match points, or whatever else ranks them
+    // before the matches among equal ones are compared (higher first); begegnungen:
+    // the decided matches (those between participants of different values are not needed).
     clDirekterVergleich(const std::vector<int>& spielpunkte, const std::vector<spBegegnung>& begegnungen);
 
     // rangliste: the participant on each place; gleichAb: for each place the first

@@ -95,6 +95,13 @@ public:
     clTeilnehmer* getVerlierer(const clTTSpiel* sp) const;
     // True when some match has an entry: the draw can then no longer be changed.
     bool hatEingaben() const;
+    // Where a player came from ("1. Gr. 3"), as the owner of the players tells it;
+    // empty when it tells nothing.
+    void setHerkunft(std::function<wxString(const clTeilnehmer*)> herkunft)
+    {
+        m_Herkunft = std::move(herkunft);
+    }
+    wxString getHerkunft(const clTeilnehmer* tn) const { return m_Herkunft ? m_Herkunft(tn) : wxString(); }
 
     // The later matches, in playing order, whose entries would be removed if sp
     // had the entries neu, so that the organiser can be asked first.
@@ -107,8 +114,9 @@ public:
     std::vector<clTTSpiel*> pruefeSpiel(clTTSpiel* sp);
 
     // The placing of the bracket's players, best first: the winner 1, the finalist
-    // 2, the losers of the round of 2^k players share 2^(k-1)+1; with the match for
-    // third place its winner is 3 and its loser 4. A player still in the bracket has
+    // 2, the losers of a round share the place after the players who reach the
+    // next one (2^(k-1)+1 in the round of 2^k players, less where byes go on); with
+    // the match for third place its winner is 3 and its loser 4. A player still in the bracket has
     // place 0 and stands ahead of those who lost in the round it has reached (the
     // players of the match for third place as 4); equal places keep the order of the
     // lines. The placing is final when no place is open.
@@ -166,6 +174,7 @@ private:
     int m_AnzRunden;
     std::vector<clTTSpiel*> m_Spiele;
     std::vector<sKnoten> m_Knoten;
+    std::function<wxString(const clTeilnehmer*)> m_Herkunft;
 };
 
 #endif

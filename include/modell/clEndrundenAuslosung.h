@@ -27,7 +27,8 @@ public:
 
     // erste[s]: the first players of group s + 1 by its placing, the winner first;
     // aufsteiger: q, the players of each group in the bracket (1, or 2 for more).
-    // A group with fewer than q players leaves a bye where the missing one was drawn.
+    // When a group has fewer than q players, Q counts the players there are, and
+    // the rules hold for them (loseKurz).
     clEndrundenAuslosung(const std::vector<std::vector<int>>& erste, int aufsteiger);
 
     // B for Q players: the smallest power of two ≥ Q, at least 2 as a bracket has;
@@ -39,6 +40,14 @@ public:
     std::vector<int> lose(std::mt19937& zufall) const;
 
 private:
+    // The draw when some group has fewer than q players, on the fewest lines for
+    // the Q players there are. The seeds stand on their lines as above and every
+    // runner-up in the other half from its winner; as the halves then need not
+    // hold equally many players, each half's byes go beside its best players
+    // (seeds first, then runners-up in group order). The seeds are drawn again
+    // until each half has room for its players, at most one bye in a pair.
+    std::vector<int> loseKurz(std::mt19937& zufall) const;
+
     std::vector<std::vector<int>> m_Erste;
     int m_Aufsteiger;
 };

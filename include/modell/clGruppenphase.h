@@ -15,6 +15,7 @@ class clTurnier;
 class clTurnierDatei;
 class clWertungTableBase;
 struct allgemein;
+struct sEntscheidung;
 
 // The groups of a tournament in the form "Gruppen mit Endrunde" and, once every
 // group match has its result, the knockout bracket drawn from their first q.
@@ -25,9 +26,12 @@ struct allgemein;
 //
 // In the tournament file each group is a section "Gruppe g": line 1 the main
 // roster's start numbers of its players in group order, line 2 its skip list (a
-// lone "\" when it is empty), then its round lines as in "Runden". The bracket is
-// the section "Endrunde" (clEndrunde), its players given by their main start
-// numbers.
+// lone "\" when it is empty), then its round lines as in "Runden". When players
+// share a place that decides who goes on, the order decided for them follows as
+// the last line, "Los: 7,2,5" when the lot drew it, "Festgelegt: 7,2,5" when the
+// organiser chose it (main start numbers, best first); without one there is no
+// such line. The bracket is the section "Endrunde" (clEndrunde), its players given
+// by their main start numbers.
 class clGruppenphase : private clTurnierBeobachter
 {
 public:
@@ -89,14 +93,33 @@ public:
     clTeilnehmer* getSpieler(int startNr) const;
     // True when some match of the group has an entry: it can then not be changed.
     bool hatErgebnisse(int g) const;
-    // True when every match of every group has its result (walkovers count).
+    // True when every match of group g, or of every group, has its result (walkovers count).
+    bool istFertig(int g) const;
     bool sindGruppenFertig() const;
 
     // The draw of the bracket is offered when every group match has its result and
     // the bracket, if there is one, has no entry yet.
     bool kannEndrundeAuslosen() const;
-    // Draws the first q of each group's placing into a new bracket.
-    bool loseEndrunde(const allgemein& alg, std::mt19937& zufall);
+    // The players of group g (main start numbers, in table order) who share a place
+    // that decides who goes on, or as which of the group's first, once the group
+    // has played every match; empty when nobody does.
+    std::vector<int> getGleichstand(int g) const;
+    // True when group g has such players and no order decided for them.
+    bool brauchtEntscheidung(int g) const;
+    // True when their order was drawn by lot, false when the organiser chose it or
+    // there is none.
+    bool istGelost(int g) const;
+    // The players of group g that go on, in order, the winner first (main start
+    // numbers): the group's placing with the order decided for shared places.
+    std::vector<int> getAufsteiger(int g) const;
+    // Where a player of the groups stands in its group, "1. Gr. 3"; empty for none.
+    wxString getHerkunft(const clTeilnehmer* tn) const;
+    // Draws the first q of each group into a new bracket, after taking the orders
+    // decided for shared places (an empty order: drawn by lot here). Refused, and
+    // nothing changed, when an order names other players than those sharing the
+    // place or a group that needs one has none.
+    bool loseEndrunde(const allgemein& alg, std::mt19937& zufall,
+                      const std::vector<sEntscheidung>& entscheidungen);
     clEndrunde* getEndrunde() const { return m_Endrunde.get(); }
     // Whether lines l1 and l2 (1 … B) of the bracket can be exchanged: two
     // different lines, at least one of them a player, while the bracket has no entry.
@@ -146,6 +169,10 @@ private:
     size_t zaehleBleibende(size_t g, const std::vector<int>& neueNr) const;
     // The group (0-based) each of anzahl players added joins, in their order.
     std::vector<size_t> planeNachmeldungen(const std::vector<int>& neueNr, size_t anzahl) const;
+    // The bracket tells where its players came from.
+    void verbindeEndrunde();
+    // Takes the order of group g (0-based) for its shared places into its standings.
+    void entscheide(size_t g, const std::vector<int>& reihenfolge, bool gelost);
 
     std::function<void(const wxString&)> m_Ergebnis;
     std::vector<std::unique_ptr<sGruppe>> m_Gruppen;

@@ -40,7 +40,8 @@ struct allgemein
     int ModusIdx = 0;
     // Sets to win a match (2 to 4: best of 3, 5 or 7).
     int Gewinnsaetze = 2;
-    // The placing: 0 by wins, sets and points, 1 by the ITTF rule (modPlatzierung).
+    // The placing: 0 by wins, sets and points, 1 by the ITTF rule, 2 by wins and
+    // differences (modPlatzierung).
     int PlatzierungIdx = 0;
     // modTurnierform; the fields below count only for groups.
     int Turnierform = formJederGegenJeden;
@@ -51,6 +52,14 @@ struct allgemein
     // Sets to win in the bracket; Gewinnsaetze are those of the groups.
     int GewinnsaetzeEndrunde = 2;
     bool SpielUmPlatz3 = false;
+};
+
+// The order the organiser gives players of a group who share a place that decides
+// who goes on: their main start numbers, best first; empty for a lot drawn by the program.
+struct sEntscheidung
+{
+    int gruppe = 0;
+    std::vector<int> reihenfolge;
 };
 
 // The tournament: general data, roster, schedule and the three views that show it.
@@ -137,8 +146,9 @@ public:
     // Exchanges two players of different groups (group numbers and start numbers
     // within them) while neither group has a result.
     bool tauscheGruppenspieler(int g1, int p1, int g2, int p2);
-    // Draws the bracket when every group match has its result and the bracket has none.
-    bool loseEndrunde(std::mt19937& zufall);
+    // Draws the bracket when every group match has its result and the bracket has
+    // none, with the orders decided for shared places (clGruppenphase::loseEndrunde).
+    bool loseEndrunde(std::mt19937& zufall, const std::vector<sEntscheidung>& entscheidungen = {});
     // Exchanges two lines of the bracket (1 … B) while it has no entry.
     bool tauscheEndrundenLinien(int l1, int l2);
 

@@ -8,12 +8,14 @@
 
 class clTurnier;
 
-// How participants with equal match counts are placed: by wins, sets and points
-// (the first that differs decides), or by the ITTF rule for groups.
+// How participants are placed: by wins, sets and points won and lost (the first
+// that differs decides); by the ITTF rule; or by wins, then set difference, then
+// point difference, those still equal by the ITTF comparison among them.
 enum modPlatzierung
 {
     platzSiege = 0,
-    platzITTF = 1
+    platzITTF = 1,
+    platzDifferenz = 2
 };
 
 // One participant's line of the standings.
@@ -82,17 +84,33 @@ public:
     // The place (0-based) shown for a position: participants that remain equal by
     // the ITTF rule share the place of the first of them.
     int getGeteilterPlatz(int platz) const;
+    // The place shown for a position, "3"; empty while no match is counted, when
+    // the order says nothing yet.
+    wxString getPlatzText(int platz) const;
     // True when the position shares its place with others who have played all
     // their matches, so that only the lot can still decide.
     bool entscheidetLos(int platz) const;
+    // An order decided for participants who share a place: their start numbers,
+    // best first, and the note beside them ("Los" gives "Los: 1."). It orders them
+    // while exactly they share one place; empty for none.
+    void setEntscheidung(const std::vector<int>& startnummern, const wxString& hinweis);
+    // True when the position belongs to the participants ordered by that decision.
+    bool istEntschieden(int platz) const;
 
 private:
-    // Orders everybody anew: by the ITTF rule from the totals and the results of
-    // the tournament's matches, otherwise by the totals, equal ones keeping their order.
+    // Orders everybody anew: by the ITTF rule or by the differences from the totals
+    // and the results of the tournament's matches, otherwise by the totals, equal
+    // ones keeping their order.
     void ordne();
-    void ordneNachDirektemVergleich();
+    // Orders by stufe (higher first); those of equal stufe by the matches among them.
+    void ordneNachDirektemVergleich(const std::vector<int>& stufe);
+    // Puts the decided order on the places its participants share, when exactly they share one.
+    void wendeEntscheidungAn();
     // Participants with a counted match rank before those without; then vergleicheWertung.
     int vergleichePlaetze(int idx1, int idx2) const;
+    // Participants with a counted match rank before those without; then wins, set
+    // difference and point difference. 0 when all are equal.
+    int vergleicheDifferenzen(int idx1, int idx2) const;
     void tauschePlaetze(int platz1, int platz2);
 
     clTurnier* m_Turnier;
@@ -104,6 +122,13 @@ private:
     modPlatzierung m_Modus;
     // By the ITTF rule: for each position the first position of those equal with it.
     std::vector<int> m_GleichAb;
+    // The decided order (start numbers) and its note; the first of its positions
+    // while it orders them, else -1.
+    std::vector<int> m_Entscheidung;
+    wxString m_EntscheidungHinweis;
+    int m_EntschiedenAb;
+    // Counted matches, each counted for both participants.
+    int m_Gezaehlt;
     // Open batches, and whether the standings have to be ordered when the last closes.
     int m_Stapel;
     bool m_Ungeordnet;

@@ -2,6 +2,7 @@
 
 #include "modell/clGruppenAuslosung.h"
 #include "modell/clTTSpiel.h"
+#include "tabellen/clWertungTableBase.h"
 
 #include <wx/button.h>
 #include <wx/intl.h>
@@ -46,7 +47,7 @@ wxEND_EVENT_TABLE()
 dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& title, const allgemein* alg,
                                const wxPoint& pos, const wxSize&, long, const wxString&)
     : wxDialog(parent, id, title, pos, wxSize(450, 320), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_alg(*alg), m_Teilnehmer(0)
+      m_alg(*alg), m_Teilnehmer(0), m_Neu(false), m_PlatzierungGewaehlt(false)
 {
     wxBoxSizer* hauptSizer = new wxBoxSizer(wxVERTICAL);
 
@@ -89,6 +90,7 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     m_Platzierung = new wxChoice(wertungBox, wxID_ANY);
     m_Platzierung->Append(wxGetTranslation(L"Siege, Sätze, Punkte"));
     m_Platzierung->Append(_("ITTF (direkter Vergleich)"));
+    m_Platzierung->Append(wxGetTranslation(L"Siege, Satz- und Punktdifferenz"));
     m_Platzierung->SetSelection(m_alg.PlatzierungIdx);
     wertung->Add(m_Platzierung);
     wertungGruppe->Add(wertung, 0, wxALL | wxALIGN_CENTER, 5);
@@ -137,7 +139,18 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     SetEscapeId(abbrechen->GetId());
     abbrechen->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_CANCEL); });
 
-    m_Turnierform->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { zeigeGruppenform(); });
+    m_Turnierform->Bind(wxEVT_CHOICE,
+                        [this](wxCommandEvent&)
+                        {
+                            // Where places decide who goes on, a new tournament places by the ITTF
+                            // rule, unless the organiser has chosen.
+                            if (m_Neu && !m_PlatzierungGewaehlt)
+                                m_Platzierung->SetSelection(m_Turnierform->GetSelection() == formGruppen
+                                                                ? static_cast<int>(platzITTF)
+                                                                : m_alg.PlatzierungIdx);
+                            zeigeGruppenform();
+                        });
+    m_Platzierung->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { m_PlatzierungGewaehlt = true; });
     m_Gruppen->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { zeigeGruppenform(); });
     // Room for the longest text the sizes can take.
     m_GruppenText->SetMinSize(m_GruppenText->GetTextExtent(_("500 Teilnehmer: 500 Gruppen zu 1 und 2")));

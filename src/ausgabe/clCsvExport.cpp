@@ -114,6 +114,8 @@ wxString clCsvExport::erzeugeTabelle() const
     const bool gruppen = !teile.front().name.empty();
     const clWertungTableBase* erste = teile.front().turnier->getWertungTableBase();
     const bool ittf = erste != nullptr && erste->getPlatzierungsmodus() == platzITTF;
+    // Placings that can leave places shared tell where the lot decides.
+    const bool hinweis = erste != nullptr && erste->getPlatzierungsmodus() != platzSiege;
     std::vector<wxString> titel = {_("Platz"), _("Teilnehmer"), _("Spiele")};
     if (gruppen)
         titel.insert(titel.begin(), _("Gruppe"));
@@ -121,7 +123,7 @@ wxString clCsvExport::erzeugeTabelle() const
         titel.push_back(_("Spielpunkte"));
     titel.insert(titel.end(), {_("Siege"), _("Niederlagen"), _(L"Gewonnene Sätze"), _(L"Verlorene Sätze"),
                                _("Gewonnene Punkte"), _("Verlorene Punkte")});
-    if (ittf)
+    if (hinweis)
         titel.push_back(_("Hinweis"));
     wxString text = zeile(titel);
     for (const sTeil& teil : teile)
@@ -132,9 +134,8 @@ wxString clCsvExport::erzeugeTabelle() const
             const int snr = wt->getStartNrAufPlatz(platz);
             const tabWertung tw = wt->getWertung(snr);
             const sWertung& w = tw.wertung;
-            std::vector<wxString> felder = {zahl(wt->getGeteilterPlatz(platz) + 1),
-                                            anzeige(teil.turnier->getTeilnehmer(snr)),
-                                            zahl(tw.m_AnzahlSpiele)};
+            std::vector<wxString> felder = {
+                wt->getPlatzText(platz), anzeige(teil.turnier->getTeilnehmer(snr)), zahl(tw.m_AnzahlSpiele)};
             if (gruppen)
                 felder.insert(felder.begin(), teil.name);
             if (ittf)
@@ -142,7 +143,7 @@ wxString clCsvExport::erzeugeTabelle() const
             felder.insert(felder.end(),
                           {zahl(w.m_Spiel.eigene), zahl(w.m_Spiel.gegner), zahl(w.m_Satz.eigene),
                            zahl(w.m_Satz.gegner), zahl(w.m_Punkte.eigene), zahl(w.m_Punkte.gegner)});
-            if (ittf)
+            if (hinweis)
                 felder.push_back(wt->entscheidetLos(platz) ? _("Los entscheidet") : wxString());
             text += zeile(felder);
         }

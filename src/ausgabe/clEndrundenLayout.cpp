@@ -146,8 +146,13 @@ clEndrundenLayout::clEndrundenLayout(const clEndrunde& er, const sAusschnitt& a,
 void clEndrundenLayout::setzeLinie(const clEndrunde& er, int runde, int platz, int x, int y,
                                    const clTTSpiel* zubringer)
 {
-    const wxString name = getName(er, runde, platz);
-    const bool frei = getSpieler(er, runde, platz) == nullptr && !name.empty();
+    wxString name = getName(er, runde, platz);
+    const clTeilnehmer* tn = getSpieler(er, runde, platz);
+    const bool frei = tn == nullptr && !name.empty();
+    // The first round names where each player came from.
+    const wxString herkunft = runde == 1 ? er.getHerkunft(tn) : wxString();
+    if (!herkunft.empty())
+        name << " (" << herkunft << ")";
     m_Linien.push_back({x, x + m_Spalte, y, name, getErgebnis(er, zubringer), frei});
 }
 

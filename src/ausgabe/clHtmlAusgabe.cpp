@@ -24,6 +24,8 @@ const char* const Zusammenhalten = "<div style=\"page-break-inside:avoid\">\n";
 // are for the print engine, which ignores style sheets.
 const char* const TabellenKopf =
     "<table class=\"%s\" border=\"1\" cellspacing=\"0\" cellpadding=\"%d\" width=\"100%%\">\n";
+// The rows of the players who go on from a group.
+const wxString Weiterfarbe = "#d8f0d8";
 
 // Slips, the final placing and the standings have room for the club.
 wxString anzeige(const clTeilnehmer* tn)
@@ -374,7 +376,7 @@ wxString clHtmlAusgabe::erzeugeEndstand(const vecPlatzierung& endstand) const
     return html + "</table>\n";
 }
 
-wxString clHtmlAusgabe::erzeugeTabelle() const
+wxString clHtmlAusgabe::erzeugeTabelle(int weiter) const
 {
     wxString html = "<h2>" + maskiere(_("Platzierungen")) + "</h2>\n";
     clWertungTableBase* wt = m_Turnier->getWertungTableBase();
@@ -384,14 +386,19 @@ wxString clHtmlAusgabe::erzeugeTabelle() const
     html += wxString::Format(TabellenKopf, "tabelle", 4) + "<tr>" + zelle("th", maskiere(_("Platz")));
     for (int c = 0; c < wt->GetNumberCols(); ++c)
         html += zelle("th", maskiere(wt->GetColLabelValue(c)), c == 0 ? " align=\"left\"" : "");
+    if (weiter > 0)
+        html += zelle("th", maskiere(_("Endrunde")));
     html += "</tr>\n";
     for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
     {
-        html += "<tr>" + zelle("td", maskiere(wt->GetRowLabelValue(platz)), zahl);
+        html += (platz < weiter ? "<tr bgcolor=\"" + Weiterfarbe + "\">" : wxString("<tr>")) +
+                zelle("td", maskiere(wt->GetRowLabelValue(platz)), zahl);
         // The first column names the player, here in full.
         html += zelle("td", anzeige(m_Turnier->getTeilnehmer(wt->getStartNrAufPlatz(platz))));
         for (int c = 1; c < wt->GetNumberCols(); ++c)
             html += zelle("td", maskiere(wt->GetValue(platz, c)), zahl);
+        if (weiter > 0)
+            html += zelle("td", platz < weiter ? "<b>" + maskiere(_("weiter")) + "</b>" : wxString(), zahl);
         html += "</tr>\n";
     }
     return html + "</table>\n";

@@ -236,7 +236,14 @@ std::vector<clTTSpiel*> clEndrunde::pruefeSpiel(clTTSpiel* sp)
 
 int clEndrunde::getVerliererPlatz(int runde) const
 {
-    return (1 << (m_AnzRunden - runde)) + 1;
+    // Byes that reach the next round take no place there.
+    if (runde >= m_AnzRunden)
+        return 2;
+    int weiter = 0;
+    for (int nr = 1; nr <= getAnzahlSpiele(runde + 1); ++nr)
+        for (int seite : {1, 2})
+            weiter += istFrei(getSpiel(runde + 1, nr), seite) ? 0 : 1;
+    return weiter + 1;
 }
 
 vecPlatzierung clEndrunde::getEndstand() const

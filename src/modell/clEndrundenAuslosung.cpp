@@ -77,6 +77,9 @@ int clEndrundenAuslosung::getAnzahlLinien(int spieler)
 // runners-up of each half in number, with whole free pairs for those with a bye.
 std::vector<int> clEndrundenAuslosung::lose(std::mt19937& zufall) const
 {
+    for (const std::vector<int>& gruppe : m_Erste)
+        if (static_cast<int>(gruppe.size()) < m_Aufsteiger)
+            return loseKurz(zufall);
     const int n = static_cast<int>(m_Erste.size());
     const int b = getAnzahlLinien(n * m_Aufsteiger);
     // While drawing, the winner of group s + 1 is s and its runner-up n + s.
@@ -201,4 +204,131 @@ std::vector<int> clEndrundenAuslosung::lose(std::mt19937& zufall) const
             l = p < gruppe.size() ? gruppe[p] : Freilos;
         }
     return linie;
+}
+
+std::vector<int> clEndrundenAuslosung::loseKurz(std::mt19937& zufall) const
+{
+    // The winners of the groups that have one are the seeds, in group order; the
+    // runners-up are those of the seeds whose group has a second player.
+    std::vector<int> sieger, zweiter, zweiterVon;
+    for (const std::vector<int>& gruppe : m_Erste)
+        if (!gruppe.empty())
+        {
+            if (m_Aufsteiger == 2 && gruppe.size() >= 2)
+            {
+                zweiter.push_back(gruppe[1]);
+                zweiterVon.push_back(static_cast<int>(sieger.size()));
+            }
+            sieger.push_back(gruppe[0]);
+        }
+    const int n = static_cast<int>(sieger.size());
+    const int r = static_cast<int>(zweiter.size());
+    const int b = getAnzahlLinien(n + r);
+    if (b <= 2)
+        return {n > 0 ? sieger[0] : Freilos, n > 1 ? sieger[1] : Freilos};
+    const int gesetzt = std::min(n, b / 2);
+    const auto haelfte = [b](int l) { return l < b / 2 ? 0 : 1; };
+    const int MaxVersuche = 1000;
+    for (int versuch = 1;; ++versuch)
+    {
+        std::vector<int> linie(b, Leer);
+        std::vector<int> platz(n, -1);
+        linie[0] = sieger[0];
+        platz[0] = 0;
+        linie[b - 1] = sieger[1];
+        platz[1] = b - 1;
+        for (int k = 1; (1 << k) < gesetzt; ++k)
+        {
+            std::vector<int> linien;
+            for (int m = 1; m < (1 << k); m += 2)
+                linien.insert(linien.end(), {m * (b >> k) - 1, m * (b >> k)});
+            std::shuffle(linien.begin(), linien.end(), zufall);
+            for (int s = 1 << k; s < std::min(2 << k, gesetzt); ++s)
+            {
+                linie[linien[s - (1 << k)]] = sieger[s];
+                platz[s] = linien[s - (1 << k)];
+            }
+        }
+        // The half of each player: seeds beyond B/2 by a line beside a seed drawn
+        // for them, runners-up in the other half from their winners. Each half's
+        // players, best first: the seeds, then the runners-up in group order.
+        std::vector<int> neben;
+        for (int s = 0; s < gesetzt; ++s)
+            neben.push_back(platz[s] ^ 1);
+        std::shuffle(neben.begin(), neben.end(), zufall);
+        std::vector<int> spieler[2], spielerHaelfte(n + r);
+        for (int s = 0; s < n; ++s)
+            spielerHaelfte[s] = haelfte(s < gesetzt ? platz[s] : neben[s - gesetzt]);
+        for (int i = 0; i < r; ++i)
+            spielerHaelfte[n + i] = 1 - spielerHaelfte[zweiterVon[i]];
+        for (int p = 0; p < n + r; ++p)
+            spieler[spielerHaelfte[p]].push_back(p);
+        // Each half holds B/2 lines, a bye at most in each pair of them.
+        const auto freilose = [&](int h) { return b / 2 - static_cast<int>(spieler[h].size()); };
+        const auto passt = [&](int h) { return freilose(h) >= 0 && freilose(h) <= b / 4; };
+        if (!(passt(0) && passt(1)))
+        {
+            if (versuch < MaxVersuche)
+                continue;
+            // Not met in any case tried: the players after the seeds then take
+            // free lines in either half.
+            std::vector<int> frei;
+            for (int l = 0; l < b; ++l)
+                if (linie[l] == Leer)
+                    frei.push_back(l);
+            std::shuffle(frei.begin(), frei.end(), zufall);
+            for (int p = gesetzt; p < n + r; ++p)
+                linie[frei[p - gesetzt]] = p < n ? sieger[p] : zweiter[p - n];
+            for (int& l : linie)
+                if (l == Leer)
+                    l = Freilos;
+            return linie;
+        }
+        for (int h = 0; h < 2; ++h)
+        {
+            // The best of the half get its byes: beside a seed its partner line,
+            // else a pair of their own; the others take the lines that remain.
+            std::vector<int> ohne;
+            for (size_t j = 0; j < spieler[h].size(); ++j)
+            {
+                const int p = spieler[h][j];
+                const bool mitFreilos = static_cast<int>(j) < freilose(h);
+                if (p < gesetzt)
+                {
+                    if (mitFreilos)
+                        linie[platz[p] ^ 1] = Freilos;
+                    continue;
+                }
+                if (!mitFreilos)
+                {
+                    ohne.push_back(p);
+                    continue;
+                }
+                std::vector<int> paare;
+                for (int l = h * b / 2; l < (h + 1) * b / 2; l += 2)
+                    if (linie[l] == Leer && linie[l + 1] == Leer)
+                        paare.push_back(l);
+                if (paare.empty())
+                {
+                    ohne.push_back(p);
+                    continue;
+                }
+                const int l = paare[std::uniform_int_distribution<size_t>(0, paare.size() - 1)(zufall)] +
+                              std::uniform_int_distribution<int>(0, 1)(zufall);
+                linie[l] = p < n ? sieger[p] : zweiter[p - n];
+                linie[l ^ 1] = Freilos;
+            }
+            std::vector<int> frei;
+            for (int l = 0; l < b; ++l)
+                if (linie[l] == Leer && haelfte(l) == h)
+                    frei.push_back(l);
+            std::shuffle(frei.begin(), frei.end(), zufall);
+            for (size_t j = 0; j < ohne.size() && j < frei.size(); ++j)
+                linie[frei[j]] = ohne[j] < n ? sieger[ohne[j]] : zweiter[ohne[j] - n];
+        }
+        for (int& l : linie)
+            if (l == Leer)
+                l = Freilos;
+        return linie;
+    }
 }

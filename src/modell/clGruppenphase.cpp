@@ -22,12 +22,18 @@ struct clGruppenphase::sGruppe
     std::unique_ptr<clWertungTableBase> tabelle;
     std::vector<int> startNr;
     std::vector<int> platten;
+    // The order decided for players sharing a place (main start numbers), and how.
+    std::vector<int> entscheidung;
+    bool gelost = false;
 };
 
 namespace
 {
 // Written for an empty skip list, which the reader would skip as an empty line.
 const wchar_t* const KeineAuslasser = L"\\";
+// The heads of a group's line with the order decided for a shared place.
+const char* const Gelost = "Los: ";
+const char* const Festgelegt = "Festgelegt: ";
 
 wxString ohneLeerzeichen(wxString zeile)
 {
@@ -351,17 +357,25 @@ bool clGruppenphase::hatErgebnisse(int g) const
     return t != nullptr && t->hatErgebnisse();
 }
 
+bool clGruppenphase::istFertig(int g) const
+{
+    const clTurnier* gruppe = getGruppe(g);
+    if (gruppe == nullptr)
+        return false;
+    for (const clTTSpiel& sp : gruppe->getSchema().getSpiele())
+    {
+        sWertung w1, w2;
+        if (!sp.getErgebnis(w1, w2))
+            return false;
+    }
+    return true;
+}
+
 bool clGruppenphase::sindGruppenFertig() const
 {
-    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
-    {
-        for (const clTTSpiel& sp : gr->turnier->getSchema().getSpiele())
-        {
-            sWertung w1, w2;
-            if (!sp.getErgebnis(w1, w2))
-                return false;
-        }
-    }
+    for (int g = 1; g <= getAnzahlGruppen(); ++g)
+        if (!istFertig(g))
+            return false;
     return true;
 }
 
@@ -370,23 +384,119 @@ bool clGruppenphase::kannEndrundeAuslosen() const
     return !m_Gruppen.empty() && sindGruppenFertig() && (m_Endrunde == nullptr || !m_Endrunde->hatEingaben());
 }
 
-bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall)
+std::vector<int> clGruppenphase::getGleichstand(int g) const
+{
+    const clTurnier* gruppe = getGruppe(g);
+    if (gruppe == nullptr)
+        return std::vector<int>();
+    const clWertungTableBase* stand = gruppe->getWertungTableBase();
+    const int aufsteiger = std::clamp(gruppe->getAllgemein()->Aufsteiger, 1, 2);
+    // Of the first q places only one can be shared by more than one player.
+    for (int p = 0; p < aufsteiger && p < stand->getAnzahl(); ++p)
+    {
+        if (!stand->entscheidetLos(p))
+            continue;
+        std::vector<int> gleich;
+        const int erster = stand->getGeteilterPlatz(p);
+        for (int q = erster; q < stand->getAnzahl() && stand->getGeteilterPlatz(q) == erster; ++q)
+            gleich.push_back(getStartNr(g, stand->getStartNrAufPlatz(q)));
+        return gleich;
+    }
+    return std::vector<int>();
+}
+
+bool clGruppenphase::brauchtEntscheidung(int g) const
+{
+    const std::vector<int> gleich = getGleichstand(g);
+    const clTurnier* gruppe = getGruppe(g);
+    return !gleich.empty() &&
+           !gruppe->getWertungTableBase()->istEntschieden(
+               gruppe->getWertungTableBase()->getPlatz(getSpieler(gleich[0])->getStartNr()));
+}
+
+bool clGruppenphase::istGelost(int g) const
+{
+    return !getGleichstand(g).empty() && !brauchtEntscheidung(g) && m_Gruppen[g - 1]->gelost;
+}
+
+std::vector<int> clGruppenphase::getAufsteiger(int g) const
+{
+    std::vector<int> aufsteiger;
+    const clTurnier* gruppe = getGruppe(g);
+    if (gruppe == nullptr)
+        return aufsteiger;
+    const clWertungTableBase* stand = gruppe->getWertungTableBase();
+    for (int p = 0; p < std::clamp(gruppe->getAllgemein()->Aufsteiger, 1, 2) && p < stand->getAnzahl(); ++p)
+        aufsteiger.push_back(getStartNr(g, stand->getStartNrAufPlatz(p)));
+    return aufsteiger;
+}
+
+wxString clGruppenphase::getHerkunft(const clTeilnehmer* tn) const
+{
+    for (int g = 1; tn != nullptr && g <= getAnzahlGruppen(); ++g)
+    {
+        const clTurnier* gruppe = getGruppe(g);
+        if (gruppe->getTeilnehmer(tn->getStartNr()) == tn)
+            return wxString::Format(_("%d. Gr. %d"),
+                                    gruppe->getWertungTableBase()->getPlatz(tn->getStartNr()) + 1, g);
+    }
+    return wxString();
+}
+
+void clGruppenphase::verbindeEndrunde()
+{
+    m_Endrunde->setHerkunft([this](const clTeilnehmer* tn) { return getHerkunft(tn); });
+}
+
+void clGruppenphase::entscheide(size_t g, const std::vector<int>& reihenfolge, bool gelost)
+{
+    sGruppe& gr = *m_Gruppen[g];
+    gr.entscheidung = reihenfolge;
+    gr.gelost = gelost;
+    std::vector<int> startnummern;
+    for (int snr : reihenfolge)
+        startnummern.push_back(getSpieler(snr)->getStartNr());
+    gr.tabelle->setEntscheidung(startnummern, gelost ? _("Los") : _("Festgelegt"));
+}
+
+bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall,
+                                  const std::vector<sEntscheidung>& entscheidungen)
 {
     if (!kannEndrundeAuslosen())
         return false;
+    std::vector<bool> entschieden(m_Gruppen.size(), false);
+    for (const sEntscheidung& e : entscheidungen)
+    {
+        std::vector<int> gleich = getGleichstand(e.gruppe);
+        std::vector<int> reihenfolge = e.reihenfolge;
+        std::sort(gleich.begin(), gleich.end());
+        std::sort(reihenfolge.begin(), reihenfolge.end());
+        if (gleich.empty() || (!reihenfolge.empty() && reihenfolge != gleich) || entschieden[e.gruppe - 1])
+            return false;
+        entschieden[e.gruppe - 1] = true;
+    }
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+        if (!entschieden[g] && brauchtEntscheidung(static_cast<int>(g) + 1))
+            return false;
+    for (const sEntscheidung& e : entscheidungen)
+    {
+        std::vector<int> reihenfolge = e.reihenfolge;
+        if (reihenfolge.empty())
+        {
+            reihenfolge = getGleichstand(e.gruppe);
+            std::shuffle(reihenfolge.begin(), reihenfolge.end(), zufall);
+        }
+        entscheide(static_cast<size_t>(e.gruppe) - 1, reihenfolge, e.reihenfolge.empty());
+    }
     const int aufsteiger = std::clamp(alg.Aufsteiger, 1, 2);
     std::vector<std::vector<int>> erste;
-    for (size_t g = 0; g < m_Gruppen.size(); ++g)
-    {
-        const clWertungTableBase* stand = m_Gruppen[g]->turnier->getWertungTableBase();
-        erste.emplace_back();
-        for (int p = 0; p < aufsteiger && p < stand->getAnzahl(); ++p)
-            erste.back().push_back(getStartNr(static_cast<int>(g) + 1, stand->getStartNrAufPlatz(p)));
-    }
+    for (int g = 1; g <= getAnzahlGruppen(); ++g)
+        erste.push_back(getAufsteiger(g));
     vecTeilnehmer linien;
     for (int snr : clEndrundenAuslosung(erste, aufsteiger).lose(zufall))
         linien.push_back(snr == clEndrundenAuslosung::Freilos ? nullptr : getSpieler(snr));
     m_Endrunde.reset(new clEndrunde(linien, alg.GewinnsaetzeEndrunde, alg.SpielUmPlatz3));
+    verbindeEndrunde();
     return true;
 }
 
@@ -406,6 +516,7 @@ bool clGruppenphase::tauscheLinien(int l1, int l2)
     vecTeilnehmer linien = m_Endrunde->getLinien();
     std::swap(linien[l1 - 1], linien[l2 - 1]);
     m_Endrunde.reset(new clEndrunde(linien, m_Endrunde->getGewinnsaetze(), m_Endrunde->hatSpielUmPlatz3()));
+    verbindeEndrunde();
     return true;
 }
 
@@ -534,6 +645,14 @@ void clGruppenphase::schreibe(clTurnierDatei& dat) const
         sek.Add(auslasser.empty() ? wxString(KeineAuslasser) : auslasser);
         for (int r = 1; r <= gr.turnier->getAnzahlRunden(); ++r)
             sek.Add(gr.turnier->getSchema().getRunde(r)->getSaveString());
+        // Only an order that still orders the shared place.
+        if (!getGleichstand(static_cast<int>(g) + 1).empty() && !brauchtEntscheidung(static_cast<int>(g) + 1))
+        {
+            wxString reihenfolge;
+            for (int snr : gr.entscheidung)
+                reihenfolge << (reihenfolge.empty() ? "" : ",") << snr;
+            sek.Add((gr.gelost ? Gelost : Festgelegt) + reihenfolge);
+        }
         dat.writeSektion(wxString::Format("Gruppe %d", static_cast<int>(g) + 1), sek);
     }
     if (m_Endrunde != nullptr)
@@ -590,7 +709,12 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         std::vector<long> auslasser;
         if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
             return abbruch(g, 1, L"der Spielplan ist nicht lesbar.");
-        const wxArrayString runden(sek.begin() + 2, sek.end());
+        // The order decided for a shared place, when the group has one, is its last line.
+        const size_t letzte = sek.size() - 1;
+        wxString reihenfolge;
+        const bool gelost = sek[letzte].StartsWith(Gelost, &reihenfolge);
+        const bool entschieden = letzte >= 2 && (gelost || sek[letzte].StartsWith(Festgelegt, &reihenfolge));
+        const wxArrayString runden(sek.begin() + 2, sek.end() - (entschieden ? 1 : 0));
         // The group takes only round lines whose pieces are sets and marks.
         std::vector<eingaben> eingelesen;
         wxString falsch;
@@ -607,6 +731,22 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                 ohneLeerzeichen(gruppe.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString()) !=
                     ohneLeerzeichen(runden[k]))
                 return abbruch(g, k + 2, L"die Runde ist nicht lesbar.");
+        if (entschieden)
+        {
+            // Exactly the players who share the place, each once.
+            std::vector<long> gelesen;
+            std::vector<int> folge;
+            for (long snr : clZahl::liesListe(reihenfolge, gelesen) ? gelesen : std::vector<long>())
+                folge.push_back(static_cast<int>(snr));
+            std::vector<int> sortiert = folge;
+            std::vector<int> gleich = gp->getGleichstand(g);
+            std::sort(sortiert.begin(), sortiert.end());
+            std::sort(gleich.begin(), gleich.end());
+            if (gleich.empty() || sortiert != gleich)
+                return abbruch(g, letzte,
+                               L"die Reihenfolge nennt andere Spieler als die, die sich den Platz teilen.");
+            gp->entscheide(static_cast<size_t>(g) - 1, folge, gelost);
+        }
     }
     if (dat.hatSektion("Endrunde"))
     {
@@ -617,6 +757,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             sek, [phase](int snr) { return phase->getSpieler(snr); }, fehler);
         if (gp->m_Endrunde == nullptr)
             return nullptr;
+        gp->verbindeEndrunde();
     }
     return gp;
 }

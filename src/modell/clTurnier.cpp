@@ -574,12 +574,13 @@ bool clTurnier::tauscheGruppenspieler(int g1, int p1, int g2, int p2)
     return meldeAuslosung(m_Gruppenphase->tausche(g1, p1, g2, p2), schritt);
 }
 
-bool clTurnier::loseEndrunde(std::mt19937& zufall)
+bool clTurnier::loseEndrunde(std::mt19937& zufall, const std::vector<sEntscheidung>& entscheidungen)
 {
     if (m_Gruppenphase == nullptr || !m_Gruppenphase->kannEndrundeAuslosen())
         return false;
     meldeVorher(aendAuslosung);
-    return meldeAuslosung(m_Gruppenphase->loseEndrunde(m_Allgemein, zufall), _("Endrundenauslosung"));
+    return meldeAuslosung(m_Gruppenphase->loseEndrunde(m_Allgemein, zufall, entscheidungen),
+                          _("Endrundenauslosung"));
 }
 
 bool clTurnier::tauscheEndrundenLinien(int l1, int l2)
@@ -945,7 +946,7 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     };
     liesIndex(5, alg.ModusIdx, 0, AnzModi - 1);
     liesIndex(6, alg.Gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
-    liesIndex(7, alg.PlatzierungIdx, platzSiege, platzITTF);
+    liesIndex(7, alg.PlatzierungIdx, platzSiege, platzDifferenz);
     liesIndex(8, alg.Turnierform, formJederGegenJeden, formGruppen);
     liesIndex(9, alg.Gruppen, 1, MaxTeilnehmer);
     liesIndex(10, alg.Aufsteiger, 1, 2);

@@ -80,7 +80,7 @@ wxString clKreuzTableBase::GetValue(int row, int col)
         return wxString::Format("%d:%d", tw.wertung.m_Spiel.eigene, tw.wertung.m_Spiel.gegner);
     }
     if (col == m_Anzahl + 1)
-        return wxString::Format("%d", wt->getGeteilterPlatz(row) + 1);
+        return wt->getPlatzText(row);
     const clTTSpiel* sp = getSpiel(row, col);
     sWertung w1, w2;
     if (sp == nullptr || !sp->getErgebnis(w1, w2))

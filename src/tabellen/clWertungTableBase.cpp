@@ -1,6 +1,7 @@
 #include "tabellen/clWertungTableBase.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 #include <wx/intl.h>
 #include <wx/settings.h>
@@ -24,11 +25,12 @@ enum Spalte
 };
 const char* const Spaltentitel[] = {"Teilnehmer", "Spiele", "Spielpunkte", "Siege",
                                     "Satzgewinn", "Punkte", "Hinweis"};
-// The columns of each placing; the ITTF placing also shows the match points and
-// where the lot decides.
+// The columns of each placing (modPlatzierung); the ITTF placing also shows the
+// match points, and those that can leave places shared where the lot decides.
 const std::vector<Spalte> Spalten[] = {
     {spName, spSpiele, spSiege, spSaetze, spPunkte},
-    {spName, spSpiele, spSpielpunkte, spSiege, spSaetze, spPunkte, spHinweis}};
+    {spName, spSpiele, spSpielpunkte, spSiege, spSaetze, spPunkte, spHinweis},
+    {spName, spSpiele, spSiege, spSaetze, spPunkte, spHinweis}};
 // The widest figures a column has to show: up to 99 participants.
 const char* const Muster[] = {"", "00", "000", "00:00", "000:000", "0000:0000", "Los entscheidet"};
 // The room a name gets at least.
@@ -43,7 +45,8 @@ wxString paar(const teilwertung& tw)
 } // namespace
 
 clWertungTableBase::clWertungTableBase(clTurnier* t)
-    : m_Turnier(t), m_Rows(1), m_Cols(5), m_Modus(platzSiege), m_Stapel(0), m_Ungeordnet(false)
+    : m_Turnier(t), m_Rows(1), m_Cols(5), m_Modus(platzSiege), m_EntschiedenAb(-1), m_Gezaehlt(0),
+      m_Stapel(0), m_Ungeordnet(false)
 {
     m_Rows = std::max(1, t->getAnzahlTeilnehmer());
     t->setWertungTableBase(this);
@@ -80,6 +83,8 @@ wxString clWertungTableBase::GetValue(int row, int col)
     case spPunkte:
         return gezaehlt ? paar(tw.wertung.m_Punkte) : wxString();
     case spHinweis:
+        if (istEntschieden(row))
+            return wxString::Format("%s: %d.", m_EntscheidungHinweis, row - m_EntschiedenAb + 1);
         return entscheidetLos(row) ? _("Los entscheidet") : wxString();
     }
     return wxString();
@@ -92,7 +97,12 @@ void clWertungTableBase::SetValue(int, int, const wxString&)
 
 wxString clWertungTableBase::GetRowLabelValue(int row)
 {
-    return wxString::Format("%d", getGeteilterPlatz(row) + 1);
+    return getPlatzText(row);
+}
+
+wxString clWertungTableBase::getPlatzText(int platz) const
+{
+    return m_Gezaehlt > 0 ? wxString::Format("%d", getGeteilterPlatz(platz) + 1) : wxString();
 }
 
 wxString clWertungTableBase::GetColLabelValue(int col)
@@ -125,6 +135,50 @@ bool clWertungTableBase::entscheidetLos(int platz) const
     return true;
 }
 
+void clWertungTableBase::setEntscheidung(const std::vector<int>& startnummern, const wxString& hinweis)
+{
+    m_Entscheidung = startnummern;
+    m_EntscheidungHinweis = hinweis;
+    m_Ungeordnet = true;
+    if (m_Stapel == 0)
+        ordne();
+}
+
+bool clWertungTableBase::istEntschieden(int platz) const
+{
+    return m_EntschiedenAb >= 0 && platz >= m_EntschiedenAb &&
+           platz < m_EntschiedenAb + static_cast<int>(m_Entscheidung.size());
+}
+
+void clWertungTableBase::wendeEntscheidungAn()
+{
+    m_EntschiedenAb = -1;
+    const int anzahl = static_cast<int>(m_Entscheidung.size());
+    std::vector<int> verschieden = m_Entscheidung;
+    std::sort(verschieden.begin(), verschieden.end());
+    if (anzahl < 2 || m_GleichAb.size() != m_Rangliste.size() ||
+        std::adjacent_find(verschieden.begin(), verschieden.end()) != verschieden.end())
+        return;
+    // Exactly those of the decision share one place: each on it, and nobody else.
+    int erster = -1;
+    for (int snr : m_Entscheidung)
+    {
+        const int platz = getPlatz(snr);
+        if (platz < 0 || (erster >= 0 && m_GleichAb[platz] != erster))
+            return;
+        erster = m_GleichAb[platz];
+    }
+    if (erster + anzahl > getAnzahl() || m_GleichAb[erster + anzahl - 1] != erster ||
+        (erster + anzahl < getAnzahl() && m_GleichAb[erster + anzahl] == erster))
+        return;
+    for (int k = 0; k < anzahl; ++k)
+    {
+        m_Rangliste[erster + k] = m_Entscheidung[k] - 1;
+        m_Platzierung[m_Entscheidung[k] - 1] = erster + k;
+    }
+    m_EntschiedenAb = erster;
+}
+
 int clWertungTableBase::getStartNrAufPlatz(int platz) const
 {
     if (platz < 0 || platz >= getAnzahl())
@@ -152,6 +206,7 @@ void clWertungTableBase::addiereWertung(int startnr, const sWertung& w)
         return;
     tabWertung& tw = m_Platztabelle[startnr - 1];
     tw.m_AnzahlSpiele++;
+    ++m_Gezaehlt;
     tw.wertung.m_Spiel.eigene += w.m_Spiel.eigene;
     tw.wertung.m_Spiel.gegner += w.m_Spiel.gegner;
     tw.wertung.m_Satz.eigene += w.m_Satz.eigene;
@@ -168,6 +223,7 @@ void clWertungTableBase::subtrahiereWertung(int startnr, const sWertung& w)
         return;
     tabWertung& tw = m_Platztabelle[startnr - 1];
     tw.m_AnzahlSpiele--;
+    --m_Gezaehlt;
     tw.wertung.m_Spiel.eigene -= w.m_Spiel.eigene;
     tw.wertung.m_Spiel.gegner -= w.m_Spiel.gegner;
     tw.wertung.m_Satz.eigene -= w.m_Satz.eigene;
@@ -212,6 +268,23 @@ int clWertungTableBase::vergleichePlaetze(int idx1, int idx2) const
     return idx1 < idx2 ? 1 : -1;
 }
 
+int clWertungTableBase::vergleicheDifferenzen(int idx1, int idx2) const
+{
+    const tabWertung& a = m_Platztabelle[idx1];
+    const tabWertung& b = m_Platztabelle[idx2];
+    const auto differenz = [](const teilwertung& t) { return static_cast<long long>(t.eigene) - t.gegner; };
+    const std::pair<long long, long long> kriterien[] = {
+        {a.m_AnzahlSpiele > 0, b.m_AnzahlSpiele > 0},
+        {a.wertung.m_Spiel.eigene, b.wertung.m_Spiel.eigene},
+        {differenz(a.wertung.m_Satz), differenz(b.wertung.m_Satz)},
+        {differenz(a.wertung.m_Punkte), differenz(b.wertung.m_Punkte)},
+    };
+    for (const auto& k : kriterien)
+        if (k.first != k.second)
+            return k.first > k.second ? 1 : -1;
+    return 0;
+}
+
 void clWertungTableBase::tauschePlaetze(int platz1, int platz2)
 {
     std::swap(m_Rangliste[platz1], m_Rangliste[platz2]);
@@ -249,9 +322,10 @@ bool clWertungTableBase::korrigierePlatzierung(int startnr)
 void clWertungTableBase::setPlatzierungsmodus(modPlatzierung modus)
 {
     const int alteSpalten = m_Cols;
-    m_Modus = modus == platzITTF ? platzITTF : platzSiege;
+    m_Modus = modus == platzITTF || modus == platzDifferenz ? modus : platzSiege;
     m_Cols = static_cast<int>(Spalten[m_Modus].size());
     m_GleichAb.clear();
+    m_EntschiedenAb = -1;
     if (m_Cols != alteSpalten)
     {
         clGridMelder::meldeGroesse(this, m_Rows, alteSpalten);
@@ -308,20 +382,39 @@ clWertungTableBase::clStapel::~clStapel()
 void clWertungTableBase::ordne()
 {
     m_Ungeordnet = false;
-    if (m_Modus == platzITTF)
+    const int anzahl = getAnzahl();
+    if (m_Modus == platzSiege)
     {
-        ordneNachDirektemVergleich();
+        std::stable_sort(m_Rangliste.begin(), m_Rangliste.end(),
+                         [this](int a, int b) { return vergleichePlaetze(a, b) > 0; });
+        for (int p = 0; p < anzahl; ++p)
+            m_Platzierung[m_Rangliste[p]] = p;
         return;
     }
-    std::stable_sort(m_Rangliste.begin(), m_Rangliste.end(),
-                     [this](int a, int b) { return vergleichePlaetze(a, b) > 0; });
-    for (int p = 0; p < getAnzahl(); ++p)
-        m_Platzierung[m_Rangliste[p]] = p;
+    // What places the participants before the matches among equal ones are compared.
+    std::vector<int> stufe(anzahl);
+    if (m_Modus == platzITTF)
+        for (int i = 0; i < anzahl; ++i)
+            stufe[i] = m_Platztabelle[i].wertung.m_Spielpunkte.eigene;
+    else
+    {
+        std::vector<int> folge(anzahl);
+        std::iota(folge.begin(), folge.end(), 0);
+        std::stable_sort(folge.begin(), folge.end(),
+                         [this](int a, int b) { return vergleicheDifferenzen(a, b) > 0; });
+        for (int p = 0, wert = anzahl; p < anzahl; ++p)
+        {
+            if (p > 0 && vergleicheDifferenzen(folge[p - 1], folge[p]) != 0)
+                --wert;
+            stufe[folge[p]] = wert;
+        }
+    }
+    ordneNachDirektemVergleich(stufe);
 }
 
 void clWertungTableBase::platziere(int startnr1, int startnr2)
 {
-    if (m_Stapel > 0 || m_Modus == platzITTF)
+    if (m_Stapel > 0 || m_Modus != platzSiege)
     {
         m_Ungeordnet = true;
         if (m_Stapel == 0)
@@ -340,13 +433,10 @@ void clWertungTableBase::platziere(int startnr1, int startnr2)
     }
 }
 
-void clWertungTableBase::ordneNachDirektemVergleich()
+void clWertungTableBase::ordneNachDirektemVergleich(const std::vector<int>& stufe)
 {
     const int anzahl = getAnzahl();
-    std::vector<int> spielpunkte(anzahl);
-    for (int i = 0; i < anzahl; ++i)
-        spielpunkte[i] = m_Platztabelle[i].wertung.m_Spielpunkte.eigene;
-    // Only the matches between participants with equal match points can decide.
+    // Only the matches between participants of equal stufe can decide.
     std::vector<spBegegnung> begegnungen;
     for (const clTTSpiel& sp : m_Turnier->getSchema().getSpiele())
     {
@@ -354,13 +444,14 @@ void clWertungTableBase::ordneNachDirektemVergleich()
         sWertung w2;
         bg.a = sp.getT1()->getStartNr() - 1;
         bg.b = sp.getT2()->getStartNr() - 1;
-        if (bg.a >= 0 && bg.b >= 0 && bg.a < anzahl && bg.b < anzahl &&
-            spielpunkte[bg.a] == spielpunkte[bg.b] && sp.getGespeichertesErgebnis(bg.wa, w2))
+        if (bg.a >= 0 && bg.b >= 0 && bg.a < anzahl && bg.b < anzahl && stufe[bg.a] == stufe[bg.b] &&
+            sp.getGespeichertesErgebnis(bg.wa, w2))
             begegnungen.push_back(bg);
     }
-    clDirekterVergleich(spielpunkte, begegnungen).ordne(m_Rangliste, m_GleichAb);
+    clDirekterVergleich(stufe, begegnungen).ordne(m_Rangliste, m_GleichAb);
     for (int p = 0; p < anzahl; ++p)
         m_Platzierung[m_Rangliste[p]] = p;
+    wendeEntscheidungAn();
 }
 
 void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
@@ -368,6 +459,7 @@ void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
     anz = std::max(anz, 0);
     const int alteZeilen = m_Rows;
     m_GleichAb.clear();
+    m_EntschiedenAb = -1;
     // Shared places have to be found again.
     m_Ungeordnet = true;
     if (fl_clear)
@@ -375,6 +467,7 @@ void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
         m_Platztabelle.clear();
         m_Rangliste.clear();
         m_Platzierung.clear();
+        m_Gezaehlt = 0;
     }
     const int stand = getAnzahl();
     int diff = stand - anz;
@@ -385,6 +478,8 @@ void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
     {
         // Remove the participants with the highest start numbers wherever they stand
         // and close the gaps, so the placing order stays a permutation.
+        for (int i = anz; i < stand; ++i)
+            m_Gezaehlt -= m_Platztabelle[i].m_AnzahlSpiele;
         m_Platztabelle.resize(anz);
         int platz = 0;
         for (int idx : m_Rangliste)

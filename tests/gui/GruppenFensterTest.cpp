@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/choicdlg.h>
 #include <wx/html/htmlwin.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
+#include <wx/radiobut.h>
 
 #include "GuiHilfen.h"
+#include "ansicht/dlGleichstandDlg.h"
 #include "ansicht/clEndrundenpanel.h"
 #include "ausgabe/clHtmlAusgabe.h"
 #include "ansicht/clRundenpanel.h"
@@ -13,6 +17,7 @@
 #include "modell/clTTSpiel.h"
 #include "tabellen/clSpieleTableBase.h"
 #include "tabellen/clTeilnehmerTableBase.h"
+#include "tabellen/clWertungTableBase.h"
 
 namespace
 {
@@ -21,6 +26,22 @@ using F = wxQuobelFrame;
 int seiten(F* f)
 {
     return static_cast<int>(f->getNotebook()->GetPageCount());
+}
+
+// Every match of the group won by side 1, the first by walkover, the others 11:5 in every set.
+void spieleGruppe(clTurnier* gruppe)
+{
+    std::vector<clTTSpiel*> spiele;
+    for (int r = 1; r <= gruppe->getAnzahlRunden(); ++r)
+        for (int p = 1; clTTSpiel* sp = gruppe->getSpiel(r, p); ++p)
+        {
+            if (spiele.empty())
+                sp->setAusfall(ausfKampflos, 2);
+            for (int s = 1; s <= gruppe->getAllgemein()->Gewinnsaetze && !spiele.empty(); ++s)
+                sp->setSatzErg(s, 11, 5);
+            spiele.push_back(sp);
+        }
+    gruppe->pruefeWertungen(spiele);
 }
 } // namespace
 
@@ -160,7 +181,10 @@ TEST_F(GruppenFenster, EndrundeAuslosenTauschenUndSperren)
     wxTEST_DIALOG(befehl(f, F::idMenuLinienTauschen), ersterSpieler, ersterSpieler);
     EXPECT_EQ(zweiteLinie, gruppen()->getEndrunde()->getLinien()[0]);
     EXPECT_EQ(gruppen()->getEndrunde()->getSpiel(0), er->getGewaehlt());
-    EXPECT_EQ(zweiteLinie->getAnzeige(), er->getLayout()->getLinien()[0].name);
+    // The first round names where each player came from.
+    EXPECT_TRUE(gruppen()->getHerkunft(zweiteLinie).Matches("?. Gr. ?"));
+    EXPECT_EQ(zweiteLinie->getAnzeige() + " (" + gruppen()->getHerkunft(zweiteLinie) + ")",
+              er->getLayout()->getLinien()[0].name);
     er->getKurzeingabe()->SetValue("5 5");
     ASSERT_TRUE(er->uebernimmKurzeingabe());
     for (int befehlNr : {F::idMenuEndrundeAuslosen, F::idMenuLinienTauschen})
@@ -231,4 +255,92 @@ TEST(GruppenEinstellungen, FormUndGruppengroessen)
     const wxWindow* abbrechen = dlg.FindWindow(dlg.GetEscapeId());
     ASSERT_NE(nullptr, abbrechen);
     EXPECT_EQ("Abbrechen", abbrechen->GetLabel());
+}
+
+// By the ITTF rule three players of group 1 share place 1 and two go on: the draw
+// asks for their order, cancelled it draws nothing; the organiser's order goes
+// into the standings and the bracket, and the group page marks who goes on.
+TEST_F(GruppenFenster, GleichstandAmSchnittFragt)
+{
+    allgemein alg = *turnier()->getAllgemein();
+    alg.Turnierform = formGruppen;
+    alg.Gruppen = 2;
+    alg.PlatzierungIdx = platzITTF;
+    wxTEST_DIALOG(befehl(f, F::idMenuBearbeiten),
+                  ErwarteDialog<dlAllgemeinDlg>(wxID_OK, [alg](dlAllgemeinDlg* dlg)
+                                                { *dlg->GetAllgemeinDaten() = alg; }));
+    teilnehmer({L"Anna", L"Bernd", L"Carla", L"Dora", L"Emil", L"Frida", L"Gerd", L"Hanna"});
+    befehl(f, F::idMenuGruppenAuslosen);
+    ASSERT_NE(nullptr, gruppen());
+    clTurnier* g1 = gruppen()->getGruppe(1);
+    std::vector<clTTSpiel*> spiele;
+    for (clTTSpiel* sp : g1->getAlleSpiele())
+    {
+        const int a = sp->getT1()->getStartNr(), b = sp->getT2()->getStartNr();
+        // 1 beats 2, 2 beats 3, 3 beats 1, each 2:1 by the same points; 4 loses all.
+        const bool t1 = b == 4 || (a != 4 && a % 3 + 1 == b);
+        sp->setSaetze(a == 4 || b == 4
+                          ? std::vector<satz>(2, t1 ? satz{11, 5} : satz{5, 11})
+                          : std::vector<satz>{t1 ? satz{11, 5} : satz{5, 11}, t1 ? satz{5, 11} : satz{11, 5},
+                                              t1 ? satz{11, 5} : satz{5, 11}});
+        spiele.push_back(sp);
+    }
+    g1->pruefeWertungen(spiele);
+    spieleGruppe(gruppen()->getGruppe(2));
+    const std::vector<int> gleich = gruppen()->getGleichstand(1);
+    ASSERT_EQ(3u, gleich.size());
+    EXPECT_FALSE(f->getGruppenseite()->ToText().Contains("weiter"));
+
+    wxTEST_DIALOG(befehl(f, F::idMenuEndrundeAuslosen),
+                  ErwarteDialog<dlGleichstandDlg>(wxID_CANCEL, [](dlGleichstandDlg*) {}));
+    EXPECT_EQ(nullptr, gruppen()->getEndrunde());
+    // The second of the table moves to the top.
+    wxTEST_DIALOG(befehl(f, F::idMenuEndrundeAuslosen),
+                  ErwarteDialog<dlGleichstandDlg>(wxID_OK,
+                                                  [](dlGleichstandDlg* dlg)
+                                                  {
+                                                      alleKinder<wxRadioButton>(dlg).at(1)->SetValue(true);
+                                                      finde<wxListBox>(dlg)->SetSelection(1);
+                                                      for (wxButton* k : alleKinder<wxButton>(dlg))
+                                                          if (k->GetLabel() == "Nach oben")
+                                                              klicke(dlg, k->GetId());
+                                                  }));
+    ASSERT_NE(nullptr, gruppen()->getEndrunde());
+    EXPECT_EQ((std::vector<int>{gleich[1], gleich[0]}), gruppen()->getAufsteiger(1));
+    EXPECT_FALSE(gruppen()->istGelost(1));
+    zeigeSeite(f->getGruppenseite());
+    const wxString seite = f->getGruppenseite()->ToText();
+    EXPECT_TRUE(seite.Contains("Festgelegt: 1.")) << seite;
+    EXPECT_TRUE(seite.Contains("weiter")) << seite;
+}
+
+// A new tournament in groups places by the ITTF rule unless the organiser chose a
+// placing; a tournament being edited keeps its placing.
+TEST(GruppenEinstellungen, NeueGruppenPlatzierenNachITTF)
+{
+    for (const bool neu : {true, false})
+    {
+        allgemein alg;
+        dlAllgemeinDlg dlg(nullptr, wxID_ANY, "Neu", &alg);
+        if (neu)
+            dlg.setNeu();
+        wxChoice* platzierung = alleKinder<wxChoice>(&dlg).at(2);
+        wxChoice* form = alleKinder<wxChoice>(&dlg).at(3);
+        const auto waehle = [](wxChoice* wahl, int n)
+        {
+            wahl->SetSelection(n);
+            wxCommandEvent e(wxEVT_CHOICE, wahl->GetId());
+            e.SetEventObject(wahl);
+            e.SetInt(n);
+            wahl->ProcessWindowEvent(e);
+        };
+        EXPECT_EQ(3u, platzierung->GetCount());
+        waehle(form, formGruppen);
+        EXPECT_EQ(neu ? platzITTF : platzSiege, platzierung->GetSelection());
+        waehle(form, formJederGegenJeden);
+        EXPECT_EQ(platzSiege, platzierung->GetSelection());
+        waehle(platzierung, platzDifferenz);
+        waehle(form, formGruppen);
+        EXPECT_EQ(platzDifferenz, platzierung->GetSelection());
+    }
 }
