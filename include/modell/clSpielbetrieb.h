@@ -158,6 +158,8 @@ private:
 
     // After every change of the calls: getAufruf is asked for every match shown.
     void indiziere();
+    // True when a player of the match k plays on a table now.
+    bool amTisch(const sSpielKennung& k) const;
     static std::map<sSpielKennung, clTTSpiel*> verzeichne(const std::vector<clTTSpiel*>& alle,
                                                           const std::vector<sSpielKennung>& kennungen);
     // Takes e with the match its identity names among spiele, unless that has a

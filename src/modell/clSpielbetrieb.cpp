@@ -287,8 +287,9 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
         }
         else if (!weg && a.ende != 0)
         {
-            // Its result was taken back: it is played again where it was, if that table is still free.
-            if (getSpielAn(a.platte) == nullptr)
+            // Its result was taken back: it is played again where it was, if that
+            // table and both players are still free.
+            if (getSpielAn(a.platte) == nullptr && !amTisch(kennung))
                 a.ende = 0;
             else
                 weg = true;
@@ -302,6 +303,16 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
             ++k;
     }
     indiziere();
+}
+
+bool clSpielbetrieb::amTisch(const sSpielKennung& k) const
+{
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende == 0)
+            for (int t : {e.kennung.t1, e.kennung.t2})
+                if (t == k.t1 || t == k.t2)
+                    return true;
+    return false;
 }
 
 std::map<sSpielKennung, clTTSpiel*> clSpielbetrieb::verzeichne(const std::vector<clTTSpiel*>& alle,
@@ -324,12 +335,8 @@ bool clSpielbetrieb::ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpie
     if (e.aufruf.ende == 0)
     {
         // A running match needs its table and both its players.
-        if (e.aufruf.platte > platten || getSpielAn(e.aufruf.platte) != nullptr)
+        if (e.aufruf.platte > platten || getSpielAn(e.aufruf.platte) != nullptr || amTisch(e.kennung))
             return false;
-        for (const sAufruf& l : getLaufende())
-            if (paarung(l.spiel).first == e.kennung.t1 || paarung(l.spiel).second == e.kennung.t1 ||
-                paarung(l.spiel).first == e.kennung.t2 || paarung(l.spiel).second == e.kennung.t2)
-                return false;
     }
     m_Aufrufe.push_back(e);
     m_Index[e.aufruf.spiel] = m_Aufrufe.size() - 1;
@@ -425,12 +432,12 @@ bool clSpielbetrieb::lies(const wxArrayString& zeilen, const std::vector<sSpielK
         else if (k == 0)
             m_Mindestpause = static_cast<int>(z[0]);
         else if (bekannt.count(kennung) == 0 || kennung.t1 == 0 || !spiele.insert(kennung).second)
-            fehler = _("Spiel");
+            fehler = wxGetTranslation(L"das Spiel gibt es nicht, oder es ist zweimal aufgerufen");
         else if (z[1] < 1 || z[1] > platten || (z[3] == 0 && !besetzt.insert(z[1]).second))
-            fehler = _("Platte");
+            fehler = _("die Platte gibt es nicht, oder sie ist besetzt");
         else if (z[2] < FruehesteZeit || z[2] >= SpaetesteZeit ||
                  (z[3] != 0 && (z[3] < FruehesteZeit || z[3] >= SpaetesteZeit)))
-            fehler = _("Zeit");
+            fehler = _("die Zeit liegt nicht zwischen 2000 und 2099");
         else if (z[3] == 0 && (!amTisch.insert(kennung.t1).second || !amTisch.insert(kennung.t2).second))
             fehler = wxGetTranslation(L"ein Spieler läuft an zwei Platten");
         else
