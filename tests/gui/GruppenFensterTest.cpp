@@ -76,8 +76,11 @@ TEST_F(GruppenFenster, VonDerAuslosungBisZumGeladenenTurnier)
     klicke(seite<clTurnierpanel>(), clTurnierpanel::idUebBtnAnwenden);
     befehl(f, F::idMenuGruppenAuslosen);
     ASSERT_NE(nullptr, gruppen());
-    // Drawn again while the pages show a group that goes.
-    wxTEST_DIALOG(befehl(f, F::idMenuGruppenAuslosen), erwarteMeldung(wxID_YES, "neu auslosen"));
+    // Drawn again while the pages show a group that goes; the question names the running match.
+    clTTSpiel* laufend = gruppen()->getGruppe(1)->getSpiel(1, 1);
+    const wxString platte1 = "Platte 1: " + laufend->getPaarung();
+    ASSERT_TRUE(turnier()->rufeAuf(laufend, 1));
+    wxTEST_DIALOG(befehl(f, F::idMenuGruppenAuslosen), erwarteMeldung(wxID_YES, platte1));
     EXPECT_EQ(2u, f->getGruppenWahl()->GetCount());
     // The first of group 1 and the first of group 2 swap, one step to undo.
     const wxString erster = gruppen()->getGruppe(1)->getTeilnehmer(1)->getAnzeige();
