@@ -612,6 +612,20 @@ void wxQuobelFrame::OnGruppenMenue(wxUpdateUIEvent& event)
         event.Enable(gp != nullptr && gp->getEndrunde() != nullptr);
 }
 
+wxString wxQuobelFrame::frageNeueAuslosung() const
+{
+    wxString frage = _("Die Gruppen neu auslosen? Die bisherige Auslosung geht verloren.");
+    // Their players are at the tables: the organiser sends them back.
+    const std::vector<sAufruf> laufende = m_Turnier->getSpielbetrieb().getLaufende();
+    if (!laufende.empty())
+        frage +=
+            "\n\n" + wxGetTranslation(
+                         L"Diese laufenden Spiele verlieren ihren Aufruf, wenn ihre Paarung nicht bleibt:");
+    for (const sAufruf& a : laufende)
+        frage += "\n" + wxString::Format(_("Platte %d: %s"), a.platte, a.spiel->getPaarung());
+    return frage;
+}
+
 void wxQuobelFrame::OnGruppenAuslosen(wxCommandEvent&)
 {
     schliesseZellEingaben();
@@ -622,8 +636,8 @@ void wxQuobelFrame::OnGruppenAuslosen(wxCommandEvent&)
     else if (!sperre.empty())
         m_Dokument->zeigeFehler(sperre, titel);
     else if (m_Turnier->getGruppenphase() == nullptr ||
-             m_Dokument->frage(_("Die Gruppen neu auslosen? Die bisherige Auslosung geht verloren."), titel,
-                               wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) == wxID_YES)
+             m_Dokument->frage(frageNeueAuslosung(), titel, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) ==
+                 wxID_YES)
     {
         m_Turnier->loseGruppen(m_Zufall);
         m_Notebook->SetSelection(m_Notebook->FindPage(m_Gruppenseite));

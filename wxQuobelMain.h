@@ -178,6 +178,8 @@ private:
     void uebernimmEndrundenAenderung(const sEndrundenAenderung& aenderung);
     // Why the draw or swap cannot be made now; empty when it can.
     wxString getGruppenSperre() const;
+    // The question before the groups are drawn again, naming the matches being played.
+    wxString frageNeueAuslosung() const;
 
     wxPanel* m_Hauptpanel;
     wxStaticText* m_TurnierText;

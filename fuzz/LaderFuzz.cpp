@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the tournament loader. Whatever loads must save, and the
-// saved file must load back to a tournament that saves the very same bytes.
+// saved file must load back to a tournament that saves the very same bytes; what
+// is refused leaves the open tournament as it was.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -43,8 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     schreibeBytes(pfad(0), std::string(reinterpret_cast<const char*>(daten), groesse));
     TestTurnier offen;
     offen.erstelleN(4);
+    const std::string vorher = offen.turnier.getAbbild();
     if (!offen.turnier.liesTurnierDaten(pfad(0)))
+    {
+        if (offen.turnier.getAbbild() != vorher)
+            std::abort();
         return 0;
+    }
     TestTurnier wieder;
     if (!offen.turnier.speichereTurnierDaten(pfad(1)) || !wieder.turnier.liesTurnierDaten(pfad(1)) ||
         !wieder.turnier.speichereTurnierDaten(pfad(2)) || liesBytes(pfad(1)) != liesBytes(pfad(2)))

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
 #include "ModellHilfen.h"
+#include "ausgabe/clCsvExport.h"
 #include "modell/clEndrunde.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clSpielbetrieb.h"
@@ -11,6 +13,9 @@
 
 namespace
 {
+// The clock of the tests: a day within the years a file takes.
+const std::time_t Tag = 1750000000;
+
 // Where each match stands in the order of calls: its round robin (0 the
 // tournament's own schedule, g a group) and round.
 std::map<const clTTSpiel*, std::pair<int, int>> ordnung(const clTurnier& t)
@@ -89,7 +94,7 @@ int betreibe(clTurnier& t, std::time_t& uhr)
 
 TEST(Spielbetrieb, JederGegenJedenUndGruppenMitEndrunde)
 {
-    std::time_t uhr = 1000;
+    std::time_t uhr = Tag + 1000;
     TestTurnier rr;
     rr.erstelleN(7, 3);
     rr.turnier.setUhr([&uhr] { return uhr; });
@@ -119,7 +124,7 @@ TEST(Spielbetrieb, JederGegenJedenUndGruppenMitEndrunde)
 
 TEST(Spielbetrieb, RuheUndReihenfolge)
 {
-    std::time_t uhr = 1000;
+    std::time_t uhr = Tag + 1000;
     TestTurnier tt;
     tt.erstelleN(4, 2);
     tt.turnier.setUhr([&uhr] { return uhr; });
@@ -133,22 +138,22 @@ TEST(Spielbetrieb, RuheUndReihenfolge)
     EXPECT_FALSE(tt.turnier.rufeAuf(tt.turnier.getSpiel(2, 1)));
     EXPECT_FALSE(tt.turnier.rufeAuf(a, 1));
     EXPECT_TRUE(tt.turnier.verlegeAufruf(a, 1));
-    uhr = 2000;
+    uhr = Tag + 2000;
     spiele(tt.turnier, a, 0);
     // A result typed without a call is news too, and its players rest as well.
-    uhr = 2300;
+    uhr = Tag + 2300;
     spiele(tt.turnier, b, 0);
     const std::vector<sAufruf> beendet = tt.turnier.getSpielbetrieb().getBeendete();
     ASSERT_EQ(2u, beendet.size());
     EXPECT_EQ(b, beendet[0].spiel);
-    EXPECT_EQ(std::make_pair(2300L, 0), std::make_pair(long(beendet[0].ende), beendet[0].platte));
+    EXPECT_EQ(std::make_pair(Tag + 2300, 0), std::make_pair(beendet[0].ende, beendet[0].platte));
     // Round 2 waits until its players have rested ten minutes.
     for (const auto& [zeit, bereit] : {std::pair{2800, false}, {2900, true}})
     {
-        uhr = zeit;
+        uhr = Tag + zeit;
         const std::vector<sAufrufbar> naechste = tt.turnier.getSpielbetrieb().getAufrufbare(tt.turnier);
         ASSERT_EQ(2u, naechste.size());
-        EXPECT_EQ(2300, naechste[0].zuletzt);
+        EXPECT_EQ(Tag + 2300, naechste[0].zuletzt);
         EXPECT_EQ(bereit, naechste[0].bereit);
     }
     ASSERT_TRUE(tt.turnier.setMindestpause(0));
@@ -168,7 +173,7 @@ TEST(Spielbetrieb, RuheUndReihenfolge)
 
 TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)
 {
-    std::time_t uhr = 5000;
+    std::time_t uhr = Tag + 5000;
     TestTurnier tt;
     tt.erstelleN(5, 2);
     tt.turnier.setUhr([&uhr] { return uhr; });
@@ -194,6 +199,9 @@ TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)
     verlauf.Redo();
     clTTSpiel* anderes = tt.turnier.getSpiel(1, 2);
     ASSERT_TRUE(tt.turnier.rufeAuf(anderes, 1));
+    // The results name the table it is played on, not the one of the schedule.
+    const wxString csv = wxSplit(clCsvExport(&tt.turnier).erzeugeErgebnisse(), '\n')[2];
+    EXPECT_TRUE(csv.StartsWith("\"1\";\"1\";\"" + anderes->getT1()->getAnzeige())) << csv;
     sp->setSaetze({});
     tt.turnier.pruefeWertung(sp);
     EXPECT_EQ(nullptr, sb.getAufruf(sp));
@@ -207,7 +215,7 @@ TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)
     EXPECT_TRUE(sb.getLaufende()[0].spiel->getT1() == t1 || sb.getLaufende()[0].spiel->getT2() == t1);
     EXPECT_EQ(1, sb.getLaufende()[0].platte);
 
-    // The file keeps calls, times and the rest; a damaged line is refused.
+    // The file keeps calls, times and the rest.
     tt.turnier.setMindestpause(7);
     TempDatei datei;
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
@@ -215,46 +223,84 @@ TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)
     ASSERT_TRUE(geladen.turnier.liesTurnierDaten(datei.pfad));
     EXPECT_EQ(tt.turnier.getAbbild(), geladen.turnier.getAbbild());
     EXPECT_EQ(7, geladen.turnier.getSpielbetrieb().getMindestpause());
-    const std::string bytes = liesBytes(datei.pfad);
-    const size_t pos = bytes.find("#!! Spielbetrieb");
-    ASSERT_NE(std::string::npos, pos);
-    // The line of the running call, after that of the minimum rest.
-    const size_t anfang = bytes.find("\n7\n", pos) + 3;
-    for (const auto& [ersatz, grund] : {std::pair{"999,1,5000,0", "Zeile 2"},
-                                        {"0,3,5000,0", "Zeile 2"},
-                                        {"x", "Zeile 2"},
-                                        {"0,1,5000,0\n1,1,5000,0", "Zeile 3"}})
+}
+
+// A new draw or a swap makes every group match anew: a call stays only with its
+// very match, the same two players in the same group, and no player is on two tables.
+TEST(Spielbetrieb, AufrufeBleibenNurBeiIhrerPaarung)
+{
+    const std::vector<std::pair<const char*, std::function<bool(clTurnier&)>>> aenderungen = {
+        {"Auslosung",
+         [](clTurnier& t)
+         {
+             std::mt19937 zufall(3);
+             return t.loseGruppen(zufall);
+         }},
+        {"Tausch", [](clTurnier& t) { return t.tauscheGruppenspieler(1, 1, 2, 1); }},
+    };
+    for (const auto& [name, aendere] : aenderungen)
     {
-        std::string kaputt = bytes;
-        kaputt.replace(anfang, bytes.find('\n', anfang) - anfang, ersatz);
-        TempDatei k(kaputt);
-        wxString fehler;
-        EXPECT_FALSE(geladen.turnier.liesTurnierDaten(k.pfad, &fehler)) << ersatz;
-        EXPECT_TRUE(fehler.Contains(wxString("Spielbetrieb, ") + grund)) << fehler;
+        TestTurnier gr;
+        loseGruppen(gr, 8);
+        const clSpielbetrieb& sb = gr.turnier.getSpielbetrieb();
+        while (!sb.getAufrufbare(gr.turnier).empty() && sb.getAufrufbare(gr.turnier)[0].platte > 0)
+            ASSERT_TRUE(gr.turnier.rufeAuf(sb.getAufrufbare(gr.turnier)[0].spiel));
+        std::set<sSpielKennung> gerufen;
+        for (const sAufruf& a : sb.getLaufende())
+            gerufen.insert(gr.turnier.getKennung(a.spiel));
+        ASSERT_EQ(8u, gerufen.size());
+        ASSERT_TRUE(aendere(gr.turnier));
+        std::vector<sSpielKennung> kennungen;
+        gr.turnier.getAlleSpiele(&kennungen);
+        std::set<sSpielKennung> erwartet;
+        for (const sSpielKennung& k : kennungen)
+            if (gerufen.count(k) != 0)
+                erwartet.insert(k);
+        std::set<sSpielKennung> bleiben;
+        std::set<int> spieler;
+        for (const sAufruf& a : sb.getLaufende())
+        {
+            const sSpielKennung k = gr.turnier.getKennung(a.spiel);
+            bleiben.insert(k);
+            EXPECT_TRUE(spieler.insert(k.t1).second && spieler.insert(k.t2).second) << name;
+        }
+        EXPECT_TRUE(erwartet == bleiben) << name << ": " << erwartet.size() << " statt " << bleiben.size();
     }
 }
 
-// A corrected quarter-final puts another player into the semi-final: the call of
-// the old pairing goes, the call of an untouched match stays.
-TEST(Spielbetrieb, KorrekturImBaumNimmtDemNeuenPaarDenAufruf)
+// Correcting a quarter-final changes the semi-final's pairing and drops its call,
+// while the call of an untouched match stays; undo brings the pairing and the
+// call back, redo drops it again.
+TEST(Spielbetrieb, RueckgaengigBringtVerworfenenAufrufZurueck)
 {
-    TestTurnier tt;
-    loseGruppen(tt, 8);
-    for (clTTSpiel* sp : tt.turnier.getAlleSpiele())
-        spiele(tt.turnier, sp, 0);
+    TestTurnier gr;
+    loseGruppen(gr, 8);
+    std::time_t uhr = Tag;
+    gr.turnier.setUhr([&uhr] { return uhr; });
+    clGruppenphase& gp = *gr.turnier.getGruppenphase();
+    for (clTTSpiel* sp : gr.turnier.getAlleSpiele())
+        spiele(gr.turnier, sp, 0);
     std::mt19937 zufall(2);
-    ASSERT_TRUE(tt.turnier.loseEndrunde(zufall));
-    const clEndrunde& er = *tt.turnier.getGruppenphase()->getEndrunde();
-    const clSpielbetrieb& sb = tt.turnier.getSpielbetrieb();
+    ASSERT_TRUE(gr.turnier.loseEndrunde(zufall));
+    clEndrunde& er = *gp.getEndrunde();
+    spiele(gr.turnier, er.getSpiel(0), 0);
+    spiele(gr.turnier, er.getSpiel(1), 0);
+    clBefehlsverlauf verlauf(&gr.turnier);
+    const clSpielbetrieb& sb = gr.turnier.getSpielbetrieb();
+    clTTSpiel* halbfinale = er.getSpiel(4);
+    ASSERT_TRUE(gr.turnier.rufeAuf(halbfinale, 3) && gr.turnier.rufeAuf(er.getSpiel(2)));
+    uhr += 600;
     clTTSpiel* viertelfinale = er.getSpiel(0);
-    spiele(tt.turnier, viertelfinale, 0);
-    spiele(tt.turnier, er.getSpiel(1), 0);
-    ASSERT_TRUE(tt.turnier.rufeAuf(er.getSpiel(4)) && tt.turnier.rufeAuf(er.getSpiel(2)));
-    const clTeilnehmer* sieger = er.getSieger(viertelfinale);
-    viertelfinale->setSaetze(
-        std::vector<satz>(3, sieger == viertelfinale->getT1() ? satz{5, 11} : satz{11, 5}));
-    tt.turnier.pruefeWertung(viertelfinale);
-    ASSERT_NE(sieger, er.getSpiel(4)->getT1());
-    EXPECT_EQ(nullptr, sb.getAufruf(er.getSpiel(4)));
+    const bool vorn = viertelfinale->getT1()->getStartNr() < viertelfinale->getT2()->getStartNr();
+    viertelfinale->setSaetze(std::vector<satz>(3, vorn ? satz{5, 11} : satz{11, 5}));
+    gr.turnier.pruefeWertung(viertelfinale);
+    EXPECT_EQ(nullptr, sb.getAufruf(halbfinale));
     EXPECT_TRUE(sb.laeuft(er.getSpiel(2)));
+    verlauf.Undo();
+    ASSERT_TRUE(sb.laeuft(halbfinale));
+    EXPECT_EQ(std::make_pair(3, Tag),
+              std::make_pair(sb.getAufruf(halbfinale)->platte, sb.getAufruf(halbfinale)->beginn));
+    EXPECT_EQ(halbfinale, sb.getSpielAn(3));
+    verlauf.Redo();
+    EXPECT_EQ(nullptr, sb.getAufruf(halbfinale));
 }

@@ -22,7 +22,7 @@ public:
     wxString erzeugeTabelle() const;
     // One line per match, round by round and table by table, after a line of
     // column titles; in groups every group's, each line beginning with its group
-    // and naming the real table.
+    // and naming the real table, for a called match the one it was played on.
     wxString erzeugeErgebnisse() const;
 
     // One line per match of the bracket in playing order, as the results are

@@ -38,6 +38,10 @@ public:
     // The bracket: on each line, top to bottom, a player of erste or Freilos. The
     // same zufall state gives the same draw.
     std::vector<int> lose(std::mt19937& zufall) const;
+    // True when linien (top to bottom, players or Freilos) has as many lines as lose
+    // draws and holds exactly its players, each once. Where each stands is left to
+    // the organiser, who may exchange lines after the draw.
+    bool hatSpieler(const std::vector<int>& linien) const;
 
 private:
     // The draw when some group has fewer than q players, on the fewest lines for

@@ -9,6 +9,7 @@
 #include <wx/string.h>
 
 #include "modell/clEndrunde.h"
+#include "modell/sSpielKennung.h"
 #include "modell/clTurnierBeobachter.h"
 
 class clTurnier;
@@ -110,8 +111,9 @@ public:
     // there is none.
     bool istGelost(int g) const;
     // The players of group g that go on, in order, the winner first (main start
-    // numbers): the group's placing with the order decided for shared places.
-    std::vector<int> getAufsteiger(int g) const;
+    // numbers): the group's placing with the order decided for shared places. The
+    // first anzahl of them, or as many as the group's settings name (0).
+    std::vector<int> getAufsteiger(int g, int anzahl = 0) const;
     // Where a player of the groups stands in its group, "1. Gr. 3"; empty for none.
     wxString getHerkunft(const clTeilnehmer* tn) const;
     // Draws the first q of each group into a new bracket, after taking the orders
@@ -120,6 +122,9 @@ public:
     // place or a group that needs one has none.
     bool loseEndrunde(const allgemein& alg, std::mt19937& zufall,
                       const std::vector<sEntscheidung>& entscheidungen);
+    // Null while the bracket fits the groups: every group match has its result and
+    // the lines hold exactly the players going on; else what contradicts.
+    const wchar_t* pruefeEndrunde() const;
     clEndrunde* getEndrunde() const { return m_Endrunde.get(); }
     // Whether lines l1 and l2 (1 … B) of the bracket can be exchanged: two
     // different lines, at least one of them a player, while the bracket has no entry.
@@ -130,8 +135,9 @@ public:
     // their group place; empty before the bracket is drawn.
     vecPlatzierung getEndstand() const;
 
-    // Every match: group 1's schedule first, …, then the bracket in playing order.
-    void sammleSpiele(std::vector<clTTSpiel*>& spiele) const;
+    // Every match: group 1's schedule first, …, then the bracket in playing order;
+    // kennungen, when given, gets the identity of each.
+    void sammleSpiele(std::vector<clTTSpiel*>& spiele, std::vector<sSpielKennung>* kennungen = nullptr) const;
     // A match of the groups or the bracket after its entries changed: the group's
     // standings or the bracket follow, without telling anybody. False when the
     // match is none of them.
@@ -155,10 +161,13 @@ private:
     struct sGruppe;
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
-    // Makes group g (0-based) of the main start numbers startNr, with the players'
-    // file lines, a skip list and round lines.
-    void erzeugeGruppe(size_t g, const std::vector<int>& startNr, const wxArrayString& teilnehmer,
-                       const allgemein& alg, const wxString& auslasser, const wxArrayString& runden);
+    // Remembers the groups' entries while there is a bracket.
+    void merkeStand();
+    // Makes group g (0-based) of the main start numbers startNr with copies of
+    // spieler, a skip list and the entries of its matches (clTurnier::besetze).
+    void erzeugeGruppe(size_t g, const std::vector<int>& startNr, const vecTeilnehmer& spieler,
+                       const allgemein& alg, const wxString& auslasser, const std::vector<eingaben>& spiele,
+                       const std::vector<size_t>& rundenEnde);
     // Where a group match is: its group (0-based), round and place in the round.
     bool findeOrt(const clTTSpiel* sp, int& g, int& r, int& p) const;
     // The group a match belongs to, -1 for none.

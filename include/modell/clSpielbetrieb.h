@@ -3,10 +3,13 @@
 
 #include <ctime>
 #include <functional>
+#include <map>
 #include <unordered_map>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
+
+#include "modell/sSpielKennung.h"
 
 class clTTSpiel;
 class clTeilnehmer;
@@ -20,6 +23,16 @@ struct sAufruf
     int platte = 0;
     std::time_t beginn = 0;
     // 0 while the match is being played.
+    std::time_t ende = 0;
+};
+
+// A call as undo keeps it: its match by identity, since the match itself may be
+// made anew meanwhile.
+struct sAufrufDaten
+{
+    sSpielKennung kennung;
+    int platte = 0;
+    std::time_t beginn = 0;
     std::time_t ende = 0;
 };
 
@@ -50,9 +63,10 @@ struct sAufrufbar
 //
 // In the tournament file it is the section "Spielbetrieb", written only when
 // there is a call or a minimum rest: line 1 the minimum rest in minutes, then a
-// line per call "match,table,begin,end", the match counted from 0 in the order
-// of clTurnier::getAlleSpiele, the times in seconds since 1970 (end 0 while it
-// is played).
+// line per call "match,table,begin,end", the match by the text form of its
+// identity ("G2:3-7", see sSpielKennung), the times in seconds since 1970 (end 0
+// while it is played). A match given as a plain number counts from 0 in the
+// order of clTurnier::getAlleSpiele; such lines are still read.
 class clSpielbetrieb
 {
 public:
@@ -88,6 +102,10 @@ public:
     // order, only the ready matches that would still find a free table keep the
     // table they would get; the others wait (table 0).
     std::vector<sAufrufbar> getNaechste(const clTurnier& turnier) const;
+    // The calls the latest change of results dropped, because a correction earlier
+    // in the bracket changed their pairing or a result taken back found their
+    // table taken; undo of that change brings them back.
+    const std::vector<sAufrufDaten>& getVerworfene() const { return m_Verworfen; }
 
 private:
     friend class clTurnier;
@@ -106,33 +124,52 @@ private:
     // when its table is taken meanwhile, loses its call. A match without a call
     // that got its result is remembered with the time.
     void folgeErgebnissen(const std::vector<clTTSpiel*>& alle);
-    // After the matches were made anew: calls keep to the same pairing, those
-    // whose pairing is gone, and running ones on a table beyond the hall's
-    // platten, are dropped. alle are the tournament's matches.
-    void ordneZu(const std::vector<clTTSpiel*>& alle, int platten);
+    // After the matches were made anew (kennungen name each of alle): a call stays
+    // with the match of its identity, the very same pairing; one whose match is
+    // gone, a running one on a table beyond the hall's platten, and a running one
+    // whose player is on another table already are dropped.
+    void ordneZu(const std::vector<clTTSpiel*>& alle, const std::vector<sSpielKennung>& kennungen,
+                 int platten);
+    // Brings back calls that a change dropped, each where its match still has the
+    // same pairing and no call, a running one only where its table and players are
+    // free; answers whether any came back.
+    bool stelleWieder(const std::vector<sAufrufDaten>& aufrufe, const std::vector<clTTSpiel*>& alle,
+                      const std::vector<sSpielKennung>& kennungen, int platten);
     // The results alle hold now count as old: they are no news of the day.
     void vergissEingaenge(const std::vector<clTTSpiel*>& alle);
     void leere();
 
-    wxArrayString getSaveStrings(const std::vector<clTTSpiel*>& alle) const;
-    // Reads the section's lines for a tournament of anzahlSpiele matches and a hall
-    // of platten tables, changing nothing else; false and fehler naming the line
-    // when a line is damaged, a match or table is unknown, or two running matches
-    // share a table.
-    bool lies(const wxArrayString& zeilen, size_t anzahlSpiele, int platten, wxString& fehler);
-    // Takes what lies read, for the tournament's matches alle; the clock stays.
-    void uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTTSpiel*>& alle);
+    // nummer gives the number a player's stable number is written as.
+    wxArrayString getSaveStrings(const std::function<int(int)>& nummer) const;
+    // Reads the section's lines for a tournament whose matches are named kennungen
+    // (in the order of clTurnier::getAlleSpiele, players by their start numbers) and
+    // a hall of platten tables, changing nothing else; false and fehler naming the
+    // line when a line is damaged, names no match of the tournament or a table of
+    // the hall, a match is called twice, two running matches share a table or a
+    // player, or a time lies outside the years 2000 to 2099.
+    bool lies(const wxArrayString& zeilen, const std::vector<sSpielKennung>& kennungen, int platten,
+              wxString& fehler);
+    // Takes what lies read, for the tournament's matches alle named kennungen; the clock stays.
+    void uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTTSpiel*>& alle,
+                    const std::vector<sSpielKennung>& kennungen);
 
     struct sEintrag
     {
         sAufruf aufruf;
-        // The pairing the call belongs to: a new schedule keeps calls by it.
-        const clTeilnehmer* t1 = nullptr;
-        const clTeilnehmer* t2 = nullptr;
+        // The match's identity: a new schedule keeps calls by it.
+        sSpielKennung kennung;
     };
 
     // After every change of the calls: getAufruf is asked for every match shown.
     void indiziere();
+    // True when a player of the match k plays on a table now.
+    bool amTisch(const sSpielKennung& k) const;
+    static std::map<sSpielKennung, clTTSpiel*> verzeichne(const std::vector<clTTSpiel*>& alle,
+                                                          const std::vector<sSpielKennung>& kennungen);
+    // Takes e with the match its identity names among spiele, unless that has a
+    // call or, for a running e, its table is beyond platten or busy or a player
+    // is on a table; answers whether it was taken.
+    bool ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpiel*>& spiele, int platten);
 
     std::function<std::time_t()> m_Uhr;
     int m_Mindestpause;
@@ -141,8 +178,7 @@ private:
     // When the result of each decided match without a call came in; 0 for those
     // that were there before (loaded, or kept through a new schedule). Not saved.
     std::unordered_map<clTTSpiel*, std::time_t> m_Eingaenge;
-    // The match of each call, by its place in the file, between lies and uebernehme.
-    std::vector<size_t> m_Gelesen;
+    std::vector<sAufrufDaten> m_Verworfen;
 };
 
 #endif

@@ -66,6 +66,11 @@ public:
     wxString getVName() const { return m_VName; }
     const wxString& getAnzeige() const { return m_Anzeige; }
     int getStartNr() const { return m_StartNr; }
+    // A number of its own that stays while the roster is renumbered, the groups are
+    // drawn anew or the bracket is made again: a group's copy of a player has the
+    // player's number. Calls and undo steps name matches by it (sSpielKennung).
+    int getKennung() const { return m_Kennung; }
+    void setKennung(int kennung) { m_Kennung = kennung; }
     const wxString& getVerein() const { return m_Verein; }
     int getTTR() const { return m_TTR; }
     // First name and surname for what is printed, published and shown in the hall,
@@ -110,6 +115,7 @@ private:
     wxString m_Verein;
     int m_TTR;
     int m_StartNr;
+    int m_Kennung;
 };
 
 #endif

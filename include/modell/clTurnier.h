@@ -132,8 +132,17 @@ public:
     // yet; null for none.
     const clTTSpiel* getWartendesSpiel(int startnr) const;
 
-    // Every match: the schedule's round by round, then those of the groups and the bracket.
-    std::vector<clTTSpiel*> getAlleSpiele() const;
+    // Every match: the schedule's round by round, then those of the groups and the
+    // bracket; kennungen, when given, gets the identity of each.
+    std::vector<clTTSpiel*> getAlleSpiele(std::vector<sSpielKennung>* kennungen = nullptr) const;
+    // The identity of a match of the tournament; an empty one for none.
+    sSpielKennung getKennung(const clTTSpiel* sp) const;
+    // Takes tl as the roster (start numbers 1 … in this order; the tournament owns
+    // them then), makes the schedule with the skip list auslasser and gives its
+    // matches, round by round in table order, the entries spiele, each round ending
+    // at its rundenEnde. Nobody is told: a group is made so before it is shown.
+    void besetze(const vecTeilnehmer& tl, const wxString& auslasser, const std::vector<eingaben>& spiele,
+                 const std::vector<size_t>& rundenEnde);
     // "Runde 3, Platte 2", "Gruppe 2, Runde 1, Platte 3" or the bracket round of a match.
     wxString getSpielort(const clTTSpiel* sp) const;
 
@@ -163,6 +172,9 @@ public:
     bool nimmAufrufZurueck(clTTSpiel* sp);
     bool verlegeAufruf(clTTSpiel* sp, int platte);
     bool setMindestpause(int minuten);
+    // Brings back calls that a change of results dropped (clSpielbetrieb::getVerworfene),
+    // as undo of that change does; a step of its own only when something came back.
+    void stelleAufrufeWieder(const std::vector<sAufrufDaten>& aufrufe);
     // The table a match is played on: that of its call when it has one, else its
     // table in the schedule (for a group the hall's real number); 0 for a bracket
     // match without a call.
@@ -249,7 +261,11 @@ private:
     // Reading changes nothing until the whole file has been read: the general data,
     // the skip-list text and the entries of every match come back by value.
     static allgemein liesAllgemein(const clTurnierDatei& dat);
-    void liesTeilnehmer(const wxArrayString& zeilen);
+    static vecTeilnehmer liesTeilnehmer(const wxArrayString& zeilen);
+    // The identities of the matches a file describes, in the order of getAlleSpiele,
+    // players by their start numbers there: only a file with calls needs them.
+    static std::vector<sSpielKennung> getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,
+                                                   const wxString& auslasser, const clGruppenphase* gruppen);
     static wxString liesTurnierplan(const clTurnierDatei& dat);
     // The entries of the matches round by round, in table order, and where each
     // round's end in them; a message naming the line when a match group is

@@ -176,11 +176,15 @@ wxString clCsvExport::erzeugeErgebnisse() const
             const clRunde* runde = teil.turnier->getSchema().getRunde(r);
             for (int p = 1; p <= runde->AnzSpiele(); ++p)
             {
-                std::vector<wxString> felder = {zahl(r),
-                                                zahl(clGruppenphase::getPlattenNummer(teil.platten, p))};
+                // The table it was played on, where it was called to another.
+                const clTTSpiel* sp = runde->getSpiel(p);
+                const sAufruf* aufruf = m_Turnier->getSpielbetrieb().getAufruf(sp);
+                const int platte =
+                    aufruf != nullptr ? aufruf->platte : clGruppenphase::getPlattenNummer(teil.platten, p);
+                std::vector<wxString> felder = {zahl(r), zahl(platte)};
                 if (gruppen)
                     felder.insert(felder.begin(), teil.name);
-                text += zeile(spielFelder(felder, runde->getSpiel(p), saetze, ausfaelle));
+                text += zeile(spielFelder(felder, sp, saetze, ausfaelle));
             }
         }
     }

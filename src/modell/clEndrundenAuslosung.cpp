@@ -60,6 +60,23 @@ int clEndrundenAuslosung::getAnzahlLinien(int spieler)
     return linien;
 }
 
+bool clEndrundenAuslosung::hatSpieler(const std::vector<int>& linien) const
+{
+    std::vector<int> erwartet;
+    for (const std::vector<int>& gruppe : m_Erste)
+        for (size_t p = 0; p < gruppe.size() && p < static_cast<size_t>(m_Aufsteiger); ++p)
+            erwartet.push_back(gruppe[p]);
+    std::vector<int> da;
+    for (int snr : linien)
+        if (snr != Freilos)
+            da.push_back(snr);
+    std::sort(erwartet.begin(), erwartet.end());
+    std::sort(da.begin(), da.end());
+    return static_cast<int>(linien.size()) ==
+               getAnzahlLinien(static_cast<int>(m_Erste.size()) * m_Aufsteiger) &&
+           da == erwartet;
+}
+
 // Why the rules always hold together. Seeds 1 … B/2 stand on the lines 1, B and
 // m·B/2^k, m·B/2^k + 1, which are never partners in the first round; seeds beyond
 // B/2 and the byes beside the first y seeds stand on their partner lines. With

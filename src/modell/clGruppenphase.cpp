@@ -12,6 +12,7 @@
 #include "modell/clEndrundenAuslosung.h"
 #include "modell/clGruppenAuslosung.h"
 #include "modell/clRunde.h"
+#include "modell/clSchema.h"
 #include "modell/clTurnier.h"
 #include "tabellen/clWertungTableBase.h"
 
@@ -25,6 +26,8 @@ struct clGruppenphase::sGruppe
     // The order decided for players sharing a place (main start numbers), and how.
     std::vector<int> entscheidung;
     bool gelost = false;
+    // The entries of its matches while the bracket stands, which was drawn from them.
+    std::vector<std::pair<clTTSpiel*, eingaben>> stand;
 };
 
 namespace
@@ -90,22 +93,20 @@ std::vector<std::vector<int>> clGruppenphase::teilePlatten(int platten, const st
     return teilung;
 }
 
-void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, const wxArrayString& teilnehmer,
+void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, const vecTeilnehmer& spieler,
                                    const allgemein& alg, const wxString& auslasser,
-                                   const wxArrayString& runden)
+                                   const std::vector<eingaben>& spiele, const std::vector<size_t>& rundenEnde)
 {
     std::unique_ptr<sGruppe> gr(new sGruppe);
     gr->turnier.reset(new clTurnier);
     gr->tabelle.reset(new clWertungTableBase(gr->turnier.get()));
     gr->startNr = startNr;
     gr->turnier->setAllgemein(&alg);
-    // The group reads its players, schedule and results as a file of its own; its
-    // sections stand before those of its general data, so that they are the ones found.
-    clTurnierDatei dat{wxString()};
-    dat.writeSektion("Teilnehmer", teilnehmer);
-    dat.writeSektion("Spielplan", wxArrayString(1, &auslasser));
-    dat.writeSektion("Runden", runden);
-    gr->turnier->setzeAbbild(dat.getAusgabe() + gr->turnier->getAbbild());
+    // The group's own copies of its players, with their stable numbers.
+    vecTeilnehmer kopien;
+    for (const clTeilnehmer* tn : spieler)
+        kopien.push_back(new clTeilnehmer(*tn));
+    gr->turnier->besetze(kopien, auslasser, spiele, rundenEnde);
     gr->turnier->addBeobachter(this);
     if (m_Gruppen.size() <= g)
         m_Gruppen.resize(g + 1);
@@ -130,10 +131,10 @@ void clGruppenphase::lose(const vecTeilnehmer& roster, const allgemein& alg, std
     const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     for (size_t g = 0; g < gruppen.size(); ++g)
     {
-        wxArrayString zeilen;
+        vecTeilnehmer spieler;
         for (int snr : gruppen[g])
-            zeilen.Add(roster[snr - 1]->getSaveString());
-        erzeugeGruppe(g, gruppen[g], zeilen, fuerGruppe(alg, platten[g].size()), wxString(), wxArrayString());
+            spieler.push_back(roster[snr - 1]);
+        erzeugeGruppe(g, gruppen[g], spieler, fuerGruppe(alg, platten[g].size()), wxString(), {}, {});
         m_Gruppen[g]->platten = platten[g];
     }
 }
@@ -155,17 +156,20 @@ bool clGruppenphase::tausche(int g1, int p1, int g2, int p2)
     std::vector<int> nr2 = m_Gruppen[g2 - 1]->startNr;
     std::swap(nr1[p1 - 1], nr2[p2 - 1]);
     const std::pair<int, std::vector<int>*> neu[] = {{g1, &nr1}, {g2, &nr2}};
-    // Both groups' players as their file lines, read before either group is made anew.
-    wxArrayString zeilen[2];
+    // Both groups' players, copied before either group is made anew.
+    std::vector<clTeilnehmer> spieler[2];
     for (int i = 0; i < 2; ++i)
         for (int snr : *neu[i].second)
-            zeilen[i].Add(getSpieler(snr)->getSaveString());
+            spieler[i].push_back(*getSpieler(snr));
     for (int i = 0; i < 2; ++i)
     {
         sGruppe& alt = *m_Gruppen[neu[i].first - 1];
         const std::vector<int> platten = alt.platten;
         const allgemein ga = *alt.turnier->getAllgemein();
-        erzeugeGruppe(neu[i].first - 1, *neu[i].second, zeilen[i], ga, wxString(), wxArrayString());
+        vecTeilnehmer zeiger;
+        for (clTeilnehmer& tn : spieler[i])
+            zeiger.push_back(&tn);
+        erzeugeGruppe(neu[i].first - 1, *neu[i].second, zeiger, ga, wxString(), {}, {});
         m_Gruppen[neu[i].first - 1]->platten = platten;
     }
     return true;
@@ -186,6 +190,7 @@ void clGruppenphase::uebernehme(const allgemein& alg)
         m_Gruppen[g]->platten = platten[g];
     }
     m_Still = false;
+    merkeStand();
 }
 
 void clGruppenphase::uebernehmeNamen(const vecTeilnehmer& roster)
@@ -419,14 +424,15 @@ bool clGruppenphase::istGelost(int g) const
     return !getGleichstand(g).empty() && !brauchtEntscheidung(g) && m_Gruppen[g - 1]->gelost;
 }
 
-std::vector<int> clGruppenphase::getAufsteiger(int g) const
+std::vector<int> clGruppenphase::getAufsteiger(int g, int anzahl) const
 {
     std::vector<int> aufsteiger;
     const clTurnier* gruppe = getGruppe(g);
     if (gruppe == nullptr)
         return aufsteiger;
     const clWertungTableBase* stand = gruppe->getWertungTableBase();
-    for (int p = 0; p < std::clamp(gruppe->getAllgemein()->Aufsteiger, 1, 2) && p < stand->getAnzahl(); ++p)
+    const int q = std::clamp(anzahl > 0 ? anzahl : gruppe->getAllgemein()->Aufsteiger, 1, 2);
+    for (int p = 0; p < q && p < stand->getAnzahl(); ++p)
         aufsteiger.push_back(getStartNr(g, stand->getStartNrAufPlatz(p)));
     return aufsteiger;
 }
@@ -491,13 +497,34 @@ bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall,
     const int aufsteiger = std::clamp(alg.Aufsteiger, 1, 2);
     std::vector<std::vector<int>> erste;
     for (int g = 1; g <= getAnzahlGruppen(); ++g)
-        erste.push_back(getAufsteiger(g));
+        erste.push_back(getAufsteiger(g, aufsteiger));
     vecTeilnehmer linien;
     for (int snr : clEndrundenAuslosung(erste, aufsteiger).lose(zufall))
         linien.push_back(snr == clEndrundenAuslosung::Freilos ? nullptr : getSpieler(snr));
     m_Endrunde.reset(new clEndrunde(linien, alg.GewinnsaetzeEndrunde, alg.SpielUmPlatz3));
     verbindeEndrunde();
+    merkeStand();
     return true;
+}
+
+const wchar_t* clGruppenphase::pruefeEndrunde() const
+{
+    if (!sindGruppenFertig())
+        return L"die Endrunde ist ausgelost, aber nicht jedes Gruppenspiel hat ein Ergebnis.";
+    std::vector<int> linien;
+    for (const clTeilnehmer* tn : m_Endrunde->getLinien())
+        linien.push_back(tn != nullptr ? getStartNr(tn) : clEndrundenAuslosung::Freilos);
+    // The players going on may have been changed in the settings after the draw:
+    // the bracket keeps those it was drawn with.
+    for (int aufsteiger : {1, 2})
+    {
+        std::vector<std::vector<int>> erste;
+        for (int g = 1; g <= getAnzahlGruppen(); ++g)
+            erste.push_back(getAufsteiger(g, aufsteiger));
+        if (clEndrundenAuslosung(erste, aufsteiger).hatSpieler(linien))
+            return nullptr;
+    }
+    return L"auf den Linien stehen nicht die Aufsteiger der Gruppen.";
 }
 
 bool clGruppenphase::kannLinienTauschen(int l1, int l2) const
@@ -547,14 +574,26 @@ vecPlatzierung clGruppenphase::getEndstand() const
     return endstand;
 }
 
-void clGruppenphase::sammleSpiele(std::vector<clTTSpiel*>& spiele) const
+void clGruppenphase::sammleSpiele(std::vector<clTTSpiel*>& spiele,
+                                  std::vector<sSpielKennung>* kennungen) const
 {
-    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
-        for (int r = 1; r <= gr->turnier->getAnzahlRunden(); ++r)
-            for (int p = 1; clTTSpiel* sp = gr->turnier->getSpiel(r, p); ++p)
+    const auto nr = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getKennung() : 0; };
+    for (size_t g = 0; g < m_Gruppen.size(); ++g)
+        for (int r = 1; r <= m_Gruppen[g]->turnier->getAnzahlRunden(); ++r)
+            for (int p = 1; clTTSpiel* sp = m_Gruppen[g]->turnier->getSpiel(r, p); ++p)
+            {
                 spiele.push_back(sp);
+                if (kennungen != nullptr)
+                    kennungen->emplace_back(phaseGruppe, static_cast<int>(g) + 1, nr(sp->getT1()),
+                                            nr(sp->getT2()));
+            }
     for (int k = 0; m_Endrunde != nullptr && k < m_Endrunde->getAnzahlSpiele(); ++k)
-        spiele.push_back(m_Endrunde->getSpiel(k));
+    {
+        clTTSpiel* sp = m_Endrunde->getSpiel(k);
+        spiele.push_back(sp);
+        if (kennungen != nullptr)
+            kennungen->emplace_back(phaseEndrunde, k + 1, nr(sp->getT1()), nr(sp->getT2()));
+    }
 }
 
 int clGruppenphase::findeGruppe(const clTTSpiel* sp) const
@@ -577,6 +616,7 @@ bool clGruppenphase::pruefeSpiel(clTTSpiel* sp)
         m_Still = true;
         m_Gruppen[g]->turnier->pruefeWertung(sp);
         m_Still = false;
+        merkeStand();
         return true;
     }
     if (m_Endrunde == nullptr || m_Endrunde->getIndex(sp) < 0)
@@ -625,8 +665,41 @@ wxString clGruppenphase::getSpielort(const clTTSpiel* sp, int platte) const
 
 void clGruppenphase::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
-    if (art == aendErgebnis && !m_Still)
-        m_Ergebnis(schritt);
+    if (art != aendErgebnis || m_Still)
+        return;
+    // A result typed into a group that would leave it open or send others on than
+    // the bracket holds is taken back: the file could not hold it.
+    if (m_Endrunde != nullptr && pruefeEndrunde() != nullptr)
+    {
+        m_Still = true;
+        for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        {
+            std::vector<clTTSpiel*> zurueck;
+            for (const auto& [sp, e] : gr->stand)
+                if (sp->getEingaben() != e)
+                {
+                    sp->setEingaben(e);
+                    zurueck.push_back(sp);
+                }
+            if (!zurueck.empty())
+                gr->turnier->pruefeWertungen(zurueck);
+        }
+        m_Still = false;
+        return;
+    }
+    merkeStand();
+    m_Ergebnis(schritt);
+}
+
+void clGruppenphase::merkeStand()
+{
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+    {
+        gr->stand.clear();
+        if (m_Endrunde != nullptr)
+            for (clTTSpiel* sp : gr->turnier->getAlleSpiele())
+                gr->stand.emplace_back(sp, sp->getEingaben());
+    }
 }
 
 // ---- the tournament file
@@ -666,24 +739,38 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                                                      wxString& fehler)
 {
     std::unique_ptr<clGruppenphase> gp(new clGruppenphase(std::move(ergebnis)));
-    int anzahl = 0;
-    while (dat.hatSektion(wxString::Format("Gruppe %d", anzahl + 1)))
-        ++anzahl;
-    if (anzahl == 0)
-        return nullptr;
-    const auto abbruch = [&fehler](int g, size_t zeile, const wchar_t* grund)
+    const auto abbruch = [&fehler](const wxString& abschnitt, size_t zeile, const wchar_t* grund)
     {
-        fehler = wxString::Format(wxGetTranslation(L"Gruppe %d, Zeile %d: %s"), g,
+        fehler = wxString::Format(wxGetTranslation(L"%s, Zeile %d: %s"), abschnitt,
                                   static_cast<int>(zeile) + 1, wxGetTranslation(grund));
         return std::unique_ptr<clGruppenphase>();
     };
+    const auto gruppe = [](int g) { return wxString::Format("Gruppe %d", g); };
+    if (!dat.hatSektion(gruppe(1)))
+    {
+        if (dat.hatSektion("Endrunde"))
+            return abbruch("Endrunde", 0, L"die Gruppen fehlen.");
+        return nullptr;
+    }
+    // The draw makes as many groups as the general data ask, at most one per player.
+    const int anzahl = std::clamp(alg.Gruppen, 1, std::max(1, static_cast<int>(teilnehmer.size())));
+    for (int g = 2; g <= anzahl; ++g)
+        if (!dat.hatSektion(gruppe(g)))
+        {
+            // Line 10 of the general data holds the number of groups.
+            fehler = wxString::Format(
+                wxGetTranslation(L"Allgemein, Zeile 10: %d Gruppen, aber „Gruppe %d“ fehlt."), anzahl, g);
+            return nullptr;
+        }
+    if (dat.hatSektion(gruppe(anzahl + 1)))
+        return abbruch(gruppe(anzahl + 1), 0, L"die Turnierdaten nennen weniger Gruppen.");
     // The tables follow the groups' sizes, as they did when the groups were made.
     std::vector<int> groessen;
     for (int g = 1; g <= anzahl; ++g)
     {
         wxArrayString kopf;
         std::vector<long> nummern;
-        dat.getSektion(wxString::Format("Gruppe %d", g), kopf, 1);
+        dat.getSektion(gruppe(g), kopf, 1);
         groessen.push_back(
             !kopf.empty() && clZahl::liesListe(kopf[0], nummern) ? static_cast<int>(nummern.size()) : 0);
     }
@@ -692,45 +779,58 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     for (int g = 1; g <= anzahl; ++g)
     {
         wxArrayString sek;
-        dat.getSektion(wxString::Format("Gruppe %d", g), sek, std::numeric_limits<size_t>::max());
+        dat.getSektion(gruppe(g), sek, std::numeric_limits<size_t>::max());
         std::vector<long> nummern;
         std::vector<int> startNr;
-        wxArrayString zeilen;
+        std::vector<clTeilnehmer> spieler;
         if (sek.empty() || !clZahl::liesListe(sek[0], nummern))
-            return abbruch(g, 0, L"die Startnummern sind nicht lesbar.");
+            return abbruch(gruppe(g), 0, L"die Startnummern sind nicht lesbar.");
         for (long snr : nummern)
         {
             if (snr < 1 || snr >= static_cast<long>(vergeben.size()) || vergeben[snr])
-                return abbruch(g, 0, L"eine Startnummer nennt keinen Teilnehmer oder einen zweimal.");
+                return abbruch(gruppe(g), 0, L"eine Startnummer nennt keinen Teilnehmer oder einen zweimal.");
             vergeben[snr] = true;
             startNr.push_back(static_cast<int>(snr));
-            zeilen.Add(teilnehmer[snr - 1]);
+            spieler.emplace_back();
+            spieler.back().setFromSaveString(teilnehmer[snr - 1]);
+            spieler.back().setKennung(static_cast<int>(snr));
         }
         std::vector<long> auslasser;
         if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
-            return abbruch(g, 1, L"der Spielplan ist nicht lesbar.");
+            return abbruch(gruppe(g), 1, L"der Spielplan ist nicht lesbar.");
         // The order decided for a shared place, when the group has one, is its last line.
         const size_t letzte = sek.size() - 1;
         wxString reihenfolge;
         const bool gelost = sek[letzte].StartsWith(Gelost, &reihenfolge);
         const bool entschieden = letzte >= 2 && (gelost || sek[letzte].StartsWith(Festgelegt, &reihenfolge));
         const wxArrayString runden(sek.begin() + 2, sek.end() - (entschieden ? 1 : 0));
-        // The group takes only round lines whose pieces are sets and marks.
+        // The group takes only round lines whose pieces are sets and marks, and of
+        // those only the rounds and tables its schedule has.
+        const allgemein ga = fuerGruppe(alg, platten[g - 1].size());
+        const int n = static_cast<int>(startNr.size());
         std::vector<eingaben> eingelesen;
+        std::vector<size_t> rundenEnde;
         wxString falsch;
         for (size_t k = 0; k < runden.size(); ++k)
-            if (!clRunde::liesSaveString(runden[k], static_cast<int>(startNr.size()), eingelesen, falsch))
-                return abbruch(g, k + 2, L"die Runde ist nicht lesbar.");
-        gp->erzeugeGruppe(g - 1, startNr, zeilen, fuerGruppe(alg, platten[g - 1].size()),
-                          sek[1] == KeineAuslasser ? wxString() : sek[1], runden);
+        {
+            if (static_cast<int>(k) >= clSchema::zaehleRunden(n, ga.Platten) ||
+                !clRunde::liesSaveString(runden[k], clSchema::zaehlePlatten(n, ga.Platten), eingelesen,
+                                         falsch))
+                return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
+            rundenEnde.push_back(eingelesen.size());
+        }
+        vecTeilnehmer zeiger;
+        for (clTeilnehmer& tn : spieler)
+            zeiger.push_back(&tn);
+        gp->erzeugeGruppe(g - 1, startNr, zeiger, ga, sek[1] == KeineAuslasser ? wxString() : sek[1],
+                          eingelesen, rundenEnde);
         gp->m_Gruppen[g - 1]->platten = platten[g - 1];
         // Whatever a round line holds that the group does not take back makes it damaged.
-        const clTurnier& gruppe = *gp->m_Gruppen[g - 1]->turnier;
+        const clTurnier& gr = *gp->m_Gruppen[g - 1]->turnier;
         for (size_t k = 0; k < runden.size(); ++k)
-            if (static_cast<int>(k) >= gruppe.getAnzahlRunden() ||
-                ohneLeerzeichen(gruppe.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString()) !=
-                    ohneLeerzeichen(runden[k]))
-                return abbruch(g, k + 2, L"die Runde ist nicht lesbar.");
+            if (ohneLeerzeichen(gr.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString()) !=
+                ohneLeerzeichen(runden[k]))
+                return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
         if (entschieden)
         {
             // Exactly the players who share the place, each once.
@@ -743,11 +843,14 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             std::sort(sortiert.begin(), sortiert.end());
             std::sort(gleich.begin(), gleich.end());
             if (gleich.empty() || sortiert != gleich)
-                return abbruch(g, letzte,
+                return abbruch(gruppe(g), letzte,
                                L"die Reihenfolge nennt andere Spieler als die, die sich den Platz teilen.");
             gp->entscheide(static_cast<size_t>(g) - 1, folge, gelost);
         }
     }
+    for (size_t snr = 1; snr < vergeben.size(); ++snr)
+        if (!vergeben[snr])
+            return abbruch("Teilnehmer", snr - 1, L"der Teilnehmer ist in keiner Gruppe.");
     if (dat.hatSektion("Endrunde"))
     {
         wxArrayString sek;
@@ -758,6 +861,9 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         if (gp->m_Endrunde == nullptr)
             return nullptr;
         gp->verbindeEndrunde();
+        if (const wchar_t* grund = gp->pruefeEndrunde())
+            return abbruch("Endrunde", 1, grund);
+        gp->merkeStand();
     }
     return gp;
 }

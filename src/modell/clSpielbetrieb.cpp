@@ -1,6 +1,7 @@
 #include "modell/clSpielbetrieb.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -21,11 +22,16 @@ bool istEntschieden(const clTTSpiel* sp)
     return sp->getErgebnis(w1, w2);
 }
 
-// A pairing regardless of its sides.
-std::pair<const clTeilnehmer*, const clTeilnehmer*> paar(const clTeilnehmer* a, const clTeilnehmer* b)
+// The stable numbers of a match's players, the smaller first, as an identity holds them.
+std::pair<int, int> paarung(const clTTSpiel* sp)
 {
-    return std::less<const clTeilnehmer*>()(a, b) ? std::make_pair(a, b) : std::make_pair(b, a);
+    const auto nr = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getKennung() : 0; };
+    return std::minmax(nr(sp->getT1()), nr(sp->getT2()));
 }
+
+// Calls are timed within these years; a time beyond them is a damaged file.
+const std::time_t FruehesteZeit = 946684800;  // 2000-01-01
+const std::time_t SpaetesteZeit = 4102444800; // 2100-01-01
 
 // A round robin whose rounds are called in order, or the bracket, whose matches
 // wait only for their players.
@@ -239,8 +245,7 @@ bool clSpielbetrieb::rufeAuf(const clTurnier& turnier, clTTSpiel* sp, int platte
             return false;
         sEintrag e;
         e.aufruf = {sp, platte, m_Uhr(), 0};
-        e.t1 = sp->getT1();
-        e.t2 = sp->getT2();
+        e.kennung = turnier.getKennung(sp);
         m_Aufrufe.push_back(e);
         indiziere();
         return true;
@@ -294,11 +299,13 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
         else if (!entschieden && it != m_Eingaenge.end())
             m_Eingaenge.erase(it);
     }
+    m_Verworfen.clear();
     for (size_t k = 0; k < m_Aufrufe.size();)
     {
         sAufruf& a = m_Aufrufe[k].aufruf;
+        const sSpielKennung& kennung = m_Aufrufe[k].kennung;
         // A correction earlier in the bracket put other players into the match.
-        bool weg = paar(a.spiel->getT1(), a.spiel->getT2()) != paar(m_Aufrufe[k].t1, m_Aufrufe[k].t2);
+        bool weg = paarung(a.spiel) != std::make_pair(kennung.t1, kennung.t2);
         if (!weg && istEntschieden(a.spiel))
         {
             if (a.ende == 0)
@@ -306,50 +313,88 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
         }
         else if (!weg && a.ende != 0)
         {
-            // Its result was taken back: it is played again where it was, if that table is still free.
-            if (getSpielAn(a.platte) == nullptr)
+            // Its result was taken back: it is played again where it was, if that
+            // table and both players are still free.
+            if (getSpielAn(a.platte) == nullptr && !amTisch(kennung))
                 a.ende = 0;
             else
                 weg = true;
         }
         if (weg)
+        {
+            m_Verworfen.push_back({kennung, a.platte, a.beginn, a.ende});
             m_Aufrufe.erase(m_Aufrufe.begin() + static_cast<std::ptrdiff_t>(k));
+        }
         else
             ++k;
     }
     indiziere();
 }
 
-void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle, int platten)
+bool clSpielbetrieb::amTisch(const sSpielKennung& k) const
 {
-    // The same two players may meet twice, in their group and in the bracket.
-    std::map<std::pair<const clTeilnehmer*, const clTeilnehmer*>, std::vector<clTTSpiel*>> paarungen;
-    for (clTTSpiel* sp : alle)
-        if (sp->getT1() != nullptr && sp->getT2() != nullptr)
-            paarungen[paar(sp->getT1(), sp->getT2())].push_back(sp);
-    std::set<const clTTSpiel*> vergeben;
-    std::vector<sEintrag> bleiben;
-    for (sEintrag& e : m_Aufrufe)
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende == 0)
+            for (int t : {e.kennung.t1, e.kennung.t2})
+                if (t == k.t1 || t == k.t2)
+                    return true;
+    return false;
+}
+
+std::map<sSpielKennung, clTTSpiel*> clSpielbetrieb::verzeichne(const std::vector<clTTSpiel*>& alle,
+                                                               const std::vector<sSpielKennung>& kennungen)
+{
+    std::map<sSpielKennung, clTTSpiel*> spiele;
+    for (size_t k = 0; k < alle.size() && k < kennungen.size(); ++k)
+        spiele.emplace(kennungen[k], alle[k]);
+    return spiele;
+}
+
+bool clSpielbetrieb::ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpiel*>& spiele, int platten)
+{
+    const auto it = spiele.find(e.kennung);
+    if (it == spiele.end())
+        return false;
+    e.aufruf.spiel = it->second;
+    if (getAufruf(e.aufruf.spiel) != nullptr)
+        return false;
+    if (e.aufruf.ende == 0)
     {
-        const auto it = paarungen.find(paar(e.t1, e.t2));
-        if (it == paarungen.end() || (e.aufruf.ende == 0 && e.aufruf.platte > platten))
-            continue;
-        const std::vector<clTTSpiel*>& kandidaten = it->second;
-        auto wahl = std::find(kandidaten.begin(), kandidaten.end(), e.aufruf.spiel);
-        if (wahl == kandidaten.end() || vergeben.count(*wahl) != 0)
-            wahl = std::find_if(kandidaten.begin(), kandidaten.end(),
-                                [&](const clTTSpiel* sp) { return vergeben.count(sp) == 0; });
-        if (wahl == kandidaten.end())
-            continue;
-        e.aufruf.spiel = *wahl;
-        e.t1 = (*wahl)->getT1();
-        e.t2 = (*wahl)->getT2();
-        vergeben.insert(*wahl);
-        bleiben.push_back(e);
+        // A running match needs its table and both its players.
+        if (e.aufruf.platte > platten || getSpielAn(e.aufruf.platte) != nullptr || amTisch(e.kennung))
+            return false;
     }
-    m_Aufrufe = std::move(bleiben);
-    indiziere();
+    m_Aufrufe.push_back(e);
+    m_Index[e.aufruf.spiel] = m_Aufrufe.size() - 1;
+    return true;
+}
+
+void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle, const std::vector<sSpielKennung>& kennungen,
+                             int platten)
+{
+    // The matches may be new objects: a call finds its match by its identity alone.
+    std::vector<sEintrag> bisher;
+    bisher.swap(m_Aufrufe);
+    m_Index.clear();
+    const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
+    for (const sEintrag& e : bisher)
+        ordneEin(e, spiele, platten);
     vergissEingaenge(alle);
+}
+
+bool clSpielbetrieb::stelleWieder(const std::vector<sAufrufDaten>& aufrufe,
+                                  const std::vector<clTTSpiel*>& alle,
+                                  const std::vector<sSpielKennung>& kennungen, int platten)
+{
+    bool wieder = false;
+    const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
+    for (const sAufrufDaten& a : aufrufe)
+        if (ordneEin({{nullptr, a.platte, a.beginn, a.ende}, a.kennung}, spiele, platten))
+        {
+            m_Eingaenge.erase(m_Aufrufe.back().aufruf.spiel);
+            wieder = true;
+        }
+    return wieder;
 }
 
 void clSpielbetrieb::vergissEingaenge(const std::vector<clTTSpiel*>& alle)
@@ -368,51 +413,63 @@ void clSpielbetrieb::leere()
     m_Mindestpause = 0;
 }
 
-wxArrayString clSpielbetrieb::getSaveStrings(const std::vector<clTTSpiel*>& alle) const
+wxArrayString clSpielbetrieb::getSaveStrings(const std::function<int(int)>& nummer) const
 {
-    std::unordered_map<const clTTSpiel*, size_t> index;
-    for (size_t k = 0; k < alle.size(); ++k)
-        index[alle[k]] = k;
     wxArrayString zeilen;
     zeilen.Add(wxString::Format("%d", m_Mindestpause));
     for (const sEintrag& e : m_Aufrufe)
-        zeilen.Add(wxString::Format("%zu,%d,%lld,%lld", index.at(e.aufruf.spiel), e.aufruf.platte,
+        zeilen.Add(wxString::Format("%s,%d,%lld,%lld", e.kennung.getText(nummer), e.aufruf.platte,
                                     static_cast<long long>(e.aufruf.beginn),
                                     static_cast<long long>(e.aufruf.ende)));
     return zeilen;
 }
 
-bool clSpielbetrieb::lies(const wxArrayString& zeilen, size_t anzahlSpiele, int platten, wxString& fehler)
+bool clSpielbetrieb::lies(const wxArrayString& zeilen, const std::vector<sSpielKennung>& kennungen,
+                          int platten, wxString& fehler)
 {
     m_Aufrufe.clear();
     m_Mindestpause = 0;
+    const std::set<sSpielKennung> bekannt(kennungen.begin(), kennungen.end());
     std::vector<long> z;
-    std::set<long> spiele;
+    std::set<sSpielKennung> spiele;
     std::set<long> besetzt;
+    std::set<int> amTisch;
     for (size_t k = 0; k < zeilen.size() && fehler.empty(); ++k)
     {
         z.clear();
-        const bool gelesen = clZahl::liesListe(zeilen[k], z) && z.size() == (k == 0 ? 1u : 4u);
+        // The match by its identity, or as a plain number by its place among all.
+        const size_t komma = zeilen[k].find(',');
+        sSpielKennung kennung;
+        const bool alsKennung = k > 0 && komma != wxString::npos && zeilen[k].find(':') < komma;
+        if (alsKennung)
+            z.push_back(0);
+        const bool gelesen = clZahl::liesListe(alsKennung ? zeilen[k].Mid(komma + 1) : zeilen[k], z) &&
+                             z.size() == (k == 0 ? 1u : 4u) &&
+                             (!alsKennung || sSpielKennung::liesText(zeilen[k].Left(komma), kennung));
+        if (gelesen && k > 0 && !alsKennung)
+        {
+            if (z[0] >= 0 && static_cast<size_t>(z[0]) < kennungen.size())
+                kennung = kennungen[static_cast<size_t>(z[0])];
+        }
         if (!gelesen)
             fehler = _("keine Zahlen");
         else if (k == 0 && (z[0] < 0 || z[0] > MaxMindestpause))
             fehler = _("Mindestpause");
         else if (k == 0)
             m_Mindestpause = static_cast<int>(z[0]);
-        else if (z[0] < 0 || static_cast<size_t>(z[0]) >= anzahlSpiele || !spiele.insert(z[0]).second)
-            fehler = _("Spiel");
+        else if (bekannt.count(kennung) == 0 || kennung.t1 == 0 || !spiele.insert(kennung).second)
+            fehler = wxGetTranslation(L"das Spiel gibt es nicht, oder es ist zweimal aufgerufen");
         else if (z[1] < 1 || z[1] > platten || (z[3] == 0 && !besetzt.insert(z[1]).second))
-            fehler = _("Platte");
-        else if (z[2] <= 0 || z[3] < 0)
-            fehler = _("Zeit");
+            fehler = _("die Platte gibt es nicht, oder sie ist besetzt");
+        else if (z[2] < FruehesteZeit || z[2] >= SpaetesteZeit ||
+                 (z[3] != 0 && (z[3] < FruehesteZeit || z[3] >= SpaetesteZeit)))
+            fehler = _("die Zeit liegt nicht zwischen 2000 und 2099");
+        else if (z[3] == 0 && (!amTisch.insert(kennung.t1).second || !amTisch.insert(kennung.t2).second))
+            fehler = wxGetTranslation(L"ein Spieler läuft an zwei Platten");
         else
-        {
-            sEintrag e;
-            e.aufruf = {nullptr, static_cast<int>(z[1]), static_cast<std::time_t>(z[2]),
-                        static_cast<std::time_t>(z[3])};
-            m_Gelesen.push_back(static_cast<size_t>(z[0]));
-            m_Aufrufe.push_back(e);
-        }
+            m_Aufrufe.push_back({{nullptr, static_cast<int>(z[1]), static_cast<std::time_t>(z[2]),
+                                  static_cast<std::time_t>(z[3])},
+                                 kennung});
         if (!fehler.empty())
             fehler = wxString::Format(wxGetTranslation(L"Spielbetrieb, Zeile %d: %s"),
                                       static_cast<int>(k) + 1, fehler);
@@ -420,17 +477,16 @@ bool clSpielbetrieb::lies(const wxArrayString& zeilen, size_t anzahlSpiele, int 
     return fehler.empty();
 }
 
-void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTTSpiel*>& alle)
+void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTTSpiel*>& alle,
+                                const std::vector<sSpielKennung>& kennungen)
 {
     m_Mindestpause = gelesen.m_Mindestpause;
-    m_Aufrufe = std::move(gelesen.m_Aufrufe);
-    for (size_t k = 0; k < m_Aufrufe.size(); ++k)
-    {
-        clTTSpiel* sp = alle[gelesen.m_Gelesen[k]];
-        m_Aufrufe[k].aufruf.spiel = sp;
-        m_Aufrufe[k].t1 = sp->getT1();
-        m_Aufrufe[k].t2 = sp->getT2();
-    }
+    m_Aufrufe.clear();
+    m_Index.clear();
+    // lies checked the tables and players already.
+    const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
+    for (const sEintrag& e : gelesen.m_Aufrufe)
+        ordneEin(e, spiele, std::numeric_limits<int>::max());
     // Ends what the file holds as played though it has its result; indexes the calls.
     folgeErgebnissen({});
     vergissEingaenge(alle);

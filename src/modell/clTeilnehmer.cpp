@@ -2,7 +2,7 @@
 
 #include "datei/clMaskierung.h"
 
-clTeilnehmer::clTeilnehmer() : m_TTR(KeineTTR), m_StartNr(0) {}
+clTeilnehmer::clTeilnehmer() : m_TTR(KeineTTR), m_StartNr(0), m_Kennung(0) {}
 
 clTeilnehmer::~clTeilnehmer() = default;
 

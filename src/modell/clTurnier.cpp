@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_map>
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
@@ -102,7 +103,11 @@ void clTurnier::melde(modAenderung art, const wxString& schritt)
     if (art == aendErgebnis)
         m_Spielbetrieb.folgeErgebnissen(getAlleSpiele());
     else if (art == aendTeilnehmer || art == aendAllgemein || art == aendAuslosung)
-        m_Spielbetrieb.ordneZu(getAlleSpiele(), m_Allgemein.Platten);
+    {
+        std::vector<sSpielKennung> kennungen;
+        const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
+        m_Spielbetrieb.ordneZu(alle, kennungen, m_Allgemein.Platten);
+    }
     else if (art == aendNeu)
         m_Spielbetrieb.leere();
     // A copy: an observer may remove itself when it is told.
@@ -337,6 +342,10 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     std::vector<bool> bleibt;
     const std::vector<int> positionen = uebernommenePositionen(el, bleibt);
     bool geaendert = !nurNamen;
+    // A newcomer gets a number nobody has had in this roster.
+    int hoechsteKennung = 0;
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        hoechsteKennung = std::max(hoechsteKennung, tn->getKennung());
     vecTeilnehmer tl;
     for (size_t i = 0; i < el.size(); ++i)
     {
@@ -345,6 +354,8 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
             continue;
         const bool neu = positionen[i] < 0;
         clTeilnehmer* tn = neu ? new clTeilnehmer : m_Teilnehmer[positionen[i]];
+        if (neu)
+            tn->setKennung(++hoechsteKennung);
         tl.push_back(tn);
         tn->setStartNr(static_cast<int>(tl.size()));
         if (ed.m_EditStatus != esClear || neu)
@@ -443,16 +454,29 @@ void clTurnier::pruefeWertungen(const std::vector<clTTSpiel*>& spiele, const wxS
     melde(aendErgebnis, schritt);
 }
 
-std::vector<clTTSpiel*> clTurnier::getAlleSpiele() const
+std::vector<clTTSpiel*> clTurnier::getAlleSpiele(std::vector<sSpielKennung>* kennungen) const
 {
     std::vector<clTTSpiel*> spiele;
     spiele.reserve(m_Schema.getSpiele().size());
     for (int r = 1; r <= m_Schema.AnzRunden(); ++r)
         for (int p = 1; clTTSpiel* sp = m_Schema.getSpiel(r, p); ++p)
+        {
             spiele.push_back(sp);
+            if (kennungen != nullptr)
+                kennungen->emplace_back(phaseSpielplan, 0, sp->getT1()->getKennung(),
+                                        sp->getT2()->getKennung());
+        }
     if (m_Gruppenphase != nullptr)
-        m_Gruppenphase->sammleSpiele(spiele);
+        m_Gruppenphase->sammleSpiele(spiele, kennungen);
     return spiele;
+}
+
+sSpielKennung clTurnier::getKennung(const clTTSpiel* sp) const
+{
+    std::vector<sSpielKennung> kennungen;
+    const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
+    const auto it = std::find(alle.begin(), alle.end(), sp);
+    return it == alle.end() ? sSpielKennung() : kennungen[static_cast<size_t>(it - alle.begin())];
 }
 
 wxString clTurnier::getSpielort(const clTTSpiel* sp) const
@@ -525,6 +549,16 @@ bool clTurnier::setMindestpause(int minuten)
 {
     meldeVorher(aendAufruf);
     return meldeAufruf(m_Spielbetrieb.setMindestpause(minuten), _("Mindestpause"));
+}
+
+void clTurnier::stelleAufrufeWieder(const std::vector<sAufrufDaten>& aufrufe)
+{
+    if (aufrufe.empty())
+        return;
+    meldeVorher(aendAufruf);
+    std::vector<sSpielKennung> kennungen;
+    const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
+    meldeAufruf(m_Spielbetrieb.stelleWieder(aufrufe, alle, kennungen, m_Allgemein.Platten), _("Aufrufe"));
 }
 
 std::function<void(const wxString&)> clTurnier::getErgebnisMelder()
@@ -738,8 +772,13 @@ void clTurnier::schreibeAbschnitte(clTurnierDatei& dat) const
 void clTurnier::schreibeSpielbetrieb(clTurnierDatei& dat) const
 {
     // A tournament run without calls is written without the section.
-    if (!m_Spielbetrieb.istLeer())
-        dat.writeSektion("Spielbetrieb", m_Spielbetrieb.getSaveStrings(getAlleSpiele()));
+    if (m_Spielbetrieb.istLeer())
+        return;
+    // The file names players by their start numbers.
+    std::unordered_map<int, int> startNr;
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        startNr[tn->getKennung()] = tn->getStartNr();
+    dat.writeSektion("Spielbetrieb", m_Spielbetrieb.getSaveStrings([&startNr](int k) { return startNr[k]; }));
 }
 
 bool clTurnier::speichereTurnierDaten(const wxString& datei, wxString* fehler)
@@ -842,12 +881,8 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
             gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
         wxArrayString aufrufe;
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
-        {
-            std::vector<clTTSpiel*> gruppenSpiele;
-            if (gruppen != nullptr)
-                gruppen->sammleSpiele(gruppenSpiele);
-            spielbetrieb.lies(aufrufe, spiele.size() + gruppenSpiele.size(), alg.Platten, schaden);
-        }
+            spielbetrieb.lies(aufrufe, getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get()),
+                              alg.Platten, schaden);
         if (!schaden.empty())
             grund = wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: %s"), name, schaden);
     }
@@ -861,8 +896,21 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     m_Allgemein = alg;
     ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
-    liesTeilnehmer(teilnehmer);
-    erzeugeSchema(liesTurnierplan(dat));
+    besetze(liesTeilnehmer(teilnehmer), liesTurnierplan(dat), spiele, rundenEnde);
+    std::vector<sSpielKennung> kennungen;
+    const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
+    m_Spielbetrieb.uebernehme(std::move(spielbetrieb), alle, kennungen);
+    return true;
+}
+
+void clTurnier::besetze(const vecTeilnehmer& tl, const wxString& auslasser,
+                        const std::vector<eingaben>& spiele, const std::vector<size_t>& rundenEnde)
+{
+    leereTeilnehmer();
+    m_Teilnehmer = tl;
+    for (size_t i = 0; i < m_Teilnehmer.size(); ++i)
+        m_Teilnehmer[i]->setStartNr(static_cast<int>(i) + 1);
+    erzeugeSchema(auslasser);
     for (size_t r = 0, k = 0; r < rundenEnde.size(); ++r)
     {
         const clRunde* runde = m_Schema.getRunde(static_cast<int>(r) + 1);
@@ -872,8 +920,35 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     }
     // The views and the standings follow the scores read, marks of walkovers included.
     AktualisiereAnzeigen();
-    m_Spielbetrieb.uebernehme(std::move(spielbetrieb), getAlleSpiele());
-    return true;
+}
+
+std::vector<sSpielKennung> clTurnier::getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,
+                                                   const wxString& auslasser, const clGruppenphase* gruppen)
+{
+    std::vector<sSpielKennung> kennungen;
+    if (alg.Turnierform != formGruppen)
+    {
+        // The schedule is made as the tournament will make it, of stand-ins for the players.
+        std::vector<clTeilnehmer> spieler(teilnehmer.size());
+        vecTeilnehmer tl;
+        for (size_t i = 0; i < spieler.size(); ++i)
+        {
+            spieler[i].setStartNr(static_cast<int>(i) + 1);
+            spieler[i].setKennung(static_cast<int>(i) + 1);
+            tl.push_back(&spieler[i]);
+        }
+        clSchema schema;
+        schema.neuerSpielplan(alg.Platten, &tl, static_cast<modErzeugung>(alg.ModusIdx + modDicht),
+                              auslasser);
+        for (int r = 1; r <= schema.AnzRunden(); ++r)
+            for (int p = 1; const clTTSpiel* sp = schema.getSpiel(r, p); ++p)
+                kennungen.emplace_back(phaseSpielplan, 0, sp->getT1()->getKennung(),
+                                       sp->getT2()->getKennung());
+    }
+    std::vector<clTTSpiel*> spiele;
+    if (gruppen != nullptr)
+        gruppen->sammleSpiele(spiele, &kennungen);
+    return kennungen;
 }
 
 void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
@@ -957,16 +1032,19 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     return alg;
 }
 
-void clTurnier::liesTeilnehmer(const wxArrayString& zeilen)
+vecTeilnehmer clTurnier::liesTeilnehmer(const wxArrayString& zeilen)
 {
-    leereTeilnehmer();
+    vecTeilnehmer tl;
     for (const wxString& zeile : zeilen)
     {
         clTeilnehmer* tn = new clTeilnehmer;
         tn->setFromSaveString(zeile);
-        m_Teilnehmer.push_back(tn);
-        tn->setStartNr(getAnzahlTeilnehmer());
+        tl.push_back(tn);
+        // A loaded roster numbers its players afresh, as the file does.
+        tn->setStartNr(static_cast<int>(tl.size()));
+        tn->setKennung(tn->getStartNr());
     }
+    return tl;
 }
 
 wxString clTurnier::liesTurnierplan(const clTurnierDatei& dat)

@@ -119,24 +119,30 @@ void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)
 {
     // In the order the tournament lists them, in which a bracket's later matches
     // come after those they follow from, as undo puts them back.
-    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele();
+    // Between two changes the matches stay where they are, so their places in the
+    // list tell which changed; the step names them by their identities.
+    std::vector<sSpielKennung> kennungen;
+    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele(&kennungen);
     std::vector<clErgebnisBefehl::sAenderung> aenderungen;
+    const clTTSpiel* erstes = nullptr;
     for (size_t k = 0; k < spiele.size() && k < m_Stand.size(); ++k)
     {
         if (spiele[k]->getEingaben() != m_Stand[k])
         {
-            aenderungen.push_back({k, m_Stand[k], spiele[k]->getEingaben()});
+            aenderungen.push_back({kennungen[k], m_Stand[k], spiele[k]->getEingaben()});
             m_Stand[k] = aenderungen.back().nachher;
+            if (erstes == nullptr)
+                erstes = spiele[k];
         }
     }
     if (aenderungen.empty())
         return;
-    const wxString name =
-        !schritt.empty() ? schritt
-        : aenderungen.size() == 1
-            ? wxString::Format(_("Ergebnis %s"), m_Turnier->getSpielort(spiele[aenderungen[0].index]))
-            : wxString(_("Ergebnisse"));
-    Store(new clErgebnisBefehl(m_Turnier, name, std::move(aenderungen)));
+    const wxString name = !schritt.empty() ? schritt
+                          : aenderungen.size() == 1
+                              ? wxString::Format(_("Ergebnis %s"), m_Turnier->getSpielort(erstes))
+                              : wxString(_("Ergebnisse"));
+    Store(new clErgebnisBefehl(m_Turnier, name, std::move(aenderungen),
+                               m_Turnier->getSpielbetrieb().getVerworfene()));
 }
 
 void clBefehlsverlauf::turnierWirdGeaendert(modAenderung)
