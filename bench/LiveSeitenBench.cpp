@@ -99,10 +99,12 @@ void Ergebnis(benchmark::State& state)
 {
     LiveTurnier lt(static_cast<int>(state.range(0)));
     const bool live = state.range(1) != 0;
-    clTTSpiel* sp = nullptr;
+    // In groups a result of a group, into that group's standings.
+    clGruppenphase* gp = lt.tt.turnier.getGruppenphase();
+    clTurnier& turnier = gp != nullptr ? *gp->getGruppe(40) : lt.tt.turnier;
+    clTTSpiel* sp = gp != nullptr ? turnier.getSpiel(2, 1) : nullptr;
     for (clTTSpiel* s : lt.tt.turnier.getAlleSpiele())
-        if (!s->hatEingaben() && s->getT1() != nullptr && s->getT2() != nullptr &&
-            !lt.tt.turnier.getSpielbetrieb().laeuft(s))
+        if (gp == nullptr && !s->hatEingaben() && !lt.tt.turnier.getSpielbetrieb().laeuft(s))
             sp = s;
     bool gewonnen = false;
     for (auto _ : state)
@@ -110,7 +112,7 @@ void Ergebnis(benchmark::State& state)
         gewonnen = !gewonnen;
         sp->setSaetze(gewonnen ? std::vector<satz>{{11, 7}, {11, 9}, {11, 5}}
                                : std::vector<satz>{{7, 11}, {9, 11}, {5, 11}});
-        lt.tt.turnier.pruefeWertung(sp);
+        turnier.pruefeWertung(sp);
         if (live)
             benchmark::DoNotOptimize(clLiveSeiten(&lt.tt.turnier));
     }

@@ -173,7 +173,7 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
         if (const sAufruf* a = sb.getAufruf(sp))
         {
             s.aufrufPlatte = a->platte;
-            s.laeuft = sb.laeuft(sp);
+            s.laeuft = a->ende == 0;
         }
         m_Spiele.push_back(s);
     };
