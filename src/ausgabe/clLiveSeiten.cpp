@@ -185,7 +185,7 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
     {
         m_Navigation.emplace_back("/tabelle", t.tabelle);
         if (!nurUebersicht)
-            m_Spiele.reserve(turnier->getAlleSpiele().size());
+            m_Spiele.reserve(turnier->getSchema().getSpiele().size());
         for (int r = 1; r <= turnier->getAnzahlRunden(); ++r)
             for (int p = 1; const clTTSpiel* sp = turnier->getSpiel(r, p); ++p)
             {
