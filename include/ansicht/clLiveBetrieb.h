@@ -45,8 +45,8 @@ private:
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
     // Gives the builder a copy to write the site from (or only its overview).
     void uebergib(std::shared_ptr<const clLiveSeiten> stand, bool nurUebersicht);
-    // The builder's thread, until stoppe.
-    void baue();
+    // The builder's thread, until stoppe; letzte is the site the server has.
+    void baue(spLiveSeiten letzte);
 
     struct sAuftrag
     {

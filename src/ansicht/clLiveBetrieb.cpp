@@ -21,7 +21,8 @@ bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adress
     if (m_Server.laeuft())
         return true;
     // Published before the start, so that the first phone sees the tournament.
-    m_Server.veroeffentliche(clLiveSeiten(m_Turnier).erzeuge());
+    spLiveSeiten erste = clLiveSeiten(m_Turnier).erzeuge();
+    m_Server.veroeffentliche(erste);
     if (!m_Server.starte(adresse, port, fehler))
         return false;
     {
@@ -29,7 +30,7 @@ bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adress
         m_Ende = false;
         m_Auftrag = sAuftrag();
     }
-    m_Bauer = std::thread([this] { baue(); });
+    m_Bauer = std::thread([this, erste] { baue(erste); });
     m_Turnier->addBeobachter(this);
     m_Takt.Start(Takt);
     return true;
@@ -85,9 +86,8 @@ void clLiveBetrieb::uebergib(std::shared_ptr<const clLiveSeiten> stand, bool nur
     m_Signal.notify_one();
 }
 
-void clLiveBetrieb::baue()
+void clLiveBetrieb::baue(spLiveSeiten letzte)
 {
-    spLiveSeiten letzte;
     for (;;)
     {
         sAuftrag auftrag;
@@ -98,8 +98,6 @@ void clLiveBetrieb::baue()
                 return;
             std::swap(auftrag, m_Auftrag);
         }
-        if (auftrag.nurUebersicht && letzte == nullptr)
-            continue;
         letzte = auftrag.nurUebersicht ? auftrag.stand->erneuereUebersicht(letzte) : auftrag.stand->erzeuge();
         m_Server.veroeffentliche(letzte);
     }
