@@ -5,6 +5,7 @@
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include "LadenHilfen.h"
 #include "ModellHilfen.h"
 #include "modell/clRunde.h"
 
@@ -68,8 +69,8 @@ void DateiLaden(benchmark::State& state)
 {
     VollesTurnier vt(static_cast<int>(state.range(0)));
     TestTurnier geladen;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(geladen.turnier.liesTurnierDaten(vt.pfad));
+    messeGegenLesen(state, vt.pfad,
+                    [&] { benchmark::DoNotOptimize(geladen.turnier.liesTurnierDaten(vt.pfad)); });
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(vt.bytes().size()));
 }
 

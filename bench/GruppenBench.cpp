@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include "LadenHilfen.h"
 #include "ModellHilfen.h"
 #include "modell/clGruppenphase.h"
 #include "verlauf/clBefehlsverlauf.h"
@@ -66,8 +67,7 @@ void GruppenSpeichern(benchmark::State& state)
 void GruppenLaden(benchmark::State& state)
 {
     GruppenTurnier gt;
-    for (auto _ : state)
-        gt.tt.turnier.liesTurnierDaten(gt.pfad);
+    messeGegenLesen(state, gt.pfad, [&gt] { gt.tt.turnier.liesTurnierDaten(gt.pfad); });
 }
 
 // A result typed into a group's match, as its rounds page passes it on (argument

@@ -1,6 +1,10 @@
 #ifndef CLLIVEBETRIEB_H
 #define CLLIVEBETRIEB_H
 
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <wx/arrstr.h>
 #include <wx/event.h>
 #include <wx/timer.h>
@@ -8,12 +12,15 @@
 #include "modell/clTurnierBeobachter.h"
 #include "netz/clLiveServer.h"
 
+class clLiveSeiten;
 class clTurnier;
 
-// The live site while Quobel runs: the server, and the site built anew in the
-// window's thread once the tournament has changed, so that a phone never waits
-// for the desk nor the desk for a phone. The times on the pages (the rest still
-// to take) are brought up to date every half minute as well.
+// The live site while Quobel runs: the server, and the site built anew once the
+// tournament has changed, so that a phone never waits for the desk nor the desk
+// for a phone. The window only copies what the pages show (clLiveSeiten); a
+// thread of its own writes the pages from the copy and hands them to the server,
+// one site at a time, a newer copy replacing one still waiting. The overview's
+// rests are brought up to date every half minute as well.
 class clLiveBetrieb : public wxEvtHandler, private clTurnierBeobachter
 {
 public:
@@ -34,15 +41,29 @@ public:
     wxArrayString getAdressen() const;
 
 private:
+    // Copies the tournament at the next turn of the event loop, once for any number of changes.
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
-    // Builds the site at the next turn of the event loop, once for any number of changes.
-    void planeVeroeffentlichung();
-    void veroeffentliche();
+    // Gives the builder a copy to write the site from (or only its overview).
+    void uebergib(std::shared_ptr<const clLiveSeiten> stand, bool nurUebersicht);
+    // The builder's thread, until stoppe; letzte is the site the server has.
+    void baue(spLiveSeiten letzte);
+
+    struct sAuftrag
+    {
+        std::shared_ptr<const clLiveSeiten> stand;
+        bool nurUebersicht = false;
+    };
 
     clTurnier* m_Turnier;
     clLiveServer m_Server;
     wxTimer m_Takt;
     bool m_Geplant;
+    std::thread m_Bauer;
+    std::mutex m_Sperre;
+    std::condition_variable m_Signal;
+    // The copy waiting for the builder; null when there is none. Guarded by m_Sperre.
+    sAuftrag m_Auftrag;
+    bool m_Ende;
 };
 
 #endif

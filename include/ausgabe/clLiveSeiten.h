@@ -3,13 +3,11 @@
 
 #include <ctime>
 #include <string>
-#include <unordered_map>
 #include <vector>
-#include <wx/string.h>
 
+#include "modell/clTTSpiel.h"
 #include "netz/sLiveSeite.h"
 
-class clTTSpiel;
 class clTurnier;
 
 // The live site of a tournament for the phones in the hall: plain pages with
@@ -18,11 +16,17 @@ class clTurnier;
 //
 //   "/"            the overview: running matches by table, the next calls, the
 //                  latest results and a link to every page and every player
-//   "/tabelle"     a round robin's standings and cross table
+//   "/tabelle"     a round robin's standings, cross table and matches
 //   "/gruppe/g"    a group's standings, cross table and matches
 //   "/endrunde"    the bracket round by round
 //   "/endstand"    the final placing, once the bracket is drawn
 //   "/spieler/n"   the matches of the player with main start number n
+//
+// An object is what the pages show at one moment: the constructor copies it from
+// the tournament (in the window's thread, quickly: numbers for every match, texts
+// only for players, tables and lists), and erzeuge writes the pages from the copy
+// alone. The copy holds no pointer into the tournament and no toolkit string, so
+// that erzeuge may run in another thread while the tournament changes.
 class clLiveSeiten
 {
 public:
@@ -31,51 +35,108 @@ public:
     // How many calls and results the overview lists.
     static constexpr int AnzahlAufrufe = 8;
     static constexpr int AnzahlErgebnisse = 10;
+    // A phone shows a cross table up to this many players; a larger one is left
+    // to the printed standings.
+    static constexpr int MaxKreuztabelle = 32;
+    // A round robin or group with more matches than this lists on its page only
+    // the matches being played, the next to play and the latest results, this
+    // many of each, rather than every match of the day.
+    static constexpr int MaxSpieleAufSeite = 120;
+    static constexpr int AnzahlSpieleAufSeite = 20;
 
-    explicit clLiveSeiten(clTurnier* turnier);
+    // nurUebersicht copies only what the overview shows, for erneuereUebersicht.
+    explicit clLiveSeiten(clTurnier* turnier, bool nurUebersicht = false);
 
     // The whole site; the pages of zusatz (a QR code, say) are taken over as they are.
     spLiveSeiten erzeuge(mapLiveSeiten zusatz = mapLiveSeiten()) const;
-
-    // A match from side 1: "3:1 (11:7, 9:11, 11:5, 11:8)", a walkover or retirement
-    // added; while it is undecided the sets so far, "1:0 (11:7)"; empty before a set is in.
-    static wxString getErgebnis(const clTTSpiel* sp);
+    // The site vorher with the overview written anew: time moves on only the rests
+    // of the waiting matches.
+    spLiveSeiten erneuereUebersicht(const spLiveSeiten& vorher) const;
 
 private:
-    // Where a match belongs ("Gruppe 2, Runde 1", "Halbfinale"): its group (0 in a
-    // round robin, -1 in the bracket), its table in the schedule (0 for none), and
-    // the main start numbers of its players (0 while a side is open or a bye).
+    // A match as the pages show it. Names and links go by main start numbers.
     struct sSpiel
     {
-        clTTSpiel* spiel = nullptr;
-        wxString ort;
+        // Where it belongs: its round in a round robin or group, or its name in
+        // the bracket (an index into m_Spielnamen).
+        int runde = 0;
+        // Its group (0 in a round robin, -1 in the bracket) and its table in the
+        // schedule (0 for none).
         int gruppe = 0;
         int platte = 0;
-        int startNr[2] = {0, 0};
-        // The pairing with its links and the result, written once for the pages
-        // of its group and of both its players.
-        wxString paarung;
+        // Whose name each side shows (0 while it is open), and whether it links
+        // to that player's page (not for a bye).
+        int name[2] = {0, 0};
+        bool verweis = true;
+        bool frei = false;
+        int gewinnsaetze = 3;
+        eingaben eingegeben;
+        // Its call: the table (0 without one) and whether it is being played.
+        int aufrufPlatte = 0;
+        bool laeuft = false;
+    };
+    // A match in a list, with what follows its place ("Platte 2, seit 10:42").
+    struct sZeile
+    {
+        size_t spiel = 0;
+        std::string zusatz;
+    };
+    struct sGruppe
+    {
+        std::string tabelle;
+        std::string kreuztabelle;
+        size_t anzahlSpiele = 0;
+    };
+    struct sTeilnehmer
+    {
+        std::string name;
+        std::string verein;
+    };
+    // The texts of the pages in the language of the program, escaped as HTML;
+    // a number or text takes the place of each %d or %s.
+    struct sTexte
+    {
+        std::string uebersicht, tabelle, gruppe, gruppeRunde, runde, endrunde, endstand, esSpielen,
+            alsNaechstes, letzteErgebnisse, teilnehmerTitel, keinSpielLaeuft, keinSpielWartet, keinErgebnis,
+            keineTeilnehmer, spiele, keineSpiele, nochOffen, stand, platte, laeuftTitel, nochZuSpielen,
+            keinSpielOffen, gespielt, keinSpielGespielt, kampflos, aufgabe, freilos, zuGrossFuerKreuztabelle;
     };
 
-    void sammleSpiele();
-    const sSpiel* finde(const clTTSpiel* sp) const;
-    // The page around inhalt, with the links to the other pages.
-    std::string seite(const wxString& titel, const wxString& inhalt) const;
-    wxString erzeugeUebersicht() const;
-    wxString erzeugeGruppe(int g) const;
-    wxString erzeugeEndrunde() const;
-    wxString erzeugeSpieler(int startNr) const;
+    // The page around inhalt, with the links to the other pages; hier is the
+    // path of the page itself.
+    std::string seite(const std::string& hier, const std::string& titel, const std::string& inhalt) const;
+    std::string erzeugeUebersicht() const;
+    std::string erzeugeGruppe(int g, const std::vector<std::string>& paarungen) const;
+    std::string erzeugeEndrunde(const std::vector<std::string>& paarungen) const;
+    std::string erzeugeSpieler(int startNr, const std::vector<size_t>& spiele,
+                               const std::vector<std::string>& paarungen) const;
     // One match as a list item: where and on which table, the pairing, the result
     // or since when it is played; zusatz follows the place.
-    wxString erzeugeSpielzeile(const clTTSpiel* sp, const wxString& zusatz = wxString()) const;
-    wxString erzeugeNamen(const clTTSpiel* sp) const;
+    std::string erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz) const;
     // The names, linked to the players' pages, and the result.
-    wxString erzeugePaarung(const clTTSpiel* sp) const;
+    std::string erzeugePaarung(const sSpiel& s) const;
+    std::string getOrt(const sSpiel& s) const;
 
-    clTurnier* m_Turnier;
+    sTexte m_Texte;
+    std::string m_Titel;
+    std::string m_Unterzeile;
+    // A round robin has the page "/tabelle", groups have theirs.
+    bool m_JederGegenJeden = true;
+    // Path and title of each page of the tournament, in the order of the links.
+    std::vector<std::pair<std::string, std::string>> m_Navigation;
+    // By main start number; the first is no player.
+    std::vector<sTeilnehmer> m_Teilnehmer;
+    // The round robin (0) or each group (from 1).
+    std::vector<sGruppe> m_Gruppen;
     std::vector<sSpiel> m_Spiele;
-    std::unordered_map<const clTTSpiel*, size_t> m_Index;
-    wxString m_Navigation;
+    std::vector<std::string> m_Spielnamen;
+    // The bracket's rounds, the match for third place last: title and matches.
+    std::vector<std::pair<std::string, std::vector<size_t>>> m_Endrunde;
+    std::string m_Endstand;
+    std::vector<sZeile> m_Laufende;
+    std::vector<sZeile> m_Naechste;
+    // The latest results first, as many as a page lists.
+    std::vector<sZeile> m_Beendete;
 };
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -49,6 +50,9 @@ public:
 private:
     // Where the line after the section's header line begins, or npos.
     size_t findZeile(const wxString& mz) const;
+    // Notes where each section begins, in one pass over the bytes: a tournament in
+    // groups asks for a section per group, and each ask must not read the file again.
+    void indiziere();
     // The line that begins at pos, without its line end; pos moves to the next line.
     std::string_view naechsteZeile(size_t& pos) const;
 
@@ -57,6 +61,8 @@ private:
     // The file as read, without its byte order mark.
     std::string m_Bytes;
     bool m_Utf8;
+    // The first section of each name: where the line after its header begins.
+    std::unordered_map<std::string, size_t> m_Sektionen;
 };
 
 #endif

@@ -4,9 +4,11 @@
 #include "modell/clTurnier.h"
 #include "netz/clNetzAdressen.h"
 
-clLiveBetrieb::clLiveBetrieb(clTurnier* turnier) : m_Turnier(turnier), m_Takt(this), m_Geplant(false)
+clLiveBetrieb::clLiveBetrieb(clTurnier* turnier)
+    : m_Turnier(turnier), m_Takt(this), m_Geplant(false), m_Ende(false)
 {
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { veroeffentliche(); });
+    Bind(wxEVT_TIMER,
+         [this](wxTimerEvent&) { uebergib(std::make_shared<clLiveSeiten>(m_Turnier, true), true); });
 }
 
 clLiveBetrieb::~clLiveBetrieb()
@@ -19,9 +21,16 @@ bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adress
     if (m_Server.laeuft())
         return true;
     // Published before the start, so that the first phone sees the tournament.
-    veroeffentliche();
+    spLiveSeiten erste = clLiveSeiten(m_Turnier).erzeuge();
+    m_Server.veroeffentliche(erste);
     if (!m_Server.starte(adresse, port, fehler))
         return false;
+    {
+        std::lock_guard<std::mutex> sperre(m_Sperre);
+        m_Ende = false;
+        m_Auftrag = sAuftrag();
+    }
+    m_Bauer = std::thread([this, erste] { baue(erste); });
     m_Turnier->addBeobachter(this);
     m_Takt.Start(Takt);
     return true;
@@ -35,6 +44,13 @@ void clLiveBetrieb::stoppe()
         return;
     m_Takt.Stop();
     m_Turnier->removeBeobachter(this);
+    {
+        std::lock_guard<std::mutex> sperre(m_Sperre);
+        m_Ende = true;
+    }
+    m_Signal.notify_one();
+    // A site being built is finished first: it is handed to the server, which stops after it.
+    m_Bauer.join();
     m_Server.stoppe();
 }
 
@@ -48,19 +64,43 @@ wxArrayString clLiveBetrieb::getAdressen() const
 
 void clLiveBetrieb::turnierGeaendert(modAenderung, const wxString&)
 {
-    planeVeroeffentlichung();
-}
-
-void clLiveBetrieb::planeVeroeffentlichung()
-{
     if (m_Geplant)
         return;
     m_Geplant = true;
-    CallAfter([this] { veroeffentliche(); });
+    CallAfter(
+        [this]
+        {
+            m_Geplant = false;
+            if (m_Server.laeuft())
+                uebergib(std::make_shared<clLiveSeiten>(m_Turnier), false);
+        });
 }
 
-void clLiveBetrieb::veroeffentliche()
+void clLiveBetrieb::uebergib(std::shared_ptr<const clLiveSeiten> stand, bool nurUebersicht)
 {
-    m_Geplant = false;
-    m_Server.veroeffentliche(clLiveSeiten(m_Turnier).erzeuge());
+    {
+        std::lock_guard<std::mutex> sperre(m_Sperre);
+        // A whole site waiting is not replaced by an overview alone: it would be lost.
+        if (nurUebersicht && m_Auftrag.stand != nullptr && !m_Auftrag.nurUebersicht)
+            return;
+        m_Auftrag = {std::move(stand), nurUebersicht};
+    }
+    m_Signal.notify_one();
+}
+
+void clLiveBetrieb::baue(spLiveSeiten letzte)
+{
+    for (;;)
+    {
+        sAuftrag auftrag;
+        {
+            std::unique_lock<std::mutex> sperre(m_Sperre);
+            m_Signal.wait(sperre, [this] { return m_Ende || m_Auftrag.stand != nullptr; });
+            if (m_Ende)
+                return;
+            std::swap(auftrag, m_Auftrag);
+        }
+        letzte = auftrag.nurUebersicht ? auftrag.stand->erneuereUebersicht(letzte) : auftrag.stand->erzeuge();
+        m_Server.veroeffentliche(letzte);
+    }
 }

@@ -1,6 +1,8 @@
 #include "ausgabe/clLiveSeiten.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <unordered_map>
 #include <utility>
 #include <wx/intl.h>
 
@@ -8,6 +10,7 @@
 #include "modell/clEndrunde.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clKurzeingabe.h"
+#include "modell/clSatzregel.h"
 #include "modell/clSpielbetrieb.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
@@ -44,290 +47,473 @@ const char* const Stil =
     ".zahl{text-align:center;white-space:nowrap}\n"
     "td.diagonale{background:#bbb}\n";
 
-wxString m(const wxString& text)
+// The text escaped as HTML, in UTF-8.
+std::string m(const wxString& text)
 {
-    return clHtmlAusgabe::maskiere(text);
+    return clHtmlAusgabe::maskiere(text).utf8_string();
 }
 
-wxString verweis(const wxString& pfad, const wxString& text)
+std::string utf8(const wxString& text)
 {
-    return "<a href=\"" + pfad + "\">" + m(text) + "</a>";
+    return text.utf8_string();
 }
 
-wxString liste(const wxString& punkte, const wxString& leer)
+// muster with each %d or %s replaced by the next of werte.
+std::string fuelle(const std::string& muster, std::initializer_list<std::string> werte)
 {
-    return punkte.empty() ? "<p>" + m(leer) + "</p>\n" : "<ul class=\"spiele\">\n" + punkte + "</ul>\n";
+    std::string text;
+    auto wert = werte.begin();
+    for (size_t i = 0; i < muster.size(); ++i)
+    {
+        if (muster[i] == '%' && i + 1 < muster.size() && (muster[i + 1] == 'd' || muster[i + 1] == 's') &&
+            wert != werte.end())
+        {
+            text += *wert++;
+            ++i;
+        }
+        else
+            text += muster[i];
+    }
+    return text;
 }
+
+std::string zahl(int n)
+{
+    return std::to_string(n);
+}
+
+std::string verweis(const std::string& pfad, const std::string& text)
+{
+    return "<a href=\"" + pfad + "\">" + text + "</a>";
+}
+
+std::string liste(const std::string& punkte, const std::string& leer)
+{
+    return punkte.empty() ? "<p>" + leer + "</p>\n" : "<ul class=\"spiele\">\n" + punkte + "</ul>\n";
+}
+
+std::string spielerPfad(int startNr)
+{
+    return "/spieler/" + zahl(startNr);
+}
+
+std::string gruppenPfad(int g)
+{
+    return "/gruppe/" + zahl(g);
+}
+
+const char* const Strich = " \xE2\x80\x93 ";
+const char* const Punkt = " \xC2\xB7 ";
 } // namespace
 
-clLiveSeiten::clLiveSeiten(clTurnier* turnier) : m_Turnier(turnier)
+clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
 {
-    sammleSpiele();
-}
+    sTexte& t = m_Texte;
+    t.uebersicht = m(_(L"Übersicht"));
+    t.tabelle = m(_("Tabelle"));
+    t.gruppe = m(_("Gruppe %d"));
+    t.gruppeRunde = m(_("Gruppe %d, Runde %d"));
+    t.runde = m(_("Runde %d"));
+    t.endrunde = m(_("Endrunde"));
+    t.endstand = m(_("Endstand"));
+    t.esSpielen = m(_("Es spielen"));
+    t.alsNaechstes = m(_(L"Als Nächstes"));
+    t.letzteErgebnisse = m(_("Letzte Ergebnisse"));
+    t.teilnehmerTitel = m(_("Teilnehmer"));
+    t.keinSpielLaeuft = m(_(L"Zurzeit läuft kein Spiel."));
+    t.keinSpielWartet = m(_("Es wartet kein Spiel."));
+    t.keinErgebnis = m(_("Es gibt noch kein Ergebnis."));
+    t.keineTeilnehmer = m(_("Es gibt noch keine Teilnehmer."));
+    t.spiele = m(_("Spiele"));
+    t.keineSpiele = m(_("Es gibt noch keine Spiele."));
+    t.nochOffen = m(_("noch offen"));
+    t.stand = m(_("Stand"));
+    t.platte = m(_("Platte %d"));
+    t.laeuftTitel = m(_(L"Läuft"));
+    t.nochZuSpielen = m(_("Noch zu spielen"));
+    t.keinSpielOffen = m(_("Kein Spiel mehr offen."));
+    t.gespielt = m(_("Gespielt"));
+    t.keinSpielGespielt = m(_("Noch kein Spiel gespielt."));
+    t.kampflos = m(clSpieleTableBase::getAusfallText(ausfKampflos));
+    t.aufgabe = m(clSpieleTableBase::getAusfallText(ausfAufgabe));
+    t.freilos = m(_("Freilos"));
+    t.zuGrossFuerKreuztabelle = m(_(L"Die Kreuztabelle ist für diese Seite zu groß; sie steht im Ausdruck."));
 
-void clLiveSeiten::sammleSpiele()
-{
-    m_Navigation = verweis("/", _(L"Übersicht"));
-    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    m_Titel = m(turnier->getAllgemein()->Bezeichnung);
+    m_Unterzeile = m(clHtmlAusgabe::getUnterzeile(*turnier->getAllgemein()));
+    m_Teilnehmer.resize(static_cast<size_t>(turnier->getAnzahlTeilnehmer()) + 1);
+    for (int snr = 1; snr <= turnier->getAnzahlTeilnehmer(); ++snr)
+    {
+        const clTeilnehmer* tn = turnier->getTeilnehmer(snr);
+        m_Teilnehmer[snr] = {m(tn->getVollerName()), m(tn->getVerein())};
+    }
+
+    // The matches the overview lists; where they stand in m_Spiele is found on the way.
+    const clSpielbetrieb& sb = turnier->getSpielbetrieb();
+    std::vector<sAufruf> laufende = sb.getLaufende();
+    std::vector<sAufrufbar> naechste = sb.getNaechste(*turnier);
+    naechste.resize(std::min<size_t>(naechste.size(), AnzahlAufrufe));
+    std::vector<sAufruf> beendete = sb.getBeendete();
+    beendete.resize(std::min<size_t>(beendete.size(), std::max(AnzahlErgebnisse, AnzahlSpieleAufSeite)));
+    std::unordered_map<const clTTSpiel*, size_t> gesucht;
+    for (const sAufruf& a : laufende)
+        gesucht.emplace(a.spiel, SIZE_MAX);
+    for (const sAufrufbar& a : naechste)
+        gesucht.emplace(a.spiel, SIZE_MAX);
+    for (const sAufruf& a : beendete)
+        gesucht.emplace(a.spiel, SIZE_MAX);
+    // Every match is copied as numbers only: a large round robin has tens of thousands.
+    const auto nimm = [&](const clTTSpiel* sp, sSpiel s)
+    {
+        const auto it = gesucht.find(sp);
+        if (nurUebersicht && it == gesucht.end())
+            return;
+        if (it != gesucht.end())
+            it->second = m_Spiele.size();
+        s.gewinnsaetze = sp->getGewinnsaetze();
+        s.eingegeben = sp->getEingaben();
+        if (const sAufruf* a = sb.getAufruf(sp))
+        {
+            s.aufrufPlatte = a->platte;
+            s.laeuft = a->ende == 0;
+        }
+        m_Spiele.push_back(s);
+    };
+
+    m_Navigation.emplace_back("/", t.uebersicht);
+    const clGruppenphase* gp = turnier->getGruppenphase();
+    m_JederGegenJeden = gp == nullptr;
     if (gp == nullptr)
     {
-        m_Navigation += verweis("/tabelle", _("Tabelle"));
-        for (int r = 1; r <= m_Turnier->getAnzahlRunden(); ++r)
-            for (int p = 1; clTTSpiel* sp = m_Turnier->getSpiel(r, p); ++p)
-                m_Spiele.push_back({sp,
-                                    wxString::Format(_("Runde %d"), r),
-                                    0,
-                                    p,
-                                    {sp->getT1()->getStartNr(), sp->getT2()->getStartNr()},
-                                    wxString()});
+        m_Navigation.emplace_back("/tabelle", t.tabelle);
+        if (!nurUebersicht)
+            m_Spiele.reserve(turnier->getSchema().getSpiele().size());
+        for (int r = 1; r <= turnier->getAnzahlRunden(); ++r)
+            for (int p = 1; const clTTSpiel* sp = turnier->getSpiel(r, p); ++p)
+            {
+                sSpiel s;
+                s.runde = r;
+                s.platte = p;
+                s.name[0] = sp->getT1()->getStartNr();
+                s.name[1] = sp->getT2()->getStartNr();
+                nimm(sp, s);
+            }
     }
     // The groups and the bracket know their players by the groups' own start numbers.
     std::unordered_map<const clTeilnehmer*, int> hauptNr;
     for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
     {
-        m_Navigation += verweis(wxString::Format("/gruppe/%d", g), wxString::Format(_("Gruppe %d"), g));
+        m_Navigation.emplace_back(gruppenPfad(g), fuelle(t.gruppe, {zahl(g)}));
         const clTurnier* gruppe = gp->getGruppe(g);
         const std::vector<int> platten = gp->getPlatten(g);
         for (int p = 1; p <= gruppe->getAnzahlTeilnehmer(); ++p)
             hauptNr[gruppe->getTeilnehmer(p)] = gp->getStartNr(g, p);
         for (int r = 1; r <= gruppe->getAnzahlRunden(); ++r)
-            for (int p = 1; clTTSpiel* sp = gruppe->getSpiel(r, p); ++p)
-                m_Spiele.push_back({sp,
-                                    wxString::Format(_("Gruppe %d, Runde %d"), g, r),
-                                    g,
-                                    clGruppenphase::getPlattenNummer(platten, p),
-                                    {hauptNr[sp->getT1()], hauptNr[sp->getT2()]},
-                                    wxString()});
+            for (int p = 1; const clTTSpiel* sp = gruppe->getSpiel(r, p); ++p)
+            {
+                sSpiel s;
+                s.runde = r;
+                s.gruppe = g;
+                s.platte = clGruppenphase::getPlattenNummer(platten, p);
+                s.name[0] = hauptNr[sp->getT1()];
+                s.name[1] = hauptNr[sp->getT2()];
+                nimm(sp, s);
+            }
     }
     if (const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr)
     {
-        m_Navigation += verweis("/endrunde", _("Endrunde")) + verweis("/endstand", _("Endstand"));
+        m_Navigation.emplace_back("/endrunde", t.endrunde);
+        m_Navigation.emplace_back("/endstand", t.endstand);
+        std::unordered_map<const clTTSpiel*, size_t> index;
         for (int i = 0; i < er->getAnzahlSpiele(); ++i)
         {
-            clTTSpiel* sp = er->getSpiel(i);
-            sSpiel s{sp, er->getSpielname(sp), -1, 0, {0, 0}, wxString()};
+            const clTTSpiel* sp = er->getSpiel(i);
+            sSpiel s;
+            s.runde = static_cast<int>(m_Spielnamen.size());
+            s.gruppe = -1;
             // A bye is no match of its player.
-            const bool frei = er->istFrei(sp, 1) || er->istFrei(sp, 2);
-            for (int seite = 0; seite < 2 && !frei; ++seite)
+            s.frei = er->istFrei(sp, 1) || er->istFrei(sp, 2);
+            s.verweis = !s.frei;
+            for (int seite = 0; seite < 2; ++seite)
                 if (const clTeilnehmer* tn = seite == 0 ? sp->getT1() : sp->getT2())
-                    s.startNr[seite] = hauptNr[tn];
-            m_Spiele.push_back(std::move(s));
+                    s.name[seite] = hauptNr[tn];
+            m_Spielnamen.push_back(m(er->getSpielname(sp)));
+            index[sp] = m_Spiele.size();
+            nimm(sp, s);
         }
+        for (int r = 1; r <= er->getAnzahlRunden() + 1 && !nurUebersicht; ++r)
+        {
+            const bool platz3 = r > er->getAnzahlRunden();
+            if (platz3 && er->getSpielUmPlatz3() == nullptr)
+                break;
+            std::vector<size_t> spiele;
+            for (int nr = 1; nr <= (platz3 ? 1 : er->getAnzahlSpiele(r)); ++nr)
+                spiele.push_back(index[platz3 ? er->getSpielUmPlatz3() : er->getSpiel(r, nr)]);
+            m_Endrunde.emplace_back(
+                m(platz3 ? er->getSpielname(er->getSpielUmPlatz3()) : er->getRundenname(r)), spiele);
+        }
+        if (!nurUebersicht)
+            m_Endstand = utf8(clHtmlAusgabe(turnier).erzeugeEndstand(gp->getEndstand()));
     }
-    for (size_t i = 0; i < m_Spiele.size(); ++i)
-        m_Index[m_Spiele[i].spiel] = i;
-    for (sSpiel& s : m_Spiele)
-        s.paarung = erzeugePaarung(s.spiel);
+
+    // The standings are few rows; their tables are written here, by the printouts' own code.
+    for (int g = gp != nullptr ? 1 : 0; !nurUebersicht && g <= (gp != nullptr ? gp->getAnzahlGruppen() : 0);
+         ++g)
+    {
+        clTurnier* gruppe = gp != nullptr ? gp->getGruppe(g) : turnier;
+        const clHtmlAusgabe ausgabe(gruppe, gp != nullptr ? gp->getPlatten(g) : std::vector<int>());
+        m_Gruppen.resize(static_cast<size_t>(g) + 1);
+        m_Gruppen[g].tabelle = utf8(ausgabe.erzeugeTabelle());
+        if (gruppe->getAnzahlTeilnehmer() <= MaxKreuztabelle)
+            m_Gruppen[g].kreuztabelle = utf8(ausgabe.erzeugeKreuztabelle());
+    }
+    for (const sSpiel& s : m_Spiele)
+        if (s.gruppe >= 0 && static_cast<size_t>(s.gruppe) < m_Gruppen.size())
+            ++m_Gruppen[s.gruppe].anzahlSpiele;
+
+    const auto zeilen = [&gesucht](const auto& aufrufe, std::vector<sZeile>& ziel, auto zusatz)
+    {
+        for (const auto& a : aufrufe)
+            if (const size_t k = gesucht[a.spiel]; k != SIZE_MAX)
+                ziel.push_back({k, zusatz(a)});
+    };
+    zeilen(laufende, m_Laufende,
+           [](const sAufruf& a) {
+               return m(
+                   wxString::Format(_("Platte %d, seit %s"), a.platte, clSpielbetrieb::getUhrzeit(a.beginn)));
+           });
+    zeilen(naechste, m_Naechste,
+           [](const sAufrufbar& a)
+           {
+               return m(!a.bereit      ? _("nach der Pause")
+                        : a.platte > 0 ? wxString::Format(_("an Platte %d"), a.platte)
+                                       : _("wartet auf eine Platte"));
+           });
+    zeilen(beendete, m_Beendete,
+           [](const sAufruf& a)
+           { return m(wxString::Format(_("Ende %s"), clSpielbetrieb::getUhrzeit(a.ende))); });
 }
 
-const clLiveSeiten::sSpiel* clLiveSeiten::finde(const clTTSpiel* sp) const
+std::string clLiveSeiten::seite(const std::string& hier, const std::string& titel,
+                                const std::string& inhalt) const
 {
-    const auto it = m_Index.find(sp);
-    return it != m_Index.end() ? &m_Spiele[it->second] : nullptr;
+    std::string navigation;
+    for (const auto& [pfad, text] : m_Navigation)
+        // The link to the page itself stands out.
+        navigation +=
+            "<a href=\"" + pfad + "\"" + (pfad == hier ? " class=\"hier\"" : "") + ">" + text + "</a>";
+    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<meta http-equiv=\"refresh\" content=\"" +
+           zahl(Auffrischen) + "\">\n<title>" + titel + Strich + m_Titel + "</title>\n<style>\n" + Stil +
+           "</style>\n</head>\n<body>\n<h1>" + m_Titel + "</h1>\n<p class=\"unterzeile\">" + m_Unterzeile +
+           "</p>\n<nav>" + navigation + "</nav>\n" + inhalt + "</body>\n</html>\n";
 }
 
-wxString clLiveSeiten::getErgebnis(const clTTSpiel* sp)
+std::string clLiveSeiten::getOrt(const sSpiel& s) const
+{
+    if (s.gruppe < 0)
+        return m_Spielnamen[s.runde];
+    return s.gruppe == 0 ? fuelle(m_Texte.runde, {zahl(s.runde)})
+                         : fuelle(m_Texte.gruppeRunde, {zahl(s.gruppe), zahl(s.runde)});
+}
+
+std::string clLiveSeiten::erzeugePaarung(const sSpiel& s) const
 {
     sWertung w1, w2;
-    if (sp == nullptr || (!sp->getErgebnis(w1, w2) && w1.m_Satz.eigene + w1.m_Satz.gegner == 0))
-        return wxString();
+    const bool entschieden = clSatzregel(s.gewinnsaetze).werte(s.eingegeben, w1, w2);
+    std::string namen;
+    for (int seite = 0; seite < 2; ++seite)
+    {
+        std::string name = m_Texte.nochOffen;
+        if (s.name[seite] > 0)
+        {
+            name = m_Teilnehmer[s.name[seite]].name;
+            if (s.eingegeben.ausfall != ausfKeiner && s.eingegeben.seite == seite + 1)
+                name +=
+                    " (" + (s.eingegeben.ausfall == ausfKampflos ? m_Texte.kampflos : m_Texte.aufgabe) + ")";
+            if (s.verweis)
+                name = verweis(spielerPfad(s.name[seite]), name);
+        }
+        const bool sieger = entschieden && (seite == 0 ? w1 : w2).m_Spiel.eigene > 0;
+        namen += (seite == 1 ? Strich : "") + (sieger ? "<strong>" + name + "</strong>" : name);
+    }
+    if (!entschieden && w1.m_Satz.eigene + w1.m_Satz.gegner == 0)
+        return namen;
     std::vector<satz> saetze;
-    for (int snr = 1; snr <= sp->getAnzSaetze(); ++snr)
-        if (sp->getSatzErg(snr).P1 >= 0 && sp->getSatzErg(snr).P2 >= 0)
-            saetze.push_back(sp->getSatzErg(snr));
-    const wxString text = wxString::Format("%d:%d", w1.m_Satz.eigene, w1.m_Satz.gegner);
-    return saetze.empty() ? text : text + " (" + clKurzeingabe::beschreibe(saetze) + ")";
-}
-
-std::string clLiveSeiten::seite(const wxString& titel, const wxString& inhalt) const
-{
-    const wxString turnier = m(m_Turnier->getAllgemein()->Bezeichnung);
-    wxString navigation = m_Navigation;
-    // The link to the page itself stands out.
-    navigation.Replace(">" + m(titel) + "<", " class=\"hier\">" + m(titel) + "<");
-    const wxString html =
-        wxString::Format("<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-                         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                         "<meta http-equiv=\"refresh\" content=\"%d\">\n",
-                         Auffrischen) +
-        "<title>" + m(titel) + L" \u2013 " + turnier + "</title>\n<style>\n" + Stil +
-        "</style>\n</head>\n<body>\n" + "<h1>" + turnier + "</h1>\n<p class=\"unterzeile\">" +
-        m(clHtmlAusgabe::getUnterzeile(*m_Turnier->getAllgemein())) + "</p>\n<nav>" + navigation +
-        "</nav>\n" + inhalt + "</body>\n</html>\n";
-    return html.utf8_string();
-}
-
-wxString clLiveSeiten::erzeugeNamen(const clTTSpiel* sp) const
-{
-    sWertung w1, w2;
-    const bool entschieden = sp->getErgebnis(w1, w2);
-    wxString namen;
-    for (int seite = 1; seite <= 2; ++seite)
-    {
-        const clTeilnehmer* tn = seite == 1 ? sp->getT1() : sp->getT2();
-        wxString name = m(clSpieleTableBase::getNameMitAusfall(sp, seite, true));
-        if (tn == nullptr)
-            name = m(_("noch offen"));
-        else if (const sSpiel* s = finde(sp); s != nullptr && s->startNr[seite - 1] > 0)
-            name =
-                "<a href=\"/spieler/" + wxString::Format("%d", s->startNr[seite - 1]) + "\">" + name + "</a>";
-        const bool sieger = entschieden && (seite == 1 ? w1 : w2).m_Spiel.eigene > 0;
-        namen += (seite == 2 ? wxString(L" \u2013 ") : wxString()) +
-                 (sieger ? "<strong>" + name + "</strong>" : name);
-    }
-    return namen;
-}
-
-wxString clLiveSeiten::erzeugeSpielzeile(const clTTSpiel* sp, const wxString& zusatz) const
-{
-    const sSpiel* s = finde(sp);
-    const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
-    wxString zeile = "<li>";
-    if (const sAufruf* a = sb.getAufruf(sp); a != nullptr && sb.laeuft(sp))
-        zeile += wxString::Format("<span class=\"platte\">%d</span>", a->platte);
-    wxString ort = s != nullptr ? s->ort : wxString();
-    if (!zusatz.empty())
-        ort += (ort.empty() ? wxString() : wxString(L" \u00B7 ")) + zusatz;
-    zeile +=
-        "<span class=\"ort\">" + m(ort) + "</span><br>" + (s != nullptr ? s->paarung : erzeugePaarung(sp));
-    return zeile + "</li>\n";
-}
-
-wxString clLiveSeiten::erzeugePaarung(const clTTSpiel* sp) const
-{
-    const wxString ergebnis = getErgebnis(sp);
-    if (ergebnis.empty())
-        return erzeugeNamen(sp);
+    for (int snr = 0; snr < 2 * s.gewinnsaetze - 1 && snr < clTTSpiel::MaxSaetze; ++snr)
+        if (s.eingegeben.saetze[snr].P1 >= 0 && s.eingegeben.saetze[snr].P2 >= 0)
+            saetze.push_back(s.eingegeben.saetze[snr]);
+    std::string ergebnis = zahl(w1.m_Satz.eigene) + ":" + zahl(w1.m_Satz.gegner);
+    if (!saetze.empty())
+        ergebnis += " (" + utf8(clKurzeingabe::beschreibe(saetze)) + ")";
     // The sets of a match still being played are marked as its score so far.
-    sWertung w1, w2;
-    if (!sp->getErgebnis(w1, w2))
-        return erzeugeNamen(sp) + " <span class=\"stand\">" + m(_("Stand")) + " " + m(ergebnis) + "</span>";
-    return erzeugeNamen(sp) + " <span class=\"ergebnis\">" + m(ergebnis) + "</span>";
+    if (!entschieden)
+        return namen + " <span class=\"stand\">" + m_Texte.stand + " " + ergebnis + "</span>";
+    return namen + " <span class=\"ergebnis\">" + ergebnis + "</span>";
 }
 
-wxString clLiveSeiten::erzeugeUebersicht() const
+std::string clLiveSeiten::erzeugeSpielzeile(size_t k, const std::string& paarung,
+                                            const std::string& zusatz) const
 {
-    const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
-    wxString laufende, naechste, ergebnisse, namen;
-    for (const sAufruf& a : sb.getLaufende())
-        laufende += erzeugeSpielzeile(a.spiel, wxString::Format(_("Platte %d, seit %s"), a.platte,
-                                                                clSpielbetrieb::getUhrzeit(a.beginn)));
-    const std::vector<sAufrufbar> aufrufbare = sb.getNaechste(*m_Turnier);
-    for (size_t i = 0; i < aufrufbare.size() && i < AnzahlAufrufe; ++i)
+    const sSpiel& s = m_Spiele[k];
+    std::string zeile = "<li>";
+    if (s.laeuft)
+        zeile += "<span class=\"platte\">" + zahl(s.aufrufPlatte) + "</span>";
+    std::string ort = getOrt(s);
+    if (!zusatz.empty())
+        ort += (ort.empty() ? "" : Punkt) + zusatz;
+    return zeile + "<span class=\"ort\">" + ort + "</span><br>" + paarung + "</li>\n";
+}
+
+std::string clLiveSeiten::erzeugeUebersicht() const
+{
+    const sTexte& t = m_Texte;
+    const auto punkte = [this](const std::vector<sZeile>& zeilen, size_t hoechstens)
     {
-        const sAufrufbar& a = aufrufbare[i];
-        naechste += erzeugeSpielzeile(a.spiel, !a.bereit      ? _("nach der Pause")
-                                               : a.platte > 0 ? wxString::Format(_("an Platte %d"), a.platte)
-                                                              : _("wartet auf eine Platte"));
-    }
-    const std::vector<sAufruf> beendete = sb.getBeendete();
-    for (size_t i = 0; i < beendete.size() && i < AnzahlErgebnisse; ++i)
-        ergebnisse += erzeugeSpielzeile(
-            beendete[i].spiel, wxString::Format(_("Ende %s"), clSpielbetrieb::getUhrzeit(beendete[i].ende)));
-    for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
-    {
-        const clTeilnehmer* tn = m_Turnier->getTeilnehmer(snr);
-        namen += "<li>" + verweis(wxString::Format("/spieler/%d", snr), tn->getVollerName()) + "</li>\n";
-    }
-    return "<h2>" + m(_("Es spielen")) + "</h2>\n" + liste(laufende, _(L"Zurzeit läuft kein Spiel.")) +
-           "<h2>" + m(_(L"Als Nächstes")) + "</h2>\n" + liste(naechste, _("Es wartet kein Spiel.")) + "<h2>" +
-           m(_("Letzte Ergebnisse")) + "</h2>\n" + liste(ergebnisse, _("Es gibt noch kein Ergebnis.")) +
-           "<h2>" + m(_("Teilnehmer")) + "</h2>\n" +
-           (namen.empty() ? "<p>" + m(_("Es gibt noch keine Teilnehmer.")) + "</p>\n"
+        std::string html;
+        for (size_t i = 0; i < zeilen.size() && i < hoechstens; ++i)
+            html += erzeugeSpielzeile(zeilen[i].spiel, erzeugePaarung(m_Spiele[zeilen[i].spiel]),
+                                      zeilen[i].zusatz);
+        return html;
+    };
+    std::string namen;
+    for (size_t snr = 1; snr < m_Teilnehmer.size(); ++snr)
+        namen += "<li>" + verweis(spielerPfad(static_cast<int>(snr)), m_Teilnehmer[snr].name) + "</li>\n";
+    return "<h2>" + t.esSpielen + "</h2>\n" + liste(punkte(m_Laufende, SIZE_MAX), t.keinSpielLaeuft) +
+           "<h2>" + t.alsNaechstes + "</h2>\n" + liste(punkte(m_Naechste, AnzahlAufrufe), t.keinSpielWartet) +
+           "<h2>" + t.letzteErgebnisse + "</h2>\n" +
+           liste(punkte(m_Beendete, AnzahlErgebnisse), t.keinErgebnis) + "<h2>" + t.teilnehmerTitel +
+           "</h2>\n" +
+           (namen.empty() ? "<p>" + t.keineTeilnehmer + "</p>\n"
                           : "<ul class=\"namen\">\n" + namen + "</ul>\n");
 }
 
-wxString clLiveSeiten::erzeugeGruppe(int g) const
+std::string clLiveSeiten::erzeugeGruppe(int g, const std::vector<std::string>& paarungen) const
 {
-    const clGruppenphase* gp = m_Turnier->getGruppenphase();
-    clTurnier* turnier = gp != nullptr ? gp->getGruppe(g) : m_Turnier;
-    const clHtmlAusgabe ausgabe(turnier, gp != nullptr ? gp->getPlatten(g) : std::vector<int>());
-    wxString spiele;
-    for (const sSpiel& s : m_Spiele)
-        if (s.gruppe == g)
-            spiele += erzeugeSpielzeile(s.spiel);
-    return "<div class=\"breit\">\n" + ausgabe.erzeugeTabelle() + "</div>\n<div class=\"breit\">\n" +
-           ausgabe.erzeugeKreuztabelle() + "</div>\n<h2>" + m(_("Spiele")) + "</h2>\n" +
-           liste(spiele, _("Es gibt noch keine Spiele."));
+    const sTexte& t = m_Texte;
+    const sGruppe& gruppe = m_Gruppen[g];
+    std::string html = "<div class=\"breit\">\n" + gruppe.tabelle + "</div>\n";
+    html += gruppe.kreuztabelle.empty() ? "<p>" + t.zuGrossFuerKreuztabelle + "</p>\n"
+                                        : "<div class=\"breit\">\n" + gruppe.kreuztabelle + "</div>\n";
+    if (gruppe.anzahlSpiele <= static_cast<size_t>(MaxSpieleAufSeite))
+    {
+        std::string spiele;
+        for (size_t k = 0; k < m_Spiele.size(); ++k)
+            if (m_Spiele[k].gruppe == g)
+                spiele += erzeugeSpielzeile(k, paarungen[k], std::string());
+        return html + "<h2>" + t.spiele + "</h2>\n" + liste(spiele, t.keineSpiele);
+    }
+    // A phone is not sent every match of the day: what is played, what comes next
+    // in the schedule and what ended last.
+    std::string laufende, naechste, beendete;
+    for (const sZeile& z : m_Laufende)
+        if (m_Spiele[z.spiel].gruppe == g)
+            laufende += erzeugeSpielzeile(z.spiel, paarungen[z.spiel], z.zusatz);
+    size_t anzahl = 0;
+    for (size_t k = 0; k < m_Spiele.size() && anzahl < static_cast<size_t>(AnzahlSpieleAufSeite); ++k)
+    {
+        const sSpiel& s = m_Spiele[k];
+        sWertung w1, w2;
+        if (s.gruppe != g || s.laeuft || clSatzregel(s.gewinnsaetze).werte(s.eingegeben, w1, w2))
+            continue;
+        naechste += erzeugeSpielzeile(k, paarungen[k], std::string());
+        ++anzahl;
+    }
+    for (const sZeile& z : m_Beendete)
+        if (m_Spiele[z.spiel].gruppe == g)
+            beendete += erzeugeSpielzeile(z.spiel, paarungen[z.spiel], z.zusatz);
+    return html + "<h2>" + t.esSpielen + "</h2>\n" + liste(laufende, t.keinSpielLaeuft) + "<h2>" +
+           t.alsNaechstes + "</h2>\n" + liste(naechste, t.keinSpielOffen) + "<h2>" + t.letzteErgebnisse +
+           "</h2>\n" + liste(beendete, t.keinErgebnis);
 }
 
-wxString clLiveSeiten::erzeugeEndrunde() const
+std::string clLiveSeiten::erzeugeEndrunde(const std::vector<std::string>& paarungen) const
 {
-    const clEndrunde& er = *m_Turnier->getGruppenphase()->getEndrunde();
-    wxString html;
-    for (int r = 1; r <= er.getAnzahlRunden() + 1; ++r)
+    std::string html;
+    for (const auto& [titel, spiele] : m_Endrunde)
     {
-        const bool platz3 = r > er.getAnzahlRunden();
-        if (platz3 && er.getSpielUmPlatz3() == nullptr)
-            break;
-        wxString spiele;
-        for (int nr = 1; nr <= (platz3 ? 1 : er.getAnzahlSpiele(r)); ++nr)
-        {
-            const clTTSpiel* sp = platz3 ? er.getSpielUmPlatz3() : er.getSpiel(r, nr);
-            const wxString frei = er.istFrei(sp, 1) || er.istFrei(sp, 2) ? _("Freilos") : wxString();
-            spiele += erzeugeSpielzeile(sp, frei);
-        }
-        html += "<h2>" + m(platz3 ? er.getSpielname(er.getSpielUmPlatz3()) : er.getRundenname(r)) +
-                "</h2>\n" + liste(spiele, wxString());
+        std::string punkte;
+        for (size_t k : spiele)
+            punkte += erzeugeSpielzeile(k, paarungen[k], m_Spiele[k].frei ? m_Texte.freilos : std::string());
+        html += "<h2>" + titel + "</h2>\n" + liste(punkte, std::string());
     }
     return html;
 }
 
-wxString clLiveSeiten::erzeugeSpieler(int startNr) const
+std::string clLiveSeiten::erzeugeSpieler(int startNr, const std::vector<size_t>& spiele,
+                                         const std::vector<std::string>& paarungen) const
 {
-    const clTeilnehmer* tn = m_Turnier->getTeilnehmer(startNr);
-    const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
-    wxString laeuft, offen, gespielt;
+    const sTexte& t = m_Texte;
+    std::string laeuft, offen, gespielt;
     int gruppe = 0;
-    for (const sSpiel& s : m_Spiele)
+    for (size_t k : spiele)
     {
-        if (s.startNr[0] != startNr && s.startNr[1] != startNr)
-            continue;
+        const sSpiel& s = m_Spiele[k];
         gruppe = std::max(gruppe, s.gruppe);
         sWertung w1, w2;
-        const sAufruf* a = sb.getAufruf(s.spiel);
-        if (a != nullptr && sb.laeuft(s.spiel))
-            laeuft += erzeugeSpielzeile(s.spiel, wxString::Format(_("Platte %d, seit %s"), a->platte,
-                                                                  clSpielbetrieb::getUhrzeit(a->beginn)));
-        else if (s.spiel->getErgebnis(w1, w2))
-            gespielt += erzeugeSpielzeile(s.spiel, a != nullptr && a->platte > 0
-                                                       ? wxString::Format(_("Platte %d"), a->platte)
-                                                       : wxString());
+        if (s.laeuft)
+        {
+            for (const sZeile& z : m_Laufende)
+                if (z.spiel == k)
+                    laeuft += erzeugeSpielzeile(k, paarungen[k], z.zusatz);
+        }
+        else if (clSatzregel(s.gewinnsaetze).werte(s.eingegeben, w1, w2))
+            gespielt += erzeugeSpielzeile(k, paarungen[k],
+                                          s.aufrufPlatte > 0 ? fuelle(t.platte, {zahl(s.aufrufPlatte)})
+                                                             : std::string());
         else
-            offen += erzeugeSpielzeile(s.spiel, s.platte > 0 ? wxString::Format(_("Platte %d"), s.platte)
-                                                             : wxString());
+            offen += erzeugeSpielzeile(k, paarungen[k],
+                                       s.platte > 0 ? fuelle(t.platte, {zahl(s.platte)}) : std::string());
     }
-    wxString html = "<h2>" + m(tn->getVollerName()) + "</h2>\n";
-    if (!tn->getVerein().empty() || gruppe > 0)
-        html += "<p>" + m(tn->getVerein()) +
-                (tn->getVerein().empty() || gruppe == 0 ? wxString() : wxString(L" \u00B7 ")) +
-                (gruppe > 0 ? verweis(wxString::Format("/gruppe/%d", gruppe),
-                                      wxString::Format(_("Gruppe %d"), gruppe))
-                            : wxString()) +
-                "</p>\n";
-    return html + (laeuft.empty() ? wxString() : "<h3>" + m(_(L"Läuft")) + "</h3>\n" + liste(laeuft, "")) +
-           "<h3>" + m(_("Noch zu spielen")) + "</h3>\n" + liste(offen, _("Kein Spiel mehr offen.")) + "<h3>" +
-           m(_("Gespielt")) + "</h3>\n" + liste(gespielt, _("Noch kein Spiel gespielt."));
+    const sTeilnehmer& tn = m_Teilnehmer[startNr];
+    std::string html = "<h2>" + tn.name + "</h2>\n";
+    if (!tn.verein.empty() || gruppe > 0)
+        html +=
+            "<p>" + tn.verein + (tn.verein.empty() || gruppe == 0 ? "" : Punkt) +
+            (gruppe > 0 ? verweis(gruppenPfad(gruppe), fuelle(t.gruppe, {zahl(gruppe)})) : std::string()) +
+            "</p>\n";
+    return html + (laeuft.empty() ? std::string() : "<h3>" + t.laeuftTitel + "</h3>\n" + liste(laeuft, "")) +
+           "<h3>" + t.nochZuSpielen + "</h3>\n" + liste(offen, t.keinSpielOffen) + "<h3>" + t.gespielt +
+           "</h3>\n" + liste(gespielt, t.keinSpielGespielt);
 }
 
 spLiveSeiten clLiveSeiten::erzeuge(mapLiveSeiten zusatz) const
 {
     auto seiten = std::make_shared<mapLiveSeiten>(std::move(zusatz));
-    (*seiten)["/"].inhalt = seite(_(L"Übersicht"), erzeugeUebersicht());
-    const clGruppenphase* gp = m_Turnier->getGruppenphase();
-    if (gp == nullptr)
-        (*seiten)["/tabelle"].inhalt = seite(_("Tabelle"), erzeugeGruppe(0));
-    for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
-        (*seiten)[wxString::Format("/gruppe/%d", g).ToStdString()].inhalt =
-            seite(wxString::Format(_("Gruppe %d"), g), erzeugeGruppe(g));
-    if (gp != nullptr && gp->getEndrunde() != nullptr)
+    // Each pairing is written once, for the page of its group and those of both its players.
+    std::vector<std::string> paarungen(m_Spiele.size());
+    // Each player's matches, found once rather than by every player's page.
+    std::vector<std::vector<size_t>> spieleVon(m_Teilnehmer.size());
+    for (size_t k = 0; k < m_Spiele.size(); ++k)
     {
-        (*seiten)["/endrunde"].inhalt = seite(_("Endrunde"), erzeugeEndrunde());
-        const clHtmlAusgabe ausgabe(m_Turnier);
-        (*seiten)["/endstand"].inhalt = seite(_("Endstand"), ausgabe.erzeugeEndstand(gp->getEndstand()));
+        const sSpiel& s = m_Spiele[k];
+        paarungen[k] = erzeugePaarung(s);
+        for (int seite = 0; seite < 2 && s.verweis; ++seite)
+            if (s.name[seite] > 0 && static_cast<size_t>(s.name[seite]) < spieleVon.size())
+                spieleVon[s.name[seite]].push_back(k);
     }
-    for (int snr = 1; snr <= m_Turnier->getAnzahlTeilnehmer(); ++snr)
-        (*seiten)["/spieler/" + std::to_string(snr)].inhalt =
-            seite(m_Turnier->getTeilnehmer(snr)->getVollerName(), erzeugeSpieler(snr));
+    (*seiten)["/"].inhalt = seite("/", m_Texte.uebersicht, erzeugeUebersicht());
+    if (m_JederGegenJeden && !m_Gruppen.empty())
+        (*seiten)["/tabelle"].inhalt = seite("/tabelle", m_Texte.tabelle, erzeugeGruppe(0, paarungen));
+    for (int g = 1; !m_JederGegenJeden && g < static_cast<int>(m_Gruppen.size()); ++g)
+        (*seiten)[gruppenPfad(g)].inhalt =
+            seite(gruppenPfad(g), fuelle(m_Texte.gruppe, {zahl(g)}), erzeugeGruppe(g, paarungen));
+    if (!m_Endrunde.empty())
+    {
+        (*seiten)["/endrunde"].inhalt = seite("/endrunde", m_Texte.endrunde, erzeugeEndrunde(paarungen));
+        (*seiten)["/endstand"].inhalt = seite("/endstand", m_Texte.endstand, m_Endstand);
+    }
+    for (size_t snr = 1; snr < m_Teilnehmer.size(); ++snr)
+        (*seiten)[spielerPfad(static_cast<int>(snr))].inhalt =
+            seite(spielerPfad(static_cast<int>(snr)), m_Teilnehmer[snr].name,
+                  erzeugeSpieler(static_cast<int>(snr), spieleVon[snr], paarungen));
+    return seiten;
+}
+
+spLiveSeiten clLiveSeiten::erneuereUebersicht(const spLiveSeiten& vorher) const
+{
+    auto seiten = std::make_shared<mapLiveSeiten>(*vorher);
+    (*seiten)["/"].inhalt = seite("/", m_Texte.uebersicht, erzeugeUebersicht());
     return seiten;
 }

@@ -172,12 +172,14 @@ void clTurnierDatei::setInhalt(const std::string& bytes)
     m_Bytes = bytes;
     m_Bytes.erase(0, bomLaenge(m_Bytes));
     m_Utf8 = istUtf8(m_Bytes);
+    indiziere();
 }
 
 bool clTurnierDatei::lesen(wxString* fehler)
 {
     wxLogNull keineMeldungen;
     m_Bytes.clear();
+    m_Sektionen.clear();
     wxFFile datei;
     if (m_Name.empty() || !wxFileName::FileExists(m_Name) || !datei.Open(m_Name, "rb"))
     {
@@ -223,6 +225,7 @@ bool clTurnierDatei::lesen(wxString* fehler)
     }
     m_Bytes.erase(0, bomLaenge(m_Bytes));
     m_Utf8 = istUtf8(m_Bytes);
+    indiziere();
     return true;
 }
 
@@ -236,10 +239,9 @@ std::string_view clTurnierDatei::naechsteZeile(size_t& pos) const
     return zeile;
 }
 
-size_t clTurnierDatei::findZeile(const wxString& mz) const
+void clTurnierDatei::indiziere()
 {
-    // Section names are plain ASCII, the same bytes in both encodings.
-    const std::string name = mz.utf8_string();
+    m_Sektionen.clear();
     for (size_t pos = 0; pos < m_Bytes.size();)
     {
         std::string_view zeile = naechsteZeile(pos);
@@ -252,10 +254,16 @@ size_t clTurnierDatei::findZeile(const wxString& mz) const
             zeile = std::string_view();
         else
             zeile = zeile.substr(anfang, zeile.find_last_not_of(Leerzeichen) + 1 - anfang);
-        if (zeile == name)
-            return pos;
+        // The first section of a name is the one that counts.
+        m_Sektionen.emplace(zeile, pos);
     }
-    return std::string::npos;
+}
+
+size_t clTurnierDatei::findZeile(const wxString& mz) const
+{
+    // Section names are plain ASCII, the same bytes in both encodings.
+    const auto it = m_Sektionen.find(mz.utf8_string());
+    return it != m_Sektionen.end() ? it->second : std::string::npos;
 }
 
 bool clTurnierDatei::hatSektion(const wxString& sn) const
