@@ -6,6 +6,7 @@
 #include <numeric>
 #include <utility>
 #include <wx/intl.h>
+#include <wx/log.h>
 
 #include "datei/clTurnierDatei.h"
 #include "datei/clZahl.h"
@@ -685,6 +686,11 @@ void clGruppenphase::turnierGeaendert(modAenderung art, const wxString& schritt)
                 gr->turnier->pruefeWertungen(zurueck);
         }
         m_Still = false;
+        // The organiser must learn why the typed value is gone again.
+        wxLogWarning(
+            wxGetTranslation(L"Das Ergebnis wurde nicht übernommen: Die Endrunde ist schon ausgelost, "
+                             L"und mit ihm bliebe eine Gruppe offen oder kämen andere Spieler weiter. "
+                             L"Um es zu ändern, zuerst die Auslosung der Endrunde rückgängig machen."));
         return;
     }
     merkeStand();

@@ -593,6 +593,8 @@ bool clTurnier::loseGruppen(std::mt19937& zufall)
     meldeVorher(aendAuslosung);
     ersetzeGruppenphase(std::make_unique<clGruppenphase>(getErgebnisMelder()));
     m_Gruppenphase->lose(m_Teilnehmer, m_Allgemein, zufall);
+    // The draw makes at most one group per player; the file names the groups there are.
+    m_Allgemein.Gruppen = m_Gruppenphase->getAnzahlGruppen();
     m_GruppenVeraltet = false;
     return meldeAuslosung(true, _("Gruppenauslosung"));
 }
