@@ -25,6 +25,10 @@ public:
     static wxString trenne(const wxString& text, wxChar c, size_t& pos);
     // The first c between anfang and ende that is not escaped, or ende.
     static const wchar_t* finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c);
+    // Whether the two texts are the same once their blanks are left out: how a line
+    // read is held against the same thing written again.
+    static bool gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,
+                                      const wchar_t* bEnde);
 };
 
 #endif

@@ -32,10 +32,10 @@ enum modTurnierform
 // The general data of a tournament.
 struct allgemein
 {
-    wxString Bezeichnung = "ein Turnier";
-    wxString Veranstalter = "ein Verein";
-    wxString Ort = "hier";
-    wxString Datum = "heute";
+    wxString Bezeichnung = L"ein Turnier";
+    wxString Veranstalter = L"ein Verein";
+    wxString Ort = L"hier";
+    wxString Datum = L"heute";
     int Platten = 1;
     int ModusIdx = 0;
     // Sets to win a match (2 to 4: best of 3, 5 or 7).

@@ -68,6 +68,24 @@ const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, w
     return ende;
 }
 
+bool clMaskierung::gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,
+                                         const wchar_t* bEnde)
+{
+    // Compared in place: copying both lines without their blanks took a sixth of
+    // loading a tournament in groups.
+    for (;;)
+    {
+        while (a != aEnde && *a == L' ')
+            ++a;
+        while (b != bEnde && *b == L' ')
+            ++b;
+        if (a == aEnde || b == bEnde)
+            return a == aEnde && b == bEnde;
+        if (*a++ != *b++)
+            return false;
+    }
+}
+
 wxString clMaskierung::trenne(const wxString& text, wxChar c, size_t& pos)
 {
     const wchar_t* const anfang = text.wc_str();

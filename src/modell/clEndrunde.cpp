@@ -301,14 +301,14 @@ void clEndrunde::haengeAn(vecPlatzierung& endstand, vecPlatzierung gruppenplaetz
 
 namespace
 {
-// A match group from its first comma on, without blanks: what is read back of it.
-wxString ohneNamen(const wxString& gruppe)
+// Whether two match groups agree from their first comma on, blanks left out: what
+// is read back of a match.
+bool gleichOhneNamen(const wxString& a, const wxString& b)
 {
-    size_t pos = 0;
-    clMaskierung::trenne(gruppe, ',', pos);
-    wxString rest = gruppe.Mid(pos);
-    rest.Replace(" ", "");
-    return rest;
+    const wchar_t* const aEnde = a.wc_str() + a.length();
+    const wchar_t* const bEnde = b.wc_str() + b.length();
+    return clMaskierung::gleichOhneLeerzeichen(clMaskierung::finde(a.wc_str(), aEnde, L','), aEnde,
+                                               clMaskierung::finde(b.wc_str(), bEnde, L','), bEnde);
 }
 
 // Reads a match line into sp; false unless the line is one group and writing the
@@ -323,7 +323,7 @@ bool liesSpiel(clTTSpiel& sp, const wxString& zeile)
         !clTTSpiel::liesSaveString(gruppe.wc_str() + 1, gruppe.wc_str() + gruppe.length(), e, falsch))
         return false;
     sp.setEingaben(e);
-    return ohneNamen(sp.getSaveString()) == ohneNamen(zeile);
+    return gleichOhneNamen(sp.getSaveString(), zeile);
 }
 } // namespace
 

@@ -8,6 +8,7 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
+#include "datei/clMaskierung.h"
 #include "datei/clTurnierDatei.h"
 #include "datei/clZahl.h"
 #include "modell/clEndrundenAuslosung.h"
@@ -38,12 +39,6 @@ const wchar_t* const KeineAuslasser = L"\\";
 // The heads of a group's line with the order decided for a shared place.
 const char* const Gelost = "Los: ";
 const char* const Festgelegt = "Festgelegt: ";
-
-wxString ohneLeerzeichen(wxString zeile)
-{
-    zeile.Replace(" ", "");
-    return zeile;
-}
 
 // The general data of a group: those of the tournament, as a round robin on its tables.
 allgemein fuerGruppe(const allgemein& alg, size_t platten)
@@ -834,9 +829,13 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         // Whatever a round line holds that the group does not take back makes it damaged.
         const clTurnier& gr = *gp->m_Gruppen[g - 1]->turnier;
         for (size_t k = 0; k < runden.size(); ++k)
-            if (ohneLeerzeichen(gr.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString()) !=
-                ohneLeerzeichen(runden[k]))
+        {
+            const wxString geschrieben = gr.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString();
+            if (!clMaskierung::gleichOhneLeerzeichen(
+                    geschrieben.wc_str(), geschrieben.wc_str() + geschrieben.length(), runden[k].wc_str(),
+                    runden[k].wc_str() + runden[k].length()))
                 return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
+        }
         if (entschieden)
         {
             // Exactly the players who share the place, each once.
