@@ -2,6 +2,8 @@
 
 #include "datei/clMaskierung.h"
 
+#include <algorithm>
+
 clTeilnehmer::clTeilnehmer() : m_TTR(KeineTTR), m_StartNr(0), m_Kennung(0) {}
 
 clTeilnehmer::~clTeilnehmer() = default;
@@ -62,12 +64,15 @@ bool istSteuerzeichen(wxUniChar z)
 
 bool nurZiffern(const wxString& text)
 {
-    return !text.empty() && text.find_first_not_of("0123456789") == wxString::npos;
+    return !text.empty() && text.find_first_not_of(L"0123456789") == wxString::npos;
 }
 } // namespace
 
 wxString clTeilnehmer::ohneSteuerzeichen(const wxString& text)
 {
+    // Names almost never hold one; every name passes here when a file is loaded.
+    if (std::none_of(text.begin(), text.end(), istSteuerzeichen))
+        return text;
     wxString ergebnis;
     bool steuerzeichen = false;
     for (wxUniChar z : text)
