@@ -727,7 +727,7 @@ void clGruppenphase::schreibe(clTurnierDatei& dat) const
                 reihenfolge << (reihenfolge.empty() ? "" : ",") << snr;
             sek.Add((gr.gelost ? Gelost : Festgelegt) + reihenfolge);
         }
-        dat.writeSektion(wxString::Format("Gruppe %d", static_cast<int>(g) + 1), sek);
+        dat.writeSektion(wxString::Format(L"Gruppe %d", static_cast<int>(g) + 1), sek);
     }
     if (m_Endrunde != nullptr)
         dat.writeSektion("Endrunde", m_Endrunde->getSaveStrings([this](const clTeilnehmer* tn)
@@ -746,7 +746,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                                   static_cast<int>(zeile) + 1, wxGetTranslation(grund));
         return std::unique_ptr<clGruppenphase>();
     };
-    const auto gruppe = [](int g) { return wxString::Format("Gruppe %d", g); };
+    const auto gruppe = [](int g) { return wxString::Format(L"Gruppe %d", g); };
     if (!dat.hatSektion(gruppe(1)))
     {
         if (dat.hatSektion("Endrunde"))
