@@ -1,6 +1,7 @@
 #ifndef CLSPIELBETRIEB_H
 #define CLSPIELBETRIEB_H
 
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -91,8 +92,8 @@ public:
     // The matches being played, by table.
     std::vector<sAufruf> getLaufende() const;
     // The ended calls and the results of matches without a call that came in
-    // while Quobel ran (table 0), the latest first.
-    std::vector<sAufruf> getBeendete() const;
+    // while Quobel ran (table 0), the latest first; only the latest anzahl.
+    std::vector<sAufruf> getBeendete(size_t anzahl = SIZE_MAX) const;
     // True when there is nothing to save: no call and no minimum rest.
     bool istLeer() const { return m_Aufrufe.empty() && m_Mindestpause == 0; }
 

@@ -61,6 +61,11 @@ wxString zelle(const wxString& tag, const wxString& inhalt, const wxString& attr
            L">";
 }
 
+// Made once: a text from plain characters is converted each time it is made, and
+// the standings and cross tables are written for every copy of the live site.
+const wxString Td(L"td");
+const wxString Th(L"th");
+
 wxString fett(const wxString& text, bool fl)
 {
     return fl ? "<b>" + text + "</b>" : text;
@@ -383,23 +388,23 @@ wxString clHtmlAusgabe::erzeugeTabelle(int weiter) const
     if (wt == nullptr || m_Turnier->getAnzahlTeilnehmer() == 0)
         return html + "<p>" + maskiere(_("Es gibt noch keine Teilnehmer.")) + "</p>\n";
     const wxString zahl = " class=\"zahl\" align=\"center\"";
-    html += wxString::Format(TabellenKopf, "tabelle", 4) + "<tr>" + zelle("th", maskiere(_("Platz")));
+    html += wxString::Format(TabellenKopf, "tabelle", 4) + L"<tr>" + zelle(Th, maskiere(_("Platz")));
     for (int c = 0; c < wt->GetNumberCols(); ++c)
-        html += zelle("th", maskiere(wt->GetColLabelValue(c)), c == 0 ? " align=\"left\"" : "");
+        html += zelle(Th, maskiere(wt->GetColLabelValue(c)), c == 0 ? " align=\"left\"" : "");
     if (weiter > 0)
-        html += zelle("th", maskiere(_("Endrunde")));
-    html += "</tr>\n";
+        html += zelle(Th, maskiere(_("Endrunde")));
+    html += L"</tr>\n";
     for (int platz = 0; platz < m_Turnier->getAnzahlTeilnehmer(); ++platz)
     {
-        html += (platz < weiter ? "<tr bgcolor=\"" + Weiterfarbe + "\">" : wxString("<tr>")) +
-                zelle("td", maskiere(wt->GetRowLabelValue(platz)), zahl);
+        html += (platz < weiter ? "<tr bgcolor=\"" + Weiterfarbe + "\">" : wxString(L"<tr>")) +
+                zelle(Td, maskiere(wt->GetRowLabelValue(platz)), zahl);
         // The first column names the player, here in full.
-        html += zelle("td", anzeige(m_Turnier->getTeilnehmer(wt->getStartNrAufPlatz(platz))));
+        html += zelle(Td, anzeige(m_Turnier->getTeilnehmer(wt->getStartNrAufPlatz(platz))));
         for (int c = 1; c < wt->GetNumberCols(); ++c)
-            html += zelle("td", maskiere(wt->GetValue(platz, c)), zahl);
+            html += zelle(Td, maskiere(wt->GetValue(platz, c)), zahl);
         if (weiter > 0)
-            html += zelle("td", platz < weiter ? "<b>" + maskiere(_("weiter")) + "</b>" : wxString(), zahl);
-        html += "</tr>\n";
+            html += zelle(Td, platz < weiter ? "<b>" + maskiere(_("weiter")) + "</b>" : wxString(), zahl);
+        html += L"</tr>\n";
     }
     return html + "</table>\n";
 }
@@ -414,20 +419,20 @@ wxString clHtmlAusgabe::erzeugeKreuztabelle() const
     const wxString zahl = " class=\"zahl\" align=\"center\"";
     const wxString diagonale = " class=\"zahl diagonale\" align=\"center\" bgcolor=\"" +
                                clKreuzTableBase::Diagonalfarbe.GetAsString(wxC2S_HTML_SYNTAX) + "\"";
-    html += wxString::Format(TabellenKopf, "kreuztabelle", 3) + "<tr>" + zelle("th", wxString());
+    html += wxString::Format(TabellenKopf, "kreuztabelle", 3) + L"<tr>" + zelle(Th, wxString());
     // The results share the width equally, whatever they hold.
     const wxString ergebnisBreite =
         wxString::Format(" width=\"%d%%\"", std::max(1, 60 / std::max(1, m_Turnier->getAnzahlTeilnehmer())));
     for (int c = 0; c < kt.GetNumberCols(); ++c)
-        html += zelle("th", maskiere(kt.GetColLabelValue(c)),
+        html += zelle(Th, maskiere(kt.GetColLabelValue(c)),
                       c < m_Turnier->getAnzahlTeilnehmer() ? ergebnisBreite : "");
-    html += "</tr>\n";
+    html += L"</tr>\n";
     for (int r = 0; r < kt.GetNumberRows(); ++r)
     {
-        html += "<tr>" + zelle("th", maskiere(kt.GetRowLabelValue(r)), " align=\"left\"");
+        html += L"<tr>" + zelle(Th, maskiere(kt.GetRowLabelValue(r)), " align=\"left\"");
         for (int c = 0; c < kt.GetNumberCols(); ++c)
-            html += zelle("td", maskiere(kt.GetValue(r, c)), r == c ? diagonale : zahl);
-        html += "</tr>\n";
+            html += zelle(Td, maskiere(kt.GetValue(r, c)), r == c ? diagonale : zahl);
+        html += L"</tr>\n";
     }
     return html + "</table>\n";
 }

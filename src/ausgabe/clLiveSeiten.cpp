@@ -153,8 +153,8 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
     std::vector<sAufruf> laufende = sb.getLaufende();
     std::vector<sAufrufbar> naechste = sb.getNaechste(*turnier);
     naechste.resize(std::min<size_t>(naechste.size(), AnzahlAufrufe));
-    std::vector<sAufruf> beendete = sb.getBeendete();
-    beendete.resize(std::min<size_t>(beendete.size(), std::max(AnzahlErgebnisse, AnzahlSpieleAufSeite)));
+    const std::vector<sAufruf> beendete =
+        sb.getBeendete(static_cast<size_t>(std::max(AnzahlErgebnisse, AnzahlSpieleAufSeite)));
     std::unordered_map<const clTTSpiel*, size_t> gesucht;
     for (const sAufruf& a : laufende)
         gesucht.emplace(a.spiel, SIZE_MAX);

@@ -34,43 +34,41 @@ const std::time_t FruehesteZeit = 946684800;  // 2000-01-01
 const std::time_t SpaetesteZeit = 4102444800; // 2100-01-01
 
 // A round robin whose rounds are called in order, or the bracket, whose matches
-// wait only for their players.
+// wait only for their players. The rounds are read as they are looked at: a round
+// robin is seldom looked at beyond its first rounds that are not all called.
 struct sFolge
 {
-    std::vector<std::vector<clTTSpiel*>> runden;
+    // The round robin; null for the bracket.
+    const clTurnier* runden = nullptr;
     std::vector<int> platten;
-    bool geordnet = true;
+    // The bracket's matches whose players are known.
+    std::vector<clTTSpiel*> spiele;
+
+    int getAnzahlRunden() const { return runden != nullptr ? runden->getAnzahlRunden() : 1; }
+    // Match k (from 0) of round r (from 0); null after the last.
+    clTTSpiel* getSpiel(size_t r, size_t k) const
+    {
+        if (runden != nullptr)
+            return runden->getSpiel(static_cast<int>(r) + 1, static_cast<int>(k) + 1);
+        return k < spiele.size() ? spiele[k] : nullptr;
+    }
 };
 
 std::vector<sFolge> sammleFolgen(const clTurnier& turnier)
 {
     std::vector<sFolge> folgen;
-    const auto rundenVon = [](const clTurnier& t, std::vector<int> platten)
-    {
-        sFolge f;
-        f.platten = std::move(platten);
-        for (int r = 1; r <= t.getAnzahlRunden(); ++r)
-        {
-            f.runden.emplace_back();
-            for (int p = 1; clTTSpiel* sp = t.getSpiel(r, p); ++p)
-                f.runden.back().push_back(sp);
-        }
-        return f;
-    };
-    folgen.push_back(rundenVon(turnier, {}));
+    folgen.push_back({&turnier, {}, {}});
     const clGruppenphase* gp = turnier.getGruppenphase();
     if (gp == nullptr)
         return folgen;
     for (int g = 1; g <= gp->getAnzahlGruppen(); ++g)
-        folgen.push_back(rundenVon(*gp->getGruppe(g), gp->getPlatten(g)));
+        folgen.push_back({gp->getGruppe(g), gp->getPlatten(g), {}});
     if (const clEndrunde* er = gp->getEndrunde())
     {
         sFolge f;
-        f.geordnet = false;
-        f.runden.emplace_back();
         for (int k = 0; k < er->getAnzahlSpiele(); ++k)
             if (er->istSpielbar(er->getSpiel(k)))
-                f.runden.back().push_back(er->getSpiel(k));
+                f.spiele.push_back(er->getSpiel(k));
         folgen.push_back(std::move(f));
     }
     return folgen;
@@ -122,34 +120,43 @@ std::vector<sAufruf> clSpielbetrieb::getLaufende() const
     return laufende;
 }
 
-std::vector<sAufruf> clSpielbetrieb::getBeendete() const
+std::vector<sAufruf> clSpielbetrieb::getBeendete(size_t anzahl) const
 {
-    std::vector<sAufruf> beendet;
+    // Each with its place here: of two ended at the same time the first here comes first.
+    std::vector<std::pair<sAufruf, size_t>> beendet;
+    beendet.reserve(m_Aufrufe.size() + m_Eingaenge.size());
     for (const sEintrag& e : m_Aufrufe)
         if (e.aufruf.ende != 0)
-            beendet.push_back(e.aufruf);
+            beendet.emplace_back(e.aufruf, beendet.size());
     for (const auto& [spiel, zeit] : m_Eingaenge)
         if (zeit != 0)
-            beendet.push_back({spiel, 0, 0, zeit});
-    std::stable_sort(beendet.begin(), beendet.end(),
-                     [](const sAufruf& a, const sAufruf& b) { return a.ende > b.ende; });
-    return beendet;
+            beendet.emplace_back(sAufruf{spiel, 0, 0, zeit}, beendet.size());
+    const auto frueher = [](const std::pair<sAufruf, size_t>& a, const std::pair<sAufruf, size_t>& b)
+    { return a.first.ende > b.first.ende || (a.first.ende == b.first.ende && a.second < b.second); };
+    // A day has thousands of results and a page lists a few: only those are put in order.
+    const auto ende = beendet.begin() + static_cast<std::ptrdiff_t>(std::min(anzahl, beendet.size()));
+    if (ende != beendet.end())
+        std::nth_element(beendet.begin(), ende, beendet.end(), frueher);
+    std::sort(beendet.begin(), ende, frueher);
+    std::vector<sAufruf> neueste;
+    neueste.reserve(static_cast<size_t>(ende - beendet.begin()));
+    for (auto it = beendet.begin(); it != ende; ++it)
+        neueste.push_back(it->first);
+    return neueste;
 }
 
 std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) const
 {
-    std::set<const clTeilnehmer*> amTisch;
-    std::map<const clTeilnehmer*, std::time_t> zuletzt;
-    for (const sAufruf& a : getBeendete())
-        for (const clTeilnehmer* tn : {a.spiel->getT1(), a.spiel->getT2()})
-            zuletzt[tn] = std::max(zuletzt[tn], a.ende);
-    for (const sAufruf& a : getLaufende())
-        amTisch.insert({a.spiel->getT1(), a.spiel->getT2()});
     const int platten = turnier.getAllgemein()->Platten;
     std::vector<bool> frei(platten + 1, true);
+    std::set<const clTeilnehmer*> amTisch;
     for (const sEintrag& e : m_Aufrufe)
-        if (e.aufruf.ende == 0 && e.aufruf.platte <= platten)
-            frei[e.aufruf.platte] = false;
+        if (e.aufruf.ende == 0)
+        {
+            amTisch.insert({e.aufruf.spiel->getT1(), e.aufruf.spiel->getT2()});
+            if (e.aufruf.platte <= platten)
+                frei[e.aufruf.platte] = false;
+        }
     const auto ersteFreie = [&]
     {
         for (int p = 1; p <= platten; ++p)
@@ -164,18 +171,16 @@ std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) 
         size_t runde, folge, nr;
     };
     std::vector<sRang> raenge;
-    const std::time_t pause = static_cast<std::time_t>(m_Mindestpause) * 60;
-    const std::time_t jetzt = m_Uhr();
     const std::vector<sFolge> folgen = sammleFolgen(turnier);
     for (size_t f = 0; f < folgen.size(); ++f)
     {
         const sFolge& folge = folgen[f];
-        for (size_t r = 0; r < folge.runden.size(); ++r)
+        const bool geordnet = folge.runden != nullptr;
+        for (size_t r = 0; r < static_cast<size_t>(folge.getAnzahlRunden()); ++r)
         {
             bool rundeVergeben = true;
-            for (size_t k = 0; k < folge.runden[r].size(); ++k)
+            for (size_t k = 0; clTTSpiel* sp = folge.getSpiel(r, k); ++k)
             {
-                clTTSpiel* sp = folge.runden[r][k];
                 const bool erledigt = getAufruf(sp) != nullptr || istEntschieden(sp);
                 rundeVergeben = rundeVergeben && erledigt;
                 if (erledigt || sp->getT1() == nullptr || sp->getT2() == nullptr ||
@@ -184,16 +189,45 @@ std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) 
                 sAufrufbar a;
                 a.spiel = sp;
                 const int eigene = clGruppenphase::getPlattenNummer(folge.platten, static_cast<int>(k) + 1);
-                a.platte = folge.geordnet && eigene <= platten && frei[eigene] ? eigene : ersteFreie();
-                a.zuletzt = std::max(zuletzt[sp->getT1()], zuletzt[sp->getT2()]);
-                a.bereit = a.zuletzt == 0 || jetzt >= a.zuletzt + pause;
-                raenge.push_back({a, folge.geordnet ? r : 0, f, k});
+                a.platte = geordnet && eigene <= platten && frei[eigene] ? eigene : ersteFreie();
+                raenge.push_back({a, geordnet ? r : 0, f, k});
             }
             // Within a round robin a round waits for every earlier one to be on the tables.
-            if (folge.geordnet && !rundeVergeben)
+            if (geordnet && !rundeVergeben)
                 break;
         }
     }
+
+    // When the players of these matches ended their last called match: one look at
+    // every ended match, for only these players.
+    std::unordered_map<const clTeilnehmer*, std::time_t> zuletzt;
+    zuletzt.reserve(2 * raenge.size());
+    for (const sRang& r : raenge)
+        for (const clTeilnehmer* tn : {r.a.spiel->getT1(), r.a.spiel->getT2()})
+            zuletzt.emplace(tn, 0);
+    const auto beendet = [&zuletzt](const clTTSpiel* sp, std::time_t ende)
+    {
+        for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+            if (const auto it = zuletzt.find(tn); it != zuletzt.end())
+                it->second = std::max(it->second, ende);
+    };
+    if (!zuletzt.empty())
+    {
+        for (const sEintrag& e : m_Aufrufe)
+            if (e.aufruf.ende != 0)
+                beendet(e.aufruf.spiel, e.aufruf.ende);
+        for (const auto& [spiel, zeit] : m_Eingaenge)
+            if (zeit != 0)
+                beendet(spiel, zeit);
+    }
+    const std::time_t pause = static_cast<std::time_t>(m_Mindestpause) * 60;
+    const std::time_t jetzt = m_Uhr();
+    for (sRang& r : raenge)
+    {
+        r.a.zuletzt = std::max(zuletzt[r.a.spiel->getT1()], zuletzt[r.a.spiel->getT2()]);
+        r.a.bereit = r.a.zuletzt == 0 || jetzt >= r.a.zuletzt + pause;
+    }
+
     std::sort(raenge.begin(), raenge.end(),
               [](const sRang& x, const sRang& y)
               {
@@ -212,8 +246,10 @@ std::vector<sAufrufbar> clSpielbetrieb::getNaechste(const clTurnier& turnier) co
     std::vector<sAufrufbar> naechste = getAufrufbare(turnier);
     std::set<int> frei;
     for (int p = 1; p <= turnier.getAllgemein()->Platten; ++p)
-        if (getSpielAn(p) == nullptr)
-            frei.insert(p);
+        frei.insert(frei.end(), p);
+    for (const sEintrag& e : m_Aufrufe)
+        if (e.aufruf.ende == 0)
+            frei.erase(e.aufruf.platte);
     // A player called before is on a table then, and their next match waits.
     std::set<const clTeilnehmer*> gerufen;
     for (sAufrufbar& a : naechste)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 #include <utility>
 #include <wx/intl.h>
 #include <wx/settings.h>
@@ -38,9 +39,16 @@ const char* const NamenMuster = "Mmmmmmmmmmmmm";
 // Room around a text in a cell or label.
 const int Rand = 16;
 
+// Written directly rather than formatted: every copy of the live site and every
+// repaint of the grid asks for each cell of the standings.
+wxString zahl(int n)
+{
+    return std::to_wstring(n);
+}
+
 wxString paar(const teilwertung& tw)
 {
-    return wxString::Format("%d:%d", tw.eigene, tw.gegner);
+    return std::to_wstring(tw.eigene) + L':' + std::to_wstring(tw.gegner);
 }
 } // namespace
 
@@ -73,9 +81,9 @@ wxString clWertungTableBase::GetValue(int row, int col)
         return tn != nullptr ? tn->getAnzeige() : wxString();
     }
     case spSpiele:
-        return wxString::Format("%d", tw.m_AnzahlSpiele);
+        return zahl(tw.m_AnzahlSpiele);
     case spSpielpunkte:
-        return gezaehlt ? wxString::Format("%d", tw.wertung.m_Spielpunkte.eigene) : wxString();
+        return gezaehlt ? zahl(tw.wertung.m_Spielpunkte.eigene) : wxString();
     case spSiege:
         return gezaehlt ? paar(tw.wertung.m_Spiel) : wxString();
     case spSaetze:
