@@ -17,7 +17,7 @@
 #include "../ModellHilfen.h"
 #include "ansicht/clTurnierpanel.h"
 #include "ansicht/dlAllgemeinDlg.h"
-#include "wxQuobelMain.h"
+#include "ansicht/wxQuobelFrame.h"
 
 // Lets the toolkit handle what is pending (sizes, paints, posted events).
 inline void verarbeiteEreignisse()

@@ -1,5 +1,5 @@
-#ifndef WXQUOBELMAIN_H
-#define WXQUOBELMAIN_H
+#ifndef WXQUOBELFRAME_H
+#define WXQUOBELFRAME_H
 
 #include <wx/frame.h>
 #include <wx/grid.h>

@@ -1,4 +1,4 @@
-#include "wxQuobelApp.h"
+#include "ansicht/wxQuobelApp.h"
 
 #include <wx/filename.h>
 #include <wx/image.h>
@@ -11,7 +11,7 @@
 #include "ansicht/clSprache.h"
 #include "ansicht/clStartoptionen.h"
 #include "ansicht/clTurnierDokument.h"
-#include "wxQuobelMain.h"
+#include "ansicht/wxQuobelFrame.h"
 
 wxIMPLEMENT_APP(wxQuobelApp);
 

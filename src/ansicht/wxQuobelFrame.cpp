@@ -1,4 +1,4 @@
-#include "wxQuobelMain.h"
+#include "ansicht/wxQuobelFrame.h"
 
 #include <algorithm>
 #include <functional>
