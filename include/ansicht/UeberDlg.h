@@ -3,6 +3,15 @@
 
 #include <wx/dialog.h>
 
+enum wxbuildinfoformat
+{
+    short_f,
+    long_f
+};
+
+// The toolkit's version and the platform it runs on, for the About dialog.
+wxString wxbuildinfo(wxbuildinfoformat format);
+
 // The program's information dialog: logo, name, version and the build
 // information of the toolkit, closed with "Fertig".
 class UeberDlg : public wxDialog

@@ -8,6 +8,8 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/stdpaths.h>
+#include <wx/platinfo.h>
+#include <wx/versioninfo.h>
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(UeberDlg, wxDialog)
@@ -27,6 +29,23 @@ wxEND_EVENT_TABLE()
         spalte->Add(st, 0, wxALIGN_CENTER | rahmen, abstand);
     }
 } // namespace
+
+wxString wxbuildinfo(wxbuildinfoformat format)
+{
+    // The library actually loaded, which may be newer than the headers we were built with.
+    wxString info = wxGetLibraryVersionInfo().GetVersionString();
+    if (format == long_f)
+    {
+        // Windows by its family name rather than as "Microsoft Windows NT"; other
+        // systems by their own name, such as Linux.
+        const wxPlatformInfo& plattform = wxPlatformInfo::Get();
+        info << "-"
+             << ((plattform.GetOperatingSystemId() & wxOS_WINDOWS) ? plattform.GetOperatingSystemFamilyName()
+                                                                   : plattform.GetOperatingSystemIdName())
+             << "-Unicode build";
+    }
+    return info;
+}
 
 UeberDlg::UeberDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxString& buildstr,
                    const wxPoint& pos, const wxSize&, long, const wxString&)

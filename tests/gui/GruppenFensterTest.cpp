@@ -9,6 +9,7 @@
 #include "GuiHilfen.h"
 #include "ansicht/dlGleichstandDlg.h"
 #include "ansicht/clEndrundenpanel.h"
+#include "ansicht/clGruppenseite.h"
 #include "ausgabe/clHtmlAusgabe.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clTT_Tabellenpanel.h"
