@@ -174,6 +174,7 @@ void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schrit
     case aendAllgemein:
     case aendAuslosung:
     case aendAufruf:
+    case aendKonkurrenzen:
         // A step only when something was taken over.
         if (!m_Vorher.empty() && m_Vorher != m_Turnier->getAbbild())
             Store(new clAbbildBefehl(m_Turnier, schritt, std::move(m_Vorher)));
