@@ -33,6 +33,7 @@
 #include "netz/clLiveServer.h"
 #include "ansicht/clSpielbetriebpanel.h"
 #include "modell/clTTSpiel.h"
+#include "modell/clTurniertag.h"
 #include "ansicht/clTT_Tabellenpanel.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "ansicht/clTurnierDokument.h"
@@ -109,7 +110,8 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
       m_LivePort(clStartoptionen::LivePortStandard)
 {
-    m_Turnier = new clTurnier;
+    m_Tag.reset(new clTurniertag);
+    m_Turnier = m_Tag->getKonkurrenz(0);
     m_Druck.reset(new clDruck(this, m_Turnier));
     m_Live.reset(new clLiveBetrieb(m_Turnier));
 
@@ -188,7 +190,7 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
         SetSize(FromDIP(StartGroesse));
 
     m_Dokument.reset(new clTurnierDokument(
-        this, m_Turnier, m_Turnierpanel, [this]() { schliesseZellEingaben(); },
+        this, m_Tag.get(), m_Turnierpanel, [this]() { schliesseZellEingaben(); },
         wiederherstellungsOrdner.empty() ? clWiederherstellung::getStandardOrdner()
                                          : wiederherstellungsOrdner));
     m_Dokument->getVerlauf().UseMenu(m_VerlaufMenue);
@@ -207,7 +209,7 @@ wxQuobelFrame::~wxQuobelFrame()
     m_Dokument.reset();
     // The pages' grid tables refer to the tournament: they go first.
     DestroyChildren();
-    delete m_Turnier;
+    m_Tag.reset();
 }
 
 void wxQuobelFrame::erstelleMenue()
@@ -788,6 +790,8 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     if (!gruppen.empty() && m_Dokument->frage(gruppen + "\n\n" + _("Trotzdem fortfahren?"), titel,
                                               wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
+    if (neu)
+        m_Tag->neu();
     m_Turnier->setAllgemein(&alg);
     aktualisiereAllgemein(&alg);
     m_Turnier->Aktualisieren(neu);

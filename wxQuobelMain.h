@@ -24,6 +24,7 @@ class clRundenpanel;
 class clSpielbetriebpanel;
 class clTT_Tabellenpanel;
 class clTurnierDokument;
+class clTurniertag;
 class clTurnierpanel;
 struct sEndrundenAenderung;
 class wxChoice;
@@ -186,6 +187,8 @@ private:
     wxStaticText* m_TurnierVeranstalterText;
     wxStaticText* m_TurnierDatenText;
     wxNotebook* m_Notebook;
+    std::unique_ptr<clTurniertag> m_Tag;
+    // The class the pages show.
     clTurnier* m_Turnier;
     clTurnierpanel* m_Turnierpanel;
     clRundenpanel* m_Rundenpanel;

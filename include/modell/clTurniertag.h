@@ -135,7 +135,8 @@ public:
     // The day as its file holds it, and back; restoring counts as a change.
     std::string getAbbild() const;
     bool setzeAbbild(const std::string& abbild);
-    // A new day of one class with default data.
+    // Back to one class, the first, without persons: what a new tournament
+    // starts from, before its first class is made new (clTurnier::Aktualisieren).
     void neu();
     bool istGeaendert() const;
     void setGeaendert(bool geaendert);
@@ -145,6 +146,12 @@ public:
     void addBeobachter(clTurnierBeobachter* b);
     void removeBeobachter(clTurnierBeobachter* b);
     int getGeaenderte() const { return m_Geaenderte; }
+    // The class of the stable number; -1 for none.
+    int findeKennung(int kennung) const;
+    // The file's sections, and before its end those zusatz writes, as a recovery
+    // file keeps them; whether the day has unsaved changes stays as it is.
+    bool speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                      wxString* fehler) const;
 
 private:
     struct sKonkurrenz;
@@ -169,8 +176,11 @@ private:
     // class that shares the hall, one no class has for its own.
     bool spieltAn(int i, int hallenPlatte) const;
     bool brauchtTagesformat() const;
-    void schreibe(clTurnierDatei& dat) const;
+    // Every section; the end only when mitEnde.
+    void schreibe(clTurnierDatei& dat, bool mitEnde = true) const;
     // Reads the whole file, then replaces the day; art tells it as loaded or restored.
+    // Takes a file of one class, which lesen reads into the first class.
+    bool uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art);
     bool liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art);
     int neueKennung() const;
 

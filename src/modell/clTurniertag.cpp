@@ -129,14 +129,16 @@ std::unique_ptr<clTurniertag::sKonkurrenz> clTurniertag::erzeuge(std::unique_ptr
 
 void clTurniertag::neu()
 {
-    vorher(-1, aendNeu);
-    m_Konkurrenzen.clear();
+    if (m_Konkurrenzen.empty())
+        m_Konkurrenzen.push_back(erzeuge(std::make_unique<clTurnier>(), 1, wxString()));
+    m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
+    m_Konkurrenzen[0]->name.clear();
+    m_Konkurrenzen[0]->platten.clear();
+    m_Konkurrenzen[0]->personen.clear();
     m_Personen.clear();
-    m_Platten = allgemein().Platten;
+    m_Platten = getKonkurrenz(0)->getAllgemein()->Platten;
     m_Mindestpause = 0;
-    m_Konkurrenzen.push_back(erzeuge(std::make_unique<clTurnier>(), 1, wxString()));
     m_Geaendert = false;
-    nachher(-1, aendNeu, wxString());
 }
 
 clTurnier* clTurniertag::getKonkurrenz(int i) const
@@ -810,12 +812,13 @@ bool clTurniertag::brauchtTagesformat() const
                        [](const clPerson& p) { return p.hatZusatzdaten(); });
 }
 
-void clTurniertag::schreibe(clTurnierDatei& dat) const
+void clTurniertag::schreibe(clTurnierDatei& dat, bool mitEnde) const
 {
     if (!brauchtTagesformat())
     {
         getKonkurrenz(0)->schreibeAbschnitte(dat);
-        getKonkurrenz(0)->schreibeEOF(dat);
+        if (mitEnde)
+            getKonkurrenz(0)->schreibeEOF(dat);
         return;
     }
     const allgemein& alg = *getKonkurrenz(0)->getAllgemein();
@@ -846,7 +849,26 @@ void clTurniertag::schreibe(clTurnierDatei& dat) const
         dat.writeSektion("Meldungen", sek);
     }
     dat.setPraefix(wxString());
+    if (mitEnde)
+        getKonkurrenz(0)->schreibeEOF(dat);
+}
+
+bool clTurniertag::speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                                wxString* fehler) const
+{
+    clTurnierDatei dat(datei);
+    schreibe(dat, false);
+    zusatz(dat);
     getKonkurrenz(0)->schreibeEOF(dat);
+    return dat.speichern(fehler);
+}
+
+int clTurniertag::findeKennung(int kennung) const
+{
+    for (int i = 0; i < getAnzahl(); ++i)
+        if (m_Konkurrenzen[i]->kennung == kennung)
+            return i;
+    return -1;
 }
 
 bool clTurniertag::speichere(const wxString& datei, wxString* fehler)
@@ -870,7 +892,34 @@ bool clTurniertag::setzeAbbild(const std::string& abbild)
 {
     clTurnierDatei dat(wxString{});
     dat.setInhalt(abbild);
-    return liesDatei(dat, wxString(), nullptr, aendAbbild);
+    if (dat.hatSektion("Turniertag"))
+        return liesDatei(dat, wxString(), nullptr, aendAbbild);
+    // The first class keeps the participants typed on its page but not applied.
+    return uebernimmEinzelne([this, &abbild] { return getKonkurrenz(0)->setzeAbbild(abbild); }, aendAbbild);
+}
+
+bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art)
+{
+    m_Abgleich = true;
+    clTurnier* k = getKonkurrenz(0);
+    const bool gelesen = lesen();
+    if (gelesen)
+    {
+        m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
+        m_Konkurrenzen[0]->name.clear();
+        m_Konkurrenzen[0]->platten.clear();
+        m_Konkurrenzen[0]->personen.clear();
+        m_Personen.clear();
+        m_Platten = k->getAllgemein()->Platten;
+        m_Mindestpause = k->getSpielbetrieb().getMindestpause();
+        gleicheAb(0);
+    }
+    m_Abgleich = false;
+    if (!gelesen)
+        return false;
+    m_Geaendert = art != aendGeladen;
+    nachher(-1, art, wxString());
+    return true;
 }
 
 bool clTurniertag::lies(const wxString& datei, wxString* fehler)
@@ -883,31 +932,18 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
 {
     const bool geladen = art == aendGeladen;
     if (!dat.hatSektion("Turniertag"))
-    {
-        // A file of one class is read into the first class, which stays as it is on failure.
-        m_Abgleich = true;
-        clTurnier* k = getKonkurrenz(0);
-        const bool gelesen = k->lies(dat, name, fehler);
-        if (gelesen)
-        {
-            m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
-            m_Konkurrenzen[0]->name.clear();
-            m_Konkurrenzen[0]->platten.clear();
-            m_Konkurrenzen[0]->personen.clear();
-            m_Personen.clear();
-            m_Platten = k->getAllgemein()->Platten;
-            m_Mindestpause = k->getSpielbetrieb().getMindestpause();
-            gleicheAb(0);
-            k->m_Geaendert = !geladen;
-            k->melde(art);
-        }
-        m_Abgleich = false;
-        if (!gelesen)
-            return false;
-        m_Geaendert = !geladen;
-        nachher(-1, art, wxString());
-        return true;
-    }
+        return uebernimmEinzelne(
+            [&]
+            {
+                // A file of one class is read into the first class, which stays as it is on failure.
+                clTurnier* k = getKonkurrenz(0);
+                if (!k->lies(dat, name, fehler))
+                    return false;
+                k->m_Geaendert = false;
+                k->melde(aendGeladen);
+                return true;
+            },
+            art);
 
     wxString grund;
     const auto zeilenFehler = [&grund](const wxString& sektion, size_t zeile, const wxString& was)
