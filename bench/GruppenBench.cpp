@@ -76,7 +76,7 @@ void GruppenLaden(benchmark::State& state)
 void GruppenErgebnis(benchmark::State& state)
 {
     GruppenTurnier gt;
-    clBefehlsverlauf verlauf(&gt.tt.turnier);
+    clBefehlsverlauf verlauf(&gt.tt.tag);
     clGruppenphase& gp = *gt.tt.turnier.getGruppenphase();
     clTurnier& gruppe = *gp.getGruppe(40);
     const bool endrunde = state.range(0) != 0;

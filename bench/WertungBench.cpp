@@ -114,7 +114,7 @@ struct Rueckzug
 {
     static constexpr int N = 500;
     TestTurnier tt;
-    clBefehlsverlauf verlauf{&tt.turnier};
+    clBefehlsverlauf verlauf{&tt.tag};
 
     explicit Rueckzug(int platzierung)
     {

@@ -19,7 +19,7 @@ void WiederherstellungSchreiben(benchmark::State& state)
     for (clTTSpiel* sp : tt.alleSpiele())
         sp->setSaetze({{11, 7}, {9, 11}, {11, 5}});
     const wxString ordner = wxFileName::GetTempDir() + "/quobel-bench-sicherung";
-    clWiederherstellung sicherung(&tt.turnier, &tt.teilnehmerTB, ordner);
+    clWiederherstellung sicherung(&tt.tag, &tt.teilnehmerTB, ordner);
     for (auto _ : state)
         if (!sicherung.schreibe())
             state.SkipWithError("not written");
@@ -41,7 +41,7 @@ void ErgebnisMitVerlauf(benchmark::State& state)
     const int n = static_cast<int>(state.range(0));
     TestTurnier tt;
     tt.erstelleN(n, n / 4);
-    clBefehlsverlauf verlauf(&tt.turnier);
+    clBefehlsverlauf verlauf(&tt.tag);
     bool hin = false;
     for (auto _ : state)
     {

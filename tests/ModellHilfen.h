@@ -18,6 +18,7 @@
 #include "modell/clTTSpiel.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "tabellen/clWertungTableBase.h"
 
 // Failing comparisons show texts as text.
@@ -105,7 +106,9 @@ inline std::string merkmale(clSpieleTableBase& tb, int row, int col)
 // without any window.
 struct TestTurnier
 {
-    clTurnier turnier;
+    clTurniertag tag;
+    // The day's one class, which stays the same object while the day has one.
+    clTurnier& turnier = *tag.getKonkurrenz(0);
     clTeilnehmerTableBase teilnehmerTB{&turnier};
     clSpieleTableBase spieleTB{&turnier};
     clWertungTableBase wertungTB{&turnier};

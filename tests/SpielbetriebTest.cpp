@@ -177,7 +177,7 @@ TEST(Spielbetrieb, RueckgaengigDateiUndNeuerSpielplan)
     TestTurnier tt;
     tt.erstelleN(5, 2);
     tt.turnier.setUhr([&uhr] { return uhr; });
-    clBefehlsverlauf verlauf(&tt.turnier);
+    clBefehlsverlauf verlauf(&tt.tag);
     const clSpielbetrieb& sb = tt.turnier.getSpielbetrieb();
     clTTSpiel* sp = tt.turnier.getSpiel(1, 1);
     const std::string vorher = tt.turnier.getAbbild();
@@ -285,7 +285,7 @@ TEST(Spielbetrieb, RueckgaengigBringtVerworfenenAufrufZurueck)
     clEndrunde& er = *gp.getEndrunde();
     spiele(gr.turnier, er.getSpiel(0), 0);
     spiele(gr.turnier, er.getSpiel(1), 0);
-    clBefehlsverlauf verlauf(&gr.turnier);
+    clBefehlsverlauf verlauf(&gr.tag);
     const clSpielbetrieb& sb = gr.turnier.getSpielbetrieb();
     clTTSpiel* halbfinale = er.getSpiel(4);
     ASSERT_TRUE(gr.turnier.rufeAuf(halbfinale, 3) && gr.turnier.rufeAuf(er.getSpiel(2)));

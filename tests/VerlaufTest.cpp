@@ -16,7 +16,7 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
 {
     TestTurnier tt;
     tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"});
-    clBefehlsverlauf verlauf(&tt.turnier);
+    clBefehlsverlauf verlauf(&tt.tag);
     tippe(tt.spieleTB, 1, 1, 1, 1, "11");
     verlauf.merkeGesichert();
     ASSERT_TRUE(verlauf.Undo());
@@ -99,7 +99,7 @@ TEST(Verlauf, Wiederherstellungsdatei)
     tt.teilnehmerTB.SetValue(3, 0, "Dora");
     const TempDatei datei;
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
-    auto frueher = std::make_unique<clWiederherstellung>(&tt.turnier, &tt.teilnehmerTB, ordner);
+    auto frueher = std::make_unique<clWiederherstellung>(&tt.tag, &tt.teilnehmerTB, ordner);
     frueher->setOriginal(datei.pfad);
     frueher->setLivePort(8081);
     ASSERT_TRUE(frueher->schreibe());
@@ -107,7 +107,7 @@ TEST(Verlauf, Wiederherstellungsdatei)
     const wxString verlassen = frueher->getPfad();
     // Ends without removing its file, as at a crash; its process id can come again.
     frueher.reset();
-    clWiederherstellung sicherung(&tt.turnier, nullptr, ordner);
+    clWiederherstellung sicherung(&tt.tag, nullptr, ordner);
     ASSERT_TRUE(sicherung.schreibe());
     const std::vector<sWiederherstellung> funde = clWiederherstellung::suche(ordner);
     ASSERT_EQ(1u, funde.size());

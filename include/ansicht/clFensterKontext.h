@@ -4,24 +4,27 @@
 #include <vector>
 
 class clTurnier;
+class clTurniertag;
 class clTurnierDokument;
 class wxFrame;
 class wxGrid;
 class wxNotebook;
 class wxWindow;
 
-// What the main window's menu commands share: the window, the tournament it
-// shows, that tournament's document and the pages. The tournament shown is
-// held here and nowhere else among the commands, each asks for it when it acts.
+// What the main window's menu commands share: the window, the tournament day,
+// the class of it the window shows, the day's document and the pages. The class
+// shown is held here and nowhere else among the commands, each asks for it when
+// it acts.
 class clFensterKontext
 {
 public:
-    clFensterKontext(wxFrame* fenster, clTurnier* turnier) : m_Fenster(fenster), m_Turnier(turnier) {}
+    clFensterKontext(wxFrame* fenster, clTurniertag* tag);
     clFensterKontext(const clFensterKontext&) = delete;
     clFensterKontext& operator=(const clFensterKontext&) = delete;
 
     // The parent of the commands' dialogs, and its status line.
     wxFrame* getFenster() const { return m_Fenster; }
+    clTurniertag* getTag() const { return m_Tag; }
     clTurnier* getTurnier() const { return m_Turnier; }
     clTurnierDokument& getDokument() const { return *m_Dokument; }
     void setDokument(clTurnierDokument* dokument) { m_Dokument = dokument; }
@@ -37,6 +40,7 @@ public:
 
 private:
     wxFrame* m_Fenster;
+    clTurniertag* m_Tag;
     clTurnier* m_Turnier;
     clTurnierDokument* m_Dokument = nullptr;
     wxNotebook* m_Seiten = nullptr;

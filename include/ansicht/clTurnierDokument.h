@@ -9,7 +9,7 @@
 #include "modell/clTurnierBeobachter.h"
 
 class clBefehlsverlauf;
-class clTurnier;
+class clTurniertag;
 class clTurnierpanel;
 class clWiederherstellung;
 class wxFileDialog;
@@ -22,7 +22,7 @@ class clTurnierDokument : public clTurnierBeobachter
 {
 public:
     // schliesseEingaben ends typing in the grids, so that what is typed counts.
-    clTurnierDokument(wxFrame* fenster, clTurnier* turnier, clTurnierpanel* teilnehmer,
+    clTurnierDokument(wxFrame* fenster, clTurniertag* tag, clTurnierpanel* teilnehmer,
                       std::function<void()> schliesseEingaben, const wxString& wiederherstellungsOrdner);
     ~clTurnierDokument() override;
     clTurnierDokument(const clTurnierDokument&) = delete;
@@ -85,7 +85,7 @@ private:
     void meldeVerbleib(bool erledigt, const wxString& pfad);
 
     wxFrame* m_Fenster;
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
     clTurnierpanel* m_Teilnehmer;
     std::function<void()> m_SchliesseEingaben;
     const wxString m_Grundtitel;

@@ -27,6 +27,7 @@ class clRundenpanel;
 class clSpielbetriebpanel;
 class clTT_Tabellenpanel;
 class clTurnierDokument;
+class clTurniertag;
 class clTurnierpanel;
 class wxChoice;
 

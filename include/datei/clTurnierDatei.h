@@ -23,6 +23,9 @@ public:
     clTurnierDatei(const clTurnierDatei&) = delete;
     clTurnierDatei& operator=(const clTurnierDatei&) = delete;
 
+    // Section names written and asked for from now on begin with praefix: the
+    // classes of a tournament day keep their sections apart so.
+    void setPraefix(const wxString& praefix) { m_Praefix = praefix; }
     void writeSektion(const wxString& seknam, const wxArrayString& sek);
     void writeSektionHeader(const wxString& seknam);
     void writeZeile(const wxString& z);
@@ -57,6 +60,7 @@ private:
     std::string_view naechsteZeile(size_t& pos) const;
 
     wxString m_Name;
+    wxString m_Praefix;
     std::string m_Ausgabe;
     // The file as read, without its byte order mark.
     std::string m_Bytes;

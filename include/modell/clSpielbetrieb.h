@@ -5,7 +5,9 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <set>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
@@ -49,6 +51,20 @@ struct sAufrufbar
     std::time_t zuletzt = 0;
     // False while one of the players still has the minimum rest to take.
     bool bereit = true;
+    // Its round in its round robin, from 0; 0 in the bracket.
+    int runde = 0;
+};
+
+// What the hall holds beyond one class's own calls, as that class sees it: on a
+// tournament day the other classes share its tables and its players' persons.
+struct sHallenLage
+{
+    // The class's tables, by its own numbers, on which another class plays now.
+    std::set<int> belegt;
+    // The class's entries (stable numbers) of whom a person is on a table now.
+    std::unordered_set<int> amTisch;
+    // When a person of each entry last ended a called match anywhere in the hall.
+    std::unordered_map<int, std::time_t> zuletzt;
 };
 
 // The hall on the day ("Spielbetrieb"): which match is played on which table
@@ -76,6 +92,10 @@ public:
     clSpielbetrieb();
     // The clock the calls are timed with; tests give their own.
     void setUhr(std::function<std::time_t()> uhr) { m_Uhr = std::move(uhr); }
+    // Where the class shares the hall with others: what they hold of it now. A
+    // class alone in the hall has none.
+    void setUmfeld(std::function<sHallenLage()> umfeld) { m_Umfeld = std::move(umfeld); }
+    sHallenLage getLage() const { return m_Umfeld ? m_Umfeld() : sHallenLage(); }
     std::time_t jetzt() const { return m_Uhr(); }
     // The local time of day of a call, as the hall reads it: "10:42".
     static wxString getUhrzeit(std::time_t zeit);
@@ -110,6 +130,7 @@ public:
 
 private:
     friend class clTurnier;
+    friend class clTurniertag;
 
     // The changes, made by the tournament only; each answers whether it changed anything.
     // Calls sp to table platte (0: the one it would get); refused when sp cannot
@@ -170,9 +191,11 @@ private:
     // Takes e with the match its identity names among spiele, unless that has a
     // call or, for a running e, its table is beyond platten or busy or a player
     // is on a table; answers whether it was taken.
-    bool ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpiel*>& spiele, int platten);
+    bool ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpiel*>& spiele, int platten,
+                  const sHallenLage& lage);
 
     std::function<std::time_t()> m_Uhr;
+    std::function<sHallenLage()> m_Umfeld;
     int m_Mindestpause;
     std::vector<sEintrag> m_Aufrufe;
     std::unordered_map<const clTTSpiel*, size_t> m_Index;

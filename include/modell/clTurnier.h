@@ -65,6 +65,9 @@ struct sEntscheidung
 // The tournament: general data, roster, schedule and the three views that show it.
 class clTurnier
 {
+    // The tournament day writes, reads and times its classes.
+    friend class clTurniertag;
+
 public:
     // The settings dialog offers 1 to MaxPlatten tables; a file is held to the same.
     static constexpr int MaxPlatten = 100;
@@ -287,6 +290,8 @@ private:
     // Form or number of groups changed since the groups were drawn.
     bool m_GruppenVeraltet;
     bool m_Geaendert;
+    // The highest stable number a participant has had since the roster was read.
+    int m_HoechsteKennung = 0;
     std::vector<clTurnierBeobachter*> m_Beobachter;
     std::unique_ptr<clGruppenphase> m_Gruppenphase;
     clSpielbetrieb m_Spielbetrieb;

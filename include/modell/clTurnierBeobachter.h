@@ -13,7 +13,8 @@ enum modAenderung
     aendGeladen,    // the whole tournament was read from a file
     aendAbbild,     // undo or redo put back the whole tournament as it stood before or after a step
     aendAuslosung,  // the groups or the bracket were drawn, or two players swapped
-    aendAufruf      // a match was called to a table, a call taken back or moved, or the minimum rest set
+    aendAufruf,     // a match was called to a table, a call taken back or moved, or the minimum rest set
+    aendKonkurrenzen // a class of the tournament day was added, renamed, copied or removed, or got its tables
 };
 
 // Told by the tournament about every change, so that the views, the window's

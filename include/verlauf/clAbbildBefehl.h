@@ -4,15 +4,15 @@
 #include <string>
 #include <wx/cmdproc.h>
 
-class clTurnier;
+class clTurniertag;
 
-// One step that changed the roster or the general data, and with them perhaps the
-// schedule and every result: it holds an image of the whole tournament as it
+// One step that changed the roster, the general data, a draw, a call or the
+// classes, and with them perhaps every result: it holds an image of the whole day as it
 // stood on the other side of the step, and exchanges it for the current one.
 class clAbbildBefehl : public wxCommand
 {
 public:
-    clAbbildBefehl(clTurnier* turnier, const wxString& name, std::string andererStand);
+    clAbbildBefehl(clTurniertag* tag, const wxString& name, std::string andererStand);
 
     bool Do() override { return tausche(); }
     bool Undo() override { return tausche(); }
@@ -20,7 +20,7 @@ public:
 private:
     bool tausche();
 
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
     std::string m_Abbild;
 };
 

@@ -9,20 +9,20 @@
 #include "modell/clTTSpiel.h"
 #include "modell/clTurnierBeobachter.h"
 
-class clTurnier;
+class clTurniertag;
 
-// Undo and redo. Every change of the tournament is recorded as one step from what
-// the tournament tells its observers: changed results by comparison with the
-// entries of every match as they stood, a new roster or new general data by an
-// image of the whole tournament taken just before. A new or loaded tournament
-// starts a new history. Whether the tournament has unsaved changes after an undo
-// or a redo is decided by the step at which it was last saved.
+// Undo and redo. Every change of the tournament day is recorded as one step from
+// what the day tells its observers: changed results of a class by comparison with
+// the entries of every match as they stood, any other change (a roster, general
+// data, a draw, a call, a class added or removed) by an image of the whole day
+// taken just before. A new or loaded tournament starts a new history. Whether the tournament has unsaved
+// changes after an undo or a redo is decided by the step at which it was last saved.
 class clBefehlsverlauf : public wxCommandProcessor, public clTurnierBeobachter
 {
 public:
     static const int MaxSchritte = 100;
 
-    explicit clBefehlsverlauf(clTurnier* turnier);
+    explicit clBefehlsverlauf(clTurniertag* tag);
     ~clBefehlsverlauf() override;
 
     // "Rückgängig: Ergebnis Runde 3, Platte 2", or without a name when there is nothing to undo.
@@ -56,8 +56,9 @@ private:
     // Records the matches whose entries changed as one step.
     void speichereErgebnisse(const wxString& schritt);
 
-    clTurnier* m_Turnier;
-    std::vector<eingaben> m_Stand;
+    clTurniertag* m_Tag;
+    // The entries of every match, class by class in the order of the day.
+    std::vector<std::vector<eingaben>> m_Stand;
     // The tournament just before a change of roster or general data.
     std::string m_Vorher;
     bool m_Wiedergabe;

@@ -7,7 +7,7 @@
 #include "modell/clSpielbetrieb.h"
 #include "modell/clTTSpiel.h"
 
-class clTurnier;
+class clTurniertag;
 
 // One step of changed results: the entries of some matches before and after it,
 // and the calls it dropped, which undo brings back.
@@ -23,16 +23,20 @@ public:
         eingaben nachher;
     };
 
-    clErgebnisBefehl(clTurnier* turnier, const wxString& name, std::vector<sAenderung> aenderungen,
-                     std::vector<sAufrufDaten> verworfen);
+    // The matches belong to the class of the stable number konkurrenz.
+    clErgebnisBefehl(clTurniertag* tag, int konkurrenz, const wxString& name,
+                     std::vector<sAenderung> aenderungen, std::vector<sAufrufDaten> verworfen);
 
     bool Do() override;
     bool Undo() override;
 
 private:
+    // The class, found by its number: an image restored since may have made it anew.
+    clTurnier* getTurnier() const;
     void setze(bool nachher);
 
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
+    int m_Konkurrenz;
     std::vector<sAenderung> m_Aenderungen;
     std::vector<sAufrufDaten> m_Verworfen;
 };

@@ -13,7 +13,7 @@
 
 class clDateiSperre;
 class clTeilnehmerTableBase;
-class clTurnier;
+class clTurniertag;
 
 // Size and modification time of a file, to see whether it was written since.
 struct sDateiStand
@@ -47,7 +47,7 @@ public:
     // How soon after a change the file is written; changes in between share the write.
     static const int Verzoegerung = 500;
 
-    clWiederherstellung(clTurnier* turnier, clTeilnehmerTableBase* eingaben, const wxString& ordner);
+    clWiederherstellung(clTurniertag* tag, clTeilnehmerTableBase* eingaben, const wxString& ordner);
     ~clWiederherstellung() override;
 
     // The user's folder for such files: $XDG_STATE_HOME/quobel, else
@@ -81,7 +81,7 @@ public:
 private:
     void OnTimer(wxTimerEvent& event);
 
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
     clTeilnehmerTableBase* m_Eingaben;
     std::unique_ptr<clDateiSperre> m_Sperre;
     wxString m_Pfad;

@@ -9,6 +9,7 @@
 #include "ansicht/clTurnierpanel.h"
 #include "ansicht/dlAllgemeinDlg.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "verlauf/clBefehlsverlauf.h"
 
 clDateiBefehle::clDateiBefehle(clFensterKontext& kontext, clTurnierpanel* teilnehmer,
@@ -42,6 +43,9 @@ void clDateiBefehle::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     if (!gruppen.empty() && dokument.frage(gruppen + "\n\n" + _("Trotzdem fortfahren?"), titel,
                                            wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
+    // A new tournament is one class again.
+    if (neu)
+        m_Kontext.getTag()->neu();
     turnier->setAllgemein(&alg);
     m_ZeigeAllgemein(&alg);
     turnier->Aktualisieren(neu);

@@ -5,6 +5,13 @@
 
 #include <utility>
 
+#include "modell/clTurniertag.h"
+
+clFensterKontext::clFensterKontext(wxFrame* fenster, clTurniertag* tag)
+    : m_Fenster(fenster), m_Tag(tag), m_Turnier(tag->getKonkurrenz(0))
+{
+}
+
 void clFensterKontext::setSeiten(wxNotebook* seiten, std::vector<wxGrid*> eingaben)
 {
     m_Seiten = seiten;

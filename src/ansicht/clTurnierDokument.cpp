@@ -12,6 +12,7 @@
 #include "verlauf/clBefehlsverlauf.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "ansicht/clTurnierpanel.h"
 #include "verlauf/clWiederherstellung.h"
 
@@ -35,16 +36,16 @@ wxString clTurnierDokument::getGewaehlteDatei(const wxFileDialog& dlg)
     return pfad.empty() ? wxFileName(dlg.GetDirectory(), dlg.GetFilename()).GetFullPath() : pfad;
 }
 
-clTurnierDokument::clTurnierDokument(wxFrame* fenster, clTurnier* turnier, clTurnierpanel* teilnehmer,
+clTurnierDokument::clTurnierDokument(wxFrame* fenster, clTurniertag* tag, clTurnierpanel* teilnehmer,
                                      std::function<void()> schliesseEingaben,
                                      const wxString& wiederherstellungsOrdner)
-    : m_Fenster(fenster), m_Turnier(turnier), m_Teilnehmer(teilnehmer),
+    : m_Fenster(fenster), m_Tag(tag), m_Teilnehmer(teilnehmer),
       m_SchliesseEingaben(std::move(schliesseEingaben)), m_Grundtitel(fenster->GetTitle()),
-      m_Befehle(new clBefehlsverlauf(turnier)),
-      m_Wiederherstellung(new clWiederherstellung(turnier, teilnehmer->getTable(), wiederherstellungsOrdner)),
+      m_Befehle(new clBefehlsverlauf(tag)),
+      m_Wiederherstellung(new clWiederherstellung(tag, teilnehmer->getTable(), wiederherstellungsOrdner)),
       m_Verworfen(false), m_NachAbsturz(false)
 {
-    m_Turnier->addBeobachter(this);
+    m_Tag->addBeobachter(this);
     m_Wiederherstellung->setFehlerMeldung([this](const wxString& text) { zeigeStatus(text); });
     // Names typed on the participants page are unsaved work too.
     m_Teilnehmer->getTable()->setBeiAenderung([this]() { folgeAenderung(); });
@@ -56,12 +57,12 @@ clTurnierDokument::clTurnierDokument(wxFrame* fenster, clTurnier* turnier, clTur
 clTurnierDokument::~clTurnierDokument()
 {
     m_Teilnehmer->getTable()->setBeiAenderung(nullptr);
-    m_Turnier->removeBeobachter(this);
+    m_Tag->removeBeobachter(this);
 }
 
 bool clTurnierDokument::hatUngesicherteAenderungen() const
 {
-    return m_Turnier->istGeaendert() || m_Teilnehmer->getTable()->hatAenderungen();
+    return m_Tag->istGeaendert() || m_Teilnehmer->getTable()->hatAenderungen();
 }
 
 void clTurnierDokument::turnierGeaendert(modAenderung, const wxString&)
@@ -156,7 +157,7 @@ bool clTurnierDokument::sichere()
 
 wxString clTurnierDokument::schlageDateinamenVor() const
 {
-    wxString name = m_Turnier->getAllgemein()->Bezeichnung;
+    wxString name = m_Tag->getKonkurrenz(0)->getAllgemein()->Bezeichnung;
     // Characters that no file system takes, and line breaks, become dashes.
     for (wxUniCharRef c : name)
         if (wxString("/\\:*?\"<>|\r\n\t").Find(c) != wxNOT_FOUND)
@@ -214,7 +215,7 @@ bool clTurnierDokument::schreibeDatei(const wxString& pfad)
     if (!klaereTeilnehmerliste())
         return false;
     wxString fehler;
-    if (!m_Turnier->speichereTurnierDaten(pfad, &fehler))
+    if (!m_Tag->speichere(pfad, &fehler))
     {
         zeigeFehler(fehler + "\n\n" + wxGetTranslation(L"Die Datei wurde nicht geschrieben."),
                     _("Turnier sichern"));
@@ -230,7 +231,7 @@ bool clTurnierDokument::schreibeDatei(const wxString& pfad)
 bool clTurnierDokument::oeffneDatei(const wxString& pfad)
 {
     wxString fehler;
-    if (!m_Turnier->liesTurnierDaten(pfad, &fehler))
+    if (!m_Tag->lies(pfad, &fehler))
     {
         zeigeFehler(fehler, _("Turnier laden"));
         return false;
@@ -296,7 +297,7 @@ int clTurnierDokument::pruefeWiederherstellung()
         wxString fehler;
         if (!frageAenderungenSpeichern())
             return livePort;
-        if (!m_Turnier->liesTurnierDaten(fund.pfad, &fehler))
+        if (!m_Tag->lies(fund.pfad, &fehler))
         {
             zeigeFehler(fehler, _("Wiederherstellen"));
             meldeVerbleib(!clWiederherstellung::legeBeiseite(fund.pfad).empty(), fund.pfad);
@@ -304,7 +305,7 @@ int clTurnierDokument::pruefeWiederherstellung()
         }
         // The changes of the file it belongs to, still to be saved there, and the
         // participants typed on their page.
-        m_Turnier->setGeaendert(true);
+        m_Tag->setGeaendert(true);
         m_Befehle->vergissGesichert();
         m_Datei = fund.original;
         m_Wiederherstellung->setOriginal(m_Datei, fund.stand);

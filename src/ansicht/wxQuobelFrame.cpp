@@ -23,6 +23,7 @@
 #include "ansicht/clTurnierpanel.h"
 #include "ausgabe/clDruck.h"
 #include "modell/clGruppenphase.h"
+#include "modell/clTurniertag.h"
 #include "verlauf/clBefehlsverlauf.h"
 #include "verlauf/clWiederherstellung.h"
 
@@ -39,7 +40,7 @@ const wxSize MinGroesse(900, 640);
 
 wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxString& wiederherstellungsOrdner)
     : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
-      m_Kontext(this, new clTurnier)
+      m_Kontext(this, new clTurniertag)
 {
     clTurnier* turnier = m_Kontext.getTurnier();
     m_Ausgabe.reset(new clAusgabeBefehle(m_Kontext));
@@ -122,7 +123,7 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
         m_Notebook, {m_Turnierpanel->getGrid(), m_Rundenpanel->getGrid(), m_Endrundenpanel->getSatzGrid()});
 
     m_Dokument.reset(new clTurnierDokument(
-        this, turnier, m_Turnierpanel, [this]() { m_Kontext.schliesseZellEingaben(); },
+        this, m_Kontext.getTag(), m_Turnierpanel, [this]() { m_Kontext.schliesseZellEingaben(); },
         wiederherstellungsOrdner.empty() ? clWiederherstellung::getStandardOrdner()
                                          : wiederherstellungsOrdner));
     m_Kontext.setDokument(m_Dokument.get());
@@ -150,7 +151,7 @@ wxQuobelFrame::~wxQuobelFrame()
     m_Dokument.reset();
     // The pages' grid tables refer to the tournament: they go first.
     DestroyChildren();
-    delete turnier;
+    delete m_Kontext.getTag();
 }
 
 void wxQuobelFrame::verbindeMenue()

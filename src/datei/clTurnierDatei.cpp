@@ -129,7 +129,7 @@ void clTurnierDatei::writeSektion(const wxString& seknam, const wxArrayString& s
 void clTurnierDatei::writeSektionHeader(const wxString& seknam)
 {
     writeZeile(wxString('#', 64));
-    writeZeile(wxString::Format("%s %s", Kopfmarke, seknam));
+    writeZeile(wxString::Format("%s %s%s", Kopfmarke, m_Praefix, seknam));
 }
 
 void clTurnierDatei::writeZeile(const wxString& z)
@@ -262,7 +262,7 @@ void clTurnierDatei::indiziere()
 size_t clTurnierDatei::findZeile(const wxString& mz) const
 {
     // Section names are plain ASCII, the same bytes in both encodings.
-    const auto it = m_Sektionen.find(mz.utf8_string());
+    const auto it = m_Sektionen.find((m_Praefix + mz).utf8_string());
     return it != m_Sektionen.end() ? it->second : std::string::npos;
 }
 

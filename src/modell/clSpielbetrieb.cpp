@@ -148,7 +148,11 @@ std::vector<sAufruf> clSpielbetrieb::getBeendete(size_t anzahl) const
 std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) const
 {
     const int platten = turnier.getAllgemein()->Platten;
+    const sHallenLage lage = getLage();
     std::vector<bool> frei(platten + 1, true);
+    for (int p : lage.belegt)
+        if (p >= 1 && p <= platten)
+            frei[p] = false;
     std::set<const clTeilnehmer*> amTisch;
     for (const sEintrag& e : m_Aufrufe)
         if (e.aufruf.ende == 0)
@@ -184,12 +188,15 @@ std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) 
                 const bool erledigt = getAufruf(sp) != nullptr || istEntschieden(sp);
                 rundeVergeben = rundeVergeben && erledigt;
                 if (erledigt || sp->getT1() == nullptr || sp->getT2() == nullptr ||
-                    amTisch.count(sp->getT1()) != 0 || amTisch.count(sp->getT2()) != 0)
+                    amTisch.count(sp->getT1()) != 0 || amTisch.count(sp->getT2()) != 0 ||
+                    lage.amTisch.count(sp->getT1()->getKennung()) != 0 ||
+                    lage.amTisch.count(sp->getT2()->getKennung()) != 0)
                     continue;
                 sAufrufbar a;
                 a.spiel = sp;
                 const int eigene = clGruppenphase::getPlattenNummer(folge.platten, static_cast<int>(k) + 1);
                 a.platte = geordnet && eigene <= platten && frei[eigene] ? eigene : ersteFreie();
+                a.runde = geordnet ? static_cast<int>(r) : 0;
                 raenge.push_back({a, geordnet ? r : 0, f, k});
             }
             // Within a round robin a round waits for every earlier one to be on the tables.
@@ -225,6 +232,9 @@ std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) 
     for (sRang& r : raenge)
     {
         r.a.zuletzt = std::max(zuletzt[r.a.spiel->getT1()], zuletzt[r.a.spiel->getT2()]);
+        for (const clTeilnehmer* tn : {r.a.spiel->getT1(), r.a.spiel->getT2()})
+            if (const auto it = lage.zuletzt.find(tn->getKennung()); it != lage.zuletzt.end())
+                r.a.zuletzt = std::max(r.a.zuletzt, it->second);
         r.a.bereit = r.a.zuletzt == 0 || jetzt >= r.a.zuletzt + pause;
     }
 
@@ -250,6 +260,8 @@ std::vector<sAufrufbar> clSpielbetrieb::getNaechste(const clTurnier& turnier) co
     for (const sEintrag& e : m_Aufrufe)
         if (e.aufruf.ende == 0)
             frei.erase(e.aufruf.platte);
+    for (int p : getLage().belegt)
+        frei.erase(p);
     // A player called before is on a table then, and their next match waits.
     std::set<const clTeilnehmer*> gerufen;
     for (sAufrufbar& a : naechste)
@@ -277,7 +289,8 @@ bool clSpielbetrieb::rufeAuf(const clTurnier& turnier, clTTSpiel* sp, int platte
             continue;
         if (platte == 0)
             platte = a.platte;
-        if (platte < 1 || platte > turnier.getAllgemein()->Platten || getSpielAn(platte) != nullptr)
+        if (platte < 1 || platte > turnier.getAllgemein()->Platten || getSpielAn(platte) != nullptr ||
+            getLage().belegt.count(platte) != 0)
             return false;
         sEintrag e;
         e.aufruf = {sp, platte, m_Uhr(), 0};
@@ -307,7 +320,8 @@ bool clSpielbetrieb::verlege(const clTTSpiel* sp, int platte, int platten)
     {
         if (e.aufruf.spiel != sp || e.aufruf.ende != 0)
             continue;
-        if (platte < 1 || platte > platten || getSpielAn(platte) != nullptr)
+        if (platte < 1 || platte > platten || getSpielAn(platte) != nullptr ||
+            getLage().belegt.count(platte) != 0)
             return false;
         e.aufruf.platte = platte;
         return true;
@@ -351,7 +365,9 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
         {
             // Its result was taken back: it is played again where it was, if that
             // table and both players are still free.
-            if (getSpielAn(a.platte) == nullptr && !amTisch(kennung))
+            const sHallenLage lage = getLage();
+            if (getSpielAn(a.platte) == nullptr && !amTisch(kennung) && lage.belegt.count(a.platte) == 0 &&
+                lage.amTisch.count(kennung.t1) == 0 && lage.amTisch.count(kennung.t2) == 0)
                 a.ende = 0;
             else
                 weg = true;
@@ -386,7 +402,8 @@ std::map<sSpielKennung, clTTSpiel*> clSpielbetrieb::verzeichne(const std::vector
     return spiele;
 }
 
-bool clSpielbetrieb::ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpiel*>& spiele, int platten)
+bool clSpielbetrieb::ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpiel*>& spiele, int platten,
+                              const sHallenLage& lage)
 {
     const auto it = spiele.find(e.kennung);
     if (it == spiele.end())
@@ -397,7 +414,9 @@ bool clSpielbetrieb::ordneEin(sEintrag e, const std::map<sSpielKennung, clTTSpie
     if (e.aufruf.ende == 0)
     {
         // A running match needs its table and both its players.
-        if (e.aufruf.platte > platten || getSpielAn(e.aufruf.platte) != nullptr || amTisch(e.kennung))
+        if (e.aufruf.platte > platten || getSpielAn(e.aufruf.platte) != nullptr || amTisch(e.kennung) ||
+            lage.belegt.count(e.aufruf.platte) != 0 || lage.amTisch.count(e.kennung.t1) != 0 ||
+            lage.amTisch.count(e.kennung.t2) != 0)
             return false;
     }
     m_Aufrufe.push_back(e);
@@ -413,8 +432,9 @@ void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle, const std::vec
     bisher.swap(m_Aufrufe);
     m_Index.clear();
     const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
+    const sHallenLage lage = getLage();
     for (const sEintrag& e : bisher)
-        ordneEin(e, spiele, platten);
+        ordneEin(e, spiele, platten, lage);
     vergissEingaenge(alle);
 }
 
@@ -424,8 +444,9 @@ bool clSpielbetrieb::stelleWieder(const std::vector<sAufrufDaten>& aufrufe,
 {
     bool wieder = false;
     const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
+    const sHallenLage lage = getLage();
     for (const sAufrufDaten& a : aufrufe)
-        if (ordneEin({{nullptr, a.platte, a.beginn, a.ende}, a.kennung}, spiele, platten))
+        if (ordneEin({{nullptr, a.platte, a.beginn, a.ende}, a.kennung}, spiele, platten, lage))
         {
             m_Eingaenge.erase(m_Aufrufe.back().aufruf.spiel);
             wieder = true;
@@ -522,7 +543,7 @@ void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTT
     // lies checked the tables and players already.
     const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
     for (const sEintrag& e : gelesen.m_Aufrufe)
-        ordneEin(e, spiele, std::numeric_limits<int>::max());
+        ordneEin(e, spiele, std::numeric_limits<int>::max(), sHallenLage());
     // Ends what the file holds as played though it has its result; indexes the calls.
     folgeErgebnissen({});
     vergissEingaenge(alle);

@@ -342,8 +342,9 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
     std::vector<bool> bleibt;
     const std::vector<int> positionen = uebernommenePositionen(el, bleibt);
     bool geaendert = !nurNamen;
-    // A newcomer gets a number nobody has had in this roster.
-    int hoechsteKennung = 0;
+    // A newcomer gets a number nobody has had in this roster, not even one removed
+    // meanwhile: the persons of a tournament day are linked to entries by it.
+    int hoechsteKennung = m_HoechsteKennung;
     for (const clTeilnehmer* tn : m_Teilnehmer)
         hoechsteKennung = std::max(hoechsteKennung, tn->getKennung());
     vecTeilnehmer tl;
@@ -356,6 +357,7 @@ void clTurnier::UpdateTeilnehmer(vecEditListe& el)
         clTeilnehmer* tn = neu ? new clTeilnehmer : m_Teilnehmer[positionen[i]];
         if (neu)
             tn->setKennung(++hoechsteKennung);
+        m_HoechsteKennung = hoechsteKennung;
         tl.push_back(tn);
         tn->setStartNr(static_cast<int>(tl.size()));
         if (ed.m_EditStatus != esClear || neu)
@@ -910,8 +912,12 @@ void clTurnier::besetze(const vecTeilnehmer& tl, const wxString& auslasser,
 {
     leereTeilnehmer();
     m_Teilnehmer = tl;
+    m_HoechsteKennung = 0;
     for (size_t i = 0; i < m_Teilnehmer.size(); ++i)
+    {
         m_Teilnehmer[i]->setStartNr(static_cast<int>(i) + 1);
+        m_HoechsteKennung = std::max(m_HoechsteKennung, m_Teilnehmer[i]->getKennung());
+    }
     erzeugeSchema(auslasser);
     for (size_t r = 0, k = 0; r < rundenEnde.size(); ++r)
     {

@@ -2,17 +2,17 @@
 
 #include <utility>
 
-#include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 
-clAbbildBefehl::clAbbildBefehl(clTurnier* turnier, const wxString& name, std::string andererStand)
-    : wxCommand(true, name), m_Turnier(turnier), m_Abbild(std::move(andererStand))
+clAbbildBefehl::clAbbildBefehl(clTurniertag* tag, const wxString& name, std::string andererStand)
+    : wxCommand(true, name), m_Tag(tag), m_Abbild(std::move(andererStand))
 {
 }
 
 bool clAbbildBefehl::tausche()
 {
-    std::string jetzt = m_Turnier->getAbbild();
-    if (!m_Turnier->setzeAbbild(m_Abbild))
+    std::string jetzt = m_Tag->getAbbild();
+    if (!m_Tag->setzeAbbild(m_Abbild))
         return false;
     m_Abbild = std::move(jetzt);
     return true;

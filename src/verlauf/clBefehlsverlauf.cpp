@@ -8,26 +8,32 @@
 #include "verlauf/clErgebnisBefehl.h"
 #include "modell/clRunde.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 
-clBefehlsverlauf::clBefehlsverlauf(clTurnier* turnier)
-    : wxCommandProcessor(MaxSchritte), m_Turnier(turnier), m_Wiedergabe(false), m_ZielGesichert(false),
+clBefehlsverlauf::clBefehlsverlauf(clTurniertag* tag)
+    : wxCommandProcessor(MaxSchritte), m_Tag(tag), m_Wiedergabe(false), m_ZielGesichert(false),
       m_GesichertVerloren(false)
 {
-    m_Turnier->addBeobachter(this);
+    m_Tag->addBeobachter(this);
     merkeStand();
 }
 
 clBefehlsverlauf::~clBefehlsverlauf()
 {
-    m_Turnier->removeBeobachter(this);
+    m_Tag->removeBeobachter(this);
 }
 
 void clBefehlsverlauf::merkeStand()
 {
-    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele();
-    m_Stand.resize(spiele.size());
-    for (size_t k = 0; k < spiele.size(); ++k)
-        m_Stand[k] = spiele[k]->getEingaben();
+    m_Stand.resize(static_cast<size_t>(m_Tag->getAnzahl()));
+    for (int i = 0; i < m_Tag->getAnzahl(); ++i)
+    {
+        const std::vector<clTTSpiel*> spiele = m_Tag->getKonkurrenz(i)->getAlleSpiele();
+        std::vector<eingaben>& stand = m_Stand[static_cast<size_t>(i)];
+        stand.resize(spiele.size());
+        for (size_t k = 0; k < spiele.size(); ++k)
+            stand[k] = spiele[k]->getEingaben();
+    }
 }
 
 void clBefehlsverlauf::neuerVerlauf()
@@ -121,34 +127,41 @@ void clBefehlsverlauf::speichereErgebnisse(const wxString& schritt)
     // come after those they follow from, as undo puts them back.
     // Between two changes the matches stay where they are, so their places in the
     // list tell which changed; the step names them by their identities.
+    const int i = m_Tag->getGeaenderte();
+    clTurnier* turnier = m_Tag->getKonkurrenz(i);
+    if (turnier == nullptr || static_cast<size_t>(i) >= m_Stand.size())
+        return;
+    std::vector<eingaben>& stand = m_Stand[static_cast<size_t>(i)];
     std::vector<sSpielKennung> kennungen;
-    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele(&kennungen);
+    const std::vector<clTTSpiel*> spiele = turnier->getAlleSpiele(&kennungen);
     std::vector<clErgebnisBefehl::sAenderung> aenderungen;
     const clTTSpiel* erstes = nullptr;
-    for (size_t k = 0; k < spiele.size() && k < m_Stand.size(); ++k)
+    for (size_t k = 0; k < spiele.size() && k < stand.size(); ++k)
     {
-        if (spiele[k]->getEingaben() != m_Stand[k])
+        if (spiele[k]->getEingaben() != stand[k])
         {
-            aenderungen.push_back({kennungen[k], m_Stand[k], spiele[k]->getEingaben()});
-            m_Stand[k] = aenderungen.back().nachher;
+            aenderungen.push_back({kennungen[k], stand[k], spiele[k]->getEingaben()});
+            stand[k] = aenderungen.back().nachher;
             if (erstes == nullptr)
                 erstes = spiele[k];
         }
     }
     if (aenderungen.empty())
         return;
+    // On a day of several classes the step names the class.
+    const wxString ort = m_Tag->getAnzahl() > 1 ? m_Tag->getName(i) + ", " : wxString();
     const wxString name = !schritt.empty() ? schritt
                           : aenderungen.size() == 1
-                              ? wxString::Format(_("Ergebnis %s"), m_Turnier->getSpielort(erstes))
+                              ? wxString::Format(_("Ergebnis %s%s"), ort, turnier->getSpielort(erstes))
                               : wxString(_("Ergebnisse"));
-    Store(new clErgebnisBefehl(m_Turnier, name, std::move(aenderungen),
-                               m_Turnier->getSpielbetrieb().getVerworfene()));
+    Store(new clErgebnisBefehl(m_Tag, m_Tag->getKennung(i), name, std::move(aenderungen),
+                               turnier->getSpielbetrieb().getVerworfene()));
 }
 
 void clBefehlsverlauf::turnierWirdGeaendert(modAenderung)
 {
     if (!m_Wiedergabe)
-        m_Vorher = m_Turnier->getAbbild();
+        m_Vorher = m_Tag->getAbbild();
 }
 
 void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schritt)
@@ -156,7 +169,7 @@ void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schrit
     if (m_Wiedergabe)
     {
         // The observers after this one see whether the step leads back to the saved state.
-        m_Turnier->setGeaendert(!m_ZielGesichert);
+        m_Tag->setGeaendert(!m_ZielGesichert);
         return;
     }
     switch (art)
@@ -166,7 +179,7 @@ void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schrit
         m_Vorher.clear();
         neuerVerlauf();
         // A new tournament with general data typed for it is saved nowhere yet.
-        m_GesichertVerloren = m_Turnier->istGeaendert();
+        m_GesichertVerloren = m_Tag->istGeaendert();
         break;
     case aendAbbild:
         break;
@@ -174,9 +187,10 @@ void clBefehlsverlauf::turnierGeaendert(modAenderung art, const wxString& schrit
     case aendAllgemein:
     case aendAuslosung:
     case aendAufruf:
+    case aendKonkurrenzen:
         // A step only when something was taken over.
-        if (!m_Vorher.empty() && m_Vorher != m_Turnier->getAbbild())
-            Store(new clAbbildBefehl(m_Turnier, schritt, std::move(m_Vorher)));
+        if (!m_Vorher.empty() && m_Vorher != m_Tag->getAbbild())
+            Store(new clAbbildBefehl(m_Tag, schritt, std::move(m_Vorher)));
         m_Vorher.clear();
         break;
     case aendErgebnis:

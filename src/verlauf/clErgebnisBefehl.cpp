@@ -4,33 +4,44 @@
 #include <utility>
 
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "tabellen/clWertungTableBase.h"
 
-clErgebnisBefehl::clErgebnisBefehl(clTurnier* turnier, const wxString& name,
+clErgebnisBefehl::clErgebnisBefehl(clTurniertag* tag, int konkurrenz, const wxString& name,
                                    std::vector<sAenderung> aenderungen, std::vector<sAufrufDaten> verworfen)
-    : wxCommand(true, name), m_Turnier(turnier), m_Aenderungen(std::move(aenderungen)),
+    : wxCommand(true, name), m_Tag(tag), m_Konkurrenz(konkurrenz), m_Aenderungen(std::move(aenderungen)),
       m_Verworfen(std::move(verworfen))
 {
 }
 
+clTurnier* clErgebnisBefehl::getTurnier() const
+{
+    return m_Tag->getKonkurrenz(m_Tag->findeKennung(m_Konkurrenz));
+}
+
 bool clErgebnisBefehl::Do()
 {
+    if (getTurnier() == nullptr)
+        return false;
     setze(true);
     return true;
 }
 
 bool clErgebnisBefehl::Undo()
 {
+    if (getTurnier() == nullptr)
+        return false;
     setze(false);
-    m_Turnier->stelleAufrufeWieder(m_Verworfen);
+    getTurnier()->stelleAufrufeWieder(m_Verworfen);
     return true;
 }
 
 void clErgebnisBefehl::setze(bool nachher)
 {
-    const clWertungTableBase::clStapel stapel(m_Turnier->getWertungTableBase());
+    clTurnier* turnier = getTurnier();
+    const clWertungTableBase::clStapel stapel(turnier->getWertungTableBase());
     std::vector<sSpielKennung> kennungen;
-    const std::vector<clTTSpiel*> spiele = m_Turnier->getAlleSpiele(&kennungen);
+    const std::vector<clTTSpiel*> spiele = turnier->getAlleSpiele(&kennungen);
     std::map<sSpielKennung, clTTSpiel*> orte;
     for (size_t k = 0; k < spiele.size(); ++k)
         orte.emplace(kennungen[k].getOrt(), spiele[k]);
@@ -40,7 +51,7 @@ void clErgebnisBefehl::setze(bool nachher)
         if (it != orte.end())
         {
             it->second->setEingaben(nachher ? a.nachher : a.vorher);
-            m_Turnier->pruefeWertung(it->second);
+            turnier->pruefeWertung(it->second);
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "datei/clMaskierung.h"
 #include "datei/clTurnierDatei.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "verlauf/clDateiSperre.h"
 
@@ -72,9 +73,9 @@ sDateiStand sDateiStand::von(const wxString& pfad)
     return stand;
 }
 
-clWiederherstellung::clWiederherstellung(clTurnier* turnier, clTeilnehmerTableBase* eingaben,
+clWiederherstellung::clWiederherstellung(clTurniertag* tag, clTeilnehmerTableBase* eingaben,
                                          const wxString& ordner)
-    : m_Turnier(turnier), m_Eingaben(eingaben), m_FehlerGemeldet(false)
+    : m_Tag(tag), m_Eingaben(eingaben), m_FehlerGemeldet(false)
 {
     Bind(wxEVT_TIMER, &clWiederherstellung::OnTimer, this);
     // The first name that no running Quobel holds and that no crashed one left a
@@ -144,7 +145,7 @@ bool clWiederherstellung::schreibe()
     wxString fehler;
     const bool geschrieben =
         wxFileName::Mkdir(wxFileName(m_Pfad).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL) &&
-        m_Turnier->speichereMit(m_Pfad, zusatz, &fehler);
+        m_Tag->speichereMit(m_Pfad, zusatz, &fehler);
     if (geschrieben)
         m_FehlerGemeldet = false;
     else if (!m_FehlerGemeldet)

@@ -1,0 +1,44 @@
+#ifndef CLPERSON_H
+#define CLPERSON_H
+
+#include <wx/string.h>
+
+// A person of the tournament day, entered in one or more classes: a correction of
+// the name, club or rating is made once and reaches every entry of the person.
+class clPerson
+{
+public:
+    // A person's stable number within the day: entries and the file name persons by it.
+    int getKennung() const { return m_Kennung; }
+    void setKennung(int kennung) { m_Kennung = kennung; }
+
+    wxString Vorname;
+    wxString Name;
+    wxString Verein;
+    // KeineTTR when there is none.
+    int TTR = -1;
+    // 0 where not known.
+    int Jahrgang = 0;
+    // -1 not known, 0 female, 1 male.
+    int Geschlecht = -1;
+    wxString Lizenz;
+
+    // "Anna Meier".
+    wxString getVollerName() const;
+    // The same person as typed: first name, surname and club agree, ignoring case.
+    bool istGleich(const wxString& vorname, const wxString& name, const wxString& verein) const;
+    // Name, club and rating agree with the other's.
+    bool gleicheMeldedaten(const clPerson& p) const;
+    // True when the person has data beyond what an entry holds.
+    bool hatZusatzdaten() const { return Jahrgang != 0 || Geschlecht != -1 || !Lizenz.empty(); }
+
+    // One line of the file: "nr, Vorname, Name, Verein, TTR, Jahrgang, Geschlecht, Lizenz".
+    wxString getSaveString() const;
+    // False when the line is damaged.
+    bool setFromSaveString(const wxString& zeile);
+
+private:
+    int m_Kennung = 0;
+};
+
+#endif

@@ -1,0 +1,63 @@
+#include "modell/clPerson.h"
+
+#include "datei/clMaskierung.h"
+#include "modell/clTeilnehmer.h"
+
+#include <vector>
+
+wxString clPerson::getVollerName() const
+{
+    if (Vorname.empty())
+        return Name;
+    return Name.empty() ? Vorname : Vorname + " " + Name;
+}
+
+bool clPerson::istGleich(const wxString& vorname, const wxString& name, const wxString& verein) const
+{
+    return Vorname.CmpNoCase(vorname) == 0 && Name.CmpNoCase(name) == 0 && Verein.CmpNoCase(verein) == 0;
+}
+
+bool clPerson::gleicheMeldedaten(const clPerson& p) const
+{
+    return Vorname == p.Vorname && Name == p.Name && Verein == p.Verein && TTR == p.TTR;
+}
+
+wxString clPerson::getSaveString() const
+{
+    wxString zeile = wxString::Format("%d", m_Kennung);
+    for (const wxString* text : {&Vorname, &Name, &Verein})
+        zeile += ", " + clMaskierung::maskiere(*text, ",");
+    zeile +=
+        wxString::Format(", %d, %d, %d, ", TTR, Jahrgang, Geschlecht) + clMaskierung::maskiere(Lizenz, ",");
+    return clMaskierung::maskiereZeile(zeile);
+}
+
+bool clPerson::setFromSaveString(const wxString& zeile)
+{
+    // The licence comes last and may be empty: eight fields, and nothing after them.
+    std::vector<wxString> felder;
+    size_t pos = 0;
+    for (int k = 0; k < 8; ++k)
+    {
+        felder.push_back(
+            clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos)).Strip(wxString::both));
+        if (pos < zeile.length() && zeile[pos] == ' ')
+            ++pos;
+    }
+    if (pos < zeile.length())
+        return false;
+    long zahlen[4];
+    const size_t stellen[] = {0, 4, 5, 6};
+    for (size_t i = 0; i < 4; ++i)
+        if (!felder[stellen[i]].ToLong(&zahlen[i]))
+            return false;
+    m_Kennung = static_cast<int>(zahlen[0]);
+    Vorname = clTeilnehmer::ohneSteuerzeichen(felder[1]);
+    Name = clTeilnehmer::ohneSteuerzeichen(felder[2]);
+    Verein = clTeilnehmer::ohneSteuerzeichen(felder[3]);
+    TTR = zahlen[1] >= 0 && zahlen[1] <= 99999 ? static_cast<int>(zahlen[1]) : KeineTTR;
+    Jahrgang = zahlen[2] >= 1900 && zahlen[2] <= 2100 ? static_cast<int>(zahlen[2]) : 0;
+    Geschlecht = zahlen[3] == 0 || zahlen[3] == 1 ? static_cast<int>(zahlen[3]) : -1;
+    Lizenz = clTeilnehmer::ohneSteuerzeichen(felder[7]);
+    return m_Kennung > 0;
+}

@@ -1,0 +1,1106 @@
+#include "modell/clTurniertag.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <wx/intl.h>
+
+#include "datei/clMaskierung.h"
+#include "datei/clTurnierDatei.h"
+#include "datei/clZahl.h"
+#include "modell/clEndrunde.h"
+#include "modell/clGruppenphase.h"
+#include "modell/clTTSpiel.h"
+#include "modell/clTurnier.h"
+
+struct clTurniertag::sKonkurrenz
+{
+    std::unique_ptr<clTurnier> turnier;
+    std::unique_ptr<clWeiterleitung> weiterleitung;
+    int kennung = 0;
+    // Empty: called after its type.
+    wxString name;
+    std::vector<int> platten;
+    // The persons of each entry, by the entry's stable number.
+    std::unordered_map<int, std::vector<int>> personen;
+
+    ~sKonkurrenz();
+};
+
+// Hands what a class tells on to the day, which knows then which class it was.
+class clTurniertag::clWeiterleitung : public clTurnierBeobachter
+{
+public:
+    clWeiterleitung(clTurniertag* tag, const clTurnier* turnier) : m_Tag(tag), m_Turnier(turnier) {}
+    void turnierWirdGeaendert(modAenderung art) override { m_Tag->vorher(m_Tag->finde(m_Turnier), art); }
+    void gruppenWerdenErsetzt() override
+    {
+        for (clTurnierBeobachter* b : m_Tag->m_Beobachter)
+            b->gruppenWerdenErsetzt();
+    }
+    void turnierGeaendert(modAenderung art, const wxString& schritt) override
+    {
+        m_Tag->nachher(m_Tag->finde(m_Turnier), art, schritt);
+    }
+
+private:
+    clTurniertag* m_Tag;
+    const clTurnier* m_Turnier;
+};
+
+clTurniertag::sKonkurrenz::~sKonkurrenz()
+{
+    if (turnier != nullptr && weiterleitung != nullptr)
+        turnier->removeBeobachter(weiterleitung.get());
+}
+
+namespace
+{
+const wxString Praefix = "K%d ";
+
+bool istEntschieden(const clTTSpiel* sp)
+{
+    sWertung w1, w2;
+    return sp->getErgebnis(w1, w2);
+}
+
+// The persons an entry names, as its data tell them.
+std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
+{
+    clPerson p;
+    p.Vorname = tn->getVName();
+    p.Name = tn->getName();
+    p.Verein = tn->getVerein();
+    p.TTR = tn->getTTR();
+    return {p};
+}
+
+// Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
+bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
+{
+    nummern.clear();
+    for (const wxString& teil : wxSplit(zeile, ' ', '\0'))
+    {
+        if (teil.empty())
+            continue;
+        long n = 0;
+        if (!teil.ToLong(&n) || n < 1 || n > 1000000)
+            return false;
+        nummern.push_back(static_cast<int>(n));
+    }
+    return true;
+}
+
+wxString schreibeNummern(const std::vector<int>& nummern)
+{
+    wxString zeile;
+    for (int n : nummern)
+        zeile += (zeile.empty() ? "" : " ") + wxString::Format("%d", n);
+    return zeile;
+}
+} // namespace
+
+clTurniertag::clTurniertag() : m_Uhr([] { return std::time(nullptr); })
+{
+    neu();
+}
+
+clTurniertag::~clTurniertag()
+{
+    // The classes go before the observers they tell.
+    m_Konkurrenzen.clear();
+}
+
+std::unique_ptr<clTurniertag::sKonkurrenz> clTurniertag::erzeuge(std::unique_ptr<clTurnier> turnier,
+                                                                 int kennung, const wxString& name)
+{
+    auto k = std::make_unique<sKonkurrenz>();
+    k->turnier = std::move(turnier);
+    k->kennung = kennung;
+    k->name = name;
+    k->weiterleitung = std::make_unique<clWeiterleitung>(this, k->turnier.get());
+    k->turnier->addBeobachter(k->weiterleitung.get());
+    k->turnier->setUhr(m_Uhr);
+    k->turnier->m_Spielbetrieb.m_Mindestpause = m_Mindestpause;
+    const clTurnier* t = k->turnier.get();
+    k->turnier->m_Spielbetrieb.setUmfeld([this, t] { return getLage(finde(t)); });
+    return k;
+}
+
+void clTurniertag::neu()
+{
+    if (m_Konkurrenzen.empty())
+        m_Konkurrenzen.push_back(erzeuge(std::make_unique<clTurnier>(), 1, wxString()));
+    m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
+    m_Konkurrenzen[0]->name.clear();
+    m_Konkurrenzen[0]->platten.clear();
+    m_Konkurrenzen[0]->personen.clear();
+    m_Personen.clear();
+    m_Platten = getKonkurrenz(0)->getAllgemein()->Platten;
+    m_Mindestpause = 0;
+    m_Geaendert = false;
+}
+
+clTurnier* clTurniertag::getKonkurrenz(int i) const
+{
+    return i >= 0 && i < getAnzahl() ? m_Konkurrenzen[i]->turnier.get() : nullptr;
+}
+
+int clTurniertag::finde(const clTurnier* k) const
+{
+    for (int i = 0; i < getAnzahl(); ++i)
+        if (m_Konkurrenzen[i]->turnier.get() == k)
+            return i;
+    return -1;
+}
+
+wxString clTurniertag::getName(int i) const
+{
+    if (i < 0 || i >= getAnzahl())
+        return wxString();
+    return m_Konkurrenzen[i]->name.empty() ? _("Einzel") : m_Konkurrenzen[i]->name;
+}
+
+int clTurniertag::getKennung(int i) const
+{
+    return i >= 0 && i < getAnzahl() ? m_Konkurrenzen[i]->kennung : 0;
+}
+
+const std::vector<int>& clTurniertag::getEigenePlatten(int i) const
+{
+    static const std::vector<int> alle;
+    return i >= 0 && i < getAnzahl() ? m_Konkurrenzen[i]->platten : alle;
+}
+
+std::pair<int, int> clTurniertag::getSpielstand(int i) const
+{
+    const clTurnier* k = getKonkurrenz(i);
+    if (k == nullptr)
+        return {0, 0};
+    int entschieden = 0, alle = 0;
+    for (const clTTSpiel* sp : k->getAlleSpiele())
+    {
+        ++alle;
+        entschieden += istEntschieden(sp) ? 1 : 0;
+    }
+    return {entschieden, alle};
+}
+
+wxString clTurniertag::getStufe(int i) const
+{
+    const clTurnier* k = getKonkurrenz(i);
+    if (k == nullptr)
+        return wxString();
+    const auto [entschieden, alle] = getSpielstand(i);
+    if (k->getAllgemein()->Turnierform == formJederGegenJeden)
+    {
+        // One entry has no match to play: the class is over before it began.
+        if (k->getAnzahlTeilnehmer() == 0 || (alle > 0 && entschieden == 0))
+            return _("Meldung");
+        return entschieden == alle ? _("beendet") : _("Runden");
+    }
+    const clGruppenphase* gp = k->getGruppenphase();
+    if (gp == nullptr)
+        return _("Meldung");
+    if (gp->getEndrunde() == nullptr)
+        return _("Gruppen");
+    return entschieden == alle ? _("beendet") : _("Endrunde");
+}
+
+wxString clTurniertag::pruefeName(const wxString& name, int ausser) const
+{
+    const wxString n = clTeilnehmer::ohneSteuerzeichen(name).Strip(wxString::both);
+    if (n.empty())
+        return _("Die Konkurrenz braucht einen Namen.");
+    for (int i = 0; i < getAnzahl(); ++i)
+        if (i != ausser && getName(i).CmpNoCase(n) == 0)
+            return wxString::Format(wxGetTranslation(L"Eine Konkurrenz „%s“ gibt es schon."), getName(i));
+    return wxString();
+}
+
+int clTurniertag::neueKennung() const
+{
+    int hoechste = 0;
+    for (const auto& k : m_Konkurrenzen)
+        hoechste = std::max(hoechste, k->kennung);
+    return hoechste + 1;
+}
+
+int clTurniertag::fuegeHinzu(const wxString& name)
+{
+    if (!pruefeName(name).empty() || getAnzahl() >= MaxKonkurrenzen)
+        return -1;
+    vorher(-1, aendKonkurrenzen);
+    m_Abgleich = true;
+    // The new class takes the day's data and the hall; its rules start afresh.
+    const allgemein& tag = *getKonkurrenz(0)->getAllgemein();
+    allgemein alg;
+    alg.Bezeichnung = tag.Bezeichnung;
+    alg.Veranstalter = tag.Veranstalter;
+    alg.Ort = tag.Ort;
+    alg.Datum = tag.Datum;
+    alg.Platten = m_Platten;
+    auto turnier = std::make_unique<clTurnier>();
+    turnier->setAllgemein(&alg);
+    turnier->Aktualisieren(true);
+    m_Konkurrenzen.push_back(erzeuge(std::move(turnier), neueKennung(),
+                                     clTeilnehmer::ohneSteuerzeichen(name).Strip(wxString::both)));
+    m_Abgleich = false;
+    m_Geaendert = true;
+    const int neu = getAnzahl() - 1;
+    nachher(-1, aendKonkurrenzen, wxString::Format(wxGetTranslation(L"Neue Konkurrenz „%s“"), getName(neu)));
+    return neu;
+}
+
+bool clTurniertag::benenneUm(int i, const wxString& name)
+{
+    if (i < 0 || i >= getAnzahl() || !pruefeName(name, i).empty())
+        return false;
+    const wxString neu = clTeilnehmer::ohneSteuerzeichen(name).Strip(wxString::both);
+    if (neu == getName(i))
+        return false;
+    vorher(-1, aendKonkurrenzen);
+    m_Konkurrenzen[i]->name = neu;
+    m_Geaendert = true;
+    nachher(-1, aendKonkurrenzen, wxString::Format(wxGetTranslation(L"Konkurrenz „%s“ umbenannt"), neu));
+    return true;
+}
+
+int clTurniertag::kopiere(int i, const wxString& name)
+{
+    const clTurnier* vorlage = getKonkurrenz(i);
+    if (vorlage == nullptr || !pruefeName(name).empty() || getAnzahl() >= MaxKonkurrenzen)
+        return -1;
+    vorher(-1, aendKonkurrenzen);
+    m_Abgleich = true;
+    auto turnier = std::make_unique<clTurnier>();
+    turnier->setAllgemein(vorlage->getAllgemein());
+    turnier->Aktualisieren(true);
+    vecEditListe el;
+    vorlage->fillEditListe(el);
+    for (spEditData& ed : el)
+    {
+        ed.m_EditStatus = esNew;
+        ed.m_OldPos = -1;
+    }
+    turnier->UpdateTeilnehmer(el);
+    auto k = erzeuge(std::move(turnier), neueKennung(),
+                     clTeilnehmer::ohneSteuerzeichen(name).Strip(wxString::both));
+    k->platten = m_Konkurrenzen[i]->platten;
+    // The copies are entries of the same persons, in the same order.
+    const clTurnier* kopie = k->turnier.get();
+    for (int snr = 1; snr <= kopie->getAnzahlTeilnehmer(); ++snr)
+        k->personen[kopie->getTeilnehmer(snr)->getKennung()] =
+            getPersonenVon(i, vorlage->getTeilnehmer(snr)->getKennung());
+    m_Konkurrenzen.push_back(std::move(k));
+    m_Abgleich = false;
+    m_Geaendert = true;
+    const int neu = getAnzahl() - 1;
+    nachher(-1, aendKonkurrenzen, wxString::Format(wxGetTranslation(L"Konkurrenz „%s“ kopiert"), getName(i)));
+    return neu;
+}
+
+wxString clTurniertag::verloreneErgebnisse(int i) const
+{
+    const clTurnier* k = getKonkurrenz(i);
+    if (k == nullptr)
+        return wxString();
+    int ergebnisse = 0;
+    for (const clTTSpiel* sp : k->getAlleSpiele())
+        ergebnisse += sp->hatEingaben() ? 1 : 0;
+    wxString text;
+    if (k->getAnzahlTeilnehmer() > 0)
+        text = wxString::Format(wxPLURAL("%d Meldung", "%d Meldungen", k->getAnzahlTeilnehmer()),
+                                k->getAnzahlTeilnehmer());
+    if (ergebnisse > 0)
+        text += wxString::Format(wxPLURAL(" und %d Ergebnis", " und %d Ergebnisse", ergebnisse), ergebnisse);
+    return text;
+}
+
+bool clTurniertag::entferne(int i)
+{
+    if (i < 0 || i >= getAnzahl() || getAnzahl() == 1)
+        return false;
+    const wxString name = getName(i);
+    vorher(-1, aendKonkurrenzen);
+    m_Konkurrenzen.erase(m_Konkurrenzen.begin() + i);
+    entferneLosePersonen();
+    m_Geaendert = true;
+    nachher(-1, aendKonkurrenzen, wxString::Format(wxGetTranslation(L"Konkurrenz „%s“ entfernt"), name));
+    return true;
+}
+
+bool clTurniertag::setEigenePlatten(int i, const std::vector<int>& platten)
+{
+    if (i < 0 || i >= getAnzahl() || platten == m_Konkurrenzen[i]->platten)
+        return false;
+    std::set<int> gesehen;
+    for (int p : platten)
+        if (p < 1 || p > m_Platten || !gesehen.insert(p).second)
+            return false;
+    vorher(-1, aendKonkurrenzen);
+    m_Abgleich = true;
+    m_Konkurrenzen[i]->platten = platten;
+    clTurnier* k = m_Konkurrenzen[i]->turnier.get();
+    allgemein alg = *k->getAllgemein();
+    alg.Platten = platten.empty() ? m_Platten : static_cast<int>(platten.size());
+    k->setAllgemein(&alg);
+    k->Aktualisieren(false);
+    m_Abgleich = false;
+    m_Geaendert = true;
+    nachher(-1, aendKonkurrenzen, wxString::Format(_("Platten von %s"), getName(i)));
+    return true;
+}
+
+const clPerson* clTurniertag::getPerson(int nr) const
+{
+    const auto it = std::lower_bound(m_Personen.begin(), m_Personen.end(), nr,
+                                     [](const clPerson& p, int n) { return p.getKennung() < n; });
+    return it != m_Personen.end() && it->getKennung() == nr ? &*it : nullptr;
+}
+
+std::vector<int> clTurniertag::getPersonenVon(int i, int kennung) const
+{
+    if (i < 0 || i >= getAnzahl())
+        return {};
+    const auto& personen = m_Konkurrenzen[i]->personen;
+    const auto it = personen.find(kennung);
+    return it != personen.end() ? it->second : std::vector<int>();
+}
+
+std::vector<int> clTurniertag::getKonkurrenzenVon(int person) const
+{
+    std::vector<int> klassen;
+    for (int i = 0; i < getAnzahl(); ++i)
+        for (const auto& [kennung, personen] : m_Konkurrenzen[i]->personen)
+            if (std::find(personen.begin(), personen.end(), person) != personen.end())
+            {
+                klassen.push_back(i);
+                break;
+            }
+    return klassen;
+}
+
+bool clTurniertag::trageEin(int person, int i)
+{
+    const clPerson* p = getPerson(person);
+    clTurnier* k = getKonkurrenz(i);
+    if (p == nullptr || k == nullptr)
+        return false;
+    const std::vector<int> schon = getKonkurrenzenVon(person);
+    if (std::find(schon.begin(), schon.end(), i) != schon.end())
+        return false;
+    vecEditListe el;
+    k->fillEditListe(el);
+    spEditData ed;
+    ed.m_EditStatus = esNew;
+    ed.m_VName = p->Vorname;
+    ed.m_Name = p->Name;
+    ed.m_Verein = p->Verein;
+    ed.m_TTR = p->TTR;
+    el.push_back(ed);
+    if (!k->pruefeTeilnehmerliste(el).empty())
+        return false;
+    const int vorher = k->getAnzahlTeilnehmer();
+    k->UpdateTeilnehmer(el);
+    return k->getAnzahlTeilnehmer() > vorher;
+}
+
+void clTurniertag::gleicheAb(int i)
+{
+    sKonkurrenz& kon = *m_Konkurrenzen[i];
+    const clTurnier* k = kon.turnier.get();
+    std::unordered_map<int, std::vector<int>> neu;
+    std::set<int> korrigiert;
+    std::set<int> vergeben;
+    for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
+    {
+        const clTeilnehmer* tn = k->getTeilnehmer(snr);
+        const std::vector<clPerson> daten = personenDerMeldung(tn);
+        std::vector<int> bisher = getPersonenVon(i, tn->getKennung());
+        std::vector<int> nummern;
+        for (size_t n = 0; n < daten.size(); ++n)
+        {
+            const clPerson& d = daten[n];
+            int nr = n < bisher.size() ? bisher[n] : 0;
+            if (nr != 0 && getPerson(nr) != nullptr)
+            {
+                // The entry was the person's before: what was typed corrects the person.
+                clPerson& p = const_cast<clPerson&>(*getPerson(nr));
+                if (!p.gleicheMeldedaten(d))
+                {
+                    p.Vorname = d.Vorname;
+                    p.Name = d.Name;
+                    p.Verein = d.Verein;
+                    p.TTR = d.TTR;
+                    korrigiert.insert(nr);
+                }
+            }
+            else
+            {
+                // A new entry is the person of that name who is not in this class yet.
+                nr = 0;
+                for (const clPerson& p : m_Personen)
+                    if (p.istGleich(d.Vorname, d.Name, d.Verein) && vergeben.count(p.getKennung()) == 0 &&
+                        std::none_of(kon.personen.begin(), kon.personen.end(),
+                                     [&p, &tn](const auto& e)
+                                     {
+                                         return e.first != tn->getKennung() &&
+                                                std::find(e.second.begin(), e.second.end(), p.getKennung()) !=
+                                                    e.second.end();
+                                     }))
+                    {
+                        nr = p.getKennung();
+                        break;
+                    }
+                if (nr == 0)
+                {
+                    clPerson p = d;
+                    p.setKennung(m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1);
+                    nr = p.getKennung();
+                    m_Personen.push_back(p);
+                }
+            }
+            vergeben.insert(nr);
+            nummern.push_back(nr);
+        }
+        neu[tn->getKennung()] = nummern;
+    }
+    kon.personen = std::move(neu);
+    entferneLosePersonen();
+    if (korrigiert.empty())
+        return;
+    // Each other class takes the corrections into its entries of these persons.
+    for (int j = 0; j < getAnzahl(); ++j)
+    {
+        if (j == i)
+            continue;
+        clTurnier* andere = m_Konkurrenzen[j]->turnier.get();
+        vecEditListe el;
+        andere->fillEditListe(el);
+        bool geaendert = false;
+        for (spEditData& ed : el)
+        {
+            const clTeilnehmer* tn = andere->getTeilnehmer(ed.m_OldPos + 1);
+            const std::vector<int> personen =
+                tn != nullptr ? getPersonenVon(j, tn->getKennung()) : std::vector<int>();
+            if (personen.empty() || korrigiert.count(personen[0]) == 0)
+                continue;
+            const clPerson& p = *getPerson(personen[0]);
+            if (clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name))
+                ed.m_Anzeige.clear();
+            ed.m_VName = p.Vorname;
+            ed.m_Name = p.Name;
+            ed.m_Verein = p.Verein;
+            ed.m_TTR = p.TTR;
+            ed.m_EditStatus |= esDirty;
+            geaendert = true;
+        }
+        if (geaendert)
+            andere->UpdateTeilnehmer(el);
+    }
+}
+
+void clTurniertag::entferneLosePersonen()
+{
+    std::set<int> gemeldet;
+    for (const auto& k : m_Konkurrenzen)
+        for (const auto& [kennung, personen] : k->personen)
+            gemeldet.insert(personen.begin(), personen.end());
+    m_Personen.erase(std::remove_if(m_Personen.begin(), m_Personen.end(),
+                                    [&gemeldet](const clPerson& p)
+                                    { return gemeldet.count(p.getKennung()) == 0; }),
+                     m_Personen.end());
+}
+
+void clTurniertag::uebertrageAllgemein(int i)
+{
+    const allgemein quelle = *getKonkurrenz(i)->getAllgemein();
+    if (m_Konkurrenzen[i]->platten.empty())
+        m_Platten = quelle.Platten;
+    for (int j = 0; j < getAnzahl(); ++j)
+    {
+        clTurnier* k = getKonkurrenz(j);
+        allgemein alg = *k->getAllgemein();
+        alg.Bezeichnung = quelle.Bezeichnung;
+        alg.Veranstalter = quelle.Veranstalter;
+        alg.Ort = quelle.Ort;
+        alg.Datum = quelle.Datum;
+        // A class of its own tables keeps them, as far as the hall still has them.
+        std::vector<int>& eigene = m_Konkurrenzen[j]->platten;
+        eigene.erase(std::remove_if(eigene.begin(), eigene.end(), [this](int p) { return p > m_Platten; }),
+                     eigene.end());
+        alg.Platten = eigene.empty() ? m_Platten : static_cast<int>(eigene.size());
+        const allgemein& bisher = *k->getAllgemein();
+        if (alg.Bezeichnung == bisher.Bezeichnung && alg.Veranstalter == bisher.Veranstalter &&
+            alg.Ort == bisher.Ort && alg.Datum == bisher.Datum && alg.Platten == bisher.Platten)
+            continue;
+        k->setAllgemein(&alg);
+        k->Aktualisieren(false);
+    }
+}
+
+void clTurniertag::vorher(int i, modAenderung art)
+{
+    if (m_Abgleich)
+        return;
+    m_Geaenderte = i;
+    for (clTurnierBeobachter* b : m_Beobachter)
+        b->turnierWirdGeaendert(art);
+}
+
+void clTurniertag::nachher(int i, modAenderung art, const wxString& schritt)
+{
+    if (m_Abgleich)
+        return;
+    m_Geaenderte = i;
+    if (i >= 0 && (art == aendTeilnehmer || art == aendAllgemein || art == aendGeladen || art == aendAbbild ||
+                   art == aendNeu))
+    {
+        m_Abgleich = true;
+        if (art == aendAllgemein)
+            uebertrageAllgemein(i);
+        else
+        {
+            // A class read anew has new entries: they find their persons by name.
+            if (art != aendTeilnehmer)
+                m_Konkurrenzen[i]->personen.clear();
+            gleicheAb(i);
+        }
+        m_Abgleich = false;
+    }
+    for (clTurnierBeobachter* b : m_Beobachter)
+        b->turnierGeaendert(art, schritt);
+}
+
+void clTurniertag::addBeobachter(clTurnierBeobachter* b)
+{
+    if (std::find(m_Beobachter.begin(), m_Beobachter.end(), b) == m_Beobachter.end())
+        m_Beobachter.push_back(b);
+}
+
+void clTurniertag::removeBeobachter(clTurnierBeobachter* b)
+{
+    m_Beobachter.erase(std::remove(m_Beobachter.begin(), m_Beobachter.end(), b), m_Beobachter.end());
+}
+
+bool clTurniertag::istGeaendert() const
+{
+    if (m_Geaendert)
+        return true;
+    return std::any_of(m_Konkurrenzen.begin(), m_Konkurrenzen.end(),
+                       [](const auto& k) { return k->turnier->istGeaendert(); });
+}
+
+void clTurniertag::setGeaendert(bool geaendert)
+{
+    m_Geaendert = geaendert;
+    if (!geaendert)
+        for (const auto& k : m_Konkurrenzen)
+            k->turnier->setGeaendert(false);
+}
+
+// ---- The hall ----
+
+int clTurniertag::getHallenPlatte(int i, int platte) const
+{
+    const std::vector<int>& eigene = getEigenePlatten(i);
+    if (eigene.empty())
+        return platte;
+    return platte >= 1 && platte <= static_cast<int>(eigene.size()) ? eigene[platte - 1] : 0;
+}
+
+int clTurniertag::getEigenePlatte(int i, int hallenPlatte) const
+{
+    const std::vector<int>& eigene = getEigenePlatten(i);
+    if (eigene.empty())
+        return hallenPlatte >= 1 && hallenPlatte <= m_Platten ? hallenPlatte : 0;
+    const auto it = std::find(eigene.begin(), eigene.end(), hallenPlatte);
+    return it != eigene.end() ? static_cast<int>(it - eigene.begin()) + 1 : 0;
+}
+
+bool clTurniertag::spieltAn(int i, int hallenPlatte) const
+{
+    if (getEigenePlatte(i, hallenPlatte) == 0)
+        return false;
+    if (!getEigenePlatten(i).empty())
+        return true;
+    return std::none_of(
+        m_Konkurrenzen.begin(), m_Konkurrenzen.end(),
+        [hallenPlatte](const auto& k)
+        { return std::find(k->platten.begin(), k->platten.end(), hallenPlatte) != k->platten.end(); });
+}
+
+std::vector<sHallenAufruf> clTurniertag::getLaufende() const
+{
+    std::vector<sHallenAufruf> laufende;
+    for (int i = 0; i < getAnzahl(); ++i)
+        for (const sAufruf& a : getKonkurrenz(i)->getSpielbetrieb().getLaufende())
+            laufende.push_back({i, a, getHallenPlatte(i, a.platte)});
+    std::sort(laufende.begin(), laufende.end(),
+              [](const sHallenAufruf& a, const sHallenAufruf& b) { return a.platte < b.platte; });
+    return laufende;
+}
+
+sHallenLage clTurniertag::getLage(int i) const
+{
+    sHallenLage lage;
+    if (i < 0 || getAnzahl() == 1)
+        return lage;
+    // The persons on a table now and when each last ended a match, in every class.
+    std::unordered_set<int> amTisch;
+    std::unordered_map<int, std::time_t> zuletzt;
+    for (int j = 0; j < getAnzahl(); ++j)
+    {
+        const clSpielbetrieb& sb = getKonkurrenz(j)->getSpielbetrieb();
+        const auto personen = [this, j](const clTTSpiel* sp)
+        {
+            std::vector<int> alle;
+            for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+                if (tn != nullptr)
+                    for (int p : getPersonenVon(j, tn->getKennung()))
+                        alle.push_back(p);
+            return alle;
+        };
+        for (const clSpielbetrieb::sEintrag& e : sb.m_Aufrufe)
+        {
+            const std::vector<int> ps = personen(e.aufruf.spiel);
+            if (e.aufruf.ende == 0)
+            {
+                amTisch.insert(ps.begin(), ps.end());
+                if (j != i)
+                    if (const int eigene = getEigenePlatte(i, getHallenPlatte(j, e.aufruf.platte)))
+                        lage.belegt.insert(eigene);
+            }
+            else
+                for (int p : ps)
+                    zuletzt[p] = std::max(zuletzt[p], e.aufruf.ende);
+        }
+        for (const auto& [spiel, zeit] : sb.m_Eingaenge)
+            if (zeit != 0)
+                for (int p : personen(spiel))
+                    zuletzt[p] = std::max(zuletzt[p], zeit);
+    }
+    // Tables given to a class are its own: the classes that share the hall keep off them.
+    if (m_Konkurrenzen[i]->platten.empty())
+        for (const auto& k : m_Konkurrenzen)
+            lage.belegt.insert(k->platten.begin(), k->platten.end());
+    for (const auto& [kennung, personen] : m_Konkurrenzen[i]->personen)
+        for (int p : personen)
+        {
+            if (amTisch.count(p) != 0)
+                lage.amTisch.insert(kennung);
+            if (const auto it = zuletzt.find(p); it != zuletzt.end())
+                lage.zuletzt[kennung] = std::max(lage.zuletzt[kennung], it->second);
+        }
+    return lage;
+}
+
+std::vector<sHallenVorschlag> clTurniertag::getNaechste() const
+{
+    std::vector<sHallenVorschlag> alle;
+    for (int i = 0; i < getAnzahl(); ++i)
+        for (const sAufrufbar& a : getKonkurrenz(i)->getSpielbetrieb().getAufrufbare(*getKonkurrenz(i)))
+            alle.push_back({i, a, 0});
+    std::stable_sort(alle.begin(), alle.end(),
+                     [](const sHallenVorschlag& x, const sHallenVorschlag& y)
+                     {
+                         return std::make_tuple(!x.vorschlag.bereit, x.vorschlag.zuletzt, x.vorschlag.runde,
+                                                x.konkurrenz) <
+                                std::make_tuple(!y.vorschlag.bereit, y.vorschlag.zuletzt, y.vorschlag.runde,
+                                                y.konkurrenz);
+                     });
+    std::set<int> frei;
+    for (int p = 1; p <= m_Platten; ++p)
+        frei.insert(frei.end(), p);
+    for (const sHallenAufruf& a : getLaufende())
+        frei.erase(a.platte);
+    // A person called before is on a table then, and their next match waits.
+    std::set<int> gerufen;
+    for (sHallenVorschlag& v : alle)
+    {
+        std::vector<int> personen;
+        for (const clTeilnehmer* tn : {v.vorschlag.spiel->getT1(), v.vorschlag.spiel->getT2()})
+            for (int p : getPersonenVon(v.konkurrenz, tn->getKennung()))
+                personen.push_back(p);
+        if (!v.vorschlag.bereit || std::any_of(personen.begin(), personen.end(),
+                                               [&gerufen](int p) { return gerufen.count(p) != 0; }))
+            continue;
+        // Its own table or the lowest free one of its class, unless an earlier call took it.
+        int platte = getHallenPlatte(v.konkurrenz, v.vorschlag.platte);
+        if (frei.count(platte) == 0 || !spieltAn(v.konkurrenz, platte))
+        {
+            platte = 0;
+            for (int p : frei)
+                if (spieltAn(v.konkurrenz, p))
+                {
+                    platte = p;
+                    break;
+                }
+        }
+        if (platte == 0)
+            continue;
+        v.platte = platte;
+        frei.erase(platte);
+        gerufen.insert(personen.begin(), personen.end());
+    }
+    return alle;
+}
+
+wxString clTurniertag::getWartegrund(int i, const clTTSpiel* sp) const
+{
+    if (getKonkurrenz(i) == nullptr || sp == nullptr)
+        return wxString();
+    std::vector<int> personen;
+    for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+        if (tn != nullptr)
+            for (int p : getPersonenVon(i, tn->getKennung()))
+                personen.push_back(p);
+    for (const sHallenAufruf& a : getLaufende())
+    {
+        if (a.aufruf.spiel == sp)
+            return wxString();
+        for (const clTeilnehmer* tn : {a.aufruf.spiel->getT1(), a.aufruf.spiel->getT2()})
+            for (int p : getPersonenVon(a.konkurrenz, tn->getKennung()))
+                if (std::find(personen.begin(), personen.end(), p) != personen.end())
+                    return wxString::Format(_("%s spielt an Platte %d, %s"), getPerson(p)->Name, a.platte,
+                                            getName(a.konkurrenz));
+    }
+    return wxString();
+}
+
+bool clTurniertag::rufeAuf(int i, clTTSpiel* sp, int hallenPlatte)
+{
+    clTurnier* k = getKonkurrenz(i);
+    if (k == nullptr)
+        return false;
+    const int platte = hallenPlatte == 0 ? 0 : getEigenePlatte(i, hallenPlatte);
+    if (hallenPlatte != 0 && platte == 0)
+        return false;
+    return k->rufeAuf(sp, platte);
+}
+
+bool clTurniertag::setMindestpause(int minuten)
+{
+    minuten = std::clamp(minuten, 0, clSpielbetrieb::MaxMindestpause);
+    if (minuten == m_Mindestpause)
+        return false;
+    vorher(-1, aendAufruf);
+    m_Mindestpause = minuten;
+    for (const auto& k : m_Konkurrenzen)
+        k->turnier->m_Spielbetrieb.m_Mindestpause = minuten;
+    m_Geaendert = true;
+    nachher(-1, aendAufruf, _("Mindestpause"));
+    return true;
+}
+
+void clTurniertag::setUhr(std::function<std::time_t()> uhr)
+{
+    m_Uhr = std::move(uhr);
+    for (const auto& k : m_Konkurrenzen)
+        k->turnier->setUhr(m_Uhr);
+}
+
+// ---- The file ----
+
+bool clTurniertag::brauchtTagesformat() const
+{
+    if (getAnzahl() != 1 || !m_Konkurrenzen[0]->name.empty() || !m_Konkurrenzen[0]->platten.empty())
+        return true;
+    // An entry holds its persons' names, club and rating; more needs the persons' section.
+    return std::any_of(m_Personen.begin(), m_Personen.end(),
+                       [](const clPerson& p) { return p.hatZusatzdaten(); });
+}
+
+void clTurniertag::schreibe(clTurnierDatei& dat, bool mitEnde) const
+{
+    if (!brauchtTagesformat())
+    {
+        getKonkurrenz(0)->schreibeAbschnitte(dat);
+        if (mitEnde)
+            getKonkurrenz(0)->schreibeEOF(dat);
+        return;
+    }
+    const allgemein& alg = *getKonkurrenz(0)->getAllgemein();
+    wxArrayString sek;
+    for (const wxString* text : {&alg.Bezeichnung, &alg.Veranstalter, &alg.Datum, &alg.Ort})
+        sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
+    sek.Add(wxString::Format("%d", m_Platten));
+    sek.Add(wxString::Format("%d", m_Mindestpause));
+    dat.writeSektion("Turniertag", sek);
+    sek.clear();
+    for (const clPerson& p : m_Personen)
+        sek.Add(p.getSaveString());
+    dat.writeSektion("Personen", sek);
+    sek.clear();
+    for (int i = 0; i < getAnzahl(); ++i)
+        sek.Add(clMaskierung::maskiereZeile(wxString::Format("%d, ", getKennung(i)) +
+                                            clMaskierung::maskiere(m_Konkurrenzen[i]->name, ",") + ", " +
+                                            schreibeNummern(m_Konkurrenzen[i]->platten)));
+    dat.writeSektion("Konkurrenzen", sek);
+    for (int i = 0; i < getAnzahl(); ++i)
+    {
+        const clTurnier* k = getKonkurrenz(i);
+        dat.setPraefix(wxString::Format(Praefix, getKennung(i)));
+        k->schreibeAbschnitte(dat);
+        sek.clear();
+        for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
+            sek.Add(schreibeNummern(getPersonenVon(i, k->getTeilnehmer(snr)->getKennung())));
+        dat.writeSektion("Meldungen", sek);
+    }
+    dat.setPraefix(wxString());
+    if (mitEnde)
+        getKonkurrenz(0)->schreibeEOF(dat);
+}
+
+bool clTurniertag::speichereMit(const wxString& datei, const std::function<void(clTurnierDatei&)>& zusatz,
+                                wxString* fehler) const
+{
+    clTurnierDatei dat(datei);
+    schreibe(dat, false);
+    zusatz(dat);
+    getKonkurrenz(0)->schreibeEOF(dat);
+    return dat.speichern(fehler);
+}
+
+int clTurniertag::findeKennung(int kennung) const
+{
+    for (int i = 0; i < getAnzahl(); ++i)
+        if (m_Konkurrenzen[i]->kennung == kennung)
+            return i;
+    return -1;
+}
+
+bool clTurniertag::speichere(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    schreibe(dat);
+    if (!dat.speichern(fehler))
+        return false;
+    setGeaendert(false);
+    return true;
+}
+
+std::string clTurniertag::getAbbild() const
+{
+    clTurnierDatei dat(wxString{});
+    schreibe(dat);
+    return dat.getAusgabe();
+}
+
+bool clTurniertag::setzeAbbild(const std::string& abbild)
+{
+    clTurnierDatei dat(wxString{});
+    dat.setInhalt(abbild);
+    if (dat.hatSektion("Turniertag"))
+        return liesDatei(dat, wxString(), nullptr, aendAbbild);
+    // The first class keeps the participants typed on its page but not applied.
+    return uebernimmEinzelne([this, &abbild] { return getKonkurrenz(0)->setzeAbbild(abbild); }, aendAbbild);
+}
+
+bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art)
+{
+    m_Abgleich = true;
+    clTurnier* k = getKonkurrenz(0);
+    const bool gelesen = lesen();
+    if (gelesen)
+    {
+        m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
+        m_Konkurrenzen[0]->name.clear();
+        m_Konkurrenzen[0]->platten.clear();
+        m_Konkurrenzen[0]->personen.clear();
+        m_Personen.clear();
+        m_Platten = k->getAllgemein()->Platten;
+        m_Mindestpause = k->getSpielbetrieb().getMindestpause();
+        gleicheAb(0);
+    }
+    m_Abgleich = false;
+    if (!gelesen)
+        return false;
+    m_Geaendert = art != aendGeladen;
+    nachher(-1, art, wxString());
+    return true;
+}
+
+bool clTurniertag::lies(const wxString& datei, wxString* fehler)
+{
+    clTurnierDatei dat(datei);
+    return dat.lesen(fehler) && liesDatei(dat, datei, fehler, aendGeladen);
+}
+
+bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art)
+{
+    const bool geladen = art == aendGeladen;
+    if (!dat.hatSektion("Turniertag"))
+        return uebernimmEinzelne(
+            [&]
+            {
+                // A file of one class is read into the first class, which stays as it is on failure.
+                clTurnier* k = getKonkurrenz(0);
+                if (!k->lies(dat, name, fehler))
+                    return false;
+                k->m_Geaendert = false;
+                k->melde(aendGeladen);
+                return true;
+            },
+            art);
+
+    wxString grund;
+    const auto zeilenFehler = [&grund](const wxString& sektion, size_t zeile, const wxString& was)
+    {
+        if (grund.empty())
+            grund = wxString::Format(_("%s, Zeile %d: %s"), sektion, static_cast<int>(zeile) + 1, was);
+    };
+    wxArrayString sek;
+    dat.getSektion("Turniertag", sek, 6);
+    allgemein tag;
+    wxString* texte[] = {&tag.Bezeichnung, &tag.Veranstalter, &tag.Datum, &tag.Ort};
+    for (size_t z = 0; z < 4 && z < sek.size(); ++z)
+        *texte[z] = clMaskierung::demaskiere(sek[z]);
+    long platten = 0, pause = 0;
+    if (sek.size() != 6 || !sek[4].ToLong(&platten) || platten < 1 || platten > clTurnier::MaxPlatten ||
+        !sek[5].ToLong(&pause) || pause < 0 || pause > clSpielbetrieb::MaxMindestpause)
+        zeilenFehler("Turniertag", std::min<size_t>(sek.size(), 5), _("Platten oder Mindestpause"));
+
+    std::vector<clPerson> personen;
+    sek.clear();
+    dat.getSektion("Personen", sek, SIZE_MAX);
+    for (size_t z = 0; z < sek.size() && grund.empty(); ++z)
+    {
+        clPerson p;
+        if (!p.setFromSaveString(sek[z]) ||
+            (!personen.empty() && p.getKennung() <= personen.back().getKennung()))
+            zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
+        personen.push_back(p);
+    }
+    std::set<int> personenNummern;
+    for (const clPerson& p : personen)
+        personenNummern.insert(p.getKennung());
+
+    struct sGelesen
+    {
+        int kennung = 0;
+        wxString name;
+        std::vector<int> platten;
+        std::unique_ptr<clTurnier> turnier;
+        std::unordered_map<int, std::vector<int>> personen;
+    };
+    std::vector<sGelesen> gelesen;
+    wxArrayString konkurrenzen;
+    if (!dat.getSektion("Konkurrenzen", konkurrenzen, MaxKonkurrenzen) || konkurrenzen.empty())
+        zeilenFehler("Konkurrenzen", std::min<size_t>(konkurrenzen.size(), MaxKonkurrenzen),
+                     _("keine oder zu viele Konkurrenzen"));
+    for (size_t z = 0; z < konkurrenzen.size() && grund.empty(); ++z)
+    {
+        size_t pos = 0;
+        const wxString nr = clMaskierung::trenne(konkurrenzen[z], ',', pos);
+        wxString kname =
+            clMaskierung::demaskiere(clMaskierung::trenne(konkurrenzen[z], ',', pos)).Strip(wxString::both);
+        sGelesen g;
+        long n = 0;
+        std::set<int> tische;
+        const bool tischeGelesen = liesNummern(konkurrenzen[z].Mid(pos), g.platten);
+        for (int p : g.platten)
+            if (p > platten || !tische.insert(p).second)
+                tische.clear();
+        if (!nr.Strip(wxString::both).ToLong(&n) || n < 1 || n > 1000000 || !tischeGelesen ||
+            tische.size() != g.platten.size())
+        {
+            zeilenFehler("Konkurrenzen", z, _("Nummer oder Platten"));
+            break;
+        }
+        g.kennung = static_cast<int>(n);
+        g.name = clTeilnehmer::ohneSteuerzeichen(kname);
+        for (const sGelesen& andere : gelesen)
+            if (andere.kennung == g.kennung || (!g.name.empty() && andere.name.CmpNoCase(g.name) == 0))
+                zeilenFehler("Konkurrenzen", z, _("die Konkurrenz steht zweimal"));
+        if (!grund.empty())
+            break;
+        const wxString anzeige = g.name.empty() ? wxString(_("Einzel")) : g.name;
+        g.turnier = std::make_unique<clTurnier>();
+        dat.setPraefix(wxString::Format(Praefix, g.kennung));
+        wxString warum;
+        if (!g.turnier->lies(dat, name, &warum))
+            grund = wxString::Format(wxGetTranslation(L"Konkurrenz „%s“: %s"), anzeige, warum);
+        else if (g.turnier->getAllgemein()->Platten !=
+                 (g.platten.empty() ? platten : static_cast<long>(g.platten.size())))
+            zeilenFehler("Konkurrenzen", z, _("die Zahl der Platten passt nicht"));
+        wxArrayString meldungen;
+        const clTurnier* t = g.turnier.get();
+        if (grund.empty() && (!dat.getSektion("Meldungen", meldungen, SIZE_MAX) ||
+                              static_cast<int>(meldungen.size()) != t->getAnzahlTeilnehmer()))
+            grund = wxString::Format(
+                wxGetTranslation(L"Konkurrenz „%s“: die Meldungen passen nicht zu den Teilnehmern."),
+                anzeige);
+        std::set<int> gemeldet;
+        for (size_t m = 0; m < meldungen.size() && grund.empty(); ++m)
+        {
+            std::vector<int> nummern;
+            bool gut = liesNummern(meldungen[m], nummern) && !nummern.empty() && nummern.size() <= 2;
+            for (int p : nummern)
+                gut = gut && personenNummern.count(p) != 0 && gemeldet.insert(p).second;
+            if (!gut)
+                grund = wxString::Format(wxGetTranslation(L"Konkurrenz „%s“: Meldungen, Zeile %d: die Person "
+                                                          L"gibt es nicht, oder sie ist zweimal gemeldet"),
+                                         anzeige, static_cast<int>(m) + 1);
+            else
+                g.personen[t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung()] = nummern;
+        }
+        gelesen.push_back(std::move(g));
+    }
+    dat.setPraefix(wxString());
+
+    // The hall across the classes: a table and a person play one match at a time.
+    std::map<int, int> tischBelegt;
+    std::map<int, int> personAmTisch;
+    for (size_t i = 0; i < gelesen.size() && grund.empty(); ++i)
+        for (const sAufruf& a : gelesen[i].turnier->getSpielbetrieb().getLaufende())
+        {
+            const int halle = gelesen[i].platten.empty() ? a.platte : gelesen[i].platten[a.platte - 1];
+            bool doppelt = !tischBelegt.emplace(halle, static_cast<int>(i)).second;
+            for (const clTeilnehmer* tn : {a.spiel->getT1(), a.spiel->getT2()})
+                for (int p : gelesen[i].personen[tn->getKennung()])
+                    doppelt = doppelt || !personAmTisch.emplace(p, static_cast<int>(i)).second;
+            if (doppelt && grund.empty())
+                grund = wxString::Format(wxGetTranslation(L"Spielbetrieb: an Platte %d oder mit einer Person "
+                                                          L"dieses Spiels läuft schon ein Spiel."),
+                                         halle);
+        }
+
+    if (!grund.empty())
+    {
+        if (fehler != nullptr)
+            *fehler = name.empty()
+                          ? grund
+                          : wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: %s"), name, grund);
+        return false;
+    }
+
+    // Everything is read: only now the day is replaced.
+    m_Abgleich = true;
+    m_Konkurrenzen.clear();
+    m_Personen = std::move(personen);
+    m_Platten = static_cast<int>(platten);
+    m_Mindestpause = static_cast<int>(pause);
+    for (sGelesen& g : gelesen)
+    {
+        auto k = erzeuge(std::move(g.turnier), g.kennung, g.name);
+        k->platten = std::move(g.platten);
+        k->personen = std::move(g.personen);
+        k->turnier->m_Geaendert = false;
+        m_Konkurrenzen.push_back(std::move(k));
+    }
+    for (const auto& k : m_Konkurrenzen)
+    {
+        allgemein alg = *k->turnier->getAllgemein();
+        alg.Bezeichnung = tag.Bezeichnung;
+        alg.Veranstalter = tag.Veranstalter;
+        alg.Ort = tag.Ort;
+        alg.Datum = tag.Datum;
+        k->turnier->m_Allgemein = alg;
+    }
+    m_Abgleich = false;
+    m_Geaendert = !geladen;
+    nachher(-1, art, wxString());
+    return true;
+}

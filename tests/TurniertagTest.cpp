@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+
+#include "ModellHilfen.h"
+#include "modell/clGruppenphase.h"
+#include "modell/clTurniertag.h"
+
+namespace
+{
+const std::time_t Tag = 1750000000;
+
+// Person p of the day as typed: "Vp", "Np" of club "Verein (p % 5)", rating 1000 + p.
+spEditData person(int p)
+{
+    spEditData ed;
+    ed.m_EditStatus = esNew;
+    ed.m_VName = wxString::Format("V%d", p);
+    ed.m_Name = wxString::Format("N%d", p);
+    ed.m_Verein = wxString::Format("Verein %d", p % 5);
+    ed.m_TTR = 1000 + p;
+    return ed;
+}
+
+void melde(clTurnier& k, const std::vector<int>& personen)
+{
+    vecEditListe el;
+    for (int p : personen)
+        el.push_back(person(p));
+    k.UpdateTeilnehmer(el);
+    ASSERT_EQ(static_cast<int>(personen.size()), k.getAnzahlTeilnehmer());
+}
+
+void setzeGruppen(clTurnier& k, int gruppen)
+{
+    allgemein alg = *k.getAllgemein();
+    alg.Turnierform = formGruppen;
+    alg.Gruppen = gruppen;
+    k.setAllgemein(&alg);
+    k.Aktualisieren(false);
+    std::mt19937 zufall(7);
+    ASSERT_TRUE(k.loseGruppen(zufall));
+}
+
+std::vector<int> personenDes(const clTurniertag& tag, int i, const clTTSpiel* sp)
+{
+    std::vector<int> alle;
+    for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+        for (int p : tag.getPersonenVon(i, tn->getKennung()))
+            alle.push_back(p);
+    return alle;
+}
+
+// Herren (16 in 4 groups), Damen (12, everybody against everybody) and Jugend
+// (12 of its own and 10 of the others, in 4 groups): 40 persons on 6 tables.
+void erstelleTag(clTurniertag& tag)
+{
+    clTurnier& herren = *tag.getKonkurrenz(0);
+    allgemein alg = *herren.getAllgemein();
+    alg.Platten = 6;
+    herren.setAllgemein(&alg);
+    herren.Aktualisieren(false);
+    ASSERT_TRUE(tag.benenneUm(0, "Herren"));
+    ASSERT_EQ(1, tag.fuegeHinzu("Damen"));
+    ASSERT_EQ(2, tag.fuegeHinzu("Jugend"));
+    std::vector<int> h, d, j;
+    for (int p = 1; p <= 40; ++p)
+        (p <= 16 ? h : p <= 28 ? d : j).push_back(p);
+    for (int p : {1, 2, 3, 4, 5, 17, 18, 19, 20, 21})
+        j.push_back(p);
+    melde(herren, h);
+    melde(*tag.getKonkurrenz(1), d);
+    melde(*tag.getKonkurrenz(2), j);
+    setzeGruppen(herren, 4);
+    setzeGruppen(*tag.getKonkurrenz(2), 4);
+}
+} // namespace
+
+// The whole day through the hall with a clock of its own: after every call no
+// person and no table twice, no round before an earlier one of its round robin,
+// and in the end every match played once.
+TEST(Turniertag, DerGanzeTagDurchDieHalle)
+{
+    std::time_t uhr = Tag;
+    clTurniertag tag;
+    tag.setUhr([&uhr] { return uhr; });
+    erstelleTag(tag);
+    EXPECT_EQ(40u, tag.getPersonen().size());
+    EXPECT_EQ((std::vector<int>{0, 2}), tag.getKonkurrenzenVon(1));
+    ASSERT_TRUE(tag.setMindestpause(5));
+
+    std::set<const clTTSpiel*> gerufen;
+    int aufrufe = 0;
+    bool wartegrundGesehen = false;
+    std::mt19937 zufall(3);
+    for (int schritt = 0; schritt < 5000; ++schritt)
+    {
+        const std::vector<sHallenVorschlag> naechste = tag.getNaechste();
+        const auto v = std::find_if(naechste.begin(), naechste.end(),
+                                    [](const sHallenVorschlag& x) { return x.platte > 0; });
+        if (v != naechste.end())
+        {
+            ASSERT_TRUE(tag.rufeAuf(v->konkurrenz, v->vorschlag.spiel, v->platte));
+            EXPECT_TRUE(gerufen.insert(v->vorschlag.spiel).second);
+            ++aufrufe;
+            std::set<int> platten, personen;
+            for (const sHallenAufruf& a : tag.getLaufende())
+            {
+                EXPECT_TRUE(platten.insert(a.platte).second) << "Platte " << a.platte;
+                for (int p : personenDes(tag, a.konkurrenz, a.aufruf.spiel))
+                    EXPECT_TRUE(personen.insert(p).second) << "Person " << p;
+            }
+            // A match of a person who plays now waits and says why.
+            for (int i = 0; i < tag.getAnzahl() && !wartegrundGesehen; ++i)
+                for (const clTTSpiel* sp : tag.getKonkurrenz(i)->getAlleSpiele())
+                {
+                    if (sp->getT1() == nullptr || sp->getT2() == nullptr ||
+                        tag.getKonkurrenz(i)->getSpielbetrieb().getAufruf(sp) != nullptr)
+                        continue;
+                    const wxString grund = tag.getWartegrund(i, sp);
+                    if (grund.empty())
+                        continue;
+                    EXPECT_TRUE(grund.Matches("N* spielt an Platte *, *")) << grund;
+                    wartegrundGesehen = true;
+                    break;
+                }
+            continue;
+        }
+        const std::vector<sHallenAufruf> laufend = tag.getLaufende();
+        if (laufend.empty() && !naechste.empty())
+        {
+            uhr += 60;
+            continue;
+        }
+        if (laufend.empty())
+        {
+            // The groups are through: their brackets are drawn, once.
+            bool gelost = false;
+            for (int i : {0, 2})
+            {
+                clTurnier& k = *tag.getKonkurrenz(i);
+                if (k.getGruppenphase()->getEndrunde() == nullptr)
+                    gelost = k.loseEndrunde(zufall) || gelost;
+            }
+            if (!gelost)
+                break;
+            continue;
+        }
+        const sHallenAufruf aeltester = *std::min_element(laufend.begin(), laufend.end(),
+                                                          [](const sHallenAufruf& a, const sHallenAufruf& b)
+                                                          { return a.aufruf.beginn < b.aufruf.beginn; });
+        uhr += 300;
+        spiele(*tag.getKonkurrenz(aeltester.konkurrenz), aeltester.aufruf.spiel, 0);
+    }
+    EXPECT_TRUE(wartegrundGesehen);
+    int alle = 0;
+    for (int i = 0; i < tag.getAnzahl(); ++i)
+    {
+        const auto [entschieden, spiele] = tag.getSpielstand(i);
+        EXPECT_EQ(spiele, entschieden) << tag.getName(i);
+        EXPECT_EQ("beendet", tag.getStufe(i));
+        alle += spiele;
+    }
+    // Herren 24 + 7, Damen 66, Jugend 6 groups of 22 in 4 (5, 5, 6, 6: 10 + 10 + 15 + 15) + 7.
+    EXPECT_EQ(31 + 66 + 57, alle);
+    EXPECT_EQ(alle, aufrufe);
+}
+
+// The persons: a correction reaches every class, an entry typed again is the same
+// person, and names of classes are told apart.
+TEST(Turniertag, PersonenUndKonkurrenzen)
+{
+    clTurniertag tag;
+    erstelleTag(tag);
+    // P1 is entered in Herren and Jugend: corrected in Herren, Jugend follows.
+    vecEditListe el;
+    tag.getKonkurrenz(0)->fillEditListe(el);
+    el[0].m_VName = "Anna";
+    el[0].m_TTR = 1500;
+    el[0].m_EditStatus |= esDirty;
+    tag.getKonkurrenz(0)->UpdateTeilnehmer(el);
+    const clTeilnehmer* inJugend = tag.getKonkurrenz(2)->getTeilnehmer(13);
+    EXPECT_EQ("Anna", inJugend->getVName());
+    EXPECT_EQ(1500, inJugend->getTTR());
+    EXPECT_EQ("Anna", tag.getPerson(1)->Vorname);
+    // Typed in Damen as well, or entered from the persons: the same person.
+    EXPECT_TRUE(tag.trageEin(2, 1));
+    EXPECT_FALSE(tag.trageEin(2, 1));
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), tag.getKonkurrenzenVon(2));
+    EXPECT_EQ(40u, tag.getPersonen().size());
+
+    EXPECT_FALSE(tag.pruefeName(" jugend ").empty());
+    EXPECT_FALSE(tag.pruefeName("").empty());
+    EXPECT_EQ(-1, tag.fuegeHinzu("HERREN"));
+    const int kopie = tag.kopiere(2, "Jugend B");
+    ASSERT_EQ(3, kopie);
+    EXPECT_EQ(tag.getKonkurrenz(2)->getAnzahlTeilnehmer(), tag.getKonkurrenz(kopie)->getAnzahlTeilnehmer());
+    EXPECT_EQ(nullptr, tag.getKonkurrenz(kopie)->getGruppenphase());
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), tag.getKonkurrenzenVon(1));
+    EXPECT_EQ("22 Meldungen", tag.verloreneErgebnisse(kopie));
+    EXPECT_TRUE(tag.entferne(kopie));
+    EXPECT_EQ(3, tag.getAnzahl());
+}
+
+// One class is written as a file of that class; several classes with their
+// persons and calls come back as they were, and a damaged class is refused,
+// named, with nothing changed.
+TEST(Turniertag, Datei)
+{
+    clTurniertag eins;
+    melde(*eins.getKonkurrenz(0), {1, 2, 3});
+    EXPECT_EQ(eins.getKonkurrenz(0)->getAbbild(), eins.getAbbild());
+
+    std::time_t uhr = Tag;
+    clTurniertag tag;
+    tag.setUhr([&uhr] { return uhr; });
+    erstelleTag(tag);
+    ASSERT_TRUE(tag.setEigenePlatten(1, {5, 6}));
+    const std::vector<sHallenVorschlag> naechste = tag.getNaechste();
+    for (const sHallenVorschlag& v : naechste)
+        if (v.platte > 0)
+            ASSERT_TRUE(tag.rufeAuf(v.konkurrenz, v.vorschlag.spiel, v.platte));
+    for (const sHallenAufruf& a : tag.getLaufende())
+        EXPECT_EQ(a.konkurrenz == 1, a.platte >= 5) << a.platte;
+    const std::string abbild = tag.getAbbild();
+
+    clTurniertag wieder;
+    ASSERT_TRUE(wieder.setzeAbbild(abbild));
+    EXPECT_EQ(abbild, wieder.getAbbild());
+    EXPECT_EQ(tag.getLaufende().size(), wieder.getLaufende().size());
+    EXPECT_EQ("Jugend", wieder.getName(2));
+    EXPECT_EQ((std::vector<int>{0, 2}), wieder.getKonkurrenzenVon(1));
+
+    const auto verdirb = [&abbild](const std::string& was, const std::string& wie)
+    {
+        std::string kaputt = abbild;
+        const size_t pos = kaputt.find(was);
+        EXPECT_NE(std::string::npos, pos) << was;
+        return kaputt.replace(pos, was.size(), wie);
+    };
+    const std::pair<std::string, std::string> schaeden[][2] = {
+        {{"#!! K2 Runden\n", "#!! K2 Runden\n0, 1\n"}, {"Konkurrenz „Damen“", ""}},
+        {{"#!! K3 Meldungen\n", "#!! K3 Meldungen\n99\n"}, {"Konkurrenz „Jugend“", "Meldungen"}},
+        {{"\n2, Damen, 5 6\n", "\n2, Damen, 5 5\n"}, {"Konkurrenzen, Zeile 2", ""}},
+        {{"\n3, Jugend,", "\n3, Damen,"}, {"Konkurrenzen, Zeile 3", ""}},
+    };
+    for (const auto& schaden : schaeden)
+    {
+        wxString fehler;
+        clTurniertag leer;
+        melde(*leer.getKonkurrenz(0), {1, 2});
+        const std::string vorher = leer.getAbbild();
+        {
+            const TempDatei datei(verdirb(schaden[0].first, schaden[0].second));
+            EXPECT_FALSE(leer.lies(datei.pfad, &fehler));
+        }
+        EXPECT_TRUE(fehler.Contains(wxString::FromUTF8(schaden[1].first)) &&
+                    fehler.Contains(schaden[1].second))
+            << fehler;
+        EXPECT_EQ(vorher, leer.getAbbild());
+    }
+}
