@@ -414,8 +414,11 @@ void wxQuobelFrame::zeigeForm()
     const int gewaehlt = anzahl == 0 ? 0 : std::clamp(m_GruppenWahl->GetSelection() + 1, 1, anzahl);
     m_Hauptpanel->GetSizer()->Show(m_GruppenZeile, gruppen && anzahl > 0);
     zeigeSeite(m_Gruppenseite, _("Gruppen"), gruppen);
-    zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen);
-    zeigeEndrundenMenues(gruppen);
+    const bool ko = m_Turnier->getAllgemein()->Turnierform == formKO;
+    zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen || ko);
+    zeigeEndrundenMenues(gruppen || ko);
+    if (gruppen || ko)
+        GetMenuBar()->SetMenuLabel(1, ko ? _("&KO-System") : _("&Gruppen"));
     zeigeGruppe(gruppen ? gewaehlt : 0);
     m_Endrundenpanel->setEndrunde(gp != nullptr ? gp->getEndrunde() : nullptr);
     if (gruppen)
@@ -602,12 +605,15 @@ wxString wxQuobelFrame::getGruppenSperre() const
 void wxQuobelFrame::OnGruppenMenue(wxUpdateUIEvent& event)
 {
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    const bool ko = m_Turnier->getAllgemein()->Turnierform == formKO;
     if (event.GetId() == idMenuEndrundeAuslosen)
-        event.Enable(gp != nullptr && gp->sindGruppenFertig());
+        event.Enable(ko || (gp != nullptr && gp->sindGruppenFertig()));
+    else if (event.GetId() == idMenuGruppenAuslosen)
+        event.Enable(!ko);
     else if (event.GetId() == idMenuSpielerTauschen)
         event.Enable(gp != nullptr && gp->getAnzahlGruppen() > 1);
     else if (event.GetId() == idMenuDruckGruppen || event.GetId() == idMenuVorschauGruppen)
-        event.Enable(gp != nullptr);
+        event.Enable(gp != nullptr && !ko);
     else
         event.Enable(gp != nullptr && gp->getEndrunde() != nullptr);
 }
@@ -680,12 +686,16 @@ void wxQuobelFrame::OnEndrundeAuslosen(wxCommandEvent&)
     schliesseZellEingaben();
     const wxString titel = _("Endrunde auslosen");
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
-    if (gp == nullptr || !gp->sindGruppenFertig())
+    // The knockout form draws its roster straight into the bracket.
+    const bool ko = m_Turnier->getAllgemein()->Turnierform == formKO;
+    if (ko && !m_Turnier->pruefeKOAuslosung().empty())
+        m_Dokument->zeigeFehler(m_Turnier->pruefeKOAuslosung(), titel);
+    else if (!ko && (gp == nullptr || !gp->sindGruppenFertig()))
         m_Dokument->zeigeFehler(
             _("Erst wenn jedes Gruppenspiel ein Ergebnis hat, wird die Endrunde ausgelost."), titel);
-    else if (!gp->kannEndrundeAuslosen())
+    else if (gp != nullptr && !gp->kannEndrundeAuslosen())
         m_Dokument->zeigeFehler(_("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist."), titel);
-    else if (gp->getEndrunde() == nullptr ||
+    else if (gp == nullptr || gp->getEndrunde() == nullptr ||
              m_Dokument->frage(_("Die Endrunde neu auslosen? Die bisherige Auslosung geht verloren."), titel,
                                wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) == wxID_YES)
     {
@@ -1013,5 +1023,6 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_UPDATE_UI_RANGE(idMenuExportEndrunde, idMenuExportEndstand, wxQuobelFrame::OnGruppenMenue)
     EVT_UPDATE_UI_RANGE(idMenuDruckGruppen, idMenuVorschauGruppen, wxQuobelFrame::OnGruppenMenue)
     EVT_UPDATE_UI(idMenuLinienTauschen, wxQuobelFrame::OnGruppenMenue)
+    EVT_UPDATE_UI(idMenuGruppenAuslosen, wxQuobelFrame::OnGruppenMenue)
 wxEND_EVENT_TABLE()
     // clang-format on
