@@ -186,6 +186,10 @@ TEST(KO, VonDerAuslosungZumEndstand)
         wer.push_back(p.tn);
     }
     EXPECT_EQ("1 2 3 4 5 5 ", plaetze);
+    // Another form discards the drawn bracket, as the organiser is told before.
+    EXPECT_EQ(wxString::FromUTF8("Mit einer anderen Turnierform wird das ausgeloste KO-Feld verworfen. "
+                                 "Verloren gehen: 6 Ergebnisse und 1 Aufruf."),
+              tt.turnier.verworfeneGruppen(allgemein()));
     std::sort(wer.begin(), wer.end());
     EXPECT_EQ(wer.end(), std::unique(wer.begin(), wer.end()));
     EXPECT_EQ(er->getSieger(er->getSpiel(6)),
