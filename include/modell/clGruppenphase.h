@@ -33,6 +33,10 @@ struct sEntscheidung;
 // organiser chose it (main start numbers, best first); without one there is no
 // such line. The bracket is the section "Endrunde" (clEndrunde), its players given
 // by their main start numbers.
+//
+// In the form "KO-System" there are no groups: the phase holds its own copies of
+// the whole roster, drawn straight into the bracket by rating, and the file holds
+// only the section "Endrunde".
 class clGruppenphase : private clTurnierBeobachter
 {
 public:
@@ -52,6 +56,12 @@ public:
     // Draws the main roster into alg.Gruppen groups (at most one per player) by
     // their ratings and clubs. Drops the bracket.
     void lose(const vecTeilnehmer& roster, const allgemein& alg, std::mt19937& zufall);
+    // The knockout form: copies of the roster (at least two) drawn into a new
+    // bracket, seeded by rating as group winners are (clEndrundenAuslosung), the
+    // highest first, those without a rating last in an order by lot.
+    void loseKO(const vecTeilnehmer& roster, const allgemein& alg, std::mt19937& zufall);
+    // True in the knockout form.
+    bool istKO() const { return !m_Feld.empty(); }
     // Whether player p1 of group g1 and player p2 of another group g2 (group start
     // numbers) can be exchanged: while neither group has a result.
     bool kannTauschen(int g1, int p1, int g2, int p2) const;
@@ -182,9 +192,19 @@ private:
     void verbindeEndrunde();
     // Takes the order of group g (0-based) for its shared places into its standings.
     void entscheide(size_t g, const std::vector<int>& reihenfolge, bool gelost);
+    // The players of the bracket's draw, each group's first (main start numbers);
+    // in the knockout form each player alone, by rating, those without one by lot.
+    std::vector<std::vector<int>> getErste(int aufsteiger, std::mt19937* zufall) const;
+    // The section "Endrunde" of a file into the bracket, checked against the
+    // groups or the knockout form's players; false and fehler naming the line when damaged.
+    bool liesEndrunde(const clTurnierDatei& dat, wxString& fehler);
+    // The knockout form's players: copies of the roster whose start numbers are those of the roster.
+    void besetzeFeld(const vecTeilnehmer& roster);
 
     std::function<void(const wxString&)> m_Ergebnis;
     std::vector<std::unique_ptr<sGruppe>> m_Gruppen;
+    // The knockout form's players; empty with groups.
+    std::vector<std::unique_ptr<clTeilnehmer>> m_Feld;
     // Its players belong to the groups, so it goes first.
     std::unique_ptr<clEndrunde> m_Endrunde;
     // Results the tournament passes on itself are not told again.

@@ -21,12 +21,14 @@ class clTTSpiel;
 class clTurnierDatei;
 class clGruppenphase;
 
-// How the tournament is played: everybody against everybody, or in groups whose
-// first players go on into a knockout bracket ("Endrunde").
+// How the tournament is played: everybody against everybody, in groups whose
+// first players go on into a knockout bracket ("Endrunde"), or every entry straight
+// into such a bracket ("KO-System").
 enum modTurnierform
 {
     formJederGegenJeden = 0,
-    formGruppen = 1
+    formGruppen = 1,
+    formKO = 2
 };
 
 // The general data of a tournament.
@@ -43,7 +45,8 @@ struct allgemein
     // The placing: 0 by wins, sets and points, 1 by the ITTF rule, 2 by wins and
     // differences (modPlatzierung).
     int PlatzierungIdx = 0;
-    // modTurnierform; the fields below count only for groups.
+    // modTurnierform; the fields below count only for groups, the last two also
+    // for the knockout form.
     int Turnierform = formJederGegenJeden;
     // The number of groups N.
     int Gruppen = 4;
@@ -159,8 +162,11 @@ public:
     // within them) while neither group has a result.
     bool tauscheGruppenspieler(int g1, int p1, int g2, int p2);
     // Draws the bracket when every group match has its result and the bracket has
-    // none, with the orders decided for shared places (clGruppenphase::loseEndrunde).
+    // none, with the orders decided for shared places (clGruppenphase::loseEndrunde);
+    // in the knockout form the roster by rating (clGruppenphase::loseKO).
     bool loseEndrunde(std::mt19937& zufall, const std::vector<sEntscheidung>& entscheidungen = {});
+    // Why the knockout form cannot draw its bracket now; empty when it can.
+    wxString pruefeKOAuslosung() const;
     // Exchanges two lines of the bracket (1 … B) while it has no entry.
     bool tauscheEndrundenLinien(int l1, int l2);
 

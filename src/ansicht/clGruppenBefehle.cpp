@@ -142,12 +142,16 @@ void clGruppenBefehle::OnEndrundeAuslosen(wxCommandEvent&)
     clTurnierDokument& dokument = m_Kontext.getDokument();
     const wxString titel = _("Endrunde auslosen");
     const clGruppenphase* gp = turnier->getGruppenphase();
-    if (gp == nullptr || !gp->sindGruppenFertig())
+    // The knockout form draws its roster straight into the bracket.
+    const bool ko = turnier->getAllgemein()->Turnierform == formKO;
+    if (ko && !turnier->pruefeKOAuslosung().empty())
+        dokument.zeigeFehler(turnier->pruefeKOAuslosung(), titel);
+    else if (!ko && (gp == nullptr || !gp->sindGruppenFertig()))
         dokument.zeigeFehler(_("Erst wenn jedes Gruppenspiel ein Ergebnis hat, wird die Endrunde ausgelost."),
                              titel);
-    else if (!gp->kannEndrundeAuslosen())
+    else if (gp != nullptr && !gp->kannEndrundeAuslosen())
         dokument.zeigeFehler(_("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist."), titel);
-    else if (gp->getEndrunde() == nullptr ||
+    else if (gp == nullptr || gp->getEndrunde() == nullptr ||
              dokument.frage(_("Die Endrunde neu auslosen? Die bisherige Auslosung geht verloren."), titel,
                             wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION) == wxID_YES)
     {
@@ -197,13 +201,16 @@ void clGruppenBefehle::OnLinienTauschen(wxCommandEvent&)
 void clGruppenBefehle::OnMenueZustand(wxUpdateUIEvent& event)
 {
     const clGruppenphase* gp = m_Kontext.getTurnier()->getGruppenphase();
+    const bool ko = m_Kontext.getTurnier()->getAllgemein()->Turnierform == formKO;
     if (event.GetId() == wxQuobelFrame::idMenuEndrundeAuslosen)
-        event.Enable(gp != nullptr && gp->sindGruppenFertig());
+        event.Enable(ko || (gp != nullptr && gp->sindGruppenFertig()));
+    else if (event.GetId() == wxQuobelFrame::idMenuGruppenAuslosen)
+        event.Enable(!ko);
     else if (event.GetId() == wxQuobelFrame::idMenuSpielerTauschen)
         event.Enable(gp != nullptr && gp->getAnzahlGruppen() > 1);
     else if (event.GetId() == wxQuobelFrame::idMenuDruckGruppen ||
              event.GetId() == wxQuobelFrame::idMenuVorschauGruppen)
-        event.Enable(gp != nullptr);
+        event.Enable(gp != nullptr && !ko);
     else
         event.Enable(gp != nullptr && gp->getEndrunde() != nullptr);
 }

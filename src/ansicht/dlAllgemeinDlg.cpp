@@ -103,6 +103,7 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     m_Turnierform = new wxChoice(formBox, wxID_ANY);
     m_Turnierform->Append(_("Jeder gegen jeden"));
     m_Turnierform->Append(_("Gruppen mit Endrunde"));
+    m_Turnierform->Append(_("KO-System"));
     m_Turnierform->SetSelection(m_alg.Turnierform);
     form->Add(m_Turnierform);
     fuegeBeschriftungHinzu(formBox, form, _("Anzahl Gruppen"));
@@ -168,9 +169,11 @@ void dlAllgemeinDlg::setTeilnehmer(int anzahl)
 void dlAllgemeinDlg::zeigeGruppenform()
 {
     const bool gruppen = m_Turnierform->GetSelection() == formGruppen;
-    for (wxWindow* feld : std::initializer_list<wxWindow*>{m_Gruppen, m_GruppenText, m_Aufsteiger,
-                                                           m_GewinnsaetzeEndrunde, m_SpielUmPlatz3})
+    for (wxWindow* feld : std::initializer_list<wxWindow*>{m_Gruppen, m_GruppenText, m_Aufsteiger})
         feld->Enable(gruppen);
+    // The knockout form plays the bracket alone.
+    for (wxWindow* feld : std::initializer_list<wxWindow*>{m_GewinnsaetzeEndrunde, m_SpielUmPlatz3})
+        feld->Enable(m_Turnierform->GetSelection() != formJederGegenJeden);
     const int anzahl = m_Gruppen->GetValue();
     wxString text;
     if (m_Teilnehmer < anzahl)

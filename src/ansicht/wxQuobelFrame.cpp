@@ -190,6 +190,7 @@ void wxQuobelFrame::verbindeMenue()
     Bind(wxEVT_UPDATE_UI, &clGruppenBefehle::OnMenueZustand, gruppen, idMenuDruckGruppen,
          idMenuVorschauGruppen);
     Bind(wxEVT_UPDATE_UI, &clGruppenBefehle::OnMenueZustand, gruppen, idMenuLinienTauschen);
+    Bind(wxEVT_UPDATE_UI, &clGruppenBefehle::OnMenueZustand, gruppen, idMenuGruppenAuslosen);
 
     clHallenBefehle* halle = m_Halle.get();
     Bind(wxEVT_MENU, &clHallenBefehle::OnSpielbetrieb, halle, idMenuSpielbetrieb);
@@ -424,8 +425,11 @@ void wxQuobelFrame::zeigeForm()
     const int gewaehlt = anzahl == 0 ? 0 : std::clamp(m_GruppenWahl->GetSelection() + 1, 1, anzahl);
     m_Hauptpanel->GetSizer()->Show(m_GruppenZeile, gruppen && anzahl > 0);
     zeigeSeite(m_Gruppenseite, _("Gruppen"), gruppen);
-    zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen);
-    zeigeEndrundenMenues(gruppen);
+    const bool ko = m_Kontext.getTurnier()->getAllgemein()->Turnierform == formKO;
+    zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen || ko);
+    zeigeEndrundenMenues(gruppen || ko);
+    if (gruppen || ko)
+        GetMenuBar()->SetMenuLabel(1, ko ? _("&KO-System") : _("&Gruppen"));
     zeigeGruppe(gruppen ? gewaehlt : 0);
     m_Endrundenpanel->setEndrunde(gp != nullptr ? gp->getEndrunde() : nullptr);
     if (gruppen)

@@ -48,6 +48,13 @@ allgemein fuerGruppe(const allgemein& alg, size_t platten)
     ga.Platten = static_cast<int>(platten);
     return ga;
 }
+
+// "Endrunde, Zeile 2: …" for the line zeile (0-based) of a section.
+wxString zeilenFehler(const wxString& abschnitt, size_t zeile, const wchar_t* grund)
+{
+    return wxString::Format(wxGetTranslation(L"%s, Zeile %d: %s"), abschnitt, static_cast<int>(zeile) + 1,
+                            wxGetTranslation(grund));
+}
 } // namespace
 
 clGruppenphase::clGruppenphase(std::function<void(const wxString&)> ergebnis)
@@ -135,6 +142,21 @@ void clGruppenphase::lose(const vecTeilnehmer& roster, const allgemein& alg, std
     }
 }
 
+void clGruppenphase::besetzeFeld(const vecTeilnehmer& roster)
+{
+    m_Endrunde.reset();
+    m_Gruppen.clear();
+    m_Feld.clear();
+    for (const clTeilnehmer* tn : roster)
+        m_Feld.push_back(std::make_unique<clTeilnehmer>(*tn));
+}
+
+void clGruppenphase::loseKO(const vecTeilnehmer& roster, const allgemein& alg, std::mt19937& zufall)
+{
+    besetzeFeld(roster);
+    loseEndrunde(alg, zufall, {});
+}
+
 bool clGruppenphase::kannTauschen(int g1, int p1, int g2, int p2) const
 {
     const clTurnier* t1 = getGruppe(g1);
@@ -196,6 +218,9 @@ void clGruppenphase::uebernehmeNamen(const vecTeilnehmer& roster)
             if (gr->startNr[p] >= 1 && gr->startNr[p] <= static_cast<int>(roster.size()))
                 gr->turnier->getTeilnehmer(static_cast<int>(p) + 1)
                     ->setFromSaveString(roster[gr->startNr[p] - 1]->getSaveString());
+    for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
+        if (tn->getStartNr() >= 1 && tn->getStartNr() <= static_cast<int>(roster.size()))
+            tn->setFromSaveString(roster[tn->getStartNr() - 1]->getSaveString());
 }
 
 size_t clGruppenphase::zaehleBleibende(size_t g, const std::vector<int>& neueNr) const
@@ -223,9 +248,14 @@ std::vector<size_t> clGruppenphase::planeNachmeldungen(const std::vector<int>& n
 wxString clGruppenphase::pruefeAenderung(const std::vector<int>& neueNr, size_t nachmeldungen) const
 {
     if (m_Endrunde != nullptr && (std::count(neueNr.begin(), neueNr.end(), 0) > 0 || nachmeldungen > 0))
-        return wxGetTranslation(L"Die Endrunde ist ausgelost: Teilnehmer können nicht mehr gestrichen oder "
-                                L"nachgemeldet werden. Wer nicht mehr antritt, wird mit „Rückzug...“ "
-                                L"zurückgezogen; seine Spiele werden kampflos für die Gegner gewertet.");
+        return istKO() ? wxGetTranslation(
+                             L"Das KO-Feld ist ausgelost: Teilnehmer können nicht mehr gestrichen oder "
+                             L"nachgemeldet werden. Wer nicht mehr antritt, wird mit „Rückzug...“ "
+                             L"zurückgezogen; sein Spiel wird kampflos für den Gegner gewertet.")
+                       : wxGetTranslation(
+                             L"Die Endrunde ist ausgelost: Teilnehmer können nicht mehr gestrichen oder "
+                             L"nachgemeldet werden. Wer nicht mehr antritt, wird mit „Rückzug...“ "
+                             L"zurückgezogen; seine Spiele werden kampflos für die Gegner gewertet.");
     const std::vector<size_t> ziel = planeNachmeldungen(neueNr, nachmeldungen);
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
         if (zaehleBleibende(g, neueNr) + std::count(ziel.begin(), ziel.end(), g) == 0)
@@ -305,6 +335,9 @@ void clGruppenphase::aendereTeilnehmer(const std::vector<int>& neueNr, const vec
         if (geaendert)
             gr.turnier->UpdateTeilnehmer(el);
     }
+    // The knockout form's players are all kept (pruefeAenderung), only renumbered.
+    for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
+        tn->setStartNr(neueNr[tn->getStartNr() - 1]);
     uebernehmeNamen(roster);
 }
 
@@ -332,6 +365,9 @@ int clGruppenphase::getStartNr(int g, int p) const
 
 int clGruppenphase::getStartNr(const clTeilnehmer* tn) const
 {
+    for (const std::unique_ptr<clTeilnehmer>& k : m_Feld)
+        if (k.get() == tn)
+            return tn->getStartNr();
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
     {
         const int p = tn->getStartNr();
@@ -343,6 +379,9 @@ int clGruppenphase::getStartNr(const clTeilnehmer* tn) const
 
 clTeilnehmer* clGruppenphase::getSpieler(int startNr) const
 {
+    for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
+        if (tn->getStartNr() == startNr)
+            return tn.get();
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
     {
         const auto it = std::find(gr->startNr.begin(), gr->startNr.end(), startNr);
@@ -382,7 +421,8 @@ bool clGruppenphase::sindGruppenFertig() const
 
 bool clGruppenphase::kannEndrundeAuslosen() const
 {
-    return !m_Gruppen.empty() && sindGruppenFertig() && (m_Endrunde == nullptr || !m_Endrunde->hatEingaben());
+    return (!m_Gruppen.empty() || istKO()) && sindGruppenFertig() &&
+           (m_Endrunde == nullptr || !m_Endrunde->hatEingaben());
 }
 
 std::vector<int> clGruppenphase::getGleichstand(int g) const
@@ -490,17 +530,32 @@ bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall,
         }
         entscheide(static_cast<size_t>(e.gruppe) - 1, reihenfolge, e.reihenfolge.empty());
     }
-    const int aufsteiger = std::clamp(alg.Aufsteiger, 1, 2);
-    std::vector<std::vector<int>> erste;
-    for (int g = 1; g <= getAnzahlGruppen(); ++g)
-        erste.push_back(getAufsteiger(g, aufsteiger));
+    const int aufsteiger = istKO() ? 1 : std::clamp(alg.Aufsteiger, 1, 2);
     vecTeilnehmer linien;
-    for (int snr : clEndrundenAuslosung(erste, aufsteiger).lose(zufall))
+    for (int snr : clEndrundenAuslosung(getErste(aufsteiger, &zufall), aufsteiger).lose(zufall))
         linien.push_back(snr == clEndrundenAuslosung::Freilos ? nullptr : getSpieler(snr));
     m_Endrunde.reset(new clEndrunde(linien, alg.GewinnsaetzeEndrunde, alg.SpielUmPlatz3));
     verbindeEndrunde();
     merkeStand();
     return true;
+}
+
+std::vector<std::vector<int>> clGruppenphase::getErste(int aufsteiger, std::mt19937* zufall) const
+{
+    std::vector<std::vector<int>> erste;
+    for (int g = 1; g <= getAnzahlGruppen(); ++g)
+        erste.push_back(getAufsteiger(g, aufsteiger));
+    std::vector<const clTeilnehmer*> feld;
+    for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
+        feld.push_back(tn.get());
+    // Equal ratings, and no rating (KeineTTR, below every rating), in an order by lot.
+    if (zufall != nullptr)
+        std::shuffle(feld.begin(), feld.end(), *zufall);
+    std::stable_sort(feld.begin(), feld.end(),
+                     [](const clTeilnehmer* a, const clTeilnehmer* b) { return a->getTTR() > b->getTTR(); });
+    for (const clTeilnehmer* tn : feld)
+        erste.push_back({tn->getStartNr()});
+    return erste;
 }
 
 const wchar_t* clGruppenphase::pruefeEndrunde() const
@@ -513,14 +568,10 @@ const wchar_t* clGruppenphase::pruefeEndrunde() const
     // The players going on may have been changed in the settings after the draw:
     // the bracket keeps those it was drawn with.
     for (int aufsteiger : {1, 2})
-    {
-        std::vector<std::vector<int>> erste;
-        for (int g = 1; g <= getAnzahlGruppen(); ++g)
-            erste.push_back(getAufsteiger(g, aufsteiger));
-        if (clEndrundenAuslosung(erste, aufsteiger).hatSpieler(linien))
+        if (clEndrundenAuslosung(getErste(aufsteiger, nullptr), aufsteiger).hatSpieler(linien))
             return nullptr;
-    }
-    return L"auf den Linien stehen nicht die Aufsteiger der Gruppen.";
+    return istKO() ? L"auf den Linien stehen nicht genau die Teilnehmer."
+                   : L"auf den Linien stehen nicht die Aufsteiger der Gruppen.";
 }
 
 bool clGruppenphase::kannLinienTauschen(int l1, int l2) const
@@ -742,11 +793,30 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     std::unique_ptr<clGruppenphase> gp(new clGruppenphase(std::move(ergebnis)));
     const auto abbruch = [&fehler](const wxString& abschnitt, size_t zeile, const wchar_t* grund)
     {
-        fehler = wxString::Format(wxGetTranslation(L"%s, Zeile %d: %s"), abschnitt,
-                                  static_cast<int>(zeile) + 1, wxGetTranslation(grund));
+        fehler = zeilenFehler(abschnitt, zeile, grund);
         return std::unique_ptr<clGruppenphase>();
     };
     const auto gruppe = [](int g) { return wxString::Format(L"Gruppe %d", g); };
+    if (alg.Turnierform == formKO)
+    {
+        if (dat.hatSektion(gruppe(1)))
+            return abbruch(gruppe(1), 0, L"ein KO-System hat keine Gruppen.");
+        if (!dat.hatSektion("Endrunde"))
+            return nullptr;
+        if (teilnehmer.size() < 2)
+            return abbruch("Endrunde", 0, L"ein KO-System braucht mindestens zwei Teilnehmer.");
+        std::vector<clTeilnehmer> spieler(teilnehmer.size());
+        vecTeilnehmer roster;
+        for (size_t i = 0; i < spieler.size(); ++i)
+        {
+            spieler[i].setFromSaveString(teilnehmer[i]);
+            spieler[i].setStartNr(static_cast<int>(i) + 1);
+            spieler[i].setKennung(static_cast<int>(i) + 1);
+            roster.push_back(&spieler[i]);
+        }
+        gp->besetzeFeld(roster);
+        return gp->liesEndrunde(dat, fehler) ? std::move(gp) : nullptr;
+    }
     if (!dat.hatSektion(gruppe(1)))
     {
         if (dat.hatSektion("Endrunde"))
@@ -856,19 +926,25 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     for (size_t snr = 1; snr < vergeben.size(); ++snr)
         if (!vergeben[snr])
             return abbruch("Teilnehmer", snr - 1, L"der Teilnehmer ist in keiner Gruppe.");
-    if (dat.hatSektion("Endrunde"))
-    {
-        wxArrayString sek;
-        dat.getSektion("Endrunde", sek, std::numeric_limits<size_t>::max());
-        const clGruppenphase* phase = gp.get();
-        gp->m_Endrunde = clEndrunde::lies(
-            sek, [phase](int snr) { return phase->getSpieler(snr); }, fehler);
-        if (gp->m_Endrunde == nullptr)
-            return nullptr;
-        gp->verbindeEndrunde();
-        if (const wchar_t* grund = gp->pruefeEndrunde())
-            return abbruch("Endrunde", 1, grund);
-        gp->merkeStand();
-    }
+    if (dat.hatSektion("Endrunde") && !gp->liesEndrunde(dat, fehler))
+        return nullptr;
     return gp;
+}
+
+bool clGruppenphase::liesEndrunde(const clTurnierDatei& dat, wxString& fehler)
+{
+    wxArrayString sek;
+    dat.getSektion("Endrunde", sek, std::numeric_limits<size_t>::max());
+    m_Endrunde = clEndrunde::lies(
+        sek, [this](int snr) { return getSpieler(snr); }, fehler);
+    if (m_Endrunde == nullptr)
+        return false;
+    verbindeEndrunde();
+    if (const wchar_t* grund = pruefeEndrunde())
+    {
+        fehler = zeilenFehler("Endrunde", 1, grund);
+        return false;
+    }
+    merkeStand();
+    return true;
 }

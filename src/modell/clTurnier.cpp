@@ -311,11 +311,13 @@ wxString clTurnier::verworfeneGruppen(const allgemein& alg) const
         aufrufe += m_Spielbetrieb.getAufruf(sp) != nullptr ? 1 : 0;
     }
     const int anzahl = m_Gruppenphase->getAnzahlGruppen();
+    const bool ko = m_Gruppenphase->istKO();
     wxString text =
-        alg.Turnierform != formGruppen
-            ? wxString::Format(wxGetTranslation(L"Mit der Turnierform „Jeder gegen jeden“ werden die %d "
-                                                L"ausgelosten Gruppen verworfen."),
-                               anzahl)
+        ko ? wxGetTranslation(L"Mit einer anderen Turnierform wird das ausgeloste KO-Feld verworfen.")
+        : alg.Turnierform != formGruppen
+            ? wxString::Format(wxGetTranslation(L"Mit der Turnierform „%s“ werden die %d ausgelosten Gruppen "
+                                                L"verworfen."),
+                               alg.Turnierform == formKO ? _("KO-System") : _("Jeder gegen jeden"), anzahl)
             : wxString::Format(wxGetTranslation(L"Mit %d statt %d Gruppen werden die ausgelosten Gruppen "
                                                 L"verworfen und müssen neu ausgelost werden."),
                                alg.Gruppen, anzahl);
@@ -325,7 +327,7 @@ wxString clTurnier::verworfeneGruppen(const allgemein& alg) const
             wxString::Format(wxPLURAL("%d Ergebnis", "%d Ergebnisse", ergebnisse), ergebnisse));
     if (aufrufe > 0)
         verloren.push_back(wxString::Format(wxPLURAL("%d Aufruf", "%d Aufrufe", aufrufe), aufrufe));
-    if (m_Gruppenphase->getEndrunde() != nullptr)
+    if (m_Gruppenphase->getEndrunde() != nullptr && !ko)
         verloren.push_back(_("die ausgeloste Endrunde"));
     if (!verloren.empty())
         text += wxString::Format(_(" Verloren gehen: %s."), zaehleAuf(verloren));
@@ -415,10 +417,11 @@ void clTurnier::erzeugeSchema(const wxString& auslasser)
 {
     const modErzeugung modus = static_cast<modErzeugung>(m_Allgemein.ModusIdx + modDicht);
     m_Schema.setGewinnsaetze(m_Allgemein.Gewinnsaetze);
-    // In groups everybody plays in a group: the tournament's own schedule stays empty.
+    // In groups everybody plays in a group, in the knockout form in the bracket: the
+    // tournament's own schedule stays empty.
     vecTeilnehmer keine;
     m_Schema.neuerSpielplan(m_Allgemein.Platten,
-                            m_Allgemein.Turnierform == formGruppen ? &keine : &m_Teilnehmer, modus,
+                            m_Allgemein.Turnierform != formJederGegenJeden ? &keine : &m_Teilnehmer, modus,
                             auslasser);
     m_SchemaVeraltet = false;
 }
@@ -612,8 +615,30 @@ bool clTurnier::tauscheGruppenspieler(int g1, int p1, int g2, int p2)
     return meldeAuslosung(m_Gruppenphase->tausche(g1, p1, g2, p2), schritt);
 }
 
+wxString clTurnier::pruefeKOAuslosung() const
+{
+    if (m_Allgemein.Turnierform != formKO)
+        return wxGetTranslation(L"Nur im KO-System wird das Feld ohne Gruppen ausgelost.");
+    if (getAnzahlTeilnehmer() < 2)
+        return wxGetTranslation(L"Für ein KO-System braucht es mindestens zwei Teilnehmer.");
+    if (m_Gruppenphase != nullptr && !m_Gruppenphase->kannEndrundeAuslosen())
+        return _("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist.");
+    return wxString();
+}
+
 bool clTurnier::loseEndrunde(std::mt19937& zufall, const std::vector<sEntscheidung>& entscheidungen)
 {
+    if (m_Allgemein.Turnierform == formKO)
+    {
+        if (!pruefeKOAuslosung().empty() || !entscheidungen.empty())
+            return false;
+        meldeVorher(aendAuslosung);
+        std::unique_ptr<clGruppenphase> feld = std::make_unique<clGruppenphase>(getErgebnisMelder());
+        feld->loseKO(m_Teilnehmer, m_Allgemein, zufall);
+        ersetzeGruppenphase(std::move(feld));
+        m_GruppenVeraltet = false;
+        return meldeAuslosung(true, _("KO-Auslosung"));
+    }
     if (m_Gruppenphase == nullptr || !m_Gruppenphase->kannEndrundeAuslosen())
         return false;
     meldeVorher(aendAuslosung);
@@ -881,7 +906,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
         alg = liesAllgemein(dat);
         grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
         wxString schaden;
-        if (grund.empty() && alg.Turnierform == formGruppen)
+        if (grund.empty() && alg.Turnierform != formJederGegenJeden)
             gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
         wxArrayString aufrufe;
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
@@ -934,7 +959,7 @@ std::vector<sSpielKennung> clTurnier::getKennungen(const wxArrayString& teilnehm
                                                    const wxString& auslasser, const clGruppenphase* gruppen)
 {
     std::vector<sSpielKennung> kennungen;
-    if (alg.Turnierform != formGruppen)
+    if (alg.Turnierform == formJederGegenJeden)
     {
         // The schedule is made as the tournament will make it, of stand-ins for the players.
         std::vector<clTeilnehmer> spieler(teilnehmer.size());
@@ -969,7 +994,7 @@ void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
     sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));
     // A round robin by the default rules is written without these lines.
     const allgemein standard;
-    const bool gruppen = m_Allgemein.Turnierform == formGruppen;
+    const bool gruppen = m_Allgemein.Turnierform != formJederGegenJeden;
     if (wertungParameterGeaendert(standard) || gruppen)
     {
         sek.Add(wxString::Format("%d", m_Allgemein.Gewinnsaetze));
@@ -1030,7 +1055,7 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     liesIndex(5, alg.ModusIdx, 0, AnzModi - 1);
     liesIndex(6, alg.Gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
     liesIndex(7, alg.PlatzierungIdx, platzSiege, platzDifferenz);
-    liesIndex(8, alg.Turnierform, formJederGegenJeden, formGruppen);
+    liesIndex(8, alg.Turnierform, formJederGegenJeden, formKO);
     liesIndex(9, alg.Gruppen, 1, MaxTeilnehmer);
     liesIndex(10, alg.Aufsteiger, 1, 2);
     liesIndex(11, alg.GewinnsaetzeEndrunde, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
