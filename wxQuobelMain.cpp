@@ -554,7 +554,7 @@ wxString wxQuobelFrame::erzeugeGruppenseite() const
         for (int p = 1; p <= gruppe->getAnzahlTeilnehmer(); ++p)
         {
             const clTeilnehmer* tn = gruppe->getTeilnehmer(p);
-            spieler.push_back({p, tn->getTTR(), tn->getVerein()});
+            spieler.push_back({p, tn->getTTR(), tn->getPerson().m_Verein, tn->getPartner().m_Verein});
             alle.push_back(p);
             gelost += (p > 1 ? ", " : "") + mitVereinUndTTR(*tn);
         }
@@ -783,6 +783,10 @@ void wxQuobelFrame::zeigeAllgemeinDlg(const wxString& titel, bool neu)
                                                             L"verloren. Trotzdem fortfahren?"),
                                            alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1),
                           titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
+        return;
+    const wxString partner = neu ? wxString() : m_Turnier->verworfenePartner(alg);
+    if (!partner.empty() && m_Dokument->frage(partner + "\n\n" + _("Trotzdem fortfahren?"), titel,
+                                              wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
     const wxString gruppen = neu ? wxString() : m_Turnier->verworfeneGruppen(alg);
     if (!gruppen.empty() && m_Dokument->frage(gruppen + "\n\n" + _("Trotzdem fortfahren?"), titel,

@@ -53,11 +53,18 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
 
     wxStaticBoxSizer* turnierGruppe = new wxStaticBoxSizer(wxVERTICAL, this, _("Angaben zum Turnier"));
     wxStaticBox* turnierBox = turnierGruppe->GetStaticBox();
-    wxFlexGridSizer* felder = new wxFlexGridSizer(4, 2, 5, 5);
+    wxFlexGridSizer* felder = new wxFlexGridSizer(2, 5, 5);
     m_Titel = fuegeFeldHinzu(turnierBox, felder, _("Bezeichnung"), m_alg.Bezeichnung);
     m_Veranstalter = fuegeFeldHinzu(turnierBox, felder, _("Veranstalter"), m_alg.Veranstalter);
     m_Ort = fuegeFeldHinzu(turnierBox, felder, _("Austragungsort"), m_alg.Ort);
     m_Termin = fuegeFeldHinzu(turnierBox, felder, _("Termin"), m_alg.Datum);
+    fuegeBeschriftungHinzu(turnierBox, felder, _("Art:"));
+    m_Art = new wxChoice(turnierBox, wxID_ANY);
+    m_Art->Append(_("Einzel"));
+    m_Art->Append(_("Doppel"));
+    m_Art->Append(_("Mixed"));
+    m_Art->SetSelection(m_alg.Art);
+    felder->Add(m_Art);
     turnierGruppe->Add(felder, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(turnierGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
@@ -205,5 +212,6 @@ void dlAllgemeinDlg::OnAktAnwenden(wxCommandEvent&)
     m_alg.Aufsteiger = m_Aufsteiger->GetSelection() + 1;
     m_alg.GewinnsaetzeEndrunde = m_GewinnsaetzeEndrunde->GetSelection() + clTTSpiel::MinGewinnsaetze;
     m_alg.SpielUmPlatz3 = m_SpielUmPlatz3->GetValue();
+    m_alg.Art = m_Art->GetSelection();
     EndDialog(wxID_OK);
 }
