@@ -33,19 +33,6 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     titel->SetMinSize(titel->GetTextExtent(titel->GetLabel()));
     hauptSizer->Add(titel, 1, wxALL | wxALIGN_CENTER, 15);
 
-    // Typing moves the cursor to the first row that matches, Enter to the next one.
-    wxBoxSizer* suchZeile = new wxBoxSizer(wxHORIZONTAL);
-    suchZeile->Add(new wxStaticText(this, wxID_ANY, _("Suchen:")), 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
-    m_Suche =
-        new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxSize(250, -1), wxTE_PROCESS_ENTER);
-    m_Suche->SetToolTip(
-        wxGetTranslation(L"Teil eines Namens oder Vereins; Enter springt zum nächsten Treffer."));
-    m_Suche->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { suche(m_TeilnehmerGrid->GetGridCursorRow()); });
-    m_Suche->Bind(wxEVT_TEXT_ENTER,
-                  [this](wxCommandEvent&) { suche(m_TeilnehmerGrid->GetGridCursorRow() + 1); });
-    suchZeile->Add(m_Suche, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
-    hauptSizer->Add(suchZeile, 0, wxALIGN_CENTER);
-
     wxBoxSizer* zeile = new wxBoxSizer(wxHORIZONTAL);
     // Wide enough for double names and a club; the grid takes the page's height, so
     // that a long list shows as many rows as the screen allows.
@@ -77,6 +64,20 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
 
     hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, wxGetTranslation(L"Übernehmen")), 0,
                     wxALL | wxALIGN_CENTER, 5);
+
+    // Typing moves the cursor to the first row that matches, Enter to the next one.
+    // Made after the grid, which keeps the focus first, and placed above it.
+    wxBoxSizer* suchZeile = new wxBoxSizer(wxHORIZONTAL);
+    suchZeile->Add(new wxStaticText(this, wxID_ANY, _("Suchen:")), 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+    m_Suche =
+        new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxSize(250, -1), wxTE_PROCESS_ENTER);
+    m_Suche->SetToolTip(
+        wxGetTranslation(L"Teil eines Namens oder Vereins; Enter springt zum nächsten Treffer."));
+    m_Suche->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { suche(m_TeilnehmerGrid->GetGridCursorRow()); });
+    m_Suche->Bind(wxEVT_TEXT_ENTER,
+                  [this](wxCommandEvent&) { suche(m_TeilnehmerGrid->GetGridCursorRow() + 1); });
+    suchZeile->Add(m_Suche, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+    hauptSizer->Insert(1, suchZeile, 0, wxALIGN_CENTER);
     m_Turnier->addBeobachter(this);
     SetSizer(hauptSizer);
     hauptSizer->Layout();

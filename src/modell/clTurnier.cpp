@@ -150,6 +150,7 @@ void clTurnier::setAllgemein(const allgemein* alg)
         return;
     // A singles class has no pairs: a display name made of the pair's surnames
     // becomes that of the player who stays.
+    bool gestrichen = false;
     for (clTeilnehmer* tn : m_Teilnehmer)
     {
         if (!tn->istPaar())
@@ -158,7 +159,10 @@ void clTurnier::setAllgemein(const allgemein* alg)
         if (clTeilnehmer::istAbgeleitet(tn->getAnzeige(), p.m_VName, p.m_Name, tn->getPartner()))
             tn->setAnzeige(clTeilnehmer::leiteAnzeigeAb(p.m_VName, p.m_Name, tn->getStartNr()));
         tn->setPartner(sPerson());
+        gestrichen = true;
     }
+    if (!gestrichen)
+        return;
     clTeilnehmer::pruefeDuplikate(m_Teilnehmer);
     if (m_Gruppenphase != nullptr)
         m_Gruppenphase->uebernehmeNamen(m_Teilnehmer);
