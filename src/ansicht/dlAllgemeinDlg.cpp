@@ -53,18 +53,11 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
 
     wxStaticBoxSizer* turnierGruppe = new wxStaticBoxSizer(wxVERTICAL, this, _("Angaben zum Turnier"));
     wxStaticBox* turnierBox = turnierGruppe->GetStaticBox();
-    wxFlexGridSizer* felder = new wxFlexGridSizer(2, 5, 5);
+    wxFlexGridSizer* felder = new wxFlexGridSizer(4, 2, 5, 5);
     m_Titel = fuegeFeldHinzu(turnierBox, felder, _("Bezeichnung"), m_alg.Bezeichnung);
     m_Veranstalter = fuegeFeldHinzu(turnierBox, felder, _("Veranstalter"), m_alg.Veranstalter);
     m_Ort = fuegeFeldHinzu(turnierBox, felder, _("Austragungsort"), m_alg.Ort);
     m_Termin = fuegeFeldHinzu(turnierBox, felder, _("Termin"), m_alg.Datum);
-    fuegeBeschriftungHinzu(turnierBox, felder, _("Art:"));
-    m_Art = new wxChoice(turnierBox, wxID_ANY);
-    m_Art->Append(_("Einzel"));
-    m_Art->Append(_("Doppel"));
-    m_Art->Append(_("Mixed"));
-    m_Art->SetSelection(m_alg.Art);
-    felder->Add(m_Art);
     turnierGruppe->Add(felder, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(turnierGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
@@ -133,6 +126,14 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     m_SpielUmPlatz3 = new wxCheckBox(formBox, wxID_ANY, _("Spiel um Platz 3"));
     m_SpielUmPlatz3->SetValue(m_alg.SpielUmPlatz3);
     form->Add(m_SpielUmPlatz3);
+    // Who makes an entry: one player or a pair.
+    fuegeBeschriftungHinzu(formBox, form, _("Art:"));
+    m_Art = new wxChoice(formBox, wxID_ANY);
+    m_Art->Append(_("Einzel"));
+    m_Art->Append(_("Doppel"));
+    m_Art->Append(_("Mixed"));
+    m_Art->SetSelection(m_alg.Art);
+    form->Add(m_Art);
     formGruppe->Add(form, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(formGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
