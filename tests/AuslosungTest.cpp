@@ -7,6 +7,9 @@
 
 #include "modell/clEndrundenAuslosung.h"
 #include "modell/clGruppenAuslosung.h"
+#include "modell/clGruppenphase.h"
+
+#include "ModellHilfen.h"
 
 namespace
 {
@@ -192,4 +195,29 @@ TEST(EndrundenAuslosung, GleicheSaatGleicheAuslosungUndJedeHaeltDieRegeln)
         }
     }
     EXPECT_EQ(gelost.size(), 4u);
+}
+
+// A pair belongs to both persons' clubs: the draw keeps it apart from the members
+// of either, where the groups allow, and names it among club-mates.
+TEST(GruppenAuslosung, PaarGehoertZuBeidenVereinen)
+{
+    TestTurnier tt;
+    // Seeded: A/B into one group, C/D into the other. X/A must go to C/D, X/Y to A/B.
+    ASSERT_EQ("", erstelleDoppel(tt,
+                                 {L"A1,A,A,1000,B1,B,B,1000", L"C1,C,C,900,D1,D,D,900",
+                                  L"X1,X,X,400,A2,A,A,400", L"X2,X,X,400,Y1,Y,Y,400"},
+                                 formGruppen));
+    for (unsigned saat = 0; saat < 20; ++saat)
+    {
+        std::mt19937 zufall(saat);
+        ASSERT_TRUE(tt.turnier.loseGruppen(zufall));
+        const clGruppenphase* gp = tt.turnier.getGruppenphase();
+        wxString gruppen;
+        for (int g = 1; g <= 2; ++g)
+            for (int p = 1; p <= 2; ++p)
+                gruppen << gp->getGruppe(g)->getTeilnehmer(p)->getAnzeige() << (p < 2 ? "," : ";");
+        EXPECT_EQ("A/B,X/Y;C/D,X/A;", gruppen) << saat;
+    }
+    const clGruppenAuslosung los({{1, 1, "A", "B"}, {2, 1, "C", "a "}, {3, 1, "B", ""}, {4, 1, "D", "E"}});
+    EXPECT_EQ(los.getVereinsPaare({1, 2, 3, 4}), (vecVereinsPaare{{1, 2}, {1, 3}}));
 }

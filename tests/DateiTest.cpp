@@ -174,6 +174,52 @@ TEST_F(Datei, FremdeDateienWerdenNachsichtigGelesen)
     EXPECT_EQ("11:9 -1:-1 -1:-1 4:11 11:7 9:11 11:7 -1:-1 -1:-1 ", saetze);
 }
 
+// A doubles class writes its kind as a further general line and each pair's
+// partner after the first person's fields, and comes back the same; a singles
+// line or a singles class stays as written before. Back to singles drops the
+// partners; a singles class that lists a pair is refused.
+TEST_F(Datei, DoppelKommtUnveraendertZurueck)
+{
+    TestTurnier tt;
+    ASSERT_EQ("", erstelleDoppel(tt, {L"Anna,Meier,TTC A,1500,Berta,Schulz,TSV B,1400",
+                                      L"Clara,Roth,,,Dora,Lang", L"Eva,K\\urz,,1200,Fee,Lang"}));
+    const std::string bytes = abbild(tt.turnier);
+    EXPECT_NE(
+        std::string::npos,
+        bytes.find(
+            "hier\n1\n0\n2\n0\n0\n2\n2\n2\n0\n1\n" + Trenner +
+            "\n#!! Teilnehmer\n"
+            "Meier, Anna, Meier/Schulz, TTC A, 1500, Schulz, Berta, TSV B, 1400\n"
+            "Roth, Clara, Roth/Lang, , , Lang, Dora\nK\\\\urz, Eva, K\\\\urz/Lang, , 1200, Lang, Fee\n"))
+        << bytes;
+    TestTurnier geladen;
+    ASSERT_TRUE(geladen.turnier.liesTurnierDaten(pfad("abbild")));
+    EXPECT_EQ(artDoppel, geladen.turnier.getAllgemein()->Art);
+    EXPECT_EQ(bytes, abbild(geladen.turnier));
+    EXPECT_EQ(L"K\\urz/Lang|1200",
+              geladen.turnier.getTeilnehmer(3)->getAnzeige() +
+                  wxString::Format("|%d", geladen.turnier.getTeilnehmer(3)->getPerson().m_TTR));
+
+    allgemein alg = *geladen.turnier.getAllgemein();
+    alg.Art = artEinzel;
+    EXPECT_NE("", geladen.turnier.verworfenePartner(alg));
+    geladen.turnier.setAllgemein(&alg);
+    EXPECT_EQ("", geladen.turnier.verworfenePartner(alg));
+    const std::string einzel = abbild(geladen.turnier);
+    EXPECT_NE(std::string::npos, einzel.find("\n1\n0\n" + Trenner +
+                                             "\n#!! Teilnehmer\nMeier, Anna, Anna, TTC A, 1500\n"
+                                             "Roth, Clara, Clara\n"))
+        << einzel;
+
+    std::string widerspruch = bytes;
+    widerspruch.replace(widerspruch.find("\n1\n" + Trenner), 3, "\n0\n");
+    schreibeBytes(pfad("widerspruch"), widerspruch);
+    wxString fehler;
+    EXPECT_FALSE(geladen.turnier.liesTurnierDaten(pfad("widerspruch"), &fehler));
+    EXPECT_TRUE(fehler.Contains(L"Zeile 1 des Abschnitts „Teilnehmer“")) << fehler;
+    EXPECT_EQ(einzel, abbild(geladen.turnier));
+}
+
 TEST_F(Datei, FehlgeschlagenesSpeichernLaesstDieAlteDateiStehen)
 {
     const wxString ziel = pfad("turnier.quobel");

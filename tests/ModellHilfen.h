@@ -212,6 +212,31 @@ struct TestTurnier
 // In the form "Gruppen mit Endrunde":
 // 16 players on 4 tables drawn into 4 groups, the best two going on; the rating
 // falls with the start number, so that the snake puts 1 and 8 into group 1.
+// A doubles class of the given form whose entries are typed and applied; each
+// entry "Vorname,Name,Verein,TTR,Vorname 2,Name 2,Verein 2,TTR 2". Empty when
+// the list was applied, else why it was refused.
+inline wxString erstelleDoppel(TestTurnier& tt, const std::vector<wxString>& paare,
+                               int turnierform = formJederGegenJeden)
+{
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Art = artDoppel;
+    alg.Turnierform = turnierform;
+    alg.Gruppen = 2;
+    tt.turnier.setAllgemein(&alg);
+    tt.turnier.Aktualisieren(true);
+    const int spalten[] = {spalteVorname,        spalteName,        spalteVerein,        spalteTTR,
+                           spaltePartnerVorname, spaltePartnerName, spaltePartnerVerein, spaltePartnerTTR};
+    for (size_t i = 0; i < paare.size(); ++i)
+    {
+        const wxArrayString felder = wxSplit(paare[i] + ",,,,,,,", ',', 0);
+        for (size_t f = 0; f < 8; ++f)
+            tt.teilnehmerTB.SetValue(static_cast<int>(i), spalten[f], felder[f]);
+    }
+    const wxString grund = tt.turnier.pruefeTeilnehmerliste(tt.teilnehmerTB.getEditListe());
+    tt.teilnehmerTB.DatenZurueckSchreiben();
+    return grund;
+}
+
 inline void loseGruppen(TestTurnier& tt, int tische = 4, int gruppen = 4)
 {
     tt.erstelleN(16, tische);

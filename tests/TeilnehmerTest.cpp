@@ -1,4 +1,5 @@
 #include <array>
+#include <tuple>
 #include <gtest/gtest.h>
 
 #include "ModellHilfen.h"
@@ -6,9 +7,10 @@
 namespace
 {
 // A row as the organiser types it into the empty line at the end of the list.
-spEditData neueZeile(const wxString& vname, const wxString& name, const wxString& anzeige = "")
+spEditData neueZeile(const wxString& vname, const wxString& name, const wxString& anzeige = "",
+                     const wxString& verein = "")
 {
-    return {esNew | esDirty, -1, name, vname, anzeige, "", KeineTTR};
+    return {esNew | esDirty, -1, name, vname, anzeige, verein, KeineTTR, {}};
 }
 
 // The display names of the roster, each followed by '|'.
@@ -21,13 +23,15 @@ wxString anzeigen(const clTurnier& t)
 }
 
 // The display names a roster of new rows ends with; rows are separated by ';',
-// first name, surname and display name by ','.
+// first name, surname, display name and club by ','.
 wxString eindeutig(const wxString& zeilen)
 {
     vecEditListe el;
     for (const wxString& z : wxSplit(zeilen, ';', 0))
-        el.push_back(neueZeile(z.BeforeFirst(','), z.AfterFirst(',').BeforeFirst(','),
-                               z.AfterFirst(',').AfterFirst(',')));
+    {
+        const wxArrayString f = wxSplit(z + ",,,", ',', 0);
+        el.push_back(neueZeile(f[0], f[1], f[2], f[3]));
+    }
     clTurnier t;
     t.UpdateTeilnehmer(el);
     return anzeigen(t);
@@ -94,8 +98,9 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
         {L"Max,Maier;Max,Mayer;Max,Müller", L"MaxMai|MaxMay|MaxMü|"},
         {L"Tom;Tom,Lee", L"Tom|TomL|"},
         {L"Tom;Tom", L"Tom1|Tom2|"},
-        {L"Eva,Roth;Udo,Lang;Eva,Rot;Eva,Roth", L"EvaRoth1|Udo|EvaRot|EvaRoth2|"},
-        {L"hans,A;Hans,A", L"hans|Hans|"},
+        // Namesakes of other clubs.
+        {L"Eva,Roth,,X;Udo,Lang;Eva,Rot;Eva,Roth,,Y", L"EvaRoth1|Udo|EvaRot|EvaRoth2|"},
+        {L"hans,A,,X;Hans,A,,Y", L"hans|Hans|"},
         // An extended name is not compared again with names outside its group.
         {L"Hans,Müller;Hans,Meier;X,Y,HansMü", L"HansMü|HansMe|HansMü|"},
     };
@@ -103,7 +108,7 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
         EXPECT_EQ(wxString(f[1]), eindeutig(f[0])) << f[0];
     // Long identical surnames are used up letter by letter, then numbered.
     const wxString lang(L'ä', 300);
-    EXPECT_EQ("A" + lang + "1|A" + lang + "2|", eindeutig("A," + lang + ";A," + lang));
+    EXPECT_EQ("A" + lang + "1|A" + lang + "2|", eindeutig("A," + lang + ",,X;A," + lang + ",,Y"));
 }
 
 // A participant's file line: club and rating follow the display name only when
@@ -131,6 +136,7 @@ TEST(Teilnehmer, AbgeleiteteAnzeigeFolgtDemNamen)
     for (int row = 0; row < 7; ++row)
         tb.SetValue(row, 1, wxSplit(L"Meier,Kurz,Müller,Meier,,Roth,Roth", ',')[row]);
     tb.SetValue(1, 2, "Ben");
+    tb.SetValue(6, spalteVerein, "TTC"); // a namesake, not the same person twice
     tb.DatenZurueckSchreiben();
     EXPECT_EQ(L"Bernd|Ben|HansMü|HansMe|Teilnehmer05|AnnaRoth1|AnnaRoth2|", anzeigen(tt.turnier));
     const TempDatei datei;
@@ -189,4 +195,82 @@ TEST(Teilnehmer, UmbenennenBehaeltDenSpielplan)
     EXPECT_EQ(sp, tt.turnier.getSpiel(1, 1));
     EXPECT_EQ(11, sp->getSatzErg(2).P1);
     EXPECT_EQ("2:1 3:1 1:0 4:0 ", tt.stand());
+}
+
+// An entry of a doubles class is a pair: shown by the surnames, told apart from a
+// namesake pair by a number, printed by both full names, seeded by the sum of
+// both ratings (none when one is missing), of both clubs; the search field finds
+// it by any of its names or clubs.
+TEST(Teilnehmer, DoppelNamenWertungUndVereine)
+{
+    TestTurnier tt;
+    ASSERT_EQ("", erstelleDoppel(tt, {L"Anna,Meier,TTC A,1500,Berta,Schulz,TSV B,1400",
+                                      L"Clara,Meier,TTC A,1600,Dora,Schulz,TTC A,",
+                                      L"Eva,Roth,,1200,Fee,Lang,TTC A,1300", L"Gabi,,,,Hanna,Jost"}));
+    const wchar_t* const erwartet[] = {
+        (L"Meier/Schulz1|Anna Meier / Berta Schulz|Anna Meier (TTC A) / Berta Schulz (TSV B)|"
+         L"TTC A / TSV B|2900"),
+        L"Meier/Schulz2|Clara Meier / Dora Schulz|Clara Meier (TTC A) / Dora Schulz (TTC A)|TTC A|-1",
+        L"Roth/Lang|Eva Roth / Fee Lang|Eva Roth / Fee Lang (TTC A)|TTC A|2500",
+        L"Gabi/Jost|Gabi / Hanna Jost|Gabi / Hanna Jost||-1"};
+    for (int snr = 1; snr <= 4; ++snr)
+    {
+        const clTeilnehmer* tn = tt.turnier.getTeilnehmer(snr);
+        EXPECT_EQ(wxString(erwartet[snr - 1]), tn->getAnzeige() + "|" + tn->getVollerName() + "|" +
+                                                   tn->getVollerName(true) + "|" + tn->getVerein() + "|" +
+                                                   wxString::Format("%d", tn->getTTR()));
+    }
+    // A typed partner's name becomes the derived display name at once.
+    tt.teilnehmerTB.SetValue(3, spaltePartnerName, "Kurz");
+    EXPECT_EQ("Gabi/Kurz", tt.teilnehmerTB.GetValue(3, spalteAnzeige));
+    EXPECT_EQ(AnzahlTeilnehmerSpalten, tt.teilnehmerTB.GetNumberCols());
+    // Search from a row on, going round; case and blanks do not matter.
+    const std::vector<std::tuple<const char*, int, int>> suche = {
+        {"schulz", 0, 0}, {"schulz", 1, 1}, {"SCHULZ", 2, 0}, {" tsv ", 1, 0}, {"fee", 0, 2},
+        {"kurz", 0, 3},   {"Gabi/", 0, 3},  {"xyz", 0, -1},   {"", 0, -1}};
+    for (const auto& [text, ab, zeile] : suche)
+        EXPECT_EQ(zeile, tt.teilnehmerTB.findeZeile(text, ab)) << text;
+}
+
+// "Übernehmen" refuses, naming the row or the person and changing nothing, a pair
+// without both persons and a person entered twice (first name, surname and club,
+// regardless of case), in either place of a pair and in singles as well.
+TEST(Teilnehmer, UnvollstaendigeDoppelUndDoppeltePersonenWerdenAbgelehnt)
+{
+    const std::vector<std::tuple<bool, std::vector<wxString>, const wchar_t*>> faelle = {
+        {true,
+         {L"Anna,Meier,,,Berta,Schulz", L"Clara,Roth", L"Dora,Lang,,,Eva,Kurz"},
+         L"Zeile 2: Zu einem Doppel gehören zwei Personen."},
+        {true,
+         {L"Anna,Meier,,,Berta,Schulz", L",,TTC,,Eva,Kurz"},
+         L"Zeile 2: Zu einem Doppel gehören zwei Personen."},
+        {true,
+         {L"Anna,Meier,TTC,,Berta,Schulz", L"Clara,Roth,,,anna , MEIER,ttc"},
+         L"Anna Meier steht zweimal in dieser Konkurrenz."},
+        {true, {L"Anna,Meier,,,Anna,Meier"}, L"Anna Meier steht zweimal in dieser Konkurrenz."},
+        {true, {L"Anna,Meier,TTC,,Berta,Schulz", L"Anna,Meier,TSV,,Clara,Roth"}, L""},
+        {false,
+         {L"Anna,Meier,TTC", L"Berta,Schulz", L"Anna,Meier,TTC"},
+         L"Anna Meier steht zweimal in dieser Konkurrenz."},
+        {false, {L"Anna,Meier,TTC", L"Anna,Meier"}, L""},
+    };
+    for (const auto& [doppel, zeilen, grund] : faelle)
+    {
+        TestTurnier tt;
+        if (doppel)
+            EXPECT_EQ(wxString(grund), erstelleDoppel(tt, zeilen)) << zeilen[0];
+        else
+        {
+            for (size_t i = 0; i < zeilen.size(); ++i)
+            {
+                const wxArrayString f = wxSplit(zeilen[i] + ",,", ',', 0);
+                tt.teilnehmerTB.setzeZeilen(static_cast<int>(i), {neueZeile(f[0], f[1], "", f[2])});
+            }
+            EXPECT_EQ(wxString(grund), tt.turnier.pruefeTeilnehmerliste(tt.teilnehmerTB.getEditListe()));
+            tt.teilnehmerTB.DatenZurueckSchreiben();
+        }
+        EXPECT_EQ(wxString(grund).empty() ? static_cast<int>(zeilen.size()) : 0,
+                  tt.turnier.getAnzahlTeilnehmer())
+            << zeilen[0];
+    }
 }

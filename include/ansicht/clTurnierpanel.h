@@ -4,6 +4,7 @@
 #include <wx/button.h>
 #include <wx/grid.h>
 #include <wx/panel.h>
+#include <wx/textctrl.h>
 
 #include "modell/clTurnierBeobachter.h"
 
@@ -64,6 +65,8 @@ private:
     // The states for the cursor standing on row r.
     void setzeSchalterGueltigkeit(int r);
     void setzeSpaltenBreiten();
+    // The cursor goes to the next row from ab on that matches the search field.
+    void suche(int ab);
     // Stores what is being typed and closes the cell editor.
     void schliesseEditor();
     // Moves the cursor to a cell and opens its editor.
@@ -78,6 +81,7 @@ private:
     wxButton* m_btnLoesch;
     wxButton* m_btnRunter;
     wxButton* m_btnRueckzug;
+    wxTextCtrl* m_Suche;
     // Where a row typed with Tab began: Enter goes on below that cell, as in a
     // spreadsheet. m_TabZeile is -1 while no row is being typed with Tab.
     int m_TabZeile = -1;

@@ -48,6 +48,8 @@ private:
     wxTextCtrl* m_Veranstalter;
     wxTextCtrl* m_Ort;
     wxTextCtrl* m_Termin;
+    // Singles, doubles or mixed (modKonkurrenzArt).
+    wxChoice* m_Art;
     wxSpinCtrl* m_AnzPlatten;
     wxChoice* m_Modus;
     wxChoice* m_Gewinnsaetze;

@@ -13,6 +13,9 @@ struct spLosSpieler
     int index = 0;   // the caller's number of the player; the groups hold it
     int ttr = -1;    // the rating; negative: none
     wxString verein; // the club; empty: none
+    // Of a doubles pair the partner's club: the pair is a club-mate of the
+    // members of either club.
+    wxString partnerVerein{};
 };
 using vecLosSpieler = std::vector<spLosSpieler>;
 // The players of each group as their indices, group 1 first.
@@ -54,15 +57,21 @@ public:
     int zaehleVereinsPaare(const vecGruppen& gruppen) const;
 
 private:
-    // The club number of the player with this index, -1 for none.
-    int getVerein(int index) const;
+    // True when the players at these positions share a club.
+    bool sindVereinskameraden(int pos1, int pos2) const;
+    // Pairs of two clubs can make clashes the transport cannot see: exchanges of
+    // drawn players between groups take them away while they lower the number of
+    // club-mates.
+    void trenneDoppel(const vecGruppen& gesetzt, vecGruppen& lot) const;
     // Mends the lot of the unseeded players (lot[g]: the positions drawn into group
     // g) to the fewest club-mates; gesetzt[g]: the positions seeded into group g.
     void trenneVereine(const vecGruppen& gesetzt, vecGruppen& lot) const;
 
     vecLosSpieler m_Spieler;
-    // Per position in m_Spieler: the club number, -1 for none.
-    std::vector<int> m_Verein;
+    // Per position in m_Spieler: the club numbers, none for none.
+    std::vector<std::vector<int>> m_Vereine;
+    // Some player is a pair of two clubs.
+    bool m_Doppel = false;
     // The members of each club.
     std::vector<int> m_Mitglieder;
     std::map<int, int> m_Position;

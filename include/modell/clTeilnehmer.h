@@ -22,11 +22,34 @@ enum eTeilnehmerSpalte
     spalteAnzeige,
     spalteVerein,
     spalteTTR,
+    // The partner of a doubles pair; a singles class shows only the columns above.
+    spaltePartnerVorname,
+    spaltePartnerName,
+    spaltePartnerVerein,
+    spaltePartnerTTR,
     AnzahlTeilnehmerSpalten
 };
+const int AnzahlEinzelSpalten = spaltePartnerVorname;
 
 // The rating of a participant who has none.
 const int KeineTTR = -1;
+
+// The fields of one person of an entry: the player of a singles class, each of
+// the two of a doubles pair.
+struct sPerson
+{
+    wxString m_VName;
+    wxString m_Name;
+    wxString m_Verein;
+    int m_TTR = KeineTTR;
+
+    bool hatNamen() const { return !m_VName.empty() || !m_Name.empty(); }
+    // "Anna Meier", the names without blanks around them.
+    wxString getVollerName() const;
+    // Alike for the same person: first name, surname and club, regardless of case
+    // and of blanks around them.
+    wxString getSchluessel() const;
+};
 
 // One row of the edit list: a participant as shown and edited on the participants page.
 struct spEditData
@@ -38,7 +61,11 @@ struct spEditData
     wxString m_Anzeige;
     wxString m_Verein;
     int m_TTR = KeineTTR;
+    // Empty in a singles class.
+    sPerson m_Partner{};
 
+    // The first person of the row as a record.
+    sPerson getPerson() const { return {m_VName, m_Name, m_Verein, m_TTR}; }
     // A column as the participants page shows it, and setting it from a typed or
     // read text: no control characters, a rating that is not a whole number is none.
     wxString getSpalte(int spalte) const;
@@ -62,8 +89,8 @@ public:
     clTeilnehmer();
     virtual ~clTeilnehmer();
 
-    wxString getName() const { return m_Name; }
-    wxString getVName() const { return m_VName; }
+    wxString getName() const { return m_Person.m_Name; }
+    wxString getVName() const { return m_Person.m_VName; }
     const wxString& getAnzeige() const { return m_Anzeige; }
     int getStartNr() const { return m_StartNr; }
     // A number of its own that stays while the roster is renumbered, the groups are
@@ -71,19 +98,28 @@ public:
     // player's number. Calls and undo steps name matches by it (sSpielKennung).
     int getKennung() const { return m_Kennung; }
     void setKennung(int kennung) { m_Kennung = kennung; }
-    const wxString& getVerein() const { return m_Verein; }
-    int getTTR() const { return m_TTR; }
+    // The club as shown: of a pair from different clubs both, "TTC A / TSV B".
+    wxString getVerein() const;
+    // The rating by which the entry is seeded: of a pair the sum of both, none
+    // when either has none.
+    int getTTR() const;
+    const sPerson& getPerson() const { return m_Person; }
+    const sPerson& getPartner() const { return m_Partner; }
+    // A doubles pair: the entry has a partner with a name.
+    bool istPaar() const { return m_Partner.hatNamen(); }
     // First name and surname for what is printed, published and shown in the hall,
-    // with the club in brackets when mitVerein and there is one; the display name
-    // stands in for a participant of whom neither name is known.
+    // with the club in brackets when mitVerein and there is one; of a pair both
+    // persons, "Anna Meier / Berta Schulz". The display name stands in for a
+    // participant of whom neither name is known.
     wxString getVollerName(bool mitVerein = false) const;
     // Names are single lines: the setters turn control characters into blanks.
-    void setName(const wxString& name) { m_Name = ohneSteuerzeichen(name); }
-    void setVName(const wxString& vname) { m_VName = ohneSteuerzeichen(vname); }
+    void setName(const wxString& name) { m_Person.m_Name = ohneSteuerzeichen(name); }
+    void setVName(const wxString& vname) { m_Person.m_VName = ohneSteuerzeichen(vname); }
     void setAnzeige(const wxString& anzeige) { m_Anzeige = ohneSteuerzeichen(anzeige); }
     void setStartNr(int startnr) { m_StartNr = startnr; }
-    void setVerein(const wxString& verein) { m_Verein = ohneSteuerzeichen(verein); }
-    void setTTR(int ttr) { m_TTR = ttr; }
+    void setVerein(const wxString& verein) { m_Person.m_Verein = ohneSteuerzeichen(verein); }
+    void setTTR(int ttr) { m_Person.m_TTR = ttr; }
+    void setPartner(const sPerson& partner);
 
     void addEditData(vecEditListe& el) const;
     void updateEditData(const spEditData& ed);
@@ -99,21 +135,23 @@ public:
     static wxString ohneSteuerzeichen(const wxString& text);
     // A rating as typed: a whole number of up to five digits, else KeineTTR.
     static int liesTTR(const wxString& text);
-    // The display name Quobel gives a participant for whom none was typed.
-    static wxString leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr);
+    // The display name Quobel gives a participant for whom none was typed: of a
+    // pair the surnames, "Meier/Schulz".
+    static wxString leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr,
+                                   const sPerson& partner = sPerson());
     // True when anzeige is a display name Quobel derived from these names, with the
     // letters or the number that told it apart from a namesake, rather than one the
     // organiser typed. Only the names decide, so a loaded file tells it as well.
-    static bool istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name);
+    static bool istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name,
+                              const sPerson& partner = sPerson());
 
 private:
     void checkAndcorrectAnzeige();
 
-    wxString m_Name;
-    wxString m_VName;
+    sPerson m_Person;
+    // Empty but in a doubles class.
+    sPerson m_Partner;
     wxString m_Anzeige;
-    wxString m_Verein;
-    int m_TTR;
     int m_StartNr;
     int m_Kennung;
 };

@@ -31,6 +31,15 @@ enum modTurnierform
     formKO = 2
 };
 
+// Who makes an entry of a class: one player, or a pair (two men or two women, or
+// a man and a woman; Quobel knows no one's sex, so both pairs are alike to it).
+enum modKonkurrenzArt
+{
+    artEinzel = 0,
+    artDoppel = 1,
+    artMixed = 2
+};
+
 // The general data of a tournament.
 struct allgemein
 {
@@ -55,6 +64,8 @@ struct allgemein
     // Sets to win in the bracket; Gewinnsaetze are those of the groups.
     int GewinnsaetzeEndrunde = 2;
     bool SpielUmPlatz3 = false;
+    // modKonkurrenzArt.
+    int Art = artEinzel;
 };
 
 // The order the organiser gives players of a group who share a place that decides
@@ -104,6 +115,8 @@ public:
     wxString verloreneErgebnisse(const vecEditListe& el) const;
     // Why the edit list cannot be applied to the drawn groups; empty when it can.
     // UpdateTeilnehmer leaves a refused list and the tournament as they are.
+    // Refused too: in a doubles class an entry without both persons, and anywhere
+    // a person entered twice.
     wxString pruefeTeilnehmerliste(const vecEditListe& el) const;
     // What applying the edit list does to the drawn groups, as the organiser is
     // told before; empty when no group changes.
@@ -114,6 +127,9 @@ public:
     // groups needs a new draw): the draw, its results, calls and bracket, as the
     // organiser is told before; empty when the groups stay.
     wxString verworfeneGruppen(const allgemein& alg) const;
+    // What taking alg would drop of the entries: a pair's partner when a doubles
+    // class becomes singles, as the organiser is told before; empty when nothing is.
+    wxString verworfenePartner(const allgemein& alg) const;
     // True when some side of some set of the schedule has been entered.
     bool hatErgebnisse() const;
 
@@ -271,6 +287,8 @@ private:
     // the skip-list text and the entries of every match come back by value.
     static allgemein liesAllgemein(const clTurnierDatei& dat);
     static vecTeilnehmer liesTeilnehmer(const wxArrayString& zeilen);
+    // A message naming the line when a singles class lists a pair, else an empty text.
+    static wxString pruefePaare(const wxArrayString& teilnehmer, const allgemein& alg, const wxString& name);
     // The identities of the matches a file describes, in the order of getAlleSpiele,
     // players by their start numbers there: only a file with calls needs them.
     static std::vector<sSpielKennung> getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,

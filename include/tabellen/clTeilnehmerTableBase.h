@@ -21,8 +21,8 @@ public:
     int GetNumberCols() override { return m_Cols; }
     wxString GetValue(int row, int col) override;
     void SetValue(int row, int col, const wxString& value) override;
-    // Whether value may be typed into column col; when not, grund says why. Only a
-    // rating is checked: empty, or a whole number of up to five digits.
+    // Whether value may be typed into column col; when not, grund says why. Only the
+    // ratings are checked: empty, or a whole number of up to five digits.
     static bool pruefeEingabe(int col, const wxString& value, wxString& grund);
     wxString GetRowLabelValue(int row) override;
     wxString GetColLabelValue(int col) override;
@@ -41,6 +41,10 @@ public:
     void setzeEditListe(const vecEditListe& el);
     // Called after every change of the rows, typed or applied.
     void setBeiAenderung(std::function<void()> beiAenderung) { m_BeiAenderung = std::move(beiAenderung); }
+    // The first row from ab on, going round past the end, that holds text in a
+    // name, the display name or a club of either person, regardless of case; -1
+    // for none.
+    int findeZeile(const wxString& text, int ab) const;
     // True when rows were typed, deleted or moved since the list was last filled.
     bool hatAenderungen() const;
 
@@ -49,7 +53,7 @@ private:
     void setzeZelle(int row, int col, const wxString& value);
     // Shows every record of a freshly filled list, in its order.
     void zeigeAlleZeilen(int alteZeilen);
-    // Tells the grid about a changed number of rows and redraws it.
+    // Tells the grid about a changed number of rows or columns and redraws it.
     void meldeAenderung(int alteZeilen);
 
     int m_Rows;

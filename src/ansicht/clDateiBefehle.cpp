@@ -39,6 +39,10 @@ void clDateiBefehle::zeigeAllgemeinDlg(const wxString& titel, bool neu)
                                         alg.Gewinnsaetze, 2 * alg.Gewinnsaetze - 1),
                        titel, wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
+    const wxString partner = neu ? wxString() : turnier->verworfenePartner(alg);
+    if (!partner.empty() && dokument.frage(partner + "\n\n" + _("Trotzdem fortfahren?"), titel,
+                                           wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
+        return;
     const wxString gruppen = neu ? wxString() : turnier->verworfeneGruppen(alg);
     if (!gruppen.empty() && dokument.frage(gruppen + "\n\n" + _("Trotzdem fortfahren?"), titel,
                                            wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)

@@ -46,7 +46,7 @@ wxString clGruppenseite::erzeuge() const
         for (int p = 1; p <= gruppe->getAnzahlTeilnehmer(); ++p)
         {
             const clTeilnehmer* tn = gruppe->getTeilnehmer(p);
-            spieler.push_back({p, tn->getTTR(), tn->getVerein()});
+            spieler.push_back({p, tn->getTTR(), tn->getPerson().m_Verein, tn->getPartner().m_Verein});
             alle.push_back(p);
             gelost += (p > 1 ? ", " : "") + mitVereinUndTTR(*tn);
         }

@@ -64,6 +64,20 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
 
     hauptSizer->Add(new wxButton(this, idUebBtnAnwenden, wxGetTranslation(L"Übernehmen")), 0,
                     wxALL | wxALIGN_CENTER, 5);
+
+    // Typing moves the cursor to the first row that matches, Enter to the next one.
+    // Made after the grid, which keeps the focus first, and placed above it.
+    wxBoxSizer* suchZeile = new wxBoxSizer(wxHORIZONTAL);
+    suchZeile->Add(new wxStaticText(this, wxID_ANY, _("Suchen:")), 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+    m_Suche =
+        new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxSize(250, -1), wxTE_PROCESS_ENTER);
+    m_Suche->SetToolTip(
+        wxGetTranslation(L"Teil eines Namens oder Vereins; Enter springt zum nächsten Treffer."));
+    m_Suche->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { suche(m_TeilnehmerGrid->GetGridCursorRow()); });
+    m_Suche->Bind(wxEVT_TEXT_ENTER,
+                  [this](wxCommandEvent&) { suche(m_TeilnehmerGrid->GetGridCursorRow() + 1); });
+    suchZeile->Add(m_Suche, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+    hauptSizer->Insert(1, suchZeile, 0, wxALIGN_CENTER);
     m_Turnier->addBeobachter(this);
     SetSizer(hauptSizer);
     hauptSizer->Layout();
@@ -147,8 +161,26 @@ bool clTurnierpanel::uebernehmeTeilnehmerliste()
 
 void clTurnierpanel::turnierGeaendert(modAenderung, const wxString&)
 {
-    // New, loaded or restored participants: the buttons follow the list.
+    // New, loaded or restored participants: the buttons follow the list, the
+    // columns the kind of class.
     setzeSchalterGueltigkeit();
+    setzeSpaltenBreiten();
+}
+
+void clTurnierpanel::suche(int ab)
+{
+    const int row = m_TeilnehmerTB->findeZeile(m_Suche->GetValue(), ab);
+    if (row < 0)
+    {
+        m_Suche->SetBackgroundColour(m_Suche->GetValue().empty() ? wxNullColour : wxColour(255, 200, 200));
+        m_Suche->Refresh();
+        return;
+    }
+    m_Suche->SetBackgroundColour(wxNullColour);
+    m_Suche->Refresh();
+    schliesseEditor();
+    m_TeilnehmerGrid->GoToCell(row, m_TeilnehmerGrid->GetGridCursorCol());
+    m_TeilnehmerGrid->SelectRow(row);
 }
 
 void clTurnierpanel::fuegeEin(const wxString& text)
@@ -360,24 +392,30 @@ void clTurnierpanel::bearbeiteZelle(int row, int col)
 
 // The row numbers and the rating need far less than the toolkit's default width;
 // the names and the club get that room, so that fewer of them are cut off. The
-// club takes what a long club's name needs, the names share the rest.
+// club takes what a long club's name needs, the names share the rest. A pair's
+// columns share the same room, each person's club as wide as a name.
 void clTurnierpanel::setzeSpaltenBreiten()
 {
     const wxFont& font = m_TeilnehmerGrid->GetLabelFont();
     const int labelBreite = clGridMelder::getTextBreite(m_TeilnehmerGrid, "000", font) + LabelRand;
     const int ttrBreite = clGridMelder::getTextBreite(m_TeilnehmerGrid, "00000", font) + LabelRand;
+    const int spalten = m_TeilnehmerGrid->GetNumberCols();
+    const int ttrSpalten = spalten > spalteTTR + 1 ? 2 : 1;
     m_TeilnehmerGrid->SetRowLabelSize(labelBreite);
-    m_TeilnehmerGrid->SetColSize(spalteTTR, ttrBreite);
-    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite - ttrBreite -
+    const int rest = m_TeilnehmerGrid->GetSize().x - labelBreite - ttrSpalten * ttrBreite -
                      wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_TeilnehmerGrid);
+    const int textSpalten = spalten - ttrSpalten;
     const int vereinBreite =
-        std::min(rest / 2, std::max(rest / spalteTTR,
-                                    clGridMelder::getTextBreite(m_TeilnehmerGrid, L"SpVg Mönchengladbach 1",
-                                                                m_TeilnehmerGrid->GetDefaultCellFont()) +
-                                        LabelRand));
-    for (int col = 0; col < spalteTTR; ++col)
-        m_TeilnehmerGrid->SetColSize(col, col == spalteVerein ? vereinBreite
-                                                              : (rest - vereinBreite) / (spalteTTR - 1));
+        ttrSpalten > 1
+            ? rest / textSpalten
+            : std::min(rest / 2, std::max(rest / textSpalten, clGridMelder::getTextBreite(
+                                                                  m_TeilnehmerGrid, L"SpVg Mönchengladbach 1",
+                                                                  m_TeilnehmerGrid->GetDefaultCellFont()) +
+                                                                  LabelRand));
+    for (int col = 0; col < spalten; ++col)
+        m_TeilnehmerGrid->SetColSize(col, col == spalteTTR || col == spaltePartnerTTR ? ttrBreite
+                                          : col == spalteVerein                       ? vereinBreite
+                                                                : (rest - vereinBreite) / (textSpalten - 1));
 }
 
 void clTurnierpanel::setzeSchalterGueltigkeit()

@@ -127,6 +127,14 @@ dlAllgemeinDlg::dlAllgemeinDlg(wxWindow* parent, wxWindowID id, const wxString& 
     m_SpielUmPlatz3 = new wxCheckBox(formBox, wxID_ANY, _("Spiel um Platz 3"));
     m_SpielUmPlatz3->SetValue(m_alg.SpielUmPlatz3);
     form->Add(m_SpielUmPlatz3);
+    // Who makes an entry: one player or a pair.
+    fuegeBeschriftungHinzu(formBox, form, _("Art:"));
+    m_Art = new wxChoice(formBox, wxID_ANY);
+    m_Art->Append(_("Einzel"));
+    m_Art->Append(_("Doppel"));
+    m_Art->Append(_("Mixed"));
+    m_Art->SetSelection(m_alg.Art);
+    form->Add(m_Art);
     formGruppe->Add(form, 0, wxALL | wxALIGN_CENTER, 5);
     hauptSizer->Add(formGruppe, 0, wxALL | wxALIGN_CENTER, 5);
 
@@ -208,5 +216,6 @@ void dlAllgemeinDlg::OnAktAnwenden(wxCommandEvent&)
     m_alg.Aufsteiger = m_Aufsteiger->GetSelection() + 1;
     m_alg.GewinnsaetzeEndrunde = m_GewinnsaetzeEndrunde->GetSelection() + clTTSpiel::MinGewinnsaetze;
     m_alg.SpielUmPlatz3 = m_SpielUmPlatz3->GetValue();
+    m_alg.Art = m_Art->GetSelection();
     EndDialog(wxID_OK);
 }

@@ -12,17 +12,22 @@ clGruppenAuslosung::clGruppenAuslosung(const vecLosSpieler& spieler) : m_Spieler
     for (size_t pos = 0; pos < m_Spieler.size(); ++pos)
     {
         m_Position[m_Spieler[pos].index] = static_cast<int>(pos);
-        const wxString name = m_Spieler[pos].verein.Strip(wxString::both).Lower();
-        if (name.empty())
+        m_Vereine.emplace_back();
+        for (const wxString* verein : {&m_Spieler[pos].verein, &m_Spieler[pos].partnerVerein})
         {
-            m_Verein.push_back(-1);
-            continue;
+            const wxString name = verein->Strip(wxString::both).Lower();
+            if (name.empty())
+                continue;
+            const auto neu = nummer.emplace(name, static_cast<int>(m_Mitglieder.size()));
+            if (neu.second)
+                m_Mitglieder.push_back(0);
+            std::vector<int>& vereine = m_Vereine.back();
+            if (std::find(vereine.begin(), vereine.end(), neu.first->second) != vereine.end())
+                continue;
+            vereine.push_back(neu.first->second);
+            ++m_Mitglieder[neu.first->second];
         }
-        const auto neu = nummer.emplace(name, static_cast<int>(m_Mitglieder.size()));
-        if (neu.second)
-            m_Mitglieder.push_back(0);
-        m_Verein.push_back(neu.first->second);
-        ++m_Mitglieder[neu.first->second];
+        m_Doppel = m_Doppel || m_Vereine.back().size() > 1;
     }
 }
 
@@ -105,7 +110,14 @@ void clGruppenAuslosung::trenneVereine(const vecGruppen& gesetzt, vecGruppen& lo
     for (size_t v = 0; v < m_Mitglieder.size(); ++v)
         if (m_Mitglieder[v] > 1)
             knotenVonVerein[v] = vereine++;
-    auto vereinVon = [&](int pos) { return m_Verein[pos] < 0 ? 0 : knotenVonVerein[m_Verein[pos]]; };
+    // A pair of two clubs travels with the first of them that has other members.
+    auto vereinVon = [&](int pos)
+    {
+        for (int v : m_Vereine[pos])
+            if (knotenVonVerein[v] > 0)
+                return knotenVonVerein[v];
+        return 0;
+    };
 
     // Per club and group (at v * gruppen + g): the seeded, the drawn by the lot,
     // and the drawn after mending.
@@ -224,20 +236,63 @@ void clGruppenAuslosung::trenneVereine(const vecGruppen& gesetzt, vecGruppen& lo
                     pos = wandernd[v].back();
                     wandernd[v].pop_back();
                 }
+    if (m_Doppel)
+        trenneDoppel(gesetzt, lot);
 }
 
-int clGruppenAuslosung::getVerein(int index) const
+void clGruppenAuslosung::trenneDoppel(const vecGruppen& gesetzt, vecGruppen& lot) const
 {
-    const auto it = m_Position.find(index);
-    return it == m_Position.end() ? -1 : m_Verein[it->second];
+    // The club-mates of pos among the others of group g, pos himself not counted.
+    const vecGruppen& gelost = lot;
+    const auto kameraden = [&](int pos, int g, int ohne)
+    {
+        int anzahl = 0;
+        for (const vecGruppen* teil : {&gesetzt, &gelost})
+            for (int andere : (*teil)[g])
+                anzahl += andere != pos && andere != ohne && sindVereinskameraden(pos, andere) ? 1 : 0;
+        return anzahl;
+    };
+    // Each exchange lowers the number of club-mates, so the passes end.
+    for (bool besser = true; besser;)
+    {
+        besser = false;
+        for (size_t g = 0; g < lot.size(); ++g)
+            for (size_t h = g + 1; h < lot.size(); ++h)
+                for (int& a : lot[g])
+                    for (int& b : lot[h])
+                    {
+                        const int vorher = kameraden(a, g, -1) + kameraden(b, h, -1);
+                        const int nachher = kameraden(a, h, b) + kameraden(b, g, a);
+                        if (nachher < vorher)
+                        {
+                            std::swap(a, b);
+                            besser = true;
+                        }
+                    }
+    }
+}
+
+bool clGruppenAuslosung::sindVereinskameraden(int pos1, int pos2) const
+{
+    for (int v : m_Vereine[pos1])
+        if (std::find(m_Vereine[pos2].begin(), m_Vereine[pos2].end(), v) != m_Vereine[pos2].end())
+            return true;
+    return false;
 }
 
 vecVereinsPaare clGruppenAuslosung::getVereinsPaare(const std::vector<int>& gruppe) const
 {
+    std::vector<int> positionen;
+    for (int index : gruppe)
+    {
+        const auto it = m_Position.find(index);
+        positionen.push_back(it == m_Position.end() ? -1 : it->second);
+    }
     vecVereinsPaare paare;
     for (size_t i = 0; i < gruppe.size(); ++i)
         for (size_t j = i + 1; j < gruppe.size(); ++j)
-            if (getVerein(gruppe[i]) >= 0 && getVerein(gruppe[i]) == getVerein(gruppe[j]))
+            if (positionen[i] >= 0 && positionen[j] >= 0 &&
+                sindVereinskameraden(positionen[i], positionen[j]))
                 paare.emplace_back(gruppe[i], gruppe[j]);
     return paare;
 }

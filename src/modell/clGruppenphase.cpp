@@ -125,7 +125,7 @@ void clGruppenphase::lose(const vecTeilnehmer& roster, const allgemein& alg, std
         return;
     vecLosSpieler los;
     for (const clTeilnehmer* tn : roster)
-        los.push_back({tn->getStartNr(), tn->getTTR(), tn->getVerein()});
+        los.push_back({tn->getStartNr(), tn->getTTR(), tn->getPerson().m_Verein, tn->getPartner().m_Verein});
     const int anzahl = std::clamp(alg.Gruppen, 1, n);
     const vecGruppen gruppen = clGruppenAuslosung(los).lose(anzahl, zufall);
     std::vector<int> groessen;

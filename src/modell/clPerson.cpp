@@ -14,7 +14,7 @@ wxString clPerson::getVollerName() const
 
 bool clPerson::istGleich(const wxString& vorname, const wxString& name, const wxString& verein) const
 {
-    return Vorname.CmpNoCase(vorname) == 0 && Name.CmpNoCase(name) == 0 && Verein.CmpNoCase(verein) == 0;
+    return sPerson{Vorname, Name, Verein}.getSchluessel() == sPerson{vorname, name, verein}.getSchluessel();
 }
 
 bool clPerson::gleicheMeldedaten(const clPerson& p) const

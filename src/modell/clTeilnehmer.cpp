@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-clTeilnehmer::clTeilnehmer() : m_TTR(KeineTTR), m_StartNr(0), m_Kennung(0) {}
+clTeilnehmer::clTeilnehmer() : m_StartNr(0), m_Kennung(0) {}
 
 clTeilnehmer::~clTeilnehmer() = default;
 
@@ -13,11 +13,12 @@ void clTeilnehmer::addEditData(vecEditListe& el) const
     spEditData ed;
     ed.m_EditStatus = esClear;
     ed.m_OldPos = static_cast<int>(el.size());
-    ed.m_Name = m_Name;
-    ed.m_VName = m_VName;
+    ed.m_Name = m_Person.m_Name;
+    ed.m_VName = m_Person.m_VName;
     ed.m_Anzeige = m_Anzeige;
-    ed.m_Verein = m_Verein;
-    ed.m_TTR = m_TTR;
+    ed.m_Verein = m_Person.m_Verein;
+    ed.m_TTR = m_Person.m_TTR;
+    ed.m_Partner = m_Partner;
     el.push_back(ed);
 }
 
@@ -28,29 +29,69 @@ void clTeilnehmer::updateEditData(const spEditData& ed)
     setAnzeige(ed.m_Anzeige);
     setVerein(ed.m_Verein);
     setTTR(ed.m_TTR);
+    setPartner(ed.m_Partner);
     checkAndcorrectAnzeige();
+}
+
+void clTeilnehmer::setPartner(const sPerson& partner)
+{
+    m_Partner = partner;
+    m_Partner.m_VName = ohneSteuerzeichen(partner.m_VName);
+    m_Partner.m_Name = ohneSteuerzeichen(partner.m_Name);
+    m_Partner.m_Verein = ohneSteuerzeichen(partner.m_Verein);
+}
+
+wxString sPerson::getVollerName() const
+{
+    wxString name = wxString(m_VName).Trim(true).Trim(false);
+    const wxString nachname = wxString(m_Name).Trim(true).Trim(false);
+    if (!name.empty() && !nachname.empty())
+        name += ' ';
+    return name + nachname;
+}
+
+wxString sPerson::getSchluessel() const
+{
+    wxString schluessel;
+    for (const wxString* text : {&m_VName, &m_Name, &m_Verein})
+        schluessel << wxString(*text).Strip(wxString::both).Lower() << '\t';
+    return schluessel;
 }
 
 wxString clTeilnehmer::getVollerName(bool mitVerein) const
 {
-    wxString name = m_VName;
-    name.Trim(true).Trim(false);
-    wxString nachname = m_Name;
-    nachname.Trim(true).Trim(false);
-    if (!name.empty() && !nachname.empty())
-        name += ' ';
-    name += nachname;
+    const auto mitKlammer = [mitVerein](wxString name, const wxString& verein)
+    { return mitVerein && !verein.empty() ? name + " (" + verein + ")" : name; };
+    if (istPaar())
+        return mitKlammer(m_Person.getVollerName(), m_Person.m_Verein) + " / " +
+               mitKlammer(m_Partner.getVollerName(), m_Partner.m_Verein);
+    wxString name = m_Person.getVollerName();
     if (name.empty())
         name = m_Anzeige;
-    if (mitVerein && !m_Verein.empty())
-        name += " (" + m_Verein + ")";
-    return name;
+    return mitKlammer(name, m_Person.m_Verein);
+}
+
+wxString clTeilnehmer::getVerein() const
+{
+    if (!istPaar() || m_Partner.m_Verein.empty() || m_Partner.m_Verein == m_Person.m_Verein)
+        return m_Person.m_Verein;
+    if (m_Person.m_Verein.empty())
+        return m_Partner.m_Verein;
+    return m_Person.m_Verein + " / " + m_Partner.m_Verein;
+}
+
+int clTeilnehmer::getTTR() const
+{
+    if (!istPaar())
+        return m_Person.m_TTR;
+    return m_Person.m_TTR == KeineTTR || m_Partner.m_TTR == KeineTTR ? KeineTTR
+                                                                     : m_Person.m_TTR + m_Partner.m_TTR;
 }
 
 void clTeilnehmer::checkAndcorrectAnzeige()
 {
     if (m_Anzeige.empty())
-        m_Anzeige = leiteAnzeigeAb(m_VName, m_Name, m_StartNr);
+        m_Anzeige = leiteAnzeigeAb(m_Person.m_VName, m_Person.m_Name, m_StartNr, m_Partner);
 }
 
 namespace
@@ -107,6 +148,14 @@ wxString spEditData::getSpalte(int spalte) const
         return m_Verein;
     case spalteTTR:
         return m_TTR == KeineTTR ? wxString() : wxString::Format("%d", m_TTR);
+    case spaltePartnerVorname:
+        return m_Partner.m_VName;
+    case spaltePartnerName:
+        return m_Partner.m_Name;
+    case spaltePartnerVerein:
+        return m_Partner.m_Verein;
+    case spaltePartnerTTR:
+        return m_Partner.m_TTR == KeineTTR ? wxString() : wxString::Format("%d", m_Partner.m_TTR);
     default:
         return wxString();
     }
@@ -114,15 +163,30 @@ wxString spEditData::getSpalte(int spalte) const
 
 void spEditData::setSpalte(int spalte, const wxString& wert)
 {
-    wxString* const texte[] = {&m_VName, &m_Name, &m_Anzeige, &m_Verein};
+    wxString* const texte[] = {&m_VName,           &m_Name,           &m_Anzeige,         &m_Verein, nullptr,
+                               &m_Partner.m_VName, &m_Partner.m_Name, &m_Partner.m_Verein};
     if (spalte == spalteTTR)
         m_TTR = clTeilnehmer::liesTTR(wert);
-    else if (spalte >= 0 && spalte < spalteTTR)
+    else if (spalte == spaltePartnerTTR)
+        m_Partner.m_TTR = clTeilnehmer::liesTTR(wert);
+    else if (spalte >= 0 && spalte < spaltePartnerTTR)
         *texte[spalte] = clTeilnehmer::ohneSteuerzeichen(wert);
 }
 
-wxString clTeilnehmer::leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr)
+namespace
 {
+// What stands for a person in a pair's display name: the surname, else the first name.
+wxString paarTeil(const wxString& vname, const wxString& name)
+{
+    return name.empty() ? vname : name;
+}
+} // namespace
+
+wxString clTeilnehmer::leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr,
+                                      const sPerson& partner)
+{
+    if (partner.hatNamen())
+        return paarTeil(vname, name) + "/" + paarTeil(partner.m_VName, partner.m_Name);
     if (!vname.empty())
         return vname;
     if (!name.empty())
@@ -130,9 +194,14 @@ wxString clTeilnehmer::leiteAnzeigeAb(const wxString& vname, const wxString& nam
     return Platzhalter + wxString::Format("%2.2d", startnr);
 }
 
-bool clTeilnehmer::istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name)
+bool clTeilnehmer::istAbgeleitet(const wxString& anzeige, const wxString& vname, const wxString& name,
+                                 const sPerson& partner)
 {
     wxString rest;
+    // A pair is told apart from a namesake pair by a number only.
+    if (partner.hatNamen())
+        return anzeige.StartsWith(leiteAnzeigeAb(vname, name, 0, partner), &rest) &&
+               (rest.empty() || nurZiffern(rest));
     if (vname.empty() && name.empty())
         return anzeige.StartsWith(Platzhalter, &rest) && nurZiffern(rest);
     // A clash adds the surname letter by letter and, when it is used up, a number.
@@ -144,13 +213,23 @@ bool clTeilnehmer::istAbgeleitet(const wxString& anzeige, const wxString& vname,
 wxString clTeilnehmer::getSaveString() const
 {
     // Joined without Format, whose %s would end a value at a NUL character. Club
-    // and rating follow only when set, so a line without them reads as ever.
-    wxString zeile = clMaskierung::maskiere(m_Name, ",") + ", " + clMaskierung::maskiere(m_VName, ",") +
-                     ", " + clMaskierung::maskiere(m_Anzeige, ",");
-    if (!m_Verein.empty() || m_TTR != KeineTTR)
-        zeile += ", " + clMaskierung::maskiere(m_Verein, ",");
-    if (m_TTR != KeineTTR)
-        zeile += wxString::Format(", %d", m_TTR);
+    // and rating follow only when set, so a line without them reads as ever; a
+    // pair's partner follows the first person's club and rating, which are then
+    // always written.
+    const auto feld = [](const wxString& text) { return ", " + clMaskierung::maskiere(text, ","); };
+    const auto vereinUndTTR = [&feld](const sPerson& p, bool immer)
+    {
+        wxString text;
+        if (immer || !p.m_Verein.empty() || p.m_TTR != KeineTTR)
+            text += feld(p.m_Verein);
+        if (immer || p.m_TTR != KeineTTR)
+            text += p.m_TTR == KeineTTR ? wxString(", ") : wxString::Format(", %d", p.m_TTR);
+        return text;
+    };
+    wxString zeile = clMaskierung::maskiere(m_Person.m_Name, ",") + feld(m_Person.m_VName) + feld(m_Anzeige) +
+                     vereinUndTTR(m_Person, istPaar());
+    if (istPaar())
+        zeile += feld(m_Partner.m_Name) + feld(m_Partner.m_VName) + vereinUndTTR(m_Partner, false);
     return clMaskierung::maskiereZeile(zeile);
 }
 
@@ -174,6 +253,12 @@ void clTeilnehmer::setFromSaveString(const wxString& str)
     setAnzeige(naechstesFeld(str, pos));
     setVerein(naechstesFeld(str, pos));
     setTTR(liesTTR(naechstesFeld(str, pos)));
+    sPerson partner;
+    partner.m_Name = naechstesFeld(str, pos);
+    partner.m_VName = naechstesFeld(str, pos);
+    partner.m_Verein = naechstesFeld(str, pos);
+    partner.m_TTR = liesTTR(naechstesFeld(str, pos));
+    setPartner(partner);
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
@@ -185,7 +270,8 @@ void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
         st.tn = tn;
         st.pidx = 0;
         st.anzeige = tn->getAnzeige();
-        st.erweiterung = tn->getName();
+        // Pairs are numbered: their surnames are in the display name already.
+        st.erweiterung = tn->istPaar() ? wxString() : tn->getName();
         dq.push_back(st);
     }
     entferneDuplikate(dq);

@@ -20,8 +20,9 @@ namespace
 const int AnzModi = 3;
 // Title, organiser, date, venue, tables, mode, sets to win, placing, and for
 // groups form, number of groups, players going on, the bracket's sets to win and
-// the match for third place; further lines are not read.
-const size_t AllgemeinZeilen = 13;
+// the match for third place, and for doubles the kind of class; further lines
+// are not read.
+const size_t AllgemeinZeilen = 14;
 } // namespace
 
 int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
@@ -127,7 +128,8 @@ bool clTurnier::allgemeinGeaendert(const allgemein& alg) const
 {
     return alg.Bezeichnung != m_Allgemein.Bezeichnung || alg.Veranstalter != m_Allgemein.Veranstalter ||
            alg.Ort != m_Allgemein.Ort || alg.Datum != m_Allgemein.Datum || schemaParameterGeaendert(alg) ||
-           wertungParameterGeaendert(alg) || gruppenParameterGeaendert(alg, m_Allgemein);
+           wertungParameterGeaendert(alg) || gruppenParameterGeaendert(alg, m_Allgemein) ||
+           alg.Art != m_Allgemein.Art;
 }
 
 void clTurnier::setAllgemein(const allgemein* alg)
@@ -144,6 +146,42 @@ void clTurnier::setAllgemein(const allgemein* alg)
     if (alg->Turnierform != m_Allgemein.Turnierform || alg->Gruppen != m_Allgemein.Gruppen)
         m_GruppenVeraltet = true;
     m_Allgemein = *alg;
+    if (m_Allgemein.Art != artEinzel)
+        return;
+    // A singles class has no pairs: a display name made of the pair's surnames
+    // becomes that of the player who stays.
+    bool gestrichen = false;
+    for (clTeilnehmer* tn : m_Teilnehmer)
+    {
+        if (!tn->istPaar())
+            continue;
+        const sPerson& p = tn->getPerson();
+        if (clTeilnehmer::istAbgeleitet(tn->getAnzeige(), p.m_VName, p.m_Name, tn->getPartner()))
+            tn->setAnzeige(clTeilnehmer::leiteAnzeigeAb(p.m_VName, p.m_Name, tn->getStartNr()));
+        tn->setPartner(sPerson());
+        gestrichen = true;
+    }
+    if (!gestrichen)
+        return;
+    clTeilnehmer::pruefeDuplikate(m_Teilnehmer);
+    if (m_Gruppenphase != nullptr)
+        m_Gruppenphase->uebernehmeNamen(m_Teilnehmer);
+}
+
+wxString clTurnier::verworfenePartner(const allgemein& alg) const
+{
+    if (alg.Art != artEinzel)
+        return wxString();
+    const int paare = static_cast<int>(std::count_if(m_Teilnehmer.begin(), m_Teilnehmer.end(),
+                                                     [](const clTeilnehmer* tn) { return tn->istPaar(); }));
+    if (paare == 0)
+        return wxString();
+    return wxString::Format(wxPLURAL(L"Im Einzel spielt jeder für sich: der Partner von %d Doppel wird "
+                                     L"aus der Teilnehmerliste gestrichen.",
+                                     L"Im Einzel spielt jeder für sich: die Partner von %d Doppeln werden "
+                                     L"aus der Teilnehmerliste gestrichen.",
+                                     paare),
+                            paare);
 }
 
 clTeilnehmer* clTurnier::getTeilnehmer(int snr) const
@@ -221,15 +259,52 @@ std::vector<int> clTurnier::neueStartNummern(const vecEditListe& el, wxArrayStri
         if (positionen[i] >= 0)
             neu[positionen[i]] = snr;
         else if (nachmeldungen != nullptr)
-            nachmeldungen->Add(el[i].m_Anzeige.empty()
-                                   ? clTeilnehmer::leiteAnzeigeAb(el[i].m_VName, el[i].m_Name, snr)
-                                   : el[i].m_Anzeige);
+            nachmeldungen->Add(
+                el[i].m_Anzeige.empty()
+                    ? clTeilnehmer::leiteAnzeigeAb(el[i].m_VName, el[i].m_Name, snr, el[i].m_Partner)
+                    : el[i].m_Anzeige);
     }
     return neu;
 }
 
+namespace
+{
+// Why the entries of the list cannot make a class of the kind art; empty when they can.
+wxString pruefeEintraege(const vecEditListe& el, int art)
+{
+    // Each person by the name as first typed.
+    std::unordered_map<std::wstring, wxString> personen;
+    int zeile = 0;
+    for (const spEditData& ed : el)
+    {
+        if (ed.m_EditStatus & esDeleted)
+            continue;
+        ++zeile;
+        const sPerson person = ed.getPerson();
+        if (art != artEinzel && (!person.hatNamen() || !ed.m_Partner.hatNamen()))
+            return wxString::Format(wxGetTranslation(L"Zeile %d: Zu einem Doppel gehören zwei Personen."),
+                                    zeile);
+        // Only a full name tells a person: rows of first names alone are quick
+        // entries, told apart by their display names.
+        for (const sPerson* p : {&person, &ed.m_Partner})
+        {
+            if (p->m_VName.empty() || p->m_Name.empty())
+                continue;
+            const auto neu = personen.emplace(p->getSchluessel().ToStdWstring(), p->getVollerName());
+            if (!neu.second)
+                return wxString::Format(wxGetTranslation(L"%s steht zweimal in dieser Konkurrenz."),
+                                        neu.first->second);
+        }
+    }
+    return wxString();
+}
+} // namespace
+
 wxString clTurnier::pruefeTeilnehmerliste(const vecEditListe& el) const
 {
+    const wxString eintraege = pruefeEintraege(el, m_Allgemein.Art);
+    if (!eintraege.empty())
+        return eintraege;
     if (m_Gruppenphase == nullptr || nurNamenGeaendert(el))
         return wxString();
     wxArrayString nachmeldungen;
@@ -904,7 +979,9 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     else
     {
         alg = liesAllgemein(dat);
-        grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
+        grund = pruefePaare(teilnehmer, alg, name);
+        if (grund.empty())
+            grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
         wxString schaden;
         if (grund.empty() && alg.Turnierform != formJederGegenJeden)
             gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
@@ -955,6 +1032,23 @@ void clTurnier::besetze(const vecTeilnehmer& tl, const wxString& auslasser,
     AktualisiereAnzeigen();
 }
 
+wxString clTurnier::pruefePaare(const wxArrayString& teilnehmer, const allgemein& alg, const wxString& name)
+{
+    if (alg.Art != artEinzel)
+        return wxString();
+    for (size_t i = 0; i < teilnehmer.size(); ++i)
+    {
+        clTeilnehmer tn;
+        tn.setFromSaveString(teilnehmer[i]);
+        if (tn.istPaar())
+            return wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: Zeile %d des Abschnitts "
+                                                     L"„Teilnehmer“ nennt ein Doppel, der Abschnitt "
+                                                     L"„Allgemein“ aber ein Einzel."),
+                                    name, static_cast<int>(i) + 1);
+    }
+    return wxString();
+}
+
 std::vector<sSpielKennung> clTurnier::getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,
                                                    const wxString& auslasser, const clGruppenphase* gruppen)
 {
@@ -992,9 +1086,11 @@ void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
         sek.Add(clMaskierung::maskiereZeile(clMaskierung::maskiere(*text)));
     sek.Add(wxString::Format("%d", m_Allgemein.Platten));
     sek.Add(wxString::Format("%d", m_Allgemein.ModusIdx));
-    // A round robin by the default rules is written without these lines.
+    // A round robin of singles by the default rules is written without these
+    // lines; each line is there when one after it is.
     const allgemein standard;
-    const bool gruppen = m_Allgemein.Turnierform != formJederGegenJeden;
+    const bool doppel = m_Allgemein.Art != artEinzel;
+    const bool gruppen = m_Allgemein.Turnierform != formJederGegenJeden || doppel;
     if (wertungParameterGeaendert(standard) || gruppen)
     {
         sek.Add(wxString::Format("%d", m_Allgemein.Gewinnsaetze));
@@ -1004,6 +1100,8 @@ void clTurnier::schreibeAllgemein(clTurnierDatei& dat) const
         for (int wert : {m_Allgemein.Turnierform, m_Allgemein.Gruppen, m_Allgemein.Aufsteiger,
                          m_Allgemein.GewinnsaetzeEndrunde, m_Allgemein.SpielUmPlatz3 ? 1 : 0})
             sek.Add(wxString::Format("%d", wert));
+    if (doppel)
+        sek.Add(wxString::Format("%d", m_Allgemein.Art));
     dat.writeSektion("Allgemein", sek);
 }
 
@@ -1062,6 +1160,7 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     int platz3 = alg.SpielUmPlatz3 ? 1 : 0;
     liesIndex(12, platz3, 0, 1);
     alg.SpielUmPlatz3 = platz3 == 1;
+    liesIndex(13, alg.Art, artEinzel, artMixed);
     return alg;
 }
 

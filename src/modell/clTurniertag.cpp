@@ -64,15 +64,28 @@ bool istEntschieden(const clTTSpiel* sp)
     return sp->getErgebnis(w1, w2);
 }
 
-// The persons an entry names, as its data tell them.
+// The persons an entry names, as its data tell them: one, or the two of a pair.
 std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
 {
-    clPerson p;
-    p.Vorname = tn->getVName();
-    p.Name = tn->getName();
-    p.Verein = tn->getVerein();
-    p.TTR = tn->getTTR();
-    return {p};
+    std::vector<clPerson> personen;
+    for (const sPerson* daten : {&tn->getPerson(), &tn->getPartner()})
+    {
+        if (daten == &tn->getPartner() && !tn->istPaar())
+            break;
+        clPerson p;
+        p.Vorname = daten->m_VName;
+        p.Name = daten->m_Name;
+        p.Verein = daten->m_Verein;
+        p.TTR = daten->m_TTR;
+        personen.push_back(p);
+    }
+    return personen;
+}
+
+// The name a class without a name of its own is called by: its type.
+wxString getArtName(int art)
+{
+    return art == artDoppel ? _("Doppel") : art == artMixed ? _("Mixed") : _("Einzel");
 }
 
 // Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
@@ -158,7 +171,8 @@ wxString clTurniertag::getName(int i) const
 {
     if (i < 0 || i >= getAnzahl())
         return wxString();
-    return m_Konkurrenzen[i]->name.empty() ? _("Einzel") : m_Konkurrenzen[i]->name;
+    return m_Konkurrenzen[i]->name.empty() ? getArtName(getKonkurrenz(i)->getAllgemein()->Art)
+                                           : m_Konkurrenzen[i]->name;
 }
 
 int clTurniertag::getKennung(int i) const
@@ -484,17 +498,24 @@ void clTurniertag::gleicheAb(int i)
             const clTeilnehmer* tn = andere->getTeilnehmer(ed.m_OldPos + 1);
             const std::vector<int> personen =
                 tn != nullptr ? getPersonenVon(j, tn->getKennung()) : std::vector<int>();
-            if (personen.empty() || korrigiert.count(personen[0]) == 0)
-                continue;
-            const clPerson& p = *getPerson(personen[0]);
-            if (clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name))
-                ed.m_Anzeige.clear();
-            ed.m_VName = p.Vorname;
-            ed.m_Name = p.Name;
-            ed.m_Verein = p.Verein;
-            ed.m_TTR = p.TTR;
-            ed.m_EditStatus |= esDirty;
-            geaendert = true;
+            for (size_t n = 0; n < personen.size(); ++n)
+            {
+                if (korrigiert.count(personen[n]) == 0)
+                    continue;
+                const clPerson& p = *getPerson(personen[n]);
+                if (n == 0 && clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name))
+                    ed.m_Anzeige.clear();
+                wxString& vname = n == 0 ? ed.m_VName : ed.m_Partner.m_VName;
+                wxString& nachname = n == 0 ? ed.m_Name : ed.m_Partner.m_Name;
+                wxString& verein = n == 0 ? ed.m_Verein : ed.m_Partner.m_Verein;
+                int& ttr = n == 0 ? ed.m_TTR : ed.m_Partner.m_TTR;
+                vname = p.Vorname;
+                nachname = p.Name;
+                verein = p.Verein;
+                ttr = p.TTR;
+                ed.m_EditStatus |= esDirty;
+                geaendert = true;
+            }
         }
         if (geaendert)
             andere->UpdateTeilnehmer(el);
@@ -1016,11 +1037,14 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
                 zeilenFehler("Konkurrenzen", z, _("die Konkurrenz steht zweimal"));
         if (!grund.empty())
             break;
-        const wxString anzeige = g.name.empty() ? wxString(_("Einzel")) : g.name;
+        wxString anzeige = g.name;
         g.turnier = std::make_unique<clTurnier>();
         dat.setPraefix(wxString::Format(Praefix, g.kennung));
         wxString warum;
-        if (!g.turnier->lies(dat, name, &warum))
+        const bool klasseGelesen = g.turnier->lies(dat, name, &warum);
+        if (anzeige.empty())
+            anzeige = getArtName(g.turnier->getAllgemein()->Art);
+        if (!klasseGelesen)
             grund = wxString::Format(wxGetTranslation(L"Konkurrenz „%s“: %s"), anzeige, warum);
         else if (g.turnier->getAllgemein()->Platten !=
                  (g.platten.empty() ? platten : static_cast<long>(g.platten.size())))
@@ -1036,7 +1060,8 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         for (size_t m = 0; m < meldungen.size() && grund.empty(); ++m)
         {
             std::vector<int> nummern;
-            bool gut = liesNummern(meldungen[m], nummern) && !nummern.empty() && nummern.size() <= 2;
+            const bool paar = t->getTeilnehmer(static_cast<int>(m) + 1)->istPaar();
+            bool gut = liesNummern(meldungen[m], nummern) && nummern.size() == (paar ? 2u : 1u);
             for (int p : nummern)
                 gut = gut && personenNummern.count(p) != 0 && gemeldet.insert(p).second;
             if (!gut)

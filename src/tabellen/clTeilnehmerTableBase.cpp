@@ -13,7 +13,7 @@ const int MinZeilen = 25;
 }
 
 clTeilnehmerTableBase::clTeilnehmerTableBase(clTurnier* t)
-    : m_Rows(MinZeilen), m_Cols(AnzahlTeilnehmerSpalten), m_Turnier(t)
+    : m_Rows(MinZeilen), m_Cols(AnzahlEinzelSpalten), m_Turnier(t)
 {
     m_Turnier->setTeilnehmerTableBase(this);
     Aktualisieren();
@@ -47,7 +47,8 @@ void clTeilnehmerTableBase::SetValue(int row, int col, const wxString& value)
 bool clTeilnehmerTableBase::pruefeEingabe(int col, const wxString& value, wxString& grund)
 {
     grund.clear();
-    if (col != spalteTTR || value.Strip(wxString::both).empty() || clTeilnehmer::liesTTR(value) != KeineTTR)
+    if ((col != spalteTTR && col != spaltePartnerTTR) || value.Strip(wxString::both).empty() ||
+        clTeilnehmer::liesTTR(value) != KeineTTR)
         return true;
     grund = wxString::Format(wxGetTranslation(L"„%s“ ist keine TTR-Zahl: erlaubt sind ganze Zahlen bis 99999 "
                                               L"oder ein leeres Feld."),
@@ -86,11 +87,12 @@ void clTeilnehmerTableBase::setzeZelle(int row, int col, const wxString& value)
     spEditData ed = m_EditListe[m_Redirekt[row]];
     ed.m_EditStatus |= esDirty;
     // A display name Quobel derived follows the corrected name, in the grid at once.
-    const bool folgt = (col == spalteVorname || col == spalteName) &&
-                       clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name);
+    const bool folgt = (col == spalteVorname || col == spalteName || col == spaltePartnerVorname ||
+                        col == spaltePartnerName) &&
+                       clTeilnehmer::istAbgeleitet(ed.m_Anzeige, ed.m_VName, ed.m_Name, ed.m_Partner);
     ed.setSpalte(col, value);
     if (folgt)
-        ed.m_Anzeige = clTeilnehmer::leiteAnzeigeAb(ed.m_VName, ed.m_Name, row + 1);
+        ed.m_Anzeige = clTeilnehmer::leiteAnzeigeAb(ed.m_VName, ed.m_Name, row + 1, ed.m_Partner);
     m_EditListe[m_Redirekt[row]] = ed;
 }
 
@@ -113,6 +115,14 @@ wxString clTeilnehmerTableBase::GetColLabelValue(int col)
         return _("Verein");
     case spalteTTR:
         return _("TTR");
+    case spaltePartnerVorname:
+        return _("Vorname 2");
+    case spaltePartnerName:
+        return _("Name 2");
+    case spaltePartnerVerein:
+        return _("Verein 2");
+    case spaltePartnerTTR:
+        return _("TTR 2");
     default:
         return _("Fehler");
     }
@@ -161,6 +171,25 @@ void clTeilnehmerTableBase::setzeEditListe(const vecEditListe& el)
     meldeAenderung(alteZeilen);
 }
 
+int clTeilnehmerTableBase::findeZeile(const wxString& text, int ab) const
+{
+    const wxString gesucht = wxString(text).Strip(wxString::both).Lower();
+    const int n = getDataListSize();
+    if (gesucht.empty() || n == 0)
+        return -1;
+    ab = std::clamp(ab, 0, n - 1);
+    for (int i = 0; i < n; ++i)
+    {
+        const int row = (ab + i) % n;
+        const spEditData& ed = m_EditListe[m_Redirekt[row]];
+        for (const wxString* feld : {&ed.m_VName, &ed.m_Name, &ed.m_Anzeige, &ed.m_Verein,
+                                     &ed.m_Partner.m_VName, &ed.m_Partner.m_Name, &ed.m_Partner.m_Verein})
+            if (feld->Lower().Contains(gesucht))
+                return row;
+    }
+    return -1;
+}
+
 bool clTeilnehmerTableBase::hatAenderungen() const
 {
     for (size_t i = 0; i < m_EditListe.size(); ++i)
@@ -180,7 +209,10 @@ void clTeilnehmerTableBase::zeigeAlleZeilen(int alteZeilen)
 
 void clTeilnehmerTableBase::meldeAenderung(int alteZeilen)
 {
-    clGridMelder::meldeGroesse(this, alteZeilen, GetNumberCols());
+    // The columns follow the kind of class: a pair has two persons.
+    const int alteSpalten = m_Cols;
+    m_Cols = m_Turnier->getAllgemein()->Art == artEinzel ? AnzahlEinzelSpalten : AnzahlTeilnehmerSpalten;
+    clGridMelder::meldeGroesse(this, alteZeilen, alteSpalten);
     if (m_BeiAenderung)
         m_BeiAenderung();
 }
