@@ -861,6 +861,8 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
 bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler)
 {
     wxArrayString teilnehmer;
+    // Read once: the groups copy their players from these.
+    vecTeilnehmer gelesen;
     wxString grund;
     allgemein alg;
     std::unique_ptr<clGruppenphase> gruppen;
@@ -877,10 +879,11 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     else
     {
         alg = liesAllgemein(dat);
+        gelesen = liesTeilnehmer(teilnehmer);
         grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
         wxString schaden;
         if (grund.empty() && alg.Turnierform == formGruppen)
-            gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
+            gruppen = clGruppenphase::lies(dat, gelesen, alg, getErgebnisMelder(), schaden);
         wxArrayString aufrufe;
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
             spielbetrieb.lies(aufrufe, getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get()),
@@ -890,6 +893,8 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     }
     if (!grund.empty())
     {
+        for (clTeilnehmer* tn : gelesen)
+            delete tn;
         if (fehler != nullptr)
             *fehler = grund;
         return false;
@@ -898,7 +903,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     m_Allgemein = alg;
     ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
-    besetze(liesTeilnehmer(teilnehmer), liesTurnierplan(dat), spiele, rundenEnde);
+    besetze(gelesen, liesTurnierplan(dat), spiele, rundenEnde);
     std::vector<sSpielKennung> kennungen;
     const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
     m_Spielbetrieb.uebernehme(std::move(spielbetrieb), alle, kennungen);
