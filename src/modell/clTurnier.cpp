@@ -885,8 +885,12 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
         if (grund.empty() && alg.Turnierform == formGruppen)
             gruppen = clGruppenphase::lies(dat, gelesen, alg, getErgebnisMelder(), schaden);
         wxArrayString aufrufe;
+        // Only calls need the identities of the matches; the first line is the least pause.
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
-            spielbetrieb.lies(aufrufe, getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get()),
+            spielbetrieb.lies(aufrufe,
+                              aufrufe.size() > 1
+                                  ? getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get())
+                                  : std::vector<sSpielKennung>(),
                               alg.Platten, schaden);
         if (!schaden.empty())
             grund = wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: %s"), name, schaden);
