@@ -159,10 +159,10 @@ public:
     int getPlatte(const clTTSpiel* sp) const;
 
     void schreibe(clTurnierDatei& dat) const;
-    // The groups and bracket of a file whose participant lines are teilnehmer; null
-    // when the file holds no groups. A damaged section leaves null and fehler naming
-    // the section and the line.
-    static std::unique_ptr<clGruppenphase> lies(const clTurnierDatei& dat, const wxArrayString& teilnehmer,
+    // The groups and bracket of a file whose participants, as read, are teilnehmer
+    // (each group copies its own); null when the file holds no groups. A damaged
+    // section leaves null and fehler naming the section and the line.
+    static std::unique_ptr<clGruppenphase> lies(const clTurnierDatei& dat, const vecTeilnehmer& teilnehmer,
                                                 const allgemein& alg,
                                                 std::function<void(const wxString&)> ergebnis,
                                                 wxString& fehler);

@@ -786,7 +786,7 @@ void clGruppenphase::schreibe(clTurnierDatei& dat) const
 }
 
 std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
-                                                     const wxArrayString& teilnehmer, const allgemein& alg,
+                                                     const vecTeilnehmer& teilnehmer, const allgemein& alg,
                                                      std::function<void(const wxString&)> ergebnis,
                                                      wxString& fehler)
 {
@@ -805,16 +805,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             return nullptr;
         if (teilnehmer.size() < 2)
             return abbruch("Endrunde", 0, L"ein KO-System braucht mindestens zwei Teilnehmer.");
-        std::vector<clTeilnehmer> spieler(teilnehmer.size());
-        vecTeilnehmer roster;
-        for (size_t i = 0; i < spieler.size(); ++i)
-        {
-            spieler[i].setFromSaveString(teilnehmer[i]);
-            spieler[i].setStartNr(static_cast<int>(i) + 1);
-            spieler[i].setKennung(static_cast<int>(i) + 1);
-            roster.push_back(&spieler[i]);
-        }
-        gp->besetzeFeld(roster);
+        gp->besetzeFeld(teilnehmer);
         return gp->liesEndrunde(dat, fehler) ? std::move(gp) : nullptr;
     }
     if (!dat.hatSektion(gruppe(1)))
@@ -836,12 +827,13 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     if (dat.hatSektion(gruppe(anzahl + 1)))
         return abbruch(gruppe(anzahl + 1), 0, L"die Turnierdaten nennen weniger Gruppen.");
     // The tables follow the groups' sizes, as they did when the groups were made.
+    std::vector<wxArrayString> abschnitte(static_cast<size_t>(anzahl));
     std::vector<int> groessen;
     for (int g = 1; g <= anzahl; ++g)
     {
-        wxArrayString kopf;
+        wxArrayString& kopf = abschnitte[g - 1];
         std::vector<long> nummern;
-        dat.getSektion(gruppe(g), kopf, 1);
+        dat.getSektion(gruppe(g), kopf, std::numeric_limits<size_t>::max());
         groessen.push_back(
             !kopf.empty() && clZahl::liesListe(kopf[0], nummern) ? static_cast<int>(nummern.size()) : 0);
     }
@@ -849,11 +841,10 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     std::vector<bool> vergeben(teilnehmer.size() + 1, false);
     for (int g = 1; g <= anzahl; ++g)
     {
-        wxArrayString sek;
-        dat.getSektion(gruppe(g), sek, std::numeric_limits<size_t>::max());
+        const wxArrayString& sek = abschnitte[g - 1];
         std::vector<long> nummern;
         std::vector<int> startNr;
-        std::vector<clTeilnehmer> spieler;
+        vecTeilnehmer spieler;
         if (sek.empty() || !clZahl::liesListe(sek[0], nummern))
             return abbruch(gruppe(g), 0, L"die Startnummern sind nicht lesbar.");
         for (long snr : nummern)
@@ -862,9 +853,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                 return abbruch(gruppe(g), 0, L"eine Startnummer nennt keinen Teilnehmer oder einen zweimal.");
             vergeben[snr] = true;
             startNr.push_back(static_cast<int>(snr));
-            spieler.emplace_back();
-            spieler.back().setFromSaveString(teilnehmer[snr - 1]);
-            spieler.back().setKennung(static_cast<int>(snr));
+            spieler.push_back(teilnehmer[snr - 1]);
         }
         std::vector<long> auslasser;
         if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
@@ -890,10 +879,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                 return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
             rundenEnde.push_back(eingelesen.size());
         }
-        vecTeilnehmer zeiger;
-        for (clTeilnehmer& tn : spieler)
-            zeiger.push_back(&tn);
-        gp->erzeugeGruppe(g - 1, startNr, zeiger, ga, sek[1] == KeineAuslasser ? wxString() : sek[1],
+        gp->erzeugeGruppe(g - 1, startNr, spieler, ga, sek[1] == KeineAuslasser ? wxString() : sek[1],
                           eingelesen, rundenEnde);
         gp->m_Gruppen[g - 1]->platten = platten[g - 1];
         // Whatever a round line holds that the group does not take back makes it damaged.

@@ -540,8 +540,9 @@ void clSpielbetrieb::uebernehme(clSpielbetrieb&& gelesen, const std::vector<clTT
     m_Mindestpause = gelesen.m_Mindestpause;
     m_Aufrufe.clear();
     m_Index.clear();
-    // lies checked the tables and players already.
-    const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
+    // lies checked the tables and players already. Without calls no match needs finding.
+    const std::map<sSpielKennung, clTTSpiel*> spiele =
+        gelesen.m_Aufrufe.empty() ? std::map<sSpielKennung, clTTSpiel*>() : verzeichne(alle, kennungen);
     for (const sEintrag& e : gelesen.m_Aufrufe)
         ordneEin(e, spiele, std::numeric_limits<int>::max(), sHallenLage());
     // Ends what the file holds as played though it has its result; indexes the calls.

@@ -963,6 +963,8 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
 bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler)
 {
     wxArrayString teilnehmer;
+    // Read once: the groups copy their players from these.
+    vecTeilnehmer gelesen;
     wxString grund;
     allgemein alg;
     std::unique_ptr<clGruppenphase> gruppen;
@@ -979,21 +981,28 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     else
     {
         alg = liesAllgemein(dat);
+        gelesen = liesTeilnehmer(teilnehmer);
         grund = pruefePaare(teilnehmer, alg, name);
         if (grund.empty())
             grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
         wxString schaden;
         if (grund.empty() && alg.Turnierform != formJederGegenJeden)
-            gruppen = clGruppenphase::lies(dat, teilnehmer, alg, getErgebnisMelder(), schaden);
+            gruppen = clGruppenphase::lies(dat, gelesen, alg, getErgebnisMelder(), schaden);
         wxArrayString aufrufe;
+        // Only calls need the identities of the matches; the first line is the least pause.
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
-            spielbetrieb.lies(aufrufe, getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get()),
+            spielbetrieb.lies(aufrufe,
+                              aufrufe.size() > 1
+                                  ? getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get())
+                                  : std::vector<sSpielKennung>(),
                               alg.Platten, schaden);
         if (!schaden.empty())
             grund = wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: %s"), name, schaden);
     }
     if (!grund.empty())
     {
+        for (clTeilnehmer* tn : gelesen)
+            delete tn;
         if (fehler != nullptr)
             *fehler = grund;
         return false;
@@ -1002,7 +1011,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     m_Allgemein = alg;
     ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
-    besetze(liesTeilnehmer(teilnehmer), liesTurnierplan(dat), spiele, rundenEnde);
+    besetze(gelesen, liesTurnierplan(dat), spiele, rundenEnde);
     std::vector<sSpielKennung> kennungen;
     const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
     m_Spielbetrieb.uebernehme(std::move(spielbetrieb), alle, kennungen);
