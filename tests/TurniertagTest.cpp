@@ -168,6 +168,68 @@ TEST(Turniertag, DerGanzeTagDurchDieHalle)
     EXPECT_EQ(alle, aufrufe);
 }
 
+// The hall is one for all classes: a table another class plays on or has for its
+// own is refused, and a person rests after a match in one class before the next
+// in another.
+TEST(Turniertag, EineHalleFuerAlle)
+{
+    std::time_t uhr = Tag;
+    clTurniertag tag;
+    tag.setUhr([&uhr] { return uhr; });
+    erstelleTag(tag);
+    ASSERT_TRUE(tag.setEigenePlatten(1, {5, 6}));
+    ASSERT_TRUE(tag.setMindestpause(10));
+    clTurnier& herren = *tag.getKonkurrenz(0);
+    clTurnier& jugend = *tag.getKonkurrenz(2);
+    const auto mit = [&tag](int i, const clTTSpiel* sp, int person)
+    {
+        const std::vector<int> ps = personenDes(tag, i, sp);
+        return std::find(ps.begin(), ps.end(), person) != ps.end();
+    };
+    // A person of Herren whose match in Jugend can be called now.
+    clTTSpiel* inJugend = nullptr;
+    clTTSpiel* inHerren = nullptr;
+    int person = 0;
+    for (const sAufrufbar& a : jugend.getSpielbetrieb().getAufrufbare(jugend))
+        for (int p = 1; p <= 5 && person == 0; ++p)
+            if (mit(2, a.spiel, p))
+            {
+                person = p;
+                inJugend = a.spiel;
+            }
+    ASSERT_NE(0, person);
+    for (const sAufrufbar& a : herren.getSpielbetrieb().getAufrufbare(herren))
+        if (mit(0, a.spiel, person))
+            inHerren = a.spiel;
+    ASSERT_NE(nullptr, inHerren);
+    ASSERT_TRUE(tag.rufeAuf(0, inHerren, 1));
+    clTTSpiel* anderes = nullptr;
+    for (const sAufrufbar& a : jugend.getSpielbetrieb().getAufrufbare(jugend))
+    {
+        EXPECT_FALSE(mit(2, a.spiel, person));
+        EXPECT_NE(1, a.platte);
+        anderes = a.spiel;
+    }
+    ASSERT_NE(nullptr, anderes);
+    EXPECT_FALSE(tag.rufeAuf(2, anderes, 1));
+    EXPECT_FALSE(tag.rufeAuf(2, anderes, 5));
+    EXPECT_FALSE(tag.rufeAuf(2, inJugend, 2));
+    uhr += 600;
+    spiele(herren, inHerren, 0);
+    const auto bereit = [&]
+    {
+        for (const sAufrufbar& a : jugend.getSpielbetrieb().getAufrufbare(jugend))
+            if (a.spiel == inJugend)
+                return a.bereit;
+        ADD_FAILURE() << "nicht aufrufbar";
+        return false;
+    };
+    EXPECT_FALSE(bereit());
+    uhr += 600;
+    EXPECT_TRUE(bereit());
+    EXPECT_TRUE(tag.rufeAuf(2, inJugend, 2));
+}
+
 // The persons: a correction reaches every class, an entry typed again is the same
 // person, and names of classes are told apart.
 TEST(Turniertag, PersonenUndKonkurrenzen)
@@ -240,7 +302,13 @@ TEST(Turniertag, Datei)
         EXPECT_NE(std::string::npos, pos) << was;
         return kaputt.replace(pos, was.size(), wie);
     };
+    // Herren's first call moved onto table 5, where Damen play.
+    const size_t aufruf = abbild.find('\n', abbild.find("#!! K1 Spielbetrieb\n") + 20) + 1;
+    const std::string zeile = abbild.substr(aufruf, abbild.find('\n', aufruf) - aufruf);
+    const size_t komma = zeile.find(',');
+    const std::string aufPlatte5 = zeile.substr(0, komma) + ",5" + zeile.substr(zeile.find(',', komma + 1));
     const std::pair<std::string, std::string> schaeden[][2] = {
+        {{"\n" + zeile + "\n", "\n" + aufPlatte5 + "\n"}, {"Spielbetrieb: an Platte 5", ""}},
         {{"#!! K2 Runden\n", "#!! K2 Runden\n0, 1\n"}, {"Konkurrenz „Damen“", ""}},
         {{"#!! K3 Meldungen\n", "#!! K3 Meldungen\n99\n"}, {"Konkurrenz „Jugend“", "Meldungen"}},
         {{"\n2, Damen, 5 6\n", "\n2, Damen, 5 5\n"}, {"Konkurrenzen, Zeile 2", ""}},
