@@ -36,7 +36,7 @@ const clEndrunde& endrunde(const TestTurnier& tt)
 // best seeds, seeds beyond B/2 beside seeds without a bye, entries without a rating last.
 TEST(KO, SetzplaetzeNachTTR)
 {
-    for (int n : {2, 3, 5, 8, 13})
+    for (int n : {3, 4, 5, 8, 13})
         for (unsigned los = 1; los <= 6; ++los)
         {
             SCOPED_TRACE(testing::Message() << n << " Teilnehmer, Los " << los);
@@ -97,23 +97,29 @@ TEST(KO, SetzplaetzeNachTTR)
             }
             EXPECT_EQ(std::vector<bool>(gesehen.size() - 1, true),
                       std::vector<bool>(gesehen.begin() + 1, gesehen.end()));
-            if (n == 2)
-                EXPECT_EQ("Finale", er.getRundenname(er.getAnzahlRunden()));
         }
 }
 
-TEST(KO, AuslosungBrauchtZweiTeilnehmer)
+// Two entries or fewer have at most one match: neither a knockout field nor groups are drawn.
+TEST(KO, AuslosungBrauchtDreiTeilnehmer)
 {
-    for (int n : {0, 1})
-    {
-        TestTurnier tt;
-        erstelleKO(tt, n);
-        EXPECT_EQ(wxString::FromUTF8("Für ein KO-System braucht es mindestens zwei Teilnehmer."),
-                  tt.turnier.pruefeKOAuslosung());
-        std::mt19937 zufall(1);
-        EXPECT_FALSE(tt.turnier.loseEndrunde(zufall));
-        EXPECT_EQ(nullptr, tt.turnier.getGruppenphase());
-    }
+    for (int n : {0, 1, 2})
+        for (const int form : {formKO, formGruppen})
+        {
+            TestTurnier tt;
+            erstelleKO(tt, n);
+            allgemein alg = *tt.turnier.getAllgemein();
+            alg.Turnierform = form;
+            tt.turnier.setAllgemein(&alg);
+            tt.turnier.Aktualisieren(false);
+            EXPECT_EQ(wxString::Format(wxString::FromUTF8("Zum Auslosen braucht es mindestens 3 Teilnehmer; "
+                                                          "übernommen sind %d."),
+                                       n),
+                      tt.turnier.getAuslosungsSperre());
+            std::mt19937 zufall(1);
+            EXPECT_FALSE(form == formKO ? tt.turnier.loseEndrunde(zufall) : tt.turnier.loseGruppen(zufall));
+            EXPECT_EQ(nullptr, tt.turnier.getGruppenphase());
+        }
 }
 
 // Six entries with the match for third place: calls, a withdrawal and undo in the

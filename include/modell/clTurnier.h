@@ -90,6 +90,12 @@ public:
     static constexpr int MaxTeilnehmer = 500;
     // The number of participants a list would leave after applying it.
     static int zaehleTeilnehmer(const vecEditListe& el);
+    // Groups or a knockout field are drawn from this many participants on: with
+    // fewer there is at most one match, which needs no draw.
+    static constexpr int MindestAuslosung = 3;
+    // Why the roster is too small to be drawn into groups or a knockout field;
+    // empty when it is not.
+    wxString getAuslosungsSperre() const;
 
     clTurnier();
     virtual ~clTurnier();

@@ -89,8 +89,8 @@ void clGruppenBefehle::OnGruppenAuslosen(wxCommandEvent&)
     clTurnierDokument& dokument = m_Kontext.getDokument();
     const wxString titel = _("Gruppen auslosen");
     const wxString sperre = getGruppenSperre();
-    if (turnier->getAnzahlTeilnehmer() == 0)
-        dokument.zeigeFehler(wxGetTranslation(L"Es sind noch keine Teilnehmer übernommen."), titel);
+    if (!turnier->getAuslosungsSperre().empty())
+        dokument.zeigeFehler(turnier->getAuslosungsSperre(), titel);
     else if (!sperre.empty())
         dokument.zeigeFehler(sperre, titel);
     else if (turnier->getGruppenphase() == nullptr ||

@@ -662,9 +662,18 @@ bool clTurnier::meldeAuslosung(bool erfolg, const wxString& schritt)
     return erfolg;
 }
 
+wxString clTurnier::getAuslosungsSperre() const
+{
+    if (getAnzahlTeilnehmer() >= MindestAuslosung)
+        return wxString();
+    return wxString::Format(
+        wxGetTranslation(L"Zum Auslosen braucht es mindestens %d Teilnehmer; übernommen sind %d."),
+        MindestAuslosung, getAnzahlTeilnehmer());
+}
+
 bool clTurnier::loseGruppen(std::mt19937& zufall)
 {
-    if (m_Allgemein.Turnierform != formGruppen)
+    if (m_Allgemein.Turnierform != formGruppen || !getAuslosungsSperre().empty())
         return false;
     if (m_Gruppenphase != nullptr)
         for (int g = 1; g <= m_Gruppenphase->getAnzahlGruppen(); ++g)
@@ -694,8 +703,8 @@ wxString clTurnier::pruefeKOAuslosung() const
 {
     if (m_Allgemein.Turnierform != formKO)
         return wxGetTranslation(L"Nur im KO-System wird das Feld ohne Gruppen ausgelost.");
-    if (getAnzahlTeilnehmer() < 2)
-        return wxGetTranslation(L"Für ein KO-System braucht es mindestens zwei Teilnehmer.");
+    if (getAnzahlTeilnehmer() < MindestAuslosung)
+        return getAuslosungsSperre();
     if (m_Gruppenphase != nullptr && !m_Gruppenphase->kannEndrundeAuslosen())
         return _("Die Endrunde hat schon Ergebnisse: sie bleibt, wie sie ist.");
     return wxString();
