@@ -25,9 +25,6 @@ public:
 
     // "Anna Meier".
     wxString getVollerName() const;
-    // The same person as typed: first name, surname and club agree, ignoring case
-    // and blanks around them, as a class tells its entries apart.
-    bool istGleich(const wxString& vorname, const wxString& name, const wxString& verein) const;
     // Name, club and rating agree with the other's.
     bool gleicheMeldedaten(const clPerson& p) const;
     // True when the person has data beyond what an entry holds.

@@ -12,11 +12,6 @@ wxString clPerson::getVollerName() const
     return Name.empty() ? Vorname : Vorname + " " + Name;
 }
 
-bool clPerson::istGleich(const wxString& vorname, const wxString& name, const wxString& verein) const
-{
-    return sPerson{Vorname, Name, Verein}.getSchluessel() == sPerson{vorname, name, verein}.getSchluessel();
-}
-
 bool clPerson::gleicheMeldedaten(const clPerson& p) const
 {
     return Vorname == p.Vorname && Name == p.Name && Verein == p.Verein && TTR == p.TTR;

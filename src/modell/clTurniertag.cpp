@@ -12,10 +12,13 @@
 #include "modell/clGruppenphase.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTurnier.h"
+#include "tabellen/clWertungTableBase.h"
 
 struct clTurniertag::sKonkurrenz
 {
     std::unique_ptr<clTurnier> turnier;
+    // Its standings, kept whether a window shows the class or not; they go before the class.
+    std::unique_ptr<clWertungTableBase> tabelle;
     std::unique_ptr<clWeiterleitung> weiterleitung;
     int kennung = 0;
     // Empty: called after its type.
@@ -129,6 +132,9 @@ std::unique_ptr<clTurniertag::sKonkurrenz> clTurniertag::erzeuge(std::unique_ptr
 {
     auto k = std::make_unique<sKonkurrenz>();
     k->turnier = std::move(turnier);
+    k->tabelle = std::make_unique<clWertungTableBase>(k->turnier.get());
+    // Standings of a class read before it had them.
+    k->turnier->aktualisiereSpielplanAnzeigen();
     k->kennung = kennung;
     k->name = name;
     k->weiterleitung = std::make_unique<clWeiterleitung>(this, k->turnier.get());
@@ -424,14 +430,23 @@ void clTurniertag::gleicheAb(int i)
 {
     sKonkurrenz& kon = *m_Konkurrenzen[i];
     const clTurnier* k = kon.turnier.get();
+    // The persons the entries still in the class held before keep to them; a new
+    // entry is the person of that name who is in no entry of this class yet.
+    std::set<int> gehalten;
+    for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
+        for (int p : getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
+            gehalten.insert(p);
+    std::map<wxString, std::vector<int>> nachSchluessel;
+    for (const clPerson& p : m_Personen)
+        if (gehalten.count(p.getKennung()) == 0)
+            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel()].push_back(p.getKennung());
     std::unordered_map<int, std::vector<int>> neu;
     std::set<int> korrigiert;
-    std::set<int> vergeben;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = k->getTeilnehmer(snr);
         const std::vector<clPerson> daten = personenDerMeldung(tn);
-        std::vector<int> bisher = getPersonenVon(i, tn->getKennung());
+        const std::vector<int> bisher = getPersonenVon(i, tn->getKennung());
         std::vector<int> nummern;
         for (size_t n = 0; n < daten.size(); ++n)
         {
@@ -452,22 +467,13 @@ void clTurniertag::gleicheAb(int i)
             }
             else
             {
-                // A new entry is the person of that name who is not in this class yet.
-                nr = 0;
-                for (const clPerson& p : m_Personen)
-                    if (p.istGleich(d.Vorname, d.Name, d.Verein) && vergeben.count(p.getKennung()) == 0 &&
-                        std::none_of(kon.personen.begin(), kon.personen.end(),
-                                     [&p, &tn](const auto& e)
-                                     {
-                                         return e.first != tn->getKennung() &&
-                                                std::find(e.second.begin(), e.second.end(), p.getKennung()) !=
-                                                    e.second.end();
-                                     }))
-                    {
-                        nr = p.getKennung();
-                        break;
-                    }
-                if (nr == 0)
+                std::vector<int>& frei = nachSchluessel[sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel()];
+                if (!frei.empty())
+                {
+                    nr = frei.front();
+                    frei.erase(frei.begin());
+                }
+                else
                 {
                     clPerson p = d;
                     p.setKennung(m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1);
@@ -475,7 +481,6 @@ void clTurniertag::gleicheAb(int i)
                     m_Personen.push_back(p);
                 }
             }
-            vergeben.insert(nr);
             nummern.push_back(nr);
         }
         neu[tn->getKennung()] = nummern;
