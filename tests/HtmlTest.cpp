@@ -35,8 +35,10 @@ struct Fuenf : TestTurnier
     }
 };
 
-// A day of three classes: "Herren" as Fuenf, "Damen" four entries drawn into a
-// knockout bracket, "Jugend" six in two groups, best of five, drawn.
+// A day of four classes: "Herren" as Fuenf, "Damen" four entries drawn into a
+// knockout bracket, "Jugend" six in two groups, best of five, drawn, "Senioren"
+// three in a round robin whose first match Tom won; only the first class has
+// the standings a window would show.
 struct Tag : Fuenf
 {
     Tag()
@@ -44,7 +46,8 @@ struct Tag : Fuenf
         benenneUm(0, "Herren");
         for (auto [name, form, namen] :
              {std::tuple{"Damen", formKO, std::vector<wxString>{"Gabi", "Hanna", "Ines", "Jana"}},
-              {"Jugend", formGruppen, {"Kai", "Lars", "Mia", "Nils", "Ole", "Pia"}}})
+              {"Jugend", formGruppen, {"Kai", "Lars", "Mia", "Nils", "Ole", "Pia"}},
+              {"Senioren", formJederGegenJeden, {"Rita", "Sven", "Tom"}}})
         {
             clTurnier& k = *tag.getKonkurrenz(tag.fuegeHinzu(name));
             vecEditListe el;
@@ -62,7 +65,14 @@ struct Tag : Fuenf
             k.setAllgemein(&alg);
             k.Aktualisieren(false);
             std::mt19937 zufall(3);
-            EXPECT_TRUE(form == formKO ? k.loseEndrunde(zufall) : k.loseGruppen(zufall));
+            if (form == formJederGegenJeden)
+            {
+                clTTSpiel* sp = k.getSpiel(1, 1); // Sven against Tom
+                sp->setSaetze(std::vector<::satz>(2, ::satz{5, 11}));
+                k.pruefeWertung(sp);
+            }
+            else
+                EXPECT_TRUE(form == formKO ? k.loseEndrunde(zufall) : k.loseGruppen(zufall));
         }
     }
     void benenneUm(int i, const wxString& name) { EXPECT_TRUE(tag.benenneUm(i, name)); }
@@ -184,7 +194,7 @@ TEST(CsvExport, ErgebnisseDesTages)
     tt.turnier.Aktualisieren(false);
     ASSERT_TRUE(tt.tag.setEigenePlatten(2, {3})); // its table 1 is the hall's table 3
     const wxArrayString erg = wxStringTokenize(clCsvExport::erzeugeErgebnisse(tt.tag), "\n");
-    ASSERT_EQ(1u + 10u + 6u, erg.size());
+    ASSERT_EQ(1u + 10u + 6u + 3u, erg.size());
     EXPECT_TRUE(erg[0].StartsWith(L"\"Konkurrenz\";\"Gruppe\";\"Runde\";\"Platte\";\"Teilnehmer 1\""))
         << erg[0];
     EXPECT_TRUE(erg[0].EndsWith(
@@ -194,7 +204,7 @@ TEST(CsvExport, ErgebnisseDesTages)
               "\"\";\"\";\"\";\"1\";"
               "\"2\";\"Dora\"",
               erg[1]);
-    for (size_t z = 11; z < erg.size(); ++z)
+    for (size_t z = 11; z < 17; ++z)
         EXPECT_TRUE(erg[z].StartsWith(wxString::Format("\"'=Jugend\";\"Gruppe %d\";\"%d\";\"3\";\"",
                                                        z < 14 ? 1 : 2, static_cast<int>(z - 11) % 3 + 1)))
             << erg[z];
@@ -215,7 +225,7 @@ TEST(HtmlAusgabe, SeiteUndAusdruckAllerKonkurrenzen)
     EXPECT_EQ(1, zaehle(seite, "<title>"));
     // The list of classes comes before the first section.
     wxString liste;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         liste += wxString::Format("<li><a href=\"#k%d\">", tt.tag.getKennung(i)) +
                  clHtmlAusgabe::maskiere(tt.tag.getName(i)) + "</a></li>\n";
     EXPECT_NE(wxNOT_FOUND, seite.Find("<ul class=\"konkurrenzen\">\n" + liste + "</ul>\n<section"));
@@ -234,8 +244,9 @@ TEST(HtmlAusgabe, SeiteUndAusdruckAllerKonkurrenzen)
         {"Jugend",
          {"Gruppe 1Platzierungen", "Gruppe 2Platzierungen", "Kai"},
          {"Spielplan"},
-         {"Endstand", "Dora"}}};
-    for (size_t i = 0; i < 3; ++i)
+         {"Endstand", "Dora"}},
+        {"Senioren", {"1|Tom|1|1:0|"}, {"Kreuztabelle"}, {"Gruppe", "Dora"}}};
+    for (size_t i = 0; i < 4; ++i)
     {
         const Fall& fall = faelle[i];
         SCOPED_TRACE(fall.kopf);
