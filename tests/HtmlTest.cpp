@@ -5,6 +5,7 @@
 #include "ModellHilfen.h"
 #include "ausgabe/clCsvExport.h"
 #include "ausgabe/clHtmlAusgabe.h"
+#include "modell/clGruppenphase.h"
 
 namespace
 {
@@ -32,6 +33,49 @@ struct Fuenf : TestTurnier
              {std::tuple{1, 1, 11, 9}, {1, 2, 8, 11}, {1, 3, 9, 11}, {2, 1, 11, 5}, {2, 2, 4, -1}})
             satz(turnier.getSpiel(1, p), s, p1, p2); // Dora wins 2:1, the second match is open
     }
+};
+
+// A day of four classes: "Herren" as Fuenf, "Damen" four entries drawn into a
+// knockout bracket, "Jugend" six in two groups, best of five, drawn, "Senioren"
+// three in a round robin whose first match Tom won; only the first class has
+// the standings a window would show.
+struct Tag : Fuenf
+{
+    Tag()
+    {
+        benenneUm(0, "Herren");
+        for (auto [name, form, namen] :
+             {std::tuple{"Damen", formKO, std::vector<wxString>{"Gabi", "Hanna", "Ines", "Jana"}},
+              {"Jugend", formGruppen, {"Kai", "Lars", "Mia", "Nils", "Ole", "Pia"}},
+              {"Senioren", formJederGegenJeden, {"Rita", "Sven", "Tom"}}})
+        {
+            clTurnier& k = *tag.getKonkurrenz(tag.fuegeHinzu(name));
+            vecEditListe el;
+            for (const wxString& vorname : namen)
+            {
+                el.push_back(spEditData());
+                el.back().m_EditStatus = esNew;
+                el.back().m_VName = el.back().m_Anzeige = vorname;
+            }
+            k.UpdateTeilnehmer(el);
+            allgemein alg = *k.getAllgemein();
+            alg.Turnierform = form;
+            alg.Gruppen = 2;
+            alg.Gewinnsaetze = form == formGruppen ? 3 : 2;
+            k.setAllgemein(&alg);
+            k.Aktualisieren(false);
+            std::mt19937 zufall(3);
+            if (form == formJederGegenJeden)
+            {
+                clTTSpiel* sp = k.getSpiel(1, 1); // Sven against Tom
+                sp->setSaetze(std::vector<::satz>(2, ::satz{5, 11}));
+                k.pruefeWertung(sp);
+            }
+            else
+                EXPECT_TRUE(form == formKO ? k.loseEndrunde(zufall) : k.loseGruppen(zufall));
+        }
+    }
+    void benenneUm(int i, const wxString& name) { EXPECT_TRUE(tag.benenneUm(i, name)); }
 };
 } // namespace
 
@@ -133,4 +177,105 @@ TEST(CsvExport, TabelleUndErgebnisse)
                  L"\"4\";\"Anna \"\"Ass\"\"\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"\n"
                  L"\"5\";\"'=HYPERLINK(\"\"x\"\")\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\";\"0\"\n"),
         wxString::FromUTF8(liesBytes(datei.pfad)));
+}
+
+// The results of a day of several classes begin each line with the class, in the
+// order of the day, under the columns of all of them; a day of one class gives
+// its results as they are.
+TEST(CsvExport, ErgebnisseDesTages)
+{
+    Fuenf eine;
+    EXPECT_EQ(clCsvExport(&eine.turnier).erzeugeErgebnisse(), clCsvExport::erzeugeErgebnisse(eine.tag));
+    Tag tt;
+    tt.benenneUm(2, "=Jugend");
+    allgemein alg = *tt.turnier.getAllgemein();
+    alg.Platten = 3;
+    tt.turnier.setAllgemein(&alg);
+    tt.turnier.Aktualisieren(false);
+    ASSERT_TRUE(tt.tag.setEigenePlatten(2, {3})); // its table 1 is the hall's table 3
+    const wxArrayString erg = wxStringTokenize(clCsvExport::erzeugeErgebnisse(tt.tag), "\n");
+    ASSERT_EQ(1u + 10u + 6u + 3u, erg.size());
+    EXPECT_TRUE(erg[0].StartsWith(L"\"Konkurrenz\";\"Gruppe\";\"Runde\";\"Platte\";\"Teilnehmer 1\""))
+        << erg[0];
+    EXPECT_TRUE(erg[0].EndsWith(
+        L"\"Satz 5: Teilnehmer 2\";\"Sätze: Teilnehmer 1\";\"Sätze: Teilnehmer 2\";\"Sieger\""))
+        << erg[0];
+    EXPECT_EQ("\"Herren\";\"\";\"1\";\"1\";\"Carla\";\"Dora\";\"11\";\"9\";\"8\";\"11\";\"9\";\"11\";\"\";"
+              "\"\";\"\";\"\";\"1\";"
+              "\"2\";\"Dora\"",
+              erg[1]);
+    for (size_t z = 11; z < 17; ++z)
+        EXPECT_TRUE(erg[z].StartsWith(wxString::Format("\"'=Jugend\";\"Gruppe %d\";\"%d\";\"3\";\"",
+                                                       z < 14 ? 1 : 2, static_cast<int>(z - 11) % 3 + 1)))
+            << erg[z];
+}
+
+// The page of the day lists its classes and has a section per class, headed by its
+// name, with what the page of that class shows; a day of one class is that page.
+// Printing every class gives each, in the order of the day, on pages of its own:
+// the standings, every group's, the bracket with the final placing.
+TEST(HtmlAusgabe, SeiteUndAusdruckAllerKonkurrenzen)
+{
+    Fuenf eine;
+    EXPECT_EQ(clHtmlAusgabe(&eine.turnier).erzeugeSeite(), clHtmlAusgabe::erzeugeSeite(eine.tag));
+    Tag tt;
+    tt.benenneUm(1, "Damen <A>");
+    const wxString seite = clHtmlAusgabe::erzeugeSeite(tt.tag);
+    const wxString druck = clHtmlAusgabe::erzeugeAlleKonkurrenzen(tt.tag);
+    EXPECT_EQ(1, zaehle(seite, "<title>"));
+    // The list of classes comes before the first section.
+    wxString liste;
+    for (int i = 0; i < 4; ++i)
+        liste += wxString::Format("<li><a href=\"#k%d\">", tt.tag.getKennung(i)) +
+                 clHtmlAusgabe::maskiere(tt.tag.getName(i)) + "</a></li>\n";
+    EXPECT_NE(wxNOT_FOUND, seite.Find("<ul class=\"konkurrenzen\">\n" + liste + "</ul>\n<section"));
+    // Per class: what its section and its printout hold, what only its section, what neither.
+    struct Fall
+    {
+        const char* kopf;
+        std::vector<const char*> beide, nurSeite, keins;
+    };
+    const Fall faelle[] = {
+        {"Herren", {"1|Dora|1|1:0|"}, {"Kreuztabelle", "Runde 5"}, {"Gruppe", "Gabi", "Endstand"}},
+        {"Damen &lt;A&gt;",
+         {"EndstandPlatz|Teilnehmer|", "Halbfinale", "Gabi"},
+         {},
+         {"Platzierungen", "Kai"}},
+        {"Jugend",
+         {"Gruppe 1Platzierungen", "Gruppe 2Platzierungen", "Kai"},
+         {"Spielplan"},
+         {"Endstand", "Dora"}},
+        {"Senioren", {"1|Tom|1|1:0|"}, {"Kreuztabelle"}, {"Gruppe", "Dora"}}};
+    for (size_t i = 0; i < 4; ++i)
+    {
+        const Fall& fall = faelle[i];
+        SCOPED_TRACE(fall.kopf);
+        const wxString id = wxString::Format("<section id=\"k%d\">\n<h1 class=\"konkurrenz\">",
+                                             tt.tag.getKennung(static_cast<int>(i))) +
+                            fall.kopf + "</h1>";
+        const wxString titel = "<h1>" + wxString(fall.kopf) + "</h1>";
+        ASSERT_NE(wxNOT_FOUND, seite.Find(id)) << seite;
+        ASSERT_NE(wxNOT_FOUND, druck.Find(titel)) << druck;
+        // In the order of the day; the printout begins each class after the first on a new page.
+        if (i > 0)
+            EXPECT_LT(seite.Find(faelle[i - 1].kopf), seite.Find(id));
+        EXPECT_EQ(i > 0,
+                  druck.Left(druck.Find(titel)).EndsWith("<div style=\"page-break-before:always\">\n"));
+        const wxString abschnitt = seite.Mid(seite.Find(id));
+        const wxString teil = sichtbar(abschnitt.Left(abschnitt.Find("</section>")));
+        const wxString blatt = druck.Mid(druck.Find(titel) + 1);
+        const wxString gedruckt = sichtbar(blatt.Left(blatt.Find("<h1>")));
+        for (const char* text : fall.beide)
+            EXPECT_TRUE(teil.Contains(text) && gedruckt.Contains(text)) << text << "\n"
+                                                                        << teil << "\n"
+                                                                        << gedruckt;
+        for (const char* text : fall.nurSeite)
+            EXPECT_TRUE(teil.Contains(text) && !gedruckt.Contains(text)) << text << "\n"
+                                                                         << teil << "\n"
+                                                                         << gedruckt;
+        for (const char* text : fall.keins)
+            EXPECT_FALSE(teil.Contains(text) || gedruckt.Contains(text)) << text << "\n"
+                                                                         << teil << "\n"
+                                                                         << gedruckt;
+    }
 }

@@ -76,6 +76,9 @@ public:
         // Standings and cross table of every group.
         idMenuDruckGruppen = 1033,
         idMenuVorschauGruppen = 1034,
+        // The standings of every class of the day, offered when it has several.
+        idMenuDruckKonkurrenzen = 1060,
+        idMenuVorschauKonkurrenzen = 1061,
         idMenuLinienTauschen = 1035,
         // The menu "Halle": the page of calls and the live site.
         idMenuSpielbetrieb = 1036,

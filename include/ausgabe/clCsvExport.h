@@ -7,6 +7,7 @@
 #include "modell/clEndrunde.h"
 
 class clTurnier;
+class clTurniertag;
 
 // The standings and all results as CSV for spreadsheets: UTF-8 with a byte order
 // mark, fields separated by semicolons as German spreadsheet programs expect,
@@ -24,6 +25,10 @@ public:
     // column titles; in groups every group's, each line beginning with its group
     // and naming the real table, for a called match the one it was played on.
     wxString erzeugeErgebnisse() const;
+    // The results of every class of the day, each line beginning with its class
+    // ("Konkurrenz"), in the order of the day; the columns are those of all of
+    // them. A day of one class gives that class's results as they are.
+    static wxString erzeugeErgebnisse(const clTurniertag& tag);
 
     // One line per match of the bracket in playing order, as the results are
     // written, after the round's name and the match's number in it.
@@ -34,6 +39,7 @@ public:
     // Each writes its text to datei; on failure fehler says why.
     bool schreibeTabelle(const wxString& datei, wxString* fehler) const;
     bool schreibeErgebnisse(const wxString& datei, wxString* fehler) const;
+    static bool schreibeErgebnisse(const wxString& datei, const clTurniertag& tag, wxString* fehler);
     static bool schreibeEndrunde(const wxString& datei, const clEndrunde& er, wxString* fehler);
     static bool schreibeEndstand(const wxString& datei, const vecPlatzierung& endstand, wxString* fehler);
 
@@ -48,6 +54,20 @@ private:
         std::vector<int> platten; // the real tables of a group
     };
     std::vector<sTeil> getTeile() const;
+    // The columns of the results that vary: those of several classes are the union.
+    struct sSpalten
+    {
+        bool gruppen = false;
+        int saetze = 0;
+        bool ausfaelle = false;
+    };
+    void ergaenzeSpalten(sSpalten& spalten) const;
+    // The line of column titles, beginning with the class's when konkurrenz.
+    static std::vector<wxString> ergebnisTitel(const sSpalten& spalten, bool konkurrenz);
+    // The results' lines, each beginning with konkurrenz when it is given, the
+    // tables named by hallenPlatten (the hall's numbers of the class's own tables; empty: as they are).
+    void haengeErgebnisseAn(wxString& text, const sSpalten& spalten, const wxString& konkurrenz,
+                            const std::vector<int>& hallenPlatten) const;
     static bool schreibe(const wxString& datei, const wxString& text, wxString* fehler);
 
     clTurnier* m_Turnier;

@@ -7,6 +7,7 @@
 #include "modell/clEndrunde.h"
 
 class clTurnier;
+class clTurniertag;
 class clTTSpiel;
 struct allgemein;
 
@@ -58,6 +59,15 @@ public:
     wxString erzeugeSeite() const;
     // Writes erzeugeSeite to datei; on failure fehler says why.
     bool schreibeSeite(const wxString& datei, wxString* fehler) const;
+    // The page of the whole day: a list of its classes linking to a section per
+    // class, headed by its name, with what the page of that class shows. A day
+    // of one class gives the page of that class.
+    static wxString erzeugeSeite(const clTurniertag& tag);
+    static bool schreibeSeite(const wxString& datei, const clTurniertag& tag, wxString* fehler);
+    // What is printed of every class of the day, in its order, each on a new page
+    // under its name: the standings, in groups those of every group, and where
+    // there is a bracket (in groups or a knockout class) the final placing and the bracket.
+    static wxString erzeugeAlleKonkurrenzen(const clTurniertag& tag);
 
     static wxString maskiere(const wxString& text);
     // html as a block that the print engine and browsers keep on one page where they can.
@@ -66,6 +76,11 @@ public:
     static wxString getUnterzeile(const allgemein& alg);
 
 private:
+    // The beginning of a page for the website, up to its title and its organiser's line.
+    wxString erzeugeSeitenkopf() const;
+    // What the page shows of the tournament, below its head.
+    void haengeSeitenInhaltAn(wxString& seite) const;
+    static bool schreibe(const wxString& datei, const wxString& text, wxString* fehler);
     // The schedule of a large tournament runs to tens of millions of characters: it
     // is appended where it is wanted rather than copied there.
     void haengeSpielplanAn(wxString& html) const;

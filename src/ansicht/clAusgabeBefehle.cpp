@@ -5,6 +5,7 @@
 #include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/intl.h>
+#include <wx/menu.h>
 
 #include "ansicht/clFensterKontext.h"
 #include "ansicht/clTurnierDokument.h"
@@ -13,6 +14,7 @@
 #include "ausgabe/clDruck.h"
 #include "ausgabe/clHtmlAusgabe.h"
 #include "modell/clGruppenphase.h"
+#include "modell/clTurniertag.h"
 
 clAusgabeBefehle::clAusgabeBefehle(clFensterKontext& kontext)
     : m_Kontext(kontext), m_Druck(new clDruck(kontext.getFenster(), kontext.getTurnier()))
@@ -62,11 +64,12 @@ void clAusgabeBefehle::OnExportieren(wxCommandEvent& event)
     if ((id == F::idMenuExportEndrunde || id == F::idMenuExportEndstand) &&
         (gp == nullptr || gp->getEndrunde() == nullptr))
         return;
-    const wxString vorschlag = id == F::idMenuExportTabelle      ? _("Turniertabelle.csv")
-                               : id == F::idMenuExportErgebnisse ? _("Ergebnisse.csv")
-                               : id == F::idMenuExportEndrunde   ? _("Endrunde.csv")
-                               : id == F::idMenuExportEndstand   ? _("Endstand.csv")
-                                                                 : _("Turnier.html");
+    const wxString vorschlag = id == F::idMenuExportTabelle          ? _("Turniertabelle.csv")
+                               : id == F::idMenuExportErgebnisse     ? _("Ergebnisse.csv")
+                               : id == F::idMenuExportEndrunde       ? _("Endrunde.csv")
+                               : id == F::idMenuExportEndstand       ? _("Endstand.csv")
+                               : m_Kontext.getTag()->getAnzahl() > 1 ? _("Turniertag.html")
+                                                                     : _("Turnier.html");
     const wxString typen = seite ? _("Webseiten (*.html)|*.html|Alle Dateien (*)|*")
                                  : _("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*)|*");
     clTurnierDokument& dokument = m_Kontext.getDokument();
@@ -79,17 +82,18 @@ void clAusgabeBefehle::OnExportieren(wxCommandEvent& event)
     const wxString pfad = clTurnierDokument::getGewaehlteDatei(dlg);
     wxString fehler;
     bool erfolg = false;
-    // In groups the standings and results of every group.
+    // In groups the standings and results of every group; the results and the page
+    // of a day of several classes are those of every class.
     if (id == F::idMenuExportTabelle)
         erfolg = clCsvExport(turnier).schreibeTabelle(pfad, &fehler);
     else if (id == F::idMenuExportErgebnisse)
-        erfolg = clCsvExport(turnier).schreibeErgebnisse(pfad, &fehler);
+        erfolg = clCsvExport::schreibeErgebnisse(pfad, *m_Kontext.getTag(), &fehler);
     else if (id == F::idMenuExportEndrunde)
         erfolg = clCsvExport::schreibeEndrunde(pfad, *gp->getEndrunde(), &fehler);
     else if (id == F::idMenuExportEndstand)
         erfolg = clCsvExport::schreibeEndstand(pfad, gp->getEndstand(), &fehler);
     else
-        erfolg = clHtmlAusgabe(turnier).schreibeSeite(pfad, &fehler);
+        erfolg = clHtmlAusgabe::schreibeSeite(pfad, *m_Kontext.getTag(), &fehler);
     if (!erfolg)
         dokument.zeigeFehler(fehler, _("Exportieren"));
 }
@@ -130,4 +134,28 @@ void clAusgabeBefehle::OnDruckEndrunde(wxCommandEvent& event)
         m_Druck->zeigeVorschau(*gp->getEndrunde(), inhalt, gp->getEndstand());
     else
         m_Druck->drucke(*gp->getEndrunde(), inhalt, gp->getEndstand());
+}
+
+void clAusgabeBefehle::OnDruckKonkurrenzen(wxCommandEvent& event)
+{
+    m_Kontext.schliesseZellEingaben();
+    const wxString html = clHtmlAusgabe::erzeugeAlleKonkurrenzen(*m_Kontext.getTag());
+    if (event.GetId() == wxQuobelFrame::idMenuVorschauKonkurrenzen)
+        m_Druck->zeigeVorschau(html, _("Alle Konkurrenzen"));
+    else
+        m_Druck->drucke(html, _("Alle Konkurrenzen"));
+}
+
+void clAusgabeBefehle::zeigeMenues(wxMenu* druck, wxMenu* vorschau) const
+{
+    const bool zeigen = m_Kontext.getTag()->getAnzahl() > 1;
+    for (const auto& [menue, id] : {std::pair{druck, int(wxQuobelFrame::idMenuDruckKonkurrenzen)},
+                                    std::pair{vorschau, int(wxQuobelFrame::idMenuVorschauKonkurrenzen)}})
+    {
+        // Last in its menu, after the bracket's items that come and go with the form.
+        if (menue->FindItem(id) != nullptr)
+            menue->Delete(id);
+        if (zeigen)
+            menue->Append(id, _("Alle Konkurrenzen..."), _("die Platzierungen jeder Konkurrenz des Tages"));
+    }
 }

@@ -176,6 +176,8 @@ void wxQuobelFrame::verbindeMenue()
     Bind(wxEVT_MENU, &clAusgabeBefehle::OnDruckEndrunde, ausgabe, idMenuDruckEndrunde,
          idMenuVorschauEndrunde + 2);
     Bind(wxEVT_MENU, &clAusgabeBefehle::OnDruckGruppen, ausgabe, idMenuDruckGruppen, idMenuVorschauGruppen);
+    Bind(wxEVT_MENU, &clAusgabeBefehle::OnDruckKonkurrenzen, ausgabe, idMenuDruckKonkurrenzen,
+         idMenuVorschauKonkurrenzen);
 
     clGruppenBefehle* gruppen = m_Gruppen.get();
     Bind(wxEVT_MENU, &clGruppenBefehle::OnGruppenAuslosen, gruppen, idMenuGruppenAuslosen);
@@ -428,6 +430,7 @@ void wxQuobelFrame::zeigeForm()
     const bool ko = m_Kontext.getTurnier()->getAllgemein()->Turnierform == formKO;
     zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen || ko);
     zeigeEndrundenMenues(gruppen || ko);
+    m_Ausgabe->zeigeMenues(m_DruckMenue, m_VorschauMenue);
     if (gruppen || ko)
         GetMenuBar()->SetMenuLabel(1, ko ? _("&KO-System") : _("&Gruppen"));
     zeigeGruppe(gruppen ? gewaehlt : 0);

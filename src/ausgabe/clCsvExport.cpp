@@ -10,6 +10,7 @@
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "datei/clTurnierDatei.h"
 #include "tabellen/clWertungTableBase.h"
 
@@ -43,12 +44,16 @@ wxString punkte(int wert)
 // The federation's lists need the full name and the club. A spreadsheet would run
 // a name such as "=HYPERLINK(...)" as a formula: a name that starts like one is
 // marked as text with a leading apostrophe.
-wxString anzeige(const clTeilnehmer* tn)
+wxString alsText(const wxString& name)
 {
-    const wxString name = tn != nullptr ? tn->getVollerName(true) : wxString();
     if (!name.empty() && wxString("=+-@\t\r").Find(name[0]) != wxNOT_FOUND)
         return "'" + name;
     return name;
+}
+
+wxString anzeige(const clTeilnehmer* tn)
+{
+    return alsText(tn != nullptr ? tn->getVollerName(true) : wxString());
 }
 // The column titles of the results: the match's own columns (erste), then
 // players, sets, sets won, winner and, where there is one, walkover or retirement.
@@ -151,25 +156,25 @@ wxString clCsvExport::erzeugeTabelle() const
     return text;
 }
 
-wxString clCsvExport::erzeugeErgebnisse() const
+void clCsvExport::ergaenzeSpalten(sSpalten& spalten) const
 {
     const std::vector<sTeil> teile = getTeile();
-    const bool gruppen = !teile.front().name.empty();
+    spalten.gruppen = spalten.gruppen || !teile.front().name.empty();
     // The column of walkovers and retirements only where there is one.
-    bool ausfaelle = false;
     for (const sTeil& teil : teile)
     {
         const std::vector<clTTSpiel>& alle = teil.turnier->getSchema().getSpiele();
-        ausfaelle =
-            ausfaelle || std::any_of(alle.begin(), alle.end(),
-                                     [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
+        spalten.ausfaelle = spalten.ausfaelle ||
+                            std::any_of(alle.begin(), alle.end(),
+                                        [](const clTTSpiel& sp) { return sp.getAusfallArt() != ausfKeiner; });
     }
-    const int saetze = teile.front().turnier->getAnzSaetze();
-    std::vector<wxString> erste = {_("Runde"), _("Platte")};
-    if (gruppen)
-        erste.insert(erste.begin(), _("Gruppe"));
-    wxString text = zeile(spielTitel(erste, saetze, ausfaelle));
-    for (const sTeil& teil : teile)
+    spalten.saetze = std::max(spalten.saetze, teile.front().turnier->getAnzSaetze());
+}
+
+void clCsvExport::haengeErgebnisseAn(wxString& text, const sSpalten& spalten, const wxString& konkurrenz,
+                                     const std::vector<int>& hallenPlatten) const
+{
+    for (const sTeil& teil : getTeile())
     {
         for (int r = 1; r <= teil.turnier->getAnzahlRunden(); ++r)
         {
@@ -179,15 +184,52 @@ wxString clCsvExport::erzeugeErgebnisse() const
                 // The table it was played on, where it was called to another.
                 const clTTSpiel* sp = runde->getSpiel(p);
                 const sAufruf* aufruf = m_Turnier->getSpielbetrieb().getAufruf(sp);
-                const int platte =
-                    aufruf != nullptr ? aufruf->platte : clGruppenphase::getPlattenNummer(teil.platten, p);
+                const int platte = clGruppenphase::getPlattenNummer(
+                    hallenPlatten,
+                    aufruf != nullptr ? aufruf->platte : clGruppenphase::getPlattenNummer(teil.platten, p));
                 std::vector<wxString> felder = {zahl(r), zahl(platte)};
-                if (gruppen)
+                if (spalten.gruppen)
                     felder.insert(felder.begin(), teil.name);
-                text += zeile(spielFelder(felder, sp, saetze, ausfaelle));
+                if (!konkurrenz.empty())
+                    felder.insert(felder.begin(), alsText(konkurrenz));
+                text += zeile(spielFelder(felder, sp, spalten.saetze, spalten.ausfaelle));
             }
         }
     }
+}
+
+std::vector<wxString> clCsvExport::ergebnisTitel(const sSpalten& spalten, bool konkurrenz)
+{
+    std::vector<wxString> erste = {_("Runde"), _("Platte")};
+    if (spalten.gruppen)
+        erste.insert(erste.begin(), _("Gruppe"));
+    if (konkurrenz)
+        erste.insert(erste.begin(), _("Konkurrenz"));
+    return spielTitel(erste, spalten.saetze, spalten.ausfaelle);
+}
+
+wxString clCsvExport::erzeugeErgebnisse() const
+{
+    sSpalten spalten;
+    ergaenzeSpalten(spalten);
+    wxString text = zeile(ergebnisTitel(spalten, false));
+    haengeErgebnisseAn(text, spalten, wxString(), {});
+    return text;
+}
+
+wxString clCsvExport::erzeugeErgebnisse(const clTurniertag& tag)
+{
+    if (tag.getAnzahl() == 1)
+        return clCsvExport(tag.getKonkurrenz(0)).erzeugeErgebnisse();
+    // A class of fewer sets leaves the further sets' columns empty; a class of
+    // tables of its own names the hall's.
+    sSpalten spalten;
+    for (int i = 0; i < tag.getAnzahl(); ++i)
+        clCsvExport(tag.getKonkurrenz(i)).ergaenzeSpalten(spalten);
+    wxString text = zeile(ergebnisTitel(spalten, true));
+    for (int i = 0; i < tag.getAnzahl(); ++i)
+        clCsvExport(tag.getKonkurrenz(i))
+            .haengeErgebnisseAn(text, spalten, tag.getName(i), tag.getEigenePlatten(i));
     return text;
 }
 
@@ -244,6 +286,11 @@ bool clCsvExport::schreibeTabelle(const wxString& datei, wxString* fehler) const
 bool clCsvExport::schreibeErgebnisse(const wxString& datei, wxString* fehler) const
 {
     return schreibe(datei, erzeugeErgebnisse(), fehler);
+}
+
+bool clCsvExport::schreibeErgebnisse(const wxString& datei, const clTurniertag& tag, wxString* fehler)
+{
+    return schreibe(datei, erzeugeErgebnisse(tag), fehler);
 }
 
 bool clCsvExport::schreibeEndrunde(const wxString& datei, const clEndrunde& er, wxString* fehler)

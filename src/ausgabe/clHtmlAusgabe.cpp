@@ -1,6 +1,7 @@
 #include "ausgabe/clHtmlAusgabe.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <wx/intl.h>
 
@@ -12,6 +13,7 @@
 #include "modell/clTeilnehmer.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "datei/clTurnierDatei.h"
 #include "tabellen/clWertungTableBase.h"
 
@@ -71,6 +73,18 @@ wxString fett(const wxString& text, bool fl)
     return fl ? "<b>" + text + "</b>" : text;
 }
 
+// A class the window does not show has no standings of its own, the standings
+// page keeping those of the class it shows: for the output they are counted
+// from the class's results, and go again with the table returned.
+std::unique_ptr<clWertungTableBase> zaehleStand(clTurnier* k)
+{
+    if (k->getWertungTableBase() != nullptr || k->getGruppenphase() != nullptr)
+        return nullptr;
+    auto tabelle = std::make_unique<clWertungTableBase>(k);
+    k->AktualisiereAnzeigen();
+    return tabelle;
+}
+
 const char* const Stil =
     "body{font-family:Arial,Helvetica,sans-serif;color:#222;margin:2em auto;max-width:60em;"
     "padding:0 1em}\n"
@@ -83,6 +97,7 @@ const char* const Stil =
     ".zahl{text-align:center}\n"
     "tr td.diagonale{background:#c8c8c8}\n"
     ".spielfrei{color:#555}\n"
+    "h1.konkurrenz{border-top:2px solid #999;padding-top:.5em;margin-top:1.5em}\n"
     "table.baum td{background:#fff}\n";
 } // namespace
 
@@ -450,13 +465,17 @@ wxString clHtmlAusgabe::erzeugeDokument(const wxString& inhalt)
     return "<html><body>\n" + inhalt + "</body></html>\n";
 }
 
-wxString clHtmlAusgabe::erzeugeSeite() const
+wxString clHtmlAusgabe::erzeugeSeitenkopf() const
 {
     const wxString titel = maskiere(m_Turnier->getAllgemein()->Bezeichnung);
-    wxString seite = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-                     titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
-                     "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n";
+    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+           titel + "</title>\n<style>\n" + Stil + "</style>\n</head>\n<body>\n<h1>" + titel +
+           "</h1>\n<p class=\"unterzeile\">" + erzeugeUnterzeile() + "</p>\n";
+}
+
+void clHtmlAusgabe::haengeSeitenInhaltAn(wxString& seite) const
+{
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     if (gp == nullptr)
     {
@@ -473,13 +492,79 @@ wxString clHtmlAusgabe::erzeugeSeite() const
                  gruppe.erzeugeTabelle() + gruppe.erzeugeKreuztabelle();
         gruppe.haengeSpielplanAn(seite);
     }
+}
+
+wxString clHtmlAusgabe::erzeugeSeite() const
+{
+    wxString seite = erzeugeSeitenkopf();
+    haengeSeitenInhaltAn(seite);
     seite += "</body>\n</html>";
     return seite;
 }
 
-bool clHtmlAusgabe::schreibeSeite(const wxString& datei, wxString* fehler) const
+wxString clHtmlAusgabe::erzeugeSeite(const clTurniertag& tag)
+{
+    const clHtmlAusgabe erste(tag.getKonkurrenz(0));
+    if (tag.getAnzahl() == 1)
+        return erste.erzeugeSeite();
+    // The classes share the day's title, organiser, venue and date.
+    wxString seite = erste.erzeugeSeitenkopf() + "<ul class=\"konkurrenzen\">\n";
+    for (int i = 0; i < tag.getAnzahl(); ++i)
+        seite += wxString::Format("<li><a href=\"#k%d\">", tag.getKennung(i)) + maskiere(tag.getName(i)) +
+                 "</a></li>\n";
+    seite += "</ul>\n";
+    for (int i = 0; i < tag.getAnzahl(); ++i)
+    {
+        const auto stand = zaehleStand(tag.getKonkurrenz(i));
+        seite += wxString::Format("<section id=\"k%d\">\n<h1 class=\"konkurrenz\">", tag.getKennung(i)) +
+                 maskiere(tag.getName(i)) + "</h1>\n";
+        clHtmlAusgabe(tag.getKonkurrenz(i)).haengeSeitenInhaltAn(seite);
+        seite += "</section>\n";
+    }
+    seite += "</body>\n</html>";
+    return seite;
+}
+
+wxString clHtmlAusgabe::erzeugeAlleKonkurrenzen(const clTurniertag& tag)
+{
+    wxString html;
+    for (int i = 0; i < tag.getAnzahl(); ++i)
+    {
+        const clTurnier* turnier = tag.getKonkurrenz(i);
+        const auto stand = zaehleStand(tag.getKonkurrenz(i));
+        const clHtmlAusgabe aus(tag.getKonkurrenz(i));
+        // Each class on pages of its own, to be hung up or handed out apart.
+        html += i == 0 ? wxString("<div>\n") : wxString("<div style=\"page-break-before:always\">\n");
+        html += "<h1>" + maskiere(tag.getName(i)) + "</h1>\n";
+        const clGruppenphase* gp = turnier->getGruppenphase();
+        if (gp == nullptr)
+            html += aus.erzeugeTabelle();
+        else if (const clEndrunde* er = gp->getEndrunde())
+            html += zusammen(aus.erzeugeEndstand(gp->getEndstand())) + zusammen(aus.erzeugeEndrunde(*er));
+        // Neither a group's heading nor its standings are cut by a page end.
+        for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
+            html += zusammen("<h2>" + maskiere(wxString::Format(_("Gruppe %d"), g)) + "</h2>\n" +
+                             clHtmlAusgabe(gp->getGruppe(g)).erzeugeTabelle());
+        if (gp != nullptr && gp->getEndrunde() == nullptr && gp->getAnzahlGruppen() == 0)
+            html += "<p>" + maskiere(_("Noch nicht ausgelost.")) + "</p>\n";
+        html += "</div>\n";
+    }
+    return html;
+}
+
+bool clHtmlAusgabe::schreibe(const wxString& datei, const wxString& text, wxString* fehler)
 {
     clTurnierDatei dat(datei);
-    dat.writeZeile(erzeugeSeite());
+    dat.writeZeile(text);
     return dat.speichern(fehler);
+}
+
+bool clHtmlAusgabe::schreibeSeite(const wxString& datei, wxString* fehler) const
+{
+    return schreibe(datei, erzeugeSeite(), fehler);
+}
+
+bool clHtmlAusgabe::schreibeSeite(const wxString& datei, const clTurniertag& tag, wxString* fehler)
+{
+    return schreibe(datei, erzeugeSeite(tag), fehler);
 }

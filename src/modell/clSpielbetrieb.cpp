@@ -431,6 +431,9 @@ void clSpielbetrieb::ordneZu(const std::vector<clTTSpiel*>& alle, const std::vec
     std::vector<sEintrag> bisher;
     bisher.swap(m_Aufrufe);
     m_Index.clear();
+    // The results taken name matches that may be gone; the hall, which reads them
+    // for the rest of the persons, must not see them (they are made anew below).
+    m_Eingaenge.clear();
     const std::map<sSpielKennung, clTTSpiel*> spiele = verzeichne(alle, kennungen);
     const sHallenLage lage = getLage();
     for (const sEintrag& e : bisher)
