@@ -73,18 +73,6 @@ wxString fett(const wxString& text, bool fl)
     return fl ? "<b>" + text + "</b>" : text;
 }
 
-// A class the window does not show has no standings of its own, the standings
-// page keeping those of the class it shows: for the output they are counted
-// from the class's results, and go again with the table returned.
-std::unique_ptr<clWertungTableBase> zaehleStand(clTurnier* k)
-{
-    if (k->getWertungTableBase() != nullptr || k->getGruppenphase() != nullptr)
-        return nullptr;
-    auto tabelle = std::make_unique<clWertungTableBase>(k);
-    k->AktualisiereAnzeigen();
-    return tabelle;
-}
-
 const char* const Stil =
     "body{font-family:Arial,Helvetica,sans-serif;color:#222;margin:2em auto;max-width:60em;"
     "padding:0 1em}\n"
@@ -515,7 +503,6 @@ wxString clHtmlAusgabe::erzeugeSeite(const clTurniertag& tag)
     seite += "</ul>\n";
     for (int i = 0; i < tag.getAnzahl(); ++i)
     {
-        const auto stand = zaehleStand(tag.getKonkurrenz(i));
         seite += wxString::Format("<section id=\"k%d\">\n<h1 class=\"konkurrenz\">", tag.getKennung(i)) +
                  maskiere(tag.getName(i)) + "</h1>\n";
         clHtmlAusgabe(tag.getKonkurrenz(i)).haengeSeitenInhaltAn(seite);
@@ -531,7 +518,6 @@ wxString clHtmlAusgabe::erzeugeAlleKonkurrenzen(const clTurniertag& tag)
     for (int i = 0; i < tag.getAnzahl(); ++i)
     {
         const clTurnier* turnier = tag.getKonkurrenz(i);
-        const auto stand = zaehleStand(tag.getKonkurrenz(i));
         const clHtmlAusgabe aus(tag.getKonkurrenz(i));
         // Each class on pages of its own, to be hung up or handed out apart.
         html += i == 0 ? wxString("<div>\n") : wxString("<div style=\"page-break-before:always\">\n");
