@@ -485,9 +485,10 @@ void wxQuobelFrame::zeigeSeite(wxWindow* seite, const wxString& titel, bool zeig
     const int index = m_Notebook->FindPage(seite);
     if (zeigen && index == wxNOT_FOUND)
     {
-        // GTK does not switch to a page whose window is hidden.
+        // GTK does not switch to a page whose window is hidden. The page of the
+        // classes stays the last.
         seite->Show();
-        m_Notebook->AddPage(seite, titel, false);
+        m_Notebook->InsertPage(m_Notebook->FindPage(m_Konkurrenzenpanel), seite, titel, false);
     }
     else if (!zeigen && index != wxNOT_FOUND)
     {
