@@ -383,6 +383,8 @@ void wxQuobelFrame::aktualisiereKonkurrenzWahl()
     if (m_KonkurrenzWahl->GetStrings() != namen)
         m_KonkurrenzWahl->Set(namen);
     m_KonkurrenzWahl->SetSelection(tag->finde(m_Kontext.getTurnier()));
+    // The buttons of the page of classes act on the class shown, unless another row is chosen.
+    m_Konkurrenzenpanel->waehle(tag->finde(m_Kontext.getTurnier()));
     const bool mehrere = tag->getAnzahl() > 1;
     if (m_WahlZeile->IsShown(m_KonkurrenzZeile) != mehrere)
     {
