@@ -103,6 +103,9 @@ public:
 
     // Shows class i of the day on every page, in the menus and the commands.
     void zeigeKonkurrenz(int i);
+    // As the organiser switches: a participants list typed and not applied is
+    // applied or dropped as answered first; false when the class shown stays.
+    bool wechsleKonkurrenz(int i);
     wxChoice* getKonkurrenzWahl() const { return m_KonkurrenzWahl; }
     clKonkurrenzenpanel* getKonkurrenzenpanel() const { return m_Konkurrenzenpanel; }
     clTurnierpanel* getTurnierpanel() const { return m_Turnierpanel; }

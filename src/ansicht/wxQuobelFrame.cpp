@@ -110,8 +110,8 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Konkurrenzenpanel = new clKonkurrenzenpanel(m_Notebook, m_Kontext.getTag(),
                                                   [this](int i)
                                                   {
-                                                      zeigeKonkurrenz(i);
-                                                      m_Notebook->SetSelection(0);
+                                                      if (wechsleKonkurrenz(i))
+                                                          m_Notebook->SetSelection(0);
                                                   });
     m_Notebook->AddPage(m_Konkurrenzenpanel, _("Konkurrenzen"), false);
     // The pages of groups and bracket join the notebook in the form of groups.
@@ -400,6 +400,11 @@ void wxQuobelFrame::konkurrenzenWerdenErsetzt()
 
 void wxQuobelFrame::OnKonkurrenzWahl(wxCommandEvent& event)
 {
+    wechsleKonkurrenz(event.GetSelection());
+}
+
+bool wxQuobelFrame::wechsleKonkurrenz(int i)
+{
     m_Kontext.schliesseZellEingaben();
     clTeilnehmerTableBase* liste = m_Turnierpanel->getTable();
     if (liste->hatAenderungen())
@@ -412,10 +417,11 @@ void wxQuobelFrame::OnKonkurrenzWahl(wxCommandEvent& event)
         if (antwort == wxID_CANCEL || (antwort == wxID_YES && !m_Turnierpanel->uebernehmeTeilnehmerliste()))
         {
             aktualisiereKonkurrenzWahl();
-            return;
+            return false;
         }
     }
-    zeigeKonkurrenz(event.GetSelection());
+    zeigeKonkurrenz(i);
+    return true;
 }
 
 void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)

@@ -73,21 +73,24 @@ TEST_F(Konkurrenzen, WechselRueckgaengigUndLaden)
             EXPECT_EQ(zeilen[z][s], kp->getZelle(z, static_cast<clKonkurrenzenpanel::Spalte>(s)))
                 << z << " " << s;
 
-    waehleKonkurrenz(f, 0);
+    // A name typed and not applied is applied before the switch, as answered.
+    teilnehmer({L"Frieda"}, false);
+    wxTEST_DIALOG(waehleKonkurrenz(f, 0), erwarteMeldung(wxID_YES, L"übernehmen"));
+    EXPECT_EQ(3, damen->getAnzahlTeilnehmer());
     pruefeSeiten(f, f->getTurnier(), "Anna");
     EXPECT_EQ(3, f->getTurnier()->getAnzahlTeilnehmer());
 
-    // Undo: Dora and Eva, then the class.
-    befehl(f, wxID_UNDO);
-    befehl(f, wxID_UNDO);
+    // Undo: Frieda, Dora and Eva, then the class.
+    for (int i = 0; i < 3; ++i)
+        befehl(f, wxID_UNDO);
     verarbeiteEreignisse();
     EXPECT_EQ(1u, f->getKonkurrenzWahl()->GetCount());
     EXPECT_FALSE(f->getKonkurrenzWahl()->IsShown());
     pruefeSeiten(f, f->getTurnier(), "Anna");
 
     // A file of two classes, saved while the second is shown, loaded while it is shown.
-    befehl(f, wxID_REDO);
-    befehl(f, wxID_REDO);
+    for (int i = 0; i < 3; ++i)
+        befehl(f, wxID_REDO);
     waehleKonkurrenz(f, 1);
     pruefeSeiten(f, f->getTurnier(), "Dora");
     ASSERT_TRUE(tag->speichere(pfad("zwei.quobel")));
