@@ -250,6 +250,10 @@ TEST(Turniertag, PersonenUndKonkurrenzen)
     // Typed in Damen as well, or entered from the persons: the same person.
     EXPECT_TRUE(tag.trageEin(2, 1));
     EXPECT_FALSE(tag.trageEin(2, 1));
+    // A refusal says why: entered there already, or the class is drawn.
+    EXPECT_TRUE(tag.pruefeEintrag(2, 1).Contains("schon gemeldet"));
+    EXPECT_TRUE(tag.pruefeEintrag(17, 0).Contains("ausgelost"));
+    EXPECT_FALSE(tag.trageEin(17, 0));
     EXPECT_EQ((std::vector<int>{0, 1, 2}), tag.getKonkurrenzenVon(2));
     EXPECT_EQ(40u, tag.getPersonen().size());
 

@@ -26,6 +26,8 @@ public:
     wxFrame* getFenster() const { return m_Fenster; }
     clTurniertag* getTag() const { return m_Tag; }
     clTurnier* getTurnier() const { return m_Turnier; }
+    // Only the window sets it, when it shows another class or the day's classes are replaced.
+    void setTurnier(clTurnier* turnier) { m_Turnier = turnier; }
     clTurnierDokument& getDokument() const { return *m_Dokument; }
     void setDokument(clTurnierDokument* dokument) { m_Dokument = dokument; }
     // The pages and the grids on them that take typing.

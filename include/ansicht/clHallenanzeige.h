@@ -30,6 +30,8 @@ public:
     static constexpr int Verzoegerung = 300;
 
     clHallenanzeige(wxWindow* parent, clTurnier* turnier);
+    // The class shown from now on.
+    void setTurnier(clTurnier* turnier);
     ~clHallenanzeige() override;
 
     // Shows it and brings it to the front; with a second display full screen on

@@ -27,6 +27,8 @@ public:
     static constexpr int Takt = 30000;
 
     explicit clLiveBetrieb(clTurnier* turnier);
+    // The class the site shows from its next build on.
+    void setTurnier(clTurnier* turnier);
     ~clLiveBetrieb() override;
     clLiveBetrieb(const clLiveBetrieb&) = delete;
     clLiveBetrieb& operator=(const clLiveBetrieb&) = delete;

@@ -43,6 +43,8 @@ public:
     // drucke prints the slip of a match just called, when the organiser wants slips.
     clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, fnDrucke drucke);
     ~clSpielbetriebpanel() override;
+    // The class whose calls the page shows and makes.
+    void setTurnier(clTurnier* turnier);
 
     // Calls the chosen callable match, or the first, to the table it would get;
     // false when there is none or the tournament refuses, the reason in the status line.

@@ -11,6 +11,7 @@
 #include "modell/clTeilnehmer.h"
 
 class clTurnier;
+class clTurniertag;
 class clTeilnehmerTableBase;
 
 // The participants page: the edit list in a grid, buttons to add, edit, delete
@@ -26,12 +27,20 @@ public:
         idBtnBearb = 1553,
         idBtnLoesch = 1554,
         idBtnRunter = 1555,
-        idBtnRueckzug = 1556
+        idBtnRueckzug = 1556,
+        idBtnAndere = 1557
     };
 
     clTurnierpanel(wxWindow* parent, clTurnier* turnier);
     ~clTurnierpanel() override;
 
+    // The class whose participants the page shows; the day offers entering a
+    // participant's persons into its other classes.
+    void setTurnier(clTurnier* turnier);
+    void setTag(clTurniertag* tag) { m_Tag = tag; }
+    // The classes the person of the row can be entered into: the day's other classes.
+    // Asks which one, enters them and tells why when refused.
+    void trageInAndereEin(int row);
     wxGrid* getGrid() const { return m_TeilnehmerGrid; }
     clTeilnehmerTableBase* getTable() const { return m_TeilnehmerTB; }
     // Adds the participants of a list file below the list; a failure is reported.
@@ -50,6 +59,7 @@ private:
     void OnBtnLoesch(wxCommandEvent& event);
     void OnBtnRunter(wxCommandEvent& event);
     void OnBtnRueckzug(wxCommandEvent& event);
+    void OnBtnAndere(wxCommandEvent& event);
     void OnGridChanged(wxGridEvent& event);
     void OnGridTabbing(wxGridEvent& event);
     void OnGridSelectCell(wxGridEvent& event);
@@ -73,6 +83,7 @@ private:
     void bearbeiteZelle(int row, int col);
 
     clTurnier* m_Turnier;
+    clTurniertag* m_Tag = nullptr;
     wxGrid* m_TeilnehmerGrid;
     clTeilnehmerTableBase* m_TeilnehmerTB;
     wxButton* m_btnHoch;
@@ -81,6 +92,7 @@ private:
     wxButton* m_btnLoesch;
     wxButton* m_btnRunter;
     wxButton* m_btnRueckzug;
+    wxButton* m_btnAndere;
     wxTextCtrl* m_Suche;
     // Where a row typed with Tab began: Enter goes on below that cell, as in a
     // spreadsheet. m_TabZeile is -1 while no row is being typed with Tab.

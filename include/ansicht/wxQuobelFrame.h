@@ -21,6 +21,7 @@ class clGruppenBefehle;
 class clGruppenseite;
 class clHallenBefehle;
 class clHallenanzeige;
+class clKonkurrenzenpanel;
 class clKreuztabellenpanel;
 class clLiveServer;
 class clRundenpanel;
@@ -84,7 +85,8 @@ public:
         idMenuSpielbetrieb = 1036,
         idMenuHallenanzeige = 1037,
         idMenuLiveSeite = 1038,
-        idMenuLiveAdresse = 1039
+        idMenuLiveAdresse = 1039,
+        idKonkurrenzWahl = 1040
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -93,12 +95,25 @@ public:
     ~wxQuobelFrame() override;
 
     clTurnier* getTurnier() const { return m_Kontext.getTurnier(); }
+    clTurniertag* getTag() const { return m_Kontext.getTag(); }
     clTurnierDokument& getDokument() const { return *m_Dokument; }
     void aktualisiereAllgemein(const allgemein* alg);
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
     void turnierWirdGeaendert(modAenderung art) override;
     void gruppenWerdenErsetzt() override;
+    void konkurrenzenWerdenErsetzt() override;
+
+    // Shows class i of the day on every page, in the menus and the commands.
+    void zeigeKonkurrenz(int i);
+    // As the organiser switches: a participants list typed and not applied is
+    // applied or dropped as answered first; false when the class shown stays.
+    bool wechsleKonkurrenz(int i);
+    wxChoice* getKonkurrenzWahl() const { return m_KonkurrenzWahl; }
+    clKonkurrenzenpanel* getKonkurrenzenpanel() const { return m_Konkurrenzenpanel; }
+    clTurnierpanel* getTurnierpanel() const { return m_Turnierpanel; }
+    clTT_Tabellenpanel* getTabellenpanel() const { return m_TT_Tabellenpanel; }
+    clKreuztabellenpanel* getKreuzpanel() const { return m_Kreuzpanel; }
 
     // The group whose rounds, standings and cross table the pages show (1 … N);
     // 0 shows the tournament itself.
@@ -126,6 +141,13 @@ private:
     void OnQuit(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnGruppenWahl(wxCommandEvent& event);
+    void OnKonkurrenzWahl(wxCommandEvent& event);
+    // Points every page, the menus of the form and the commands at the class.
+    void richteAus(clTurnier* turnier);
+    // The choice of classes follows the day's names and the class shown.
+    void aktualisiereKonkurrenzWahl();
+    // The pages let go of the groups and the bracket shown.
+    void loeseGruppen();
 
     void erstelleMenue();
     wxMenu* erstelleAusgabeMenue(int erste, const wxString& slips);
@@ -153,6 +175,15 @@ private:
     clEndrundenpanel* m_Endrundenpanel;
     clSpielbetriebpanel* m_Spielbetriebpanel;
     wxSizer* m_GruppenZeile;
+    wxSizer* m_KonkurrenzZeile;
+    wxSizer* m_WahlZeile;
+    wxChoice* m_KonkurrenzWahl;
+    clKonkurrenzenpanel* m_Konkurrenzenpanel;
+    // What the pages show while the day replaces its classes: nothing of it may
+    // refer to a class being destroyed.
+    std::unique_ptr<clTurnier> m_Leer;
+    // The stable number of the class shown, found again after the classes were replaced.
+    int m_Kennung = 0;
     // The group last shown in the rounds grid and its cursor there: a change that
     // shows the tournament for a moment (a call, a draw) returns to it.
     int m_CursorGruppe = 0;

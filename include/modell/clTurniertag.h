@@ -106,6 +106,8 @@ public:
     // Enters the person into class i as a new entry; false when refused (already
     // entered there, or the class takes no entry now).
     bool trageEin(int person, int i);
+    // Why trageEin(person, i) is refused, as the organiser is told; empty when it is not.
+    wxString pruefeEintrag(int person, int i) const;
 
     // The hall: the calls being played in every class, by the hall's table.
     std::vector<sHallenAufruf> getLaufende() const;
@@ -162,6 +164,8 @@ private:
     std::unique_ptr<sKonkurrenz> erzeuge(std::unique_ptr<clTurnier> turnier, int kennung,
                                          const wxString& name);
     void vorher(int i, modAenderung art);
+    // Before any class object is destroyed.
+    void meldeErsatz();
     void nachher(int i, modAenderung art, const wxString& schritt);
     // After class i's roster changed: links each entry to its person, a new one
     // to the same person of another class or to a new person, takes corrections

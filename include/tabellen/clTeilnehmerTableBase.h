@@ -35,6 +35,8 @@ public:
     void DeleteData(int row);
     void DatenZurueckSchreiben();
     void Aktualisieren();
+    // Shows the roster of another class; what was typed and not applied is dropped.
+    void setTurnier(clTurnier* t);
     int getDataListSize() const { return static_cast<int>(m_Redirekt.size()); }
     const vecEditListe& getEditListe() const { return m_EditListe; }
     // Puts back a list as it was typed, deleted rows included.

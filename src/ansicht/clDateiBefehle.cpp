@@ -47,9 +47,12 @@ void clDateiBefehle::zeigeAllgemeinDlg(const wxString& titel, bool neu)
     if (!gruppen.empty() && dokument.frage(gruppen + "\n\n" + _("Trotzdem fortfahren?"), titel,
                                            wxYES_NO | wxNO_DEFAULT | wxICON_WARNING) != wxID_YES)
         return;
-    // A new tournament is one class again.
+    // A new tournament is one class again, the first, which the window shows once it hears of it.
     if (neu)
+    {
         m_Kontext.getTag()->neu();
+        turnier = m_Kontext.getTag()->getKonkurrenz(0);
+    }
     turnier->setAllgemein(&alg);
     m_ZeigeAllgemein(&alg);
     turnier->Aktualisieren(neu);

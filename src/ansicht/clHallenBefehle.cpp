@@ -79,6 +79,13 @@ void clHallenBefehle::OnLiveAdresse(wxCommandEvent&)
         stoppeLiveSeite();
 }
 
+void clHallenBefehle::setTurnier(clTurnier* turnier)
+{
+    m_Live->setTurnier(turnier);
+    if (m_Hallenanzeige != nullptr)
+        m_Hallenanzeige->setTurnier(turnier);
+}
+
 void clHallenBefehle::OnHallenanzeige(wxCommandEvent&)
 {
     if (!m_Hallenanzeige)

@@ -98,6 +98,14 @@ void clHallenanzeige::zeige()
     Raise();
 }
 
+void clHallenanzeige::setTurnier(clTurnier* turnier)
+{
+    m_Turnier->removeBeobachter(this);
+    m_Turnier = turnier;
+    m_Turnier->addBeobachter(this);
+    veraltet();
+}
+
 void clHallenanzeige::turnierGeaendert(modAenderung, const wxString&)
 {
     veraltet();

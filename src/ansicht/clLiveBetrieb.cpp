@@ -16,6 +16,16 @@ clLiveBetrieb::~clLiveBetrieb()
     stoppe();
 }
 
+void clLiveBetrieb::setTurnier(clTurnier* turnier)
+{
+    if (m_Takt.IsRunning())
+    {
+        m_Turnier->removeBeobachter(this);
+        turnier->addBeobachter(this);
+    }
+    m_Turnier = turnier;
+}
+
 bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adresse)
 {
     if (m_Server.laeuft())

@@ -101,6 +101,17 @@ clSpielbetriebpanel::~clSpielbetriebpanel()
     m_Turnier->removeBeobachter(this);
 }
 
+void clSpielbetriebpanel::setTurnier(clTurnier* turnier)
+{
+    if (turnier == m_Turnier)
+        return;
+    m_Turnier->removeBeobachter(this);
+    m_Turnier = turnier;
+    m_Turnier->addBeobachter(this);
+    m_Vorschlag.clear();
+    fuelle();
+}
+
 void clSpielbetriebpanel::fuelle()
 {
     const clSpielbetrieb& halle = m_Turnier->getSpielbetrieb();

@@ -47,8 +47,16 @@ void clTT_Tabellenpanel::setTurnier(clTurnier* turnier)
         return;
     m_Turnier->removeBeobachter(this);
     m_Turnier = turnier;
-    // The tournament's own standings: those of the page's first one are its table.
+    // A group has its standings; a class gets the page's own table, made anew for it.
     clWertungTableBase* tabelle = m_Turnier->getWertungTableBase();
+    if (tabelle == nullptr)
+    {
+        clWertungTableBase* alt = m_WertungTB;
+        m_WertungTB = new clWertungTableBase(m_Turnier);
+        tabelle = m_WertungTB;
+        m_Wertungen->SetTable(tabelle, false, wxGrid::wxGridSelectCells);
+        delete alt;
+    }
     m_Wertungen->SetTable(tabelle, false, wxGrid::wxGridSelectCells);
     tabelle->setzeSpaltenBreiten();
     m_Turnier->addBeobachter(this);

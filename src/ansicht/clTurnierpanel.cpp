@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <wx/intl.h>
+#include <wx/choicdlg.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -13,6 +14,7 @@
 #include "datei/clTeilnehmerImport.h"
 #include "tabellen/clTeilnehmerTableBase.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "ansicht/clGridTasten.h"
 #include "ansicht/clStatuszeile.h"
 #include "ansicht/clZwischenablage.h"
@@ -56,6 +58,10 @@ clTurnierpanel::clTurnierpanel(wxWindow* parent, clTurnier* turnier) : wxPanel(p
     m_btnRueckzug->SetToolTip(wxGetTranslation(L"Der Teilnehmer zieht zurück: seine Spiele ohne Ergebnis "
                                                L"gewinnen die Gegner kampflos."));
     knoepfe->Add(m_btnRueckzug, 0, wxALL | wxALIGN_CENTER, 15);
+    // Shown only on a day of several classes.
+    m_btnAndere = new wxButton(this, idBtnAndere, _("In andere Konkurrenz eintragen..."));
+    m_btnAndere->Hide();
+    knoepfe->Add(m_btnAndere, 0, wxALL | wxALIGN_CENTER, 5);
     zeile->Add(knoepfe, 0, wxALIGN_CENTER);
     hauptSizer->Add(zeile, 10, wxALL | wxALIGN_CENTER, 5);
     // Moving the cursor updates the buttons, so they must exist first.
@@ -89,6 +95,70 @@ clTurnierpanel::~clTurnierpanel()
     // The grid must not outlive the table it shows.
     delete m_TeilnehmerGrid;
     delete m_TeilnehmerTB;
+}
+
+void clTurnierpanel::setTurnier(clTurnier* turnier)
+{
+    if (turnier == m_Turnier)
+        return;
+    schliesseEditor();
+    m_Turnier->removeBeobachter(this);
+    m_Turnier = turnier;
+    m_TeilnehmerTB->setTurnier(m_Turnier);
+    m_Turnier->addBeobachter(this);
+    m_TeilnehmerGrid->GoToCell(0, 0);
+    turnierGeaendert(aendAbbild, wxString());
+}
+
+void clTurnierpanel::OnBtnAndere(wxCommandEvent&)
+{
+    trageInAndereEin(m_TeilnehmerGrid->GetGridCursorRow());
+}
+
+void clTurnierpanel::trageInAndereEin(int row)
+{
+    schliesseEditor();
+    const wxString titel = _("In andere Konkurrenz eintragen");
+    const int hier = m_Tag != nullptr ? m_Tag->finde(m_Turnier) : -1;
+    const clTeilnehmer* tn = m_Turnier->getTeilnehmer(row + 1);
+    if (m_TeilnehmerTB->hatAenderungen() || tn == nullptr || hier < 0)
+    {
+        zeigeFehler(wxGetTranslation(L"Bitte einen Teilnehmer der übernommenen Liste wählen."));
+        return;
+    }
+    std::vector<int> personen = m_Tag->getPersonenVon(hier, tn->getKennung());
+    if (personen.size() > 1)
+    {
+        // A pair: each of them may be entered on their own.
+        wxArrayString namen;
+        for (int nr : personen)
+            namen.Add(m_Tag->getPerson(nr)->Vorname + " " + m_Tag->getPerson(nr)->Name);
+        wxSingleChoiceDialog wer(this, _("Wen eintragen?"), titel, namen);
+        if (wer.ShowModal() != wxID_OK)
+            return;
+        personen = {personen[wer.GetSelection()]};
+    }
+    if (personen.empty())
+        return;
+    std::vector<int> klassen;
+    wxArrayString namen;
+    for (int i = 0; i < m_Tag->getAnzahl(); ++i)
+        if (i != hier)
+        {
+            klassen.push_back(i);
+            namen.Add(m_Tag->getName(i));
+        }
+    if (klassen.empty())
+        return;
+    const clPerson* p = m_Tag->getPerson(personen[0]);
+    wxSingleChoiceDialog dlg(this, wxString::Format(_("%s %s eintragen in:"), p->Vorname, p->Name), titel,
+                             namen);
+    if (dlg.ShowModal() != wxID_OK)
+        return;
+    const int ziel = klassen[dlg.GetSelection()];
+    const wxString grund = m_Tag->pruefeEintrag(personen[0], ziel);
+    if (!grund.empty() || !m_Tag->trageEin(personen[0], ziel))
+        zeigeFehler(grund.empty() ? wxString(_("Die Meldung wurde nicht angenommen.")) : grund);
 }
 
 void clTurnierpanel::OnUebAnwenden(wxCommandEvent&)
@@ -431,6 +501,14 @@ void clTurnierpanel::setzeSchalterGueltigkeit(int r)
     m_btnHoch->Enable(n >= 2 && r >= 1 && r <= n - 1);
     m_btnRunter->Enable(n >= 2 && r >= 0 && r <= n - 2);
     m_btnRueckzug->Enable(r >= 0 && r < m_Turnier->getAnzahlTeilnehmer() && r < n);
+    m_btnAndere->Enable(r >= 0 && r < m_Turnier->getAnzahlTeilnehmer() && r < n);
+    // The day's second class shows the button; the page lays it out once it appears.
+    const bool andere = m_Tag != nullptr && m_Tag->getAnzahl() > 1;
+    if (andere != m_btnAndere->IsShown())
+    {
+        m_btnAndere->Show(andere);
+        Layout();
+    }
 }
 
 // The event table closes the file: formatting would indent what followed it.
@@ -443,6 +521,7 @@ wxBEGIN_EVENT_TABLE(clTurnierpanel, wxPanel)
     EVT_BUTTON(idBtnLoesch, clTurnierpanel::OnBtnLoesch)
     EVT_BUTTON(idBtnRunter, clTurnierpanel::OnBtnRunter)
     EVT_BUTTON(idBtnRueckzug, clTurnierpanel::OnBtnRueckzug)
+    EVT_BUTTON(idBtnAndere, clTurnierpanel::OnBtnAndere)
     EVT_GRID_CELL_CHANGED(clTurnierpanel::OnGridChanged)
     EVT_GRID_TABBING(clTurnierpanel::OnGridTabbing)
     EVT_GRID_CELL_CHANGING(clTurnierpanel::OnZelleAendert)

@@ -15,6 +15,7 @@
 #include "ansicht/clGruppenBefehle.h"
 #include "ansicht/clGruppenseite.h"
 #include "ansicht/clHallenBefehle.h"
+#include "ansicht/clKonkurrenzenpanel.h"
 #include "ansicht/clKreuztabellenpanel.h"
 #include "ansicht/clRundenpanel.h"
 #include "ansicht/clSpielbetriebpanel.h"
@@ -24,6 +25,7 @@
 #include "ausgabe/clDruck.h"
 #include "modell/clGruppenphase.h"
 #include "modell/clTurniertag.h"
+#include "tabellen/clTeilnehmerTableBase.h"
 #include "verlauf/clBefehlsverlauf.h"
 #include "verlauf/clWiederherstellung.h"
 
@@ -40,8 +42,9 @@ const wxSize MinGroesse(900, 640);
 
 wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxString& wiederherstellungsOrdner)
     : wxFrame(frame, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxMAXIMIZE),
-      m_Kontext(this, new clTurniertag)
+      m_Kontext(this, new clTurniertag), m_Leer(new clTurnier)
 {
+    m_Kennung = m_Kontext.getTag()->getKennung(0);
     clTurnier* turnier = m_Kontext.getTurnier();
     m_Ausgabe.reset(new clAusgabeBefehle(m_Kontext));
 
@@ -71,17 +74,28 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
         new wxStaticText(m_Hauptpanel, wxID_ANY, wxString::Format("%s, %s", alg->Ort, alg->Datum));
     sizer->Add(m_TurnierDatenText, 0, wxALIGN_CENTER_HORIZONTAL);
 
-    // The group the pages show, in the form of groups only.
+    // The class the pages show, on a day of several classes only, and beside it
+    // the group they show, in the form of groups only.
+    m_WahlZeile = new wxBoxSizer(wxHORIZONTAL);
+    m_KonkurrenzZeile = new wxBoxSizer(wxHORIZONTAL);
+    m_KonkurrenzZeile->Add(new wxStaticText(m_Hauptpanel, wxID_ANY, _("Konkurrenz:")), 0,
+                           wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    m_KonkurrenzWahl = new wxChoice(m_Hauptpanel, idKonkurrenzWahl);
+    m_KonkurrenzZeile->Add(m_KonkurrenzWahl, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 20);
+    m_WahlZeile->Add(m_KonkurrenzZeile, 0, wxALIGN_CENTER_VERTICAL);
     m_GruppenZeile = new wxBoxSizer(wxHORIZONTAL);
     m_GruppenZeile->Add(new wxStaticText(m_Hauptpanel, wxID_ANY, _("Gruppe:")), 0,
                         wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
     m_GruppenWahl = new wxChoice(m_Hauptpanel, idGruppenWahl);
     m_GruppenZeile->Add(m_GruppenWahl, 0, wxALIGN_CENTER_VERTICAL);
-    sizer->Add(m_GruppenZeile, 0, wxALIGN_CENTER_HORIZONTAL | wxTOP, 5);
-    sizer->Hide(m_GruppenZeile);
+    m_WahlZeile->Add(m_GruppenZeile, 0, wxALIGN_CENTER_VERTICAL);
+    sizer->Add(m_WahlZeile, 0, wxALIGN_CENTER_HORIZONTAL | wxTOP, 5);
+    m_WahlZeile->Hide(m_KonkurrenzZeile);
+    m_WahlZeile->Hide(m_GruppenZeile);
 
     m_Notebook = new wxNotebook(m_Hauptpanel, wxID_ANY);
     m_Turnierpanel = new clTurnierpanel(m_Notebook, turnier);
+    m_Turnierpanel->setTag(m_Kontext.getTag());
     m_Notebook->AddPage(m_Turnierpanel, _("Turnier und Teilnehmer"), false);
     m_Rundenpanel = new clRundenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
@@ -92,6 +106,14 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);
     m_Kreuzpanel = new clKreuztabellenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_Kreuzpanel, _("Kreuztabelle"), false);
+    // Always there: it is where a second class is added.
+    m_Konkurrenzenpanel = new clKonkurrenzenpanel(m_Notebook, m_Kontext.getTag(),
+                                                  [this](int i)
+                                                  {
+                                                      if (wechsleKonkurrenz(i))
+                                                          m_Notebook->SetSelection(0);
+                                                  });
+    m_Notebook->AddPage(m_Konkurrenzenpanel, _("Konkurrenzen"), false);
     // The pages of groups and bracket join the notebook in the form of groups.
     m_Gruppenseite = new clGruppenseite(m_Notebook, m_Kontext);
     m_Gruppenseite->Hide();
@@ -137,15 +159,14 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Gruppen.reset(new clGruppenBefehle(m_Kontext, m_Gruppenseite, m_Endrundenpanel));
     m_Halle.reset(new clHallenBefehle(m_Kontext, m_Spielbetriebpanel));
     verbindeMenue();
-    turnier->addBeobachter(this);
+    m_Kontext.getTag()->addBeobachter(this);
 }
 
 wxQuobelFrame::~wxQuobelFrame()
 {
-    clTurnier* turnier = m_Kontext.getTurnier();
     if (!m_GruppenMenue->IsAttached())
         delete m_GruppenMenue;
-    turnier->removeBeobachter(this);
+    m_Kontext.getTag()->removeBeobachter(this);
     // The live site stops before the document goes.
     m_Halle.reset();
     m_Dokument.reset();
@@ -322,8 +343,108 @@ void wxQuobelFrame::aktualisiereAllgemein(const allgemein* alg)
     m_Hauptpanel->Layout();
 }
 
+void wxQuobelFrame::zeigeKonkurrenz(int i)
+{
+    clTurniertag* tag = m_Kontext.getTag();
+    clTurnier* turnier = tag->getKonkurrenz(i);
+    if (turnier == nullptr)
+        return;
+    if (tag->getKennung(i) != m_Kennung)
+    {
+        // Another class starts at its first group.
+        m_GruppenWahl->Clear();
+        m_CursorGruppe = 0;
+        m_Kennung = tag->getKennung(i);
+    }
+    richteAus(turnier);
+}
+
+void wxQuobelFrame::richteAus(clTurnier* turnier)
+{
+    m_Kontext.schliesseZellEingaben();
+    m_Kontext.setTurnier(turnier);
+    // The rounds, standings and cross table go to the class, the bracket lets go.
+    loeseGruppen();
+    m_Turnierpanel->setTurnier(turnier);
+    m_Spielbetriebpanel->setTurnier(turnier);
+    m_Halle->setTurnier(turnier);
+    m_Endrundenpanel->setHalle(&turnier->getSpielbetrieb());
+    if (turnier == m_Leer.get())
+        return;
+    aktualisiereAllgemein(nullptr);
+    zeigeForm();
+    aktualisiereKonkurrenzWahl();
+}
+
+void wxQuobelFrame::aktualisiereKonkurrenzWahl()
+{
+    const clTurniertag* tag = m_Kontext.getTag();
+    wxArrayString namen;
+    for (int i = 0; i < tag->getAnzahl(); ++i)
+        namen.Add(tag->getName(i));
+    if (m_KonkurrenzWahl->GetStrings() != namen)
+        m_KonkurrenzWahl->Set(namen);
+    m_KonkurrenzWahl->SetSelection(tag->finde(m_Kontext.getTurnier()));
+    // The buttons of the page of classes act on the class shown, unless another row is chosen.
+    m_Konkurrenzenpanel->waehle(tag->finde(m_Kontext.getTurnier()));
+    const bool mehrere = tag->getAnzahl() > 1;
+    if (m_WahlZeile->IsShown(m_KonkurrenzZeile) != mehrere)
+    {
+        m_WahlZeile->Show(m_KonkurrenzZeile, mehrere);
+        m_Hauptpanel->Layout();
+    }
+}
+
+void wxQuobelFrame::konkurrenzenWerdenErsetzt()
+{
+    richteAus(m_Leer.get());
+}
+
+void wxQuobelFrame::OnKonkurrenzWahl(wxCommandEvent& event)
+{
+    wechsleKonkurrenz(event.GetSelection());
+}
+
+bool wxQuobelFrame::wechsleKonkurrenz(int i)
+{
+    m_Kontext.schliesseZellEingaben();
+    clTeilnehmerTableBase* liste = m_Turnierpanel->getTable();
+    if (liste->hatAenderungen())
+    {
+        // The list typed on the participants page belongs to the class shown.
+        const int antwort =
+            m_Dokument->frage(wxGetTranslation(L"Die geänderte Teilnehmerliste übernehmen?"),
+                              _("Konkurrenz wechseln"), wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION,
+                              wxGetTranslation(L"Sonst gehen die Änderungen beim Wechsel verloren."));
+        if (antwort == wxID_CANCEL || (antwort == wxID_YES && !m_Turnierpanel->uebernehmeTeilnehmerliste()))
+        {
+            aktualisiereKonkurrenzWahl();
+            return false;
+        }
+    }
+    zeigeKonkurrenz(i);
+    return true;
+}
+
 void wxQuobelFrame::turnierGeaendert(modAenderung art, const wxString& schritt)
 {
+    clTurniertag* tag = m_Kontext.getTag();
+    // The classes were replaced: the pages go back to the class of the same stable
+    // number, before anything draws.
+    if (m_Kontext.getTurnier() == m_Leer.get())
+    {
+        const int i = tag->findeKennung(m_Kennung);
+        zeigeKonkurrenz(i >= 0 ? i : 0);
+    }
+    if (art == aendKonkurrenzen || art == aendGeladen || art == aendAbbild || art == aendNeu)
+    {
+        aktualisiereKonkurrenzWahl();
+        m_Turnierpanel->turnierGeaendert(art, schritt);
+    }
+    // What another class tells concerns only the page of the classes.
+    const int geaendert = tag->getGeaenderte();
+    if (geaendert >= 0 && tag->getKonkurrenz(geaendert) != m_Kontext.getTurnier())
+        return;
     // Results and calls leave the form as it is: the pages showing them follow.
     if (art != aendErgebnis && art != aendAufruf)
     {
@@ -350,11 +471,20 @@ void wxQuobelFrame::turnierWirdGeaendert(modAenderung art)
 {
     // A draw or a swap may replace groups and bracket; the form shown follows the
     // change. A call changes neither, and the group being typed into stays.
-    if (art != aendAufruf)
-        gruppenWerdenErsetzt();
+    const clTurniertag* tag = m_Kontext.getTag();
+    const int geaendert = tag->getGeaenderte();
+    if (art != aendAufruf && (geaendert < 0 || tag->getKonkurrenz(geaendert) == m_Kontext.getTurnier()))
+        loeseGruppen();
 }
 
 void wxQuobelFrame::gruppenWerdenErsetzt()
+{
+    const clTurniertag* tag = m_Kontext.getTag();
+    if (tag->getKonkurrenz(tag->getGeaenderte()) == m_Kontext.getTurnier())
+        loeseGruppen();
+}
+
+void wxQuobelFrame::loeseGruppen()
 {
     zeigeGruppe(0);
     m_Endrundenpanel->setEndrunde(nullptr);
@@ -365,9 +495,10 @@ void wxQuobelFrame::zeigeSeite(wxWindow* seite, const wxString& titel, bool zeig
     const int index = m_Notebook->FindPage(seite);
     if (zeigen && index == wxNOT_FOUND)
     {
-        // GTK does not switch to a page whose window is hidden.
+        // GTK does not switch to a page whose window is hidden. The page of the
+        // classes stays the last.
         seite->Show();
-        m_Notebook->AddPage(seite, titel, false);
+        m_Notebook->InsertPage(m_Notebook->FindPage(m_Konkurrenzenpanel), seite, titel, false);
     }
     else if (!zeigen && index != wxNOT_FOUND)
     {
@@ -425,7 +556,7 @@ void wxQuobelFrame::zeigeForm()
             m_GruppenWahl->Append(wxString::Format(_("Gruppe %d"), g));
     }
     const int gewaehlt = anzahl == 0 ? 0 : std::clamp(m_GruppenWahl->GetSelection() + 1, 1, anzahl);
-    m_Hauptpanel->GetSizer()->Show(m_GruppenZeile, gruppen && anzahl > 0);
+    m_WahlZeile->Show(m_GruppenZeile, gruppen && anzahl > 0);
     zeigeSeite(m_Gruppenseite, _("Gruppen"), gruppen);
     const bool ko = m_Kontext.getTurnier()->getAllgemein()->Turnierform == formKO;
     zeigeSeite(m_Endrundenpanel, _("Endrunde"), gruppen || ko);
@@ -500,5 +631,6 @@ wxBEGIN_EVENT_TABLE(wxQuobelFrame, wxFrame)
     EVT_MENU(idMenuQuit, wxQuobelFrame::OnQuit)
     EVT_MENU(idMenuAbout, wxQuobelFrame::OnAbout)
     EVT_CHOICE(idGruppenWahl, wxQuobelFrame::OnGruppenWahl)
+    EVT_CHOICE(idKonkurrenzWahl, wxQuobelFrame::OnKonkurrenzWahl)
 wxEND_EVENT_TABLE()
     // clang-format on

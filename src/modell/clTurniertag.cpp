@@ -38,6 +38,7 @@ public:
     void turnierWirdGeaendert(modAenderung art) override { m_Tag->vorher(m_Tag->finde(m_Turnier), art); }
     void gruppenWerdenErsetzt() override
     {
+        m_Tag->m_Geaenderte = m_Tag->finde(m_Turnier);
         for (clTurnierBeobachter* b : m_Tag->m_Beobachter)
             b->gruppenWerdenErsetzt();
     }
@@ -150,6 +151,8 @@ void clTurniertag::neu()
 {
     if (m_Konkurrenzen.empty())
         m_Konkurrenzen.push_back(erzeuge(std::make_unique<clTurnier>(), 1, wxString()));
+    if (getAnzahl() > 1)
+        meldeErsatz();
     m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
     m_Konkurrenzen[0]->name.clear();
     m_Konkurrenzen[0]->platten.clear();
@@ -343,6 +346,7 @@ bool clTurniertag::entferne(int i)
         return false;
     const wxString name = getName(i);
     vorher(-1, aendKonkurrenzen);
+    meldeErsatz();
     m_Konkurrenzen.erase(m_Konkurrenzen.begin() + i);
     entferneLosePersonen();
     m_Geaendert = true;
@@ -401,27 +405,48 @@ std::vector<int> clTurniertag::getKonkurrenzenVon(int person) const
     return klassen;
 }
 
-bool clTurniertag::trageEin(int person, int i)
+namespace
 {
-    const clPerson* p = getPerson(person);
-    clTurnier* k = getKonkurrenz(i);
-    if (p == nullptr || k == nullptr)
-        return false;
-    const std::vector<int> schon = getKonkurrenzenVon(person);
-    if (std::find(schon.begin(), schon.end(), i) != schon.end())
-        return false;
+// The roster of class k with the person entered as a new entry.
+vecEditListe mitEintrag(const clTurnier& k, const clPerson& p)
+{
     vecEditListe el;
-    k->fillEditListe(el);
+    k.fillEditListe(el);
     spEditData ed;
     ed.m_EditStatus = esNew;
-    ed.m_VName = p->Vorname;
-    ed.m_Name = p->Name;
-    ed.m_Verein = p->Verein;
-    ed.m_TTR = p->TTR;
+    ed.m_VName = p.Vorname;
+    ed.m_Name = p.Name;
+    ed.m_Verein = p.Verein;
+    ed.m_TTR = p.TTR;
     el.push_back(ed);
-    if (!k->pruefeTeilnehmerliste(el).empty())
+    return el;
+}
+} // namespace
+
+wxString clTurniertag::pruefeEintrag(int person, int i) const
+{
+    const clPerson* p = getPerson(person);
+    const clTurnier* k = getKonkurrenz(i);
+    if (p == nullptr || k == nullptr)
+        return _("Diese Person oder Konkurrenz gibt es nicht.");
+    const std::vector<int> schon = getKonkurrenzenVon(person);
+    if (std::find(schon.begin(), schon.end(), i) != schon.end())
+        return wxString::Format(_("%s %s ist in %s schon gemeldet."), p->Vorname, p->Name, getName(i));
+    // A drawn class has its groups or bracket: a new entry would have no place in it.
+    if (k->getGruppenphase() != nullptr)
+        return wxString::Format(wxGetTranslation(L"%s ist schon ausgelost (%s): neue Meldungen nimmt die "
+                                                 L"Konkurrenz nicht mehr an."),
+                                getName(i), getStufe(i));
+    return k->pruefeTeilnehmerliste(mitEintrag(*k, *p));
+}
+
+bool clTurniertag::trageEin(int person, int i)
+{
+    if (!pruefeEintrag(person, i).empty())
         return false;
+    clTurnier* k = getKonkurrenz(i);
     const int vorher = k->getAnzahlTeilnehmer();
+    vecEditListe el = mitEintrag(*k, *getPerson(person));
     k->UpdateTeilnehmer(el);
     return k->getAnzahlTeilnehmer() > vorher;
 }
@@ -573,6 +598,12 @@ void clTurniertag::vorher(int i, modAenderung art)
     m_Geaenderte = i;
     for (clTurnierBeobachter* b : m_Beobachter)
         b->turnierWirdGeaendert(art);
+}
+
+void clTurniertag::meldeErsatz()
+{
+    for (clTurnierBeobachter* b : m_Beobachter)
+        b->konkurrenzenWerdenErsetzt();
 }
 
 void clTurniertag::nachher(int i, modAenderung art, const wxString& schritt)
@@ -931,6 +962,8 @@ bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAend
     const bool gelesen = lesen();
     if (gelesen)
     {
+        if (getAnzahl() > 1)
+            meldeErsatz();
         m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
         m_Konkurrenzen[0]->name.clear();
         m_Konkurrenzen[0]->platten.clear();
@@ -1107,6 +1140,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
     }
 
     // Everything is read: only now the day is replaced.
+    meldeErsatz();
     m_Abgleich = true;
     m_Konkurrenzen.clear();
     m_Personen = std::move(personen);

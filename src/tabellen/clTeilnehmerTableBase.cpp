@@ -21,6 +21,16 @@ clTeilnehmerTableBase::clTeilnehmerTableBase(clTurnier* t)
 
 clTeilnehmerTableBase::~clTeilnehmerTableBase() = default;
 
+void clTeilnehmerTableBase::setTurnier(clTurnier* t)
+{
+    if (t == m_Turnier)
+        return;
+    m_Turnier->setTeilnehmerTableBase(nullptr);
+    m_Turnier = t;
+    m_Turnier->setTeilnehmerTableBase(this);
+    Aktualisieren();
+}
+
 int clTeilnehmerTableBase::GetNumberRows()
 {
     return std::max(m_Rows, static_cast<int>(m_EditListe.size()) + 1);

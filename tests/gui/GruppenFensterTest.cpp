@@ -105,10 +105,10 @@ protected:
 // Groups bring their pages and menu; back to a round robin, its own schedule is shown.
 TEST_F(GruppenFenster, FormBestimmtSeitenUndMenues)
 {
-    EXPECT_EQ(5, seiten(f));
+    EXPECT_EQ(6, seiten(f));
     EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
     lose();
-    EXPECT_EQ(7, seiten(f));
+    EXPECT_EQ(8, seiten(f));
     EXPECT_EQ(5u, f->GetMenuBar()->GetMenuCount());
     EXPECT_EQ(2u, f->getGruppenWahl()->GetCount());
     // Back to a round robin throws the draw away: asked first.
@@ -121,7 +121,7 @@ TEST_F(GruppenFenster, FormBestimmtSeitenUndMenues)
     zurueck(wxID_NO);
     EXPECT_EQ(vorher, turnier()->getAbbild());
     zurueck(wxID_YES);
-    EXPECT_EQ(5, seiten(f));
+    EXPECT_EQ(6, seiten(f));
     EXPECT_EQ(4u, f->GetMenuBar()->GetMenuCount());
     EXPECT_EQ(turnier(), f->getRundenpanel()->getTurnier());
     EXPECT_EQ(14, turnier()->getAnzahlRunden());
@@ -207,7 +207,7 @@ TEST_F(GruppenFenster, DateiMitGruppenUndEndrunde)
     f = frame.get();
     wxTEST_DIALOG(befehl(f, F::idMenuLaden), waehleDatei(datei));
     EXPECT_EQ(vorher, turnier()->getAbbild());
-    EXPECT_EQ(7, seiten(f));
+    EXPECT_EQ(8, seiten(f));
     EXPECT_NE(nullptr, f->getEndrundenpanel()->getLayout());
     const wxString seite = clHtmlAusgabe(turnier()).erzeugeSeite();
     for (const char* teil : {"Endstand", "Endrunde", "Gruppe 2", "Kreuztabelle"})
