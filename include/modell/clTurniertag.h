@@ -71,6 +71,8 @@ public:
     int finde(const clTurnier* k) const;
     // The class's name; one without a name of its own is called after its type.
     wxString getName(int i) const;
+    // "Einzel", "Doppel" or "Mixed": a class without a name of its own is called so.
+    static wxString getArtName(int art);
     // The class's stable number: the file names its sections by it.
     int getKennung(int i) const;
     // "Meldung", "Runden", "Gruppen", "Endrunde" or "beendet".

@@ -14,11 +14,6 @@
 
 namespace
 {
-wxString getArt(int art)
-{
-    return art == artDoppel ? _("Doppel") : art == artMixed ? _("Mixed") : _("Einzel");
-}
-
 wxString getForm(int form)
 {
     return form == formGruppen ? _("Gruppen mit Endrunde")
@@ -108,7 +103,7 @@ void clKonkurrenzenpanel::fuelle()
         const auto [entschieden, alle] = m_Tag->getSpielstand(i);
         const wxString zellen[AnzahlSpalten] = {
             m_Tag->getName(i),
-            getArt(alg->Art),
+            clTurniertag::getArtName(alg->Art),
             getForm(alg->Turnierform),
             wxString::Format("%d", m_Tag->getKonkurrenz(i)->getAnzahlTeilnehmer()),
             wxString::Format("%d/%d", entschieden, alle),

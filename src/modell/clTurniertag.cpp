@@ -86,12 +86,6 @@ std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
     return personen;
 }
 
-// The name a class without a name of its own is called by: its type.
-wxString getArtName(int art)
-{
-    return art == artDoppel ? _("Doppel") : art == artMixed ? _("Mixed") : _("Einzel");
-}
-
 // Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
 bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
 {
@@ -116,6 +110,11 @@ wxString schreibeNummern(const std::vector<int>& nummern)
     return zeile;
 }
 } // namespace
+
+wxString clTurniertag::getArtName(int art)
+{
+    return art == artDoppel ? _("Doppel") : art == artMixed ? _("Mixed") : _("Einzel");
+}
 
 clTurniertag::clTurniertag() : m_Uhr([] { return std::time(nullptr); })
 {
