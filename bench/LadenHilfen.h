@@ -36,17 +36,51 @@ inline double lesenUndZerlegen(const wxString& pfad)
     return beste;
 }
 
+// What saving a file costs at the least: writing its bytes, as lesenUndZerlegen measures.
+inline double schreiben(const wxString& pfad)
+{
+    std::ifstream ein(pfad.fn_str(), std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << ein.rdbuf();
+    const std::string bytes = inhalt.str();
+    double beste = 1e9;
+    for (int i = 0; i < 10; ++i)
+    {
+        const std::clock_t anfang = std::clock();
+        std::ofstream aus(pfad.fn_str(), std::ios::binary | std::ios::trunc);
+        aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        aus.close();
+        beste = std::min(beste, static_cast<double>(std::clock() - anfang) / CLOCKS_PER_SEC);
+    }
+    return beste;
+}
+
+// Runs lauf as the benchmark's loop and gives how many times the run took as
+// grundlage, as the counter name.
+template <typename Lauf>
+void messeGegen(benchmark::State& state, const char* name, double grundlage, Lauf lauf)
+{
+    const std::clock_t anfang = std::clock();
+    for (auto _ : state)
+        lauf();
+    const double jeLauf =
+        static_cast<double>(std::clock() - anfang) / CLOCKS_PER_SEC / static_cast<double>(state.iterations());
+    state.counters[name] = jeLauf / grundlage;
+}
+
 // Runs laden as the benchmark's loop and reports how many times reading and
 // splitting the file each run took, as the counter "xLesen".
 template <typename Laden>
 void messeGegenLesen(benchmark::State& state, const wxString& pfad, Laden laden)
 {
-    const std::clock_t anfang = std::clock();
-    for (auto _ : state)
-        laden();
-    const double jeLauf =
-        static_cast<double>(std::clock() - anfang) / CLOCKS_PER_SEC / static_cast<double>(state.iterations());
-    state.counters["xLesen"] = jeLauf / lesenUndZerlegen(pfad);
+    messeGegen(state, "xLesen", lesenUndZerlegen(pfad), laden);
+}
+
+// The same for saving, against writing the file's bytes: the counter "xSchreiben".
+template <typename Speichern>
+void messeGegenSchreiben(benchmark::State& state, const wxString& pfad, Speichern speichern)
+{
+    messeGegen(state, "xSchreiben", schreiben(pfad), speichern);
 }
 
 #endif

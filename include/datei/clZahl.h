@@ -15,6 +15,9 @@ public:
     // The whole numbers of a line separated by commas, strictly: false when a
     // piece is no number.
     static bool liesListe(const wxString& zeile, std::vector<long>& zahlen);
+    // Appends the number's digits, as "%d" writes them: a file writes thousands
+    // of numbers, and Format's wide printf was the larger part of writing it.
+    static void haengeAn(wxString& text, int zahl);
 };
 
 #endif

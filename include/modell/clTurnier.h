@@ -294,7 +294,7 @@ private:
     static allgemein liesAllgemein(const clTurnierDatei& dat);
     static vecTeilnehmer liesTeilnehmer(const wxArrayString& zeilen);
     // A message naming the line when a singles class lists a pair, else an empty text.
-    static wxString pruefePaare(const wxArrayString& teilnehmer, const allgemein& alg, const wxString& name);
+    static wxString pruefePaare(const vecTeilnehmer& teilnehmer, const allgemein& alg, const wxString& name);
     // The identities of the matches a file describes, in the order of getAlleSpiele,
     // players by their start numbers there: only a file with calls needs them.
     static std::vector<sSpielKennung> getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,

@@ -4,17 +4,22 @@
 
 wxString clMaskierung::maskiere(const wxString& text, const wxString& sonderzeichen)
 {
+    const auto besonders = [&sonderzeichen](wxUniChar c)
+    { return c == '\n' || c == '\r' || c == Zeichen || sonderzeichen.Find(c) != wxNOT_FOUND; };
+    // Names and numbers hardly ever hold such a character: a file writes them as they are.
+    if (std::none_of(text.begin(), text.end(), besonders))
+        return text;
     wxString ergebnis;
-    ergebnis.reserve(text.length());
+    ergebnis.reserve(text.length() + 2);
     for (wxUniChar c : text)
     {
         if (c == '\n')
-            ergebnis += "\\n";
+            ergebnis += L"\\n";
         else if (c == '\r')
-            ergebnis += "\\r";
+            ergebnis += L"\\r";
         else
         {
-            if (c == Zeichen || sonderzeichen.Find(c) != wxNOT_FOUND)
+            if (besonders(c))
                 ergebnis += Zeichen;
             ergebnis += c;
         }

@@ -129,7 +129,7 @@ void clTurnierDatei::writeSektion(const wxString& seknam, const wxArrayString& s
 void clTurnierDatei::writeSektionHeader(const wxString& seknam)
 {
     writeZeile(wxString('#', 64));
-    writeZeile(wxString::Format("%s %s%s", Kopfmarke, m_Praefix, seknam));
+    writeZeile(wxString(Kopfmarke) + L' ' + m_Praefix + seknam);
 }
 
 void clTurnierDatei::writeZeile(const wxString& z)

@@ -14,6 +14,22 @@ int clZahl::lies(const wxString& text)
     return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
 }
 
+void clZahl::haengeAn(wxString& text, int zahl)
+{
+    // The digits from the back.
+    wchar_t ziffern[12];
+    wchar_t* anfang = std::end(ziffern);
+    unsigned int betrag = zahl < 0 ? 0u - static_cast<unsigned int>(zahl) : static_cast<unsigned int>(zahl);
+    do
+    {
+        *--anfang = static_cast<wchar_t>(L'0' + betrag % 10);
+        betrag /= 10;
+    } while (betrag > 0);
+    if (zahl < 0)
+        *--anfang = L'-';
+    text.append(anfang, std::end(ziffern) - anfang);
+}
+
 bool clZahl::liesListe(const wxString& zeile, std::vector<long>& zahlen)
 {
     for (const wxString& teil : wxSplit(zeile, ',', '\0'))

@@ -764,7 +764,11 @@ void clGruppenphase::schreibe(clTurnierDatei& dat) const
         wxArrayString sek;
         wxString nummern;
         for (int snr : gr.startNr)
-            nummern << (nummern.empty() ? "" : ",") << snr;
+        {
+            if (!nummern.empty())
+                nummern += L',';
+            clZahl::haengeAn(nummern, snr);
+        }
         sek.Add(nummern);
         const wxString auslasser = gr.turnier->getSchema().gibSaveString();
         sek.Add(auslasser.empty() ? wxString(KeineAuslasser) : auslasser);

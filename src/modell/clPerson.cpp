@@ -1,6 +1,7 @@
 #include "modell/clPerson.h"
 
 #include "datei/clMaskierung.h"
+#include "datei/clZahl.h"
 #include "modell/clTeilnehmer.h"
 
 #include <vector>
@@ -19,11 +20,18 @@ bool clPerson::gleicheMeldedaten(const clPerson& p) const
 
 wxString clPerson::getSaveString() const
 {
-    wxString zeile = wxString::Format("%d", m_Kennung);
+    // Wide literals: a day's file writes hundreds of these lines, each unconverted.
+    const wxString komma = L",";
+    wxString zeile;
+    clZahl::haengeAn(zeile, m_Kennung);
     for (const wxString* text : {&Vorname, &Name, &Verein})
-        zeile += ", " + clMaskierung::maskiere(*text, ",");
-    zeile +=
-        wxString::Format(", %d, %d, %d, ", TTR, Jahrgang, Geschlecht) + clMaskierung::maskiere(Lizenz, ",");
+        zeile << L", " << clMaskierung::maskiere(*text, komma);
+    for (int zahl : {TTR, Jahrgang, Geschlecht})
+    {
+        zeile += L", ";
+        clZahl::haengeAn(zeile, zahl);
+    }
+    zeile << L", " << clMaskierung::maskiere(Lizenz, komma);
     return clMaskierung::maskiereZeile(zeile);
 }
 

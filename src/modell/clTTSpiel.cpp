@@ -5,6 +5,7 @@
 #include <string>
 
 #include "datei/clMaskierung.h"
+#include "datei/clZahl.h"
 #include "modell/clSatzregel.h"
 #include "modell/clTeilnehmer.h"
 
@@ -183,22 +184,9 @@ wxString anzeigeVon(const clTeilnehmer* tn)
 // saving a large tournament.
 void haengePunkteAn(wxString& str, int punkte)
 {
-    // The digits from the back; the wide printf behind std::to_wstring was the
-    // larger part of writing a recovery file.
-    wchar_t ziffern[12];
-    wchar_t* anfang = std::end(ziffern);
-    unsigned int betrag =
-        punkte < 0 ? 0u - static_cast<unsigned int>(punkte) : static_cast<unsigned int>(punkte);
-    do
-    {
-        *--anfang = static_cast<wchar_t>(L'0' + betrag % 10);
-        betrag /= 10;
-    } while (betrag > 0);
-    if (punkte < 0)
-        *--anfang = L'-';
-    if (std::end(ziffern) - anfang < 2)
+    if (punkte >= 0 && punkte < 10)
         str += L' ';
-    str.append(anfang, std::end(ziffern) - anfang);
+    clZahl::haengeAn(str, punkte);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "modell/clTeilnehmer.h"
 
 #include "datei/clMaskierung.h"
+#include "datei/clZahl.h"
 
 #include <algorithm>
 
@@ -216,18 +217,24 @@ wxString clTeilnehmer::getSaveString() const
     // and rating follow only when set, so a line without them reads as ever; a
     // pair's partner follows the first person's club and rating, which are then
     // always written.
-    const auto feld = [](const wxString& text) { return ", " + clMaskierung::maskiere(text, ","); };
+    // Wide literals: a day's file writes hundreds of these lines, each unconverted.
+    const wxString komma = L",";
+    const auto feld = [&komma](const wxString& text) { return L", " + clMaskierung::maskiere(text, komma); };
     const auto vereinUndTTR = [&feld](const sPerson& p, bool immer)
     {
         wxString text;
         if (immer || !p.m_Verein.empty() || p.m_TTR != KeineTTR)
             text += feld(p.m_Verein);
         if (immer || p.m_TTR != KeineTTR)
-            text += p.m_TTR == KeineTTR ? wxString(", ") : wxString::Format(", %d", p.m_TTR);
+        {
+            text += L", ";
+            if (p.m_TTR != KeineTTR)
+                clZahl::haengeAn(text, p.m_TTR);
+        }
         return text;
     };
-    wxString zeile = clMaskierung::maskiere(m_Person.m_Name, ",") + feld(m_Person.m_VName) + feld(m_Anzeige) +
-                     vereinUndTTR(m_Person, istPaar());
+    wxString zeile = clMaskierung::maskiere(m_Person.m_Name, komma) + feld(m_Person.m_VName) +
+                     feld(m_Anzeige) + vereinUndTTR(m_Person, istPaar());
     if (istPaar())
         zeile += feld(m_Partner.m_Name) + feld(m_Partner.m_VName) + vereinUndTTR(m_Partner, false);
     return clMaskierung::maskiereZeile(zeile);

@@ -991,7 +991,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     {
         alg = liesAllgemein(dat);
         gelesen = liesTeilnehmer(teilnehmer);
-        grund = pruefePaare(teilnehmer, alg, name);
+        grund = pruefePaare(gelesen, alg, name);
         if (grund.empty())
             grund = liesRunden(dat, alg, static_cast<int>(teilnehmer.size()), name, spiele, rundenEnde);
         wxString schaden;
@@ -1050,15 +1050,13 @@ void clTurnier::besetze(const vecTeilnehmer& tl, const wxString& auslasser,
     AktualisiereAnzeigen();
 }
 
-wxString clTurnier::pruefePaare(const wxArrayString& teilnehmer, const allgemein& alg, const wxString& name)
+wxString clTurnier::pruefePaare(const vecTeilnehmer& teilnehmer, const allgemein& alg, const wxString& name)
 {
     if (alg.Art != artEinzel)
         return wxString();
     for (size_t i = 0; i < teilnehmer.size(); ++i)
     {
-        clTeilnehmer tn;
-        tn.setFromSaveString(teilnehmer[i]);
-        if (tn.istPaar())
+        if (teilnehmer[i]->istPaar())
             return wxString::Format(wxGetTranslation(L"„%s“ ist beschädigt: Zeile %d des Abschnitts "
                                                      L"„Teilnehmer“ nennt ein Doppel, der Abschnitt "
                                                      L"„Allgemein“ aber ein Einzel."),

@@ -106,7 +106,11 @@ wxString schreibeNummern(const std::vector<int>& nummern)
 {
     wxString zeile;
     for (int n : nummern)
-        zeile += (zeile.empty() ? "" : " ") + wxString::Format("%d", n);
+    {
+        if (!zeile.empty())
+            zeile += L' ';
+        clZahl::haengeAn(zeile, n);
+    }
     return zeile;
 }
 } // namespace
