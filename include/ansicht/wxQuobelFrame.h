@@ -90,6 +90,7 @@ public:
     ~wxQuobelFrame() override;
 
     clTurnier* getTurnier() const { return m_Kontext.getTurnier(); }
+    clTurniertag* getTag() const { return m_Kontext.getTag(); }
     clTurnierDokument& getDokument() const { return *m_Dokument; }
     void aktualisiereAllgemein(const allgemein* alg);
 

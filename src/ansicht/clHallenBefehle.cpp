@@ -15,7 +15,7 @@
 #include "verlauf/clWiederherstellung.h"
 
 clHallenBefehle::clHallenBefehle(clFensterKontext& kontext, clSpielbetriebpanel* spielbetrieb)
-    : m_Kontext(kontext), m_Spielbetriebpanel(spielbetrieb), m_Live(new clLiveBetrieb(kontext.getTurnier())),
+    : m_Kontext(kontext), m_Spielbetriebpanel(spielbetrieb), m_Live(new clLiveBetrieb(kontext.getTag())),
       m_LivePort(clStartoptionen::LivePortStandard)
 {
 }
@@ -83,7 +83,7 @@ void clHallenBefehle::OnHallenanzeige(wxCommandEvent&)
 {
     if (!m_Hallenanzeige)
     {
-        m_Hallenanzeige = new clHallenanzeige(m_Kontext.getFenster(), m_Kontext.getTurnier());
+        m_Hallenanzeige = new clHallenanzeige(m_Kontext.getFenster(), m_Kontext.getTag());
         zeigeLiveAdresse();
     }
     m_Hallenanzeige->zeige();
