@@ -155,20 +155,20 @@ clLiveSeiten::clLiveSeiten(const clTurniertag* tag, bool nurUebersicht) : clLive
                                      m(wxString::Format(_("%d von %d Spielen"), entschieden, alleSpiele))});
         m_Navigation.emplace_back(k.pfad("/"), m(tag->getName(i)));
     }
+    // Each person's entries, found by going once through every class's entries.
+    std::unordered_map<int, size_t> stelle;
     for (const clPerson& p : tag->getPersonen())
     {
-        sPerson person{p.getKennung(), m(p.getVollerName()), {}};
-        for (int i : tag->getKonkurrenzenVon(p.getKennung()))
-        {
-            const clTurnier* k = tag->getKonkurrenz(i);
-            for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
-            {
-                const std::vector<int> personen = tag->getPersonenVon(i, k->getTeilnehmer(snr)->getKennung());
-                if (std::find(personen.begin(), personen.end(), p.getKennung()) != personen.end())
-                    person.meldungen.emplace_back(static_cast<size_t>(i), snr);
-            }
-        }
-        m_Personen.push_back(std::move(person));
+        stelle[p.getKennung()] = m_Personen.size();
+        m_Personen.push_back({p.getKennung(), m(p.getVollerName()), {}});
+    }
+    for (int i = 0; i < tag->getAnzahl() && !nurUebersicht; ++i)
+    {
+        const clTurnier* k = tag->getKonkurrenz(i);
+        for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
+            for (int p : tag->getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
+                if (const auto it = stelle.find(p); it != stelle.end())
+                    m_Personen[it->second].meldungen.emplace_back(static_cast<size_t>(i), snr);
     }
 }
 
