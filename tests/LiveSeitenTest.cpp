@@ -178,7 +178,8 @@ TEST(LiveSeiten, TagMitZweiKonkurrenzen)
     { return (sp->getT1()->getVollerName() == "Anna" ? sp->getT2() : sp->getT1())->getVollerName(); };
     for (const auto& [text, teil] : std::vector<std::pair<std::string, wxString>>{
              {uebersicht, L"<span class=\"platte\">1</span><span class=\"ort\">Herren"},
-             {uebersicht, L"Damen \u00b7 an Platte 2"},
+             {uebersicht, L"Herren \u00b7 Runde 1 \u00b7 an Platte 2"},
+             {uebersicht, L"Damen \u00b7 Runde 1 \u00b7 wartet auf eine Platte"},
              {uebersicht, "href=\"" + k1 + "/\">Damen</a>"},
              {uebersicht, "href=\"/person/" + std::to_string(tt.anna()) + "\">"},
              {seite(k0 + "/"), "href=\"" + k0 + "/tabelle\""},

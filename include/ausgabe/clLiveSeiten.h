@@ -153,8 +153,9 @@ private:
     std::string erzeugeSpieler(int startNr, const std::vector<size_t>& spiele,
                                const std::vector<std::string>& paarungen) const;
     // One match as a list item: where and on which table, the pairing, the result
-    // or since when it is played; zusatz follows the place.
-    std::string erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz) const;
+    // or since when it is played; zusatz follows the place, the class (on the day's page) precedes it.
+    std::string erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz,
+                                  const std::string& klasse = std::string()) const;
     // The names, linked to the players' pages, and the result.
     std::string erzeugePaarung(const sSpiel& s) const;
     std::string getOrt(const sSpiel& s) const;

@@ -442,14 +442,14 @@ std::string clLiveSeiten::erzeugePaarung(const sSpiel& s) const
     return namen + " <span class=\"ergebnis\">" + ergebnis + "</span>";
 }
 
-std::string clLiveSeiten::erzeugeSpielzeile(size_t k, const std::string& paarung,
-                                            const std::string& zusatz) const
+std::string clLiveSeiten::erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz,
+                                            const std::string& klasse) const
 {
     const sSpiel& s = m_Spiele[k];
     std::string zeile = "<li>";
     if (s.laeuft)
         zeile += "<span class=\"platte\">" + zahl(s.aufrufPlatte) + "</span>";
-    std::string ort = getOrt(s);
+    std::string ort = klasse.empty() ? getOrt(s) : klasse + Punkt + getOrt(s);
     if (!zusatz.empty())
         ort += (ort.empty() ? "" : Punkt) + zusatz;
     return zeile + "<span class=\"ort\">" + ort + "</span><br>" + paarung + "</li>\n";
@@ -623,8 +623,8 @@ std::string clLiveSeiten::erzeugeTag() const
         {
             const auto& [ordnung, i, z] = alle[n];
             const clLiveSeiten& k = m_Klassen[i];
-            html += k.erzeugeSpielzeile(z->spiel, k.erzeugePaarung(k.m_Spiele[z->spiel]),
-                                        m_KlassenDaten[i].name + Punkt + z->zusatz);
+            html += k.erzeugeSpielzeile(z->spiel, k.erzeugePaarung(k.m_Spiele[z->spiel]), z->zusatz,
+                                        m_KlassenDaten[i].name);
         }
         return html;
     };
