@@ -81,6 +81,8 @@ class clTurnier
 {
     // The tournament day writes, reads and times its classes.
     friend class clTurniertag;
+    // Standings lent to a class no page shows are counted by the class itself.
+    friend class clWertungTableBase;
 
 public:
     // The settings dialog offers 1 to MaxPlatten tables; a file is held to the same.

@@ -1,6 +1,7 @@
 #ifndef CLWERTUNGTABLEBASE_H
 #define CLWERTUNGTABLEBASE_H
 
+#include <memory>
 #include <vector>
 #include <wx/grid.h>
 
@@ -33,6 +34,10 @@ class clWertungTableBase : public wxGridTableBase
 public:
     explicit clWertungTableBase(clTurnier* t);
     ~clWertungTableBase() override;
+    // A class no page shows has no standings: the hall display and the live site
+    // get them counted from its results for as long as they hold the answer; null
+    // when the class has its own.
+    static std::unique_ptr<clWertungTableBase> leiheFuer(clTurnier* t);
 
     int GetNumberRows() override { return m_Rows; }
     int GetNumberCols() override { return m_Cols; }

@@ -196,7 +196,10 @@ void clHallenanzeige::sammleSeiten(int konkurrenz)
     const wxString vorsatz = m_Tag->getAnzahl() > 1 ? m_Tag->getName(konkurrenz) + ": " : wxString();
     const clGruppenphase* gp = turnier->getGruppenphase();
     if (gp == nullptr)
+    {
+        const auto geliehen = clWertungTableBase::leiheFuer(turnier);
         haengeTabelleAn(turnier, vorsatz + _("Tabelle"), konkurrenz);
+    }
     // Once the bracket is drawn it comes first, and only the groups still
     // playing follow it.
     const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr;

@@ -18,6 +18,7 @@
 #include "modell/clTurnier.h"
 #include "modell/clTurniertag.h"
 #include "tabellen/clSpieleTableBase.h"
+#include "tabellen/clWertungTableBase.h"
 
 namespace
 {
@@ -342,6 +343,7 @@ void clLiveSeiten::kopiere(clTurnier* turnier, bool nurUebersicht,
          ++g)
     {
         clTurnier* gruppe = gp != nullptr ? gp->getGruppe(g) : turnier;
+        const auto geliehen = clWertungTableBase::leiheFuer(gruppe);
         const clHtmlAusgabe ausgabe(gruppe, gp != nullptr ? gp->getPlatten(g) : std::vector<int>());
         m_Gruppen.resize(static_cast<size_t>(g) + 1);
         m_Gruppen[g].tabelle = utf8(ausgabe.erzeugeTabelle());

@@ -66,6 +66,15 @@ clWertungTableBase::~clWertungTableBase()
         m_Turnier->setWertungTableBase(nullptr);
 }
 
+std::unique_ptr<clWertungTableBase> clWertungTableBase::leiheFuer(clTurnier* t)
+{
+    if (t->getWertungTableBase() != nullptr)
+        return nullptr;
+    auto tabelle = std::make_unique<clWertungTableBase>(t);
+    t->aktualisiereSpielplanAnzeigen();
+    return tabelle;
+}
+
 wxString clWertungTableBase::GetValue(int row, int col)
 {
     if (m_Turnier->getAnzahlTeilnehmer() == 0 || row < 0 || row >= getAnzahl() || col < 0 || col >= m_Cols)

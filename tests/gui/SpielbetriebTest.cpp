@@ -126,7 +126,7 @@ TEST_F(Spielbetrieb, ZweiKonkurrenzenEineHalle)
                   aufrufbare->GetItemText(z, 3) + "\n";
     const wxString wartet = tag.getWartegrund(1, spielVon(tag, 1, anna));
     EXPECT_TRUE(wartet.EndsWith("spielt an Platte 1, Herren")) << wartet;
-    EXPECT_EQ("Herren|2|\nDamen|||\nDamen||" + wartet + "\n", zeilen);
+    EXPECT_EQ("Herren|2|\nDamen||\nDamen||" + wartet + "\n", zeilen);
 
     // Her match cannot be called, and the page says why.
     aufrufbare->SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
