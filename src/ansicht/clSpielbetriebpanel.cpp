@@ -72,7 +72,7 @@ clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurniertag* tag, fn
 
     sizer->Add(new wxStaticText(this, wxID_ANY, wxGetTranslation(L"Jetzt aufrufbar")), 0, wxLEFT | wxTOP, 5);
     m_Aufrufbare = erzeugeListe(this, idAufrufbare,
-                                {{_("Spiel"), 320}, {_("Ort"), 260}, {_("Platte"), 60}, {_("Hinweis"), 160}});
+                                {{_("Spiel"), 320}, {_("Ort"), 260}, {_("Platte"), 60}, {_("Hinweis"), 300}});
     sizer->Add(m_Aufrufbare, 1, wxEXPAND | wxALL, 5);
     SetSizer(sizer);
     fuelle();
