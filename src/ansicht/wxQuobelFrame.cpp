@@ -86,8 +86,9 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Rundenpanel = new clRundenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
     m_Spielbetriebpanel = new clSpielbetriebpanel(m_Notebook, m_Kontext.getTag(),
-                                                  [this](clTurnier* konkurrenz, const clTTSpiel* sp)
-                                                  { m_Ausgabe->getDruck().druckeSpielzettel(sp, konkurrenz); });
+                                                  [this](clTurnier* konkurrenz, const clTTSpiel* sp) {
+                                                      m_Ausgabe->getDruck().druckeSpielzettel(sp, konkurrenz);
+                                                  });
     m_Notebook->AddPage(m_Spielbetriebpanel, _("Spielbetrieb"), false);
     m_TT_Tabellenpanel = new clTT_Tabellenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);
