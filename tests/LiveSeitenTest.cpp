@@ -30,7 +30,8 @@ struct ZweiGruppen : TestTurnier
 
     std::string seite(const std::string& pfad, const mapLiveSeiten& zusatz = {}) const
     {
-        const spLiveSeiten seiten = clLiveSeiten(const_cast<clTurnier*>(&turnier)).erzeuge(zusatz);
+        // A day of one class shows that class's site.
+        const spLiveSeiten seiten = clLiveSeiten(&tag).erzeuge(zusatz);
         const auto it = seiten->find(pfad);
         return it != seiten->end() ? it->second.inhalt : "fehlt: " + pfad;
     }
@@ -154,4 +155,48 @@ TEST(LiveSeiten, NurDasNaechsteSpielBekommtDieFreiePlatte)
     gp.getGruppe(2)->pruefeWertung(sp);
     html = uebersicht();
     EXPECT_TRUE(html.Contains("<span class=\"stand\">Stand 1:0 (11:7)</span>")) << html;
+}
+
+// Anna plays at table 1 for Herren and waits in Damen: the day's overview lists
+// the table with its class and the other class's next call, each class has its
+// pages under its number, and Anna's page holds her matches of both classes.
+TEST(LiveSeiten, TagMitZweiKonkurrenzen)
+{
+    ZweiKonkurrenzen tt;
+    clTTSpiel* herren = tt.spielVonAnna(0);
+    ASSERT_TRUE(tt.tag.rufeAuf(0, herren, 1));
+    const spLiveSeiten seiten = clLiveSeiten(&tt.tag).erzeuge();
+    const auto seite = [&seiten](const std::string& pfad)
+    {
+        const auto it = seiten->find(pfad);
+        return it != seiten->end() ? it->second.inhalt : "fehlt: " + pfad;
+    };
+    const std::string k0 = "/k/" + std::to_string(tt.tag.getKennung(0));
+    const std::string k1 = "/k/" + std::to_string(tt.tag.getKennung(1));
+    const std::string uebersicht = seite("/");
+    const auto gegner = [](const clTTSpiel* sp)
+    { return (sp->getT1()->getVollerName() == "Anna" ? sp->getT2() : sp->getT1())->getVollerName(); };
+    for (const auto& [text, teil] : std::vector<std::pair<std::string, wxString>>{
+             {uebersicht, L"<span class=\"platte\">1</span><span class=\"ort\">Herren"},
+             {uebersicht, L"Herren \u00b7 Runde 1 \u00b7 an Platte 2"},
+             {uebersicht, L"Damen \u00b7 Runde 1 \u00b7 wartet auf eine Platte"},
+             {uebersicht, "href=\"" + k1 + "/\">Damen</a>"},
+             {uebersicht, "href=\"/person/" + std::to_string(tt.anna()) + "\">"},
+             {seite(k0 + "/"), "href=\"" + k0 + "/tabelle\""},
+             {seite(k1 + "/tabelle"), L"Erna"},
+             {seite(k0 + "/spieler/1"), L"Anna"},
+             {seite("/person/" + std::to_string(tt.anna())), "href=\"" + k0 + "/\">Herren</a></h2>"},
+             {seite("/person/" + std::to_string(tt.anna())), "href=\"" + k1 + "/\">Damen</a></h2>"},
+             {seite("/person/" + std::to_string(tt.anna())), ">" + gegner(tt.spielVonAnna(1)) + "</a>"},
+             {seite("/person/" + std::to_string(tt.anna())), ">" + gegner(herren) + "</a>"}})
+        EXPECT_TRUE(enthaelt(text, teil)) << teil << "\n" << text;
+    // Damen has no standings of a page of the window, and still shows them.
+    EXPECT_FALSE(enthaelt(seite(k1 + "/tabelle"), L"Es gibt noch keine Teilnehmer"))
+        << seite(k1 + "/tabelle");
+    for (const auto& [pfad, s] : *seiten)
+        EXPECT_LT(s.inhalt.size(), 500u * 1024) << pfad;
+    // The overview alone, brought up to date, keeps the pages of both classes.
+    const spLiveSeiten neu = clLiveSeiten(&tt.tag, true).erneuereUebersicht(seiten);
+    EXPECT_EQ(pfade(seiten), pfade(neu));
+    EXPECT_EQ(uebersicht, neu->at("/").inhalt);
 }

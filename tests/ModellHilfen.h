@@ -209,6 +209,50 @@ struct TestTurnier
     }
 };
 
+// A day of two classes on two tables: "Herren" (Anna, Bernd, Carl, Dirk) and
+// "Damen" (Erna, Frida, Gabi and the same Anna), everybody against everybody.
+inline void erstelleZweiKonkurrenzen(clTurniertag& tag)
+{
+    for (int i = 0; i < 2; ++i)
+    {
+        clTurnier& k = *tag.getKonkurrenz(i);
+        allgemein alg = *k.getAllgemein();
+        alg.Platten = 2;
+        k.setAllgemein(&alg);
+        k.Aktualisieren(true);
+        clTeilnehmerTableBase tb(&k);
+        const std::vector<wxString> namen = i == 0
+                                                ? std::vector<wxString>{L"Anna", L"Bernd", L"Carl", L"Dirk"}
+                                                : std::vector<wxString>{L"Erna", L"Frida", L"Gabi"};
+        for (size_t n = 0; n < namen.size(); ++n)
+            tb.SetValue(static_cast<int>(n), 0, namen[n]);
+        tb.DatenZurueckSchreiben();
+        if (i == 0)
+        {
+            tag.benenneUm(0, "Herren");
+            tag.fuegeHinzu("Damen");
+        }
+    }
+    tag.trageEin(tag.getPersonenVon(0, tag.getKonkurrenz(0)->getTeilnehmer(1)->getKennung()).front(), 1);
+}
+
+// The first match of class i in which person plays.
+inline clTTSpiel* spielVon(const clTurniertag& tag, int i, int person)
+{
+    for (clTTSpiel* sp : tag.getKonkurrenz(i)->getAlleSpiele())
+        for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+            if (tn != nullptr && tag.getPersonenVon(i, tn->getKennung()).front() == person)
+                return sp;
+    return nullptr;
+}
+
+struct ZweiKonkurrenzen : TestTurnier
+{
+    ZweiKonkurrenzen() { erstelleZweiKonkurrenzen(tag); }
+    int anna() const { return tag.getPersonenVon(0, turnier.getTeilnehmer(1)->getKennung()).front(); }
+    clTTSpiel* spielVonAnna(int i) const { return spielVon(tag, i, anna()); }
+};
+
 // In the form "Gruppen mit Endrunde":
 // 16 players on 4 tables drawn into 4 groups, the best two going on; the rating
 // falls with the start number, so that the snake puts 1 and 8 into group 1.

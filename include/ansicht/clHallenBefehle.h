@@ -24,8 +24,6 @@ public:
     clHallenBefehle(const clHallenBefehle&) = delete;
     clHallenBefehle& operator=(const clHallenBefehle&) = delete;
 
-    // The hall display and the live site show the class.
-    void setTurnier(clTurnier* turnier);
     // Serves the live site on port from now on; false, after telling why, when it cannot.
     bool starteLiveSeite(int port, const std::string& adresse = "0.0.0.0");
     // The hall display while it is open, else null.

@@ -12,15 +12,18 @@
 
 class clTTSpiel;
 class clTurnier;
+class clTurniertag;
 
 // The hall display ("Hallenanzeige"): a window of its own for a projector or a
 // television, light on black and sized to its height so that it reads from the
 // far end of the hall. On the left the matches being played, by table, and the
 // next calls; on the right, changing every few seconds, the standings of the
-// groups and the parts of the bracket. It follows every change of the tournament,
-// redrawing a moment later so that typing never waits for it. F11 switches to
-// full screen and back, Escape leaves it. Closing it destroys it; the tournament
-// must outlive it.
+// groups and the parts of the bracket. On a day of several classes the calls name
+// their class and the pages go through the classes one after the other. It
+// follows every change of the day, redrawing a moment later so that typing never
+// waits for it; it holds the classes by their place in the day only, as a change
+// may make them new. F11 switches to full screen and back, Escape leaves it.
+// Closing it destroys it; the day must outlive it.
 class clHallenanzeige : public wxFrame, private clTurnierBeobachter
 {
 public:
@@ -29,9 +32,7 @@ public:
     static constexpr int Wechselzeit = 10000;
     static constexpr int Verzoegerung = 300;
 
-    clHallenanzeige(wxWindow* parent, clTurnier* turnier);
-    // The class shown from now on.
-    void setTurnier(clTurnier* turnier);
+    clHallenanzeige(wxWindow* parent, clTurniertag* tag);
     ~clHallenanzeige() override;
 
     // Shows it and brings it to the front; with a second display full screen on
@@ -63,7 +64,7 @@ private:
         wxString kurz;
         wxString zusatz;
     };
-    static sZeile erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz);
+    sZeile erzeugeZeile(int konkurrenz, int platte, const clTTSpiel* sp, const wxString& zusatz) const;
     // A page on the right: standings as rows of cells (each block headed by its
     // title and column heads), or a part of the bracket.
     struct sSeite
@@ -72,13 +73,15 @@ private:
         std::vector<wxArrayString> zeilen;
         bool endrunde = false;
         clEndrundenLayout::sAusschnitt ausschnitt;
+        // The class in the order of the day.
+        int konkurrenz = 0;
     };
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
     void gruppenWerdenErsetzt() override;
     void veraltet();
-    void sammleSeiten();
-    void haengeTabelleAn(clTurnier* turnier, const wxString& titel);
+    void sammleSeiten(int konkurrenz);
+    void haengeTabelleAn(clTurnier* turnier, const wxString& titel, int konkurrenz);
 
     void OnZeichnen(wxPaintEvent& event);
     void OnTaste(wxKeyEvent& event);
@@ -89,7 +92,7 @@ private:
     // The address and its code in r (left, at most r.height high); answers the height taken.
     int zeichneLiveAdresse(wxDC& dc, const wxRect& r) const;
 
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
     wxWindow* m_Flaeche;
     wxTimer m_Wechsel;
     wxTimer m_Verzoegerung;

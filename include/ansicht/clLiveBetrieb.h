@@ -13,10 +13,10 @@
 #include "netz/clLiveServer.h"
 
 class clLiveSeiten;
-class clTurnier;
+class clTurniertag;
 
 // The live site while Quobel runs: the server, and the site built anew once the
-// tournament has changed, so that a phone never waits for the desk nor the desk
+// day has changed (any of its classes), so that a phone never waits for the desk nor the desk
 // for a phone. The window only copies what the pages show (clLiveSeiten); a
 // thread of its own writes the pages from the copy and hands them to the server,
 // one site at a time, a newer copy replacing one still waiting. The overview's
@@ -26,9 +26,7 @@ class clLiveBetrieb : public wxEvtHandler, private clTurnierBeobachter
 public:
     static constexpr int Takt = 30000;
 
-    explicit clLiveBetrieb(clTurnier* turnier);
-    // The class the site shows from its next build on.
-    void setTurnier(clTurnier* turnier);
+    explicit clLiveBetrieb(clTurniertag* tag);
     ~clLiveBetrieb() override;
     clLiveBetrieb(const clLiveBetrieb&) = delete;
     clLiveBetrieb& operator=(const clLiveBetrieb&) = delete;
@@ -56,7 +54,7 @@ private:
         bool nurUebersicht = false;
     };
 
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
     clLiveServer m_Server;
     wxTimer m_Takt;
     bool m_Geplant;

@@ -5,8 +5,8 @@
 #include <vector>
 #include <wx/panel.h>
 
-#include "modell/clSpielbetrieb.h"
 #include "modell/clTurnierBeobachter.h"
+#include "modell/clTurniertag.h"
 
 class clTurnier;
 class wxCheckBox;
@@ -19,8 +19,13 @@ class wxTextCtrl;
 
 // The page "Spielbetrieb": every table of the hall with the match played there
 // since when, whose result can be typed right here in short form, and beneath
-// the matches that can be called now, each with the table it would get. When a result frees a table the next
-// call is proposed, without taking the focus from where the organiser types.
+// the matches that can be called now, each with the table it would get, then
+// those that wait for a person on a table, with the reason. On a day of several
+// classes both lists cover all of them and name each match's class. When a
+// result frees a table the next call is proposed, without taking the focus from
+// where the organiser types. The page observes the day and holds its matches
+// only until the next change, so that a class replaced never leaves it with a
+// match gone.
 class clSpielbetriebpanel : public wxPanel, public clTurnierBeobachter
 {
 public:
@@ -38,13 +43,12 @@ public:
         idAusfall
     };
 
-    using fnDrucke = std::function<void(const clTTSpiel*)>;
+    // The match and its class.
+    using fnDrucke = std::function<void(clTurnier*, const clTTSpiel*)>;
 
     // drucke prints the slip of a match just called, when the organiser wants slips.
-    clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, fnDrucke drucke);
+    clSpielbetriebpanel(wxWindow* parent, clTurniertag* tag, fnDrucke drucke);
     ~clSpielbetriebpanel() override;
-    // The class whose calls the page shows and makes.
-    void setTurnier(clTurnier* turnier);
 
     // Calls the chosen callable match, or the first, to the table it would get;
     // false when there is none or the tournament refuses, the reason in the status line.
@@ -60,7 +64,7 @@ public:
     // at the chosen table.
     bool setzeAusfall(int ofs);
 
-    // A row per table, a row per callable match in the order to call them.
+    // A row per table, a row per callable match in the order to call them, then the waiting ones.
     wxListCtrl* getPlatten() const { return m_Platten; }
     wxListCtrl* getAufrufbare() const { return m_Aufrufbare; }
     wxSpinCtrl* getMindestpause() const { return m_Mindestpause; }
@@ -69,6 +73,8 @@ public:
     wxString getKurzVorschau() const;
     // The match the page proposes to call next; null when none can be called.
     const clTTSpiel* getVorschlag() const;
+    // Why the chosen match cannot be called now; empty when it can.
+    wxString getWartegrund() const;
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
     void gruppenWerdenErsetzt() override;
@@ -77,6 +83,13 @@ private:
     void fuelle();
     // The match at the chosen table, null when it is free or none is chosen.
     clTTSpiel* getGewaehlteLaufende() const;
+    clTurnier* getGewaehlteKonkurrenz() const;
+    // The chosen row of the matches to call, else the first; null for none.
+    const sHallenVorschlag* getGewaehlterVorschlag() const;
+    // The next open match in another class of each person on a table.
+    std::vector<sHallenVorschlag> sucheWartende() const;
+    // "Herren A: " before a place when the day has several classes.
+    wxString getVorsatz(int konkurrenz) const;
     void melde(const wxString& text);
     void OnAufrufen(wxCommandEvent& event);
     void OnZuruecknehmen(wxCommandEvent& event);
@@ -87,7 +100,7 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void OnAusfallMenue(wxListEvent& event);
 
-    clTurnier* m_Turnier;
+    clTurniertag* m_Tag;
     fnDrucke m_Drucke;
     wxListCtrl* m_Platten;
     wxListCtrl* m_Aufrufbare;
@@ -96,8 +109,8 @@ private:
     wxTextCtrl* m_Kurzeingabe;
     wxStaticText* m_KurzVorschau;
     // What the lists show, row by row.
-    std::vector<clTTSpiel*> m_SpielAn;
-    std::vector<sAufrufbar> m_Liste;
+    std::vector<sHallenAufruf> m_SpielAn;
+    std::vector<sHallenVorschlag> m_Liste;
     // The proposal shown in the status line, cleared by the next change.
     wxString m_Vorschlag;
 

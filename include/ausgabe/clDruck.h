@@ -43,8 +43,9 @@ public:
     void setTurnier(clTurnier* turnier, std::vector<int> platten = {}, const wxString& name = wxString());
     // The slip of one match of the schedule, a group or the bracket, as soon as it
     // is called: the printer is asked for once, later slips go to the same printer.
-    // False when there is no such slip or it was not printed.
-    bool druckeSpielzettel(const clTTSpiel* sp);
+    // False when there is no such slip or it was not printed. konkurrenz is the
+    // match's class when it is another than the one printed.
+    bool druckeSpielzettel(const clTTSpiel* sp, clTurnier* konkurrenz = nullptr);
     // What slips can be printed for the tournament printed (a group: its own rounds):
     // every open match (runde 0), then each round; vorschlag becomes the first
     // round with a match not begun.

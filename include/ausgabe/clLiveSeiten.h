@@ -2,13 +2,16 @@
 #define CLLIVESEITEN_H
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "modell/clSpielbetrieb.h"
 #include "modell/clTTSpiel.h"
 #include "netz/sLiveSeite.h"
 
 class clTurnier;
+class clTurniertag;
 
 // The live site of a tournament for the phones in the hall: plain pages with
 // one inline style sheet and no scripts, each reloading itself every few
@@ -21,6 +24,16 @@ class clTurnier;
 //   "/endrunde"    the bracket round by round
 //   "/endstand"    the final placing, once the bracket is drawn
 //   "/spieler/n"   the matches of the player with main start number n
+//
+// A day of several classes has these pages of each class under "/k/<nr>" (the
+// class's stable number; its overview is "/k/<nr>/"), and
+//
+//   "/"            the day: the tables being played on and the next calls of the
+//                  whole hall, each naming its class, every class with its stage
+//                  and a link to every person
+//   "/person/p"    the matches of person p in all their classes
+//
+// With one class the site is that class's, as above.
 //
 // An object is what the pages show at one moment: the constructor copies it from
 // the tournament (in the window's thread, quickly: numbers for every match, texts
@@ -46,6 +59,8 @@ public:
 
     // nurUebersicht copies only what the overview shows, for erneuereUebersicht.
     explicit clLiveSeiten(clTurnier* turnier, bool nurUebersicht = false);
+    // The site of the day, its tables by the hall's numbers.
+    explicit clLiveSeiten(const clTurniertag* tag, bool nurUebersicht = false);
 
     // The whole site; the pages of zusatz (a QR code, say) are taken over as they are.
     spLiveSeiten erzeuge(mapLiveSeiten zusatz = mapLiveSeiten()) const;
@@ -80,6 +95,21 @@ private:
     {
         size_t spiel = 0;
         std::string zusatz;
+        // Where it stands among the day's: the hall's table, or its place among the next calls.
+        size_t ordnung = 0;
+    };
+    // A person of the day: the name and the main start number in each class entered.
+    struct sPerson
+    {
+        int nr = 0;
+        std::string name;
+        std::vector<std::pair<size_t, int>> meldungen;
+    };
+    // A class of the day as the overview lists it.
+    struct sKlasse
+    {
+        std::string name;
+        std::string stand;
     };
     struct sGruppe
     {
@@ -102,6 +132,18 @@ private:
             keinSpielOffen, gespielt, keinSpielGespielt, kampflos, aufgabe, freilos, zuGrossFuerKreuztabelle;
     };
 
+    clLiveSeiten();
+    // Copies class i of tag (or turnier alone), its tables by the hall's numbers
+    // (halle), the next calls naechste with their place among the day's.
+    void kopiere(clTurnier* turnier, bool nurUebersicht,
+                 const std::vector<std::pair<sAufrufbar, size_t>>& naechste,
+                 const std::function<int(int)>& halle);
+    // The pages of the class into seiten; spieler gets each player's part of a
+    // person's page, by main start number.
+    void schreibe(mapLiveSeiten& seiten, std::vector<std::string>* spieler) const;
+    std::string erzeugeTag() const;
+    std::string pfad(const std::string& pfad) const { return m_Praefix + pfad; }
+
     // The page around inhalt, with the links to the other pages; hier is the
     // path of the page itself.
     std::string seite(const std::string& hier, const std::string& titel, const std::string& inhalt) const;
@@ -111,8 +153,9 @@ private:
     std::string erzeugeSpieler(int startNr, const std::vector<size_t>& spiele,
                                const std::vector<std::string>& paarungen) const;
     // One match as a list item: where and on which table, the pairing, the result
-    // or since when it is played; zusatz follows the place.
-    std::string erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz) const;
+    // or since when it is played; zusatz follows the place, the class (on the day's page) precedes it.
+    std::string erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz,
+                                  const std::string& klasse = std::string()) const;
     // The names, linked to the players' pages, and the result.
     std::string erzeugePaarung(const sSpiel& s) const;
     std::string getOrt(const sSpiel& s) const;
@@ -137,6 +180,12 @@ private:
     std::vector<sZeile> m_Naechste;
     // The latest results first, as many as a page lists.
     std::vector<sZeile> m_Beendete;
+    // "/k/<nr>" for a class of a day of several, else empty.
+    std::string m_Praefix;
+    // A day of several classes: each class's copy, and the day's own.
+    std::vector<clLiveSeiten> m_Klassen;
+    std::vector<sKlasse> m_KlassenDaten;
+    std::vector<sPerson> m_Personen;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #ifndef CLWERTUNGTABLEBASE_H
 #define CLWERTUNGTABLEBASE_H
 
+#include <memory>
 #include <vector>
 #include <wx/grid.h>
 

@@ -15,7 +15,7 @@
 #include "verlauf/clWiederherstellung.h"
 
 clHallenBefehle::clHallenBefehle(clFensterKontext& kontext, clSpielbetriebpanel* spielbetrieb)
-    : m_Kontext(kontext), m_Spielbetriebpanel(spielbetrieb), m_Live(new clLiveBetrieb(kontext.getTurnier())),
+    : m_Kontext(kontext), m_Spielbetriebpanel(spielbetrieb), m_Live(new clLiveBetrieb(kontext.getTag())),
       m_LivePort(clStartoptionen::LivePortStandard)
 {
 }
@@ -79,18 +79,11 @@ void clHallenBefehle::OnLiveAdresse(wxCommandEvent&)
         stoppeLiveSeite();
 }
 
-void clHallenBefehle::setTurnier(clTurnier* turnier)
-{
-    m_Live->setTurnier(turnier);
-    if (m_Hallenanzeige != nullptr)
-        m_Hallenanzeige->setTurnier(turnier);
-}
-
 void clHallenBefehle::OnHallenanzeige(wxCommandEvent&)
 {
     if (!m_Hallenanzeige)
     {
-        m_Hallenanzeige = new clHallenanzeige(m_Kontext.getFenster(), m_Kontext.getTurnier());
+        m_Hallenanzeige = new clHallenanzeige(m_Kontext.getFenster(), m_Kontext.getTag());
         zeigeLiveAdresse();
     }
     m_Hallenanzeige->zeige();

@@ -13,6 +13,7 @@
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "tabellen/clWertungTableBase.h"
 
 namespace
@@ -53,8 +54,8 @@ void setzeSchrift(wxDC& dc, int hoehe, bool fett, const wxColour& farbe)
 }
 } // namespace
 
-clHallenanzeige::clHallenanzeige(wxWindow* parent, clTurnier* turnier)
-    : wxFrame(parent, wxID_ANY, _("Hallenanzeige"), wxDefaultPosition, wxSize(1280, 720)), m_Turnier(turnier),
+clHallenanzeige::clHallenanzeige(wxWindow* parent, clTurniertag* tag)
+    : wxFrame(parent, wxID_ANY, _("Hallenanzeige"), wxDefaultPosition, wxSize(1280, 720)), m_Tag(tag),
       m_Flaeche(new wxWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS)),
       m_Wechsel(this), m_Verzoegerung(this)
 {
@@ -72,14 +73,14 @@ clHallenanzeige::clHallenanzeige(wxWindow* parent, clTurnier* turnier)
         wxEVT_TIMER, [this](wxTimerEvent&) { naechsteSeite(); }, m_Wechsel.GetId());
     Bind(
         wxEVT_TIMER, [this](wxTimerEvent&) { aktualisiere(); }, m_Verzoegerung.GetId());
-    m_Turnier->addBeobachter(this);
+    m_Tag->addBeobachter(this);
     aktualisiere();
     m_Wechsel.Start(Wechselzeit);
 }
 
 clHallenanzeige::~clHallenanzeige()
 {
-    m_Turnier->removeBeobachter(this);
+    m_Tag->removeBeobachter(this);
 }
 
 void clHallenanzeige::zeige()
@@ -96,14 +97,6 @@ void clHallenanzeige::zeige()
         }
     Show();
     Raise();
-}
-
-void clHallenanzeige::setTurnier(clTurnier* turnier)
-{
-    m_Turnier->removeBeobachter(this);
-    m_Turnier = turnier;
-    m_Turnier->addBeobachter(this);
-    veraltet();
 }
 
 void clHallenanzeige::turnierGeaendert(modAenderung, const wxString&)
@@ -129,27 +122,35 @@ void clHallenanzeige::aktualisiere()
 {
     m_Verzoegerung.Stop();
     m_Veraltet = false;
-    const clSpielbetrieb& sb = m_Turnier->getSpielbetrieb();
     m_Laufende.clear();
-    for (const sAufruf& a : sb.getLaufende())
-        m_Laufende.push_back(erzeugeZeile(
-            a.platte, a.spiel, wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.beginn))));
+    for (const sHallenAufruf& a : m_Tag->getLaufende())
+        m_Laufende.push_back(
+            erzeugeZeile(a.konkurrenz, a.platte, a.aufruf.spiel,
+                         wxString::Format(_("seit %s"), clSpielbetrieb::getUhrzeit(a.aufruf.beginn))));
     m_Naechste.clear();
-    for (const sAufrufbar& a : sb.getNaechste(*m_Turnier))
-        m_Naechste.push_back(erzeugeZeile(a.platte, a.spiel, a.bereit ? wxString() : _("nach der Pause")));
-    sammleSeiten();
+    for (const sHallenVorschlag& v : m_Tag->getNaechste())
+        m_Naechste.push_back(erzeugeZeile(v.konkurrenz, v.platte, v.vorschlag.spiel,
+                                          v.vorschlag.bereit ? wxString() : _("nach der Pause")));
+    m_Seiten.clear();
+    for (int i = 0; i < m_Tag->getAnzahl(); ++i)
+        sammleSeiten(i);
+    if (m_Seite >= getAnzahlSeiten())
+        m_Seite = 0;
     m_Flaeche->Refresh();
 }
 
-clHallenanzeige::sZeile clHallenanzeige::erzeugeZeile(int platte, const clTTSpiel* sp, const wxString& zusatz)
+clHallenanzeige::sZeile clHallenanzeige::erzeugeZeile(int konkurrenz, int platte, const clTTSpiel* sp,
+                                                      const wxString& zusatz) const
 {
     const auto mitVerein = [](const clTeilnehmer* tn)
     { return tn != nullptr ? tn->getVollerName(true) : wxString(); };
+    // On a day of several classes the players look for their class first.
+    const wxString klasse = m_Tag->getAnzahl() > 1 ? m_Tag->getName(konkurrenz) : wxString();
     return {platte, sp->getPaarung(true), mitVerein(sp->getT1()) + L" \u2013 " + mitVerein(sp->getT2()),
-            sp->getPaarung(), zusatz};
+            sp->getPaarung(), klasse.empty() || zusatz.empty() ? klasse + zusatz : klasse + ", " + zusatz};
 }
 
-void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
+void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel, int konkurrenz)
 {
     clWertungTableBase* wt = turnier->getWertungTableBase();
     if (wt == nullptr || turnier->getAnzahlTeilnehmer() == 0)
@@ -164,10 +165,13 @@ void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
     for (int platz = 0; platz < wt->getAnzahl(); ++platz)
     {
         const size_t belegt = m_Seiten.empty() ? 0 : m_Seiten.back().zeilen.size();
-        if (m_Seiten.empty() || m_Seiten.back().endrunde ||
+        if (m_Seiten.empty() || m_Seiten.back().endrunde || m_Seiten.back().konkurrenz != konkurrenz ||
             (platz == 0 && belegt > 0 && belegt + ganz > ZeilenProSeite) ||
             belegt + (platz == 0 ? 3 : 1) > ZeilenProSeite)
+        {
             m_Seiten.push_back({});
+            m_Seiten.back().konkurrenz = konkurrenz;
+        }
         sSeite& s = m_Seiten.back();
         if (platz == 0 || s.zeilen.empty())
         {
@@ -185,12 +189,14 @@ void clHallenanzeige::haengeTabelleAn(clTurnier* turnier, const wxString& titel)
     }
 }
 
-void clHallenanzeige::sammleSeiten()
+void clHallenanzeige::sammleSeiten(int konkurrenz)
 {
-    m_Seiten.clear();
-    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    clTurnier* turnier = m_Tag->getKonkurrenz(konkurrenz);
+    // Each title names the class when the day has several.
+    const wxString vorsatz = m_Tag->getAnzahl() > 1 ? m_Tag->getName(konkurrenz) + ": " : wxString();
+    const clGruppenphase* gp = turnier->getGruppenphase();
     if (gp == nullptr)
-        haengeTabelleAn(m_Turnier, _("Tabelle"));
+        haengeTabelleAn(turnier, vorsatz + _("Tabelle"), konkurrenz);
     // Once the bracket is drawn it comes first, and only the groups still
     // playing follow it.
     const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr;
@@ -199,12 +205,13 @@ void clHallenanzeige::sammleSeiten()
         const std::vector<clEndrundenLayout::sAusschnitt> teile =
             clEndrundenLayout::teileAuf(*er, LinienProSeite);
         for (size_t i = 0; i < teile.size(); ++i)
-            m_Seiten.push_back({teile.size() > 1
-                                    ? wxString::Format(_("Endrunde (%zu/%zu)"), i + 1, teile.size())
-                                    : _("Endrunde"),
-                                {},
-                                true,
-                                teile[i]});
+            m_Seiten.push_back(
+                {vorsatz + (teile.size() > 1 ? wxString::Format(_("Endrunde (%zu/%zu)"), i + 1, teile.size())
+                                             : _("Endrunde")),
+                 {},
+                 true,
+                 teile[i],
+                 konkurrenz});
     }
     for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
     {
@@ -216,10 +223,8 @@ void clHallenanzeige::sammleSeiten()
                                             return sp.getErgebnis(w1, w2);
                                         });
         if (er == nullptr || !fertig)
-            haengeTabelleAn(gp->getGruppe(g), wxString::Format(_("Gruppe %d"), g));
+            haengeTabelleAn(gp->getGruppe(g), vorsatz + wxString::Format(_("Gruppe %d"), g), konkurrenz);
     }
-    if (m_Seite >= getAnzahlSeiten())
-        m_Seite = 0;
 }
 
 void clHallenanzeige::naechsteSeite()
@@ -273,10 +278,11 @@ void clHallenanzeige::OnZeichnen(wxPaintEvent&)
 
     // The title and the clock over everything.
     setzeSchrift(dc, e, true, Schrift);
-    const wxString uhr = clSpielbetrieb::getUhrzeit(m_Turnier->getSpielbetrieb().jetzt());
+    const wxString uhr = clSpielbetrieb::getUhrzeit(m_Tag->getKonkurrenz(0)->getSpielbetrieb().jetzt());
     const int uhrBreite = dc.GetTextExtent(uhr).GetWidth();
     dc.DrawText(uhr, groesse.x - e / 2 - uhrBreite, e / 3);
-    schreibe(dc, m_Turnier->getAllgemein()->Bezeichnung, e / 2, e / 3, groesse.x - 2 * e - uhrBreite);
+    schreibe(dc, m_Tag->getKonkurrenz(0)->getAllgemein()->Bezeichnung, e / 2, e / 3,
+             groesse.x - 2 * e - uhrBreite);
     dc.SetPen(wxPen(Grau, std::max(1, e / 12)));
     dc.DrawLine(0, 2 * e, groesse.x, 2 * e);
 
@@ -417,7 +423,8 @@ void clHallenanzeige::zeichneSeite(wxDC& dc, const wxRect& r) const
         return;
     const int e = std::max(8, m_Flaeche->GetClientSize().y / EinheitenHoch);
     const sSeite& s = m_Seiten[m_Seite];
-    const clGruppenphase* gp = m_Turnier->getGruppenphase();
+    const clTurnier* turnier = m_Tag->getKonkurrenz(s.konkurrenz);
+    const clGruppenphase* gp = turnier != nullptr ? turnier->getGruppenphase() : nullptr;
     if (s.endrunde && gp != nullptr && gp->getEndrunde() != nullptr)
     {
         setzeSchrift(dc, e, true, Gelb);

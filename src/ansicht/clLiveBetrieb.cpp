@@ -1,14 +1,12 @@
 #include "ansicht/clLiveBetrieb.h"
 
 #include "ausgabe/clLiveSeiten.h"
-#include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "netz/clNetzAdressen.h"
 
-clLiveBetrieb::clLiveBetrieb(clTurnier* turnier)
-    : m_Turnier(turnier), m_Takt(this), m_Geplant(false), m_Ende(false)
+clLiveBetrieb::clLiveBetrieb(clTurniertag* tag) : m_Tag(tag), m_Takt(this), m_Geplant(false), m_Ende(false)
 {
-    Bind(wxEVT_TIMER,
-         [this](wxTimerEvent&) { uebergib(std::make_shared<clLiveSeiten>(m_Turnier, true), true); });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { uebergib(std::make_shared<clLiveSeiten>(m_Tag, true), true); });
 }
 
 clLiveBetrieb::~clLiveBetrieb()
@@ -16,22 +14,12 @@ clLiveBetrieb::~clLiveBetrieb()
     stoppe();
 }
 
-void clLiveBetrieb::setTurnier(clTurnier* turnier)
-{
-    if (m_Takt.IsRunning())
-    {
-        m_Turnier->removeBeobachter(this);
-        turnier->addBeobachter(this);
-    }
-    m_Turnier = turnier;
-}
-
 bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adresse)
 {
     if (m_Server.laeuft())
         return true;
     // Published before the start, so that the first phone sees the tournament.
-    spLiveSeiten erste = clLiveSeiten(m_Turnier).erzeuge();
+    spLiveSeiten erste = clLiveSeiten(m_Tag).erzeuge();
     m_Server.veroeffentliche(erste);
     if (!m_Server.starte(adresse, port, fehler))
         return false;
@@ -41,7 +29,7 @@ bool clLiveBetrieb::starte(int port, wxString& fehler, const std::string& adress
         m_Auftrag = sAuftrag();
     }
     m_Bauer = std::thread([this, erste] { baue(erste); });
-    m_Turnier->addBeobachter(this);
+    m_Tag->addBeobachter(this);
     m_Takt.Start(Takt);
     return true;
 }
@@ -53,7 +41,7 @@ void clLiveBetrieb::stoppe()
     if (!m_Takt.IsRunning())
         return;
     m_Takt.Stop();
-    m_Turnier->removeBeobachter(this);
+    m_Tag->removeBeobachter(this);
     {
         std::lock_guard<std::mutex> sperre(m_Sperre);
         m_Ende = true;
@@ -82,7 +70,7 @@ void clLiveBetrieb::turnierGeaendert(modAenderung, const wxString&)
         {
             m_Geplant = false;
             if (m_Server.laeuft())
-                uebergib(std::make_shared<clLiveSeiten>(m_Turnier), false);
+                uebergib(std::make_shared<clLiveSeiten>(m_Tag), false);
         });
 }
 

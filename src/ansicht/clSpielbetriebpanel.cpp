@@ -20,6 +20,7 @@
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 
 namespace
 {
@@ -45,8 +46,8 @@ void waehle(wxListCtrl* liste, long zeile)
 }
 } // namespace
 
-clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, fnDrucke drucke)
-    : wxPanel(parent), m_Turnier(turnier), m_Drucke(std::move(drucke))
+clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurniertag* tag, fnDrucke drucke)
+    : wxPanel(parent), m_Tag(tag), m_Drucke(std::move(drucke))
 {
     wxBoxSizer* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(new wxStaticText(this, wxID_ANY, _("Platten")), 0, wxLEFT | wxTOP, 5);
@@ -71,11 +72,11 @@ clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, f
 
     sizer->Add(new wxStaticText(this, wxID_ANY, wxGetTranslation(L"Jetzt aufrufbar")), 0, wxLEFT | wxTOP, 5);
     m_Aufrufbare = erzeugeListe(this, idAufrufbare,
-                                {{_("Spiel"), 320}, {_("Ort"), 260}, {_("Platte"), 60}, {_("Hinweis"), 160}});
+                                {{_("Spiel"), 320}, {_("Ort"), 260}, {_("Platte"), 60}, {_("Hinweis"), 300}});
     sizer->Add(m_Aufrufbare, 1, wxEXPAND | wxALL, 5);
     SetSizer(sizer);
     fuelle();
-    m_Turnier->addBeobachter(this);
+    m_Tag->addBeobachter(this);
     m_Kurzeingabe->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { zeigeKurzVorschau(); });
     // Enter on the empty field calls the match proposed next: result, Enter, Enter.
     m_Kurzeingabe->Bind(wxEVT_TEXT_ENTER,
@@ -98,86 +99,155 @@ clSpielbetriebpanel::clSpielbetriebpanel(wxWindow* parent, clTurnier* turnier, f
 
 clSpielbetriebpanel::~clSpielbetriebpanel()
 {
-    m_Turnier->removeBeobachter(this);
+    m_Tag->removeBeobachter(this);
 }
 
-void clSpielbetriebpanel::setTurnier(clTurnier* turnier)
+wxString clSpielbetriebpanel::getVorsatz(int konkurrenz) const
 {
-    if (turnier == m_Turnier)
-        return;
-    m_Turnier->removeBeobachter(this);
-    m_Turnier = turnier;
-    m_Turnier->addBeobachter(this);
-    m_Vorschlag.clear();
-    fuelle();
+    return m_Tag->getAnzahl() > 1 ? m_Tag->getName(konkurrenz) + ": " : wxString();
+}
+
+std::vector<sHallenVorschlag> clSpielbetriebpanel::sucheWartende() const
+{
+    std::vector<sHallenVorschlag> wartende;
+    if (m_Tag->getAnzahl() < 2)
+        return wartende;
+    for (const sHallenAufruf& a : m_Tag->getLaufende())
+        for (const clTeilnehmer* tn : {a.aufruf.spiel->getT1(), a.aufruf.spiel->getT2()})
+            for (int person :
+                 tn != nullptr ? m_Tag->getPersonenVon(a.konkurrenz, tn->getKennung()) : std::vector<int>())
+                for (int i : m_Tag->getKonkurrenzenVon(person))
+                {
+                    const clTurnier* k = m_Tag->getKonkurrenz(i);
+                    if (i == a.konkurrenz)
+                        continue;
+                    for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
+                    {
+                        const std::vector<int> personen =
+                            m_Tag->getPersonenVon(i, k->getTeilnehmer(snr)->getKennung());
+                        if (std::find(personen.begin(), personen.end(), person) == personen.end())
+                            continue;
+                        for (clTTSpiel* sp : k->getOffeneSpiele(snr))
+                            if (k->getSpielbetrieb().getAufruf(sp) == nullptr)
+                            {
+                                if (std::none_of(wartende.begin(), wartende.end(),
+                                                 [sp](const sHallenVorschlag& w)
+                                                 { return w.vorschlag.spiel == sp; }))
+                                    wartende.push_back({i, {sp}, 0});
+                                break;
+                            }
+                    }
+                }
+    return wartende;
 }
 
 void clSpielbetriebpanel::fuelle()
 {
-    const clSpielbetrieb& halle = m_Turnier->getSpielbetrieb();
     // The organiser's choice stays while its match can still be called.
-    const long alteWahl = getAuswahl(m_Aufrufbare);
+    const sHallenVorschlag* alt = getGewaehlterVorschlag();
     const clTTSpiel* gewaehlt =
-        alteWahl >= 0 && alteWahl < static_cast<long>(m_Liste.size()) ? m_Liste[alteWahl].spiel : nullptr;
+        alt != nullptr && getAuswahl(m_Aufrufbare) >= 0 ? alt->vorschlag.spiel : nullptr;
     const long alteTisch = getAuswahl(m_Platten);
 
-    const int platten = std::max(1, m_Turnier->getAllgemein()->Platten);
-    m_SpielAn.assign(platten, nullptr);
+    const int platten = std::max(1, m_Tag->getPlatten());
+    m_SpielAn.assign(platten, sHallenAufruf());
+    for (const sHallenAufruf& a : m_Tag->getLaufende())
+        if (a.platte >= 1 && a.platte <= platten)
+            m_SpielAn[a.platte - 1] = a;
     m_Platten->Freeze();
     m_Platten->DeleteAllItems();
     for (int p = 1; p <= platten; ++p)
     {
-        clTTSpiel* sp = halle.getSpielAn(p);
-        m_SpielAn[p - 1] = sp;
+        const sHallenAufruf& a = m_SpielAn[p - 1];
+        const clTTSpiel* sp = a.aufruf.spiel;
         const long zeile = m_Platten->InsertItem(p - 1, wxString::Format("%d", p));
         m_Platten->SetItem(zeile, 1, sp != nullptr ? sp->getPaarung() : _("frei"));
         if (sp == nullptr)
             continue;
-        m_Platten->SetItem(zeile, 2, m_Turnier->getSpielort(sp));
-        m_Platten->SetItem(zeile, 3, clSpielbetrieb::getUhrzeit(halle.getAufruf(sp)->beginn));
+        m_Platten->SetItem(zeile, 2,
+                           getVorsatz(a.konkurrenz) + m_Tag->getKonkurrenz(a.konkurrenz)->getSpielort(sp));
+        m_Platten->SetItem(zeile, 3, clSpielbetrieb::getUhrzeit(a.aufruf.beginn));
     }
     waehle(m_Platten, alteTisch);
     m_Platten->Thaw();
     zeigeKurzVorschau();
 
-    m_Liste = halle.getAufrufbare(*m_Turnier);
+    m_Liste = m_Tag->getNaechste();
+    for (const sHallenVorschlag& w : sucheWartende())
+        m_Liste.push_back(w);
     m_Aufrufbare->Freeze();
     m_Aufrufbare->DeleteAllItems();
     long wahl = 0;
     for (size_t i = 0; i < m_Liste.size(); ++i)
     {
-        const sAufrufbar& a = m_Liste[i];
-        const long zeile = m_Aufrufbare->InsertItem(static_cast<long>(i), a.spiel->getPaarung());
-        m_Aufrufbare->SetItem(zeile, 1, m_Turnier->getSpielort(a.spiel));
-        m_Aufrufbare->SetItem(zeile, 2, a.platte > 0 ? wxString::Format("%d", a.platte) : wxString());
-        if (!a.bereit)
+        const sHallenVorschlag& v = m_Liste[i];
+        const clTTSpiel* sp = v.vorschlag.spiel;
+        const long zeile = m_Aufrufbare->InsertItem(static_cast<long>(i), sp->getPaarung());
+        m_Aufrufbare->SetItem(zeile, 1,
+                              getVorsatz(v.konkurrenz) + m_Tag->getKonkurrenz(v.konkurrenz)->getSpielort(sp));
+        m_Aufrufbare->SetItem(zeile, 2, v.platte > 0 ? wxString::Format("%d", v.platte) : wxString());
+        const wxString grund = v.platte > 0 ? wxString() : m_Tag->getWartegrund(v.konkurrenz, sp);
+        if (!v.vorschlag.bereit || !grund.empty())
         {
             m_Aufrufbare->SetItem(
                 zeile, 3,
-                wxString::Format(_("Pause bis %s"),
-                                 clSpielbetrieb::getUhrzeit(a.zuletzt + 60 * halle.getMindestpause())));
+                !grund.empty() ? grund
+                               : wxString::Format(_("Pause bis %s"),
+                                                  clSpielbetrieb::getUhrzeit(v.vorschlag.zuletzt +
+                                                                             60 * m_Tag->getMindestpause())));
             m_Aufrufbare->SetItemTextColour(zeile, wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
         }
-        if (a.spiel == gewaehlt)
+        if (sp == gewaehlt)
             wahl = zeile;
     }
     waehle(m_Aufrufbare, wahl);
     m_Aufrufbare->Thaw();
-    m_Mindestpause->SetValue(halle.getMindestpause());
+    m_Mindestpause->SetValue(m_Tag->getMindestpause());
 }
 
-const clTTSpiel* clSpielbetriebpanel::getVorschlag() const
+const sHallenVorschlag* clSpielbetriebpanel::getGewaehlterVorschlag() const
 {
     const long zeile = getAuswahl(m_Aufrufbare);
     if (m_Liste.empty())
         return nullptr;
-    return m_Liste[zeile >= 0 && zeile < static_cast<long>(m_Liste.size()) ? zeile : 0].spiel;
+    return &m_Liste[zeile >= 0 && zeile < static_cast<long>(m_Liste.size()) ? zeile : 0];
+}
+
+const clTTSpiel* clSpielbetriebpanel::getVorschlag() const
+{
+    const sHallenVorschlag* v = getGewaehlterVorschlag();
+    return v != nullptr ? v->vorschlag.spiel : nullptr;
+}
+
+wxString clSpielbetriebpanel::getWartegrund() const
+{
+    const sHallenVorschlag* v = getGewaehlterVorschlag();
+    if (v == nullptr)
+        return wxGetTranslation(L"Es gibt kein Spiel, das jetzt aufgerufen werden kann.");
+    if (v->platte > 0)
+        return wxString();
+    const wxString grund = m_Tag->getWartegrund(v->konkurrenz, v->vorschlag.spiel);
+    if (!grund.empty())
+        return grund;
+    if (!v->vorschlag.bereit)
+        return wxString::Format(_("Pause bis %s"), clSpielbetrieb::getUhrzeit(v->vorschlag.zuletzt +
+                                                                              60 * m_Tag->getMindestpause()));
+    return _("Alle Platten sind belegt.");
 }
 
 clTTSpiel* clSpielbetriebpanel::getGewaehlteLaufende() const
 {
     const long zeile = getAuswahl(m_Platten);
-    return zeile >= 0 && zeile < static_cast<long>(m_SpielAn.size()) ? m_SpielAn[zeile] : nullptr;
+    return zeile >= 0 && zeile < static_cast<long>(m_SpielAn.size()) ? m_SpielAn[zeile].aufruf.spiel
+                                                                     : nullptr;
+}
+
+clTurnier* clSpielbetriebpanel::getGewaehlteKonkurrenz() const
+{
+    const long zeile = getAuswahl(m_Platten);
+    return zeile >= 0 && zeile < static_cast<long>(m_SpielAn.size())
+               ? m_Tag->getKonkurrenz(m_SpielAn[zeile].konkurrenz)
+               : nullptr;
 }
 
 void clSpielbetriebpanel::zeigeKurzVorschau()
@@ -208,7 +278,7 @@ bool clSpielbetriebpanel::uebernimmErgebnis()
     }
     m_Kurzeingabe->ChangeValue(wxString());
     sp->setSaetze(saetze);
-    m_Turnier->pruefeWertung(sp);
+    getGewaehlteKonkurrenz()->pruefeWertung(sp);
     return true;
 }
 
@@ -221,7 +291,7 @@ bool clSpielbetriebpanel::setzeAusfall(int ofs)
     int seite = 0;
     clErgebnisEingabe::getAusfall(ofs, art, seite);
     sp->setAusfall(art, seite);
-    m_Turnier->pruefeWertung(sp);
+    getGewaehlteKonkurrenz()->pruefeWertung(sp);
     return true;
 }
 
@@ -258,30 +328,27 @@ void clSpielbetriebpanel::melde(const wxString& text)
 
 bool clSpielbetriebpanel::rufeAuf()
 {
-    const clTTSpiel* vorschlag = getVorschlag();
-    const auto it = std::find_if(m_Liste.begin(), m_Liste.end(),
-                                 [vorschlag](const sAufrufbar& a) { return a.spiel == vorschlag; });
-    if (it == m_Liste.end())
+    const sHallenVorschlag* v = getGewaehlterVorschlag();
+    const wxString grund = getWartegrund();
+    if (!grund.empty())
     {
-        melde(wxGetTranslation(L"Es gibt kein Spiel, das jetzt aufgerufen werden kann."));
+        melde(grund);
         return false;
     }
-    if (it->platte == 0)
-    {
-        melde(_("Alle Platten sind belegt."));
-        return false;
-    }
-    clTTSpiel* sp = it->spiel;
+    clTTSpiel* sp = v->vorschlag.spiel;
+    const int i = v->konkurrenz;
     const wxString paarung = sp->getPaarung();
-    if (!m_Turnier->rufeAuf(sp))
+    if (!m_Tag->rufeAuf(i, sp, v->platte))
     {
         melde(wxString::Format(_("%s kann jetzt nicht aufgerufen werden."), paarung));
         return false;
     }
-    const sAufruf* aufruf = m_Turnier->getSpielbetrieb().getAufruf(sp);
-    melde(wxString::Format(_("%s an Platte %d aufgerufen."), paarung, aufruf->platte));
+    // The call changed the lists, and v with them: the class is asked again.
+    clTurnier* k = m_Tag->getKonkurrenz(i);
+    melde(wxString::Format(_("%s an Platte %d aufgerufen."), paarung,
+                           m_Tag->getHallenPlatte(i, k->getSpielbetrieb().getAufruf(sp)->platte)));
     if (m_Zettel->GetValue() && m_Drucke)
-        m_Drucke(sp);
+        m_Drucke(k, sp);
     return true;
 }
 
@@ -293,7 +360,7 @@ bool clSpielbetriebpanel::nimmZurueck()
         melde(wxGetTranslation(L"Bitte eine Platte wählen, an der gespielt wird."));
         return false;
     }
-    return m_Turnier->nimmAufrufZurueck(sp);
+    return getGewaehlteKonkurrenz()->nimmAufrufZurueck(sp);
 }
 
 bool clSpielbetriebpanel::verlege()
@@ -306,8 +373,10 @@ bool clSpielbetriebpanel::verlege()
     }
     wxArrayString namen;
     std::vector<int> freie;
+    const long zeile = getAuswahl(m_Platten);
+    const int i = m_SpielAn[zeile].konkurrenz;
     for (size_t p = 0; p < m_SpielAn.size(); ++p)
-        if (m_SpielAn[p] == nullptr)
+        if (m_SpielAn[p].aufruf.spiel == nullptr && m_Tag->getEigenePlatte(i, static_cast<int>(p + 1)) > 0)
         {
             freie.push_back(static_cast<int>(p + 1));
             namen.Add(wxString::Format(_("Platte %d"), static_cast<int>(p + 1)));
@@ -319,14 +388,14 @@ bool clSpielbetriebpanel::verlege()
     }
     const int wahl = wxGetSingleChoiceIndex(wxString::Format(_("%s an welche Platte?"), sp->getPaarung()),
                                             _("Verlegen"), namen, 0, this);
-    return wahl >= 0 && m_Turnier->verlegeAufruf(sp, freie[wahl]);
+    return wahl >= 0 && m_Tag->getKonkurrenz(i)->verlegeAufruf(sp, m_Tag->getEigenePlatte(i, freie[wahl]));
 }
 
 void clSpielbetriebpanel::turnierGeaendert(modAenderung art, const wxString&)
 {
     std::vector<bool> belegt;
-    for (const clTTSpiel* sp : m_SpielAn)
-        belegt.push_back(sp != nullptr);
+    for (const sHallenAufruf& a : m_SpielAn)
+        belegt.push_back(a.aufruf.spiel != nullptr);
     fuelle();
     // A proposal made before no longer holds.
     auto* fenster = dynamic_cast<wxFrame*>(wxGetTopLevelParent(this));
@@ -335,16 +404,17 @@ void clSpielbetriebpanel::turnierGeaendert(modAenderung art, const wxString&)
         melde(wxString());
     m_Vorschlag.clear();
     // A result freed a table: the next call is proposed, where it does not disturb typing.
-    if (art != aendErgebnis || m_Liste.empty())
+    if (art != aendErgebnis || m_Liste.empty() || m_Liste.front().platte == 0)
         return;
     for (size_t p = 0; p < belegt.size() && p < m_SpielAn.size(); ++p)
-        if (belegt[p] && m_SpielAn[p] == nullptr)
+        if (belegt[p] && m_SpielAn[p].aufruf.spiel == nullptr)
         {
             waehle(m_Aufrufbare, 0);
-            m_Vorschlag = wxString::Format(
-                wxGetTranslation(L"Platte %d ist frei – nächster Aufruf: %s an Platte "
-                                 L"%d (Enter auf der Seite Spielbetrieb)"),
-                static_cast<int>(p + 1), m_Liste.front().spiel->getPaarung(), m_Liste.front().platte);
+            m_Vorschlag =
+                wxString::Format(wxGetTranslation(L"Platte %d ist frei – nächster Aufruf: %s an Platte "
+                                                  L"%d (Enter auf der Seite Spielbetrieb)"),
+                                 static_cast<int>(p + 1), m_Liste.front().vorschlag.spiel->getPaarung(),
+                                 m_Liste.front().platte);
             melde(m_Vorschlag);
             return;
         }
@@ -353,7 +423,7 @@ void clSpielbetriebpanel::turnierGeaendert(modAenderung art, const wxString&)
 void clSpielbetriebpanel::gruppenWerdenErsetzt()
 {
     // The matches the lists point to are about to go.
-    m_SpielAn.assign(m_SpielAn.size(), nullptr);
+    m_SpielAn.assign(m_SpielAn.size(), sHallenAufruf());
     m_Liste.clear();
     m_Aufrufbare->DeleteAllItems();
 }
@@ -375,7 +445,7 @@ void clSpielbetriebpanel::OnVerlegen(wxCommandEvent&)
 
 void clSpielbetriebpanel::OnMindestpause(wxSpinEvent& event)
 {
-    m_Turnier->setMindestpause(event.GetPosition());
+    m_Tag->setMindestpause(event.GetPosition());
 }
 
 void clSpielbetriebpanel::OnAktiviert(wxListEvent&)

@@ -99,8 +99,10 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Notebook->AddPage(m_Turnierpanel, _("Turnier und Teilnehmer"), false);
     m_Rundenpanel = new clRundenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
-    m_Spielbetriebpanel = new clSpielbetriebpanel(
-        m_Notebook, turnier, [this](const clTTSpiel* sp) { m_Ausgabe->getDruck().druckeSpielzettel(sp); });
+    m_Spielbetriebpanel = new clSpielbetriebpanel(m_Notebook, m_Kontext.getTag(),
+                                                  [this](clTurnier* konkurrenz, const clTTSpiel* sp) {
+                                                      m_Ausgabe->getDruck().druckeSpielzettel(sp, konkurrenz);
+                                                  });
     m_Notebook->AddPage(m_Spielbetriebpanel, _("Spielbetrieb"), false);
     m_TT_Tabellenpanel = new clTT_Tabellenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);
@@ -366,8 +368,6 @@ void wxQuobelFrame::richteAus(clTurnier* turnier)
     // The rounds, standings and cross table go to the class, the bracket lets go.
     loeseGruppen();
     m_Turnierpanel->setTurnier(turnier);
-    m_Spielbetriebpanel->setTurnier(turnier);
-    m_Halle->setTurnier(turnier);
     m_Endrundenpanel->setHalle(&turnier->getSpielbetrieb());
     if (turnier == m_Leer.get())
         return;

@@ -129,10 +129,10 @@ bool clDruck::drucke(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlat
     return druckeAusdruck(erzeugeAusdruck(er, inhalt, endstand), getSeitenDaten(inhalt == Baum));
 }
 
-bool clDruck::druckeSpielzettel(const clTTSpiel* sp)
+bool clDruck::druckeSpielzettel(const clTTSpiel* sp, clTurnier* konkurrenz)
 {
     // Whatever the window shows, the match is looked for in the whole tournament.
-    const wxString html = clHtmlAusgabe(m_Halle).erzeugeSpielzettel(sp);
+    const wxString html = clHtmlAusgabe(konkurrenz != nullptr ? konkurrenz : m_Halle).erzeugeSpielzettel(sp);
     if (html.empty())
         return false;
     const bool gedruckt =

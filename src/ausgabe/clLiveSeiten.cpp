@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 #include <wx/intl.h>
@@ -15,7 +16,9 @@
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
+#include "modell/clTurniertag.h"
 #include "tabellen/clSpieleTableBase.h"
+#include "tabellen/clWertungTableBase.h"
 
 namespace
 {
@@ -92,21 +95,85 @@ std::string liste(const std::string& punkte, const std::string& leer)
     return punkte.empty() ? "<p>" + leer + "</p>\n" : "<ul class=\"spiele\">\n" + punkte + "</ul>\n";
 }
 
-std::string spielerPfad(int startNr)
+std::string spielerPfad(const std::string& praefix, int startNr)
 {
-    return "/spieler/" + zahl(startNr);
+    return praefix + "/spieler/" + zahl(startNr);
 }
 
-std::string gruppenPfad(int g)
+std::string gruppenPfad(const std::string& praefix, int g)
 {
-    return "/gruppe/" + zahl(g);
+    return praefix + "/gruppe/" + zahl(g);
 }
 
 const char* const Strich = " \xE2\x80\x93 ";
 const char* const Punkt = " \xC2\xB7 ";
 } // namespace
 
-clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
+clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht) : clLiveSeiten()
+{
+    std::vector<std::pair<sAufrufbar, size_t>> naechste;
+    for (const sAufrufbar& a : turnier->getSpielbetrieb().getNaechste(*turnier))
+        naechste.emplace_back(a, naechste.size());
+    kopiere(turnier, nurUebersicht, naechste, [](int platte) { return platte; });
+}
+
+clLiveSeiten::clLiveSeiten(const clTurniertag* tag, bool nurUebersicht) : clLiveSeiten()
+{
+    const std::vector<sHallenVorschlag> alle = tag->getNaechste();
+    const auto kopiereKlasse = [&](clLiveSeiten& ziel, int i)
+    {
+        std::vector<std::pair<sAufrufbar, size_t>> naechste;
+        for (size_t n = 0; n < alle.size(); ++n)
+            if (alle[n].konkurrenz == i)
+                naechste.emplace_back(alle[n].vorschlag, n);
+        for (auto& [a, n] : naechste)
+            a.platte = alle[n].platte;
+        ziel.kopiere(tag->getKonkurrenz(i), nurUebersicht, naechste,
+                     [tag, i](int platte) { return tag->getHallenPlatte(i, platte); });
+    };
+    if (tag->getAnzahl() == 1)
+    {
+        kopiereKlasse(*this, 0);
+        return;
+    }
+    const clTurnier* erste = tag->getKonkurrenz(0);
+    m_Titel = m(erste->getAllgemein()->Bezeichnung);
+    m_Unterzeile = m(clHtmlAusgabe::getUnterzeile(*erste->getAllgemein()));
+    m_Navigation.emplace_back("/", m_Texte.uebersicht);
+    for (int i = 0; i < tag->getAnzahl(); ++i)
+    {
+        m_Klassen.push_back(clLiveSeiten());
+        clLiveSeiten& k = m_Klassen.back();
+        k.m_Praefix = "/k/" + zahl(tag->getKennung(i));
+        k.m_Navigation.emplace_back("/", m_Texte.uebersicht);
+        kopiereKlasse(k, i);
+        // The class's overview takes the place of the day's in its links.
+        k.m_Navigation[1] = {k.pfad("/"), m(tag->getName(i))};
+        k.m_Unterzeile = m(tag->getName(i)) + Punkt + k.m_Unterzeile;
+        const auto [entschieden, alleSpiele] = tag->getSpielstand(i);
+        m_KlassenDaten.push_back(
+            {m(tag->getName(i)), m(tag->getStufe(i)) + Punkt +
+                                     m(wxString::Format(_("%d von %d Spielen"), entschieden, alleSpiele))});
+        m_Navigation.emplace_back(k.pfad("/"), m(tag->getName(i)));
+    }
+    // Each person's entries, found by going once through every class's entries.
+    std::unordered_map<int, size_t> stelle;
+    for (const clPerson& p : tag->getPersonen())
+    {
+        stelle[p.getKennung()] = m_Personen.size();
+        m_Personen.push_back({p.getKennung(), m(p.getVollerName()), {}});
+    }
+    for (int i = 0; i < tag->getAnzahl() && !nurUebersicht; ++i)
+    {
+        const clTurnier* k = tag->getKonkurrenz(i);
+        for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
+            for (int p : tag->getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
+                if (const auto it = stelle.find(p); it != stelle.end())
+                    m_Personen[it->second].meldungen.emplace_back(static_cast<size_t>(i), snr);
+    }
+}
+
+clLiveSeiten::clLiveSeiten()
 {
     sTexte& t = m_Texte;
     t.uebersicht = m(_(L"Übersicht"));
@@ -138,7 +205,13 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
     t.aufgabe = m(clSpieleTableBase::getAusfallText(ausfAufgabe));
     t.freilos = m(_("Freilos"));
     t.zuGrossFuerKreuztabelle = m(_(L"Die Kreuztabelle ist für diese Seite zu groß; sie steht im Ausdruck."));
+}
 
+void clLiveSeiten::kopiere(clTurnier* turnier, bool nurUebersicht,
+                           const std::vector<std::pair<sAufrufbar, size_t>>& vorschlaege,
+                           const std::function<int(int)>& halle)
+{
+    const sTexte& t = m_Texte;
     m_Titel = m(turnier->getAllgemein()->Bezeichnung);
     m_Unterzeile = m(clHtmlAusgabe::getUnterzeile(*turnier->getAllgemein()));
     m_Teilnehmer.resize(static_cast<size_t>(turnier->getAnzahlTeilnehmer()) + 1);
@@ -150,11 +223,20 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
 
     // The matches the overview lists; where they stand in m_Spiele is found on the way.
     const clSpielbetrieb& sb = turnier->getSpielbetrieb();
+    // The tables by the hall's numbers.
     std::vector<sAufruf> laufende = sb.getLaufende();
-    std::vector<sAufrufbar> naechste = sb.getNaechste(*turnier);
-    naechste.resize(std::min<size_t>(naechste.size(), AnzahlAufrufe));
-    const std::vector<sAufruf> beendete =
+    std::vector<sAufrufbar> naechste;
+    std::vector<size_t> ordnung;
+    for (size_t n = 0; n < vorschlaege.size() && n < AnzahlAufrufe; ++n)
+    {
+        naechste.push_back(vorschlaege[n].first);
+        ordnung.push_back(vorschlaege[n].second);
+    }
+    std::vector<sAufruf> beendete =
         sb.getBeendete(static_cast<size_t>(std::max(AnzahlErgebnisse, AnzahlSpieleAufSeite)));
+    for (std::vector<sAufruf>* aufrufe : {&laufende, &beendete})
+        for (sAufruf& a : *aufrufe)
+            a.platte = halle(a.platte);
     std::unordered_map<const clTTSpiel*, size_t> gesucht;
     for (const sAufruf& a : laufende)
         gesucht.emplace(a.spiel, SIZE_MAX);
@@ -174,18 +256,18 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
         s.eingegeben = sp->getEingaben();
         if (const sAufruf* a = sb.getAufruf(sp))
         {
-            s.aufrufPlatte = a->platte;
+            s.aufrufPlatte = halle(a->platte);
             s.laeuft = a->ende == 0;
         }
         m_Spiele.push_back(s);
     };
 
-    m_Navigation.emplace_back("/", t.uebersicht);
+    m_Navigation.emplace_back(pfad("/"), t.uebersicht);
     const clGruppenphase* gp = turnier->getGruppenphase();
     m_JederGegenJeden = gp == nullptr;
     if (gp == nullptr)
     {
-        m_Navigation.emplace_back("/tabelle", t.tabelle);
+        m_Navigation.emplace_back(pfad("/tabelle"), t.tabelle);
         if (!nurUebersicht)
             m_Spiele.reserve(turnier->getSchema().getSpiele().size());
         for (int r = 1; r <= turnier->getAnzahlRunden(); ++r)
@@ -203,7 +285,7 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
     std::unordered_map<const clTeilnehmer*, int> hauptNr;
     for (int g = 1; gp != nullptr && g <= gp->getAnzahlGruppen(); ++g)
     {
-        m_Navigation.emplace_back(gruppenPfad(g), fuelle(t.gruppe, {zahl(g)}));
+        m_Navigation.emplace_back(gruppenPfad(m_Praefix, g), fuelle(t.gruppe, {zahl(g)}));
         const clTurnier* gruppe = gp->getGruppe(g);
         const std::vector<int> platten = gp->getPlatten(g);
         for (int p = 1; p <= gruppe->getAnzahlTeilnehmer(); ++p)
@@ -222,8 +304,8 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
     }
     if (const clEndrunde* er = gp != nullptr ? gp->getEndrunde() : nullptr)
     {
-        m_Navigation.emplace_back("/endrunde", t.endrunde);
-        m_Navigation.emplace_back("/endstand", t.endstand);
+        m_Navigation.emplace_back(pfad("/endrunde"), t.endrunde);
+        m_Navigation.emplace_back(pfad("/endstand"), t.endstand);
         std::unordered_map<const clTTSpiel*, size_t> index;
         for (int i = 0; i < er->getAnzahlSpiele(); ++i)
         {
@@ -271,27 +353,35 @@ clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht)
         if (s.gruppe >= 0 && static_cast<size_t>(s.gruppe) < m_Gruppen.size())
             ++m_Gruppen[s.gruppe].anzahlSpiele;
 
-    const auto zeilen = [&gesucht](const auto& aufrufe, std::vector<sZeile>& ziel, auto zusatz)
+    const auto zeilen = [&gesucht](const auto& aufrufe, std::vector<sZeile>& ziel, auto zusatz, auto stelle)
     {
-        for (const auto& a : aufrufe)
-            if (const size_t k = gesucht[a.spiel]; k != SIZE_MAX)
-                ziel.push_back({k, zusatz(a)});
+        for (size_t n = 0; n < aufrufe.size(); ++n)
+            if (const size_t k = gesucht[aufrufe[n].spiel]; k != SIZE_MAX)
+                ziel.push_back({k, zusatz(aufrufe[n]), stelle(n)});
     };
-    zeilen(laufende, m_Laufende,
-           [](const sAufruf& a) {
-               return m(
-                   wxString::Format(_("Platte %d, seit %s"), a.platte, clSpielbetrieb::getUhrzeit(a.beginn)));
-           });
-    zeilen(naechste, m_Naechste,
-           [](const sAufrufbar& a)
-           {
-               return m(!a.bereit      ? _("nach der Pause")
-                        : a.platte > 0 ? wxString::Format(_("an Platte %d"), a.platte)
-                                       : _("wartet auf eine Platte"));
-           });
-    zeilen(beendete, m_Beendete,
-           [](const sAufruf& a)
-           { return m(wxString::Format(_("Ende %s"), clSpielbetrieb::getUhrzeit(a.ende))); });
+    const auto tisch = [&laufende](size_t n) { return static_cast<size_t>(laufende[n].platte); };
+    const auto stelle = [&ordnung](size_t n) { return ordnung[n]; };
+    zeilen(
+        laufende, m_Laufende,
+        [](const sAufruf& a) {
+            return m(
+                wxString::Format(_("Platte %d, seit %s"), a.platte, clSpielbetrieb::getUhrzeit(a.beginn)));
+        },
+        tisch);
+    zeilen(
+        naechste, m_Naechste,
+        [](const sAufrufbar& a)
+        {
+            return m(!a.bereit      ? _("nach der Pause")
+                     : a.platte > 0 ? wxString::Format(_("an Platte %d"), a.platte)
+                                    : _("wartet auf eine Platte"));
+        },
+        stelle);
+    zeilen(
+        beendete, m_Beendete,
+        [](const sAufruf& a)
+        { return m(wxString::Format(_("Ende %s"), clSpielbetrieb::getUhrzeit(a.ende))); },
+        [](size_t n) { return n; });
 }
 
 std::string clLiveSeiten::seite(const std::string& hier, const std::string& titel,
@@ -333,7 +423,7 @@ std::string clLiveSeiten::erzeugePaarung(const sSpiel& s) const
                 name +=
                     " (" + (s.eingegeben.ausfall == ausfKampflos ? m_Texte.kampflos : m_Texte.aufgabe) + ")";
             if (s.verweis)
-                name = verweis(spielerPfad(s.name[seite]), name);
+                name = verweis(spielerPfad(m_Praefix, s.name[seite]), name);
         }
         const bool sieger = entschieden && (seite == 0 ? w1 : w2).m_Spiel.eigene > 0;
         namen += (seite == 1 ? Strich : "") + (sieger ? "<strong>" + name + "</strong>" : name);
@@ -353,14 +443,14 @@ std::string clLiveSeiten::erzeugePaarung(const sSpiel& s) const
     return namen + " <span class=\"ergebnis\">" + ergebnis + "</span>";
 }
 
-std::string clLiveSeiten::erzeugeSpielzeile(size_t k, const std::string& paarung,
-                                            const std::string& zusatz) const
+std::string clLiveSeiten::erzeugeSpielzeile(size_t k, const std::string& paarung, const std::string& zusatz,
+                                            const std::string& klasse) const
 {
     const sSpiel& s = m_Spiele[k];
     std::string zeile = "<li>";
     if (s.laeuft)
         zeile += "<span class=\"platte\">" + zahl(s.aufrufPlatte) + "</span>";
-    std::string ort = getOrt(s);
+    std::string ort = klasse.empty() ? getOrt(s) : klasse + Punkt + getOrt(s);
     if (!zusatz.empty())
         ort += (ort.empty() ? "" : Punkt) + zusatz;
     return zeile + "<span class=\"ort\">" + ort + "</span><br>" + paarung + "</li>\n";
@@ -379,7 +469,8 @@ std::string clLiveSeiten::erzeugeUebersicht() const
     };
     std::string namen;
     for (size_t snr = 1; snr < m_Teilnehmer.size(); ++snr)
-        namen += "<li>" + verweis(spielerPfad(static_cast<int>(snr)), m_Teilnehmer[snr].name) + "</li>\n";
+        namen += "<li>" + verweis(spielerPfad(m_Praefix, static_cast<int>(snr)), m_Teilnehmer[snr].name) +
+                 "</li>\n";
     return "<h2>" + t.esSpielen + "</h2>\n" + liste(punkte(m_Laufende, SIZE_MAX), t.keinSpielLaeuft) +
            "<h2>" + t.alsNaechstes + "</h2>\n" + liste(punkte(m_Naechste, AnzahlAufrufe), t.keinSpielWartet) +
            "<h2>" + t.letzteErgebnisse + "</h2>\n" +
@@ -469,18 +560,17 @@ std::string clLiveSeiten::erzeugeSpieler(int startNr, const std::vector<size_t>&
     const sTeilnehmer& tn = m_Teilnehmer[startNr];
     std::string html = "<h2>" + tn.name + "</h2>\n";
     if (!tn.verein.empty() || gruppe > 0)
-        html +=
-            "<p>" + tn.verein + (tn.verein.empty() || gruppe == 0 ? "" : Punkt) +
-            (gruppe > 0 ? verweis(gruppenPfad(gruppe), fuelle(t.gruppe, {zahl(gruppe)})) : std::string()) +
-            "</p>\n";
+        html += "<p>" + tn.verein + (tn.verein.empty() || gruppe == 0 ? "" : Punkt) +
+                (gruppe > 0 ? verweis(gruppenPfad(m_Praefix, gruppe), fuelle(t.gruppe, {zahl(gruppe)}))
+                            : std::string()) +
+                "</p>\n";
     return html + (laeuft.empty() ? std::string() : "<h3>" + t.laeuftTitel + "</h3>\n" + liste(laeuft, "")) +
            "<h3>" + t.nochZuSpielen + "</h3>\n" + liste(offen, t.keinSpielOffen) + "<h3>" + t.gespielt +
            "</h3>\n" + liste(gespielt, t.keinSpielGespielt);
 }
 
-spLiveSeiten clLiveSeiten::erzeuge(mapLiveSeiten zusatz) const
+void clLiveSeiten::schreibe(mapLiveSeiten& seiten, std::vector<std::string>* spieler) const
 {
-    auto seiten = std::make_shared<mapLiveSeiten>(std::move(zusatz));
     // Each pairing is written once, for the page of its group and those of both its players.
     std::vector<std::string> paarungen(m_Spiele.size());
     // Each player's matches, found once rather than by every player's page.
@@ -493,27 +583,102 @@ spLiveSeiten clLiveSeiten::erzeuge(mapLiveSeiten zusatz) const
             if (s.name[seite] > 0 && static_cast<size_t>(s.name[seite]) < spieleVon.size())
                 spieleVon[s.name[seite]].push_back(k);
     }
-    (*seiten)["/"].inhalt = seite("/", m_Texte.uebersicht, erzeugeUebersicht());
+    seiten[pfad("/")].inhalt = seite(pfad("/"), m_Texte.uebersicht, erzeugeUebersicht());
     if (m_JederGegenJeden && !m_Gruppen.empty())
-        (*seiten)["/tabelle"].inhalt = seite("/tabelle", m_Texte.tabelle, erzeugeGruppe(0, paarungen));
+        seiten[pfad("/tabelle")].inhalt =
+            seite(pfad("/tabelle"), m_Texte.tabelle, erzeugeGruppe(0, paarungen));
     for (int g = 1; !m_JederGegenJeden && g < static_cast<int>(m_Gruppen.size()); ++g)
-        (*seiten)[gruppenPfad(g)].inhalt =
-            seite(gruppenPfad(g), fuelle(m_Texte.gruppe, {zahl(g)}), erzeugeGruppe(g, paarungen));
+        seiten[gruppenPfad(m_Praefix, g)].inhalt =
+            seite(gruppenPfad(m_Praefix, g), fuelle(m_Texte.gruppe, {zahl(g)}), erzeugeGruppe(g, paarungen));
     if (!m_Endrunde.empty())
     {
-        (*seiten)["/endrunde"].inhalt = seite("/endrunde", m_Texte.endrunde, erzeugeEndrunde(paarungen));
-        (*seiten)["/endstand"].inhalt = seite("/endstand", m_Texte.endstand, m_Endstand);
+        seiten[pfad("/endrunde")].inhalt =
+            seite(pfad("/endrunde"), m_Texte.endrunde, erzeugeEndrunde(paarungen));
+        seiten[pfad("/endstand")].inhalt = seite(pfad("/endstand"), m_Texte.endstand, m_Endstand);
     }
+    if (spieler != nullptr)
+        spieler->resize(m_Teilnehmer.size());
     for (size_t snr = 1; snr < m_Teilnehmer.size(); ++snr)
-        (*seiten)[spielerPfad(static_cast<int>(snr))].inhalt =
-            seite(spielerPfad(static_cast<int>(snr)), m_Teilnehmer[snr].name,
-                  erzeugeSpieler(static_cast<int>(snr), spieleVon[snr], paarungen));
+    {
+        std::string html = erzeugeSpieler(static_cast<int>(snr), spieleVon[snr], paarungen);
+        seiten[spielerPfad(m_Praefix, static_cast<int>(snr))].inhalt =
+            seite(spielerPfad(m_Praefix, static_cast<int>(snr)), m_Teilnehmer[snr].name, html);
+        if (spieler != nullptr)
+            (*spieler)[snr] = std::move(html);
+    }
+}
+
+std::string clLiveSeiten::erzeugeTag() const
+{
+    const sTexte& t = m_Texte;
+    // The lines of every class, in the order of the hall.
+    const auto punkte = [this](std::vector<sZeile> clLiveSeiten::*zeilen, size_t hoechstens)
+    {
+        std::vector<std::tuple<size_t, size_t, const sZeile*>> alle;
+        for (size_t i = 0; i < m_Klassen.size(); ++i)
+            for (const sZeile& z : m_Klassen[i].*zeilen)
+                alle.emplace_back(z.ordnung, i, &z);
+        std::sort(alle.begin(), alle.end());
+        std::string html;
+        for (size_t n = 0; n < alle.size() && n < hoechstens; ++n)
+        {
+            const auto& [ordnung, i, z] = alle[n];
+            const clLiveSeiten& k = m_Klassen[i];
+            html += k.erzeugeSpielzeile(z->spiel, k.erzeugePaarung(k.m_Spiele[z->spiel]), z->zusatz,
+                                        m_KlassenDaten[i].name);
+        }
+        return html;
+    };
+    std::string klassen;
+    for (size_t i = 0; i < m_Klassen.size(); ++i)
+        klassen += "<li>" + verweis(m_Klassen[i].pfad("/"), m_KlassenDaten[i].name) +
+                   "<br><span class=\"ort\">" + m_KlassenDaten[i].stand + "</span></li>\n";
+    std::string namen;
+    for (const sPerson& p : m_Personen)
+        namen += "<li>" + verweis("/person/" + zahl(p.nr), p.name) + "</li>\n";
+    return "<h2>" + t.esSpielen + "</h2>\n" +
+           liste(punkte(&clLiveSeiten::m_Laufende, SIZE_MAX), t.keinSpielLaeuft) + "<h2>" + t.alsNaechstes +
+           "</h2>\n" + liste(punkte(&clLiveSeiten::m_Naechste, AnzahlAufrufe), t.keinSpielWartet) + "<h2>" +
+           m(_("Konkurrenzen")) + "</h2>\n" + liste(klassen, std::string()) + "<h2>" + t.teilnehmerTitel +
+           "</h2>\n" +
+           (namen.empty() ? "<p>" + t.keineTeilnehmer + "</p>\n"
+                          : "<ul class=\"namen\">\n" + namen + "</ul>\n");
+}
+
+spLiveSeiten clLiveSeiten::erzeuge(mapLiveSeiten zusatz) const
+{
+    auto seiten = std::make_shared<mapLiveSeiten>(std::move(zusatz));
+    if (m_Klassen.empty())
+    {
+        schreibe(*seiten, nullptr);
+        return seiten;
+    }
+    std::vector<std::vector<std::string>> spieler(m_Klassen.size());
+    for (size_t i = 0; i < m_Klassen.size(); ++i)
+        m_Klassen[i].schreibe(*seiten, &spieler[i]);
+    (*seiten)["/"].inhalt = seite("/", m_Texte.uebersicht, erzeugeTag());
+    for (const sPerson& p : m_Personen)
+    {
+        std::string html;
+        for (const auto& [i, snr] : p.meldungen)
+            html += "<h2>" + verweis(m_Klassen[i].pfad("/"), m_KlassenDaten[i].name) + "</h2>\n" +
+                    spieler[i][snr];
+        const std::string hier = "/person/" + zahl(p.nr);
+        (*seiten)[hier].inhalt = seite(hier, p.name, html);
+    }
     return seiten;
 }
 
 spLiveSeiten clLiveSeiten::erneuereUebersicht(const spLiveSeiten& vorher) const
 {
     auto seiten = std::make_shared<mapLiveSeiten>(*vorher);
-    (*seiten)["/"].inhalt = seite("/", m_Texte.uebersicht, erzeugeUebersicht());
+    if (m_Klassen.empty())
+    {
+        (*seiten)[pfad("/")].inhalt = seite(pfad("/"), m_Texte.uebersicht, erzeugeUebersicht());
+        return seiten;
+    }
+    for (const clLiveSeiten& k : m_Klassen)
+        (*seiten)[k.pfad("/")].inhalt = k.seite(k.pfad("/"), k.m_Texte.uebersicht, k.erzeugeUebersicht());
+    (*seiten)["/"].inhalt = seite("/", m_Texte.uebersicht, erzeugeTag());
     return seiten;
 }

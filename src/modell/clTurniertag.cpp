@@ -618,9 +618,10 @@ void clTurniertag::nachher(int i, modAenderung art, const wxString& schritt)
                    art == aendNeu))
     {
         m_Abgleich = true;
-        if (art == aendAllgemein)
+        // A class made new brings its tables as much as a class edited: the hall counts them.
+        if (art == aendAllgemein || art == aendNeu)
             uebertrageAllgemein(i);
-        else
+        if (art != aendAllgemein)
         {
             // A class read anew has new entries: they find their persons by name.
             if (art != aendTeilnehmer)

@@ -46,7 +46,7 @@ TEST_F(Hallenanzeige, ZeigtFolgtWechseltUndSchliesst)
     ASSERT_TRUE(turnier()->rufeAuf(sp, 2));
     const wxString paarung = sp->getT1()->getAnzeige() + L" \u2013 " + sp->getT2()->getAnzeige();
 
-    wxWeakRef<clHallenanzeige> h(new clHallenanzeige(frame.get(), turnier()));
+    wxWeakRef<clHallenanzeige> h(new clHallenanzeige(frame.get(), frame->getTag()));
     h->zeige();
     h->SetSize(1920, 1080);
     verarbeiteEreignisse();

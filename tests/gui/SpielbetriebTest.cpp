@@ -106,6 +106,53 @@ TEST_F(Spielbetrieb, AufrufenErgebnisUndRueckgaengig)
     EXPECT_EQ("", aufrufZeile(tb(), 1, 2));
 }
 
+// Anna plays for Herren at table 1 and waits in Damen: the page lists the calls of
+// both classes by their names and says why her Damen match waits, the minimum rest
+// counts for the day, and the hall display names the class at each table and goes
+// through both classes' standings.
+TEST_F(Spielbetrieb, ZweiKonkurrenzenEineHalle)
+{
+    clTurniertag& tag = *frame->getTag();
+    erstelleZweiKonkurrenzen(tag);
+    tag.setUhr(zehnUhr42);
+    const int anna = tag.getPersonenVon(0, tag.getKonkurrenz(0)->getTeilnehmer(1)->getKennung()).front();
+    ASSERT_TRUE(tag.rufeAuf(0, spielVon(tag, 0, anna), 1));
+    zeigeSeite(panel);
+    ASSERT_EQ(2, platten->GetItemCount());
+    EXPECT_TRUE(platten->GetItemText(0, 2).StartsWith("Herren: ")) << platten->GetItemText(0, 2);
+    wxString zeilen;
+    for (long z = 0; z < aufrufbare->GetItemCount(); ++z)
+        zeilen += aufrufbare->GetItemText(z, 1).BeforeFirst(':') + "|" + aufrufbare->GetItemText(z, 2) + "|" +
+                  aufrufbare->GetItemText(z, 3) + "\n";
+    const wxString wartet = tag.getWartegrund(1, spielVon(tag, 1, anna));
+    EXPECT_TRUE(wartet.EndsWith("spielt an Platte 1, Herren")) << wartet;
+    EXPECT_EQ("Herren|2|\nDamen||\nDamen||" + wartet + "\n", zeilen);
+
+    // Her match cannot be called, and the page says why.
+    aufrufbare->SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    EXPECT_EQ(spielVon(tag, 1, anna), panel->getVorschlag());
+    EXPECT_FALSE(panel->rufeAuf());
+    EXPECT_EQ(wartet, status());
+    aufrufbare->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    EXPECT_TRUE(panel->rufeAuf());
+    EXPECT_TRUE(platten->GetItemText(1, 2).StartsWith("Herren: ")) << platten->GetItemText(1, 2);
+    ASSERT_TRUE(tag.setMindestpause(7));
+    EXPECT_EQ(7, panel->getMindestpause()->GetValue());
+
+    wxWeakRef<clHallenanzeige> h(new clHallenanzeige(frame.get(), &tag));
+    const auto inhalt = [&h] { return wxJoin(h->getInhalt(), '\n', 0); };
+    EXPECT_TRUE(inhalt().StartsWith("Es spielen\nPlatte 1: ")) << inhalt();
+    EXPECT_TRUE(inhalt().Contains(", Herren, seit 10:42\nPlatte 2: ")) << inhalt();
+    ASSERT_EQ(2, h->getAnzahlSeiten());
+    for (const wxString titel : {"Herren: Tabelle", "Damen: Tabelle", "Herren: Tabelle"})
+    {
+        EXPECT_TRUE(inhalt().Contains("\n" + titel + "\n" + titel + "\nPlatz|")) << inhalt();
+        h->naechsteSeite();
+    }
+    h->Close();
+    verarbeiteEreignisse();
+}
+
 // A group shows in its rounds grid where the hall plays its matches.
 TEST_F(Spielbetrieb, GruppenspielAnAndererPlatte)
 {
