@@ -966,14 +966,7 @@ bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAend
     const bool gelesen = lesen();
     if (gelesen)
     {
-        if (getAnzahl() > 1)
-            meldeErsatz();
-        m_Konkurrenzen.erase(m_Konkurrenzen.begin() + 1, m_Konkurrenzen.end());
-        m_Konkurrenzen[0]->name.clear();
-        m_Konkurrenzen[0]->platten.clear();
-        m_Konkurrenzen[0]->personen.clear();
-        m_Personen.clear();
-        m_Platten = k->getAllgemein()->Platten;
+        neu();
         m_Mindestpause = k->getSpielbetrieb().getMindestpause();
         gleicheAb(0);
     }
