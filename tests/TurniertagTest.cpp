@@ -211,6 +211,7 @@ TEST(Turniertag, EineHalleFuerAlle)
         anderes = a.spiel;
     }
     ASSERT_NE(nullptr, anderes);
+    EXPECT_EQ(wxString::Format("N%d spielt an Platte 1, Herren", person), tag.getWartegrund(2, inJugend));
     EXPECT_FALSE(tag.rufeAuf(2, anderes, 1));
     EXPECT_FALSE(tag.rufeAuf(2, anderes, 5));
     EXPECT_FALSE(tag.rufeAuf(2, inJugend, 2));

@@ -25,6 +25,8 @@ public:
 
     // "Anna Meier".
     wxString getVollerName() const;
+    // How the hall calls the person: the surname, the first name where there is none.
+    const wxString& getRufname() const { return Name.empty() ? Vorname : Name; }
     // Name, club and rating agree with the other's.
     bool gleicheMeldedaten(const clPerson& p) const;
     // True when the person has data beyond what an entry holds.

@@ -824,8 +824,8 @@ wxString clTurniertag::getWartegrund(int i, const clTTSpiel* sp) const
         for (const clTeilnehmer* tn : {a.aufruf.spiel->getT1(), a.aufruf.spiel->getT2()})
             for (int p : getPersonenVon(a.konkurrenz, tn->getKennung()))
                 if (std::find(personen.begin(), personen.end(), p) != personen.end())
-                    return wxString::Format(_("%s spielt an Platte %d, %s"), getPerson(p)->Name, a.platte,
-                                            getName(a.konkurrenz));
+                    return wxString::Format(_("%s spielt an Platte %d, %s"), getPerson(p)->getRufname(),
+                                            a.platte, getName(a.konkurrenz));
     }
     return wxString();
 }
