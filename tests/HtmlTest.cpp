@@ -208,6 +208,12 @@ TEST(CsvExport, ErgebnisseDesTages)
         EXPECT_TRUE(erg[z].StartsWith(wxString::Format("\"'=Jugend\";\"Gruppe %d\";\"%d\";\"3\";\"",
                                                        z < 14 ? 1 : 2, static_cast<int>(z - 11) % 3 + 1)))
             << erg[z];
+    // The slip sends the players to the hall's table, not to the class's own number.
+    clTurnier* jugend = tt.tag.getKonkurrenz(2);
+    const clTTSpiel* sp = jugend->getGruppenphase()->getGruppe(1)->getSpiel(1, 1);
+    clHtmlAusgabe zettel(jugend);
+    zettel.setHallenPlatten(tt.tag.getEigenePlatten(2));
+    EXPECT_TRUE(zettel.erzeugeSpielzettel(sp).Contains("Platte 3")) << zettel.erzeugeSpielzettel(sp);
 }
 
 // The page of the day lists its classes and has a section per class, headed by its

@@ -45,7 +45,8 @@ public:
     // is called: the printer is asked for once, later slips go to the same printer.
     // False when there is no such slip or it was not printed. konkurrenz is the
     // match's class when it is another than the one printed.
-    bool druckeSpielzettel(const clTTSpiel* sp, clTurnier* konkurrenz = nullptr);
+    bool druckeSpielzettel(const clTTSpiel* sp, clTurnier* konkurrenz = nullptr,
+                           const std::vector<int>& hallenPlatten = {});
     // What slips can be printed for the tournament printed (a group: its own rounds):
     // every open match (runde 0), then each round; vorschlag becomes the first
     // round with a match not begun.

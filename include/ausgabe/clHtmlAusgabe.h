@@ -24,6 +24,9 @@ public:
     // the tournament itself). A called match is shown at the table of its call.
     explicit clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten = {},
                            const clTurnier* halle = nullptr);
+    // A class of a tournament day that plays on tables of its own: the hall's
+    // numbers of its tables 1, 2, …, which slips name (empty: the same numbers).
+    void setHallenPlatten(std::vector<int> platten) { m_HallenPlatten = std::move(platten); }
 
     // The schedule round by round: tables, pairings, set scores, sets and byes.
     wxString erzeugeSpielplan() const;
@@ -96,6 +99,7 @@ private:
 
     clTurnier* m_Turnier;
     std::vector<int> m_Platten;
+    std::vector<int> m_HallenPlatten;
     const clTurnier* m_Halle;
 };
 

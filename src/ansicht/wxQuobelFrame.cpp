@@ -99,10 +99,14 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Notebook->AddPage(m_Turnierpanel, _("Turnier und Teilnehmer"), false);
     m_Rundenpanel = new clRundenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_Rundenpanel, _("Spielrunden"), false);
-    m_Spielbetriebpanel = new clSpielbetriebpanel(m_Notebook, m_Kontext.getTag(),
-                                                  [this](clTurnier* konkurrenz, const clTTSpiel* sp) {
-                                                      m_Ausgabe->getDruck().druckeSpielzettel(sp, konkurrenz);
-                                                  });
+    m_Spielbetriebpanel =
+        new clSpielbetriebpanel(m_Notebook, m_Kontext.getTag(),
+                                [this](clTurnier* konkurrenz, const clTTSpiel* sp)
+                                {
+                                    const clTurniertag* tag = m_Kontext.getTag();
+                                    m_Ausgabe->getDruck().druckeSpielzettel(
+                                        sp, konkurrenz, tag->getEigenePlatten(tag->finde(konkurrenz)));
+                                });
     m_Notebook->AddPage(m_Spielbetriebpanel, _("Spielbetrieb"), false);
     m_TT_Tabellenpanel = new clTT_Tabellenpanel(m_Notebook, turnier);
     m_Notebook->AddPage(m_TT_Tabellenpanel, _("Turniertabelle"), false);

@@ -129,10 +129,13 @@ bool clDruck::drucke(const clEndrunde& er, EndrundenInhalt inhalt, const vecPlat
     return druckeAusdruck(erzeugeAusdruck(er, inhalt, endstand), getSeitenDaten(inhalt == Baum));
 }
 
-bool clDruck::druckeSpielzettel(const clTTSpiel* sp, clTurnier* konkurrenz)
+bool clDruck::druckeSpielzettel(const clTTSpiel* sp, clTurnier* konkurrenz,
+                                const std::vector<int>& hallenPlatten)
 {
     // Whatever the window shows, the match is looked for in the whole tournament.
-    const wxString html = clHtmlAusgabe(konkurrenz != nullptr ? konkurrenz : m_Halle).erzeugeSpielzettel(sp);
+    clHtmlAusgabe ausgabe(konkurrenz != nullptr ? konkurrenz : m_Halle);
+    ausgabe.setHallenPlatten(hallenPlatten);
+    const wxString html = ausgabe.erzeugeSpielzettel(sp);
     if (html.empty())
         return false;
     const bool gedruckt =

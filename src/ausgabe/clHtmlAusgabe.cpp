@@ -97,7 +97,8 @@ clHtmlAusgabe::clHtmlAusgabe(clTurnier* turnier, std::vector<int> platten, const
 int clHtmlAusgabe::getPlatte(const clTTSpiel* sp, int p) const
 {
     const sAufruf* aufruf = clSpieleTableBase::getAufruf(m_Halle, sp);
-    return aufruf != nullptr ? aufruf->platte : clGruppenphase::getPlattenNummer(m_Platten, p);
+    return clGruppenphase::getPlattenNummer(
+        m_HallenPlatten, aufruf != nullptr ? aufruf->platte : clGruppenphase::getPlattenNummer(m_Platten, p));
 }
 
 wxString clHtmlAusgabe::maskiere(const wxString& text)
@@ -293,7 +294,11 @@ wxString clHtmlAusgabe::erzeugeSpielzettel(const clTTSpiel* sp) const
     wxString html = erzeugeRundenZettel(0, sp);
     const clGruppenphase* gp = m_Turnier->getGruppenphase();
     for (int g = 1; gp != nullptr && html.empty() && g <= gp->getAnzahlGruppen(); ++g)
-        html = clHtmlAusgabe(gp->getGruppe(g), gp->getPlatten(g), m_Halle).erzeugeRundenZettel(0, sp);
+    {
+        clHtmlAusgabe gruppe(gp->getGruppe(g), gp->getPlatten(g), m_Halle);
+        gruppe.setHallenPlatten(m_HallenPlatten);
+        html = gruppe.erzeugeRundenZettel(0, sp);
+    }
     if (gp != nullptr && html.empty() && gp->getEndrunde() != nullptr)
         html = erzeugeEndrundenZettel(*gp->getEndrunde(), sp);
     return html;
@@ -364,7 +369,9 @@ wxString clHtmlAusgabe::erzeugeEndrundenZettel(const clEndrunde& er, const clTTS
                                  : " &nbsp; &nbsp; " + maskiere(wxString::Format(_("Spiel %d"), nr)));
             // A bracket match has a table only once it is called.
             if (const sAufruf* aufruf = clSpieleTableBase::getAufruf(m_Halle, sp))
-                kopf += " &nbsp; &nbsp; " + maskiere(wxString::Format(_("Platte %d"), aufruf->platte));
+                kopf += " &nbsp; &nbsp; " +
+                        maskiere(wxString::Format(_("Platte %d"), clGruppenphase::getPlattenNummer(
+                                                                      m_HallenPlatten, aufruf->platte)));
             html += Zusammenhalten + erzeugeZettel(kopf, sp->getAnzSaetze(), sp) + "<br></div>\n";
         }
     return html;
