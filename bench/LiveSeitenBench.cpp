@@ -73,7 +73,7 @@ void LiveStand(benchmark::State& state)
 {
     LiveTurnier lt(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(clLiveSeiten(&lt.tt.turnier));
+        benchmark::DoNotOptimize(clLiveSeiten(&lt.tt.tag));
 }
 
 // The pages written from that copy, in the thread that builds the site; with the
@@ -81,7 +81,7 @@ void LiveStand(benchmark::State& state)
 void LiveSeitenErzeugen(benchmark::State& state)
 {
     LiveTurnier lt(static_cast<int>(state.range(0)));
-    const clLiveSeiten stand(&lt.tt.turnier);
+    const clLiveSeiten stand(&lt.tt.tag);
     spLiveSeiten seiten;
     for (auto _ : state)
         seiten = stand.erzeuge();
@@ -114,7 +114,7 @@ void Ergebnis(benchmark::State& state)
                                : std::vector<satz>{{7, 11}, {9, 11}, {5, 11}});
         turnier.pruefeWertung(sp);
         if (live)
-            benchmark::DoNotOptimize(clLiveSeiten(&lt.tt.turnier));
+            benchmark::DoNotOptimize(clLiveSeiten(&lt.tt.tag));
     }
 }
 } // namespace

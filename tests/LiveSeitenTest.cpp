@@ -58,7 +58,7 @@ TEST(LiveSeiten, JedeSeiteDaMaskiertOhneSkript)
         ZweiGruppen tt(form);
         mapLiveSeiten qr;
         qr["/qr.svg"] = {"image/svg+xml", "<svg/>"};
-        const spLiveSeiten seiten = clLiveSeiten(&tt.turnier).erzeuge(qr);
+        const spLiveSeiten seiten = clLiveSeiten(&tt.tag).erzeuge(qr);
         EXPECT_EQ(form == formGruppen
                       ? "/ /gruppe/1 /gruppe/2 /qr.svg /spieler/1 /spieler/2 /spieler/3 /spieler/4 "
                         "/spieler/5 /spieler/6 "
@@ -142,10 +142,10 @@ TEST(LiveSeiten, NurDasNaechsteSpielBekommtDieFreiePlatte)
     clGruppenphase& gp = *tt.turnier.getGruppenphase();
     ASSERT_TRUE(tt.turnier.rufeAuf(gp.getGruppe(1)->getSpiel(1, 1), 1));
     // Group 2's first match and group 1's second could each have table 2.
-    const std::vector<sAufrufbar> naechste = tt.turnier.getSpielbetrieb().getNaechste(tt.turnier);
+    const std::vector<sHallenVorschlag> naechste = tt.tag.getNaechste();
     ASSERT_GE(naechste.size(), 2u);
     const auto uebersicht = [&tt]
-    { return wxString::FromUTF8(clLiveSeiten(&tt.turnier).erzeuge()->at("/").inhalt); };
+    { return wxString::FromUTF8(clLiveSeiten(&tt.tag).erzeuge()->at("/").inhalt); };
     wxString html = uebersicht();
     EXPECT_EQ(1u, html.Replace("an Platte 2", "")) << html;
     EXPECT_EQ(naechste.size() - 1, html.Replace("wartet auf eine Platte", "")) << html;

@@ -57,9 +57,8 @@ public:
     static constexpr int MaxSpieleAufSeite = 120;
     static constexpr int AnzahlSpieleAufSeite = 20;
 
-    // nurUebersicht copies only what the overview shows, for erneuereUebersicht.
-    explicit clLiveSeiten(clTurnier* turnier, bool nurUebersicht = false);
-    // The site of the day, its tables by the hall's numbers.
+    // The site of the day, its tables by the hall's numbers; nurUebersicht copies
+    // only what the overview shows, for erneuereUebersicht.
     explicit clLiveSeiten(const clTurniertag* tag, bool nurUebersicht = false);
 
     // The whole site; the pages of zusatz (a QR code, say) are taken over as they are.

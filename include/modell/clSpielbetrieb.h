@@ -119,10 +119,6 @@ public:
 
     // The matches of turnier that can be called now, the first to call first.
     std::vector<sAufrufbar> getAufrufbare(const clTurnier& turnier) const;
-    // The same as the hall is told of them: called one after the other in this
-    // order, only the ready matches that would still find a free table keep the
-    // table they would get; the others wait (table 0).
-    std::vector<sAufrufbar> getNaechste(const clTurnier& turnier) const;
     // The calls the latest change of results dropped, because a correction earlier
     // in the bracket changed their pairing or a result taken back found their
     // table taken; undo of that change brings them back.

@@ -109,14 +109,6 @@ const char* const Strich = " \xE2\x80\x93 ";
 const char* const Punkt = " \xC2\xB7 ";
 } // namespace
 
-clLiveSeiten::clLiveSeiten(clTurnier* turnier, bool nurUebersicht) : clLiveSeiten()
-{
-    std::vector<std::pair<sAufrufbar, size_t>> naechste;
-    for (const sAufrufbar& a : turnier->getSpielbetrieb().getNaechste(*turnier))
-        naechste.emplace_back(a, naechste.size());
-    kopiere(turnier, nurUebersicht, naechste, [](int platte) { return platte; });
-}
-
 clLiveSeiten::clLiveSeiten(const clTurniertag* tag, bool nurUebersicht) : clLiveSeiten()
 {
     const std::vector<sHallenVorschlag> alle = tag->getNaechste();

@@ -251,36 +251,6 @@ std::vector<sAufrufbar> clSpielbetrieb::getAufrufbare(const clTurnier& turnier) 
     return aufrufbar;
 }
 
-std::vector<sAufrufbar> clSpielbetrieb::getNaechste(const clTurnier& turnier) const
-{
-    std::vector<sAufrufbar> naechste = getAufrufbare(turnier);
-    std::set<int> frei;
-    for (int p = 1; p <= turnier.getAllgemein()->Platten; ++p)
-        frei.insert(frei.end(), p);
-    for (const sEintrag& e : m_Aufrufe)
-        if (e.aufruf.ende == 0)
-            frei.erase(e.aufruf.platte);
-    for (int p : getLage().belegt)
-        frei.erase(p);
-    // A player called before is on a table then, and their next match waits.
-    std::set<const clTeilnehmer*> gerufen;
-    for (sAufrufbar& a : naechste)
-    {
-        if (!a.bereit || frei.empty() || gerufen.count(a.spiel->getT1()) != 0 ||
-            gerufen.count(a.spiel->getT2()) != 0)
-        {
-            a.platte = 0;
-            continue;
-        }
-        // Its own table or the lowest free one, unless an earlier call took it.
-        if (frei.count(a.platte) == 0)
-            a.platte = *frei.begin();
-        frei.erase(a.platte);
-        gerufen.insert({a.spiel->getT1(), a.spiel->getT2()});
-    }
-    return naechste;
-}
-
 bool clSpielbetrieb::rufeAuf(const clTurnier& turnier, clTTSpiel* sp, int platte)
 {
     for (const sAufrufbar& a : getAufrufbare(turnier))

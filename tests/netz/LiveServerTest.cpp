@@ -286,7 +286,7 @@ TEST(LiveSeiteImBrowser, ChromiumZeigtDieUebersicht)
     tt.erstelle({"Anna", "Bernd", "Carla"}, 2);
     tt.turnier.setUhr([] { return std::time_t(1000); });
     ASSERT_TRUE(tt.turnier.rufeAuf(tt.turnier.getSpiel(1, 1)));
-    const std::string dom = domImBrowser(clLiveSeiten(&tt.turnier).erzeuge());
+    const std::string dom = domImBrowser(clLiveSeiten(&tt.tag).erzeuge());
     for (const char* text : {"Runde 1 · Platte 1, seit", ">Bernd</a> – <a href=\"/spieler/3\">Carla</a>"})
         EXPECT_NE(std::string::npos, dom.find(text)) << text << "\n" << dom;
 }
