@@ -44,15 +44,6 @@ void setzeGruppen(clTurnier& k, int gruppen)
     ASSERT_TRUE(k.loseGruppen(zufall));
 }
 
-std::vector<int> personenDes(const clTurniertag& tag, int i, const clTTSpiel* sp)
-{
-    std::vector<int> alle;
-    for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
-        for (int p : tag.getPersonenVon(i, tn->getKennung()))
-            alle.push_back(p);
-    return alle;
-}
-
 // Herren (16 in 4 groups), Damen (12, everybody against everybody) and Jugend
 // (12 of its own and 10 of the others, in 4 groups): 40 persons on 6 tables.
 void erstelleTag(clTurniertag& tag)
@@ -109,7 +100,7 @@ TEST(Turniertag, DerGanzeTagDurchDieHalle)
             for (const sHallenAufruf& a : tag.getLaufende())
             {
                 EXPECT_TRUE(platten.insert(a.platte).second) << "Platte " << a.platte;
-                for (int p : personenDes(tag, a.konkurrenz, a.aufruf.spiel))
+                for (int p : tag.getPersonenDes(a.konkurrenz, a.aufruf.spiel))
                     EXPECT_TRUE(personen.insert(p).second) << "Person " << p;
             }
             // A match of a person who plays now waits and says why.
@@ -183,7 +174,7 @@ TEST(Turniertag, EineHalleFuerAlle)
     clTurnier& jugend = *tag.getKonkurrenz(2);
     const auto mit = [&tag](int i, const clTTSpiel* sp, int person)
     {
-        const std::vector<int> ps = personenDes(tag, i, sp);
+        const std::vector<int> ps = tag.getPersonenDes(i, sp);
         return std::find(ps.begin(), ps.end(), person) != ps.end();
     };
     // A person of Herren whose match in Jugend can be called now.

@@ -103,6 +103,8 @@ public:
     const clPerson* getPerson(int nr) const;
     // The persons of an entry (its stable number) of class i: one, or two of a pair.
     std::vector<int> getPersonenVon(int i, int kennung) const;
+    // The persons of both sides of a match of class i, as far as its players are known.
+    std::vector<int> getPersonenDes(int i, const clTTSpiel* sp) const;
     // The classes a person is entered in, in the order of the day.
     std::vector<int> getKonkurrenzenVon(int person) const;
     // Enters the person into class i as a new entry; false when refused (already

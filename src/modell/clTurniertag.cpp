@@ -395,6 +395,16 @@ std::vector<int> clTurniertag::getPersonenVon(int i, int kennung) const
     return it != personen.end() ? it->second : std::vector<int>();
 }
 
+std::vector<int> clTurniertag::getPersonenDes(int i, const clTTSpiel* sp) const
+{
+    std::vector<int> personen;
+    for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
+        if (tn != nullptr)
+            for (int p : getPersonenVon(i, tn->getKennung()))
+                personen.push_back(p);
+    return personen;
+}
+
 std::vector<int> clTurniertag::getKonkurrenzenVon(int person) const
 {
     std::vector<int> klassen;
@@ -714,15 +724,7 @@ sHallenLage clTurniertag::getLage(int i) const
     for (int j = 0; j < getAnzahl(); ++j)
     {
         const clSpielbetrieb& sb = getKonkurrenz(j)->getSpielbetrieb();
-        const auto personen = [this, j](const clTTSpiel* sp)
-        {
-            std::vector<int> alle;
-            for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
-                if (tn != nullptr)
-                    for (int p : getPersonenVon(j, tn->getKennung()))
-                        alle.push_back(p);
-            return alle;
-        };
+        const auto personen = [this, j](const clTTSpiel* sp) { return getPersonenDes(j, sp); };
         for (const clSpielbetrieb::sEintrag& e : sb.m_Aufrufe)
         {
             const std::vector<int> ps = personen(e.aufruf.spiel);
@@ -780,10 +782,7 @@ std::vector<sHallenVorschlag> clTurniertag::getNaechste() const
     std::set<int> gerufen;
     for (sHallenVorschlag& v : alle)
     {
-        std::vector<int> personen;
-        for (const clTeilnehmer* tn : {v.vorschlag.spiel->getT1(), v.vorschlag.spiel->getT2()})
-            for (int p : getPersonenVon(v.konkurrenz, tn->getKennung()))
-                personen.push_back(p);
+        const std::vector<int> personen = getPersonenDes(v.konkurrenz, v.vorschlag.spiel);
         if (!v.vorschlag.bereit || std::any_of(personen.begin(), personen.end(),
                                                [&gerufen](int p) { return gerufen.count(p) != 0; }))
             continue;
@@ -812,20 +811,15 @@ wxString clTurniertag::getWartegrund(int i, const clTTSpiel* sp) const
 {
     if (getKonkurrenz(i) == nullptr || sp == nullptr)
         return wxString();
-    std::vector<int> personen;
-    for (const clTeilnehmer* tn : {sp->getT1(), sp->getT2()})
-        if (tn != nullptr)
-            for (int p : getPersonenVon(i, tn->getKennung()))
-                personen.push_back(p);
+    const std::vector<int> personen = getPersonenDes(i, sp);
     for (const sHallenAufruf& a : getLaufende())
     {
         if (a.aufruf.spiel == sp)
             return wxString();
-        for (const clTeilnehmer* tn : {a.aufruf.spiel->getT1(), a.aufruf.spiel->getT2()})
-            for (int p : getPersonenVon(a.konkurrenz, tn->getKennung()))
-                if (std::find(personen.begin(), personen.end(), p) != personen.end())
-                    return wxString::Format(_("%s spielt an Platte %d, %s"), getPerson(p)->getRufname(),
-                                            a.platte, getName(a.konkurrenz));
+        for (int p : getPersonenDes(a.konkurrenz, a.aufruf.spiel))
+            if (std::find(personen.begin(), personen.end(), p) != personen.end())
+                return wxString::Format(_("%s spielt an Platte %d, %s"), getPerson(p)->getRufname(), a.platte,
+                                        getName(a.konkurrenz));
     }
     return wxString();
 }
