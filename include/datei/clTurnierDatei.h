@@ -14,9 +14,10 @@
 class clTurnierDatei
 {
 public:
-    // A tournament of clTurnier::MaxTeilnehmer with every result takes about 5.6 MB;
-    // a larger file is something else and is refused before it fills the memory.
-    static constexpr size_t MaxGroesse = 16 * 1024 * 1024;
+    // A tournament of clTurnier::MaxTeilnehmer with every result takes about 5.6 MB,
+    // and a day keeps beside its classes the tournament portal's document of up to
+    // 16 MB; a larger file is something else and is refused before it fills the memory.
+    static constexpr size_t MaxGroesse = 64 * 1024 * 1024;
 
     explicit clTurnierDatei(const wxString& name);
     virtual ~clTurnierDatei();

@@ -22,6 +22,8 @@ public:
     // -1 not known, 0 female, 1 male.
     int Geschlecht = -1;
     wxString Lizenz;
+    // The person's number at the federation's tournament portal, where it has one.
+    wxString InterneNr;
 
     // "Anna Meier".
     wxString getVollerName() const;
@@ -30,9 +32,13 @@ public:
     // Name, club and rating agree with the other's.
     bool gleicheMeldedaten(const clPerson& p) const;
     // True when the person has data beyond what an entry holds.
-    bool hatZusatzdaten() const { return Jahrgang != 0 || Geschlecht != -1 || !Lizenz.empty(); }
+    bool hatZusatzdaten() const
+    {
+        return Jahrgang != 0 || Geschlecht != -1 || !Lizenz.empty() || !InterneNr.empty();
+    }
 
-    // One line of the file: "nr, Vorname, Name, Verein, TTR, Jahrgang, Geschlecht, Lizenz".
+    // One line of the file: "nr, Vorname, Name, Verein, TTR, Jahrgang, Geschlecht, Lizenz",
+    // and ", InterneNr" where there is one.
     wxString getSaveString() const;
     // False when the line is damaged.
     bool setFromSaveString(const wxString& zeile);

@@ -10,6 +10,7 @@
 #include <wx/string.h>
 
 #include "modell/clPerson.h"
+#include "modell/clPortalDaten.h"
 #include "modell/clSpielbetrieb.h"
 #include "modell/clTurnierBeobachter.h"
 
@@ -51,9 +52,10 @@ struct sHallenVorschlag
 // class. Otherwise the file holds the sections "Turniertag" (title, organiser,
 // date, venue, tables, minimum rest), "Personen" (clPerson::getSaveString),
 // "Konkurrenzen" (a line "nr, name, tables" per class, the tables blank-separated
-// or empty for all) and, for each class, its sections with the names begun by
+// or empty for all), for each class its sections with the names begun by
 // "K<nr> ", among them "K<nr> Meldungen": the persons of each entry, in the
-// order of its participants, blank-separated.
+// order of its participants, blank-separated; and, after a portal import, what
+// clPortalDaten writes.
 class clTurniertag
 {
 public:
@@ -105,6 +107,9 @@ public:
     std::vector<int> getPersonenVon(int i, int kennung) const;
     // The persons of both sides of a match of class i, as far as its players are known.
     std::vector<int> getPersonenDes(int i, const clTTSpiel* sp) const;
+    // Takes the data of a person beyond an entry's (birth year, sex, licence, the
+    // portal's number) for the person of the same number; false for none.
+    bool setPersonendaten(const clPerson& daten);
     // The classes a person is entered in, in the order of the day.
     std::vector<int> getKonkurrenzenVon(int person) const;
     // Enters the person into class i as a new entry; false when refused (already
@@ -133,6 +138,14 @@ public:
     // The hall's tables, which the classes that share all tables play on.
     int getPlatten() const { return m_Platten; }
     void setUhr(std::function<std::time_t()> uhr);
+
+    // What the day keeps of the tournament portal (see clPortalDaten).
+    const clPortalDaten& getPortal() const { return m_Portal; }
+    clPortalDaten& getPortal() { return m_Portal; }
+    // Makes a change of many parts on a copy of the day and takes it as one step of
+    // the organiser, named schritt: all of it or, when aenderung answers false,
+    // nothing. The observers hear of it as aendKonkurrenzen.
+    bool aendereInEinemSchritt(const std::function<bool(clTurniertag&)>& aenderung, const wxString& schritt);
 
     // Files: the whole file is read and checked before anything changes; fehler
     // names the file, the class and the line.
@@ -188,12 +201,17 @@ private:
     void schreibe(clTurnierDatei& dat, bool mitEnde = true) const;
     // Reads the whole file, then replaces the day; art tells it as loaded or restored.
     // Takes a file of one class, which lesen reads into the first class.
-    bool uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art);
-    bool liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art);
+    bool uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art, const wxString& schritt);
+    bool liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art,
+                   const wxString& schritt = wxString());
+    bool setzeAbbild(const std::string& abbild, modAenderung art, const wxString& schritt);
+    // The start number of the entry of class i; 0 for none.
+    int getStartNr(int i, int kennung) const;
     int neueKennung() const;
 
     std::vector<std::unique_ptr<sKonkurrenz>> m_Konkurrenzen;
     std::vector<clPerson> m_Personen;
+    clPortalDaten m_Portal;
     std::vector<clTurnierBeobachter*> m_Beobachter;
     std::function<std::time_t()> m_Uhr;
     int m_Platten = 1;

@@ -32,15 +32,17 @@ wxString clPerson::getSaveString() const
         clZahl::haengeAn(zeile, zahl);
     }
     zeile << L", " << clMaskierung::maskiere(Lizenz, komma);
+    if (!InterneNr.empty())
+        zeile << L", " << clMaskierung::maskiere(InterneNr, komma);
     return clMaskierung::maskiereZeile(zeile);
 }
 
 bool clPerson::setFromSaveString(const wxString& zeile)
 {
-    // The licence comes last and may be empty: eight fields, and nothing after them.
+    // The licence may be empty: eight fields, a ninth where the portal's number is known.
     std::vector<wxString> felder;
     size_t pos = 0;
-    for (int k = 0; k < 8; ++k)
+    for (int k = 0; k < 9 && (k < 8 || pos < zeile.length()); ++k)
     {
         felder.push_back(
             clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos)).Strip(wxString::both));
@@ -62,5 +64,6 @@ bool clPerson::setFromSaveString(const wxString& zeile)
     Jahrgang = zahlen[2] >= 1900 && zahlen[2] <= 2100 ? static_cast<int>(zahlen[2]) : 0;
     Geschlecht = zahlen[3] == 0 || zahlen[3] == 1 ? static_cast<int>(zahlen[3]) : -1;
     Lizenz = clTeilnehmer::ohneSteuerzeichen(felder[7]);
+    InterneNr = felder.size() > 8 ? clTeilnehmer::ohneSteuerzeichen(felder[8]) : wxString();
     return m_Kennung > 0;
 }

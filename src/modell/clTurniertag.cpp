@@ -161,6 +161,7 @@ void clTurniertag::neu()
     m_Konkurrenzen[0]->platten.clear();
     m_Konkurrenzen[0]->personen.clear();
     m_Personen.clear();
+    m_Portal = clPortalDaten();
     m_Platten = getKonkurrenz(0)->getAllgemein()->Platten;
     m_Mindestpause = 0;
     m_Geaendert = false;
@@ -350,6 +351,7 @@ bool clTurniertag::entferne(int i)
     const wxString name = getName(i);
     vorher(-1, aendKonkurrenzen);
     meldeErsatz();
+    m_Portal.entferneKlasse(getKennung(i));
     m_Konkurrenzen.erase(m_Konkurrenzen.begin() + i);
     entferneLosePersonen();
     m_Geaendert = true;
@@ -384,6 +386,20 @@ const clPerson* clTurniertag::getPerson(int nr) const
     const auto it = std::lower_bound(m_Personen.begin(), m_Personen.end(), nr,
                                      [](const clPerson& p, int n) { return p.getKennung() < n; });
     return it != m_Personen.end() && it->getKennung() == nr ? &*it : nullptr;
+}
+
+bool clTurniertag::setPersonendaten(const clPerson& daten)
+{
+    const auto it = std::lower_bound(m_Personen.begin(), m_Personen.end(), daten.getKennung(),
+                                     [](const clPerson& p, int nr) { return p.getKennung() < nr; });
+    if (it == m_Personen.end() || it->getKennung() != daten.getKennung())
+        return false;
+    it->Jahrgang = daten.Jahrgang;
+    it->Geschlecht = daten.Geschlecht;
+    it->Lizenz = daten.Lizenz;
+    it->InterneNr = daten.InterneNr;
+    m_Geaendert = true;
+    return true;
 }
 
 std::vector<int> clTurniertag::getPersonenVon(int i, int kennung) const
@@ -860,7 +876,8 @@ void clTurniertag::setUhr(std::function<std::time_t()> uhr)
 
 bool clTurniertag::brauchtTagesformat() const
 {
-    if (getAnzahl() != 1 || !m_Konkurrenzen[0]->name.empty() || !m_Konkurrenzen[0]->platten.empty())
+    if (getAnzahl() != 1 || !m_Konkurrenzen[0]->name.empty() || !m_Konkurrenzen[0]->platten.empty() ||
+        !m_Portal.istLeer())
         return true;
     // An entry holds its persons' names, club and rating; more needs the persons' section.
     return std::any_of(m_Personen.begin(), m_Personen.end(),
@@ -904,6 +921,9 @@ void clTurniertag::schreibe(clTurnierDatei& dat, bool mitEnde) const
         dat.writeSektion("Meldungen", sek);
     }
     dat.setPraefix(wxString());
+    m_Portal.schreibe(
+        dat, [this](int klasse, int kennung)
+        { return kennung == 0 ? findeKennung(klasse) >= 0 : getStartNr(findeKennung(klasse), kennung); });
     if (mitEnde)
         getKonkurrenz(0)->schreibeEOF(dat);
 }
@@ -945,15 +965,41 @@ std::string clTurniertag::getAbbild() const
 
 bool clTurniertag::setzeAbbild(const std::string& abbild)
 {
+    return setzeAbbild(abbild, aendAbbild, wxString());
+}
+
+bool clTurniertag::setzeAbbild(const std::string& abbild, modAenderung art, const wxString& schritt)
+{
     clTurnierDatei dat(wxString{});
     dat.setInhalt(abbild);
     if (dat.hatSektion("Turniertag"))
-        return liesDatei(dat, wxString(), nullptr, aendAbbild);
+        return liesDatei(dat, wxString(), nullptr, art, schritt);
     // The first class keeps the participants typed on its page but not applied.
-    return uebernimmEinzelne([this, &abbild] { return getKonkurrenz(0)->setzeAbbild(abbild); }, aendAbbild);
+    return uebernimmEinzelne([this, &abbild] { return getKonkurrenz(0)->setzeAbbild(abbild); }, art, schritt);
 }
 
-bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art)
+bool clTurniertag::aendereInEinemSchritt(const std::function<bool(clTurniertag&)>& aenderung,
+                                         const wxString& schritt)
+{
+    clTurniertag arbeit;
+    arbeit.setUhr(m_Uhr);
+    if (!arbeit.setzeAbbild(getAbbild()) || !aenderung(arbeit))
+        return false;
+    vorher(-1, aendKonkurrenzen);
+    return setzeAbbild(arbeit.getAbbild(), aendKonkurrenzen, schritt);
+}
+
+int clTurniertag::getStartNr(int i, int kennung) const
+{
+    const clTurnier* k = getKonkurrenz(i);
+    for (int snr = 1; k != nullptr && snr <= k->getAnzahlTeilnehmer(); ++snr)
+        if (k->getTeilnehmer(snr)->getKennung() == kennung)
+            return snr;
+    return 0;
+}
+
+bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art,
+                                     const wxString& schritt)
 {
     m_Abgleich = true;
     clTurnier* k = getKonkurrenz(0);
@@ -968,7 +1014,7 @@ bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAend
     if (!gelesen)
         return false;
     m_Geaendert = art != aendGeladen;
-    nachher(-1, art, wxString());
+    nachher(-1, art, schritt);
     return true;
 }
 
@@ -978,7 +1024,8 @@ bool clTurniertag::lies(const wxString& datei, wxString* fehler)
     return dat.lesen(fehler) && liesDatei(dat, datei, fehler, aendGeladen);
 }
 
-bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art)
+bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art,
+                             const wxString& schritt)
 {
     const bool geladen = art == aendGeladen;
     if (!dat.hatSektion("Turniertag"))
@@ -993,7 +1040,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
                 k->melde(aendGeladen);
                 return true;
             },
-            art);
+            art, schritt);
 
     wxString grund;
     const auto zeilenFehler = [&grund](const wxString& sektion, size_t zeile, const wxString& was)
@@ -1104,6 +1151,19 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
     }
     dat.setPraefix(wxString());
 
+    clPortalDaten portal;
+    wxString portalFehler;
+    // A class read numbers its entries by their start numbers, as the links are written.
+    const auto gibtEs = [&gelesen](int klasse, int nummer)
+    {
+        for (const sGelesen& g : gelesen)
+            if (g.kennung == klasse)
+                return nummer == 0 || g.personen.count(nummer) != 0;
+        return false;
+    };
+    if (grund.empty() && !portal.lies(dat, gibtEs, portalFehler))
+        grund = portalFehler;
+
     // The hall across the classes: a table and a person play one match at a time.
     std::map<int, int> tischBelegt;
     std::map<int, int> personAmTisch;
@@ -1155,7 +1215,8 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         k->turnier->m_Allgemein = alg;
     }
     m_Abgleich = false;
+    m_Portal = std::move(portal);
     m_Geaendert = !geladen;
-    nachher(-1, art, wxString());
+    nachher(-1, art, schritt);
     return true;
 }

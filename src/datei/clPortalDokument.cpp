@@ -1,0 +1,294 @@
+#include "datei/clPortalDokument.h"
+
+#include "modell/clTeilnehmer.h"
+#include "modell/clTurnier.h"
+
+#include <algorithm>
+#include <map>
+#include <pugixml.hpp>
+#include <wx/ffile.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/strconv.h>
+
+namespace
+{
+wxString text(const pugi::xml_attribute& a)
+{
+    return clTeilnehmer::ohneSteuerzeichen(wxString::FromUTF8(a.value())).Strip(wxString::both);
+}
+
+// A yes of the portal's flags: "1", "true" or "yes".
+bool ja(const pugi::xml_attribute& a)
+{
+    const wxString w = text(a).Lower();
+    return w == "1" || w == "true" || w == "yes";
+}
+
+// The line of a place in the document, counted from 1.
+class clZeilen
+{
+public:
+    explicit clZeilen(const std::string& bytes)
+    {
+        for (size_t pos = bytes.find('\n'); pos != std::string::npos; pos = bytes.find('\n', pos + 1))
+            m_Umbrueche.push_back(static_cast<ptrdiff_t>(pos));
+    }
+    int zeile(ptrdiff_t offset) const
+    {
+        return static_cast<int>(std::lower_bound(m_Umbrueche.begin(), m_Umbrueche.end(), offset) -
+                                m_Umbrueche.begin()) +
+               1;
+    }
+
+private:
+    std::vector<ptrdiff_t> m_Umbrueche;
+};
+
+struct sAbbruch
+{
+    int zeile;
+    wxString was;
+};
+} // namespace
+
+wxString sPortalPerson::getIdentitaet(const wxString& lizenz, const wxString& interneNr,
+                                      const wxString& vorname, const wxString& name, const wxString& verein)
+{
+    if (!lizenz.empty())
+        return "L:" + lizenz;
+    if (!interneNr.empty())
+        return "I:" + interneNr;
+    return "N:" + sPerson{vorname, name, verein}.getSchluessel();
+}
+
+wxString sPortalPerson::getVollerName() const
+{
+    return sPerson{vorname, name, verein, ttr}.getVollerName();
+}
+
+wxString sPortalSpieler::getName() const
+{
+    wxString n;
+    for (const sPortalPerson& p : personen)
+        n += (n.empty() ? "" : " / ") + p.getVollerName();
+    return n;
+}
+
+wxString sPortalSpieler::getIdentitaet() const
+{
+    std::vector<wxString> teile;
+    for (const sPortalPerson& p : personen)
+        teile.push_back(p.getIdentitaet());
+    std::sort(teile.begin(), teile.end());
+    wxString id;
+    for (const wxString& t : teile)
+        id += t + '\n';
+    return id;
+}
+
+wxString sPortalWettbewerb::getName() const
+{
+    return altersklasse.empty() ? art : altersklasse + ' ' + art;
+}
+
+int sPortalWettbewerb::getKonkurrenzArt() const
+{
+    if (art == "Doppel")
+        return artDoppel;
+    return art == "Mixed" ? artMixed : artEinzel;
+}
+
+const sPortalWettbewerb* clPortalDokument::findeWettbewerb(const wxString& schluessel) const
+{
+    for (const sPortalWettbewerb& w : m_Wettbewerbe)
+        if (w.getSchluessel() == schluessel)
+            return &w;
+    return nullptr;
+}
+
+bool clPortalDokument::liesDatei(const wxString& pfad, wxString* fehler)
+{
+    wxLogNull keineMeldungen;
+    wxFFile datei;
+    const wxFileOffset groesse = datei.Open(pfad, "rb") ? datei.Length() : -1;
+    if (groesse < 0)
+    {
+        *fehler = wxString::Format(wxGetTranslation(L"„%s“ lässt sich nicht lesen: %s"), pfad,
+                                   wxSysErrorMsgStr(wxSysErrorCode()));
+        return false;
+    }
+    if (static_cast<size_t>(groesse) > MaxGroesse)
+    {
+        *fehler = wxString::Format(wxGetTranslation(L"„%s“ ist größer als 16 MB: das ist keine Datei des "
+                                                    L"Turnierportals."),
+                                   pfad);
+        return false;
+    }
+    std::string bytes(static_cast<size_t>(groesse), '\0');
+    if (groesse > 0 && datei.Read(&bytes[0], bytes.size()) != bytes.size())
+    {
+        *fehler = wxString::Format(wxGetTranslation(L"„%s“ lässt sich nicht lesen: %s"), pfad,
+                                   wxSysErrorMsgStr(wxSysErrorCode()));
+        return false;
+    }
+    return lies(bytes, pfad, fehler);
+}
+
+bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxString* fehler)
+{
+    const auto melde = [&](int zeile, const wxString& was)
+    {
+        const wxString wo = zeile > 0 ? wxString::Format(_("Zeile %d: "), zeile) : wxString();
+        *fehler = name.empty() ? wo + was : wxString::Format(wxGetTranslation(L"„%s“, %s%s"), name, wo, was);
+        return false;
+    };
+    if (bytes.size() > MaxGroesse)
+        return melde(0, wxGetTranslation(L"größer als 16 MB: das ist keine Datei des Turnierportals."));
+    // The portal writes UTF-8; a file saved again by another program may be Windows-1252.
+    const bool utf8 = wxConvUTF8.ToWChar(nullptr, 0, bytes.data(), bytes.size()) != wxCONV_FAILED;
+    pugi::xml_document doc;
+    const pugi::xml_parse_result ergebnis = doc.load_buffer(
+        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_doctype | pugi::parse_declaration,
+        utf8 ? pugi::encoding_auto : pugi::encoding_latin1);
+    const clZeilen zeilen(bytes);
+    if (!ergebnis)
+        return melde(
+            zeilen.zeile(ergebnis.offset),
+            wxString::Format(_("kein lesbares XML (%s)."), wxString::FromUTF8(ergebnis.description())));
+    for (const pugi::xml_node& n : doc.children())
+        if (n.type() == pugi::node_doctype && std::string(n.value()).find("ENTITY") != std::string::npos)
+            return melde(
+                zeilen.zeile(n.offset_debug()),
+                wxGetTranslation(L"die Datei erklärt eigene Entitäten; eine Datei des Turnierportals tut "
+                                 L"das nicht."));
+    const pugi::xml_node turnier = doc.document_element();
+    if (std::string(turnier.name()) != "tournament")
+        return melde(zeilen.zeile(turnier.offset_debug()),
+                     wxString::Format(wxGetTranslation(L"keine Turnierdatei des Turnierportals (das erste "
+                                                       L"Element heißt „%s“, nicht „tournament“)."),
+                                      wxString::FromUTF8(turnier.name())));
+
+    std::vector<sPortalWettbewerb> wettbewerbe;
+    wxArrayString hinweise;
+    std::map<wxString, int> ids;
+    try
+    {
+        for (const pugi::xml_node& k : turnier.children("competition"))
+        {
+            sPortalWettbewerb w;
+            w.altersklasse = text(k.attribute("age-group"));
+            w.art = text(k.attribute("type"));
+            w.zeile = zeilen.zeile(k.offset_debug());
+            if (w.art != "Einzel" && w.art != "Doppel" && w.art != "Mixed")
+            {
+                hinweise.Add(wxString::Format(
+                    wxGetTranslation(
+                        L"Zeile %d: „%s“ wird nicht importiert: Quobel spielt keine Konkurrenz der "
+                        L"Art „%s“."),
+                    w.zeile, w.getName(), w.art));
+                continue;
+            }
+            if (std::any_of(wettbewerbe.begin(), wettbewerbe.end(),
+                            [&w](const sPortalWettbewerb& a)
+                            { return a.getSchluessel() == w.getSchluessel(); }))
+                throw sAbbruch{
+                    w.zeile,
+                    wxString::Format(wxGetTranslation(L"den Wettbewerb „%s“ gibt es zweimal."), w.getName())};
+            const size_t personen = w.art == "Einzel" ? 1 : 2;
+            std::map<wxString, int> gemeldet;
+            for (const pugi::xml_node& s : k.child("players").children("player"))
+            {
+                sPortalSpieler sp;
+                sp.zeile = zeilen.zeile(s.offset_debug());
+                sp.id = text(s.attribute("id"));
+                sp.warteliste = ja(s.attribute("waiting-list-player"));
+                if (sp.id.empty())
+                    throw sAbbruch{sp.zeile,
+                                   wxString::Format(wxGetTranslation(L"ein Spieler in „%s“ hat keine id."),
+                                                    w.getName())};
+                if (!ids.emplace(sp.id, sp.zeile).second)
+                    throw sAbbruch{sp.zeile,
+                                   wxString::Format(wxGetTranslation(L"die id „%s“ steht schon in Zeile %d."),
+                                                    sp.id, ids[sp.id])};
+                for (const pugi::xml_node& p : s.children("person"))
+                {
+                    sPortalPerson pp;
+                    pp.vorname = text(p.attribute("firstname"));
+                    pp.name = text(p.attribute("lastname"));
+                    pp.verein = text(p.attribute("club-name"));
+                    pp.lizenz = text(p.attribute("licence-nr"));
+                    pp.interneNr = text(p.attribute("internal-nr"));
+                    const int zeile = zeilen.zeile(p.offset_debug());
+                    if (pp.vorname.empty() && pp.name.empty())
+                        throw sAbbruch{zeile,
+                                       wxString::Format(_("eine Person ohne Namen (Spieler %s)."), sp.id)};
+                    const wxString ttr = text(p.attribute("ttr"));
+                    pp.ttr = clTeilnehmer::liesTTR(ttr);
+                    if (!ttr.empty() && pp.ttr == KeineTTR)
+                        hinweise.Add(wxString::Format(
+                            wxGetTranslation(
+                                L"Zeile %d: die TTR „%s“ von %s ist keine ganze Zahl; %s steht ohne TTR."),
+                            zeile, ttr, pp.getVollerName(), pp.getVollerName()));
+                    long zahl = 0;
+                    if (text(p.attribute("birthyear")).ToLong(&zahl) && zahl >= 1900 && zahl <= 2100)
+                        pp.jahrgang = static_cast<int>(zahl);
+                    const wxString sex = text(p.attribute("sex"));
+                    pp.geschlecht = sex == "0" ? 0 : sex == "1" ? 1 : -1;
+                    sp.personen.push_back(pp);
+                }
+                if (sp.personen.size() != personen)
+                    throw sAbbruch{
+                        sp.zeile,
+                        wxString::Format(wxGetTranslation(L"Spieler %s hat %d Personen; zu „%s“ gehören %d."),
+                                         sp.id, static_cast<int>(sp.personen.size()), w.getName(),
+                                         static_cast<int>(personen))};
+                for (const sPortalPerson& pp : sp.personen)
+                    if (!gemeldet.emplace(pp.getIdentitaet(), sp.zeile).second)
+                        throw sAbbruch{sp.zeile,
+                                       wxString::Format(wxGetTranslation(L"%s ist in „%s“ schon in Zeile "
+                                                                         L"%d gemeldet."),
+                                                        pp.getVollerName(), w.getName(),
+                                                        gemeldet[pp.getIdentitaet()])};
+                w.spieler.push_back(std::move(sp));
+            }
+            if (w.spieler.empty())
+                throw sAbbruch{w.zeile,
+                               wxString::Format(wxGetTranslation(L"der Wettbewerb „%s“ hat keine Spieler."),
+                                                w.getName())};
+            wettbewerbe.push_back(std::move(w));
+        }
+    }
+    catch (const sAbbruch& a)
+    {
+        return melde(a.zeile, a.was);
+    }
+    if (wettbewerbe.empty())
+        return melde(0, _("in der Datei steht kein Wettbewerb, den Quobel spielen kann."));
+
+    // Kept as UTF-8, whatever the file read was.
+    if (doc.first_child().type() == pugi::node_declaration)
+        doc.remove_child(doc.first_child());
+    pugi::xml_node erklaerung = doc.prepend_child(pugi::node_declaration);
+    erklaerung.append_attribute("version") = "1.0";
+    erklaerung.append_attribute("encoding") = "UTF-8";
+    m_Turnier = text(turnier.attribute("name"));
+    m_Wettbewerbe = std::move(wettbewerbe);
+    m_Hinweise = std::move(hinweise);
+    m_Text = alsText(doc);
+    return true;
+}
+
+std::string clPortalDokument::alsText(const pugi::xml_document& doc)
+{
+    struct sSchreiber : pugi::xml_writer
+    {
+        std::string text;
+        void write(const void* daten, size_t groesse) override
+        {
+            text.append(static_cast<const char*>(daten), groesse);
+        }
+    } schreiber;
+    doc.save(schreiber, "\t", pugi::format_default, pugi::encoding_utf8);
+    return schreiber.text;
+}
