@@ -16,6 +16,7 @@
 
 class clAusgabeBefehle;
 class clDateiBefehle;
+class clPortalBefehle;
 class clEndrundenpanel;
 class clGruppenBefehle;
 class clGruppenseite;
@@ -86,7 +87,11 @@ public:
         idMenuHallenanzeige = 1037,
         idMenuLiveSeite = 1038,
         idMenuLiveAdresse = 1039,
-        idKonkurrenzWahl = 1040
+        idKonkurrenzWahl = 1040,
+        // The federation's tournament portal.
+        idMenuPortalImport = 1070,
+        idMenuPortalWarteliste = 1071,
+        idMenuPortalExport = 1072
     };
 
     // The recovery files are kept in wiederherstellungsOrdner, by default the user's.
@@ -200,6 +205,7 @@ private:
     // The commands of the menus.
     std::unique_ptr<clAusgabeBefehle> m_Ausgabe;
     std::unique_ptr<clDateiBefehle> m_Datei;
+    std::unique_ptr<clPortalBefehle> m_Portal;
     std::unique_ptr<clGruppenBefehle> m_Gruppen;
     std::unique_ptr<clHallenBefehle> m_Halle;
 

@@ -11,6 +11,7 @@
 #include "ansicht/UeberDlg.h"
 #include "ansicht/clAusgabeBefehle.h"
 #include "ansicht/clDateiBefehle.h"
+#include "ansicht/clPortalBefehle.h"
 #include "ansicht/clEndrundenpanel.h"
 #include "ansicht/clGruppenBefehle.h"
 #include "ansicht/clGruppenseite.h"
@@ -47,6 +48,7 @@ wxQuobelFrame::wxQuobelFrame(wxFrame* frame, const wxString& title, const wxStri
     m_Kennung = m_Kontext.getTag()->getKennung(0);
     clTurnier* turnier = m_Kontext.getTurnier();
     m_Ausgabe.reset(new clAusgabeBefehle(m_Kontext));
+    m_Portal.reset(new clPortalBefehle(m_Kontext));
 
 #ifdef __WXMSW__
     // The program's icon resource, in every size it holds for title bar and taskbar.
@@ -192,6 +194,10 @@ void wxQuobelFrame::verbindeMenue()
     Bind(wxEVT_MENU, &clDateiBefehle::OnSpeichernUnter, datei, idMenuSpeichernUnter);
     Bind(wxEVT_MENU, &clDateiBefehle::OnDateiverlauf, datei, wxID_FILE1, wxID_FILE9);
     Bind(wxEVT_MENU, &clDateiBefehle::OnTeilnehmerImport, datei, idMenuTeilnehmerImport);
+    clPortalBefehle* portal = m_Portal.get();
+    Bind(wxEVT_MENU, &clPortalBefehle::OnImport, portal, idMenuPortalImport);
+    Bind(wxEVT_MENU, &clPortalBefehle::OnWarteliste, portal, idMenuPortalWarteliste);
+    Bind(wxEVT_MENU, &clPortalBefehle::OnExport, portal, idMenuPortalExport);
     Bind(wxEVT_MENU, &clDateiBefehle::OnRueckgaengig, datei, wxID_UNDO);
     Bind(wxEVT_MENU, &clDateiBefehle::OnWiederherstellen, datei, wxID_REDO);
 
@@ -264,6 +270,14 @@ void wxQuobelFrame::erstelleMenue()
     turnierMenu->Append(idMenuSpeichernUnter, _("Speichern unter..."), _("in eine neue Datei schreiben"));
     turnierMenu->Append(idMenuTeilnehmerImport, _("Teilnehmer importieren..."),
                         wxGetTranslation(L"Teilnehmerliste aus einer CSV- oder Textdatei anfügen"));
+    turnierMenu->AppendSeparator();
+    turnierMenu->Append(idMenuPortalImport, _("Aus dem Turnierportal importieren..."),
+                        _("Konkurrenzen und Meldungen aus der XML-Datei des Turnierportals"));
+    turnierMenu->Append(idMenuPortalWarteliste, _("Warteliste des Turnierportals..."),
+                        _("Meldungen von der Warteliste in die gezeigte Konkurrenz aufnehmen"));
+    turnierMenu->Append(idMenuPortalExport,
+                        wxGetTranslation(L"Ergebnisse für das Turnierportal exportieren..."),
+                        wxGetTranslation(L"Spiele und Platzierungen als XML-Datei für das Turnierportal"));
     turnierMenu->AppendSeparator();
     m_DruckMenue = erstelleAusgabeMenue(idMenuDruckSpielplan, _("Spielzettel drucken..."));
     turnierMenu->AppendSubMenu(m_DruckMenue, _("Drucken"),

@@ -298,6 +298,15 @@ bool clPortalImport::fuehreAus(clTurniertag& tag, bool entfernen) const
             clTurnier* k = tag.getKonkurrenz(i);
             allgemein alg = *k->getAllgemein();
             alg.Art = w.getKonkurrenzArt();
+            // A field of more than a few is played in groups of about four and a
+            // bracket, not each against each: the organiser may choose otherwise
+            // before the draw.
+            const int anzahl = static_cast<int>(p.neu.size());
+            if (anzahl > 6)
+            {
+                alg.Turnierform = formGruppen;
+                alg.Gruppen = (anzahl + 2) / 4;
+            }
             k->setAllgemein(&alg);
             k->Aktualisieren(false);
         }
