@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quobel for Windows on Debian and tests it under Wine:
 #  1. installs what is missing (MinGW-w64, NSIS, Wine, ...),
-#  2. fetches Debian's sources of libpng, wxWidgets, libmicrohttpd and qrcodegen
+#  2. fetches Debian's sources of libpng, wxWidgets, libmicrohttpd, qrcodegen and pugixml
 #     with an apt setup of its own,
 #  3. cross-builds the libraries once into ~/.cache/quobel/mingw-<versions> (later
 #     runs reuse them),
@@ -407,6 +407,16 @@ if [ ! -f "$qrcodegen/fertig" ]; then
     tar -xf "$qrcodegen_tar" -C "$qrcodegen" --strip-components=2 --wildcards '*/cpp/qrcodegen.?pp'
     touch "$qrcodegen/fertig"
 fi
+# pugixml's source, compiled into Quobel as qrcodegen's is.
+pugixml_tar="$(hole_urquelle pugixml)"
+pugixml="$cache/pugixml-$(basename "$pugixml_tar" | sed 's/\.orig\.tar\..*//; s/[+~:]/-/g')"
+if [ ! -f "$pugixml/fertig" ]; then
+    melde "packe pugixml aus"
+    rm -rf "$pugixml"
+    mkdir -p "$pugixml"
+    tar -xf "$pugixml_tar" -C "$pugixml" --strip-components=2 --wildcards '*/src/pugi*'
+    touch "$pugixml/fertig"
+fi
 
 # ---- GoogleTest from Debian's googletest package, once -------------------------
 gtest="$prefix/googletest"
@@ -428,13 +438,14 @@ trap - ERR
 melde "baue Quobel"
 if [ ! -f "$bau/build.ninja" ] || ! grep -q "$prefix" "$bau/CMakeCache.txt" ||
     ! grep -q "MHD_BIBLIOTHEK:FILEPATH=$prefix/lib/libmicrohttpd.a$" "$bau/CMakeCache.txt" ||
-    ! grep -q "QUOBEL_QRCODEGEN_QUELLE:PATH=$qrcodegen$" "$bau/CMakeCache.txt"; then
+    ! grep -q "QUOBEL_QRCODEGEN_QUELLE:PATH=$qrcodegen$" "$bau/CMakeCache.txt" ||
+    ! grep -q "QUOBEL_PUGIXML_QUELLE:PATH=$pugixml$" "$bau/CMakeCache.txt"; then
     rm -rf "$bau"
     cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$wurzel/cmake/mingw-w64.cmake" \
         -DQUOBEL_MINGW_PREFIX="$prefix" -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" \
         -DGTest_DIR="$gtest/lib/cmake/GTest" -DQUOBEL_BENCH=OFF \
-        -DQUOBEL_QRCODEGEN_QUELLE="$qrcodegen" \
+        -DQUOBEL_QRCODEGEN_QUELLE="$qrcodegen" -DQUOBEL_PUGIXML_QUELLE="$pugixml" \
         -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 fi
 cmake --build "$bau" -j $jobs --target quobel quobel_model_tests
