@@ -133,6 +133,8 @@ TEST(Portal, ImportSichernLadenExport)
     EXPECT_NE(text.Find(L"Herren Mannschaft"), wxNOT_FOUND) << text;
     EXPECT_NE(text.Find(L"„15x0“"), wxNOT_FOUND) << text;
     ASSERT_EQ(tag.getAnzahl(), 3);
+    EXPECT_EQ(tag.getKonkurrenz(2)->getAllgemein()->Bezeichnung, L"Herbstturnier Müllheim");
+    EXPECT_EQ(tag.getKonkurrenz(2)->getAllgemein()->Datum, L"12.12.2026");
     EXPECT_EQ(tag.getName(0), "Damen/Herren Einzel");
     EXPECT_EQ(tag.getName(2), "Damen/Herren Doppel");
     EXPECT_EQ(tag.getKonkurrenz(2)->getAllgemein()->Art, artDoppel);
@@ -169,6 +171,13 @@ TEST(Portal, ImportSichernLadenExport)
     wxString fehler;
     ASSERT_TRUE(geladen.lies(datei.pfad, &fehler)) << fehler;
     EXPECT_EQ(exportiere(geladen), vorher);
+    // A class linked to a competition the document lacks contradicts the file.
+    std::string bytes = liesBytes(datei.pfad);
+    bytes.replace(bytes.find("W, 1, Damen/Herren"), 18, "W, 1, Damen/Hxrren");
+    schreibeBytes(datei.pfad, bytes);
+    EXPECT_FALSE(geladen.lies(datei.pfad, &fehler));
+    EXPECT_NE(fehler.Find(L"den Wettbewerb „Damen/Hxrren Einzel“ gibt es im Dokument nicht"), wxNOT_FOUND)
+        << fehler;
 
     pugi::xml_document quelle, ergebnis;
     const std::string original = beispiel("15x0");

@@ -82,6 +82,8 @@ public:
     bool lies(const std::string& bytes, const wxString& name, wxString* fehler);
 
     const wxString& getTurnier() const { return m_Turnier; }
+    // The first day of the tournament, "12.12.2026"; empty when the file has none.
+    const wxString& getDatum() const { return m_Datum; }
     // The competitions Quobel takes, in the order of the file.
     const std::vector<sPortalWettbewerb>& getWettbewerbe() const { return m_Wettbewerbe; }
     const sPortalWettbewerb* findeWettbewerb(const wxString& schluessel) const;
@@ -94,6 +96,7 @@ public:
 
 private:
     wxString m_Turnier;
+    wxString m_Datum;
     std::vector<sPortalWettbewerb> m_Wettbewerbe;
     wxArrayString m_Hinweise;
     std::string m_Text;

@@ -26,6 +26,8 @@ public:
 
     // The competition class klasse stands for, as clPortalDokument names it; empty for none.
     wxString getWettbewerb(int klasse) const;
+    // The competitions of the classes imported, by the classes' stable numbers.
+    const std::map<int, wxString>& getWettbewerbe() const { return m_Wettbewerbe; }
     // The class standing for the competition; 0 for none.
     int findeKlasse(const wxString& wettbewerb) const;
     void setWettbewerb(int klasse, const wxString& wettbewerb);

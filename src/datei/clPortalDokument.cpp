@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <pugixml.hpp>
+#include <wx/datetime.h>
 #include <wx/ffile.h>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -273,6 +274,11 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
     erklaerung.append_attribute("version") = "1.0";
     erklaerung.append_attribute("encoding") = "UTF-8";
     m_Turnier = text(turnier.attribute("name"));
+    wxDateTime datum;
+    wxString::const_iterator ende;
+    m_Datum = datum.ParseFormat(text(turnier.attribute("start-date")), "%Y-%m-%d", &ende)
+                  ? datum.Format("%d.%m.%Y")
+                  : wxString();
     m_Wettbewerbe = std::move(wettbewerbe);
     m_Hinweise = std::move(hinweise);
     m_Text = alsText(doc);

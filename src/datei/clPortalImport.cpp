@@ -281,6 +281,17 @@ bool clPortalImport::wendeAn(clTurniertag& tag, bool entfernen) const
 
 bool clPortalImport::fuehreAus(clTurniertag& tag, bool entfernen) const
 {
+    // A day still without a title of its own takes the portal's name and date.
+    clTurnier* erste = tag.getKonkurrenz(0);
+    allgemein tagesdaten = *erste->getAllgemein();
+    if (tagesdaten.Bezeichnung == allgemein().Bezeichnung && !m_Dok.getTurnier().empty())
+    {
+        tagesdaten.Bezeichnung = m_Dok.getTurnier();
+        if (!m_Dok.getDatum().empty())
+            tagesdaten.Datum = m_Dok.getDatum();
+        erste->setAllgemein(&tagesdaten);
+        erste->Aktualisieren(false);
+    }
     for (const sPlan& p : m_Plaene)
     {
         if (!p.grund.empty())

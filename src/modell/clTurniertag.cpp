@@ -6,6 +6,7 @@
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
+#include "datei/clPortalDokument.h"
 #include "datei/clTurnierDatei.h"
 #include "datei/clZahl.h"
 #include "modell/clEndrunde.h"
@@ -1163,6 +1164,18 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
     };
     if (grund.empty() && !portal.lies(dat, gibtEs, portalFehler))
         grund = portalFehler;
+    if (grund.empty() && !portal.istLeer())
+    {
+        // The export writes into the document: it must be one, with the competitions the classes stand for.
+        clPortalDokument dok;
+        if (!dok.lies(portal.getDokument(), wxString(), &portalFehler))
+            grund = _("Turnierportal Dokument: ") + portalFehler;
+        for (const auto& [klasse, wettbewerb] : portal.getWettbewerbe())
+            if (grund.empty() && dok.findeWettbewerb(wettbewerb) == nullptr)
+                grund = wxString::Format(
+                    wxGetTranslation(L"Turnierportal: den Wettbewerb „%s“ gibt es im Dokument nicht"),
+                    wettbewerb.BeforeFirst('\t') + ' ' + wettbewerb.AfterFirst('\t'));
+    }
 
     // The hall across the classes: a table and a person play one match at a time.
     std::map<int, int> tischBelegt;
