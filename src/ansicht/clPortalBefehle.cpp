@@ -54,14 +54,19 @@ void clPortalBefehle::OnImport(wxCommandEvent&)
         dokument.zeigeFehler(import.getFehler(), titel);
         return;
     }
+    // The question first, the details below it: removing entries is never the default.
     const wxString entfallend = import.getEntfallende();
-    wxMessageDialog frage(m_Kontext.getFenster(), import.getZusammenfassung(), titel,
-                          (entfallend.empty() ? wxOK : wxYES_NO) | wxCANCEL | wxICON_QUESTION);
+    wxMessageDialog frage(m_Kontext.getFenster(), wxGetTranslation(L"Diese Meldungen übernehmen?"), titel,
+                          (entfallend.empty() ? wxOK : wxYES_NO | wxNO_DEFAULT) | wxCANCEL | wxICON_QUESTION);
     if (entfallend.empty())
+    {
+        frage.SetExtendedMessage(import.getZusammenfassung());
         frage.SetOKCancelLabels(_("Importieren"), _("Abbrechen"));
+    }
     else
     {
-        frage.SetExtendedMessage(_("Nicht mehr im Turnierportal gemeldet:\n") + entfallend);
+        frage.SetExtendedMessage(import.getZusammenfassung() +
+                                 _("\nNicht mehr im Turnierportal gemeldet:\n") + entfallend);
         frage.SetYesNoCancelLabels(_("Importieren und entfernen"), _("Importieren, diese behalten"),
                                    _("Abbrechen"));
     }
