@@ -398,25 +398,22 @@ if [ ! -f "$mhd_fertig" ]; then
     touch "$mhd_fertig"
     melde "libmicrohttpd fertig"
 fi
-qrcodegen_tar="$(hole_urquelle qr-code-generator)"
-qrcodegen="$cache/qrcodegen-$(basename "$qrcodegen_tar" | sed 's/\.orig\.tar\..*//; s/[+~:]/-/g')"
-if [ ! -f "$qrcodegen/fertig" ]; then
-    melde "packe qrcodegen aus"
-    rm -rf "$qrcodegen"
-    mkdir -p "$qrcodegen"
-    tar -xf "$qrcodegen_tar" -C "$qrcodegen" --strip-components=2 --wildcards '*/cpp/qrcodegen.?pp'
-    touch "$qrcodegen/fertig"
-fi
-# pugixml's source, compiled into Quobel as qrcodegen's is.
-pugixml_tar="$(hole_urquelle pugixml)"
-pugixml="$cache/pugixml-$(basename "$pugixml_tar" | sed 's/\.orig\.tar\..*//; s/[+~:]/-/g')"
-if [ ! -f "$pugixml/fertig" ]; then
-    melde "packe pugixml aus"
-    rm -rf "$pugixml"
-    mkdir -p "$pugixml"
-    tar -xf "$pugixml_tar" -C "$pugixml" --strip-components=2 --wildcards '*/src/pugi*'
-    touch "$pugixml/fertig"
-fi
+# Unpacks the files of an upstream tarball that Quobel compiles in, once, and
+# prints the folder: packe_aus <name> <tarball> <folders to strip> <pattern>.
+packe_aus() {
+    local ziel
+    ziel="$cache/$1-$(basename "$2" | sed 's/\.orig\.tar\..*//; s/[+~:]/-/g')"
+    if [ ! -f "$ziel/fertig" ]; then
+        melde "packe $1 aus" >&2
+        rm -rf "$ziel"
+        mkdir -p "$ziel"
+        tar -xf "$2" -C "$ziel" --strip-components="$3" --wildcards "$4"
+        touch "$ziel/fertig"
+    fi
+    echo "$ziel"
+}
+qrcodegen="$(packe_aus qrcodegen "$(hole_urquelle qr-code-generator)" 2 '*/cpp/qrcodegen.?pp')"
+pugixml="$(packe_aus pugixml "$(hole_urquelle pugixml)" 2 '*/src/pugi*')"
 
 # ---- GoogleTest from Debian's googletest package, once -------------------------
 gtest="$prefix/googletest"

@@ -6,48 +6,30 @@
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
+#include "modell/clPerson.h"
+
 namespace pugi
 {
 class xml_document;
 }
-
-// A person of a registration at the tournament portal.
-struct sPortalPerson
-{
-    wxString vorname;
-    wxString name;
-    wxString verein;
-    // KeineTTR when there is none.
-    int ttr = -1;
-    // 0 where not known.
-    int jahrgang = 0;
-    // -1 not known, 0 female, 1 male.
-    int geschlecht = -1;
-    wxString lizenz;
-    wxString interneNr;
-
-    // What tells one person from another: the licence, else the portal's number,
-    // else first name, surname and club ("L:…", "I:…", "N:…").
-    static wxString getIdentitaet(const wxString& lizenz, const wxString& interneNr, const wxString& vorname,
-                                  const wxString& name, const wxString& verein);
-    wxString getIdentitaet() const { return getIdentitaet(lizenz, interneNr, vorname, name, verein); }
-    // "Anna Meier".
-    wxString getVollerName() const;
-};
 
 // A registration: one person, or the two of a pair.
 struct sPortalSpieler
 {
     wxString id;
     bool warteliste = false;
-    std::vector<sPortalPerson> personen;
+    // With the portal's data of each (birth year, sex, licence, the portal's number).
+    std::vector<clPerson> personen;
     // Where it stands in the file, for messages.
     int zeile = 0;
 
     // "Anna Meier", of a pair "Anna Meier / Berta Schulz".
     wxString getName() const;
-    // The persons' identities, sorted: the same registration in another download.
-    wxString getIdentitaet() const;
+    // The persons' identities (clPerson::getIdentitaet), sorted: the same
+    // registration in another download.
+    wxString getIdentitaet(bool nurNamen = false) const;
+    // The persons' identities of a registration as getIdentitaet joins them.
+    static wxString verbinde(std::vector<wxString> identitaeten);
 };
 
 // A competition of the tournament, which becomes a class.

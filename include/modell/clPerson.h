@@ -3,6 +3,8 @@
 
 #include <wx/string.h>
 
+struct sPerson;
+
 // A person of the tournament day, entered in one or more classes: a correction of
 // the name, club or rating is made once and reaches every entry of the person.
 class clPerson
@@ -29,6 +31,12 @@ public:
     wxString getVollerName() const;
     // How the hall calls the person: the surname, the first name where there is none.
     const wxString& getRufname() const { return Name.empty() ? Vorname : Name; }
+    // What tells one person from another: the licence, else the portal's number,
+    // else first name, surname and club ("L:…", "I:…", "N:…"); by the names and
+    // the club alone when nurNamen.
+    wxString getIdentitaet(bool nurNamen = false) const;
+    // Name, club and rating as an entry holds them.
+    sPerson getMeldedaten() const;
     // Name, club and rating agree with the other's.
     bool gleicheMeldedaten(const clPerson& p) const;
     // True when the person has data beyond what an entry holds.

@@ -53,37 +53,27 @@ struct sAbbruch
 };
 } // namespace
 
-wxString sPortalPerson::getIdentitaet(const wxString& lizenz, const wxString& interneNr,
-                                      const wxString& vorname, const wxString& name, const wxString& verein)
-{
-    if (!lizenz.empty())
-        return "L:" + lizenz;
-    if (!interneNr.empty())
-        return "I:" + interneNr;
-    return "N:" + sPerson{vorname, name, verein}.getSchluessel();
-}
-
-wxString sPortalPerson::getVollerName() const
-{
-    return sPerson{vorname, name, verein, ttr}.getVollerName();
-}
-
 wxString sPortalSpieler::getName() const
 {
     wxString n;
-    for (const sPortalPerson& p : personen)
+    for (const clPerson& p : personen)
         n += (n.empty() ? "" : " / ") + p.getVollerName();
     return n;
 }
 
-wxString sPortalSpieler::getIdentitaet() const
+wxString sPortalSpieler::getIdentitaet(bool nurNamen) const
 {
     std::vector<wxString> teile;
-    for (const sPortalPerson& p : personen)
-        teile.push_back(p.getIdentitaet());
-    std::sort(teile.begin(), teile.end());
+    for (const clPerson& p : personen)
+        teile.push_back(p.getIdentitaet(nurNamen));
+    return verbinde(teile);
+}
+
+wxString sPortalSpieler::verbinde(std::vector<wxString> identitaeten)
+{
+    std::sort(identitaeten.begin(), identitaeten.end());
     wxString id;
-    for (const wxString& t : teile)
+    for (const wxString& t : identitaeten)
         id += t + '\n';
     return id;
 }
@@ -214,28 +204,28 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
                                                     sp.id, ids[sp.id])};
                 for (const pugi::xml_node& p : s.children("person"))
                 {
-                    sPortalPerson pp;
-                    pp.vorname = text(p.attribute("firstname"));
-                    pp.name = text(p.attribute("lastname"));
-                    pp.verein = text(p.attribute("club-name"));
-                    pp.lizenz = text(p.attribute("licence-nr"));
-                    pp.interneNr = text(p.attribute("internal-nr"));
+                    clPerson pp;
+                    pp.Vorname = text(p.attribute("firstname"));
+                    pp.Name = text(p.attribute("lastname"));
+                    pp.Verein = text(p.attribute("club-name"));
+                    pp.Lizenz = text(p.attribute("licence-nr"));
+                    pp.InterneNr = text(p.attribute("internal-nr"));
                     const int zeile = zeilen.zeile(p.offset_debug());
-                    if (pp.vorname.empty() && pp.name.empty())
+                    if (pp.Vorname.empty() && pp.Name.empty())
                         throw sAbbruch{zeile,
                                        wxString::Format(_("eine Person ohne Namen (Spieler %s)."), sp.id)};
                     const wxString ttr = text(p.attribute("ttr"));
-                    pp.ttr = clTeilnehmer::liesTTR(ttr);
-                    if (!ttr.empty() && pp.ttr == KeineTTR)
+                    pp.TTR = clTeilnehmer::liesTTR(ttr);
+                    if (!ttr.empty() && pp.TTR == KeineTTR)
                         hinweise.Add(wxString::Format(
                             wxGetTranslation(
                                 L"Zeile %d: die TTR „%s“ von %s ist keine ganze Zahl; %s steht ohne TTR."),
                             zeile, ttr, pp.getVollerName(), pp.getVollerName()));
                     long zahl = 0;
                     if (text(p.attribute("birthyear")).ToLong(&zahl) && zahl >= 1900 && zahl <= 2100)
-                        pp.jahrgang = static_cast<int>(zahl);
+                        pp.Jahrgang = static_cast<int>(zahl);
                     const wxString sex = text(p.attribute("sex"));
-                    pp.geschlecht = sex == "0" ? 0 : sex == "1" ? 1 : -1;
+                    pp.Geschlecht = sex == "0" ? 0 : sex == "1" ? 1 : -1;
                     sp.personen.push_back(pp);
                 }
                 if (sp.personen.size() != personen)
@@ -244,7 +234,7 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
                         wxString::Format(wxGetTranslation(L"Spieler %s hat %d Personen; zu „%s“ gehören %d."),
                                          sp.id, static_cast<int>(sp.personen.size()), w.getName(),
                                          static_cast<int>(personen))};
-                for (const sPortalPerson& pp : sp.personen)
+                for (const clPerson& pp : sp.personen)
                     if (!gemeldet.emplace(pp.getIdentitaet(), sp.zeile).second)
                         throw sAbbruch{sp.zeile,
                                        wxString::Format(wxGetTranslation(L"%s ist in „%s“ schon in Zeile "

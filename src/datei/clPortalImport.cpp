@@ -9,15 +9,6 @@
 
 namespace
 {
-wxString verbinde(std::vector<wxString> teile)
-{
-    std::sort(teile.begin(), teile.end());
-    wxString id;
-    for (const wxString& t : teile)
-        id += t + '\n';
-    return id;
-}
-
 // What tells the entry apart as sPortalSpieler::getIdentitaet does; by the names
 // and clubs alone when nurNamen.
 wxString identitaet(const clTurniertag& tag, int i, int kennung, bool nurNamen)
@@ -25,23 +16,19 @@ wxString identitaet(const clTurniertag& tag, int i, int kennung, bool nurNamen)
     std::vector<wxString> teile;
     for (int nr : tag.getPersonenVon(i, kennung))
         if (const clPerson* p = tag.getPerson(nr))
-            teile.push_back(nurNamen ? sPortalPerson::getIdentitaet({}, {}, p->Vorname, p->Name, p->Verein)
-                                     : sPortalPerson::getIdentitaet(p->Lizenz, p->InterneNr, p->Vorname,
-                                                                    p->Name, p->Verein));
-    return verbinde(teile);
+            teile.push_back(p->getIdentitaet(nurNamen));
+    return sPortalSpieler::verbinde(teile);
 }
 
-wxString namensIdentitaet(const sPortalSpieler& s)
+// Takes the persons' names, clubs and ratings into a row of the participants page.
+void setzeZeile(spEditData& ed, const std::vector<clPerson>& personen)
 {
-    std::vector<wxString> teile;
-    for (const sPortalPerson& p : s.personen)
-        teile.push_back(sPortalPerson::getIdentitaet({}, {}, p.vorname, p.name, p.verein));
-    return verbinde(teile);
-}
-
-sPerson alsPerson(const sPortalPerson& p)
-{
-    return {p.vorname, p.name, p.verein, p.ttr};
+    ed.m_VName = personen[0].Vorname;
+    ed.m_Name = personen[0].Name;
+    ed.m_Verein = personen[0].Verein;
+    ed.m_TTR = personen[0].TTR;
+    if (personen.size() == 2)
+        ed.m_Partner = personen[1].getMeldedaten();
 }
 
 wxString liste(const std::vector<wxString>& namen)
@@ -106,7 +93,7 @@ clPortalImport::sPlan clPortalImport::plane(const sPortalWettbewerb& w, bool& er
         const sPortalSpieler& sp = w.spieler[s];
         int kennung = 0;
         const auto a = nachIdentitaet.find(sp.getIdentitaet());
-        const auto b = nachNamen.find(namensIdentitaet(sp));
+        const auto b = nachNamen.find(sp.getIdentitaet(true));
         if (a != nachIdentitaet.end() && getroffen.count(a->second) == 0)
             kennung = a->second;
         else if (b != nachNamen.end() && getroffen.count(b->second) == 0)
@@ -148,20 +135,14 @@ vecEditListe clPortalImport::baueListe(const clTurniertag& tag, int i, const sPl
     for (const auto& [kennung, s] : p.treffer)
     {
         spEditData& ed = el[zeileVon[kennung]];
-        std::vector<sPortalPerson> personen = p.wettbewerb->spieler[s].personen;
+        std::vector<clPerson> personen = p.wettbewerb->spieler[s].personen;
         // A pair keeps its order: the portal's persons go where the entry has them.
         if (personen.size() == 2 &&
-            sPortalPerson::getIdentitaet({}, {}, personen[1].vorname, personen[1].name, personen[1].verein) ==
-                sPortalPerson::getIdentitaet({}, {}, ed.m_VName, ed.m_Name, ed.m_Verein))
+            personen[1].getMeldedaten().getSchluessel() == ed.getPerson().getSchluessel())
             std::swap(personen[0], personen[1]);
         const spEditData vorher = ed;
         const wxString anzeige = ed.m_Anzeige;
-        ed.m_VName = personen[0].vorname;
-        ed.m_Name = personen[0].name;
-        ed.m_Verein = personen[0].verein;
-        ed.m_TTR = personen[0].ttr;
-        if (personen.size() == 2)
-            ed.m_Partner = alsPerson(personen[1]);
+        setzeZeile(ed, personen);
         const bool namenNeu = ed.m_VName != vorher.m_VName || ed.m_Name != vorher.m_Name;
         // A display name Quobel made follows the new names; one the organiser typed stays.
         if (namenNeu && clTeilnehmer::istAbgeleitet(anzeige, vorher.m_VName, vorher.m_Name, vorher.m_Partner))
@@ -180,15 +161,9 @@ vecEditListe clPortalImport::baueListe(const clTurniertag& tag, int i, const sPl
             el[zeileVon[kennung]].m_EditStatus |= esDeleted;
     for (size_t s : p.neu)
     {
-        const std::vector<sPortalPerson>& personen = p.wettbewerb->spieler[s].personen;
         spEditData ed;
         ed.m_EditStatus = esNew;
-        ed.m_VName = personen[0].vorname;
-        ed.m_Name = personen[0].name;
-        ed.m_Verein = personen[0].verein;
-        ed.m_TTR = personen[0].ttr;
-        if (personen.size() == 2)
-            ed.m_Partner = alsPerson(personen[1]);
+        setzeZeile(ed, p.wettbewerb->spieler[s].personen);
         el.push_back(ed);
     }
     return el;
@@ -232,7 +207,7 @@ wxString clPortalImport::getZusammenfassung() const
             if (nimmt(s))
             {
                 ++meldungen;
-                for (const sPortalPerson& pp : s.personen)
+                for (const clPerson& pp : s.personen)
                     personen[pp.getIdentitaet()].insert(&w);
             }
     }
@@ -352,7 +327,7 @@ void clPortalImport::verknuepfe(clTurniertag& tag, int i, const sPlan& p) const
     }
     for (size_t s : p.neu)
     {
-        const auto it = neueNachNamen.find(namensIdentitaet(w.spieler[s]));
+        const auto it = neueNachNamen.find(w.spieler[s].getIdentitaet(true));
         if (it != neueNachNamen.end())
             paare.emplace_back(it->second, s);
     }
@@ -361,20 +336,12 @@ void clPortalImport::verknuepfe(clTurniertag& tag, int i, const sPlan& p) const
         const sPortalSpieler& sp = w.spieler[s];
         portal.setSpieler(klasse, kennung, sp.id);
         for (int nr : tag.getPersonenVon(i, kennung))
-        {
-            clPerson daten = *tag.getPerson(nr);
-            const wxString name =
-                sPortalPerson::getIdentitaet({}, {}, daten.Vorname, daten.Name, daten.Verein);
-            for (const sPortalPerson& pp : sp.personen)
-                if (sPortalPerson::getIdentitaet({}, {}, pp.vorname, pp.name, pp.verein) == name)
+            for (clPerson daten : sp.personen)
+                if (daten.getIdentitaet(true) == tag.getPerson(nr)->getIdentitaet(true))
                 {
-                    daten.Jahrgang = pp.jahrgang;
-                    daten.Geschlecht = pp.geschlecht;
-                    daten.Lizenz = pp.lizenz;
-                    daten.InterneNr = pp.interneNr;
+                    daten.setKennung(nr);
                     tag.setPersonendaten(daten);
                 }
-        }
     }
 }
 

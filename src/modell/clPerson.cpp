@@ -13,6 +13,20 @@ wxString clPerson::getVollerName() const
     return Name.empty() ? Vorname : Vorname + " " + Name;
 }
 
+wxString clPerson::getIdentitaet(bool nurNamen) const
+{
+    if (!nurNamen && !Lizenz.empty())
+        return "L:" + Lizenz;
+    if (!nurNamen && !InterneNr.empty())
+        return "I:" + InterneNr;
+    return "N:" + getMeldedaten().getSchluessel();
+}
+
+sPerson clPerson::getMeldedaten() const
+{
+    return {Vorname, Name, Verein, TTR};
+}
+
 bool clPerson::gleicheMeldedaten(const clPerson& p) const
 {
     return Vorname == p.Vorname && Name == p.Name && Verein == p.Verein && TTR == p.TTR;
