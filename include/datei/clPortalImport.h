@@ -58,16 +58,15 @@ private:
         // Entries imported before and no longer registered.
         std::vector<int> entfallend;
         int geaendert = 0;
-        // Why the class takes none of it.
+        // Why the class cannot take it (a person twice, …): nothing is imported then.
         wxString grund;
         wxString verloren;
     };
 
     // ersteVergeben: a competition before took the day's empty first class.
     sPlan plane(const sPortalWettbewerb& w, bool& ersteVergeben) const;
-    // The participants page's list of class k (index i of the day) after the plan.
-    vecEditListe baueListe(const clTurniertag& tag, int i, const sPlan& p, bool entfernen,
-                           int* geaendert) const;
+    // The participants page's list of class k after the plan.
+    static vecEditListe baueListe(const clTurnier& k, const sPlan& p, bool entfernen, int* geaendert);
     bool fuehreAus(clTurniertag& tag, bool entfernen) const;
     // Links the class's entries to the registrations and gives their persons the portal's data.
     void verknuepfe(clTurniertag& tag, int i, const sPlan& p) const;

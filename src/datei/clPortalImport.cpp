@@ -49,7 +49,11 @@ clPortalImport::clPortalImport(const clTurniertag& tag, const clPortalDokument& 
     for (const sPortalWettbewerb& w : dok.getWettbewerbe())
     {
         m_Plaene.push_back(plane(w, ersteVergeben));
-        neueKlassen += m_Plaene.back().klasse == 0 && !m_Plaene.back().ersteKlasse;
+        const sPlan& p = m_Plaene.back();
+        neueKlassen += p.klasse == 0 && !p.ersteKlasse;
+        if (!p.grund.empty() && m_Fehler.empty())
+            m_Fehler = wxString::Format(wxGetTranslation(L"„%s“: %s Es wird nichts importiert."), w.getName(),
+                                        p.grund);
     }
     if (tag.getAnzahl() + neueKlassen > clTurniertag::MaxKonkurrenzen)
         m_Fehler =
@@ -75,6 +79,12 @@ clPortalImport::sPlan clPortalImport::plane(const sPortalWettbewerb& w, bool& er
         ersteVergeben = ersteVergeben || p.ersteKlasse;
         for (size_t s = 0; s < w.spieler.size(); ++s)
             (nimmt(w.spieler[s]) ? p.neu : p.warteliste).push_back(s);
+        // The class's own check of its entries, on a class of the competition's type.
+        clTurnier probe;
+        allgemein alg = *probe.getAllgemein();
+        alg.Art = w.getKonkurrenzArt();
+        probe.setAllgemein(&alg);
+        p.grund = probe.pruefeTeilnehmerliste(baueListe(probe, p, false, nullptr));
         return p;
     }
     const clTurnier* k = m_Tag.getKonkurrenz(i);
@@ -116,22 +126,20 @@ clPortalImport::sPlan clPortalImport::plane(const sPortalWettbewerb& w, bool& er
         if (getroffen.count(kennung) == 0 && !portal.getSpieler(p.klasse, kennung).empty())
             p.entfallend.push_back(kennung);
     }
-    vecEditListe el = baueListe(m_Tag, i, p, true, &p.geaendert);
+    vecEditListe el = baueListe(*k, p, true, &p.geaendert);
     p.grund = k->pruefeTeilnehmerliste(el);
     p.verloren = k->verloreneErgebnisse(el);
     return p;
 }
 
-vecEditListe clPortalImport::baueListe(const clTurniertag& tag, int i, const sPlan& p, bool entfernen,
-                                       int* geaendert) const
+vecEditListe clPortalImport::baueListe(const clTurnier& k, const sPlan& p, bool entfernen, int* geaendert)
 {
-    const clTurnier* k = tag.getKonkurrenz(i);
     vecEditListe el;
-    k->fillEditListe(el);
+    k.fillEditListe(el);
     std::map<int, size_t> zeileVon;
     for (size_t z = 0; z < el.size(); ++z)
-        zeileVon[k->getTeilnehmer(el[z].m_OldPos + 1)->getKennung()] = z;
-    const bool ausgelost = k->getGruppenphase() != nullptr;
+        zeileVon[k.getTeilnehmer(el[z].m_OldPos + 1)->getKennung()] = z;
+    const bool ausgelost = k.getGruppenphase() != nullptr;
     for (const auto& [kennung, s] : p.treffer)
     {
         spEditData& ed = el[zeileVon[kennung]];
@@ -179,11 +187,6 @@ wxString clPortalImport::getZusammenfassung() const
         const sPortalWettbewerb& w = *p.wettbewerb;
         const bool neu = p.klasse == 0;
         const wxString name = neu ? w.getName() : m_Tag.getName(m_Tag.findeKennung(p.klasse));
-        if (!p.grund.empty())
-        {
-            text += wxString::Format(wxGetTranslation(L"• „%s“ bleibt, wie sie ist: %s\n"), name, p.grund);
-            continue;
-        }
         if (neu)
             text += wxString::Format(wxGetTranslation(L"• „%s“ (neu): %d Meldungen"), name,
                                      static_cast<int>(p.neu.size()));
@@ -228,7 +231,7 @@ wxString clPortalImport::getEntfallende() const
     for (const sPlan& p : m_Plaene)
     {
         const int i = m_Tag.findeKennung(p.klasse);
-        if (p.entfallend.empty() || !p.grund.empty())
+        if (p.entfallend.empty())
             continue;
         std::vector<wxString> namen;
         for (int kennung : p.entfallend)
@@ -269,8 +272,6 @@ bool clPortalImport::fuehreAus(clTurniertag& tag, bool entfernen) const
     }
     for (const sPlan& p : m_Plaene)
     {
-        if (!p.grund.empty())
-            continue;
         const sPortalWettbewerb& w = *p.wettbewerb;
         int i = tag.findeKennung(p.klasse);
         if (p.klasse == 0)
@@ -297,7 +298,7 @@ bool clPortalImport::fuehreAus(clTurniertag& tag, bool entfernen) const
             k->Aktualisieren(false);
         }
         clTurnier* k = tag.getKonkurrenz(i);
-        vecEditListe el = baueListe(tag, i, p, entfernen, nullptr);
+        vecEditListe el = baueListe(*tag.getKonkurrenz(i), p, entfernen, nullptr);
         if (!k->pruefeTeilnehmerliste(el).empty())
             return false;
         k->UpdateTeilnehmer(el);

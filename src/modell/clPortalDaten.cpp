@@ -109,7 +109,11 @@ bool clPortalDaten::lies(const clTurnierDatei& dat, const std::function<bool(int
                    klasse > 0 && klasse <= 1000000;
         if (gut && art == "W")
         {
-            const wxString w = clMaskierung::demaskiere(sek[z].Mid(pos)).Strip(wxString::leading);
+            // One blank follows the comma; the key itself may begin with its tab.
+            wxString rest = sek[z].Mid(pos);
+            if (rest.StartsWith(" "))
+                rest.Remove(0, 1);
+            const wxString w = clMaskierung::demaskiere(rest);
             gut = !w.empty() && gibtEs(static_cast<int>(klasse), 0) && gelesen.findeKlasse(w) == 0 &&
                   gelesen.m_Wettbewerbe.emplace(static_cast<int>(klasse), w).second;
         }
