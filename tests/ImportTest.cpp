@@ -32,6 +32,18 @@ TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
     };
     for (const auto& fall : faelle)
         EXPECT_EQ(fall.second, zeilen(clTeilnehmerImport::zerlege(fall.first))) << wxString(fall.first);
+
+    // A list of pairs: the partner's fields follow the first person's, in the same order.
+    const std::pair<const wchar_t*, const wchar_t*> paare[] = {
+        {L"Anna\tMeier\t\tTTC\t1500\tBerta\tSchulz\tTSV\t1400\tx",
+         L"Anna|Meier||TTC|1500+Berta|Schulz|TSV|1400\n"},
+        {L"Meier, Anna, , , , Schulz, Berta", L"Anna|Meier|+Berta|Schulz||\n"},
+        {L"Anna Meier / Berta von Schulz\nCarl Roth", L"Anna|Meier|+Berta|von Schulz||\nCarl|Roth|\n"},
+        {L"Name;Partner Name;Partner Vorname;Vorname\nMeier;Schulz;Berta;Anna",
+         L"Anna|Meier|+Berta|Schulz||\n"},
+    };
+    for (const auto& fall : paare)
+        EXPECT_EQ(fall.second, zeilen(clTeilnehmerImport::zerlege(fall.first, true))) << wxString(fall.first);
 }
 
 TEST(TeilnehmerImport, DateienInUtf8Windows1252UndUtf16)

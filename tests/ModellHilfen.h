@@ -68,7 +68,8 @@ inline wxString wertung(const sWertung& w, bool gespiegelt = false)
     return text.Trim();
 }
 
-// Participant rows as "Vorname|Name|Anzeige" lines, with "|Verein|TTR" when either is set.
+// Participant rows as "Vorname|Name|Anzeige" lines, with "|Verein|TTR" when either is
+// set, and "+Vorname|Name|Verein|TTR" of a partner.
 inline wxString zeilen(const vecEditListe& liste)
 {
     wxString text;
@@ -77,6 +78,9 @@ inline wxString zeilen(const vecEditListe& liste)
         text << ed.m_VName << "|" << ed.m_Name << "|" << ed.m_Anzeige;
         if (!ed.m_Verein.empty() || ed.m_TTR != KeineTTR)
             text << "|" << ed.m_Verein << "|" << ed.getSpalte(spalteTTR);
+        for (int spalte = spaltePartnerVorname; ed.m_Partner.hatNamen() && spalte < AnzahlTeilnehmerSpalten;
+             ++spalte)
+            text << (spalte == spaltePartnerVorname ? "+" : "|") << ed.getSpalte(spalte);
         text << "\n";
     }
     return text;

@@ -23,13 +23,18 @@
 // ("Vorname", "Name", "Nachname", "Anzeige", "Verein", "TTR", "Q-TTR", "Rating")
 // is a header, no participant: the lines after it are split at its separator and
 // read in its order of columns, columns of other names are left out.
+//
+// A list of pairs (paare) has the partner's first name, surname, club and rating
+// after the first person's fields, in the same order of first name and surname,
+// or "Anna Meier / Berta Schulz" as words; a header names them "Partner Vorname",
+// "Partner Name", "Partner Verein" and "Partner TTR".
 class clTeilnehmerImport
 {
 public:
-    static vecEditListe zerlege(const wxString& text);
+    static vecEditListe zerlege(const wxString& text, bool paare = false);
     // Reads a participant list, UTF-8, Windows-1252 or UTF-16 with its byte order
     // mark. On failure zeilen stays untouched and fehler says why, naming the file.
-    static bool liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler);
+    static bool liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler, bool paare = false);
 };
 
 #endif

@@ -257,7 +257,8 @@ void clTurnierpanel::fuegeEin(const wxString& text)
 {
     // The editor would otherwise store its old text over the pasted first name.
     schliesseEditor();
-    const vecEditListe zeilen = clTeilnehmerImport::zerlege(text);
+    const vecEditListe zeilen =
+        clTeilnehmerImport::zerlege(text, m_Turnier->getAllgemein()->Art != artEinzel);
     if (!zeilen.empty())
         setzeZeilen(m_TeilnehmerGrid->GetGridCursorRow(), zeilen);
 }
@@ -268,7 +269,7 @@ void clTurnierpanel::importiere(const wxString& pfad)
     vecEditListe zeilen;
     wxString fehler;
     const int erste = m_TeilnehmerTB->getDataListSize();
-    if (!clTeilnehmerImport::liesDatei(pfad, zeilen, &fehler))
+    if (!clTeilnehmerImport::liesDatei(pfad, zeilen, &fehler, m_Turnier->getAllgemein()->Art != artEinzel))
         zeigeFehler(fehler);
     else if (setzeZeilen(erste, zeilen))
         m_TeilnehmerGrid->GoToCell(erste, 0);

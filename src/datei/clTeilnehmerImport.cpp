@@ -20,6 +20,32 @@ typedef std::vector<int> vecSpalten;
 const int Weglassen = -1;
 const vecSpalten VornameZuerst = {spalteVorname, spalteName, spalteAnzeige, spalteVerein, spalteTTR};
 const vecSpalten NameZuerst = {spalteName, spalteVorname, spalteAnzeige, spalteVerein, spalteTTR};
+// The partner's column of a column of the first person; Weglassen for the display name.
+int partnerSpalte(int spalte)
+{
+    switch (spalte)
+    {
+    case spalteVorname:
+        return spaltePartnerVorname;
+    case spalteName:
+        return spaltePartnerName;
+    case spalteVerein:
+        return spaltePartnerVerein;
+    case spalteTTR:
+        return spaltePartnerTTR;
+    default:
+        return Weglassen;
+    }
+}
+
+// In a list of pairs the partner's columns follow, in the order of the first person's.
+vecSpalten mitPartner(vecSpalten spalten, bool paare)
+{
+    if (paare)
+        for (int s : {spalten[0], spalten[1], static_cast<int>(spalteVerein), static_cast<int>(spalteTTR)})
+            spalten.push_back(partnerSpalte(s));
+    return spalten;
+}
 
 const char* const Leerraum = " \t\r\n";
 
@@ -130,9 +156,18 @@ bool kleinGeschrieben(const wxString& wort)
 }
 
 // "Vorname Name": the surname is the last word and the lower-case words before it
-// ("von der Heide"), the first word always belongs to the first name.
-spEditData ausWoertern(const wxString& zeile)
+// ("von der Heide"), the first word always belongs to the first name. Of a pair
+// "Anna Meier / Berta Schulz".
+spEditData ausWoertern(const wxString& zeile, bool paare)
 {
+    if (paare && zeile.Find('/') != wxNOT_FOUND)
+    {
+        spEditData ed = ausWoertern(zeile.BeforeFirst('/'), false);
+        const spEditData partner = ausWoertern(zeile.AfterFirst('/'), false);
+        ed.m_Partner.m_VName = partner.m_VName;
+        ed.m_Partner.m_Name = partner.m_Name;
+        return ed;
+    }
     const wxArrayString woerter = wxStringTokenize(zeile, Leerraum, wxTOKEN_STRTOK);
     size_t name = woerter.size() > 1 ? woerter.size() - 1 : woerter.size();
     while (name > 1 && !kleinGeschrieben(woerter.back()) && kleinGeschrieben(woerter[name - 1]))
@@ -153,7 +188,9 @@ vecSpalten spaltenDesKopfes(const wxArrayString& kopf)
     bool erkannt = false;
     for (const wxString& feld : kopf)
     {
-        const wxString name = feld.Lower();
+        wxString name = feld.Lower();
+        // "Partner Vorname", "Partner Name", … name the partner's columns.
+        const bool partner = name.StartsWith("partner ", &name);
         int spalte = Weglassen;
         if (name == "vorname")
             spalte = spalteVorname;
@@ -165,6 +202,8 @@ vecSpalten spaltenDesKopfes(const wxArrayString& kopf)
             spalte = spalteVerein;
         else if (name == "ttr" || name == "q-ttr" || name == "rating")
             spalte = spalteTTR;
+        if (partner)
+            spalte = partnerSpalte(spalte);
         erkannt = erkannt || spalte != Weglassen;
         spalten.push_back(spalte);
     }
@@ -190,7 +229,7 @@ wxString fehlerText(const wxString& pfad, const wxString& grund)
 }
 } // namespace
 
-vecEditListe clTeilnehmerImport::zerlege(const wxString& text)
+vecEditListe clTeilnehmerImport::zerlege(const wxString& text, bool paare)
 {
     vecEditListe zeilen;
     vecSpalten kopf;
@@ -209,16 +248,17 @@ vecEditListe clTeilnehmerImport::zerlege(const wxString& text)
         if (!kopf.empty())
             ed = ausFeldern(felder(zeile, kopfTrenner), kopf);
         else if (trenner == 0)
-            ed = ausWoertern(zeile.text);
+            ed = ausWoertern(zeile.text, paare);
         else
-            ed = ausFeldern(felder(zeile, trenner), trenner == ',' ? NameZuerst : VornameZuerst);
+            ed = ausFeldern(felder(zeile, trenner),
+                            mitPartner(trenner == ',' ? NameZuerst : VornameZuerst, paare));
         if (!ed.m_VName.empty() || !ed.m_Name.empty() || !ed.m_Anzeige.empty())
             zeilen.push_back(ed);
     }
     return zeilen;
 }
 
-bool clTeilnehmerImport::liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler)
+bool clTeilnehmerImport::liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler, bool paare)
 {
     // The caller shows one message naming the file instead of the toolkit's own.
     wxLogNull keineMeldungen;
@@ -240,7 +280,7 @@ bool clTeilnehmerImport::liesDatei(const wxString& pfad, vecEditListe& zeilen, w
         *fehler = fehlerText(pfad, wxSysErrorMsgStr(wxSysErrorCode()));
         return false;
     }
-    vecEditListe gelesen = zerlege(dekodiere(bytes));
+    vecEditListe gelesen = zerlege(dekodiere(bytes), paare);
     if (gelesen.empty())
     {
         *fehler = wxString::Format(wxGetTranslation(L"In „%s“ steht kein Teilnehmer."), pfad);
