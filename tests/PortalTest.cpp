@@ -4,6 +4,7 @@
 #include "datei/clPortalDokument.h"
 #include "datei/clPortalImport.h"
 #include "verlauf/clBefehlsverlauf.h"
+#include "verlauf/clWiederherstellung.h"
 
 #include <map>
 #include <pugixml.hpp>
@@ -171,6 +172,18 @@ TEST(Portal, ImportSichernLadenExport)
     wxString fehler;
     ASSERT_TRUE(geladen.lies(datei.pfad, &fehler)) << fehler;
     EXPECT_EQ(exportiere(geladen), vorher);
+    // So does the recovery file of a crash.
+    const wxString ordner = wxFileName::CreateTempFileName("quobel-portal");
+    wxRemoveFile(ordner);
+    wxFileName::Mkdir(ordner);
+    {
+        clWiederherstellung sicherung(&tag, nullptr, ordner);
+        ASSERT_TRUE(sicherung.schreibe());
+        clTurniertag wieder;
+        ASSERT_TRUE(wieder.lies(sicherung.getPfad(), &fehler)) << fehler;
+        EXPECT_EQ(exportiere(wieder), vorher);
+    }
+    wxFileName::Rmdir(ordner, wxPATH_RMDIR_RECURSIVE);
     // A class linked to a competition the document lacks contradicts the file.
     std::string bytes = liesBytes(datei.pfad);
     bytes.replace(bytes.find("W, 1, Damen/Herren"), 18, "W, 1, Damen/Hxrren");
