@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -45,6 +46,10 @@ public:
     // Appends the data lines of the section to sek (nothing when it is missing), at
     // most hoechstens of them; false when the section holds more.
     bool getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const;
+    // The same lines as views into text, which then holds them all (both are
+    // replaced): a large section is read without a string for each line.
+    bool getSektion(const wxString& sn, std::wstring& text, std::vector<std::wstring_view>& zeilen,
+                    size_t hoechstens) const;
 
     // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not
     // valid UTF-8; a byte order mark in front is skipped in both.

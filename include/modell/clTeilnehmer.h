@@ -2,6 +2,7 @@
 #define CLTEILNEHMER_H
 
 #include <deque>
+#include <string_view>
 #include <vector>
 #include <wx/string.h>
 
@@ -125,7 +126,11 @@ public:
     void updateEditData(const spEditData& ed);
 
     wxString getSaveString() const;
-    void setFromSaveString(const wxString& str);
+    void setFromSaveString(std::wstring_view str);
+    void setFromSaveString(const wxString& str)
+    {
+        setFromSaveString(std::wstring_view(str.wc_str(), str.length()));
+    }
 
     static void pruefeDuplikate(vecTeilnehmer& tl);
     static void entferneDuplikate(quSort& dq);

@@ -971,7 +971,8 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
 
 bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler)
 {
-    wxArrayString teilnehmer;
+    std::wstring teilnehmerText;
+    std::vector<std::wstring_view> teilnehmer;
     // Read once: the groups copy their players from these.
     vecTeilnehmer gelesen;
     wxString grund;
@@ -983,7 +984,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
             wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), name);
-    else if (!dat.getSektion("Teilnehmer", teilnehmer, MaxTeilnehmer))
+    else if (!dat.getSektion("Teilnehmer", teilnehmerText, teilnehmer, MaxTeilnehmer))
         grund =
             wxString::Format(wxGetTranslation(L"„%s“ hat mehr als %d Teilnehmer; Quobel lädt höchstens %d."),
                              name, MaxTeilnehmer, MaxTeilnehmer);
@@ -1002,7 +1003,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
             spielbetrieb.lies(aufrufe,
                               aufrufe.size() > 1
-                                  ? getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get())
+                                  ? getKennungen(teilnehmer.size(), alg, liesTurnierplan(dat), gruppen.get())
                                   : std::vector<sSpielKennung>(),
                               alg.Platten, schaden);
         if (!schaden.empty())
@@ -1065,14 +1066,14 @@ wxString clTurnier::pruefePaare(const vecTeilnehmer& teilnehmer, const allgemein
     return wxString();
 }
 
-std::vector<sSpielKennung> clTurnier::getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,
+std::vector<sSpielKennung> clTurnier::getKennungen(size_t teilnehmer, const allgemein& alg,
                                                    const wxString& auslasser, const clGruppenphase* gruppen)
 {
     std::vector<sSpielKennung> kennungen;
     if (alg.Turnierform == formJederGegenJeden)
     {
         // The schedule is made as the tournament will make it, of stand-ins for the players.
-        std::vector<clTeilnehmer> spieler(teilnehmer.size());
+        std::vector<clTeilnehmer> spieler(teilnehmer);
         vecTeilnehmer tl;
         for (size_t i = 0; i < spieler.size(); ++i)
         {
@@ -1180,10 +1181,10 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     return alg;
 }
 
-vecTeilnehmer clTurnier::liesTeilnehmer(const wxArrayString& zeilen)
+vecTeilnehmer clTurnier::liesTeilnehmer(const std::vector<std::wstring_view>& zeilen)
 {
     vecTeilnehmer tl;
-    for (const wxString& zeile : zeilen)
+    for (std::wstring_view zeile : zeilen)
     {
         clTeilnehmer* tn = new clTeilnehmer;
         tn->setFromSaveString(zeile);
@@ -1209,10 +1210,9 @@ wxString clTurnier::liesRunden(const clTurnierDatei& dat, const allgemein& alg, 
     // Only the lines of the rounds the schedule will have, and of each only as many
     // groups as it has tables, are read.
     const size_t anzahl = static_cast<size_t>(clSchema::zaehleRunden(teilnehmer, alg.Platten));
-    wxArrayString sek;
-    // Room for every line up front: growing the array copies every line read so far.
-    sek.Alloc(anzahl);
-    dat.getSektion("Runden", sek, anzahl);
+    std::wstring text;
+    std::vector<std::wstring_view> sek;
+    dat.getSektion("Runden", text, sek, anzahl);
     const int platten = clSchema::zaehlePlatten(teilnehmer, alg.Platten);
     spiele.reserve(sek.size() * static_cast<size_t>(platten));
     for (size_t r = 0; r < sek.size(); ++r)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string>
+#include <unordered_map>
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
@@ -474,10 +476,11 @@ void clTurniertag::gleicheAb(int i)
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
         for (int p : getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
             gehalten.insert(p);
-    std::map<wxString, std::vector<int>> nachSchluessel;
+    std::unordered_map<std::wstring, std::vector<int>> nachSchluessel;
     for (const clPerson& p : m_Personen)
         if (gehalten.count(p.getKennung()) == 0)
-            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel()].push_back(p.getKennung());
+            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel().ToStdWstring()].push_back(
+                p.getKennung());
     std::unordered_map<int, std::vector<int>> neu;
     std::set<int> korrigiert;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
@@ -505,11 +508,12 @@ void clTurniertag::gleicheAb(int i)
             }
             else
             {
-                std::vector<int>& frei = nachSchluessel[sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel()];
-                if (!frei.empty())
+                const auto frei =
+                    nachSchluessel.find(sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel().ToStdWstring());
+                if (frei != nachSchluessel.end() && !frei->second.empty())
                 {
-                    nr = frei.front();
-                    frei.erase(frei.begin());
+                    nr = frei->second.front();
+                    frei->second.erase(frei->second.begin());
                 }
                 else
                 {
