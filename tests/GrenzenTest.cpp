@@ -123,3 +123,38 @@ TEST(Grenzen, ZahlenJenseitsVonIntWerdenBegrenzt)
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(auslasser.pfad));
     EXPECT_EQ(wxString("12"), tt.turnier.getSchema().gibSaveString());
 }
+
+// A list of numbers, as groups and the bracket write them, is read strictly: a
+// piece that is no number or lies beyond long makes the line unreadable; blanks
+// around a piece do not.
+TEST(Grenzen, ZahlenlistenWerdenStrengGelesen)
+{
+    const std::string groesste = std::to_string(LONG_MAX);
+    const std::string kleinste = std::to_string(LONG_MIN);
+    const std::pair<std::string, std::string> faelle[] = {
+        {"", ""},
+        {" 1 , -2 ,+3\t", "1 -2 3 "},
+        {groesste + "," + kleinste, groesste + " " + kleinste + " "},
+        {groesste + "0", "falsch"},
+        {kleinste + "0", "falsch"},
+        {"1,", "falsch"},
+        {",1", "falsch"},
+        {"1,,2", "falsch"},
+        {" ", "falsch"},
+        {"-", "falsch"},
+        {"1 2", "falsch"},
+        {"0x10", "falsch"},
+        {"3:4", "falsch"},
+    };
+    for (const auto& [zeile, erwartet] : faelle)
+    {
+        std::vector<long> zahlen;
+        std::string gelesen;
+        if (!clZahl::liesListe(wxString(zeile), zahlen))
+            gelesen = "falsch";
+        else
+            for (long zahl : zahlen)
+                gelesen += std::to_string(zahl) + " ";
+        EXPECT_EQ(erwartet, gelesen) << zeile;
+    }
+}

@@ -13,6 +13,9 @@ class clZahl
 {
 public:
     static int lies(const wxString& text);
+    // The whole of text as a number, strictly: blanks in front, a sign and digits,
+    // within the range of long. False for anything else.
+    static bool liesZahl(std::wstring_view text, long& zahl);
     // The whole numbers of a line separated by commas, strictly: false when a
     // piece is no number (blanks around it aside) or lies beyond the range of long.
     static bool liesListe(std::wstring_view zeile, std::vector<long>& zahlen);

@@ -1,6 +1,7 @@
 #include "datei/clMaskierung.h"
 
 #include <algorithm>
+#include <cwchar>
 
 wxString clMaskierung::maskiere(const wxString& text, const wxString& sonderzeichen)
 {
@@ -70,14 +71,27 @@ wxString clMaskierung::demaskiere(std::wstring_view text)
 
 const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c)
 {
-    for (; anfang < ende; ++anfang)
+    // The C library looks for a character faster than a loop does, and most texts
+    // hold no backslash: c is looked for, then a backslash before it. No part of
+    // the text is looked at twice, so that splitting a long line stays linear.
+    const auto suche = [](const wchar_t* von, const wchar_t* bis, wchar_t z)
     {
-        if (*anfang == Zeichen)
-            ++anfang;
-        else if (*anfang == c)
-            return anfang;
+        const wchar_t* treffer = von < bis ? std::wmemchr(von, z, static_cast<size_t>(bis - von)) : nullptr;
+        return treffer != nullptr ? treffer : bis;
+    };
+    const wchar_t* treffer = suche(anfang, ende, c);
+    for (;;)
+    {
+        const wchar_t* zeichen = suche(anfang, treffer, Zeichen);
+        if (zeichen == treffer)
+            return treffer;
+        // The backslash takes the character after it along.
+        anfang = zeichen + 2;
+        if (anfang >= ende)
+            return ende;
+        if (anfang > treffer)
+            treffer = suche(anfang, ende, c);
     }
-    return ende;
 }
 
 bool clMaskierung::gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,

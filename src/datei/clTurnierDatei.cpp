@@ -44,8 +44,9 @@ long ausUtf8(std::string_view bytes, wchar_t* ziel)
         if (bytes.size() - i >= sizeof acht &&
             (std::memcpy(&acht, bytes.data() + i, sizeof acht), (acht & 0x8080808080808080u) == 0))
         {
-            for (size_t k = 0; ziel != nullptr && k < sizeof acht; ++k)
-                ziel[anzahl + static_cast<long>(k)] = static_cast<wchar_t>(bytes[i + k]);
+            if (ziel != nullptr)
+                for (size_t k = 0; k < sizeof acht; ++k)
+                    ziel[anzahl + static_cast<long>(k)] = static_cast<unsigned char>(bytes[i + k]);
             i += sizeof acht;
             anzahl += sizeof acht;
             continue;
@@ -86,15 +87,12 @@ bool istUtf8(std::string_view bytes)
     return ausUtf8(bytes, nullptr) >= 0;
 }
 
-// Appends the characters of bytes to text: the toolkit's converter, and a string
-// buffer for each line, took a third of the time of loading a tournament.
-void haengeTextAn(std::wstring& text, std::string_view bytes, bool utf8)
+// The characters of bytes into ziel, which has room for one per byte; answers how
+// many were written. Decoded here: the toolkit's converter, and a string buffer
+// for each line, took a third of the time of loading a tournament.
+size_t dekodiere(std::string_view bytes, bool utf8, wchar_t* ziel)
 {
-    const size_t alt = text.size();
-    // Never more than a character per byte.
-    text.resize(alt + bytes.size());
-    const long laenge = utf8 ? ausUtf8(bytes, &text[alt]) : ausCp1252(bytes, &text[alt]);
-    text.resize(alt + static_cast<size_t>(std::max(laenge, 0L)));
+    return static_cast<size_t>(std::max(utf8 ? ausUtf8(bytes, ziel) : ausCp1252(bytes, ziel), 0L));
 }
 
 // The length of the byte order mark in front of bytes, 0 when there is none.
@@ -127,8 +125,8 @@ wxString clTurnierDatei::dekodiere(const std::string& bytes)
 {
     std::string_view inhalt(bytes);
     inhalt.remove_prefix(bomLaenge(inhalt));
-    std::wstring text;
-    haengeTextAn(text, inhalt, istUtf8(inhalt));
+    std::wstring text(inhalt.size(), L'\0');
+    text.resize(::dekodiere(inhalt, istUtf8(inhalt), text.data()));
     return wxString(text);
 }
 
@@ -300,10 +298,9 @@ bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t h
 bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
                                 std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
 {
-    text.clear();
-    zeilen.clear();
-    // Where each line ends in text; the views are made once text has stopped growing.
-    std::vector<size_t> enden;
+    // The lines as bytes first: text is then made once, at its size.
+    std::vector<std::string_view> roh;
+    size_t bytes = 0;
     bool alle = true;
     for (size_t pos = findZeile(sn); pos < m_Bytes.size();)
     {
@@ -312,17 +309,23 @@ bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
             continue;
         if (zeile[0] != '#')
         {
-            if (enden.size() == hoechstens)
+            if (roh.size() == hoechstens)
             {
                 alle = false;
                 break;
             }
-            haengeTextAn(text, zeile, m_Utf8);
-            enden.push_back(text.size());
+            roh.push_back(zeile);
+            bytes += zeile.size();
         }
         else if (kopfmarke(zeile) != std::string_view::npos)
             break;
     }
+    text.assign(bytes, L'\0');
+    std::vector<size_t> enden(roh.size());
+    for (size_t i = 0, laenge = 0; i < roh.size(); ++i)
+        enden[i] = laenge += ::dekodiere(roh[i], m_Utf8, text.data() + laenge);
+    text.resize(enden.empty() ? 0 : enden.back());
+    zeilen.clear();
     zeilen.reserve(enden.size());
     for (size_t i = 0, von = 0; i < enden.size(); von = enden[i++])
         zeilen.emplace_back(text.data() + von, enden[i] - von);

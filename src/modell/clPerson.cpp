@@ -38,16 +38,17 @@ wxString clPerson::getSaveString() const
 bool clPerson::setFromSaveString(const wxString& zeile)
 {
     // The licence comes last and may be empty: eight fields, and nothing after them.
-    std::vector<wxString> felder;
+    const std::wstring_view text = clMaskierung::sicht(zeile);
+    wxString felder[8];
     size_t pos = 0;
-    for (int k = 0; k < 8; ++k)
+    for (wxString& feld : felder)
     {
-        felder.push_back(
-            clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos)).Strip(wxString::both));
-        if (pos < zeile.length() && zeile[pos] == ' ')
+        feld = clMaskierung::demaskiere(clMaskierung::trenne(text, L',', pos));
+        feld.Strip(wxString::both);
+        if (pos < text.size() && text[pos] == L' ')
             ++pos;
     }
-    if (pos < zeile.length())
+    if (pos < text.size())
         return false;
     long zahlen[4];
     const size_t stellen[] = {0, 4, 5, 6};

@@ -143,9 +143,23 @@ wxString clTeilnehmer::ohneSteuerzeichen(const wxString& text)
 
 int clTeilnehmer::liesTTR(const wxString& text)
 {
-    const wxString zahl = wxString(text).Strip(wxString::both);
-    long wert = 0;
-    return nurZiffern(zahl) && zahl.length() <= 5 && zahl.ToLong(&wert) ? static_cast<int>(wert) : KeineTTR;
+    // Up to five digits with blanks around them, read in place: every participant of a file passes here.
+    const wchar_t* anfang = text.wc_str();
+    const wchar_t* ende = anfang + text.length();
+    while (anfang != ende && clMaskierung::istLeerzeichen(*anfang))
+        ++anfang;
+    while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
+        --ende;
+    if (anfang == ende || ende - anfang > 5)
+        return KeineTTR;
+    int wert = 0;
+    for (; anfang != ende; ++anfang)
+    {
+        if (*anfang < L'0' || *anfang > L'9')
+            return KeineTTR;
+        wert = wert * 10 + (*anfang - L'0');
+    }
+    return wert;
 }
 
 wxString spEditData::getSpalte(int spalte) const

@@ -1022,8 +1022,9 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
     besetze(gelesen, liesTurnierplan(dat), spiele, rundenEnde);
+    // Only calls need the identities of the matches.
     std::vector<sSpielKennung> kennungen;
-    const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
+    const std::vector<clTTSpiel*> alle = getAlleSpiele(spielbetrieb.istLeer() ? nullptr : &kennungen);
     m_Spielbetrieb.uebernehme(std::move(spielbetrieb), alle, kennungen);
     return true;
 }

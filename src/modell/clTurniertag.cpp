@@ -92,12 +92,16 @@ std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
 bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
 {
     nummern.clear();
-    for (const wxString& teil : wxSplit(zeile, ' ', '\0'))
+    const std::wstring_view text = clMaskierung::sicht(zeile);
+    for (size_t anfang = 0; anfang < text.size();)
     {
+        const size_t ende = std::min(text.find(L' ', anfang), text.size());
+        const std::wstring_view teil = text.substr(anfang, ende - anfang);
+        anfang = ende + 1;
+        long n = 0;
         if (teil.empty())
             continue;
-        long n = 0;
-        if (!teil.ToLong(&n) || n < 1 || n > 1000000)
+        if (!clZahl::liesZahl(teil, n) || n < 1 || n > 1000000)
             return false;
         nummern.push_back(static_cast<int>(n));
     }
@@ -1025,7 +1029,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         if (!p.setFromSaveString(sek[z]) ||
             (!personen.empty() && p.getKennung() <= personen.back().getKennung()))
             zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
-        personen.push_back(p);
+        personen.push_back(std::move(p));
     }
     std::set<int> personenNummern;
     for (const clPerson& p : personen)
