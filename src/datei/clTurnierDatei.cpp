@@ -284,24 +284,13 @@ bool clTurnierDatei::hatSektion(const wxString& sn) const
     return findZeile(sn) != std::string::npos;
 }
 
-bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const
+bool clTurnierDatei::fuerZeilen(const wxString& sn, size_t hoechstens,
+                                const std::function<bool(std::wstring_view)>& tu) const
 {
+    // One line's text at a time: the rounds of a large tournament would take
+    // megabytes as text, and fresh memory of that size costs more than reading it.
     std::wstring text;
-    std::vector<std::wstring_view> zeilen;
-    const bool alle = getSektion(sn, text, zeilen, hoechstens);
-    sek.Alloc(sek.size() + zeilen.size());
-    for (std::wstring_view zeile : zeilen)
-        sek.Add(wxString(zeile.data(), zeile.size()));
-    return alle;
-}
-
-bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
-                                std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
-{
-    // The lines as bytes first: text is then made once, at its size.
-    std::vector<std::string_view> roh;
-    size_t bytes = 0;
-    bool alle = true;
+    size_t anzahl = 0;
     for (size_t pos = findZeile(sn); pos < m_Bytes.size();)
     {
         const std::string_view zeile = naechsteZeile(pos);
@@ -309,22 +298,42 @@ bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
             continue;
         if (zeile[0] != '#')
         {
-            if (roh.size() == hoechstens)
-            {
-                alle = false;
+            if (anzahl++ == hoechstens)
+                return false;
+            text.resize(zeile.size());
+            text.resize(::dekodiere(zeile, m_Utf8, text.data()));
+            if (!tu(text))
                 break;
-            }
-            roh.push_back(zeile);
-            bytes += zeile.size();
         }
         else if (kopfmarke(zeile) != std::string_view::npos)
             break;
     }
-    text.assign(bytes, L'\0');
-    std::vector<size_t> enden(roh.size());
-    for (size_t i = 0, laenge = 0; i < roh.size(); ++i)
-        enden[i] = laenge += ::dekodiere(roh[i], m_Utf8, text.data() + laenge);
-    text.resize(enden.empty() ? 0 : enden.back());
+    return true;
+}
+
+bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const
+{
+    return fuerZeilen(sn, hoechstens,
+                      [&sek](std::wstring_view zeile)
+                      {
+                          sek.Add(wxString(zeile.data(), zeile.size()));
+                          return true;
+                      });
+}
+
+bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
+                                std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
+{
+    text.clear();
+    std::vector<size_t> enden;
+    const bool alle = fuerZeilen(sn, hoechstens,
+                                 [&text, &enden](std::wstring_view zeile)
+                                 {
+                                     text += zeile;
+                                     enden.push_back(text.size());
+                                     return true;
+                                 });
+    // The views are made once text has stopped growing.
     zeilen.clear();
     zeilen.reserve(enden.size());
     for (size_t i = 0, von = 0; i < enden.size(); von = enden[i++])

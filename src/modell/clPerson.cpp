@@ -4,7 +4,7 @@
 #include "datei/clZahl.h"
 #include "modell/clTeilnehmer.h"
 
-#include <vector>
+#include <utility>
 
 wxString clPerson::getVollerName() const
 {
@@ -56,12 +56,12 @@ bool clPerson::setFromSaveString(const wxString& zeile)
         if (!felder[stellen[i]].ToLong(&zahlen[i]))
             return false;
     m_Kennung = static_cast<int>(zahlen[0]);
-    Vorname = clTeilnehmer::ohneSteuerzeichen(felder[1]);
-    Name = clTeilnehmer::ohneSteuerzeichen(felder[2]);
-    Verein = clTeilnehmer::ohneSteuerzeichen(felder[3]);
+    Vorname = clTeilnehmer::ohneSteuerzeichen(std::move(felder[1]));
+    Name = clTeilnehmer::ohneSteuerzeichen(std::move(felder[2]));
+    Verein = clTeilnehmer::ohneSteuerzeichen(std::move(felder[3]));
     TTR = zahlen[1] >= 0 && zahlen[1] <= 99999 ? static_cast<int>(zahlen[1]) : KeineTTR;
     Jahrgang = zahlen[2] >= 1900 && zahlen[2] <= 2100 ? static_cast<int>(zahlen[2]) : 0;
     Geschlecht = zahlen[3] == 0 || zahlen[3] == 1 ? static_cast<int>(zahlen[3]) : -1;
-    Lizenz = clTeilnehmer::ohneSteuerzeichen(felder[7]);
+    Lizenz = clTeilnehmer::ohneSteuerzeichen(std::move(felder[7]));
     return m_Kennung > 0;
 }

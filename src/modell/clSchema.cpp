@@ -22,8 +22,10 @@ clSchema::~clSchema()
 
 void clSchema::bereinigeSpielplan()
 {
-    vecRunden().swap(m_Runden);
-    std::vector<clTTSpiel>().swap(m_Spiele);
+    // Their memory stays for the next schedule: a tournament read anew would
+    // otherwise touch megabytes of fresh memory, which cost more than the matches.
+    m_Runden.clear();
+    m_Spiele.clear();
     m_anzRunden = 0;
     m_anzAnsetzungen = 0;
 }

@@ -123,7 +123,7 @@ bool nurZiffern(const wxString& text)
 }
 } // namespace
 
-wxString clTeilnehmer::ohneSteuerzeichen(const wxString& text)
+wxString clTeilnehmer::ohneSteuerzeichen(wxString text)
 {
     // Names almost never hold one; every name passes here when a file is loaded.
     if (std::none_of(text.begin(), text.end(), istSteuerzeichen))

@@ -1211,20 +1211,20 @@ wxString clTurnier::liesRunden(const clTurnierDatei& dat, const allgemein& alg, 
     // Only the lines of the rounds the schedule will have, and of each only as many
     // groups as it has tables, are read.
     const size_t anzahl = static_cast<size_t>(clSchema::zaehleRunden(teilnehmer, alg.Platten));
-    std::wstring text;
-    std::vector<std::wstring_view> sek;
-    dat.getSektion("Runden", text, sek, anzahl);
     const int platten = clSchema::zaehlePlatten(teilnehmer, alg.Platten);
-    spiele.reserve(sek.size() * static_cast<size_t>(platten));
-    for (size_t r = 0; r < sek.size(); ++r)
-    {
-        wxString falsch;
-        if (!clRunde::liesSaveString(sek[r], platten, spiele, falsch))
-            return wxString::Format(
-                wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
-                                 L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
-                name, static_cast<int>(r) + 1, falsch);
-        rundenEnde.push_back(spiele.size());
-    }
-    return wxString();
+    spiele.reserve(anzahl * static_cast<size_t>(platten));
+    wxString grund;
+    dat.fuerZeilen("Runden", anzahl,
+                   [&](std::wstring_view zeile)
+                   {
+                       wxString falsch;
+                       if (!clRunde::liesSaveString(zeile, platten, spiele, falsch))
+                           grund = wxString::Format(
+                               wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
+                                                L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
+                               name, static_cast<int>(rundenEnde.size()) + 1, falsch);
+                       rundenEnde.push_back(spiele.size());
+                       return grund.empty();
+                   });
+    return grund;
 }
