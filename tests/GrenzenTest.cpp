@@ -62,6 +62,8 @@ TEST(Grenzen, FremdeUndRiesigeDateien)
         {"no file at all", "", 0},
         {"one byte too many", DreiTeilnehmer + std::string(max - DreiTeilnehmer.size() - 1, '\n') + "#\n", 0},
         {"millions of participants", "#!! Allgemein\n#!! Teilnehmer\n" + wiederholt("a\n", max / 2 - 20), 0},
+        {"one participant too many",
+         "#!! Allgemein\nT\nV\nD\nO\n250\n0\n#!! Teilnehmer\n" + wiederholt("a\n", 501), 0},
         {"millions of round lines", DreiTeilnehmer + "#!! Runden\n" + wiederholt("(a:b,1:1)\n", max / 11), 3},
         {"a skip list of a million values", DreiTeilnehmer + "#!! Spielplan\n" + wiederholt("1,", 1000000),
          3},
