@@ -63,6 +63,8 @@ TEST(Grenzen, FremdeUndRiesigeDateien)
         {"no file at all", "", 0},
         {"one byte too many", DreiTeilnehmer + std::string(grenze - DreiTeilnehmer.size() - 1, '\n') + "#\n", 0},
         {"millions of participants", "#!! Allgemein\n#!! Teilnehmer\n" + wiederholt("a\n", max / 2 - 20), 0},
+        {"one participant too many",
+         "#!! Allgemein\nT\nV\nD\nO\n250\n0\n#!! Teilnehmer\n" + wiederholt("a\n", 501), 0},
         {"millions of round lines", DreiTeilnehmer + "#!! Runden\n" + wiederholt("(a:b,1:1)\n", max / 11), 3},
         {"a skip list of a million values", DreiTeilnehmer + "#!! Spielplan\n" + wiederholt("1,", 1000000),
          3},
@@ -123,4 +125,39 @@ TEST(Grenzen, ZahlenJenseitsVonIntWerdenBegrenzt)
                               "#!! Spielplan\n4294967297\n");
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(auslasser.pfad));
     EXPECT_EQ(wxString("12"), tt.turnier.getSchema().gibSaveString());
+}
+
+// A list of numbers, as groups and the bracket write them, is read strictly: a
+// piece that is no number or lies beyond long makes the line unreadable; blanks
+// around a piece do not.
+TEST(Grenzen, ZahlenlistenWerdenStrengGelesen)
+{
+    const std::string groesste = std::to_string(LONG_MAX);
+    const std::string kleinste = std::to_string(LONG_MIN);
+    const std::pair<std::string, std::string> faelle[] = {
+        {"", ""},
+        {" 1 , -2 ,+3\t", "1 -2 3 "},
+        {groesste + "," + kleinste, groesste + " " + kleinste + " "},
+        {groesste + "0", "falsch"},
+        {kleinste + "0", "falsch"},
+        {"1,", "falsch"},
+        {",1", "falsch"},
+        {"1,,2", "falsch"},
+        {" ", "falsch"},
+        {"-", "falsch"},
+        {"1 2", "falsch"},
+        {"0x10", "falsch"},
+        {"3:4", "falsch"},
+    };
+    for (const auto& [zeile, erwartet] : faelle)
+    {
+        std::vector<long> zahlen;
+        std::string gelesen;
+        if (!clZahl::liesListe(wxString(zeile), zahlen))
+            gelesen = "falsch";
+        else
+            for (long zahl : zahlen)
+                gelesen += std::to_string(zahl) + " ";
+        EXPECT_EQ(erwartet, gelesen) << zeile;
+    }
 }

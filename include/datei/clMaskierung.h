@@ -1,6 +1,8 @@
 #ifndef CLMASKIERUNG_H
 #define CLMASKIERUNG_H
 
+#include <cwctype>
+#include <string_view>
 #include <wx/string.h>
 
 // The escaping of values in the tournament file. A backslash takes the next
@@ -15,14 +17,26 @@ public:
 
     // Escapes the backslash, line breaks and every character of sonderzeichen.
     static wxString maskiere(const wxString& text, const wxString& sonderzeichen = wxString());
+    // The same, appended to ziel.
+    static void haengeMaskiertAn(wxString& ziel, const wxString& text, const wxString& sonderzeichen);
     // Makes an already escaped value a line the file reader delivers: an empty
     // line becomes a lone backslash, a leading '#' is escaped.
     static wxString maskiereZeile(const wxString& zeile);
-    static wxString demaskiere(const wxString& text);
+    static wxString demaskiere(std::wstring_view text);
+    static wxString demaskiere(const wxString& text) { return demaskiere(sicht(text)); }
     // The text from pos up to the next c that is not escaped (up to the end when
     // there is none), still escaped; pos moves past that c, or to the end. Reading
     // on by position keeps splitting a long line linear.
-    static wxString trenne(const wxString& text, wxChar c, size_t& pos);
+    static std::wstring_view trenne(std::wstring_view text, wchar_t c, size_t& pos);
+    static wxString trenne(const wxString& text, wchar_t c, size_t& pos)
+    {
+        const std::wstring_view teil = trenne(sicht(text), c, pos);
+        return wxString(teil.data(), teil.size());
+    }
+    // The characters of text where they stand.
+    static std::wstring_view sicht(const wxString& text) { return {text.wc_str(), text.length()}; }
+    // A blank as the toolkit trims it: only ASCII ones, so that no letter is taken for one.
+    static bool istLeerzeichen(wchar_t c) { return c < 127 && std::iswspace(static_cast<wint_t>(c)); }
     // The first c between anfang and ende that is not escaped, or ende.
     static const wchar_t* finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c);
     // Whether the two texts are the same once their blanks are left out: how a line

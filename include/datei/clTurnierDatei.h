@@ -1,9 +1,11 @@
 #ifndef CLTURNIERDATEI_H
 #define CLTURNIERDATEI_H
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -46,6 +48,15 @@ public:
     // Appends the data lines of the section to sek (nothing when it is missing), at
     // most hoechstens of them; false when the section holds more.
     bool getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const;
+    // Hands the data lines of the section to tu one after the other, at most
+    // hoechstens of them (false when the section holds more); tu answers whether
+    // to go on. A line's text lasts only for its call.
+    bool fuerZeilen(const wxString& sn, size_t hoechstens,
+                    const std::function<bool(std::wstring_view)>& tu) const;
+    // The lines as views into text, which then holds them all (both are replaced):
+    // a section is read without a string for each line.
+    bool getSektion(const wxString& sn, std::wstring& text, std::vector<std::wstring_view>& zeilen,
+                    size_t hoechstens) const;
 
     // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not
     // valid UTF-8; a byte order mark in front is skipped in both.

@@ -1,6 +1,7 @@
 #ifndef CLRUNDE_H
 #define CLRUNDE_H
 
+#include <string_view>
 #include <vector>
 #include <wx/string.h>
 
@@ -24,13 +25,12 @@ public:
     // Room for pairings is reserved up front: for anzahl/2, or for anzPlatten when the
     // round is known to be played at fewer tables.
     explicit clRunde(int anzahl, int anzPlatten = -1);
-    virtual ~clRunde();
 
     void addSpiel(clTTSpiel* sp);
     void addAnsetzung(int t1, int t2);
     void addAnsetzung(const ansetzung* Ans);
 
-    int AnzSpiele() const { return static_cast<int>(m_T1.size()); }
+    int AnzSpiele() const { return static_cast<int>(m_Ansetzungen.size()); }
     clTTSpiel* getSpiel(int pltNr) const;
     ansetzung getAnsetzung(int pltNr) const;
     bool istAngesetzt(int startNr) const;
@@ -41,15 +41,17 @@ public:
     // Appends the entries of the first anzahl match groups of a round line, in
     // table order; false when a group holds a piece that is neither a set nor a
     // mark (in falsch).
-    static bool liesSaveString(const wxString& zeile, int anzahl, std::vector<eingaben>& spiele,
+    static bool liesSaveString(std::wstring_view zeile, int anzahl, std::vector<eingaben>& spiele,
                                wxString& falsch);
 
 private:
     bool kannAnsetzen(int t1, int t2) const;
     bool istFrei(int startNr) const;
 
-    std::vector<int> m_Gegner;
-    std::vector<int> m_T1;
+    // A bit per participant rather than each one's opponent: a schedule on one table
+    // has as many rounds as matches, and an opponent list in each took 16 MB for 200.
+    std::vector<bool> m_Angesetzt;
+    std::vector<ansetzung> m_Ansetzungen;
     std::vector<clTTSpiel*> m_Spiele;
 };
 

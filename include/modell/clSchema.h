@@ -8,10 +8,9 @@
 #include <vector>
 #include <wx/string.h>
 
+#include "modell/clRunde.h"
 #include "modell/clTTSpiel.h"
 #include "modell/clTeilnehmer.h"
-
-class clRunde;
 
 // How the rounds played with one table fewer are chosen.
 enum modErzeugung
@@ -22,7 +21,7 @@ enum modErzeugung
 };
 
 typedef std::list<int> lstAuslasser;
-typedef std::vector<clRunde*> vecRunden;
+typedef std::vector<clRunde> vecRunden;
 // What was entered into the matches of a schedule, by the participants of each
 // pairing, side 1 first.
 typedef std::map<std::pair<const clTeilnehmer*, const clTeilnehmer*>, eingaben> mapEingaben;
@@ -47,7 +46,7 @@ public:
     int AnzPlatten() const { return m_Platten; }
     int getOrdnung() const { return m_Ordnung; }
     bool isEven() const { return m_Even; }
-    clRunde* getRunde(int idx) const;
+    const clRunde* getRunde(int idx) const;
     clTTSpiel* getSpiel(int rdx, int pdx) const;
     // Every match of the schedule, in the order they were drawn.
     const std::vector<clTTSpiel>& getSpiele() const { return m_Spiele; }
@@ -70,7 +69,7 @@ private:
     void bereinigeSpielplan();
     void erzeugeAuslasser(lstAuslasser& mal);
     void erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al);
-    void neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2);
+    void neuesSpiel(clRunde& runde, clTeilnehmer* t1, clTeilnehmer* t2);
 
     int m_Ordnung;
     int m_Platten;
@@ -85,7 +84,7 @@ private:
     // before the first is made, so the rounds' pointers stay valid.
     std::vector<clTTSpiel> m_Spiele;
     // Answered by getRunde for a round number outside the schedule.
-    std::unique_ptr<clRunde> m_LeereRunde;
+    clRunde m_LeereRunde;
 };
 
 #endif

@@ -105,6 +105,8 @@ public:
     static sWertung getNullwertung();
 
     wxString getSaveString() const;
+    // The same, appended to str: a round line is written of its matches in one text.
+    void haengeSaveStringAn(wxString& str) const;
     // The entries of a match group from anfang to ende, without its parentheses:
     // the sets by position and a walkover or retirement mark. False when a piece
     // is neither a set nor a mark; falsch is then that piece.

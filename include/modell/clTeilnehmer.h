@@ -2,6 +2,8 @@
 #define CLTEILNEHMER_H
 
 #include <deque>
+#include <string_view>
+#include <utility>
 #include <vector>
 #include <wx/string.h>
 
@@ -113,11 +115,11 @@ public:
     // participant of whom neither name is known.
     wxString getVollerName(bool mitVerein = false) const;
     // Names are single lines: the setters turn control characters into blanks.
-    void setName(const wxString& name) { m_Person.m_Name = ohneSteuerzeichen(name); }
-    void setVName(const wxString& vname) { m_Person.m_VName = ohneSteuerzeichen(vname); }
-    void setAnzeige(const wxString& anzeige) { m_Anzeige = ohneSteuerzeichen(anzeige); }
+    void setName(wxString name) { m_Person.m_Name = ohneSteuerzeichen(std::move(name)); }
+    void setVName(wxString vname) { m_Person.m_VName = ohneSteuerzeichen(std::move(vname)); }
+    void setAnzeige(wxString anzeige) { m_Anzeige = ohneSteuerzeichen(std::move(anzeige)); }
     void setStartNr(int startnr) { m_StartNr = startnr; }
-    void setVerein(const wxString& verein) { m_Person.m_Verein = ohneSteuerzeichen(verein); }
+    void setVerein(wxString verein) { m_Person.m_Verein = ohneSteuerzeichen(std::move(verein)); }
     void setTTR(int ttr) { m_Person.m_TTR = ttr; }
     void setPartner(const sPerson& partner);
 
@@ -125,14 +127,18 @@ public:
     void updateEditData(const spEditData& ed);
 
     wxString getSaveString() const;
-    void setFromSaveString(const wxString& str);
+    void setFromSaveString(std::wstring_view str);
+    void setFromSaveString(const wxString& str)
+    {
+        setFromSaveString(std::wstring_view(str.wc_str(), str.length()));
+    }
 
     static void pruefeDuplikate(vecTeilnehmer& tl);
     static void entferneDuplikate(quSort& dq);
 
     // A run of control characters (a tab or a line break that came with a name from
     // a file, a cell or a list) becomes one blank.
-    static wxString ohneSteuerzeichen(const wxString& text);
+    static wxString ohneSteuerzeichen(wxString text);
     // A rating as typed: a whole number of up to five digits, else KeineTTR.
     static int liesTTR(const wxString& text);
     // The display name Quobel gives a participant for whom none was typed: of a

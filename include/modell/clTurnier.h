@@ -5,6 +5,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
@@ -292,12 +293,12 @@ private:
     // Reading changes nothing until the whole file has been read: the general data,
     // the skip-list text and the entries of every match come back by value.
     static allgemein liesAllgemein(const clTurnierDatei& dat);
-    static vecTeilnehmer liesTeilnehmer(const wxArrayString& zeilen);
+    static vecTeilnehmer liesTeilnehmer(const std::vector<std::wstring_view>& zeilen);
     // A message naming the line when a singles class lists a pair, else an empty text.
     static wxString pruefePaare(const vecTeilnehmer& teilnehmer, const allgemein& alg, const wxString& name);
     // The identities of the matches a file describes, in the order of getAlleSpiele,
     // players by their start numbers there: only a file with calls needs them.
-    static std::vector<sSpielKennung> getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,
+    static std::vector<sSpielKennung> getKennungen(size_t teilnehmer, const allgemein& alg,
                                                    const wxString& auslasser, const clGruppenphase* gruppen);
     static wxString liesTurnierplan(const clTurnierDatei& dat);
     // The entries of the matches round by round, in table order, and where each

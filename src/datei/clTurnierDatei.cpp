@@ -1,6 +1,8 @@
 #include "datei/clTurnierDatei.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <vector>
 #include <wx/ffile.h>
@@ -37,6 +39,18 @@ long ausUtf8(std::string_view bytes, wchar_t* ziel)
     long anzahl = 0;
     for (size_t i = 0; i < bytes.size();)
     {
+        // Most of a file is ASCII: eight such bytes are taken at once.
+        std::uint64_t acht = 0;
+        if (bytes.size() - i >= sizeof acht &&
+            (std::memcpy(&acht, bytes.data() + i, sizeof acht), (acht & 0x8080808080808080u) == 0))
+        {
+            if (ziel != nullptr)
+                for (size_t k = 0; k < sizeof acht; ++k)
+                    ziel[anzahl + static_cast<long>(k)] = static_cast<unsigned char>(bytes[i + k]);
+            i += sizeof acht;
+            anzahl += sizeof acht;
+            continue;
+        }
         unsigned long code = static_cast<unsigned char>(bytes[i++]);
         if (code >= 0x80)
         {
@@ -73,15 +87,12 @@ bool istUtf8(std::string_view bytes)
     return ausUtf8(bytes, nullptr) >= 0;
 }
 
-// Decoded here and copied into the text once: the toolkit's converter, and its
-// string buffers, took a third of the time of loading a tournament.
-wxString alsText(std::string_view bytes, bool utf8)
+// The characters of bytes into ziel, which has room for one per byte; answers how
+// many were written. Decoded here: the toolkit's converter, and a string buffer
+// for each line, took a third of the time of loading a tournament.
+size_t dekodiere(std::string_view bytes, bool utf8, wchar_t* ziel)
 {
-    wchar_t kurz[256];
-    std::vector<wchar_t> lang(bytes.size() > std::size(kurz) ? bytes.size() : 0);
-    wchar_t* ziel = lang.empty() ? kurz : lang.data();
-    const long laenge = utf8 ? ausUtf8(bytes, ziel) : ausCp1252(bytes, ziel);
-    return wxString(ziel, static_cast<size_t>(std::max(laenge, 0L)));
+    return static_cast<size_t>(std::max(utf8 ? ausUtf8(bytes, ziel) : ausCp1252(bytes, ziel), 0L));
 }
 
 // The length of the byte order mark in front of bytes, 0 when there is none.
@@ -112,9 +123,11 @@ clTurnierDatei::clTurnierDatei(const wxString& name) : m_Name(name), m_Utf8(true
 
 wxString clTurnierDatei::dekodiere(const std::string& bytes)
 {
-    std::string_view text(bytes);
-    text.remove_prefix(bomLaenge(text));
-    return alsText(text, istUtf8(text));
+    std::string_view inhalt(bytes);
+    inhalt.remove_prefix(bomLaenge(inhalt));
+    std::wstring text(inhalt.size(), L'\0');
+    text.resize(::dekodiere(inhalt, istUtf8(inhalt), text.data()));
+    return wxString(text);
 }
 
 clTurnierDatei::~clTurnierDatei() = default;
@@ -271,8 +284,12 @@ bool clTurnierDatei::hatSektion(const wxString& sn) const
     return findZeile(sn) != std::string::npos;
 }
 
-bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const
+bool clTurnierDatei::fuerZeilen(const wxString& sn, size_t hoechstens,
+                                const std::function<bool(std::wstring_view)>& tu) const
 {
+    // One line's text at a time: the rounds of a large tournament would take
+    // megabytes as text, and fresh memory of that size costs more than reading it.
+    std::wstring text;
     size_t anzahl = 0;
     for (size_t pos = findZeile(sn); pos < m_Bytes.size();)
     {
@@ -283,10 +300,43 @@ bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t h
         {
             if (anzahl++ == hoechstens)
                 return false;
-            sek.Add(alsText(zeile, m_Utf8));
+            text.resize(zeile.size());
+            text.resize(::dekodiere(zeile, m_Utf8, text.data()));
+            if (!tu(text))
+                break;
         }
         else if (kopfmarke(zeile) != std::string_view::npos)
             break;
     }
     return true;
+}
+
+bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t hoechstens) const
+{
+    return fuerZeilen(sn, hoechstens,
+                      [&sek](std::wstring_view zeile)
+                      {
+                          sek.Add(wxString(zeile.data(), zeile.size()));
+                          return true;
+                      });
+}
+
+bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
+                                std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
+{
+    text.clear();
+    std::vector<size_t> enden;
+    const bool alle = fuerZeilen(sn, hoechstens,
+                                 [&text, &enden](std::wstring_view zeile)
+                                 {
+                                     text += zeile;
+                                     enden.push_back(text.size());
+                                     return true;
+                                 });
+    // The views are made once text has stopped growing.
+    zeilen.clear();
+    zeilen.reserve(enden.size());
+    for (size_t i = 0, von = 0; i < enden.size(); von = enden[i++])
+        zeilen.emplace_back(text.data() + von, enden[i] - von);
+    return alle;
 }

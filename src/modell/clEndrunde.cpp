@@ -316,11 +316,11 @@ bool gleichOhneNamen(const wxString& a, const wxString& b)
 bool liesSpiel(clTTSpiel& sp, const wxString& zeile)
 {
     size_t pos = 0;
-    const wxString gruppe = clMaskierung::trenne(zeile, ')', pos);
+    const std::wstring_view gruppe = clMaskierung::trenne(clMaskierung::sicht(zeile), L')', pos);
     eingaben e;
     wxString falsch;
-    if (!zeile.StartsWith("(") || gruppe.length() + 1 != zeile.length() ||
-        !clTTSpiel::liesSaveString(gruppe.wc_str() + 1, gruppe.wc_str() + gruppe.length(), e, falsch))
+    if (!zeile.StartsWith("(") || gruppe.size() + 1 != zeile.length() ||
+        !clTTSpiel::liesSaveString(gruppe.data() + 1, gruppe.data() + gruppe.size(), e, falsch))
         return false;
     sp.setEingaben(e);
     return gleichOhneNamen(sp.getSaveString(), zeile);

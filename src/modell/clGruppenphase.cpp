@@ -37,8 +37,8 @@ namespace
 // Written for an empty skip list, which the reader would skip as an empty line.
 const wchar_t* const KeineAuslasser = L"\\";
 // The heads of a group's line with the order decided for a shared place.
-const char* const Gelost = "Los: ";
-const char* const Festgelegt = "Festgelegt: ";
+const wchar_t* const Gelost = L"Los: ";
+const wchar_t* const Festgelegt = L"Festgelegt: ";
 
 // The general data of a group: those of the tournament, as a round robin on its tables.
 allgemein fuerGruppe(const allgemein& alg, size_t platten)
@@ -800,7 +800,13 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         fehler = zeilenFehler(abschnitt, zeile, grund);
         return std::unique_ptr<clGruppenphase>();
     };
-    const auto gruppe = [](int g) { return wxString::Format(L"Gruppe %d", g); };
+    // Asked for several times a group: formatting the name took a twentieth of loading.
+    const auto gruppe = [](int g)
+    {
+        wxString name = L"Gruppe ";
+        clZahl::haengeAn(name, g);
+        return name;
+    };
     if (alg.Turnierform == formKO)
     {
         if (dat.hatSektion(gruppe(1)))
@@ -831,13 +837,15 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     if (dat.hatSektion(gruppe(anzahl + 1)))
         return abbruch(gruppe(anzahl + 1), 0, L"die Turnierdaten nennen weniger Gruppen.");
     // The tables follow the groups' sizes, as they did when the groups were made.
-    std::vector<wxArrayString> abschnitte(static_cast<size_t>(anzahl));
+    // Each group's lines are views into its text.
+    std::vector<std::wstring> texte(static_cast<size_t>(anzahl));
+    std::vector<std::vector<std::wstring_view>> abschnitte(static_cast<size_t>(anzahl));
     std::vector<int> groessen;
     for (int g = 1; g <= anzahl; ++g)
     {
-        wxArrayString& kopf = abschnitte[g - 1];
+        const std::vector<std::wstring_view>& kopf = abschnitte[g - 1];
         std::vector<long> nummern;
-        dat.getSektion(gruppe(g), kopf, std::numeric_limits<size_t>::max());
+        dat.getSektion(gruppe(g), texte[g - 1], abschnitte[g - 1], std::numeric_limits<size_t>::max());
         groessen.push_back(
             !kopf.empty() && clZahl::liesListe(kopf[0], nummern) ? static_cast<int>(nummern.size()) : 0);
     }
@@ -845,7 +853,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     std::vector<bool> vergeben(teilnehmer.size() + 1, false);
     for (int g = 1; g <= anzahl; ++g)
     {
-        const wxArrayString& sek = abschnitte[g - 1];
+        const std::vector<std::wstring_view>& sek = abschnitte[g - 1];
         std::vector<long> nummern;
         std::vector<int> startNr;
         vecTeilnehmer spieler;
@@ -864,10 +872,14 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             return abbruch(gruppe(g), 1, L"der Spielplan ist nicht lesbar.");
         // The order decided for a shared place, when the group has one, is its last line.
         const size_t letzte = sek.size() - 1;
-        wxString reihenfolge;
-        const bool gelost = sek[letzte].StartsWith(Gelost, &reihenfolge);
-        const bool entschieden = letzte >= 2 && (gelost || sek[letzte].StartsWith(Festgelegt, &reihenfolge));
-        const wxArrayString runden(sek.begin() + 2, sek.end() - (entschieden ? 1 : 0));
+        const auto beginntMit = [&sek, letzte](std::wstring_view kopf)
+        { return sek[letzte].substr(0, kopf.size()) == kopf; };
+        const bool gelost = beginntMit(Gelost);
+        const bool entschieden = letzte >= 2 && (gelost || beginntMit(Festgelegt));
+        const std::wstring_view reihenfolge =
+            entschieden ? sek[letzte].substr(std::wstring_view(gelost ? Gelost : Festgelegt).size())
+                        : std::wstring_view();
+        const std::vector<std::wstring_view> runden(sek.begin() + 2, sek.end() - (entschieden ? 1 : 0));
         // The group takes only round lines whose pieces are sets and marks, and of
         // those only the rounds and tables its schedule has.
         const allgemein ga = fuerGruppe(alg, platten[g - 1].size());
@@ -883,7 +895,8 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
                 return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
             rundenEnde.push_back(eingelesen.size());
         }
-        gp->erzeugeGruppe(g - 1, startNr, spieler, ga, sek[1] == KeineAuslasser ? wxString() : sek[1],
+        gp->erzeugeGruppe(g - 1, startNr, spieler, ga,
+                          sek[1] == KeineAuslasser ? wxString() : wxString(sek[1].data(), sek[1].size()),
                           eingelesen, rundenEnde);
         gp->m_Gruppen[g - 1]->platten = platten[g - 1];
         // Whatever a round line holds that the group does not take back makes it damaged.
@@ -891,9 +904,9 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         for (size_t k = 0; k < runden.size(); ++k)
         {
             const wxString geschrieben = gr.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString();
-            if (!clMaskierung::gleichOhneLeerzeichen(
-                    geschrieben.wc_str(), geschrieben.wc_str() + geschrieben.length(), runden[k].wc_str(),
-                    runden[k].wc_str() + runden[k].length()))
+            if (!clMaskierung::gleichOhneLeerzeichen(geschrieben.wc_str(),
+                                                     geschrieben.wc_str() + geschrieben.length(),
+                                                     runden[k].data(), runden[k].data() + runden[k].size()))
                 return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
         }
         if (entschieden)

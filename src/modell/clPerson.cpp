@@ -4,7 +4,7 @@
 #include "datei/clZahl.h"
 #include "modell/clTeilnehmer.h"
 
-#include <vector>
+#include <utility>
 
 wxString clPerson::getVollerName() const
 {
@@ -54,16 +54,18 @@ wxString clPerson::getSaveString() const
 bool clPerson::setFromSaveString(const wxString& zeile)
 {
     // The licence may be empty: eight fields, a ninth where the portal's number is known.
-    std::vector<wxString> felder;
+    const std::wstring_view text = clMaskierung::sicht(zeile);
+    wxString felder[9];
     size_t pos = 0;
-    for (int k = 0; k < 9 && (k < 8 || pos < zeile.length()); ++k)
+    for (size_t k = 0; k < 9 && (k < 8 || pos < text.size()); ++k)
     {
-        felder.push_back(
-            clMaskierung::demaskiere(clMaskierung::trenne(zeile, ',', pos)).Strip(wxString::both));
-        if (pos < zeile.length() && zeile[pos] == ' ')
+        wxString& feld = felder[k];
+        feld = clMaskierung::demaskiere(clMaskierung::trenne(text, L',', pos));
+        feld.Strip(wxString::both);
+        if (pos < text.size() && text[pos] == L' ')
             ++pos;
     }
-    if (pos < zeile.length())
+    if (pos < text.size())
         return false;
     long zahlen[4];
     const size_t stellen[] = {0, 4, 5, 6};
@@ -71,13 +73,13 @@ bool clPerson::setFromSaveString(const wxString& zeile)
         if (!felder[stellen[i]].ToLong(&zahlen[i]))
             return false;
     m_Kennung = static_cast<int>(zahlen[0]);
-    Vorname = clTeilnehmer::ohneSteuerzeichen(felder[1]);
-    Name = clTeilnehmer::ohneSteuerzeichen(felder[2]);
-    Verein = clTeilnehmer::ohneSteuerzeichen(felder[3]);
+    Vorname = clTeilnehmer::ohneSteuerzeichen(std::move(felder[1]));
+    Name = clTeilnehmer::ohneSteuerzeichen(std::move(felder[2]));
+    Verein = clTeilnehmer::ohneSteuerzeichen(std::move(felder[3]));
     TTR = zahlen[1] >= 0 && zahlen[1] <= 99999 ? static_cast<int>(zahlen[1]) : KeineTTR;
     Jahrgang = zahlen[2] >= 1900 && zahlen[2] <= 2100 ? static_cast<int>(zahlen[2]) : 0;
     Geschlecht = zahlen[3] == 0 || zahlen[3] == 1 ? static_cast<int>(zahlen[3]) : -1;
-    Lizenz = clTeilnehmer::ohneSteuerzeichen(felder[7]);
-    InterneNr = felder.size() > 8 ? clTeilnehmer::ohneSteuerzeichen(felder[8]) : wxString();
+    Lizenz = clTeilnehmer::ohneSteuerzeichen(std::move(felder[7]));
+    InterneNr = clTeilnehmer::ohneSteuerzeichen(std::move(felder[8]));
     return m_Kennung > 0;
 }

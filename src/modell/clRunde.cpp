@@ -8,17 +8,15 @@
 
 const ansetzung clRunde::leerSpiel{-1, -1};
 
-clRunde::clRunde(int anzahl, int anzPlatten) : m_Gegner(anzahl > 0 ? anzahl : 0, -1)
+clRunde::clRunde(int anzahl, int anzPlatten) : m_Angesetzt(anzahl > 0 ? anzahl : 0, false)
 {
     if (anzahl >= 2)
     {
         const int platz = anzPlatten >= 0 ? std::min(anzahl / 2, anzPlatten) : anzahl / 2;
-        m_T1.reserve(platz);
+        m_Ansetzungen.reserve(platz);
         m_Spiele.reserve(platz);
     }
 }
-
-clRunde::~clRunde() = default;
 
 // A pairing enters the round only when both participants belong to it and sit
 // it out so far; anything else would break the pairing in the other direction or
@@ -30,7 +28,7 @@ bool clRunde::kannAnsetzen(int t1, int t2) const
 
 bool clRunde::istFrei(int startNr) const
 {
-    return startNr >= 1 && startNr <= static_cast<int>(m_Gegner.size()) && m_Gegner[startNr - 1] == -1;
+    return startNr >= 1 && startNr <= static_cast<int>(m_Angesetzt.size()) && !m_Angesetzt[startNr - 1];
 }
 
 void clRunde::addSpiel(clTTSpiel* sp)
@@ -49,9 +47,9 @@ void clRunde::addAnsetzung(int t1, int t2)
 {
     if (!kannAnsetzen(t1, t2))
         return;
-    m_T1.push_back(t1 - 1);
-    m_Gegner[t1 - 1] = t2 - 1;
-    m_Gegner[t2 - 1] = t1 - 1;
+    m_Ansetzungen.push_back({t1, t2});
+    m_Angesetzt[t1 - 1] = true;
+    m_Angesetzt[t2 - 1] = true;
 }
 
 void clRunde::addAnsetzung(const ansetzung* Ans)
@@ -70,22 +68,19 @@ ansetzung clRunde::getAnsetzung(int pltNr) const
 {
     if (pltNr < 1 || pltNr > AnzSpiele())
         return leerSpiel;
-    const int i = m_T1[pltNr - 1];
-    return ansetzung{i + 1, m_Gegner[i] + 1};
+    return m_Ansetzungen[pltNr - 1];
 }
 
 bool clRunde::istAngesetzt(int startNr) const
 {
-    if (startNr < 1 || startNr > static_cast<int>(m_Gegner.size()))
-        return false;
-    return m_Gegner[startNr - 1] != -1;
+    return startNr >= 1 && startNr <= static_cast<int>(m_Angesetzt.size()) && m_Angesetzt[startNr - 1];
 }
 
 void clRunde::getSpielfrei(std::vector<int>& res) const
 {
-    for (size_t i = 0; i < m_Gegner.size(); ++i)
+    for (size_t i = 0; i < m_Angesetzt.size(); ++i)
     {
-        if (m_Gegner[i] == -1)
+        if (!m_Angesetzt[i])
             res.push_back(static_cast<int>(i) + 1);
     }
 }
@@ -94,15 +89,15 @@ wxString clRunde::getSaveString() const
 {
     wxString str;
     for (const clTTSpiel* sp : m_Spiele)
-        str += sp->getSaveString();
+        sp->haengeSaveStringAn(str);
     return str;
 }
 
-bool clRunde::liesSaveString(const wxString& zeile, int anzahl, std::vector<eingaben>& spiele,
+bool clRunde::liesSaveString(std::wstring_view zeile, int anzahl, std::vector<eingaben>& spiele,
                              wxString& falsch)
 {
-    const wchar_t* p = zeile.wc_str();
-    const wchar_t* const ende = p + zeile.length();
+    const wchar_t* p = zeile.data();
+    const wchar_t* const ende = p + zeile.size();
     for (int k = 0; k < anzahl && p < ende; ++k)
     {
         const wchar_t* schluss = clMaskierung::finde(p, ende, L')');

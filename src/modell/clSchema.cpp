@@ -11,7 +11,7 @@
 
 clSchema::clSchema()
     : m_Ordnung(0), m_Platten(1), m_Modus(modDicht), m_anzRunden(1), m_anzAnsetzungen(0), m_Even(false),
-      m_Gewinnsaetze(clTTSpiel::MinGewinnsaetze), m_LeereRunde(new clRunde(0))
+      m_Gewinnsaetze(clTTSpiel::MinGewinnsaetze), m_LeereRunde(0)
 {
 }
 
@@ -22,21 +22,19 @@ clSchema::~clSchema()
 
 void clSchema::bereinigeSpielplan()
 {
-    while (!m_Runden.empty())
-    {
-        delete m_Runden.back();
-        m_Runden.pop_back();
-    }
-    std::vector<clTTSpiel>().swap(m_Spiele);
+    // Their memory stays for the next schedule: a tournament read anew would
+    // otherwise touch megabytes of fresh memory, which cost more than the matches.
+    m_Runden.clear();
+    m_Spiele.clear();
     m_anzRunden = 0;
     m_anzAnsetzungen = 0;
 }
 
-void clSchema::neuesSpiel(clRunde* runde, clTeilnehmer* t1, clTeilnehmer* t2)
+void clSchema::neuesSpiel(clRunde& runde, clTeilnehmer* t1, clTeilnehmer* t2)
 {
     m_Spiele.emplace_back(t1, t2);
     m_Spiele.back().setGewinnsaetze(m_Gewinnsaetze);
-    runde->addSpiel(&m_Spiele.back());
+    runde.addSpiel(&m_Spiele.back());
 }
 
 mapEingaben clSchema::merkeEingaben() const
@@ -101,14 +99,15 @@ void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const 
     const int n = static_cast<int>(tl->size());
     m_Ordnung = n;
     m_Even = n % 2 == 0;
-    m_LeereRunde.reset(new clRunde(n));
+    m_LeereRunde = clRunde(n);
     if (n > 2)
     {
         m_Platten = zaehlePlatten(n, pl);
         m_Modus = me;
         m_anzAnsetzungen = n * (n - 1) / 2;
         m_anzRunden = zaehleRunden(n, pl);
-        m_Runden.reserve(m_anzRunden);
+        // One more for the round begun after the last one is full.
+        m_Runden.reserve(m_anzRunden + 1);
         m_Spiele.reserve(m_anzAnsetzungen);
         lstAuslasser liste;
         if (!str.empty())
@@ -120,30 +119,29 @@ void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const 
     }
     if (n > 0)
     {
-        clRunde* runde = new clRunde(n);
-        m_Runden.push_back(runde);
+        m_Runden.emplace_back(n);
         if (n == 2)
         {
             m_Spiele.reserve(1);
-            neuesSpiel(runde, (*tl)[0], (*tl)[1]);
+            neuesSpiel(m_Runden.back(), (*tl)[0], (*tl)[1]);
             m_anzAnsetzungen = 1;
         }
     }
     m_anzRunden = 1;
 }
 
-clRunde* clSchema::getRunde(int idx) const
+const clRunde* clSchema::getRunde(int idx) const
 {
     if (idx < 1 || idx > static_cast<int>(m_Runden.size()))
-        return m_LeereRunde.get();
-    return m_Runden[idx - 1];
+        return &m_LeereRunde;
+    return &m_Runden[idx - 1];
 }
 
 clTTSpiel* clSchema::getSpiel(int rdx, int pdx) const
 {
     if (rdx < 1 || rdx > static_cast<int>(m_Runden.size()))
         return nullptr;
-    return m_Runden[rdx - 1]->getSpiel(pdx);
+    return m_Runden[rdx - 1].getSpiel(pdx);
 }
 
 wxString clSchema::gibSaveString() const
@@ -244,13 +242,14 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
     int ppr = naechsterAuslasser();
     bool auslasserOffen = true;
 
-    clRunde* cur_Runde = new clRunde(n, m_Platten);
+    // The rounds are filled one after the other; the last one may stay empty.
+    m_Runden.emplace_back(n, m_Platten);
     int sollPlatten = m_Platten;
     for (int runde = 0; runde < optRunden; ++runde)
     {
         for (int platte = 0; platte < optPlatten; ++platte)
         {
-            const int idx_rnd = static_cast<int>(m_Runden.size());
+            const int idx_rnd = static_cast<int>(m_Runden.size()) - 1;
             if (auslasserOffen && idx_rnd == ppr)
             {
                 sollPlatten--;
@@ -263,17 +262,14 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
             int T2 = (z + platte + runde) % optRunden;
             if (m_Even && platte == optPlatten - 1)
                 T2 = n - 1;
-            neuesSpiel(cur_Runde, (*tl)[T1], (*tl)[T2]);
-            if (cur_Runde->AnzSpiele() == sollPlatten)
+            neuesSpiel(m_Runden.back(), (*tl)[T1], (*tl)[T2]);
+            if (m_Runden.back().AnzSpiele() == sollPlatten)
             {
-                m_Runden.push_back(cur_Runde);
-                cur_Runde = new clRunde(n, m_Platten);
+                m_Runden.emplace_back(n, m_Platten);
                 sollPlatten = m_Platten;
             }
         }
     }
-    if (cur_Runde->AnzSpiele() > 0)
-        m_Runden.push_back(cur_Runde);
-    else
-        delete cur_Runde;
+    if (m_Runden.back().AnzSpiele() == 0)
+        m_Runden.pop_back();
 }

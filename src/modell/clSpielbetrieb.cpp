@@ -430,6 +430,8 @@ bool clSpielbetrieb::stelleWieder(const std::vector<sAufrufDaten>& aufrufe,
 void clSpielbetrieb::vergissEingaenge(const std::vector<clTTSpiel*>& alle)
 {
     m_Eingaenge.clear();
+    // Room for all at once: a loaded tournament has thousands of results.
+    m_Eingaenge.reserve(alle.size());
     for (clTTSpiel* sp : alle)
         if (getAufruf(sp) == nullptr && istEntschieden(sp))
             m_Eingaenge[sp] = 0;

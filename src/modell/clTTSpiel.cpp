@@ -175,9 +175,10 @@ const wxString GruppenZeichen = ",:()";
 // How a walkover and a retirement are written after the sets, with the side.
 const wchar_t* const AusfallMarke[] = {L"", L"wo", L"ab"};
 
-wxString anzeigeVon(const clTeilnehmer* tn)
+void haengeAnzeigeAn(wxString& str, const clTeilnehmer* tn)
 {
-    return tn != nullptr ? clMaskierung::maskiere(tn->getAnzeige(), GruppenZeichen) : wxString();
+    if (tn != nullptr)
+        clMaskierung::haengeMaskiertAn(str, tn->getAnzeige(), GruppenZeichen);
 }
 
 // Appends the score as "%2d" writes it; Format took more than half of the time of
@@ -192,6 +193,13 @@ void haengePunkteAn(wxString& str, int punkte)
 
 wxString clTTSpiel::getSaveString() const
 {
+    wxString str;
+    haengeSaveStringAn(str);
+    return str;
+}
+
+void clTTSpiel::haengeSaveStringAn(wxString& str) const
+{
     // Sets are read back by position: up to the last set with an entry every set is
     // written, a side not entered as -1, which reading leaves as not entered.
     int anzahl = 0;
@@ -200,7 +208,10 @@ wxString clTTSpiel::getSaveString() const
         if (m_Saetze[i].P1 != -1 || m_Saetze[i].P2 != -1)
             anzahl = i + 1;
     }
-    wxString str = L"(" + anzeigeVon(m_T1) + L":" + anzeigeVon(m_T2);
+    str += L'(';
+    haengeAnzeigeAn(str, m_T1);
+    str += L':';
+    haengeAnzeigeAn(str, m_T2);
     for (int i = 0; i < anzahl; ++i)
     {
         str += L',';
@@ -209,8 +220,12 @@ wxString clTTSpiel::getSaveString() const
         haengePunkteAn(str, m_Saetze[i].P2);
     }
     if (m_Ausfall != ausfKeiner)
-        str += wxString::Format(",%s%d", AusfallMarke[m_Ausfall], m_AusfallSeite);
-    return str + L")";
+    {
+        str += L',';
+        str += AusfallMarke[m_Ausfall];
+        clZahl::haengeAn(str, m_AusfallSeite);
+    }
+    str += L')';
 }
 
 namespace

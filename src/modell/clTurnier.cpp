@@ -971,7 +971,8 @@ bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
 
 bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* fehler)
 {
-    wxArrayString teilnehmer;
+    std::wstring teilnehmerText;
+    std::vector<std::wstring_view> teilnehmer;
     // Read once: the groups copy their players from these.
     vecTeilnehmer gelesen;
     wxString grund;
@@ -983,7 +984,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     if (!dat.hatSektion("Allgemein"))
         grund = wxString::Format(
             wxGetTranslation(L"„%s“ ist keine Turnierdatei: der Abschnitt „Allgemein“ fehlt."), name);
-    else if (!dat.getSektion("Teilnehmer", teilnehmer, MaxTeilnehmer))
+    else if (!dat.getSektion("Teilnehmer", teilnehmerText, teilnehmer, MaxTeilnehmer))
         grund =
             wxString::Format(wxGetTranslation(L"„%s“ hat mehr als %d Teilnehmer; Quobel lädt höchstens %d."),
                              name, MaxTeilnehmer, MaxTeilnehmer);
@@ -1002,7 +1003,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
         if (grund.empty() && schaden.empty() && dat.getSektion("Spielbetrieb", aufrufe, SIZE_MAX))
             spielbetrieb.lies(aufrufe,
                               aufrufe.size() > 1
-                                  ? getKennungen(teilnehmer, alg, liesTurnierplan(dat), gruppen.get())
+                                  ? getKennungen(teilnehmer.size(), alg, liesTurnierplan(dat), gruppen.get())
                                   : std::vector<sSpielKennung>(),
                               alg.Platten, schaden);
         if (!schaden.empty())
@@ -1021,8 +1022,9 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
     besetze(gelesen, liesTurnierplan(dat), spiele, rundenEnde);
+    // Only calls need the identities of the matches.
     std::vector<sSpielKennung> kennungen;
-    const std::vector<clTTSpiel*> alle = getAlleSpiele(&kennungen);
+    const std::vector<clTTSpiel*> alle = getAlleSpiele(spielbetrieb.istLeer() ? nullptr : &kennungen);
     m_Spielbetrieb.uebernehme(std::move(spielbetrieb), alle, kennungen);
     return true;
 }
@@ -1065,14 +1067,14 @@ wxString clTurnier::pruefePaare(const vecTeilnehmer& teilnehmer, const allgemein
     return wxString();
 }
 
-std::vector<sSpielKennung> clTurnier::getKennungen(const wxArrayString& teilnehmer, const allgemein& alg,
+std::vector<sSpielKennung> clTurnier::getKennungen(size_t teilnehmer, const allgemein& alg,
                                                    const wxString& auslasser, const clGruppenphase* gruppen)
 {
     std::vector<sSpielKennung> kennungen;
     if (alg.Turnierform == formJederGegenJeden)
     {
         // The schedule is made as the tournament will make it, of stand-ins for the players.
-        std::vector<clTeilnehmer> spieler(teilnehmer.size());
+        std::vector<clTeilnehmer> spieler(teilnehmer);
         vecTeilnehmer tl;
         for (size_t i = 0; i < spieler.size(); ++i)
         {
@@ -1180,10 +1182,10 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
     return alg;
 }
 
-vecTeilnehmer clTurnier::liesTeilnehmer(const wxArrayString& zeilen)
+vecTeilnehmer clTurnier::liesTeilnehmer(const std::vector<std::wstring_view>& zeilen)
 {
     vecTeilnehmer tl;
-    for (const wxString& zeile : zeilen)
+    for (std::wstring_view zeile : zeilen)
     {
         clTeilnehmer* tn = new clTeilnehmer;
         tn->setFromSaveString(zeile);
@@ -1209,21 +1211,20 @@ wxString clTurnier::liesRunden(const clTurnierDatei& dat, const allgemein& alg, 
     // Only the lines of the rounds the schedule will have, and of each only as many
     // groups as it has tables, are read.
     const size_t anzahl = static_cast<size_t>(clSchema::zaehleRunden(teilnehmer, alg.Platten));
-    wxArrayString sek;
-    // Room for every line up front: growing the array copies every line read so far.
-    sek.Alloc(anzahl);
-    dat.getSektion("Runden", sek, anzahl);
     const int platten = clSchema::zaehlePlatten(teilnehmer, alg.Platten);
-    spiele.reserve(sek.size() * static_cast<size_t>(platten));
-    for (size_t r = 0; r < sek.size(); ++r)
-    {
-        wxString falsch;
-        if (!clRunde::liesSaveString(sek[r], platten, spiele, falsch))
-            return wxString::Format(
-                wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
-                                 L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
-                name, static_cast<int>(r) + 1, falsch);
-        rundenEnde.push_back(spiele.size());
-    }
-    return wxString();
+    spiele.reserve(anzahl * static_cast<size_t>(platten));
+    wxString grund;
+    dat.fuerZeilen("Runden", anzahl,
+                   [&](std::wstring_view zeile)
+                   {
+                       wxString falsch;
+                       if (!clRunde::liesSaveString(zeile, platten, spiele, falsch))
+                           grund = wxString::Format(
+                               wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
+                                                L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
+                               name, static_cast<int>(rundenEnde.size()) + 1, falsch);
+                       rundenEnde.push_back(spiele.size());
+                       return grund.empty();
+                   });
+    return grund;
 }

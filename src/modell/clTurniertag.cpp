@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string>
+#include <unordered_map>
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
@@ -91,12 +93,16 @@ std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
 bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
 {
     nummern.clear();
-    for (const wxString& teil : wxSplit(zeile, ' ', '\0'))
+    const std::wstring_view text = clMaskierung::sicht(zeile);
+    for (size_t anfang = 0; anfang < text.size();)
     {
+        const size_t ende = std::min(text.find(L' ', anfang), text.size());
+        const std::wstring_view teil = text.substr(anfang, ende - anfang);
+        anfang = ende + 1;
+        long n = 0;
         if (teil.empty())
             continue;
-        long n = 0;
-        if (!teil.ToLong(&n) || n < 1 || n > 1000000)
+        if (!clZahl::liesZahl(teil, n) || n < 1 || n > 1000000)
             return false;
         nummern.push_back(static_cast<int>(n));
     }
@@ -491,10 +497,11 @@ void clTurniertag::gleicheAb(int i)
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
         for (int p : getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
             gehalten.insert(p);
-    std::map<wxString, std::vector<int>> nachSchluessel;
+    std::unordered_map<std::wstring, std::vector<int>> nachSchluessel;
     for (const clPerson& p : m_Personen)
         if (gehalten.count(p.getKennung()) == 0)
-            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel()].push_back(p.getKennung());
+            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel().ToStdWstring()].push_back(
+                p.getKennung());
     std::unordered_map<int, std::vector<int>> neu;
     std::set<int> korrigiert;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
@@ -522,11 +529,12 @@ void clTurniertag::gleicheAb(int i)
             }
             else
             {
-                std::vector<int>& frei = nachSchluessel[sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel()];
-                if (!frei.empty())
+                const auto frei =
+                    nachSchluessel.find(sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel().ToStdWstring());
+                if (frei != nachSchluessel.end() && !frei->second.empty())
                 {
-                    nr = frei.front();
-                    frei.erase(frei.begin());
+                    nr = frei->second.front();
+                    frei->second.erase(frei->second.begin());
                 }
                 else
                 {
@@ -1069,7 +1077,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         if (!p.setFromSaveString(sek[z]) ||
             (!personen.empty() && p.getKennung() <= personen.back().getKennung()))
             zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
-        personen.push_back(p);
+        personen.push_back(std::move(p));
     }
     std::set<int> personenNummern;
     for (const clPerson& p : personen)
