@@ -10,7 +10,12 @@ using namespace std::string_literals;
 
 TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
 {
-    const std::pair<const wchar_t*, const wchar_t*> faelle[] = {
+    const struct
+    {
+        const wchar_t* text;
+        const wchar_t* zeilen;
+        bool paare = false;
+    } faelle[] = {
         // As a spreadsheet gives them, in the order of the participants page.
         {L"Anna\tSchmidt\nBernd\tMeier\tBen\tTTC Nord\t1520\tx\n",
          L"Anna|Schmidt|\nBernd|Meier|Ben|TTC Nord|1520\n"},
@@ -29,21 +34,17 @@ TEST(TeilnehmerImport, ZeilenformenKopfzeilenUndZitate)
         // A line break inside quotes stays in the cell; the separator is guessed outside them.
         {L"\"Anna\r\nMaria\";Meier\n\"Schmidt; geb. Meier\",Anna",
          L"Anna Maria|Meier|\nAnna|Schmidt; geb. Meier|\n"},
+        // A list of pairs: the partner's fields follow the first person's, in the same order.
+        {L"Anna\tMeier\t\tTTC\t1500\tBerta\tSchulz\tTSV\t1400\tx",
+         L"Anna|Meier||TTC|1500+Berta|Schulz|TSV|1400\n", true},
+        {L"Meier, Anna, , , , Schulz, Berta", L"Anna|Meier|+Berta|Schulz||\n", true},
+        {L"Anna Meier / Berta von Schulz\nCarl Roth", L"Anna|Meier|+Berta|von Schulz||\nCarl|Roth|\n", true},
+        {L"Name;Partner Name;Partner Vorname;Vorname\nMeier;Schulz;Berta;Anna",
+         L"Anna|Meier|+Berta|Schulz||\n", true},
     };
     for (const auto& fall : faelle)
-        EXPECT_EQ(fall.second, zeilen(clTeilnehmerImport::zerlege(fall.first))) << wxString(fall.first);
-
-    // A list of pairs: the partner's fields follow the first person's, in the same order.
-    const std::pair<const wchar_t*, const wchar_t*> paare[] = {
-        {L"Anna\tMeier\t\tTTC\t1500\tBerta\tSchulz\tTSV\t1400\tx",
-         L"Anna|Meier||TTC|1500+Berta|Schulz|TSV|1400\n"},
-        {L"Meier, Anna, , , , Schulz, Berta", L"Anna|Meier|+Berta|Schulz||\n"},
-        {L"Anna Meier / Berta von Schulz\nCarl Roth", L"Anna|Meier|+Berta|von Schulz||\nCarl|Roth|\n"},
-        {L"Name;Partner Name;Partner Vorname;Vorname\nMeier;Schulz;Berta;Anna",
-         L"Anna|Meier|+Berta|Schulz||\n"},
-    };
-    for (const auto& fall : paare)
-        EXPECT_EQ(fall.second, zeilen(clTeilnehmerImport::zerlege(fall.first, true))) << wxString(fall.first);
+        EXPECT_EQ(fall.zeilen, zeilen(clTeilnehmerImport::zerlege(fall.text, fall.paare)))
+            << wxString(fall.text);
 }
 
 TEST(TeilnehmerImport, DateienInUtf8Windows1252UndUtf16)
