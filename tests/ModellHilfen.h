@@ -257,9 +257,6 @@ struct ZweiKonkurrenzen : TestTurnier
     clTTSpiel* spielVonAnna(int i) const { return spielVon(tag, i, anna()); }
 };
 
-// In the form "Gruppen mit Endrunde":
-// 16 players on 4 tables drawn into 4 groups, the best two going on; the rating
-// falls with the start number, so that the snake puts 1 and 8 into group 1.
 // A doubles class of the given form whose entries are typed and applied; each
 // entry "Vorname,Name,Verein,TTR,Vorname 2,Name 2,Verein 2,TTR 2". Empty when
 // the list was applied, else why it was refused.
@@ -285,6 +282,9 @@ inline wxString erstelleDoppel(TestTurnier& tt, const std::vector<wxString>& paa
     return grund;
 }
 
+// In the form "Gruppen mit Endrunde":
+// 16 players on 4 tables drawn into 4 groups, the best two going on; the rating
+// falls with the start number, so that the snake puts 1 and 8 into group 1.
 inline void loseGruppen(TestTurnier& tt, int tische = 4, int gruppen = 4)
 {
     tt.erstelleN(16, tische);

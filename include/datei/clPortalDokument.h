@@ -10,8 +10,10 @@
 
 namespace pugi
 {
+class xml_attribute;
 class xml_document;
-}
+class xml_node;
+} // namespace pugi
 
 // A registration: one person, or the two of a pair.
 struct sPortalSpieler
@@ -75,6 +77,10 @@ public:
     const std::string& getText() const { return m_Text; }
     // A document as Quobel writes it: UTF-8, one element a line, indented by tabs.
     static std::string alsText(const pugi::xml_document& doc);
+    // An attribute's value as Quobel takes it: one line, without blanks around it.
+    static wxString wert(const pugi::xml_attribute& attribut);
+    // The key (sPortalWettbewerb::getSchluessel) of a competition element.
+    static wxString schluesselVon(const pugi::xml_node& wettbewerb);
 
 private:
     wxString m_Turnier;

@@ -61,6 +61,11 @@ public:
     // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not
     // valid UTF-8; a byte order mark in front is skipped in both.
     static wxString dekodiere(const std::string& bytes);
+    // Reads a whole file of at most hoechstens bytes, held to while reading, since
+    // a file may grow or not know its size. On failure fehler names the file and
+    // says why; a file too large is told with zuGross.
+    static bool liesBytes(const wxString& pfad, size_t hoechstens, const wxString& zuGross,
+                          std::string& bytes, wxString* fehler);
 
 private:
     // Where the line after the section's header line begins, or npos.

@@ -114,6 +114,8 @@ public:
 
     int getAnzahlTeilnehmer() const { return static_cast<int>(m_Teilnehmer.size()); }
     clTeilnehmer* getTeilnehmer(int snr) const;
+    // The start number of the participant of the stable number; 0 for none.
+    int getStartNrVon(int kennung) const;
 
     void fillEditListe(vecEditListe& el) const;
     void UpdateTeilnehmer(vecEditListe& el);

@@ -205,8 +205,6 @@ private:
     bool liesDatei(clTurnierDatei& dat, const wxString& name, wxString* fehler, modAenderung art,
                    const wxString& schritt = wxString());
     bool setzeAbbild(const std::string& abbild, modAenderung art, const wxString& schritt);
-    // The start number of the entry of class i; 0 for none.
-    int getStartNr(int i, int kennung) const;
     int neueKennung() const;
 
     std::vector<std::unique_ptr<sKonkurrenz>> m_Konkurrenzen;

@@ -78,10 +78,7 @@ bool clPortalExport::erzeuge(std::string& xml, wxString* fehler)
     }
     for (pugi::xml_node wettbewerb : doc.document_element().children("competition"))
     {
-        const wxString schluessel =
-            wxString::FromUTF8(wettbewerb.attribute("age-group").value()).Strip(wxString::both) + '\t' +
-            wxString::FromUTF8(wettbewerb.attribute("type").value()).Strip(wxString::both);
-        const int klasse = portal.findeKlasse(schluessel);
+        const int klasse = portal.findeKlasse(clPortalDokument::schluesselVon(wettbewerb));
         const int i = m_Tag.findeKennung(klasse);
         if (klasse == 0 || i < 0)
             continue;
@@ -98,8 +95,7 @@ bool clPortalExport::erzeuge(std::string& xml, wxString* fehler)
         const std::map<int, int> platz = plaetze(m_Tag, i);
         for (pugi::xml_node spieler : wettbewerb.child("players").children("player"))
         {
-            const auto kennung =
-                kennungVon.find(wxString::FromUTF8(spieler.attribute("id").value()).Strip(wxString::both));
+            const auto kennung = kennungVon.find(clPortalDokument::wert(spieler.attribute("id")));
             const auto p = kennung == kennungVon.end() ? platz.end() : platz.find(kennung->second);
             if (p != platz.end())
                 setze(spieler, "placement", std::to_string(p->second));

@@ -1,5 +1,6 @@
 #include "datei/clPortalDokument.h"
 
+#include "datei/clTurnierDatei.h"
 #include "modell/clTeilnehmer.h"
 #include "modell/clTurnier.h"
 
@@ -7,22 +8,16 @@
 #include <map>
 #include <pugixml.hpp>
 #include <wx/datetime.h>
-#include <wx/ffile.h>
 #include <wx/intl.h>
-#include <wx/log.h>
 #include <wx/strconv.h>
 
 namespace
 {
-wxString text(const pugi::xml_attribute& a)
-{
-    return clTeilnehmer::ohneSteuerzeichen(wxString::FromUTF8(a.value())).Strip(wxString::both);
-}
 
 // A yes of the portal's flags: "1", "true" or "yes".
 bool ja(const pugi::xml_attribute& a)
 {
-    const wxString w = text(a).Lower();
+    const wxString w = clPortalDokument::wert(a).Lower();
     return w == "1" || w == "true" || w == "yes";
 }
 
@@ -100,30 +95,13 @@ const sPortalWettbewerb* clPortalDokument::findeWettbewerb(const wxString& schlu
 
 bool clPortalDokument::liesDatei(const wxString& pfad, wxString* fehler)
 {
-    wxLogNull keineMeldungen;
-    wxFFile datei;
-    const wxFileOffset groesse = datei.Open(pfad, "rb") ? datei.Length() : -1;
-    if (groesse < 0)
-    {
-        *fehler = wxString::Format(wxGetTranslation(L"„%s“ lässt sich nicht lesen: %s"), pfad,
-                                   wxSysErrorMsgStr(wxSysErrorCode()));
-        return false;
-    }
-    if (static_cast<size_t>(groesse) > MaxGroesse)
-    {
-        *fehler = wxString::Format(wxGetTranslation(L"„%s“ ist größer als 16 MB: das ist keine Datei des "
-                                                    L"Turnierportals."),
-                                   pfad);
-        return false;
-    }
-    std::string bytes(static_cast<size_t>(groesse), '\0');
-    if (groesse > 0 && datei.Read(&bytes[0], bytes.size()) != bytes.size())
-    {
-        *fehler = wxString::Format(wxGetTranslation(L"„%s“ lässt sich nicht lesen: %s"), pfad,
-                                   wxSysErrorMsgStr(wxSysErrorCode()));
-        return false;
-    }
-    return lies(bytes, pfad, fehler);
+    std::string bytes;
+    return clTurnierDatei::liesBytes(pfad, MaxGroesse,
+                                     wxString::Format(wxGetTranslation(L"„%s“ ist größer als 16 MB: das ist "
+                                                                       L"keine Datei des Turnierportals."),
+                                                      pfad),
+                                     bytes, fehler) &&
+           lies(bytes, pfad, fehler);
 }
 
 bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxString* fehler)
@@ -168,8 +146,8 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
         for (const pugi::xml_node& k : turnier.children("competition"))
         {
             sPortalWettbewerb w;
-            w.altersklasse = text(k.attribute("age-group"));
-            w.art = text(k.attribute("type"));
+            w.altersklasse = wert(k.attribute("age-group"));
+            w.art = wert(k.attribute("type"));
             w.zeile = zeilen.zeile(k.offset_debug());
             if (w.art != "Einzel" && w.art != "Doppel" && w.art != "Mixed")
             {
@@ -192,7 +170,7 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
             {
                 sPortalSpieler sp;
                 sp.zeile = zeilen.zeile(s.offset_debug());
-                sp.id = text(s.attribute("id"));
+                sp.id = wert(s.attribute("id"));
                 sp.warteliste = ja(s.attribute("waiting-list-player"));
                 if (sp.id.empty())
                     throw sAbbruch{sp.zeile,
@@ -205,16 +183,16 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
                 for (const pugi::xml_node& p : s.children("person"))
                 {
                     clPerson pp;
-                    pp.Vorname = text(p.attribute("firstname"));
-                    pp.Name = text(p.attribute("lastname"));
-                    pp.Verein = text(p.attribute("club-name"));
-                    pp.Lizenz = text(p.attribute("licence-nr"));
-                    pp.InterneNr = text(p.attribute("internal-nr"));
+                    pp.Vorname = wert(p.attribute("firstname"));
+                    pp.Name = wert(p.attribute("lastname"));
+                    pp.Verein = wert(p.attribute("club-name"));
+                    pp.Lizenz = wert(p.attribute("licence-nr"));
+                    pp.InterneNr = wert(p.attribute("internal-nr"));
                     const int zeile = zeilen.zeile(p.offset_debug());
                     if (pp.Vorname.empty() && pp.Name.empty())
                         throw sAbbruch{zeile,
                                        wxString::Format(_("eine Person ohne Namen (Spieler %s)."), sp.id)};
-                    const wxString ttr = text(p.attribute("ttr"));
+                    const wxString ttr = wert(p.attribute("ttr"));
                     pp.TTR = clTeilnehmer::liesTTR(ttr);
                     if (!ttr.empty() && pp.TTR == KeineTTR)
                         hinweise.Add(wxString::Format(
@@ -222,9 +200,9 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
                                 L"Zeile %d: die TTR „%s“ von %s ist keine ganze Zahl; %s steht ohne TTR."),
                             zeile, ttr, pp.getVollerName(), pp.getVollerName()));
                     long zahl = 0;
-                    if (text(p.attribute("birthyear")).ToLong(&zahl) && zahl >= 1900 && zahl <= 2100)
+                    if (wert(p.attribute("birthyear")).ToLong(&zahl) && zahl >= 1900 && zahl <= 2100)
                         pp.Jahrgang = static_cast<int>(zahl);
-                    const wxString sex = text(p.attribute("sex"));
+                    const wxString sex = wert(p.attribute("sex"));
                     pp.Geschlecht = sex == "0" ? 0 : sex == "1" ? 1 : -1;
                     sp.personen.push_back(pp);
                 }
@@ -263,16 +241,29 @@ bool clPortalDokument::lies(const std::string& bytes, const wxString& name, wxSt
     pugi::xml_node erklaerung = doc.prepend_child(pugi::node_declaration);
     erklaerung.append_attribute("version") = "1.0";
     erklaerung.append_attribute("encoding") = "UTF-8";
-    m_Turnier = text(turnier.attribute("name"));
+    m_Turnier = wert(turnier.attribute("name"));
     wxDateTime datum;
     wxString::const_iterator ende;
-    m_Datum = datum.ParseFormat(text(turnier.attribute("start-date")), "%Y-%m-%d", &ende)
+    m_Datum = datum.ParseFormat(wert(turnier.attribute("start-date")), "%Y-%m-%d", &ende)
                   ? datum.Format("%d.%m.%Y")
                   : wxString();
     m_Wettbewerbe = std::move(wettbewerbe);
     m_Hinweise = std::move(hinweise);
     m_Text = alsText(doc);
     return true;
+}
+
+wxString clPortalDokument::wert(const pugi::xml_attribute& attribut)
+{
+    return clTeilnehmer::ohneSteuerzeichen(wxString::FromUTF8(attribut.value())).Strip(wxString::both);
+}
+
+wxString clPortalDokument::schluesselVon(const pugi::xml_node& wettbewerb)
+{
+    sPortalWettbewerb w;
+    w.altersklasse = wert(wettbewerb.attribute("age-group"));
+    w.art = wert(wettbewerb.attribute("type"));
+    return w.getSchluessel();
 }
 
 std::string clPortalDokument::alsText(const pugi::xml_document& doc)

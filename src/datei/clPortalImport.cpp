@@ -233,13 +233,12 @@ wxString clPortalImport::getEntfallende() const
         const int i = m_Tag.findeKennung(p.klasse);
         if (p.entfallend.empty())
             continue;
+        const clTurnier* k = m_Tag.getKonkurrenz(i);
         std::vector<wxString> namen;
         for (int kennung : p.entfallend)
-            for (int snr = 1; snr <= m_Tag.getKonkurrenz(i)->getAnzahlTeilnehmer(); ++snr)
-                if (m_Tag.getKonkurrenz(i)->getTeilnehmer(snr)->getKennung() == kennung)
-                    namen.push_back(m_Tag.getKonkurrenz(i)->getTeilnehmer(snr)->getVollerName());
+            namen.push_back(k->getTeilnehmer(k->getStartNrVon(kennung))->getVollerName());
         text += wxString::Format(wxGetTranslation(L"„%s“: %s"), m_Tag.getName(i), liste(namen));
-        if (m_Tag.getKonkurrenz(i)->getGruppenphase() != nullptr)
+        if (k->getGruppenphase() != nullptr)
             text += wxGetTranslation(L" (schon ausgelost: bleiben in der Konkurrenz)");
         else if (!p.verloren.empty())
             text += " – " + p.verloren;

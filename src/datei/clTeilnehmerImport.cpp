@@ -1,9 +1,7 @@
 #include "datei/clTeilnehmerImport.h"
 
 #include <vector>
-#include <wx/ffile.h>
 #include <wx/intl.h>
-#include <wx/log.h>
 #include <wx/strconv.h>
 #include <wx/tokenzr.h>
 
@@ -13,7 +11,7 @@ namespace
 {
 // A list of several hundred participants, even with many further columns, stays
 // far below this; a larger file is something else.
-const wxFileOffset MaxGroesse = 1024 * 1024;
+const size_t MaxGroesse = 1024 * 1024;
 
 // The column of the participants page that each column of a line fills.
 typedef std::vector<int> vecSpalten;
@@ -222,11 +220,6 @@ wxString dekodiere(const std::string& bytes)
         return wxString(ohneBom.data(), wxMBConvUTF16LE(), ohneBom.size());
     return wxString(ohneBom.data(), wxMBConvUTF16BE(), ohneBom.size());
 }
-
-wxString fehlerText(const wxString& pfad, const wxString& grund)
-{
-    return wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"), pfad, grund);
-}
 } // namespace
 
 vecEditListe clTeilnehmerImport::zerlege(const wxString& text, bool paare)
@@ -260,26 +253,12 @@ vecEditListe clTeilnehmerImport::zerlege(const wxString& text, bool paare)
 
 bool clTeilnehmerImport::liesDatei(const wxString& pfad, vecEditListe& zeilen, wxString* fehler, bool paare)
 {
-    // The caller shows one message naming the file instead of the toolkit's own.
-    wxLogNull keineMeldungen;
-    wxFFile datei;
-    if (!datei.Open(pfad, "rb"))
-    {
-        *fehler = fehlerText(pfad, wxSysErrorMsgStr(wxSysErrorCode()));
+    std::string bytes;
+    if (!clTurnierDatei::liesBytes(
+            pfad, MaxGroesse,
+            wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Teilnehmerliste."), pfad), bytes,
+            fehler))
         return false;
-    }
-    const wxFileOffset groesse = datei.Length();
-    if (groesse > MaxGroesse)
-    {
-        *fehler = wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Teilnehmerliste."), pfad);
-        return false;
-    }
-    std::string bytes(groesse > 0 ? static_cast<size_t>(groesse) : 0, '\0');
-    if (groesse < 0 || (groesse > 0 && datei.Read(&bytes[0], bytes.size()) != bytes.size()))
-    {
-        *fehler = fehlerText(pfad, wxSysErrorMsgStr(wxSysErrorCode()));
-        return false;
-    }
     vecEditListe gelesen = zerlege(dekodiere(bytes), paare);
     if (gelesen.empty())
     {

@@ -188,35 +188,30 @@ void clTurnierDatei::setInhalt(const std::string& bytes)
     indiziere();
 }
 
-bool clTurnierDatei::lesen(wxString* fehler)
+bool clTurnierDatei::liesBytes(const wxString& pfad, size_t hoechstens, const wxString& zuGross,
+                               std::string& bytes, wxString* fehler)
 {
     wxLogNull keineMeldungen;
-    m_Bytes.clear();
-    m_Sektionen.clear();
+    bytes.clear();
     wxFFile datei;
-    if (m_Name.empty() || !wxFileName::FileExists(m_Name) || !datei.Open(m_Name, "rb"))
+    if (pfad.empty() || !wxFileName::FileExists(pfad) || !datei.Open(pfad, "rb"))
     {
         wxString grund = systemFehler();
-        if (wxFileName::DirExists(m_Name))
+        if (wxFileName::DirExists(pfad))
             grund = wxGetTranslation(L"Das ist ein Ordner.");
-        else if (!wxFileName::FileExists(m_Name))
+        else if (!wxFileName::FileExists(pfad))
             grund = wxGetTranslation(L"Die Datei gibt es nicht.");
-        setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
-                                             m_Name, grund));
+        setzeFehler(fehler,
+                    wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"), pfad, grund));
         return false;
     }
-    const wxString zuGross =
-        wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei (höchstens %d MB)."),
-                         m_Name, static_cast<int>(MaxGroesse / (1024 * 1024)));
     const wxFileOffset laenge = datei.Length();
-    if (laenge > static_cast<wxFileOffset>(MaxGroesse))
+    if (laenge > static_cast<wxFileOffset>(hoechstens))
     {
         setzeFehler(fehler, zuGross);
         return false;
     }
-    m_Bytes.reserve(laenge > 0 ? static_cast<size_t>(laenge) : 0);
-    // The size is held to the limit while reading too: a file may grow, or not
-    // know its size.
+    bytes.reserve(laenge > 0 ? static_cast<size_t>(laenge) : 0);
     char puffer[64 * 1024];
     for (;;)
     {
@@ -224,17 +219,30 @@ bool clTurnierDatei::lesen(wxString* fehler)
         if (datei.Error())
         {
             setzeFehler(fehler, wxString::Format(wxGetTranslation(L"„%s“ konnte nicht gelesen werden: %s"),
-                                                 m_Name, systemFehler()));
+                                                 pfad, systemFehler()));
             return false;
         }
-        if (m_Bytes.size() + gelesen > MaxGroesse)
+        if (bytes.size() + gelesen > hoechstens)
         {
             setzeFehler(fehler, zuGross);
             return false;
         }
-        m_Bytes.append(puffer, gelesen);
+        bytes.append(puffer, gelesen);
         if (gelesen < sizeof puffer)
-            break;
+            return true;
+    }
+}
+
+bool clTurnierDatei::lesen(wxString* fehler)
+{
+    m_Sektionen.clear();
+    const wxString zuGross =
+        wxString::Format(wxGetTranslation(L"„%s“ ist zu groß für eine Turnierdatei (höchstens %d MB)."),
+                         m_Name, static_cast<int>(MaxGroesse / (1024 * 1024)));
+    if (!liesBytes(m_Name, MaxGroesse, zuGross, m_Bytes, fehler))
+    {
+        m_Bytes.clear();
+        return false;
     }
     m_Bytes.erase(0, bomLaenge(m_Bytes));
     m_Utf8 = istUtf8(m_Bytes);

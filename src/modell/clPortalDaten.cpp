@@ -103,17 +103,21 @@ bool clPortalDaten::lies(const clTurnierDatei& dat, const std::function<bool(int
     for (size_t z = 0; z < sek.size(); ++z)
     {
         size_t pos = 0;
+        // One blank follows the comma; a competition's key itself may begin with its tab.
+        const auto rest = [&sek, z, &pos]
+        {
+            wxString r = sek[z].Mid(pos);
+            if (r.StartsWith(" "))
+                r.Remove(0, 1);
+            return clMaskierung::demaskiere(r);
+        };
         const wxString art = clMaskierung::trenne(sek[z], ',', pos).Strip(wxString::both);
         long klasse = 0, kennung = 0;
         bool gut = clMaskierung::trenne(sek[z], ',', pos).Strip(wxString::both).ToLong(&klasse) &&
                    klasse > 0 && klasse <= 1000000;
         if (gut && art == "W")
         {
-            // One blank follows the comma; the key itself may begin with its tab.
-            wxString rest = sek[z].Mid(pos);
-            if (rest.StartsWith(" "))
-                rest.Remove(0, 1);
-            const wxString w = clMaskierung::demaskiere(rest);
+            const wxString w = rest();
             gut = !w.empty() && gibtEs(static_cast<int>(klasse), 0) && gelesen.findeKlasse(w) == 0 &&
                   gelesen.m_Wettbewerbe.emplace(static_cast<int>(klasse), w).second;
         }
@@ -123,7 +127,7 @@ bool clPortalDaten::lies(const clTurnierDatei& dat, const std::function<bool(int
                   kennung > 0 && kennung <= 1000000 &&
                   gelesen.m_Wettbewerbe.count(static_cast<int>(klasse)) != 0 &&
                   gibtEs(static_cast<int>(klasse), static_cast<int>(kennung));
-            const wxString id = clMaskierung::demaskiere(sek[z].Mid(pos)).Strip(wxString::leading);
+            const wxString id = rest();
             gut = gut && !id.empty() &&
                   gelesen.m_Spieler
                       .emplace(std::make_pair(static_cast<int>(klasse), static_cast<int>(kennung)), id)

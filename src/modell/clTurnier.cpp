@@ -191,6 +191,13 @@ clTeilnehmer* clTurnier::getTeilnehmer(int snr) const
     return m_Teilnehmer[snr - 1];
 }
 
+int clTurnier::getStartNrVon(int kennung) const
+{
+    const auto it = std::find_if(m_Teilnehmer.begin(), m_Teilnehmer.end(),
+                                 [kennung](const clTeilnehmer* tn) { return tn->getKennung() == kennung; });
+    return it == m_Teilnehmer.end() ? 0 : static_cast<int>(it - m_Teilnehmer.begin()) + 1;
+}
+
 void clTurnier::fillEditListe(vecEditListe& el) const
 {
     el.clear();

@@ -930,9 +930,12 @@ void clTurniertag::schreibe(clTurnierDatei& dat, bool mitEnde) const
         dat.writeSektion("Meldungen", sek);
     }
     dat.setPraefix(wxString());
-    m_Portal.schreibe(
-        dat, [this](int klasse, int kennung)
-        { return kennung == 0 ? findeKennung(klasse) >= 0 : getStartNr(findeKennung(klasse), kennung); });
+    m_Portal.schreibe(dat,
+                      [this](int klasse, int kennung)
+                      {
+                          const clTurnier* k = getKonkurrenz(findeKennung(klasse));
+                          return k == nullptr ? 0 : kennung == 0 ? 1 : k->getStartNrVon(kennung);
+                      });
     if (mitEnde)
         getKonkurrenz(0)->schreibeEOF(dat);
 }
@@ -996,15 +999,6 @@ bool clTurniertag::aendereInEinemSchritt(const std::function<bool(clTurniertag&)
         return false;
     vorher(-1, aendKonkurrenzen);
     return setzeAbbild(arbeit.getAbbild(), aendKonkurrenzen, schritt);
-}
-
-int clTurniertag::getStartNr(int i, int kennung) const
-{
-    const clTurnier* k = getKonkurrenz(i);
-    for (int snr = 1; k != nullptr && snr <= k->getAnzahlTeilnehmer(); ++snr)
-        if (k->getTeilnehmer(snr)->getKennung() == kennung)
-            return snr;
-    return 0;
 }
 
 bool clTurniertag::uebernimmEinzelne(const std::function<bool()>& lesen, modAenderung art,
