@@ -76,8 +76,9 @@ TEST(Grenzen, FremdeUndRiesigeDateien)
              wiederholt("(a:b)", 500000),
          200},
     };
-    // A damaged mark or set is never read as a set: the file is refused, naming the line.
-    for (const char* stueck : {"wo", "WO1", " wo3", "11", "1:x", "", "ab1 2"})
+    // A damaged mark or set is never read as a set: the file is refused, naming the
+    // line and the piece as text.
+    for (const char* stueck : {"wo", "WO1", " wo3", "11", "1:x", "", "ab1 2", "1:1\xC3\xBC"})
         faelle.push_back({stueck, DreiTeilnehmer + "#!! Runden\n(A:B)\n(C:A,11:5," + stueck + ",wo1)\n", 0,
                           "in Zeile 2 des Abschnitts „Runden“ ist „"});
     for (const auto& fall : faelle)
@@ -97,7 +98,8 @@ TEST(Grenzen, FremdeUndRiesigeDateien)
             EXPECT_EQ(fall.teilnehmer, tt.turnier.getAnzahlTeilnehmer());
         else
             EXPECT_TRUE(fehler.Contains(pfad) &&
-                        (!*fall.grund || fehler.Contains(wxString::FromUTF8(fall.grund) + fall.was)) &&
+                        (!*fall.grund ||
+                         fehler.Contains(wxString::FromUTF8(fall.grund) + wxString::FromUTF8(fall.was))) &&
                         tt.turnier.getAbbild() == offen)
                 << fehler;
     }

@@ -37,8 +37,11 @@ public:
     static std::wstring_view sicht(const wxString& text) { return {text.wc_str(), text.length()}; }
     // A blank as the toolkit trims it: only ASCII ones, so that no letter is taken for one.
     static bool istLeerzeichen(wchar_t c) { return c < 127 && std::iswspace(static_cast<wint_t>(c)); }
-    // The first c between anfang and ende that is not escaped, or ende.
+    // The first c between anfang and ende that is not escaped, or ende. The bytes
+    // of a file do as well as its text: no byte of a character beyond ASCII is
+    // taken for the backslash or c, in UTF-8 as in Windows-1252.
     static const wchar_t* finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c);
+    static const char* finde(const char* anfang, const char* ende, char c);
     // Whether the two texts are the same once their blanks are left out: how a line
     // read is held against the same thing written again.
     static bool gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,

@@ -53,6 +53,10 @@ public:
     // to go on. A line's text lasts only for its call.
     bool fuerZeilen(const wxString& sn, size_t hoechstens,
                     const std::function<bool(std::wstring_view)>& tu) const;
+    // The same with each line's bytes as they stand in the file, in its encoding:
+    // lines made of ASCII signs around texts, as rounds are, need no decoding.
+    bool fuerRohzeilen(const wxString& sn, size_t hoechstens,
+                       const std::function<bool(std::string_view)>& tu) const;
     // The lines as views into text, which then holds them all (both are replaced):
     // a section is read without a string for each line.
     bool getSektion(const wxString& sn, std::wstring& text, std::vector<std::wstring_view>& zeilen,

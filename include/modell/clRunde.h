@@ -40,8 +40,9 @@ public:
     wxString getSaveString() const;
     // Appends the entries of the first anzahl match groups of a round line, in
     // table order; false when a group holds a piece that is neither a set nor a
-    // mark (in falsch).
-    static bool liesSaveString(std::wstring_view zeile, int anzahl, std::vector<eingaben>& spiele,
+    // mark (in falsch). The line is text, or the bytes of a file as they stand.
+    template <typename Z>
+    static bool liesSaveString(std::basic_string_view<Z> zeile, int anzahl, std::vector<eingaben>& spiele,
                                wxString& falsch);
 
 private:

@@ -155,6 +155,9 @@ private:
                       const std::vector<sSpielKennung>& kennungen, int platten);
     // The results alle hold now count as old: they are no news of the day.
     void vergissEingaenge(const std::vector<clTTSpiel*>& alle);
+    using vecEingaenge = std::vector<std::pair<clTTSpiel*, std::time_t>>;
+    // Where sp's entry among m_Eingaenge is or would go.
+    vecEingaenge::iterator findeEingang(const clTTSpiel* sp);
     void leere();
 
     // nummer gives the number a player's stable number is written as.
@@ -197,7 +200,10 @@ private:
     std::unordered_map<const clTTSpiel*, size_t> m_Index;
     // When the result of each decided match without a call came in; 0 for those
     // that were there before (loaded, or kept through a new schedule). Not saved.
-    std::unordered_map<clTTSpiel*, std::time_t> m_Eingaenge;
+    // Kept in order of the matches' addresses rather than hashed: a loaded
+    // tournament puts tens of thousands here at once, and a node for each cost a
+    // sixth of loading.
+    vecEingaenge m_Eingaenge;
     std::vector<sAufrufDaten> m_Verworfen;
 };
 

@@ -109,8 +109,10 @@ public:
     void haengeSaveStringAn(wxString& str) const;
     // The entries of a match group from anfang to ende, without its parentheses:
     // the sets by position and a walkover or retirement mark. False when a piece
-    // is neither a set nor a mark; falsch is then that piece.
-    static bool liesSaveString(const wchar_t* anfang, const wchar_t* ende, eingaben& e, wxString& falsch);
+    // is neither a set nor a mark; falsch is then that piece. Z is wchar_t for
+    // text, char for the bytes of a file as they stand.
+    template <typename Z>
+    static bool liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch);
     // In a knockout bracket the players of a later match are found as it goes on.
     void setTeilnehmer(clTeilnehmer* t1, clTeilnehmer* t2)
     {

@@ -1,6 +1,7 @@
 #include "datei/clMaskierung.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 
 wxString clMaskierung::maskiere(const wxString& text, const wxString& sonderzeichen)
@@ -69,20 +70,31 @@ wxString clMaskierung::demaskiere(std::wstring_view text)
     return ergebnis;
 }
 
-const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c)
+namespace
 {
-    // The C library looks for a character faster than a loop does, and most texts
-    // hold no backslash: c is looked for, then a backslash before it. No part of
-    // the text is looked at twice, so that splitting a long line stays linear.
-    const auto suche = [](const wchar_t* von, const wchar_t* bis, wchar_t z)
-    {
-        const wchar_t* treffer = von < bis ? std::wmemchr(von, z, static_cast<size_t>(bis - von)) : nullptr;
-        return treffer != nullptr ? treffer : bis;
-    };
-    const wchar_t* treffer = suche(anfang, ende, c);
+// The first z from von up to bis, or bis. The C library looks for a character
+// faster than a loop does.
+const wchar_t* suche(const wchar_t* von, const wchar_t* bis, wchar_t z)
+{
+    const wchar_t* treffer = von < bis ? std::wmemchr(von, z, static_cast<size_t>(bis - von)) : nullptr;
+    return treffer != nullptr ? treffer : bis;
+}
+
+const char* suche(const char* von, const char* bis, char z)
+{
+    const void* treffer = von < bis ? std::memchr(von, z, static_cast<size_t>(bis - von)) : nullptr;
+    return treffer != nullptr ? static_cast<const char*>(treffer) : bis;
+}
+
+template <typename Z>
+const Z* findeUnmaskiert(const Z* anfang, const Z* ende, Z c)
+{
+    // Most texts hold no backslash: c is looked for, then a backslash before it. No
+    // part of the text is looked at twice, so that splitting a long line stays linear.
+    const Z* treffer = suche(anfang, ende, c);
     for (;;)
     {
-        const wchar_t* zeichen = suche(anfang, treffer, Zeichen);
+        const Z* zeichen = suche(anfang, treffer, static_cast<Z>(clMaskierung::Zeichen));
         if (zeichen == treffer)
             return treffer;
         // The backslash takes the character after it along.
@@ -92,6 +104,17 @@ const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, w
         if (anfang > treffer)
             treffer = suche(anfang, ende, c);
     }
+}
+} // namespace
+
+const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c)
+{
+    return findeUnmaskiert(anfang, ende, c);
+}
+
+const char* clMaskierung::finde(const char* anfang, const char* ende, char c)
+{
+    return findeUnmaskiert(anfang, ende, c);
 }
 
 bool clMaskierung::gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,

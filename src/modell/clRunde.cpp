@@ -93,14 +93,15 @@ wxString clRunde::getSaveString() const
     return str;
 }
 
-bool clRunde::liesSaveString(std::wstring_view zeile, int anzahl, std::vector<eingaben>& spiele,
+template <typename Z>
+bool clRunde::liesSaveString(std::basic_string_view<Z> zeile, int anzahl, std::vector<eingaben>& spiele,
                              wxString& falsch)
 {
-    const wchar_t* p = zeile.data();
-    const wchar_t* const ende = p + zeile.size();
+    const Z* p = zeile.data();
+    const Z* const ende = p + zeile.size();
     for (int k = 0; k < anzahl && p < ende; ++k)
     {
-        const wchar_t* schluss = clMaskierung::finde(p, ende, L')');
+        const Z* schluss = clMaskierung::finde(p, ende, Z(')'));
         if (schluss == p)
             break;
         spiele.emplace_back();
@@ -112,3 +113,6 @@ bool clRunde::liesSaveString(std::wstring_view zeile, int anzahl, std::vector<ei
     }
     return true;
 }
+
+template bool clRunde::liesSaveString(std::string_view, int, std::vector<eingaben>&, wxString&);
+template bool clRunde::liesSaveString(std::wstring_view, int, std::vector<eingaben>&, wxString&);

@@ -313,10 +313,11 @@ void clSpielbetrieb::folgeErgebnissen(const std::vector<clTTSpiel*>& alle)
     for (clTTSpiel* sp : alle)
     {
         const bool entschieden = getAufruf(sp) == nullptr && istEntschieden(sp);
-        const auto it = m_Eingaenge.find(sp);
-        if (entschieden && it == m_Eingaenge.end())
-            m_Eingaenge[sp] = m_Uhr();
-        else if (!entschieden && it != m_Eingaenge.end())
+        const auto it = findeEingang(sp);
+        const bool bekannt = it != m_Eingaenge.end() && it->first == sp;
+        if (entschieden && !bekannt)
+            m_Eingaenge.emplace(it, sp, m_Uhr());
+        else if (!entschieden && bekannt)
             m_Eingaenge.erase(it);
     }
     m_Verworfen.clear();
@@ -421,7 +422,9 @@ bool clSpielbetrieb::stelleWieder(const std::vector<sAufrufDaten>& aufrufe,
     for (const sAufrufDaten& a : aufrufe)
         if (ordneEin({{nullptr, a.platte, a.beginn, a.ende}, a.kennung}, spiele, platten, lage))
         {
-            m_Eingaenge.erase(m_Aufrufe.back().aufruf.spiel);
+            if (const auto it = findeEingang(m_Aufrufe.back().aufruf.spiel);
+                it != m_Eingaenge.end() && it->first == m_Aufrufe.back().aufruf.spiel)
+                m_Eingaenge.erase(it);
             wieder = true;
         }
     return wieder;
@@ -434,7 +437,17 @@ void clSpielbetrieb::vergissEingaenge(const std::vector<clTTSpiel*>& alle)
     m_Eingaenge.reserve(alle.size());
     for (clTTSpiel* sp : alle)
         if (getAufruf(sp) == nullptr && istEntschieden(sp))
-            m_Eingaenge[sp] = 0;
+            m_Eingaenge.emplace_back(sp, 0);
+    // Matches made one after the other mostly lie in that order already.
+    if (!std::is_sorted(m_Eingaenge.begin(), m_Eingaenge.end()))
+        std::sort(m_Eingaenge.begin(), m_Eingaenge.end());
+}
+
+clSpielbetrieb::vecEingaenge::iterator clSpielbetrieb::findeEingang(const clTTSpiel* sp)
+{
+    return std::lower_bound(m_Eingaenge.begin(), m_Eingaenge.end(), sp,
+                            [](const std::pair<clTTSpiel*, std::time_t>& e, const clTTSpiel* s)
+                            { return std::less<const clTTSpiel*>()(e.first, s); });
 }
 
 void clSpielbetrieb::leere()

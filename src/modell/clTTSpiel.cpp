@@ -5,6 +5,7 @@
 #include <string>
 
 #include "datei/clMaskierung.h"
+#include "datei/clTurnierDatei.h"
 #include "datei/clZahl.h"
 #include "modell/clSatzregel.h"
 #include "modell/clTeilnehmer.h"
@@ -230,48 +231,90 @@ void clTTSpiel::haengeSaveStringAn(wxString& str) const
 
 namespace
 {
+wxString alsText(const wchar_t* p, size_t anzahl)
+{
+    return wxString(p, anzahl);
+}
+
+// The bytes of a file as its text.
+wxString alsText(const char* p, size_t anzahl)
+{
+    return clTurnierDatei::dekodiere(std::string(p, anzahl));
+}
+
 // A score from p on: blanks, a sign, digits and blanks; p moves past them. False
 // when there are no digits. A value beyond an int is taken as the nearest one.
-bool liesPunkte(const wchar_t*& p, const wchar_t* ende, int& punkte)
+template <typename Z>
+bool liesPunkte(const Z*& p, const Z* ende, int& punkte)
 {
-    while (p != ende && *p == L' ')
+    while (p != ende && *p == Z(' '))
         ++p;
-    const bool negativ = p != ende && *p == L'-';
-    if (p != ende && (*p == L'-' || *p == L'+'))
+    const bool negativ = p != ende && *p == Z('-');
+    if (p != ende && (*p == Z('-') || *p == Z('+')))
         ++p;
-    if (p == ende || *p < L'0' || *p > L'9')
+    if (p == ende || *p < Z('0') || *p > Z('9'))
         return false;
     long long betrag = 0;
-    for (; p != ende && *p >= L'0' && *p <= L'9'; ++p)
-        betrag = std::min(betrag * 10 + (*p - L'0'), 1LL << 32);
+    for (; p != ende && *p >= Z('0') && *p <= Z('9'); ++p)
+        betrag = std::min(betrag * 10 + (*p - Z('0')), 1LL << 32);
     punkte = static_cast<int>(std::clamp(negativ ? -betrag : betrag, static_cast<long long>(INT_MIN),
                                          static_cast<long long>(INT_MAX)));
-    while (p != ende && *p == L' ')
+    while (p != ende && *p == Z(' '))
         ++p;
     return true;
 }
 
 // A piece of a match group, from p up to ende, as a set "p1:p2".
-bool liesSatz(const wchar_t* p, const wchar_t* ende, satz& s)
+template <typename Z>
+bool liesSatz(const Z* p, const Z* ende, satz& s)
 {
-    return liesPunkte(p, ende, s.P1) && p != ende && *p++ == L':' && liesPunkte(p, ende, s.P2) && p == ende;
+    return liesPunkte(p, ende, s.P1) && p != ende && *p++ == Z(':') && liesPunkte(p, ende, s.P2) && p == ende;
+}
+
+// A set as this program writes it, two numbers of one or two digits (one with a
+// blank in front) with a colon between, up to a comma or the end, read in one
+// pass: a file holds tens of thousands of them. p then stands after it. Anything
+// else, and numbers of many digits, are left to liesSatz.
+template <typename Z>
+bool liesSatzKurz(const Z*& p, const Z* ende, satz& s)
+{
+    const Z* q = p;
+    for (int* punkte : {&s.P1, &s.P2})
+    {
+        if (punkte == &s.P2 && (q == ende || *q++ != Z(':')))
+            return false;
+        if (q != ende && *q == Z(' '))
+            ++q;
+        const Z* const anfang = q;
+        int wert = 0;
+        for (; q != ende && q - anfang < 6 && *q >= Z('0') && *q <= Z('9'); ++q)
+            wert = wert * 10 + (*q - Z('0'));
+        if (q == anfang || q - anfang == 6)
+            return false;
+        *punkte = wert;
+    }
+    if (q != ende && *q != Z(','))
+        return false;
+    p = q;
+    return true;
 }
 
 // A piece as a walkover or retirement mark, "wo1", "wo2", "ab1" or "ab2", with
 // blanks around it.
-bool liesAusfall(const wchar_t* p, const wchar_t* ende, eingaben& e)
+template <typename Z>
+bool liesAusfall(const Z* p, const Z* ende, eingaben& e)
 {
-    while (p != ende && *p == L' ')
+    while (p != ende && *p == Z(' '))
         ++p;
-    while (ende != p && ende[-1] == L' ')
+    while (ende != p && ende[-1] == Z(' '))
         --ende;
     for (modAusfall art : {ausfKampflos, ausfAufgabe})
     {
         const wchar_t* marke = AusfallMarke[art];
-        if (ende - p == 3 && p[0] == marke[0] && p[1] == marke[1] && (p[2] == L'1' || p[2] == L'2'))
+        if (ende - p == 3 && p[0] == marke[0] && p[1] == marke[1] && (p[2] == Z('1') || p[2] == Z('2')))
         {
             e.ausfall = art;
-            e.seite = p[2] - L'0';
+            e.seite = p[2] - Z('0');
             return true;
         }
     }
@@ -279,10 +322,11 @@ bool liesAusfall(const wchar_t* p, const wchar_t* ende, eingaben& e)
 }
 } // namespace
 
-bool clTTSpiel::liesSaveString(const wchar_t* anfang, const wchar_t* ende, eingaben& e, wxString& falsch)
+template <typename Z>
+bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch)
 {
     e = eingaben();
-    const wchar_t* p = clMaskierung::finde(anfang, ende, L',');
+    const Z* p = clMaskierung::finde(anfang, ende, Z(','));
     if (p == ende)
         return true; // the names alone
     ++p;
@@ -291,16 +335,22 @@ bool clTTSpiel::liesSaveString(const wchar_t* anfang, const wchar_t* ende, einga
     int snr = 0;
     for (int stueck = 0; stueck <= MaxSaetze; ++stueck)
     {
-        const wchar_t* komma = std::find(p, ende, L',');
         satz s;
-        if (liesSatz(p, komma, s))
+        const Z* komma = p;
+        bool satzGelesen = liesSatzKurz(komma, ende, s);
+        if (!satzGelesen)
+        {
+            komma = std::find(p, ende, Z(','));
+            satzGelesen = liesSatz(p, komma, s);
+        }
+        if (satzGelesen)
         {
             if (snr < MaxSaetze)
                 e.saetze[snr++] = s;
         }
         else if (!liesAusfall(p, komma, e))
         {
-            falsch = wxString(p, static_cast<size_t>(komma - p));
+            falsch = alsText(p, static_cast<size_t>(komma - p));
             return false;
         }
         if (komma == ende)
@@ -309,3 +359,6 @@ bool clTTSpiel::liesSaveString(const wchar_t* anfang, const wchar_t* ende, einga
     }
     return true;
 }
+
+template bool clTTSpiel::liesSaveString(const char*, const char*, eingaben&, wxString&);
+template bool clTTSpiel::liesSaveString(const wchar_t*, const wchar_t*, eingaben&, wxString&);

@@ -1221,17 +1221,18 @@ wxString clTurnier::liesRunden(const clTurnierDatei& dat, const allgemein& alg, 
     const int platten = clSchema::zaehlePlatten(teilnehmer, alg.Platten);
     spiele.reserve(anzahl * static_cast<size_t>(platten));
     wxString grund;
-    dat.fuerZeilen("Runden", anzahl,
-                   [&](std::wstring_view zeile)
-                   {
-                       wxString falsch;
-                       if (!clRunde::liesSaveString(zeile, platten, spiele, falsch))
-                           grund = wxString::Format(
-                               wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
-                                                L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
-                               name, static_cast<int>(rundenEnde.size()) + 1, falsch);
-                       rundenEnde.push_back(spiele.size());
-                       return grund.empty();
-                   });
+    // The bytes are read as they stand: a round's signs are ASCII in every encoding.
+    dat.fuerRohzeilen("Runden", anzahl,
+                      [&](std::string_view zeile)
+                      {
+                          wxString falsch;
+                          if (!clRunde::liesSaveString(zeile, platten, spiele, falsch))
+                              grund = wxString::Format(
+                                  wxGetTranslation(L"„%s“ ist beschädigt: in Zeile %d des Abschnitts "
+                                                   L"„Runden“ ist „%s“ weder ein Satz noch eine Markierung."),
+                                  name, static_cast<int>(rundenEnde.size()) + 1, falsch);
+                          rundenEnde.push_back(spiele.size());
+                          return grund.empty();
+                      });
     return grund;
 }
