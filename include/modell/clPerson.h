@@ -37,8 +37,8 @@ public:
     wxString getIdentitaet(bool nurNamen = false) const;
     // Name, club and rating as an entry holds them.
     sPerson getMeldedaten() const;
-    // Name, club and rating agree with the other's.
-    bool gleicheMeldedaten(const clPerson& p) const;
+    // Name, club and rating agree with those of an entry.
+    bool gleicheMeldedaten(const sPerson& p) const;
     // True when the person has data beyond what an entry holds.
     bool hatZusatzdaten() const
     {

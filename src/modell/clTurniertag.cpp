@@ -71,24 +71,6 @@ bool istEntschieden(const clTTSpiel* sp)
     return sp->getErgebnis(w1, w2);
 }
 
-// The persons an entry names, as its data tell them: one, or the two of a pair.
-std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
-{
-    std::vector<clPerson> personen;
-    for (const sPerson* daten : {&tn->getPerson(), &tn->getPartner()})
-    {
-        if (daten == &tn->getPartner() && !tn->istPaar())
-            break;
-        clPerson p;
-        p.Vorname = daten->m_VName;
-        p.Name = daten->m_Name;
-        p.Verein = daten->m_Verein;
-        p.TTR = daten->m_TTR;
-        personen.push_back(p);
-    }
-    return personen;
-}
-
 // Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
 bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
 {
@@ -492,61 +474,93 @@ void clTurniertag::gleicheAb(int i)
     sKonkurrenz& kon = *m_Konkurrenzen[i];
     const clTurnier* k = kon.turnier.get();
     // The persons the entries still in the class held before keep to them; a new
-    // entry is the person of that name who is in no entry of this class yet.
-    std::set<int> gehalten;
+    // entry is the person of that name who is in no entry of this class yet. Every
+    // load passes here: each key is made once, into one text, and no person is copied.
+    std::vector<int> gehalten;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
-        for (int p : getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
-            gehalten.insert(p);
-    std::unordered_map<std::wstring, std::vector<int>> nachSchluessel;
+    {
+        const auto it = kon.personen.find(k->getTeilnehmer(snr)->getKennung());
+        if (it != kon.personen.end())
+            gehalten.insert(gehalten.end(), it->second.begin(), it->second.end());
+    }
+    std::sort(gehalten.begin(), gehalten.end());
+    // The free persons by key and, within a key, by number: the first free one is taken.
+    struct sFrei
+    {
+        size_t anfang;
+        size_t laenge;
+        int nr;
+    };
+    wxString schluessel;
+    std::vector<sFrei> frei;
+    frei.reserve(m_Personen.size());
     for (const clPerson& p : m_Personen)
-        if (gehalten.count(p.getKennung()) == 0)
-            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel().ToStdWstring()].push_back(
-                p.getKennung());
+        if (!std::binary_search(gehalten.begin(), gehalten.end(), p.getKennung()))
+        {
+            const size_t anfang = schluessel.length();
+            sPerson::haengeSchluesselAn(schluessel, p.Vorname, p.Name, p.Verein);
+            frei.push_back({anfang, schluessel.length() - anfang, p.getKennung()});
+        }
+    const auto sicht = [&schluessel](const sFrei& f)
+    { return std::wstring_view(schluessel.wc_str() + f.anfang, f.laenge); };
+    std::stable_sort(frei.begin(), frei.end(),
+                     [&sicht](const sFrei& a, const sFrei& b) { return sicht(a) < sicht(b); });
     std::unordered_map<int, std::vector<int>> neu;
+    neu.reserve(static_cast<size_t>(k->getAnzahlTeilnehmer()));
     std::set<int> korrigiert;
+    wxString gesucht;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = k->getTeilnehmer(snr);
-        const std::vector<clPerson> daten = personenDerMeldung(tn);
-        const std::vector<int> bisher = getPersonenVon(i, tn->getKennung());
-        std::vector<int> nummern;
-        for (size_t n = 0; n < daten.size(); ++n)
+        const auto bisher = kon.personen.find(tn->getKennung());
+        std::vector<int>& nummern = neu[tn->getKennung()];
+        for (const sPerson* d : {&tn->getPerson(), &tn->getPartner()})
         {
-            const clPerson& d = daten[n];
-            int nr = n < bisher.size() ? bisher[n] : 0;
+            if (d == &tn->getPartner() && !tn->istPaar())
+                break;
+            const size_t n = nummern.size();
+            int nr = bisher != kon.personen.end() && n < bisher->second.size() ? bisher->second[n] : 0;
             if (nr != 0 && getPerson(nr) != nullptr)
             {
                 // The entry was the person's before: what was typed corrects the person.
                 clPerson& p = const_cast<clPerson&>(*getPerson(nr));
-                if (!p.gleicheMeldedaten(d))
+                if (!p.gleicheMeldedaten(*d))
                 {
-                    p.Vorname = d.Vorname;
-                    p.Name = d.Name;
-                    p.Verein = d.Verein;
-                    p.TTR = d.TTR;
+                    p.Vorname = d->m_VName;
+                    p.Name = d->m_Name;
+                    p.Verein = d->m_Verein;
+                    p.TTR = d->m_TTR;
                     korrigiert.insert(nr);
                 }
             }
             else
             {
-                const auto frei =
-                    nachSchluessel.find(sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel().ToStdWstring());
-                if (frei != nachSchluessel.end() && !frei->second.empty())
+                gesucht.clear();
+                sPerson::haengeSchluesselAn(gesucht, d->m_VName, d->m_Name, d->m_Verein);
+                const std::wstring_view key(gesucht.wc_str(), gesucht.length());
+                auto f =
+                    std::lower_bound(frei.begin(), frei.end(), key,
+                                     [&sicht](const sFrei& a, std::wstring_view b) { return sicht(a) < b; });
+                while (f != frei.end() && f->nr == 0 && sicht(*f) == key)
+                    ++f;
+                if (f != frei.end() && f->nr != 0 && sicht(*f) == key)
                 {
-                    nr = frei->second.front();
-                    frei->second.erase(frei->second.begin());
+                    nr = f->nr;
+                    f->nr = 0;
                 }
                 else
                 {
-                    clPerson p = d;
-                    p.setKennung(m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1);
-                    nr = p.getKennung();
-                    m_Personen.push_back(p);
+                    nr = m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1;
+                    clPerson& p = m_Personen.emplace_back();
+                    p.Vorname = d->m_VName;
+                    p.Name = d->m_Name;
+                    p.Verein = d->m_Verein;
+                    p.TTR = d->m_TTR;
+                    p.setKennung(nr);
                 }
             }
             nummern.push_back(nr);
         }
-        neu[tn->getKennung()] = nummern;
     }
     kon.personen = std::move(neu);
     entferneLosePersonen();
@@ -592,13 +606,20 @@ void clTurniertag::gleicheAb(int i)
 
 void clTurniertag::entferneLosePersonen()
 {
-    std::set<int> gemeldet;
+    // The persons are ordered by their numbers, the last has the highest.
+    const int hoechste = m_Personen.empty() ? 0 : m_Personen.back().getKennung();
+    std::vector<bool> gemeldet(static_cast<size_t>(std::max(hoechste, 0)) + 1, false);
     for (const auto& k : m_Konkurrenzen)
         for (const auto& [kennung, personen] : k->personen)
-            gemeldet.insert(personen.begin(), personen.end());
+            for (int p : personen)
+                if (p >= 0 && p <= hoechste)
+                    gemeldet[static_cast<size_t>(p)] = true;
     m_Personen.erase(std::remove_if(m_Personen.begin(), m_Personen.end(),
-                                    [&gemeldet](const clPerson& p)
-                                    { return gemeldet.count(p.getKennung()) == 0; }),
+                                    [&gemeldet, hoechste](const clPerson& p)
+                                    {
+                                        return p.getKennung() < 0 || p.getKennung() > hoechste ||
+                                               !gemeldet[static_cast<size_t>(p.getKennung())];
+                                    }),
                      m_Personen.end());
 }
 
