@@ -1,6 +1,7 @@
 #ifndef CLPERSON_H
 #define CLPERSON_H
 
+#include <string_view>
 #include <wx/string.h>
 
 struct sPerson;
@@ -49,7 +50,7 @@ public:
     // and ", InterneNr" where there is one.
     wxString getSaveString() const;
     // False when the line is damaged.
-    bool setFromSaveString(const wxString& zeile);
+    bool setFromSaveString(std::wstring_view zeile);
 
 private:
     int m_Kennung = 0;

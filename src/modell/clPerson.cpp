@@ -63,11 +63,10 @@ bool liesZahlfeld(std::wstring_view feld, long& zahl)
 }
 } // namespace
 
-bool clPerson::setFromSaveString(const wxString& zeile)
+bool clPerson::setFromSaveString(std::wstring_view text)
 {
     // The licence may be empty: eight fields, a ninth where the portal's number is known.
     // Read in place: every person of a day's file passes here.
-    const std::wstring_view text = clMaskierung::sicht(zeile);
     std::wstring_view felder[9];
     size_t pos = 0;
     for (size_t k = 0; k < 9 && (k < 8 || pos < text.size()); ++k)

@@ -12,16 +12,16 @@ clTeilnehmer::~clTeilnehmer() = default;
 
 void clTeilnehmer::addEditData(vecEditListe& el) const
 {
-    spEditData ed;
+    // Filled in place: a text is copied, never moved, so a row pushed whole is made twice.
+    spEditData& ed = el.emplace_back();
     ed.m_EditStatus = esClear;
-    ed.m_OldPos = static_cast<int>(el.size());
+    ed.m_OldPos = static_cast<int>(el.size()) - 1;
     ed.m_Name = m_Person.m_Name;
     ed.m_VName = m_Person.m_VName;
     ed.m_Anzeige = m_Anzeige;
     ed.m_Verein = m_Person.m_Verein;
     ed.m_TTR = m_Person.m_TTR;
     ed.m_Partner = m_Partner;
-    el.push_back(ed);
 }
 
 void clTeilnehmer::updateEditData(const spEditData& ed)

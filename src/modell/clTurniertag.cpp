@@ -72,10 +72,9 @@ bool istEntschieden(const clTTSpiel* sp)
 }
 
 // Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
-bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
+bool liesNummern(std::wstring_view text, std::vector<int>& nummern)
 {
     nummern.clear();
-    const std::wstring_view text = clMaskierung::sicht(zeile);
     for (size_t anfang = 0; anfang < text.size();)
     {
         const size_t ende = std::min(text.find(L' ', anfang), text.size());
@@ -509,6 +508,9 @@ void clTurniertag::gleicheAb(int i)
     neu.reserve(static_cast<size_t>(k->getAnzahlTeilnehmer()));
     std::set<int> korrigiert;
     wxString gesucht;
+    // New persons are added at the end at once: growing the list copies every person.
+    std::vector<const sPerson*> dazu;
+    int naechste = m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = k->getTeilnehmer(snr);
@@ -550,17 +552,22 @@ void clTurniertag::gleicheAb(int i)
                 }
                 else
                 {
-                    nr = m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1;
-                    clPerson& p = m_Personen.emplace_back();
-                    p.Vorname = d->m_VName;
-                    p.Name = d->m_Name;
-                    p.Verein = d->m_Verein;
-                    p.TTR = d->m_TTR;
-                    p.setKennung(nr);
+                    nr = naechste++;
+                    dazu.push_back(d);
                 }
             }
             nummern.push_back(nr);
         }
+    }
+    m_Personen.reserve(m_Personen.size() + dazu.size());
+    for (size_t n = 0; n < dazu.size(); ++n)
+    {
+        clPerson& p = m_Personen.emplace_back();
+        p.Vorname = dazu[n]->m_VName;
+        p.Name = dazu[n]->m_Name;
+        p.Verein = dazu[n]->m_Verein;
+        p.TTR = dazu[n]->m_TTR;
+        p.setKennung(naechste - static_cast<int>(dazu.size() - n));
     }
     kon.personen = std::move(neu);
     entferneLosePersonen();
@@ -1083,16 +1090,18 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         !sek[5].ToLong(&pause) || pause < 0 || pause > clSpielbetrieb::MaxMindestpause)
         zeilenFehler("Turniertag", std::min<size_t>(sek.size(), 5), _("Platten oder Mindestpause"));
 
+    // Read in place, each person made where it stays: a day holds hundreds of them.
     std::vector<clPerson> personen;
-    sek.clear();
-    dat.getSektion("Personen", sek, SIZE_MAX);
-    for (size_t z = 0; z < sek.size() && grund.empty(); ++z)
+    std::wstring personenText;
+    std::vector<std::wstring_view> personenZeilen;
+    dat.getSektion("Personen", personenText, personenZeilen, SIZE_MAX);
+    personen.reserve(personenZeilen.size());
+    for (size_t z = 0; z < personenZeilen.size() && grund.empty(); ++z)
     {
-        clPerson p;
-        if (!p.setFromSaveString(sek[z]) ||
-            (!personen.empty() && p.getKennung() <= personen.back().getKennung()))
+        clPerson& p = personen.emplace_back();
+        if (!p.setFromSaveString(personenZeilen[z]) ||
+            (z > 0 && p.getKennung() <= personen[z - 1].getKennung()))
             zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
-        personen.push_back(std::move(p));
     }
     std::set<int> personenNummern;
     for (const clPerson& p : personen)
@@ -1120,7 +1129,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         sGelesen g;
         long n = 0;
         std::set<int> tische;
-        const bool tischeGelesen = liesNummern(konkurrenzen[z].Mid(pos), g.platten);
+        const bool tischeGelesen = liesNummern(clMaskierung::sicht(konkurrenzen[z]).substr(pos), g.platten);
         for (int p : g.platten)
             if (p > platten || !tische.insert(p).second)
                 tische.clear();
@@ -1149,9 +1158,10 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         else if (g.turnier->getAllgemein()->Platten !=
                  (g.platten.empty() ? platten : static_cast<long>(g.platten.size())))
             zeilenFehler("Konkurrenzen", z, _("die Zahl der Platten passt nicht"));
-        wxArrayString meldungen;
+        std::wstring meldungenText;
+        std::vector<std::wstring_view> meldungen;
         const clTurnier* t = g.turnier.get();
-        if (grund.empty() && (!dat.getSektion("Meldungen", meldungen, SIZE_MAX) ||
+        if (grund.empty() && (!dat.getSektion("Meldungen", meldungenText, meldungen, SIZE_MAX) ||
                               static_cast<int>(meldungen.size()) != t->getAnzahlTeilnehmer()))
             grund = wxString::Format(
                 wxGetTranslation(L"Konkurrenz „%s“: die Meldungen passen nicht zu den Teilnehmern."),
@@ -1169,7 +1179,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
                                                           L"gibt es nicht, oder sie ist zweimal gemeldet"),
                                          anzeige, static_cast<int>(m) + 1);
             else
-                g.personen[t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung()] = nummern;
+                g.personen[t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung()] = std::move(nummern);
         }
         gelesen.push_back(std::move(g));
     }
