@@ -628,6 +628,10 @@ void clGruppenphase::sammleSpiele(std::vector<clTTSpiel*>& spiele,
                                   std::vector<sSpielKennung>* kennungen) const
 {
     const auto nr = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getKennung() : 0; };
+    size_t anzahl = spiele.size() + (m_Endrunde != nullptr ? m_Endrunde->getAnzahlSpiele() : 0);
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        anzahl += gr->turnier->getSchema().getSpiele().size();
+    spiele.reserve(anzahl);
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
         for (int r = 1; r <= m_Gruppen[g]->turnier->getAnzahlRunden(); ++r)
             for (int p = 1; clTTSpiel* sp = m_Gruppen[g]->turnier->getSpiel(r, p); ++p)
@@ -751,9 +755,12 @@ void clGruppenphase::merkeStand()
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
     {
         gr->stand.clear();
-        if (m_Endrunde != nullptr)
-            for (clTTSpiel* sp : gr->turnier->getAlleSpiele())
-                gr->stand.emplace_back(sp, sp->getEingaben());
+        if (m_Endrunde == nullptr)
+            continue;
+        const std::vector<clTTSpiel*> spiele = gr->turnier->getAlleSpiele();
+        gr->stand.reserve(spiele.size());
+        for (clTTSpiel* sp : spiele)
+            gr->stand.emplace_back(sp, sp->getEingaben());
     }
 }
 
@@ -939,8 +946,9 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
 
 bool clGruppenphase::liesEndrunde(const clTurnierDatei& dat, wxString& fehler)
 {
-    wxArrayString sek;
-    dat.getSektion("Endrunde", sek, std::numeric_limits<size_t>::max());
+    std::wstring text;
+    std::vector<std::wstring_view> sek;
+    dat.getSektion("Endrunde", text, sek, std::numeric_limits<size_t>::max());
     // The players by their main start numbers, as getSpieler finds them, but found
     // once: a search through every group for each line of a large bracket was slow.
     std::vector<clTeilnehmer*> spieler;
