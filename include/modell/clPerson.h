@@ -11,6 +11,19 @@ struct sPerson;
 class clPerson
 {
 public:
+    clPerson() = default;
+    clPerson(const clPerson&) = default;
+    clPerson& operator=(const clPerson&) = default;
+    // The toolkit's texts are copied even when moved: a person is moved by exchanging
+    // its texts, so that the day's list of persons grows or shrinks without copying them.
+    clPerson(clPerson&& p) noexcept { tausche(p); }
+    clPerson& operator=(clPerson&& p) noexcept
+    {
+        tausche(p);
+        return *this;
+    }
+    ~clPerson() = default;
+
     // A person's stable number within the day: entries and the file name persons by it.
     int getKennung() const { return m_Kennung; }
     void setKennung(int kennung) { m_Kennung = kennung; }
@@ -53,6 +66,8 @@ public:
     bool setFromSaveString(std::wstring_view zeile);
 
 private:
+    void tausche(clPerson& p) noexcept;
+
     int m_Kennung = 0;
 };
 

@@ -4,6 +4,8 @@
 #include "datei/clZahl.h"
 #include "modell/clTeilnehmer.h"
 
+#include <utility>
+
 wxString clPerson::getVollerName() const
 {
     if (Vorname.empty())
@@ -18,6 +20,20 @@ wxString clPerson::getIdentitaet(bool nurNamen) const
     if (!nurNamen && !InterneNr.empty())
         return "I:" + InterneNr;
     return "N:" + getMeldedaten().getSchluessel();
+}
+
+void clPerson::tausche(clPerson& p) noexcept
+{
+    for (auto [a, b] : {std::pair{&Vorname, &p.Vorname},
+                        {&Name, &p.Name},
+                        {&Verein, &p.Verein},
+                        {&Lizenz, &p.Lizenz},
+                        {&InterneNr, &p.InterneNr}})
+        a->swap(*b);
+    std::swap(TTR, p.TTR);
+    std::swap(Jahrgang, p.Jahrgang);
+    std::swap(Geschlecht, p.Geschlecht);
+    std::swap(m_Kennung, p.m_Kennung);
 }
 
 sPerson clPerson::getMeldedaten() const
