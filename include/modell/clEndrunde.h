@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 #include <wx/arrstr.h>
 #include <wx/string.h>
@@ -131,8 +132,9 @@ public:
     // The bracket of such lines, advancing and all; teilnehmer gives the player of a
     // reference, null for one it does not know. Null and a message naming the line
     // when the lines are damaged.
-    static std::unique_ptr<clEndrunde>
-    lies(const wxArrayString& zeilen, const std::function<clTeilnehmer*(int)>& teilnehmer, wxString& fehler);
+    static std::unique_ptr<clEndrunde> lies(const std::vector<std::wstring_view>& zeilen,
+                                            const std::function<clTeilnehmer*(int)>& teilnehmer,
+                                            wxString& fehler);
 
 private:
     // Who a match advances and who it sends to the match for third place.

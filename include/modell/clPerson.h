@@ -1,6 +1,7 @@
 #ifndef CLPERSON_H
 #define CLPERSON_H
 
+#include <string_view>
 #include <wx/string.h>
 
 struct sPerson;
@@ -10,6 +11,19 @@ struct sPerson;
 class clPerson
 {
 public:
+    clPerson() = default;
+    clPerson(const clPerson&) = default;
+    clPerson& operator=(const clPerson&) = default;
+    // The toolkit's texts are copied even when moved: a person is moved by exchanging
+    // its texts, so that the day's list of persons grows or shrinks without copying them.
+    clPerson(clPerson&& p) noexcept { tausche(p); }
+    clPerson& operator=(clPerson&& p) noexcept
+    {
+        tausche(p);
+        return *this;
+    }
+    ~clPerson() = default;
+
     // A person's stable number within the day: entries and the file name persons by it.
     int getKennung() const { return m_Kennung; }
     void setKennung(int kennung) { m_Kennung = kennung; }
@@ -37,8 +51,8 @@ public:
     wxString getIdentitaet(bool nurNamen = false) const;
     // Name, club and rating as an entry holds them.
     sPerson getMeldedaten() const;
-    // Name, club and rating agree with the other's.
-    bool gleicheMeldedaten(const clPerson& p) const;
+    // Name, club and rating agree with those of an entry.
+    bool gleicheMeldedaten(const sPerson& p) const;
     // True when the person has data beyond what an entry holds.
     bool hatZusatzdaten() const
     {
@@ -49,9 +63,11 @@ public:
     // and ", InterneNr" where there is one.
     wxString getSaveString() const;
     // False when the line is damaged.
-    bool setFromSaveString(const wxString& zeile);
+    bool setFromSaveString(std::wstring_view zeile);
 
 private:
+    void tausche(clPerson& p) noexcept;
+
     int m_Kennung = 0;
 };
 

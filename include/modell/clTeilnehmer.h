@@ -51,6 +51,9 @@ struct sPerson
     // Alike for the same person: first name, surname and club, regardless of case
     // and of blanks around them.
     wxString getSchluessel() const;
+    // The key of these three texts, appended to ziel.
+    static void haengeSchluesselAn(wxString& ziel, const wxString& vname, const wxString& name,
+                                   const wxString& verein);
 };
 
 // One row of the edit list: a participant as shown and edited on the participants page.
@@ -139,8 +142,15 @@ public:
     // A run of control characters (a tab or a line break that came with a name from
     // a file, a cell or a list) becomes one blank.
     static wxString ohneSteuerzeichen(wxString text);
+    // An escaped field of a file line as a name into ziel: unescaped, with control
+    // characters made blanks as above, and without blanks around it when getrimmt.
+    static void liesFeld(std::wstring_view feld, wxString& ziel, bool getrimmt = false);
     // A rating as typed: a whole number of up to five digits, else KeineTTR.
-    static int liesTTR(const wxString& text);
+    static int liesTTR(std::wstring_view text);
+    static int liesTTR(const wxString& text)
+    {
+        return liesTTR(std::wstring_view(text.wc_str(), text.length()));
+    }
     // The display name Quobel gives a participant for whom none was typed: of a
     // pair the surnames, "Meier/Schulz".
     static wxString leiteAnzeigeAb(const wxString& vname, const wxString& name, int startnr,

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <unordered_map>
-#include <unordered_set>
 #include <wx/intl.h>
 
 #include "datei/clMaskierung.h"
@@ -303,23 +302,23 @@ namespace
 {
 // Whether two match groups agree from their first comma on, blanks left out: what
 // is read back of a match.
-bool gleichOhneNamen(const wxString& a, const wxString& b)
+bool gleichOhneNamen(const wxString& a, std::wstring_view b)
 {
     const wchar_t* const aEnde = a.wc_str() + a.length();
-    const wchar_t* const bEnde = b.wc_str() + b.length();
+    const wchar_t* const bEnde = b.data() + b.size();
     return clMaskierung::gleichOhneLeerzeichen(clMaskierung::finde(a.wc_str(), aEnde, L','), aEnde,
-                                               clMaskierung::finde(b.wc_str(), bEnde, L','), bEnde);
+                                               clMaskierung::finde(b.data(), bEnde, L','), bEnde);
 }
 
 // Reads a match line into sp; false unless the line is one group and writing the
 // match again gives it back, so that nothing in it was skipped or misread.
-bool liesSpiel(clTTSpiel& sp, const wxString& zeile)
+bool liesSpiel(clTTSpiel& sp, std::wstring_view zeile)
 {
     size_t pos = 0;
-    const std::wstring_view gruppe = clMaskierung::trenne(clMaskierung::sicht(zeile), L')', pos);
+    const std::wstring_view gruppe = clMaskierung::trenne(zeile, L')', pos);
     eingaben e;
     wxString falsch;
-    if (!zeile.StartsWith("(") || gruppe.size() + 1 != zeile.length() ||
+    if (zeile.empty() || zeile[0] != L'(' || gruppe.size() + 1 != zeile.size() ||
         !clTTSpiel::liesSaveString(gruppe.data() + 1, gruppe.data() + gruppe.size(), e, falsch))
         return false;
     sp.setEingaben(e);
@@ -340,7 +339,7 @@ wxArrayString clEndrunde::getSaveStrings(const std::function<int(const clTeilneh
     return zeilen;
 }
 
-std::unique_ptr<clEndrunde> clEndrunde::lies(const wxArrayString& zeilen,
+std::unique_ptr<clEndrunde> clEndrunde::lies(const std::vector<std::wstring_view>& zeilen,
                                              const std::function<clTeilnehmer*(int)>& teilnehmer,
                                              wxString& fehler)
 {
@@ -360,14 +359,19 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const wxArrayString& zeilen,
         referenzen.size() > MaxLinien || (referenzen.size() & (referenzen.size() - 1)) != 0)
         return abbruch(1, L"die Linien sind nicht lesbar.");
     vecTeilnehmer linien;
-    std::unordered_set<const clTeilnehmer*> gesehen;
+    std::vector<const clTeilnehmer*> gesehen;
     for (long ref : referenzen)
     {
         clTeilnehmer* tn = ref >= 0 && ref <= INT_MAX ? teilnehmer(static_cast<int>(ref)) : nullptr;
-        if (ref != -1 && (tn == nullptr || !gesehen.insert(tn).second))
+        if (ref != -1 && tn == nullptr)
             return abbruch(1, L"eine Linie nennt keinen Teilnehmer oder einen zweimal.");
+        if (tn != nullptr)
+            gesehen.push_back(tn);
         linien.push_back(tn);
     }
+    std::sort(gesehen.begin(), gesehen.end());
+    if (std::adjacent_find(gesehen.begin(), gesehen.end()) != gesehen.end())
+        return abbruch(1, L"eine Linie nennt keinen Teilnehmer oder einen zweimal.");
     std::unique_ptr<clEndrunde> er(new clEndrunde(linien, static_cast<int>(regeln[0]), regeln[1] == 1));
     const size_t anzahl = 2 + er->m_Spiele.size();
     if (zeilen.size() < anzahl)

@@ -567,7 +567,10 @@ const wchar_t* clGruppenphase::pruefeEndrunde() const
         linien.push_back(tn != nullptr ? getStartNr(tn) : clEndrundenAuslosung::Freilos);
     // The players going on may have been changed in the settings after the draw:
     // the bracket keeps those it was drawn with.
-    for (int aufsteiger : {1, 2})
+    // The number the settings name is tried first: mostly it is the one.
+    const int zuerst =
+        m_Gruppen.empty() ? 1 : std::clamp(m_Gruppen[0]->turnier->getAllgemein()->Aufsteiger, 1, 2);
+    for (int aufsteiger : {zuerst, 3 - zuerst})
         if (clEndrundenAuslosung(getErste(aufsteiger, nullptr), aufsteiger).hatSpieler(linien))
             return nullptr;
     return istKO() ? L"auf den Linien stehen nicht genau die Teilnehmer."
@@ -625,6 +628,10 @@ void clGruppenphase::sammleSpiele(std::vector<clTTSpiel*>& spiele,
                                   std::vector<sSpielKennung>* kennungen) const
 {
     const auto nr = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getKennung() : 0; };
+    size_t anzahl = spiele.size() + (m_Endrunde != nullptr ? m_Endrunde->getAnzahlSpiele() : 0);
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        anzahl += gr->turnier->getSchema().getSpiele().size();
+    spiele.reserve(anzahl);
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
         for (int r = 1; r <= m_Gruppen[g]->turnier->getAnzahlRunden(); ++r)
             for (int p = 1; clTTSpiel* sp = m_Gruppen[g]->turnier->getSpiel(r, p); ++p)
@@ -748,9 +755,12 @@ void clGruppenphase::merkeStand()
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
     {
         gr->stand.clear();
-        if (m_Endrunde != nullptr)
-            for (clTTSpiel* sp : gr->turnier->getAlleSpiele())
-                gr->stand.emplace_back(sp, sp->getEingaben());
+        if (m_Endrunde == nullptr)
+            continue;
+        const std::vector<clTTSpiel*> spiele = gr->turnier->getAlleSpiele();
+        gr->stand.reserve(spiele.size());
+        for (clTTSpiel* sp : spiele)
+            gr->stand.emplace_back(sp, sp->getEingaben());
     }
 }
 
@@ -936,10 +946,31 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
 
 bool clGruppenphase::liesEndrunde(const clTurnierDatei& dat, wxString& fehler)
 {
-    wxArrayString sek;
-    dat.getSektion("Endrunde", sek, std::numeric_limits<size_t>::max());
+    std::wstring text;
+    std::vector<std::wstring_view> sek;
+    dat.getSektion("Endrunde", text, sek, std::numeric_limits<size_t>::max());
+    // The players by their main start numbers, as getSpieler finds them, but found
+    // once: a search through every group for each line of a large bracket was slow.
+    std::vector<clTeilnehmer*> spieler;
+    const auto merke = [&spieler](int snr, clTeilnehmer* tn)
+    {
+        if (snr < 1)
+            return;
+        if (static_cast<size_t>(snr) >= spieler.size())
+            spieler.resize(static_cast<size_t>(snr) + 1, nullptr);
+        if (spieler[snr] == nullptr)
+            spieler[snr] = tn;
+    };
+    for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
+        merke(tn->getStartNr(), tn.get());
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        for (size_t p = 0; p < gr->startNr.size(); ++p)
+            merke(gr->startNr[p], gr->turnier->getTeilnehmer(static_cast<int>(p) + 1));
     m_Endrunde = clEndrunde::lies(
-        sek, [this](int snr) { return getSpieler(snr); }, fehler);
+        sek,
+        [&spieler](int snr)
+        { return snr >= 1 && snr < static_cast<int>(spieler.size()) ? spieler[snr] : nullptr; },
+        fehler);
     if (m_Endrunde == nullptr)
         return false;
     verbindeEndrunde();

@@ -22,14 +22,28 @@ wxString clPerson::getIdentitaet(bool nurNamen) const
     return "N:" + getMeldedaten().getSchluessel();
 }
 
+void clPerson::tausche(clPerson& p) noexcept
+{
+    for (auto [a, b] : {std::pair{&Vorname, &p.Vorname},
+                        {&Name, &p.Name},
+                        {&Verein, &p.Verein},
+                        {&Lizenz, &p.Lizenz},
+                        {&InterneNr, &p.InterneNr}})
+        a->swap(*b);
+    std::swap(TTR, p.TTR);
+    std::swap(Jahrgang, p.Jahrgang);
+    std::swap(Geschlecht, p.Geschlecht);
+    std::swap(m_Kennung, p.m_Kennung);
+}
+
 sPerson clPerson::getMeldedaten() const
 {
     return {Vorname, Name, Verein, TTR};
 }
 
-bool clPerson::gleicheMeldedaten(const clPerson& p) const
+bool clPerson::gleicheMeldedaten(const sPerson& p) const
 {
-    return Vorname == p.Vorname && Name == p.Name && Verein == p.Verein && TTR == p.TTR;
+    return Vorname == p.m_VName && Name == p.m_Name && Verein == p.m_Verein && TTR == p.m_TTR;
 }
 
 wxString clPerson::getSaveString() const
@@ -51,17 +65,29 @@ wxString clPerson::getSaveString() const
     return clMaskierung::maskiereZeile(zeile);
 }
 
-bool clPerson::setFromSaveString(const wxString& zeile)
+namespace
+{
+// A number field of a person line: unescaped and trimmed, the whole of it a number
+// as the C library reads one, which ends at a NUL character.
+bool liesZahlfeld(std::wstring_view feld, long& zahl)
+{
+    if (feld.find(clMaskierung::Zeichen) != std::wstring_view::npos)
+        return clMaskierung::demaskiere(feld).Strip(wxString::both).ToLong(&zahl);
+    while (!feld.empty() && clMaskierung::istLeerzeichen(feld.back()))
+        feld.remove_suffix(1);
+    return clZahl::liesZahl(feld.substr(0, feld.find(L'\0')), zahl);
+}
+} // namespace
+
+bool clPerson::setFromSaveString(std::wstring_view text)
 {
     // The licence may be empty: eight fields, a ninth where the portal's number is known.
-    const std::wstring_view text = clMaskierung::sicht(zeile);
-    wxString felder[9];
+    // Read in place: every person of a day's file passes here.
+    std::wstring_view felder[9];
     size_t pos = 0;
     for (size_t k = 0; k < 9 && (k < 8 || pos < text.size()); ++k)
     {
-        wxString& feld = felder[k];
-        feld = clMaskierung::demaskiere(clMaskierung::trenne(text, L',', pos));
-        feld.Strip(wxString::both);
+        felder[k] = clMaskierung::trenne(text, L',', pos);
         if (pos < text.size() && text[pos] == L' ')
             ++pos;
     }
@@ -70,16 +96,16 @@ bool clPerson::setFromSaveString(const wxString& zeile)
     long zahlen[4];
     const size_t stellen[] = {0, 4, 5, 6};
     for (size_t i = 0; i < 4; ++i)
-        if (!felder[stellen[i]].ToLong(&zahlen[i]))
+        if (!liesZahlfeld(felder[stellen[i]], zahlen[i]))
             return false;
     m_Kennung = static_cast<int>(zahlen[0]);
-    Vorname = clTeilnehmer::ohneSteuerzeichen(std::move(felder[1]));
-    Name = clTeilnehmer::ohneSteuerzeichen(std::move(felder[2]));
-    Verein = clTeilnehmer::ohneSteuerzeichen(std::move(felder[3]));
+    clTeilnehmer::liesFeld(felder[1], Vorname, true);
+    clTeilnehmer::liesFeld(felder[2], Name, true);
+    clTeilnehmer::liesFeld(felder[3], Verein, true);
     TTR = zahlen[1] >= 0 && zahlen[1] <= 99999 ? static_cast<int>(zahlen[1]) : KeineTTR;
     Jahrgang = zahlen[2] >= 1900 && zahlen[2] <= 2100 ? static_cast<int>(zahlen[2]) : 0;
     Geschlecht = zahlen[3] == 0 || zahlen[3] == 1 ? static_cast<int>(zahlen[3]) : -1;
-    Lizenz = clTeilnehmer::ohneSteuerzeichen(std::move(felder[7]));
-    InterneNr = clTeilnehmer::ohneSteuerzeichen(std::move(felder[8]));
+    clTeilnehmer::liesFeld(felder[7], Lizenz, true);
+    clTeilnehmer::liesFeld(felder[8], InterneNr, true);
     return m_Kennung > 0;
 }

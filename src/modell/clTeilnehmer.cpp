@@ -12,16 +12,16 @@ clTeilnehmer::~clTeilnehmer() = default;
 
 void clTeilnehmer::addEditData(vecEditListe& el) const
 {
-    spEditData ed;
+    // Filled in place: a text is copied, never moved, so a row pushed whole is made twice.
+    spEditData& ed = el.emplace_back();
     ed.m_EditStatus = esClear;
-    ed.m_OldPos = static_cast<int>(el.size());
+    ed.m_OldPos = static_cast<int>(el.size()) - 1;
     ed.m_Name = m_Person.m_Name;
     ed.m_VName = m_Person.m_VName;
     ed.m_Anzeige = m_Anzeige;
     ed.m_Verein = m_Person.m_Verein;
     ed.m_TTR = m_Person.m_TTR;
     ed.m_Partner = m_Partner;
-    el.push_back(ed);
 }
 
 void clTeilnehmer::updateEditData(const spEditData& ed)
@@ -54,10 +54,17 @@ wxString sPerson::getVollerName() const
 
 wxString sPerson::getSchluessel() const
 {
-    // Made in place: trimmed and lowered copies of each text took a tenth of loading a tournament.
     wxString schluessel;
-    schluessel.reserve(m_VName.length() + m_Name.length() + m_Verein.length() + 3);
-    for (const wxString* text : {&m_VName, &m_Name, &m_Verein})
+    haengeSchluesselAn(schluessel, m_VName, m_Name, m_Verein);
+    return schluessel;
+}
+
+void sPerson::haengeSchluesselAn(wxString& ziel, const wxString& vname, const wxString& name,
+                                 const wxString& verein)
+{
+    // Made in place: trimmed and lowered copies of each text took a tenth of loading a tournament.
+    ziel.reserve(ziel.length() + vname.length() + name.length() + verein.length() + 3);
+    for (const wxString* text : {&vname, &name, &verein})
     {
         const wchar_t* anfang = text->wc_str();
         const wchar_t* ende = anfang + text->length();
@@ -66,10 +73,9 @@ wxString sPerson::getSchluessel() const
         while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
             --ende;
         for (; anfang != ende; ++anfang)
-            schluessel += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*anfang)));
-        schluessel += L'\t';
+            ziel += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*anfang)));
+        ziel += L'\t';
     }
-    return schluessel;
 }
 
 wxString clTeilnehmer::getVollerName(bool mitVerein) const
@@ -141,11 +147,11 @@ wxString clTeilnehmer::ohneSteuerzeichen(wxString text)
     return ergebnis;
 }
 
-int clTeilnehmer::liesTTR(const wxString& text)
+int clTeilnehmer::liesTTR(std::wstring_view text)
 {
     // Up to five digits with blanks around them, read in place: every participant of a file passes here.
-    const wchar_t* anfang = text.wc_str();
-    const wchar_t* ende = anfang + text.length();
+    const wchar_t* anfang = text.data();
+    const wchar_t* ende = anfang + text.size();
     while (anfang != ende && clMaskierung::istLeerzeichen(*anfang))
         ++anfang;
     while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
@@ -160,6 +166,26 @@ int clTeilnehmer::liesTTR(const wxString& text)
         wert = wert * 10 + (*anfang - L'0');
     }
     return wert;
+}
+
+void clTeilnehmer::liesFeld(std::wstring_view feld, wxString& ziel, bool getrimmt)
+{
+    // Names almost never hold an escape or a control character: such a field is
+    // taken as it stands, without the three strings the general way makes of it.
+    if (feld.find(clMaskierung::Zeichen) == std::wstring_view::npos &&
+        std::none_of(feld.begin(), feld.end(), [](wchar_t z) { return istSteuerzeichen(z); }))
+    {
+        while (getrimmt && !feld.empty() && clMaskierung::istLeerzeichen(feld.front()))
+            feld.remove_prefix(1);
+        while (getrimmt && !feld.empty() && clMaskierung::istLeerzeichen(feld.back()))
+            feld.remove_suffix(1);
+        ziel.assign(feld.data(), feld.size());
+        return;
+    }
+    wxString text = clMaskierung::demaskiere(feld);
+    if (getrimmt)
+        text.Strip(wxString::both);
+    ziel = ohneSteuerzeichen(text);
 }
 
 wxString spEditData::getSpalte(int spalte) const
@@ -269,30 +295,36 @@ wxString clTeilnehmer::getSaveString() const
 
 namespace
 {
-// The field of a participant line at pos; pos moves past the blank after its comma.
-wxString naechstesFeld(std::wstring_view zeile, size_t& pos)
+// The field of a participant line at pos, still escaped; pos moves past the blank after its comma.
+std::wstring_view naechstesFeld(std::wstring_view zeile, size_t& pos)
 {
-    const wxString feld = clMaskierung::demaskiere(clMaskierung::trenne(zeile, L',', pos));
+    const std::wstring_view feld = clMaskierung::trenne(zeile, L',', pos);
     if (pos < zeile.size() && zeile[pos] == L' ')
         ++pos;
     return feld;
+}
+
+int ttrAusFeld(std::wstring_view feld)
+{
+    return feld.find(clMaskierung::Zeichen) == std::wstring_view::npos
+               ? clTeilnehmer::liesTTR(feld)
+               : clTeilnehmer::liesTTR(clMaskierung::demaskiere(feld));
 }
 } // namespace
 
 void clTeilnehmer::setFromSaveString(std::wstring_view str)
 {
+    // Each field straight into its member: every participant of a file passes here.
     size_t pos = 0;
-    setName(naechstesFeld(str, pos));
-    setVName(naechstesFeld(str, pos));
-    setAnzeige(naechstesFeld(str, pos));
-    setVerein(naechstesFeld(str, pos));
-    setTTR(liesTTR(naechstesFeld(str, pos)));
-    sPerson partner;
-    partner.m_Name = naechstesFeld(str, pos);
-    partner.m_VName = naechstesFeld(str, pos);
-    partner.m_Verein = naechstesFeld(str, pos);
-    partner.m_TTR = liesTTR(naechstesFeld(str, pos));
-    setPartner(partner);
+    liesFeld(naechstesFeld(str, pos), m_Person.m_Name);
+    liesFeld(naechstesFeld(str, pos), m_Person.m_VName);
+    liesFeld(naechstesFeld(str, pos), m_Anzeige);
+    liesFeld(naechstesFeld(str, pos), m_Person.m_Verein);
+    m_Person.m_TTR = ttrAusFeld(naechstesFeld(str, pos));
+    liesFeld(naechstesFeld(str, pos), m_Partner.m_Name);
+    liesFeld(naechstesFeld(str, pos), m_Partner.m_VName);
+    liesFeld(naechstesFeld(str, pos), m_Partner.m_Verein);
+    m_Partner.m_TTR = ttrAusFeld(naechstesFeld(str, pos));
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)

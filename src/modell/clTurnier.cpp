@@ -201,6 +201,7 @@ int clTurnier::getStartNrVon(int kennung) const
 void clTurnier::fillEditListe(vecEditListe& el) const
 {
     el.clear();
+    el.reserve(m_Teilnehmer.size());
     for (const clTeilnehmer* tn : m_Teilnehmer)
         tn->addEditData(el);
 }

@@ -71,29 +71,10 @@ bool istEntschieden(const clTTSpiel* sp)
     return sp->getErgebnis(w1, w2);
 }
 
-// The persons an entry names, as its data tell them: one, or the two of a pair.
-std::vector<clPerson> personenDerMeldung(const clTeilnehmer* tn)
-{
-    std::vector<clPerson> personen;
-    for (const sPerson* daten : {&tn->getPerson(), &tn->getPartner()})
-    {
-        if (daten == &tn->getPartner() && !tn->istPaar())
-            break;
-        clPerson p;
-        p.Vorname = daten->m_VName;
-        p.Name = daten->m_Name;
-        p.Verein = daten->m_Verein;
-        p.TTR = daten->m_TTR;
-        personen.push_back(p);
-    }
-    return personen;
-}
-
 // Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
-bool liesNummern(const wxString& zeile, std::vector<int>& nummern)
+bool liesNummern(std::wstring_view text, std::vector<int>& nummern)
 {
     nummern.clear();
-    const std::wstring_view text = clMaskierung::sicht(zeile);
     for (size_t anfang = 0; anfang < text.size();)
     {
         const size_t ende = std::min(text.find(L' ', anfang), text.size());
@@ -492,61 +473,101 @@ void clTurniertag::gleicheAb(int i)
     sKonkurrenz& kon = *m_Konkurrenzen[i];
     const clTurnier* k = kon.turnier.get();
     // The persons the entries still in the class held before keep to them; a new
-    // entry is the person of that name who is in no entry of this class yet.
-    std::set<int> gehalten;
+    // entry is the person of that name who is in no entry of this class yet. Every
+    // load passes here: each key is made once, into one text, and no person is copied.
+    std::vector<int> gehalten;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
-        for (int p : getPersonenVon(i, k->getTeilnehmer(snr)->getKennung()))
-            gehalten.insert(p);
-    std::unordered_map<std::wstring, std::vector<int>> nachSchluessel;
+    {
+        const auto it = kon.personen.find(k->getTeilnehmer(snr)->getKennung());
+        if (it != kon.personen.end())
+            gehalten.insert(gehalten.end(), it->second.begin(), it->second.end());
+    }
+    std::sort(gehalten.begin(), gehalten.end());
+    // The free persons by key and, within a key, by number: the first free one is taken.
+    struct sFrei
+    {
+        size_t anfang;
+        size_t laenge;
+        int nr;
+    };
+    wxString schluessel;
+    std::vector<sFrei> frei;
+    frei.reserve(m_Personen.size());
     for (const clPerson& p : m_Personen)
-        if (gehalten.count(p.getKennung()) == 0)
-            nachSchluessel[sPerson{p.Vorname, p.Name, p.Verein}.getSchluessel().ToStdWstring()].push_back(
-                p.getKennung());
+        if (!std::binary_search(gehalten.begin(), gehalten.end(), p.getKennung()))
+        {
+            const size_t anfang = schluessel.length();
+            sPerson::haengeSchluesselAn(schluessel, p.Vorname, p.Name, p.Verein);
+            frei.push_back({anfang, schluessel.length() - anfang, p.getKennung()});
+        }
+    const auto sicht = [&schluessel](const sFrei& f)
+    { return std::wstring_view(schluessel.wc_str() + f.anfang, f.laenge); };
+    std::stable_sort(frei.begin(), frei.end(),
+                     [&sicht](const sFrei& a, const sFrei& b) { return sicht(a) < sicht(b); });
     std::unordered_map<int, std::vector<int>> neu;
+    neu.reserve(static_cast<size_t>(k->getAnzahlTeilnehmer()));
     std::set<int> korrigiert;
+    wxString gesucht;
+    // New persons are added at the end at once: growing the list copies every person.
+    std::vector<const sPerson*> dazu;
+    int naechste = m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = k->getTeilnehmer(snr);
-        const std::vector<clPerson> daten = personenDerMeldung(tn);
-        const std::vector<int> bisher = getPersonenVon(i, tn->getKennung());
-        std::vector<int> nummern;
-        for (size_t n = 0; n < daten.size(); ++n)
+        const auto bisher = kon.personen.find(tn->getKennung());
+        std::vector<int>& nummern = neu[tn->getKennung()];
+        for (const sPerson* d : {&tn->getPerson(), &tn->getPartner()})
         {
-            const clPerson& d = daten[n];
-            int nr = n < bisher.size() ? bisher[n] : 0;
+            if (d == &tn->getPartner() && !tn->istPaar())
+                break;
+            const size_t n = nummern.size();
+            int nr = bisher != kon.personen.end() && n < bisher->second.size() ? bisher->second[n] : 0;
             if (nr != 0 && getPerson(nr) != nullptr)
             {
                 // The entry was the person's before: what was typed corrects the person.
                 clPerson& p = const_cast<clPerson&>(*getPerson(nr));
-                if (!p.gleicheMeldedaten(d))
+                if (!p.gleicheMeldedaten(*d))
                 {
-                    p.Vorname = d.Vorname;
-                    p.Name = d.Name;
-                    p.Verein = d.Verein;
-                    p.TTR = d.TTR;
+                    p.Vorname = d->m_VName;
+                    p.Name = d->m_Name;
+                    p.Verein = d->m_Verein;
+                    p.TTR = d->m_TTR;
                     korrigiert.insert(nr);
                 }
             }
             else
             {
-                const auto frei =
-                    nachSchluessel.find(sPerson{d.Vorname, d.Name, d.Verein}.getSchluessel().ToStdWstring());
-                if (frei != nachSchluessel.end() && !frei->second.empty())
+                gesucht.clear();
+                sPerson::haengeSchluesselAn(gesucht, d->m_VName, d->m_Name, d->m_Verein);
+                const std::wstring_view key(gesucht.wc_str(), gesucht.length());
+                auto f =
+                    std::lower_bound(frei.begin(), frei.end(), key,
+                                     [&sicht](const sFrei& a, std::wstring_view b) { return sicht(a) < b; });
+                while (f != frei.end() && f->nr == 0 && sicht(*f) == key)
+                    ++f;
+                if (f != frei.end() && f->nr != 0 && sicht(*f) == key)
                 {
-                    nr = frei->second.front();
-                    frei->second.erase(frei->second.begin());
+                    nr = f->nr;
+                    f->nr = 0;
                 }
                 else
                 {
-                    clPerson p = d;
-                    p.setKennung(m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1);
-                    nr = p.getKennung();
-                    m_Personen.push_back(p);
+                    nr = naechste++;
+                    dazu.push_back(d);
                 }
             }
             nummern.push_back(nr);
         }
-        neu[tn->getKennung()] = nummern;
+    }
+    m_Personen.reserve(m_Personen.size() + dazu.size());
+    for (size_t n = 0; n < dazu.size(); ++n)
+    {
+        clPerson& p = m_Personen.emplace_back();
+        p.Vorname = dazu[n]->m_VName;
+        p.Name = dazu[n]->m_Name;
+        p.Verein = dazu[n]->m_Verein;
+        p.TTR = dazu[n]->m_TTR;
+        p.setKennung(naechste - static_cast<int>(dazu.size() - n));
     }
     kon.personen = std::move(neu);
     entferneLosePersonen();
@@ -592,13 +613,20 @@ void clTurniertag::gleicheAb(int i)
 
 void clTurniertag::entferneLosePersonen()
 {
-    std::set<int> gemeldet;
+    // The persons are ordered by their numbers, the last has the highest.
+    const int hoechste = m_Personen.empty() ? 0 : m_Personen.back().getKennung();
+    std::vector<bool> gemeldet(static_cast<size_t>(std::max(hoechste, 0)) + 1, false);
     for (const auto& k : m_Konkurrenzen)
         for (const auto& [kennung, personen] : k->personen)
-            gemeldet.insert(personen.begin(), personen.end());
+            for (int p : personen)
+                if (p >= 0 && p <= hoechste)
+                    gemeldet[static_cast<size_t>(p)] = true;
     m_Personen.erase(std::remove_if(m_Personen.begin(), m_Personen.end(),
-                                    [&gemeldet](const clPerson& p)
-                                    { return gemeldet.count(p.getKennung()) == 0; }),
+                                    [&gemeldet, hoechste](const clPerson& p)
+                                    {
+                                        return p.getKennung() < 0 || p.getKennung() > hoechste ||
+                                               !gemeldet[static_cast<size_t>(p.getKennung())];
+                                    }),
                      m_Personen.end());
 }
 
@@ -1062,16 +1090,18 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         !sek[5].ToLong(&pause) || pause < 0 || pause > clSpielbetrieb::MaxMindestpause)
         zeilenFehler("Turniertag", std::min<size_t>(sek.size(), 5), _("Platten oder Mindestpause"));
 
+    // Read in place, each person made where it stays: a day holds hundreds of them.
     std::vector<clPerson> personen;
-    sek.clear();
-    dat.getSektion("Personen", sek, SIZE_MAX);
-    for (size_t z = 0; z < sek.size() && grund.empty(); ++z)
+    std::wstring personenText;
+    std::vector<std::wstring_view> personenZeilen;
+    dat.getSektion("Personen", personenText, personenZeilen, SIZE_MAX);
+    personen.reserve(personenZeilen.size());
+    for (size_t z = 0; z < personenZeilen.size() && grund.empty(); ++z)
     {
-        clPerson p;
-        if (!p.setFromSaveString(sek[z]) ||
-            (!personen.empty() && p.getKennung() <= personen.back().getKennung()))
+        clPerson& p = personen.emplace_back();
+        if (!p.setFromSaveString(personenZeilen[z]) ||
+            (z > 0 && p.getKennung() <= personen[z - 1].getKennung()))
             zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
-        personen.push_back(std::move(p));
     }
     std::set<int> personenNummern;
     for (const clPerson& p : personen)
@@ -1099,7 +1129,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         sGelesen g;
         long n = 0;
         std::set<int> tische;
-        const bool tischeGelesen = liesNummern(konkurrenzen[z].Mid(pos), g.platten);
+        const bool tischeGelesen = liesNummern(clMaskierung::sicht(konkurrenzen[z]).substr(pos), g.platten);
         for (int p : g.platten)
             if (p > platten || !tische.insert(p).second)
                 tische.clear();
@@ -1128,9 +1158,10 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         else if (g.turnier->getAllgemein()->Platten !=
                  (g.platten.empty() ? platten : static_cast<long>(g.platten.size())))
             zeilenFehler("Konkurrenzen", z, _("die Zahl der Platten passt nicht"));
-        wxArrayString meldungen;
+        std::wstring meldungenText;
+        std::vector<std::wstring_view> meldungen;
         const clTurnier* t = g.turnier.get();
-        if (grund.empty() && (!dat.getSektion("Meldungen", meldungen, SIZE_MAX) ||
+        if (grund.empty() && (!dat.getSektion("Meldungen", meldungenText, meldungen, SIZE_MAX) ||
                               static_cast<int>(meldungen.size()) != t->getAnzahlTeilnehmer()))
             grund = wxString::Format(
                 wxGetTranslation(L"Konkurrenz „%s“: die Meldungen passen nicht zu den Teilnehmern."),
@@ -1148,7 +1179,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
                                                           L"gibt es nicht, oder sie ist zweimal gemeldet"),
                                          anzeige, static_cast<int>(m) + 1);
             else
-                g.personen[t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung()] = nummern;
+                g.personen[t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung()] = std::move(nummern);
         }
         gelesen.push_back(std::move(g));
     }
