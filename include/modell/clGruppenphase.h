@@ -168,6 +168,9 @@ public:
                                                 wxString& fehler);
 
 private:
+    // Hands each player to tu with the main start number it plays under, the field's
+    // first, then the groups' in their order; tu answers whether to go on.
+    void fuerSpieler(const std::function<bool(int, clTeilnehmer*)>& tu) const;
     struct sGruppe;
 
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;

@@ -53,6 +53,8 @@ public:
     sPerson getMeldedaten() const;
     // Name, club and rating agree with those of an entry.
     bool gleicheMeldedaten(const sPerson& p) const;
+    // Takes name, club and rating from an entry.
+    void setMeldedaten(const sPerson& p);
     // True when the person has data beyond what an entry holds.
     bool hatZusatzdaten() const
     {

@@ -377,18 +377,28 @@ int clGruppenphase::getStartNr(const clTeilnehmer* tn) const
     return 0;
 }
 
-clTeilnehmer* clGruppenphase::getSpieler(int startNr) const
+void clGruppenphase::fuerSpieler(const std::function<bool(int, clTeilnehmer*)>& tu) const
 {
     for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
-        if (tn->getStartNr() == startNr)
-            return tn.get();
+        if (!tu(tn->getStartNr(), tn.get()))
+            return;
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
-    {
-        const auto it = std::find(gr->startNr.begin(), gr->startNr.end(), startNr);
-        if (it != gr->startNr.end())
-            return gr->turnier->getTeilnehmer(static_cast<int>(it - gr->startNr.begin()) + 1);
-    }
-    return nullptr;
+        for (size_t p = 0; p < gr->startNr.size(); ++p)
+            if (!tu(gr->startNr[p], gr->turnier->getTeilnehmer(static_cast<int>(p) + 1)))
+                return;
+}
+
+clTeilnehmer* clGruppenphase::getSpieler(int startNr) const
+{
+    clTeilnehmer* spieler = nullptr;
+    fuerSpieler(
+        [startNr, &spieler](int snr, clTeilnehmer* tn)
+        {
+            if (snr == startNr)
+                spieler = tn;
+            return spieler == nullptr;
+        });
+    return spieler;
 }
 
 bool clGruppenphase::hatErgebnisse(int g) const
@@ -952,20 +962,15 @@ bool clGruppenphase::liesEndrunde(const clTurnierDatei& dat, wxString& fehler)
     // The players by their main start numbers, as getSpieler finds them, but found
     // once: a search through every group for each line of a large bracket was slow.
     std::vector<clTeilnehmer*> spieler;
-    const auto merke = [&spieler](int snr, clTeilnehmer* tn)
-    {
-        if (snr < 1)
-            return;
-        if (static_cast<size_t>(snr) >= spieler.size())
-            spieler.resize(static_cast<size_t>(snr) + 1, nullptr);
-        if (spieler[snr] == nullptr)
-            spieler[snr] = tn;
-    };
-    for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
-        merke(tn->getStartNr(), tn.get());
-    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
-        for (size_t p = 0; p < gr->startNr.size(); ++p)
-            merke(gr->startNr[p], gr->turnier->getTeilnehmer(static_cast<int>(p) + 1));
+    fuerSpieler(
+        [&spieler](int snr, clTeilnehmer* tn)
+        {
+            if (snr >= 1 && static_cast<size_t>(snr) >= spieler.size())
+                spieler.resize(static_cast<size_t>(snr) + 1, nullptr);
+            if (snr >= 1 && spieler[snr] == nullptr)
+                spieler[snr] = tn;
+            return true;
+        });
     m_Endrunde = clEndrunde::lies(
         sek,
         [&spieler](int snr)

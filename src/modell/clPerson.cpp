@@ -46,6 +46,14 @@ bool clPerson::gleicheMeldedaten(const sPerson& p) const
     return Vorname == p.m_VName && Name == p.m_Name && Verein == p.m_Verein && TTR == p.m_TTR;
 }
 
+void clPerson::setMeldedaten(const sPerson& p)
+{
+    Vorname = p.m_VName;
+    Name = p.m_Name;
+    Verein = p.m_Verein;
+    TTR = p.m_TTR;
+}
+
 wxString clPerson::getSaveString() const
 {
     // Wide literals: a day's file writes hundreds of these lines, each unconverted.

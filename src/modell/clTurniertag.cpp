@@ -528,10 +528,7 @@ void clTurniertag::gleicheAb(int i)
                 clPerson& p = const_cast<clPerson&>(*getPerson(nr));
                 if (!p.gleicheMeldedaten(*d))
                 {
-                    p.Vorname = d->m_VName;
-                    p.Name = d->m_Name;
-                    p.Verein = d->m_Verein;
-                    p.TTR = d->m_TTR;
+                    p.setMeldedaten(*d);
                     korrigiert.insert(nr);
                 }
             }
@@ -563,10 +560,7 @@ void clTurniertag::gleicheAb(int i)
     for (size_t n = 0; n < dazu.size(); ++n)
     {
         clPerson& p = m_Personen.emplace_back();
-        p.Vorname = dazu[n]->m_VName;
-        p.Name = dazu[n]->m_Name;
-        p.Verein = dazu[n]->m_Verein;
-        p.TTR = dazu[n]->m_TTR;
+        p.setMeldedaten(*dazu[n]);
         p.setKennung(naechste - static_cast<int>(dazu.size() - n));
     }
     kon.personen = std::move(neu);
