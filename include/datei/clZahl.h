@@ -26,6 +26,10 @@ public:
     // Appends the number's digits, as "%d" writes them: a file writes thousands
     // of numbers, and Format's wide printf was the larger part of writing it.
     static void haengeAn(wxString& text, int zahl);
+    // The same digits written from ziel on, which has room for MaxStellen
+    // characters; answers where they end.
+    static constexpr size_t MaxStellen = 11;
+    static wchar_t* schreibe(wchar_t* ziel, int zahl);
 };
 
 #endif

@@ -1,6 +1,7 @@
 #ifndef CLRUNDE_H
 #define CLRUNDE_H
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 #include <wx/string.h>
@@ -30,7 +31,7 @@ public:
     void addAnsetzung(int t1, int t2);
     void addAnsetzung(const ansetzung* Ans);
 
-    int AnzSpiele() const { return static_cast<int>(m_Ansetzungen.size()); }
+    int AnzSpiele() const { return static_cast<int>(m_Plaetze.size()); }
     clTTSpiel* getSpiel(int pltNr) const;
     ansetzung getAnsetzung(int pltNr) const;
     bool istAngesetzt(int startNr) const;
@@ -38,6 +39,8 @@ public:
     void getSpielfrei(std::vector<int>& res) const;
 
     wxString getSaveString() const;
+    // The same, appended to str: checking a file's rounds writes each one into one buffer.
+    void haengeSaveStringAn(wxString& str) const;
     // Appends the entries of the first anzahl match groups of a round line, in
     // table order; false when a group holds a piece that is neither a set nor a
     // mark (in falsch). The line is text, or the bytes of a file as they stand.
@@ -46,14 +49,26 @@ public:
                                wxString& falsch);
 
 private:
+    // A table of the round: its pairing and, once made, its match.
+    struct sPlatz
+    {
+        ansetzung paar;
+        clTTSpiel* spiel = nullptr;
+    };
+
     bool kannAnsetzen(int t1, int t2) const;
     bool istFrei(int startNr) const;
+    void setzeAngesetzt(int startNr);
 
     // A bit per participant rather than each one's opponent: a schedule on one table
     // has as many rounds as matches, and an opponent list in each took 16 MB for 200.
+    // Up to 64 participants the bits stand in place, so that the rounds of a group
+    // need no memory of their own for them.
+    static constexpr int BitsInPlace = 64;
+    int m_Anzahl;
+    std::uint64_t m_AngesetztInPlace = 0;
     std::vector<bool> m_Angesetzt;
-    std::vector<ansetzung> m_Ansetzungen;
-    std::vector<clTTSpiel*> m_Spiele;
+    std::vector<sPlatz> m_Plaetze;
 };
 
 #endif

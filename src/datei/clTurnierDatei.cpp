@@ -10,6 +10,8 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
+#include "datei/clMaskierung.h"
+
 namespace
 {
 const char* const Kopfmarke = "#!!";
@@ -286,8 +288,15 @@ std::string_view clTurnierDatei::naechsteZeile(size_t& pos) const
 void clTurnierDatei::indiziere()
 {
     m_Sektionen.clear();
-    for (size_t pos = 0; pos < m_Bytes.size();)
+    // Only lines that begin with '#' can be headers: the search goes from one '#'
+    // to the next instead of from line to line.
+    for (size_t pos = m_Bytes.find('#'); pos < m_Bytes.size(); pos = m_Bytes.find('#', pos))
     {
+        if (pos > 0 && m_Bytes[pos - 1] != '\n')
+        {
+            ++pos;
+            continue;
+        }
         std::string_view zeile = naechsteZeile(pos);
         const size_t marke = kopfmarke(zeile);
         if (marke == std::string_view::npos)
@@ -305,8 +314,21 @@ void clTurnierDatei::indiziere()
 
 size_t clTurnierDatei::findZeile(const wxString& mz) const
 {
-    // Section names are plain ASCII, the same bytes in both encodings.
-    const auto it = m_Sektionen.find((m_Praefix + mz).utf8_string());
+    // The program's section names are plain ASCII, the same bytes in both
+    // encodings, and are narrowed here directly: the toolkit's conversion for each
+    // of a tournament's groups took a twentieth of loading it.
+    std::string name;
+    name.reserve(m_Praefix.length() + mz.length());
+    bool ascii = true;
+    for (const wxString* teil : {&m_Praefix, &mz})
+        for (wchar_t c : clMaskierung::sicht(*teil))
+        {
+            ascii = ascii && c < 0x80;
+            name += static_cast<char>(c);
+        }
+    if (!ascii)
+        name = (m_Praefix + mz).utf8_string();
+    const auto it = m_Sektionen.find(name);
     return it != m_Sektionen.end() ? it->second : std::string::npos;
 }
 
@@ -365,19 +387,28 @@ bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t h
 bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
                                 std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
 {
-    text.clear();
-    std::vector<size_t> enden;
-    const bool alle = fuerZeilen(sn, hoechstens,
-                                 [&text, &enden](std::wstring_view zeile)
-                                 {
-                                     text += zeile;
-                                     enden.push_back(text.size());
-                                     return true;
-                                 });
-    // The views are made once text has stopped growing.
+    // The lines' bytes first: their sum bounds the text (a character never takes
+    // less than a byte), which so is made once and decoded into in place, and
+    // never moves under the views; a tournament in groups reads a section per group.
+    std::vector<std::string_view> roh;
+    const bool alle = fuerRohzeilen(sn, hoechstens,
+                                    [&roh](std::string_view zeile)
+                                    {
+                                        roh.push_back(zeile);
+                                        return true;
+                                    });
+    size_t groesse = 0;
+    for (std::string_view zeile : roh)
+        groesse += zeile.size();
+    text.resize(groesse);
     zeilen.clear();
-    zeilen.reserve(enden.size());
-    for (size_t i = 0, von = 0; i < enden.size(); von = enden[i++])
-        zeilen.emplace_back(text.data() + von, enden[i] - von);
+    zeilen.reserve(roh.size());
+    size_t von = 0;
+    for (std::string_view zeile : roh)
+    {
+        const size_t laenge = ::dekodiere(zeile, m_Utf8, text.data() + von);
+        zeilen.emplace_back(text.data() + von, laenge);
+        von += laenge;
+    }
     return alle;
 }

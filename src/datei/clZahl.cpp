@@ -18,8 +18,14 @@ int clZahl::lies(const wxString& text)
 
 void clZahl::haengeAn(wxString& text, int zahl)
 {
-    // The digits from the back.
-    wchar_t ziffern[12];
+    wchar_t ziffern[MaxStellen];
+    text.append(ziffern, schreibe(ziffern, zahl) - ziffern);
+}
+
+wchar_t* clZahl::schreibe(wchar_t* ziel, int zahl)
+{
+    // The digits from the back, then moved to the front.
+    wchar_t ziffern[MaxStellen];
     wchar_t* anfang = std::end(ziffern);
     unsigned int betrag = zahl < 0 ? 0u - static_cast<unsigned int>(zahl) : static_cast<unsigned int>(zahl);
     do
@@ -29,7 +35,7 @@ void clZahl::haengeAn(wxString& text, int zahl)
     } while (betrag > 0);
     if (zahl < 0)
         *--anfang = L'-';
-    text.append(anfang, std::end(ziffern) - anfang);
+    return std::copy(anfang, std::end(ziffern), ziel);
 }
 
 bool clZahl::liesZahl(std::wstring_view text, long& zahl)

@@ -311,8 +311,9 @@ bool gleichOhneNamen(const wxString& a, std::wstring_view b)
 }
 
 // Reads a match line into sp; false unless the line is one group and writing the
-// match again gives it back, so that nothing in it was skipped or misread.
-bool liesSpiel(clTTSpiel& sp, std::wstring_view zeile)
+// match again (into geschrieben) gives it back, so that nothing in it was skipped
+// or misread.
+bool liesSpiel(clTTSpiel& sp, std::wstring_view zeile, wxString& geschrieben)
 {
     size_t pos = 0;
     const std::wstring_view gruppe = clMaskierung::trenne(zeile, L')', pos);
@@ -322,7 +323,9 @@ bool liesSpiel(clTTSpiel& sp, std::wstring_view zeile)
         !clTTSpiel::liesSaveString(gruppe.data() + 1, gruppe.data() + gruppe.size(), e, falsch))
         return false;
     sp.setEingaben(e);
-    return gleichOhneNamen(sp.getSaveString(), zeile);
+    geschrieben.clear();
+    sp.haengeSaveStringAn(geschrieben);
+    return gleichOhneNamen(geschrieben, zeile);
 }
 } // namespace
 
@@ -379,10 +382,11 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const std::vector<std::wstring_view
     if (zeilen.size() > anzahl)
         return abbruch(anzahl, L"die Endrunde hat weniger Spiele.");
     // In playing order every match has its players from the matches before it.
+    wxString geschrieben;
     for (int k = 0; k < er->getAnzahlSpiele(); ++k)
     {
         clTTSpiel* sp = er->m_Spiele[k];
-        if (!liesSpiel(*sp, zeilen[2 + k]))
+        if (!liesSpiel(*sp, zeilen[2 + k], geschrieben))
             return abbruch(2 + k, L"das Spiel ist nicht lesbar.");
         if (sp->hatEingaben() && !er->istSpielbar(sp))
             return abbruch(2 + k, L"das Spiel hat Eingaben, aber keine zwei Spieler.");

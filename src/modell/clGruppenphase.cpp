@@ -871,12 +871,25 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     }
     const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     std::vector<bool> vergeben(teilnehmer.size() + 1, false);
+    // What a group is read into, made once for all groups: a group is small, and
+    // fresh memory for each took a tenth of loading.
+    wxString geschrieben;
+    std::vector<long> nummern;
+    std::vector<int> startNr;
+    vecTeilnehmer spieler;
+    std::vector<long> auslasser;
+    std::vector<eingaben> eingelesen;
+    std::vector<size_t> rundenEnde;
+    allgemein ga = fuerGruppe(alg, 0);
     for (int g = 1; g <= anzahl; ++g)
     {
         const std::vector<std::wstring_view>& sek = abschnitte[g - 1];
-        std::vector<long> nummern;
-        std::vector<int> startNr;
-        vecTeilnehmer spieler;
+        nummern.clear();
+        startNr.clear();
+        spieler.clear();
+        auslasser.clear();
+        eingelesen.clear();
+        rundenEnde.clear();
         if (sek.empty() || !clZahl::liesListe(sek[0], nummern))
             return abbruch(gruppe(g), 0, L"die Startnummern sind nicht lesbar.");
         for (long snr : nummern)
@@ -887,7 +900,6 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             startNr.push_back(static_cast<int>(snr));
             spieler.push_back(teilnehmer[snr - 1]);
         }
-        std::vector<long> auslasser;
         if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
             return abbruch(gruppe(g), 1, L"der Spielplan ist nicht lesbar.");
         // The order decided for a shared place, when the group has one, is its last line.
@@ -899,15 +911,14 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         const std::wstring_view reihenfolge =
             entschieden ? sek[letzte].substr(std::wstring_view(gelost ? Gelost : Festgelegt).size())
                         : std::wstring_view();
-        const std::vector<std::wstring_view> runden(sek.begin() + 2, sek.end() - (entschieden ? 1 : 0));
+        const size_t anzahlRunden = sek.size() - 2 - (entschieden ? 1 : 0);
+        const std::wstring_view* const runden = sek.data() + 2;
         // The group takes only round lines whose pieces are sets and marks, and of
         // those only the rounds and tables its schedule has.
-        const allgemein ga = fuerGruppe(alg, platten[g - 1].size());
+        ga.Platten = static_cast<int>(platten[g - 1].size());
         const int n = static_cast<int>(startNr.size());
-        std::vector<eingaben> eingelesen;
-        std::vector<size_t> rundenEnde;
         wxString falsch;
-        for (size_t k = 0; k < runden.size(); ++k)
+        for (size_t k = 0; k < anzahlRunden; ++k)
         {
             if (static_cast<int>(k) >= clSchema::zaehleRunden(n, ga.Platten) ||
                 !clRunde::liesSaveString(runden[k], clSchema::zaehlePlatten(n, ga.Platten), eingelesen,
@@ -921,9 +932,10 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         gp->m_Gruppen[g - 1]->platten = platten[g - 1];
         // Whatever a round line holds that the group does not take back makes it damaged.
         const clTurnier& gr = *gp->m_Gruppen[g - 1]->turnier;
-        for (size_t k = 0; k < runden.size(); ++k)
+        for (size_t k = 0; k < anzahlRunden; ++k)
         {
-            const wxString geschrieben = gr.getSchema().getRunde(static_cast<int>(k) + 1)->getSaveString();
+            geschrieben.clear();
+            gr.getSchema().getRunde(static_cast<int>(k) + 1)->haengeSaveStringAn(geschrieben);
             if (!clMaskierung::gleichOhneLeerzeichen(geschrieben.wc_str(),
                                                      geschrieben.wc_str() + geschrieben.length(),
                                                      runden[k].data(), runden[k].data() + runden[k].size()))

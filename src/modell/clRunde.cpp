@@ -8,14 +8,12 @@
 
 const ansetzung clRunde::leerSpiel{-1, -1};
 
-clRunde::clRunde(int anzahl, int anzPlatten) : m_Angesetzt(anzahl > 0 ? anzahl : 0, false)
+clRunde::clRunde(int anzahl, int anzPlatten) : m_Anzahl(std::max(anzahl, 0))
 {
+    if (m_Anzahl > BitsInPlace)
+        m_Angesetzt.assign(m_Anzahl, false);
     if (anzahl >= 2)
-    {
-        const int platz = anzPlatten >= 0 ? std::min(anzahl / 2, anzPlatten) : anzahl / 2;
-        m_Ansetzungen.reserve(platz);
-        m_Spiele.reserve(platz);
-    }
+        m_Plaetze.reserve(anzPlatten >= 0 ? std::min(anzahl / 2, anzPlatten) : anzahl / 2);
 }
 
 // A pairing enters the round only when both participants belong to it and sit
@@ -28,7 +26,15 @@ bool clRunde::kannAnsetzen(int t1, int t2) const
 
 bool clRunde::istFrei(int startNr) const
 {
-    return startNr >= 1 && startNr <= static_cast<int>(m_Angesetzt.size()) && !m_Angesetzt[startNr - 1];
+    return startNr >= 1 && startNr <= m_Anzahl && !istAngesetzt(startNr);
+}
+
+void clRunde::setzeAngesetzt(int startNr)
+{
+    if (m_Anzahl > BitsInPlace)
+        m_Angesetzt[startNr - 1] = true;
+    else
+        m_AngesetztInPlace |= std::uint64_t(1) << (startNr - 1);
 }
 
 void clRunde::addSpiel(clTTSpiel* sp)
@@ -39,17 +45,17 @@ void clRunde::addSpiel(clTTSpiel* sp)
     const int t2 = sp->getT2()->getStartNr();
     if (!kannAnsetzen(t1, t2))
         return;
-    m_Spiele.push_back(sp);
     addAnsetzung(t1, t2);
+    m_Plaetze.back().spiel = sp;
 }
 
 void clRunde::addAnsetzung(int t1, int t2)
 {
     if (!kannAnsetzen(t1, t2))
         return;
-    m_Ansetzungen.push_back({t1, t2});
-    m_Angesetzt[t1 - 1] = true;
-    m_Angesetzt[t2 - 1] = true;
+    m_Plaetze.push_back({{t1, t2}, nullptr});
+    setzeAngesetzt(t1);
+    setzeAngesetzt(t2);
 }
 
 void clRunde::addAnsetzung(const ansetzung* Ans)
@@ -59,38 +65,48 @@ void clRunde::addAnsetzung(const ansetzung* Ans)
 
 clTTSpiel* clRunde::getSpiel(int pltNr) const
 {
-    if (pltNr < 1 || pltNr > static_cast<int>(m_Spiele.size()))
+    if (pltNr < 1 || pltNr > AnzSpiele())
         return nullptr;
-    return m_Spiele[pltNr - 1];
+    return m_Plaetze[pltNr - 1].spiel;
 }
 
 ansetzung clRunde::getAnsetzung(int pltNr) const
 {
     if (pltNr < 1 || pltNr > AnzSpiele())
         return leerSpiel;
-    return m_Ansetzungen[pltNr - 1];
+    return m_Plaetze[pltNr - 1].paar;
 }
 
 bool clRunde::istAngesetzt(int startNr) const
 {
-    return startNr >= 1 && startNr <= static_cast<int>(m_Angesetzt.size()) && m_Angesetzt[startNr - 1];
+    if (startNr < 1 || startNr > m_Anzahl)
+        return false;
+    if (m_Anzahl > BitsInPlace)
+        return m_Angesetzt[startNr - 1];
+    return (m_AngesetztInPlace >> (startNr - 1) & 1) != 0;
 }
 
 void clRunde::getSpielfrei(std::vector<int>& res) const
 {
-    for (size_t i = 0; i < m_Angesetzt.size(); ++i)
+    for (int nr = 1; nr <= m_Anzahl; ++nr)
     {
-        if (!m_Angesetzt[i])
-            res.push_back(static_cast<int>(i) + 1);
+        if (!istAngesetzt(nr))
+            res.push_back(nr);
     }
 }
 
 wxString clRunde::getSaveString() const
 {
     wxString str;
-    for (const clTTSpiel* sp : m_Spiele)
-        sp->haengeSaveStringAn(str);
+    haengeSaveStringAn(str);
     return str;
+}
+
+void clRunde::haengeSaveStringAn(wxString& str) const
+{
+    for (const sPlatz& platz : m_Plaetze)
+        if (platz.spiel != nullptr)
+            platz.spiel->haengeSaveStringAn(str);
 }
 
 template <typename Z>

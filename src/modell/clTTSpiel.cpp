@@ -182,13 +182,13 @@ void haengeAnzeigeAn(wxString& str, const clTeilnehmer* tn)
         clMaskierung::haengeMaskiertAn(str, tn->getAnzeige(), GruppenZeichen);
 }
 
-// Appends the score as "%2d" writes it; Format took more than half of the time of
+// Writes the score as "%2d" writes it; Format took more than half of the time of
 // saving a large tournament.
-void haengePunkteAn(wxString& str, int punkte)
+wchar_t* schreibePunkte(wchar_t* ziel, int punkte)
 {
     if (punkte >= 0 && punkte < 10)
-        str += L' ';
-    clZahl::haengeAn(str, punkte);
+        *ziel++ = L' ';
+    return clZahl::schreibe(ziel, punkte);
 }
 } // namespace
 
@@ -213,20 +213,26 @@ void clTTSpiel::haengeSaveStringAn(wxString& str) const
     haengeAnzeigeAn(str, m_T1);
     str += L':';
     haengeAnzeigeAn(str, m_T2);
+    // The rest is numbers and signs, written in place and appended at once: this
+    // is done for every match when a file is checked after reading.
+    wchar_t puffer[MaxSaetze * (2 * (clZahl::MaxStellen + 1) + 1) + clZahl::MaxStellen + 4];
+    wchar_t* p = puffer;
     for (int i = 0; i < anzahl; ++i)
     {
-        str += L',';
-        haengePunkteAn(str, m_Saetze[i].P1);
-        str += L':';
-        haengePunkteAn(str, m_Saetze[i].P2);
+        *p++ = L',';
+        p = schreibePunkte(p, m_Saetze[i].P1);
+        *p++ = L':';
+        p = schreibePunkte(p, m_Saetze[i].P2);
     }
     if (m_Ausfall != ausfKeiner)
     {
-        str += L',';
-        str += AusfallMarke[m_Ausfall];
-        clZahl::haengeAn(str, m_AusfallSeite);
+        *p++ = L',';
+        for (const wchar_t* marke = AusfallMarke[m_Ausfall]; *marke != L'\0'; ++marke)
+            *p++ = *marke;
+        p = clZahl::schreibe(p, m_AusfallSeite);
     }
-    str += L')';
+    *p++ = L')';
+    str.append(puffer, p - puffer);
 }
 
 namespace

@@ -503,6 +503,10 @@ void clWertungTableBase::setzeAnzahl(int anz, bool fl_clear)
     else
     {
         diff = std::max(-diff, 1);
+        // In one step: a tournament in groups makes a table for each group.
+        m_Platztabelle.reserve(stand + diff);
+        m_Rangliste.reserve(stand + diff);
+        m_Platzierung.reserve(stand + diff);
         for (int i = 0; i < diff; ++i)
         {
             m_Platztabelle.push_back(tabWertung());
