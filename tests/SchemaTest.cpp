@@ -10,7 +10,7 @@ namespace
 // Participants with the start numbers 1 to n, as the schedule receives them.
 vecTeilnehmer teilnehmer(int n)
 {
-    static clTeilnehmer vorrat[40];
+    static clTeilnehmer vorrat[100];
     vecTeilnehmer tl(n);
     for (int i = 0; i < n; ++i)
         (tl[i] = &vorrat[i])->setStartNr(i + 1);
@@ -49,7 +49,8 @@ std::string plan(int n, int platten, modErzeugung modus, const wxString& auslass
 
 // What every schedule must satisfy, whatever skip list it was made from: every
 // pair once in AnzRunden rounds within capacity (fewer than one table is taken as
-// one), nobody twice in a round, and the skip list it keeps rebuilds it exactly.
+// one), nobody twice in a round, the others of a round free in it, and the skip
+// list it keeps rebuilds it exactly.
 void pruefeSpielplan(int n, int platten, modErzeugung modus, const wxString& auslasser)
 {
     SCOPED_TRACE(testing::Message() << n << " participants, " << platten << " tables, mode " << modus
@@ -73,6 +74,11 @@ void pruefeSpielplan(int n, int platten, modErzeugung modus, const wxString& aus
                         gepaart.insert(std::minmax(t1, t2)).second)
                 << "round " << r << " table " << p << ": " << t1 << "-" << t2;
         }
+        std::vector<int> frei;
+        for (int t = 1; t <= n; ++t)
+            if (spielt.count(t) == 0)
+                frei.push_back(t);
+        ASSERT_EQ(frei, spielfrei(sc.getRunde(r))) << "round " << r;
     }
     ASSERT_EQ(paare, static_cast<int>(gepaart.size()));
     ASSERT_EQ(0, sc.getRunde(sc.AnzRunden() + 1)->AnzSpiele());
@@ -121,6 +127,10 @@ TEST(Schema, InvariantenFuerAlleGroessenUndVerdorbeneAuslasserlisten)
         for (int platten = -1; platten <= 25; ++platten)
             for (modErzeugung modus : {modDicht, modGlvt, modZfvt})
                 ASSERT_NO_FATAL_FAILURE(pruefeSpielplan(n, platten, modus, ""));
+    // A round keeps who plays in place up to 64 participants, apart beyond.
+    for (int n : {64, 65, 100})
+        for (int platten : {1, 7, 50})
+            ASSERT_NO_FATAL_FAILURE(pruefeSpielplan(n, platten, modDicht, ""));
     for (int n = 3; n <= 20; ++n)
         for (int platten = 1; platten <= 10; ++platten)
             for (const char* text :
