@@ -172,7 +172,7 @@ public:
     // them then), makes the schedule with the skip list auslasser and gives its
     // matches, round by round in table order, the entries spiele, each round ending
     // at its rundenEnde. Nobody is told: a group is made so before it is shown.
-    void besetze(const vecTeilnehmer& tl, const wxString& auslasser, const std::vector<eingaben>& spiele,
+    void besetze(vecTeilnehmer tl, const wxString& auslasser, const std::vector<eingaben>& spiele,
                  const std::vector<size_t>& rundenEnde);
     // "Runde 3, Platte 2", "Gruppe 2, Runde 1, Platte 3" or the bracket round of a match.
     wxString getSpielort(const clTTSpiel* sp) const;

@@ -1,6 +1,7 @@
 #include "datei/clMaskierung.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
 
@@ -13,9 +14,18 @@ wxString clMaskierung::maskiere(const wxString& text, const wxString& sonderzeic
 
 void clMaskierung::haengeMaskiertAn(wxString& ziel, const wxString& text, const wxString& sonderzeichen)
 {
+    // The characters to escape as bits: a round's write-back check escapes the
+    // names of every match, and a search of the list for each character took most of it.
+    std::uint64_t maske[2] = {};
+    const auto ascii = [](wchar_t c) { return static_cast<std::uint32_t>(c) < 128; };
     const std::wstring_view sonder = sicht(sonderzeichen);
-    const auto besonders = [sonder](wchar_t c)
-    { return c == L'\n' || c == L'\r' || c == Zeichen || sonder.find(c) != sonder.npos; };
+    const wchar_t immer[] = {L'\n', L'\r', Zeichen};
+    for (std::wstring_view zeichen : {sonder, std::wstring_view(immer, 3)})
+        for (wchar_t c : zeichen)
+            if (ascii(c))
+                maske[c / 64] |= std::uint64_t(1) << (c % 64);
+    const auto besonders = [&maske, &ascii, sonder](wchar_t c)
+    { return ascii(c) ? (maske[c / 64] >> (c % 64) & 1) != 0 : sonder.find(c) != sonder.npos; };
     const wchar_t* const anfang = text.wc_str();
     const wchar_t* const ende = anfang + text.length();
     // Names and numbers hardly ever hold such a character: a file writes them as

@@ -127,9 +127,16 @@ size_t bomLaenge(std::string_view bytes)
 }
 
 // Where the header mark of a header line stands, or npos for any other line.
+// Looked for by its "!!": a search for "#!!" would stop at every '#' of the rows
+// of them that stand above each header.
 size_t kopfmarke(std::string_view zeile)
 {
-    return !zeile.empty() && zeile[0] == '#' ? zeile.find(Kopfmarke) : std::string_view::npos;
+    if (zeile.empty() || zeile[0] != '#')
+        return std::string_view::npos;
+    for (size_t pos = zeile.find("!!", 1); pos != std::string_view::npos; pos = zeile.find("!!", pos + 1))
+        if (zeile[pos - 1] == '#')
+            return pos - 1;
+    return std::string_view::npos;
 }
 
 wxString systemFehler()
@@ -391,6 +398,8 @@ bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
     // less than a byte), which so is made once and decoded into in place, and
     // never moves under the views; a tournament in groups reads a section per group.
     std::vector<std::string_view> roh;
+    // Most sections are short: a group's has a few lines.
+    roh.reserve(16);
     const bool alle = fuerRohzeilen(sn, hoechstens,
                                     [&roh](std::string_view zeile)
                                     {

@@ -24,6 +24,14 @@ void clZahl::haengeAn(wxString& text, int zahl)
 
 wchar_t* clZahl::schreibe(wchar_t* ziel, int zahl)
 {
+    // Scores, the most of a file's numbers, directly.
+    if (zahl >= 0 && zahl < 100)
+    {
+        if (zahl >= 10)
+            *ziel++ = static_cast<wchar_t>(L'0' + zahl / 10);
+        *ziel++ = static_cast<wchar_t>(L'0' + zahl % 10);
+        return ziel;
+    }
     // The digits from the back, then moved to the front.
     wchar_t ziffern[MaxStellen];
     wchar_t* anfang = std::end(ziffern);

@@ -107,9 +107,10 @@ void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, co
     gr->turnier->setAllgemein(&alg);
     // The group's own copies of its players, with their stable numbers.
     vecTeilnehmer kopien;
+    kopien.reserve(spieler.size());
     for (const clTeilnehmer* tn : spieler)
         kopien.push_back(new clTeilnehmer(*tn));
-    gr->turnier->besetze(kopien, auslasser, spiele, rundenEnde);
+    gr->turnier->besetze(std::move(kopien), auslasser, spiele, rundenEnde);
     gr->turnier->addBeobachter(this);
     if (m_Gruppen.size() <= g)
         m_Gruppen.resize(g + 1);
@@ -881,6 +882,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     std::vector<eingaben> eingelesen;
     std::vector<size_t> rundenEnde;
     allgemein ga = fuerGruppe(alg, 0);
+    gp->m_Gruppen.reserve(static_cast<size_t>(anzahl));
     for (int g = 1; g <= anzahl; ++g)
     {
         const std::vector<std::wstring_view>& sek = abschnitte[g - 1];

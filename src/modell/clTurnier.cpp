@@ -1029,7 +1029,7 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     m_Allgemein = alg;
     ersetzeGruppenphase(std::move(gruppen));
     m_GruppenVeraltet = false;
-    besetze(gelesen, liesTurnierplan(dat), spiele, rundenEnde);
+    besetze(std::move(gelesen), liesTurnierplan(dat), spiele, rundenEnde);
     // Only calls need the identities of the matches.
     std::vector<sSpielKennung> kennungen;
     const std::vector<clTTSpiel*> alle = getAlleSpiele(spielbetrieb.istLeer() ? nullptr : &kennungen);
@@ -1037,11 +1037,11 @@ bool clTurnier::lies(const clTurnierDatei& dat, const wxString& name, wxString* 
     return true;
 }
 
-void clTurnier::besetze(const vecTeilnehmer& tl, const wxString& auslasser,
-                        const std::vector<eingaben>& spiele, const std::vector<size_t>& rundenEnde)
+void clTurnier::besetze(vecTeilnehmer tl, const wxString& auslasser, const std::vector<eingaben>& spiele,
+                        const std::vector<size_t>& rundenEnde)
 {
     leereTeilnehmer();
-    m_Teilnehmer = tl;
+    m_Teilnehmer = std::move(tl);
     m_HoechsteKennung = 0;
     for (size_t i = 0; i < m_Teilnehmer.size(); ++i)
     {

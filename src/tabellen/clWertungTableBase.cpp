@@ -14,6 +14,22 @@
 
 namespace
 {
+// Sorts stably. A table of a few, as a group's is, is sorted by insertion:
+// std::stable_sort takes a buffer from the heap on every call, and a tournament
+// in groups orders each group's table when it is read.
+template <typename Vor>
+void sortiereStabil(std::vector<int>& werte, Vor vor)
+{
+    if (werte.size() > 16)
+    {
+        std::stable_sort(werte.begin(), werte.end(), vor);
+        return;
+    }
+    for (size_t i = 1; i < werte.size(); ++i)
+        for (size_t j = i; j > 0 && vor(werte[j], werte[j - 1]); --j)
+            std::swap(werte[j], werte[j - 1]);
+}
+
 enum Spalte
 {
     spName,
@@ -393,8 +409,7 @@ void clWertungTableBase::ordne()
     const int anzahl = getAnzahl();
     if (m_Modus == platzSiege)
     {
-        std::stable_sort(m_Rangliste.begin(), m_Rangliste.end(),
-                         [this](int a, int b) { return vergleichePlaetze(a, b) > 0; });
+        sortiereStabil(m_Rangliste, [this](int a, int b) { return vergleichePlaetze(a, b) > 0; });
         for (int p = 0; p < anzahl; ++p)
             m_Platzierung[m_Rangliste[p]] = p;
         return;
@@ -408,8 +423,7 @@ void clWertungTableBase::ordne()
     {
         std::vector<int> folge(anzahl);
         std::iota(folge.begin(), folge.end(), 0);
-        std::stable_sort(folge.begin(), folge.end(),
-                         [this](int a, int b) { return vergleicheDifferenzen(a, b) > 0; });
+        sortiereStabil(folge, [this](int a, int b) { return vergleicheDifferenzen(a, b) > 0; });
         for (int p = 0, wert = anzahl; p < anzahl; ++p)
         {
             if (p > 0 && vergleicheDifferenzen(folge[p - 1], folge[p]) != 0)
