@@ -303,7 +303,22 @@ TEST(Turniertag, Datei)
     const std::string zeile = abbild.substr(aufruf, abbild.find('\n', aufruf) - aufruf);
     const size_t komma = zeile.find(',');
     const std::string aufPlatte5 = zeile.substr(0, komma) + ",5" + zeile.substr(zeile.find(',', komma + 1));
+    // Jugend's first two entries: the first may name nobody, the second the first one's person again.
+    const std::string k3 = "#!! K3 Meldungen\n";
+    const size_t erste = abbild.find(k3) + k3.size();
+    const size_t zweite = abbild.find('\n', erste) + 1;
+    const std::string meldung1 = abbild.substr(erste, zweite - erste);
+    const std::string meldung2 = abbild.substr(zweite, abbild.find('\n', zweite) + 1 - zweite);
+    // The last person's number moved on, so that its entry names a number nobody has.
+    const size_t personenEnde = abbild.find("\n#", abbild.find("#!! Personen\n")) + 1;
+    const size_t letzte = abbild.rfind('\n', personenEnde - 2) + 1;
+    const std::string person = abbild.substr(letzte, personenEnde - letzte);
+    const std::string nummer = person.substr(0, person.find(','));
+    const std::string verschoben = std::to_string(std::stoi(nummer) + 5) + person.substr(nummer.size());
     const std::pair<std::string, std::string> schaeden[][2] = {
+        {{k3 + meldung1, k3 + "0\n"}, {"Konkurrenz „Jugend“", "Meldungen, Zeile 1"}},
+        {{"\n" + person, "\n" + verschoben}, {"Meldungen, Zeile", ""}},
+        {{k3 + meldung1 + meldung2, k3 + meldung1 + meldung1}, {"Konkurrenz „Jugend“", "Meldungen, Zeile 2"}},
         {{"\n" + zeile + "\n", "\n" + aufPlatte5 + "\n"}, {"Spielbetrieb: an Platte 5", ""}},
         {{"#!! K2 Runden\n", "#!! K2 Runden\n0, 1\n"}, {"Konkurrenz „Damen“", ""}},
         {{"#!! K3 Meldungen\n", "#!! K3 Meldungen\n99\n"}, {"Konkurrenz „Jugend“", "Meldungen"}},

@@ -1,7 +1,6 @@
 #ifndef CLMASKIERUNG_H
 #define CLMASKIERUNG_H
 
-#include <cwctype>
 #include <string_view>
 #include <wx/string.h>
 
@@ -36,7 +35,7 @@ public:
     // The characters of text where they stand.
     static std::wstring_view sicht(const wxString& text) { return {text.wc_str(), text.length()}; }
     // A blank as the toolkit trims it: only ASCII ones, so that no letter is taken for one.
-    static bool istLeerzeichen(wchar_t c) { return c < 127 && std::iswspace(static_cast<wint_t>(c)); }
+    static bool istLeerzeichen(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
     // The first c between anfang and ende that is not escaped, or ende. The bytes
     // of a file do as well as its text: no byte of a character beyond ASCII is
     // taken for the backslash or c, in UTF-8 as in Windows-1252.

@@ -1,6 +1,7 @@
 #include "modell/clGruppenphase.h"
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <limits>
 #include <numeric>
@@ -573,9 +574,24 @@ const wchar_t* clGruppenphase::pruefeEndrunde() const
 {
     if (!sindGruppenFertig())
         return L"die Endrunde ist ausgelost, aber nicht jedes Gruppenspiel hat ein Ergebnis.";
+    // Each player's main start number, as getStartNr finds it, but by one walk
+    // through the players: a search through every group for each line was slow.
+    std::vector<std::pair<const clTeilnehmer*, int>> nummern;
+    fuerSpieler(
+        [&nummern](int snr, clTeilnehmer* tn)
+        {
+            nummern.emplace_back(tn, snr);
+            return true;
+        });
+    std::sort(nummern.begin(), nummern.end());
     std::vector<int> linien;
     for (const clTeilnehmer* tn : m_Endrunde->getLinien())
-        linien.push_back(tn != nullptr ? getStartNr(tn) : clEndrundenAuslosung::Freilos);
+    {
+        const auto it = std::lower_bound(nummern.begin(), nummern.end(), std::make_pair(tn, INT_MIN));
+        linien.push_back(tn == nullptr                            ? clEndrundenAuslosung::Freilos
+                         : it != nummern.end() && it->first == tn ? it->second
+                                                                  : 0);
+    }
     // The players going on may have been changed in the settings after the draw:
     // the bracket keeps those it was drawn with.
     // The number the settings name is tried first: mostly it is the one.

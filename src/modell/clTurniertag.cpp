@@ -1097,9 +1097,13 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
             (z > 0 && p.getKennung() <= personen[z - 1].getKennung()))
             zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
     }
-    std::set<int> personenNummern;
-    for (const clPerson& p : personen)
-        personenNummern.insert(p.getKennung());
+    // A person by its number, in the list ordered by number; the list's end for none.
+    const auto findePerson = [&personen](int nr)
+    {
+        const auto it = std::lower_bound(personen.begin(), personen.end(), nr,
+                                         [](const clPerson& p, int n) { return p.getKennung() < n; });
+        return it != personen.end() && it->getKennung() == nr ? it : personen.end();
+    };
 
     struct sGelesen
     {
@@ -1160,14 +1164,20 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
             grund = wxString::Format(
                 wxGetTranslation(L"Konkurrenz „%s“: die Meldungen passen nicht zu den Teilnehmern."),
                 anzeige);
-        std::set<int> gemeldet;
+        // Who of the persons is entered in this class already, by their place in the list.
+        std::vector<bool> gemeldet(personen.size(), false);
         for (size_t m = 0; m < meldungen.size() && grund.empty(); ++m)
         {
             std::vector<int> nummern;
             const bool paar = t->getTeilnehmer(static_cast<int>(m) + 1)->istPaar();
             bool gut = liesNummern(meldungen[m], nummern) && nummern.size() == (paar ? 2u : 1u);
             for (int p : nummern)
-                gut = gut && personenNummern.count(p) != 0 && gemeldet.insert(p).second;
+            {
+                const auto person = findePerson(p);
+                gut = gut && person != personen.end() && !gemeldet[person - personen.begin()];
+                if (gut)
+                    gemeldet[person - personen.begin()] = true;
+            }
             if (!gut)
                 grund = wxString::Format(wxGetTranslation(L"Konkurrenz „%s“: Meldungen, Zeile %d: die Person "
                                                           L"gibt es nicht, oder sie ist zweimal gemeldet"),
