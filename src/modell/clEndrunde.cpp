@@ -23,6 +23,7 @@ clEndrunde::clEndrunde(const vecTeilnehmer& linien, int gewinnsaetze, bool spiel
     m_SpielUmPlatz3 = spielUmPlatz3 && m_AnzRunden >= 2;
     const int anzahl = anzLinien - 1 + (m_SpielUmPlatz3 ? 1 : 0);
     m_Knoten.resize(anzahl);
+    m_Spiele.reserve(anzahl);
     for (int k = 0; k < anzahl; ++k)
     {
         clTTSpiel* sp = new clTTSpiel;

@@ -480,6 +480,7 @@ std::vector<int> clGruppenphase::getAufsteiger(int g, int anzahl) const
         return aufsteiger;
     const clWertungTableBase* stand = gruppe->getWertungTableBase();
     const int q = std::clamp(anzahl > 0 ? anzahl : gruppe->getAllgemein()->Aufsteiger, 1, 2);
+    aufsteiger.reserve(static_cast<size_t>(q));
     for (int p = 0; p < q && p < stand->getAnzahl(); ++p)
         aufsteiger.push_back(getStartNr(g, stand->getStartNrAufPlatz(p)));
     return aufsteiger;
@@ -555,6 +556,7 @@ bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall,
 std::vector<std::vector<int>> clGruppenphase::getErste(int aufsteiger, std::mt19937* zufall) const
 {
     std::vector<std::vector<int>> erste;
+    erste.reserve(m_Gruppen.size() + m_Feld.size());
     for (int g = 1; g <= getAnzahlGruppen(); ++g)
         erste.push_back(getAufsteiger(g, aufsteiger));
     std::vector<const clTeilnehmer*> feld;
