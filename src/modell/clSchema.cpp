@@ -247,6 +247,11 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
     int sollPlatten = m_Platten;
     for (int runde = 0; runde < optRunden; ++runde)
     {
+        // The circle turns: from table to table the first players go one back and
+        // the second one on, each around optRunden (counted on rather than divided
+        // anew for each of the tens of thousands of matches).
+        int T1 = (z - 1 + runde) % optRunden;
+        int T2 = (z + runde) % optRunden;
         for (int platte = 0; platte < optPlatten; ++platte)
         {
             const int idx_rnd = static_cast<int>(m_Runden.size()) - 1;
@@ -258,11 +263,9 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
                 else
                     auslasserOffen = false;
             }
-            const int T1 = ((z - 1 - (platte - runde)) % optRunden + optRunden) % optRunden;
-            int T2 = (z + platte + runde) % optRunden;
-            if (m_Even && platte == optPlatten - 1)
-                T2 = n - 1;
-            neuesSpiel(m_Runden.back(), (*tl)[T1], (*tl)[T2]);
+            neuesSpiel(m_Runden.back(), (*tl)[T1], (*tl)[m_Even && platte == optPlatten - 1 ? n - 1 : T2]);
+            T1 = T1 == 0 ? optRunden - 1 : T1 - 1;
+            T2 = T2 == optRunden - 1 ? 0 : T2 + 1;
             if (m_Runden.back().AnzSpiele() == sollPlatten)
             {
                 m_Runden.emplace_back(n, m_Platten);
