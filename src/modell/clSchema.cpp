@@ -74,6 +74,10 @@ void clSchema::uebertrageEingaben(const mapEingaben& gemerkt)
 
 void clSchema::setGewinnsaetze(int g)
 {
+    // Every match is made with the schedule's number and changed only with it here:
+    // a schedule about to be made anew is not walked through for nothing.
+    if (std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze) == m_Gewinnsaetze)
+        return;
     m_Gewinnsaetze = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
     for (clTTSpiel& sp : m_Spiele)
         sp.setGewinnsaetze(g);

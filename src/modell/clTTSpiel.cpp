@@ -35,10 +35,6 @@ void clTTSpiel::initialisieren()
 
 void clTTSpiel::setGewinnsaetze(int g)
 {
-    // No set beyond 2G-1 is ever kept: with G unchanged there is nothing to do, and
-    // a new schedule sets G in every match it makes.
-    if (std::clamp(g, MinGewinnsaetze, MaxGewinnsaetze) == m_Gewinnsaetze)
-        return;
     m_ErgebnisGilt = false;
     m_Gewinnsaetze = std::clamp(g, MinGewinnsaetze, MaxGewinnsaetze);
     for (int i = getAnzSaetze(); i < MaxSaetze; ++i)
