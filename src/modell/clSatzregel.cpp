@@ -37,13 +37,11 @@ int clSatzregel::getEntscheidungssatz(const eingaben& e) const
 
 bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
 {
-    // Counted in locals, and each result written whole at the end: a load counts
-    // every match of a tournament, and sums kept in w1 and w2 are stored after
-    // every set (they might share the entries' memory), then read back in pieces
-    // wider than they were stored in.
-    // By side, from 1; the sets nobody won go to 0.
-    int saetze[3] = {0, 0, 0};
-    int punkte[3] = {0, 0, 0};
+    // Side 1's result is summed in a local and side 2's is its mirror, each written
+    // once at the end: a load counts every match of a tournament, and sums kept in
+    // w1 and w2 would be stored after every set (they might share the entries' memory).
+    sWertung w;
+    teilwertung& saetze = w.m_Satz;
     // The side that won, 0 while the match is not decided.
     int sieger = 0;
     bool amTisch = true;
@@ -51,7 +49,7 @@ bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
     {
         // The side that did not play loses without a set or a point being counted.
         sieger = e.seite == 1 ? 2 : 1;
-        saetze[sieger] = m_Gewinnsaetze;
+        (sieger == 1 ? saetze.eigene : saetze.gegner) = m_Gewinnsaetze;
         amTisch = false;
     }
     else
@@ -61,36 +59,36 @@ bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
             const satz& s = e.saetze[i];
             if (!istGespielt(s))
                 continue;
-            punkte[1] += s.P1;
-            punkte[2] += s.P2;
-            saetze[getSieger(s)]++;
+            w.m_Punkte.eigene += s.P1;
+            w.m_Punkte.gegner += s.P2;
+            if (const int seite = getSieger(s))
+                ++(seite == 1 ? saetze.eigene : saetze.gegner);
         }
         if (e.ausfall == ausfAufgabe)
         {
             sieger = e.seite == 1 ? 2 : 1;
-            saetze[sieger] = std::max(saetze[sieger], m_Gewinnsaetze);
-            saetze[3 - sieger] = std::min(saetze[3 - sieger], m_Gewinnsaetze - 1);
+            int& gewonnen = sieger == 1 ? saetze.eigene : saetze.gegner;
+            int& verloren = sieger == 1 ? saetze.gegner : saetze.eigene;
+            gewonnen = std::max(gewonnen, m_Gewinnsaetze);
+            verloren = std::min(verloren, m_Gewinnsaetze - 1);
             amTisch = false;
         }
-        else if (saetze[1] >= m_Gewinnsaetze)
+        else if (saetze.eigene >= m_Gewinnsaetze)
             sieger = 1;
-        else if (saetze[2] >= m_Gewinnsaetze)
+        else if (saetze.gegner >= m_Gewinnsaetze)
             sieger = 2;
     }
-    // A decided match gives the winner 2 match points, the loser 1 when it was played out.
-    const int verliererPunkte = amTisch ? 1 : 0;
-    const auto wertung = [&](int seite)
+    if (sieger != 0)
     {
-        const int gegner = 3 - seite;
-        const teilwertung spielpunkte = sieger == 0       ? teilwertung()
-                                        : sieger == seite ? teilwertung{2, verliererPunkte}
-                                                          : teilwertung{verliererPunkte, 2};
-        return sWertung{{sieger == seite ? 1 : 0, sieger == gegner ? 1 : 0},
-                        {saetze[seite], saetze[gegner]},
-                        {punkte[seite], punkte[gegner]},
-                        spielpunkte};
-    };
-    w1 = wertung(1);
-    w2 = wertung(2);
+        // The winner gets 2 match points, the loser 1 when the match was played out.
+        const int verliererPunkte = amTisch ? 1 : 0;
+        w.m_Spiel = sieger == 1 ? teilwertung{1, 0} : teilwertung{0, 1};
+        w.m_Spielpunkte = sieger == 1 ? teilwertung{2, verliererPunkte} : teilwertung{verliererPunkte, 2};
+    }
+    w1 = w;
+    w2 = {{w.m_Spiel.gegner, w.m_Spiel.eigene},
+          {w.m_Satz.gegner, w.m_Satz.eigene},
+          {w.m_Punkte.gegner, w.m_Punkte.eigene},
+          {w.m_Spielpunkte.gegner, w.m_Spielpunkte.eigene}};
     return sieger != 0;
 }
