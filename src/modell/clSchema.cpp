@@ -32,9 +32,11 @@ void clSchema::bereinigeSpielplan()
 
 void clSchema::neuesSpiel(clRunde& runde, clTeilnehmer* t1, clTeilnehmer* t2)
 {
-    m_Spiele.emplace_back(t1, t2);
-    m_Spiele.back().setGewinnsaetze(m_Gewinnsaetze);
-    runde.addSpiel(&m_Spiele.back());
+    clTTSpiel& sp = m_Spiele.emplace_back(t1, t2);
+    // A new match has no sets to cut off: only another number needs setting.
+    if (sp.getGewinnsaetze() != m_Gewinnsaetze)
+        sp.setGewinnsaetze(m_Gewinnsaetze);
+    runde.addSpiel(&sp);
 }
 
 mapEingaben clSchema::merkeEingaben() const
