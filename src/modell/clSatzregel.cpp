@@ -37,9 +37,7 @@ int clSatzregel::getEntscheidungssatz(const eingaben& e) const
 
 bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
 {
-    // Side 1's result is summed in a local and side 2's is its mirror, each written
-    // once at the end: a load counts every match of a tournament, and sums kept in
-    // w1 and w2 would be stored after every set (they might share the entries' memory).
+    // Side 2's result is side 1's seen from the other side: only side 1's is summed.
     sWertung w;
     teilwertung& saetze = w.m_Satz;
     // The side that won, 0 while the match is not decided.
