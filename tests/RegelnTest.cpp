@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "ModellHilfen.h"
@@ -79,6 +80,37 @@ TEST(Regeln, ErgebnisJeNachGewinnsaetzenUndAusfall)
         sp.setAusfall(art, seite);
         sWertung w1, w2;
         EXPECT_EQ(entschieden, sp.bestimmeErgebnis(w1, w2)) << erwartet;
+        EXPECT_EQ(erwartet, wertung(w1));
+        EXPECT_EQ(erwartet, wertung(w2, true));
+    }
+}
+
+// Once the standings counted a match, every later change of its entries, and
+// taking it out of the standings, shows in the result asked for.
+TEST(Regeln, ErgebnisFolgtDenEingaben)
+{
+    using Aenderung = std::function<void(clTTSpiel&, sWertung&, sWertung&)>;
+    const std::vector<satz> nurEinSatz = {{4, 11}};
+    const eingaben kampflos = {{}, ausfKampflos, 1};
+    const std::vector<std::pair<Aenderung, const char*>> faelle = {
+        {[](clTTSpiel& sp, sWertung&, sWertung&) { sp.setSatzErg(4, 9, 11); }, "0:0 2:2 36:34 0:0"},
+        {[](clTTSpiel& sp, sWertung&, sWertung&) { sp.loescheSatzErg(1, 2); }, "0:0 2:1 27:27 0:0"},
+        {[&](clTTSpiel& sp, sWertung&, sWertung&) { sp.setSaetze(nurEinSatz); }, "0:0 0:1 4:11 0:0"},
+        {[&](clTTSpiel& sp, sWertung&, sWertung&) { sp.setEingaben(kampflos); }, "0:1 0:3 0:0 0:2"},
+        {[](clTTSpiel& sp, sWertung&, sWertung&) { sp.setAusfall(ausfAufgabe, 1); }, "0:1 2:3 38:32 0:2"},
+        {[](clTTSpiel& sp, sWertung&, sWertung&) { sp.setGewinnsaetze(2); }, "1:0 2:1 27:23 2:1"},
+        {[](clTTSpiel& sp, sWertung& w1, sWertung& w2) { sp.altesErgebnis(w1, w2); }, "1:0 3:1 38:32 2:1"},
+    };
+    for (const auto& [aendere, erwartet] : faelle)
+    {
+        clTeilnehmer a, b;
+        clTTSpiel sp(&a, &b);
+        sp.setGewinnsaetze(3);
+        sp.setSaetze({{11, 5}, {11, 7}, {5, 11}, {11, 9}});
+        sWertung w1, w2;
+        sp.bestimmeErgebnis(w1, w2);
+        aendere(sp, w1, w2);
+        sp.getErgebnis(w1, w2);
         EXPECT_EQ(erwartet, wertung(w1));
         EXPECT_EQ(erwartet, wertung(w2, true));
     }

@@ -1,6 +1,8 @@
 #ifndef CLSATZREGEL_H
 #define CLSATZREGEL_H
 
+#include <algorithm>
+
 #include "modell/clTTSpiel.h"
 
 // What the entries of a match count for, best of 2G-1 sets. A set is won only
@@ -17,7 +19,10 @@ public:
     // error and counts as little as a side not entered, so that no sum can overflow.
     static constexpr int MaxPunkte = 99;
 
-    explicit clSatzregel(int gewinnsaetze);
+    explicit clSatzregel(int gewinnsaetze)
+        : m_Gewinnsaetze(std::clamp(gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze))
+    {
+    }
 
     // Both sides have a score from 0 to MaxPunkte: the set was played and its points count.
     static bool istGespielt(const satz& s);
@@ -26,7 +31,7 @@ public:
     // The side (1 or 2) that won the set; 0 for a set that is not over.
     static int getSieger(const satz& s);
     // True for a result in which one side has won the match.
-    static bool istEntschieden(const sWertung& w);
+    static bool istEntschieden(const sWertung& w) { return w.m_Spiel.eigene > 0 || w.m_Spiel.gegner > 0; }
 
     // The set (from 1) in which one side won its G-th set; 0 while none has.
     // Walkover and retirement are not looked at.

@@ -131,6 +131,9 @@ private:
     int m_AusfallSeite;
     sWertung m_W1;
     sWertung m_W2;
+    // True while m_W1 and m_W2 are what the entries give; every change of the
+    // entries, and taking the result out of the standings, clears it.
+    bool m_ErgebnisGilt;
 };
 
 // Everything typed into a match: the sets and a walkover or retirement.

@@ -250,8 +250,9 @@ private:
     // Tells the observers before the groups are replaced by neu (null: dropped).
     void ersetzeGruppenphase(std::unique_ptr<clGruppenphase> neu);
     // Takes the match's counted result out of the standings, puts its current one
-    // in and both participants on their places.
-    void uebernehmeErgebnis(clTTSpiel* sp);
+    // in and both participants on their places. Standings begun anew (tabelleNeu)
+    // hold no result yet: the one counted before is only forgotten.
+    void uebernehmeErgebnis(clTTSpiel* sp, bool tabelleNeu = false);
     // The schedule for the roster and general data, with a stored skip list or,
     // when it is empty, a new one.
     void erzeugeSchema(const wxString& auslasser);

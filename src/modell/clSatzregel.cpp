@@ -2,29 +2,6 @@
 
 #include <algorithm>
 
-namespace
-{
-void gewinneSatz(sWertung& sieger, sWertung& verlierer)
-{
-    sieger.m_Satz.eigene++;
-    verlierer.m_Satz.gegner++;
-}
-
-// Winner and loser of a decided match: the match and its match points.
-void entscheide(sWertung& sieger, sWertung& verlierer, bool amTisch)
-{
-    sieger.m_Spiel.eigene = 1;
-    verlierer.m_Spiel.gegner = 1;
-    sieger.m_Spielpunkte = {2, amTisch ? 1 : 0};
-    verlierer.m_Spielpunkte = {amTisch ? 1 : 0, 2};
-}
-} // namespace
-
-clSatzregel::clSatzregel(int gewinnsaetze)
-    : m_Gewinnsaetze(std::clamp(gewinnsaetze, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze))
-{
-}
-
 bool clSatzregel::istGespielt(const satz& s)
 {
     return s.P1 >= 0 && s.P2 >= 0 && s.P1 <= MaxPunkte && s.P2 <= MaxPunkte;
@@ -46,11 +23,6 @@ int clSatzregel::getSieger(const satz& s)
     return s.P1 > s.P2 ? 1 : 2;
 }
 
-bool clSatzregel::istEntschieden(const sWertung& w)
-{
-    return w.m_Spiel.eigene > 0 || w.m_Spiel.gegner > 0;
-}
-
 int clSatzregel::getEntscheidungssatz(const eingaben& e) const
 {
     int gewonnen[3] = {0, 0, 0};
@@ -65,47 +37,56 @@ int clSatzregel::getEntscheidungssatz(const eingaben& e) const
 
 bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
 {
-    w1 = sWertung();
-    w2 = sWertung();
-    sWertung& sieger = e.seite == 1 ? w2 : w1;
-    sWertung& verlierer = e.seite == 1 ? w1 : w2;
+    // Side 2's result is side 1's seen from the other side: only side 1's is summed.
+    sWertung w;
+    teilwertung& saetze = w.m_Satz;
+    // The side that won, 0 while the match is not decided.
+    int sieger = 0;
+    bool amTisch = true;
     if (e.ausfall == ausfKampflos)
     {
         // The side that did not play loses without a set or a point being counted.
-        for (int i = 0; i < m_Gewinnsaetze; ++i)
-            gewinneSatz(sieger, verlierer);
-        entscheide(sieger, verlierer, false);
-        return true;
+        sieger = e.seite == 1 ? 2 : 1;
+        (sieger == 1 ? saetze.eigene : saetze.gegner) = m_Gewinnsaetze;
+        amTisch = false;
     }
-    for (int i = 0; i < 2 * m_Gewinnsaetze - 1; ++i)
+    else
     {
-        const satz& s = e.saetze[i];
-        if (!istGespielt(s))
-            continue;
-        w1.m_Punkte.eigene += s.P1;
-        w1.m_Punkte.gegner += s.P2;
-        w2.m_Punkte.eigene += s.P2;
-        w2.m_Punkte.gegner += s.P1;
-        if (const int seite = getSieger(s))
-            gewinneSatz(seite == 1 ? w1 : w2, seite == 1 ? w2 : w1);
-    }
-    if (e.ausfall == ausfAufgabe)
-    {
-        while (sieger.m_Satz.eigene < m_Gewinnsaetze)
-            gewinneSatz(sieger, verlierer);
-        const int zuviel = std::max(0, verlierer.m_Satz.eigene - (m_Gewinnsaetze - 1));
-        verlierer.m_Satz.eigene -= zuviel;
-        sieger.m_Satz.gegner -= zuviel;
-        entscheide(sieger, verlierer, false);
-        return true;
-    }
-    for (sWertung* w : {&w1, &w2})
-    {
-        if (w->m_Satz.eigene >= m_Gewinnsaetze)
+        for (int i = 0; i < 2 * m_Gewinnsaetze - 1; ++i)
         {
-            entscheide(*w, w == &w1 ? w2 : w1, true);
-            return true;
+            const satz& s = e.saetze[i];
+            if (!istGespielt(s))
+                continue;
+            w.m_Punkte.eigene += s.P1;
+            w.m_Punkte.gegner += s.P2;
+            if (const int seite = getSieger(s))
+                ++(seite == 1 ? saetze.eigene : saetze.gegner);
         }
+        if (e.ausfall == ausfAufgabe)
+        {
+            sieger = e.seite == 1 ? 2 : 1;
+            int& gewonnen = sieger == 1 ? saetze.eigene : saetze.gegner;
+            int& verloren = sieger == 1 ? saetze.gegner : saetze.eigene;
+            gewonnen = std::max(gewonnen, m_Gewinnsaetze);
+            verloren = std::min(verloren, m_Gewinnsaetze - 1);
+            amTisch = false;
+        }
+        else if (saetze.eigene >= m_Gewinnsaetze)
+            sieger = 1;
+        else if (saetze.gegner >= m_Gewinnsaetze)
+            sieger = 2;
     }
-    return false;
+    if (sieger != 0)
+    {
+        // The winner gets 2 match points, the loser 1 when the match was played out.
+        const int verliererPunkte = amTisch ? 1 : 0;
+        w.m_Spiel = sieger == 1 ? teilwertung{1, 0} : teilwertung{0, 1};
+        w.m_Spielpunkte = sieger == 1 ? teilwertung{2, verliererPunkte} : teilwertung{verliererPunkte, 2};
+    }
+    w1 = w;
+    w2 = {{w.m_Spiel.gegner, w.m_Spiel.eigene},
+          {w.m_Satz.gegner, w.m_Satz.eigene},
+          {w.m_Punkte.gegner, w.m_Punkte.eigene},
+          {w.m_Spielpunkte.gegner, w.m_Spielpunkte.eigene}};
+    return sieger != 0;
 }

@@ -32,9 +32,11 @@ void clSchema::bereinigeSpielplan()
 
 void clSchema::neuesSpiel(clRunde& runde, clTeilnehmer* t1, clTeilnehmer* t2)
 {
-    m_Spiele.emplace_back(t1, t2);
-    m_Spiele.back().setGewinnsaetze(m_Gewinnsaetze);
-    runde.addSpiel(&m_Spiele.back());
+    clTTSpiel& sp = m_Spiele.emplace_back(t1, t2);
+    // A new match has no sets to cut off: only another number needs setting.
+    if (sp.getGewinnsaetze() != m_Gewinnsaetze)
+        sp.setGewinnsaetze(m_Gewinnsaetze);
+    runde.addSpiel(&sp);
 }
 
 mapEingaben clSchema::merkeEingaben() const
@@ -74,6 +76,10 @@ void clSchema::uebertrageEingaben(const mapEingaben& gemerkt)
 
 void clSchema::setGewinnsaetze(int g)
 {
+    // Every match is made with the schedule's number and changed only with it here:
+    // a schedule about to be made anew is not walked through for nothing.
+    if (std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze) == m_Gewinnsaetze)
+        return;
     m_Gewinnsaetze = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
     for (clTTSpiel& sp : m_Spiele)
         sp.setGewinnsaetze(g);
@@ -247,6 +253,11 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
     int sollPlatten = m_Platten;
     for (int runde = 0; runde < optRunden; ++runde)
     {
+        // The circle turns: from table to table the first players go one back and
+        // the second one on, each around optRunden (counted on rather than divided
+        // anew for each of the tens of thousands of matches).
+        int T1 = (z - 1 + runde) % optRunden;
+        int T2 = (z + runde) % optRunden;
         for (int platte = 0; platte < optPlatten; ++platte)
         {
             const int idx_rnd = static_cast<int>(m_Runden.size()) - 1;
@@ -258,11 +269,9 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
                 else
                     auslasserOffen = false;
             }
-            const int T1 = ((z - 1 - (platte - runde)) % optRunden + optRunden) % optRunden;
-            int T2 = (z + platte + runde) % optRunden;
-            if (m_Even && platte == optPlatten - 1)
-                T2 = n - 1;
-            neuesSpiel(m_Runden.back(), (*tl)[T1], (*tl)[T2]);
+            neuesSpiel(m_Runden.back(), (*tl)[T1], (*tl)[m_Even && platte == optPlatten - 1 ? n - 1 : T2]);
+            T1 = T1 == 0 ? optRunden - 1 : T1 - 1;
+            T2 = T2 == optRunden - 1 ? 0 : T2 + 1;
             if (m_Runden.back().AnzSpiele() == sollPlatten)
             {
                 m_Runden.emplace_back(n, m_Platten);

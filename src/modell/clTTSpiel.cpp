@@ -30,10 +30,12 @@ void clTTSpiel::initialisieren()
     m_AusfallSeite = 0;
     m_W1 = getNullwertung();
     m_W2 = getNullwertung();
+    m_ErgebnisGilt = false;
 }
 
 void clTTSpiel::setGewinnsaetze(int g)
 {
+    m_ErgebnisGilt = false;
     m_Gewinnsaetze = std::clamp(g, MinGewinnsaetze, MaxGewinnsaetze);
     for (int i = getAnzSaetze(); i < MaxSaetze; ++i)
         m_Saetze[i] = satz();
@@ -50,6 +52,7 @@ void clTTSpiel::setSatzErg(int snr, int p1, int p2)
 {
     if (snr < 1 || snr > getAnzSaetze())
         return;
+    m_ErgebnisGilt = false;
     satz& s = m_Saetze[snr - 1];
     if (p1 != -1)
         s.P1 = p1;
@@ -68,6 +71,7 @@ void clTTSpiel::loescheSatzErg(int snr, int seite)
 {
     if (snr < 1 || snr > getAnzSaetze())
         return;
+    m_ErgebnisGilt = false;
     satz& s = m_Saetze[snr - 1];
     if (seite == 1)
         s.P1 = -1;
@@ -118,6 +122,7 @@ void clTTSpiel::setEingaben(const eingaben& e)
 
 void clTTSpiel::setAusfall(modAusfall art, int seite)
 {
+    m_ErgebnisGilt = false;
     const bool gueltig = art != ausfKeiner && (seite == 1 || seite == 2);
     m_Ausfall = gueltig ? art : ausfKeiner;
     m_AusfallSeite = gueltig ? seite : 0;
@@ -141,11 +146,16 @@ bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
     const bool entschieden = clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
     m_W1 = W1;
     m_W2 = W2;
+    m_ErgebnisGilt = true;
     return entschieden;
 }
 
 bool clTTSpiel::getErgebnis(sWertung& W1, sWertung& W2) const
 {
+    // The hall asks every match for its result after each result entered: the
+    // one the standings hold serves while the entries stay.
+    if (m_ErgebnisGilt)
+        return getGespeichertesErgebnis(W1, W2);
     return clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
 }
 
@@ -165,6 +175,7 @@ bool clTTSpiel::altesErgebnis(sWertung& w1, sWertung& w2)
     {
         m_W1 = getNullwertung();
         m_W2 = getNullwertung();
+        m_ErgebnisGilt = false;
     }
     return entschieden;
 }

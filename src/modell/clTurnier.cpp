@@ -794,7 +794,7 @@ void clTurnier::zieheZurueck(int startnr)
                     wxString::Format(wxGetTranslation(L"Rückzug %s"), getTeilnehmer(startnr)->getAnzeige()));
 }
 
-void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
+void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool tabelleNeu)
 {
     if (m_Turniertabelle == nullptr || sp == nullptr || sp->getT1() == nullptr || sp->getT2() == nullptr)
         return;
@@ -802,7 +802,7 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp)
     const int t2 = sp->getT2()->getStartNr();
     sWertung w1, w2;
     bool geaendert = false;
-    if (sp->altesErgebnis(w1, w2))
+    if (sp->altesErgebnis(w1, w2) && !tabelleNeu)
     {
         m_Turniertabelle->subtrahiereWertung(t1, w1);
         m_Turniertabelle->subtrahiereWertung(t2, w2);
@@ -870,11 +870,7 @@ void clTurnier::aktualisiereSpielplanAnzeigen()
     m_Turniertabelle->setPlatzierungsmodus(static_cast<modPlatzierung>(m_Allgemein.PlatzierungIdx));
     m_Turniertabelle->setzeAnzahl(getAnzahlTeilnehmer(), true);
     for (clTTSpiel& sp : m_Schema.getSpiele())
-    {
-        sWertung w1, w2;
-        sp.altesErgebnis(w1, w2);
-        uebernehmeErgebnis(&sp);
-    }
+        uebernehmeErgebnis(&sp, true);
 }
 
 // ---- the tournament file
