@@ -140,13 +140,16 @@ TEST_F(Datei, ZufaelligeTurniereKommenUnveraendertZurueck)
 // line end, a '#' inside a value is data; lines beyond the general ones and beyond
 // the last round are ignored, a table count below 1 is taken as 1, an unknown mode
 // as 0, missing general lines keep the defaults. Saved on Windows: CRLF line ends,
-// Windows-1252 (the euro sign is one of the characters it adds to Latin-1) and a
-// byte order mark in front.
+// Windows-1252 (the euro sign is one of the characters it adds to Latin-1; pairs
+// of bytes that UTF-8 would take for a character written too long are two of
+// its characters) and a byte order mark in front.
 TEST_F(Datei, FremdeDateienWerdenNachsichtigGelesen)
 {
     const std::pair<std::string, const wchar_t*> dateien[] = {
         {"#!! Allgemein\nNur der Titel\n#!! Runden\n(a:b,11:1)\n",
          L"Nur der Titel|ein Verein|heute|hier|1|0|2|0\n|||\n"},
+        {"#!! Allgemein\nTitel \xC0\xA9 \xC1\xBF\n#!! Runden\n(a:b,11:1)\n",
+         L"Titel À© Á¿|ein Verein|heute|hier|1|0|2|0\n|||\n"},
         {"\xEF\xBB\xBF#!! Allgemein\r\nMeisterschaft\r\nTTC M\xfcnchen\r\n1.5.\r\nStra\xdf"
          "e 1 \x80\r\n2\r\n1\r\n#!! Teilnehmer\r\nM\xfcller, J\xfcrgen, J\xfcrgen\r\n"
          "B\xe4r, Ida, Ida\r\nOhm, Udo, Udo\r\n#!! Spielplan\r\n0\r\n#!! Runden\r\n(x:y,11: 3,11: 4)\r\n",

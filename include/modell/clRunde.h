@@ -58,6 +58,8 @@ private:
 
     bool kannAnsetzen(int t1, int t2) const;
     bool istFrei(int startNr) const;
+    // Enters a pairing kannAnsetzen allowed, with its match or none.
+    void setze(int t1, int t2, clTTSpiel* sp);
     void setzeAngesetzt(int startNr);
 
     // A bit per participant rather than each one's opponent: a schedule on one table

@@ -43,17 +43,19 @@ void clRunde::addSpiel(clTTSpiel* sp)
         return;
     const int t1 = sp->getT1()->getStartNr();
     const int t2 = sp->getT2()->getStartNr();
-    if (!kannAnsetzen(t1, t2))
-        return;
-    addAnsetzung(t1, t2);
-    m_Plaetze.back().spiel = sp;
+    if (kannAnsetzen(t1, t2))
+        setze(t1, t2, sp);
 }
 
 void clRunde::addAnsetzung(int t1, int t2)
 {
-    if (!kannAnsetzen(t1, t2))
-        return;
-    m_Plaetze.push_back({{t1, t2}, nullptr});
+    if (kannAnsetzen(t1, t2))
+        setze(t1, t2, nullptr);
+}
+
+void clRunde::setze(int t1, int t2, clTTSpiel* sp)
+{
+    m_Plaetze.push_back({{t1, t2}, sp});
     setzeAngesetzt(t1);
     setzeAngesetzt(t2);
 }

@@ -288,6 +288,21 @@ bool liesSatz(const Z* p, const Z* ende, satz& s)
     return liesPunkte(p, ende, s.P1) && p != ende && *p++ == Z(':') && liesPunkte(p, ende, s.P2) && p == ende;
 }
 
+// A score as this program writes it: a blank perhaps and up to five digits; q
+// then stands after it.
+template <typename Z>
+bool liesPunkteKurz(const Z*& q, const Z* ende, int& punkte)
+{
+    if (q != ende && *q == Z(' '))
+        ++q;
+    const Z* const anfang = q;
+    int wert = 0;
+    for (; q != ende && q - anfang < 6 && *q >= Z('0') && *q <= Z('9'); ++q)
+        wert = wert * 10 + (*q - Z('0'));
+    punkte = wert;
+    return q != anfang && q - anfang < 6;
+}
+
 // A set as this program writes it, two numbers of one or two digits (one with a
 // blank in front) with a colon between, up to a comma or the end, read in one
 // pass: a file holds tens of thousands of them. p then stands after it. Anything
@@ -296,21 +311,8 @@ template <typename Z>
 bool liesSatzKurz(const Z*& p, const Z* ende, satz& s)
 {
     const Z* q = p;
-    for (int* punkte : {&s.P1, &s.P2})
-    {
-        if (punkte == &s.P2 && (q == ende || *q++ != Z(':')))
-            return false;
-        if (q != ende && *q == Z(' '))
-            ++q;
-        const Z* const anfang = q;
-        int wert = 0;
-        for (; q != ende && q - anfang < 6 && *q >= Z('0') && *q <= Z('9'); ++q)
-            wert = wert * 10 + (*q - Z('0'));
-        if (q == anfang || q - anfang == 6)
-            return false;
-        *punkte = wert;
-    }
-    if (q != ende && *q != Z(','))
+    if (!liesPunkteKurz(q, ende, s.P1) || q == ende || *q++ != Z(':') || !liesPunkteKurz(q, ende, s.P2) ||
+        (q != ende && *q != Z(',')))
         return false;
     p = q;
     return true;
