@@ -71,6 +71,15 @@ bool istEntschieden(const clTTSpiel* sp)
     return sp->getErgebnis(w1, w2);
 }
 
+// The person with the number nr in a list ordered by number; the list's end for none.
+template <typename Liste>
+auto findePerson(Liste& personen, int nr)
+{
+    const auto it = std::lower_bound(personen.begin(), personen.end(), nr,
+                                     [](const clPerson& p, int n) { return p.getKennung() < n; });
+    return it != personen.end() && it->getKennung() == nr ? it : personen.end();
+}
+
 // Reads "3 17": the numbers of a line, blank-separated; false when one is not a number.
 bool liesNummern(std::wstring_view text, std::vector<int>& nummern)
 {
@@ -371,16 +380,14 @@ bool clTurniertag::setEigenePlatten(int i, const std::vector<int>& platten)
 
 const clPerson* clTurniertag::getPerson(int nr) const
 {
-    const auto it = std::lower_bound(m_Personen.begin(), m_Personen.end(), nr,
-                                     [](const clPerson& p, int n) { return p.getKennung() < n; });
-    return it != m_Personen.end() && it->getKennung() == nr ? &*it : nullptr;
+    const auto it = findePerson(m_Personen, nr);
+    return it != m_Personen.end() ? &*it : nullptr;
 }
 
 bool clTurniertag::setPersonendaten(const clPerson& daten)
 {
-    const auto it = std::lower_bound(m_Personen.begin(), m_Personen.end(), daten.getKennung(),
-                                     [](const clPerson& p, int nr) { return p.getKennung() < nr; });
-    if (it == m_Personen.end() || it->getKennung() != daten.getKennung())
+    const auto it = findePerson(m_Personen, daten.getKennung());
+    if (it == m_Personen.end())
         return false;
     it->Jahrgang = daten.Jahrgang;
     it->Geschlecht = daten.Geschlecht;
@@ -1097,13 +1104,6 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
             (z > 0 && p.getKennung() <= personen[z - 1].getKennung()))
             zeilenFehler("Personen", z, _("keine Person, oder die Nummer steht nicht aufsteigend"));
     }
-    // A person by its number, in the list ordered by number; the list's end for none.
-    const auto findePerson = [&personen](int nr)
-    {
-        const auto it = std::lower_bound(personen.begin(), personen.end(), nr,
-                                         [](const clPerson& p, int n) { return p.getKennung() < n; });
-        return it != personen.end() && it->getKennung() == nr ? it : personen.end();
-    };
 
     struct sGelesen
     {
@@ -1173,7 +1173,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
             bool gut = liesNummern(meldungen[m], nummern) && nummern.size() == (paar ? 2u : 1u);
             for (int p : nummern)
             {
-                const auto person = findePerson(p);
+                const auto person = findePerson(personen, p);
                 gut = gut && person != personen.end() && !gemeldet[person - personen.begin()];
                 if (gut)
                     gemeldet[person - personen.begin()] = true;
