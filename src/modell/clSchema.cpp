@@ -78,9 +78,10 @@ void clSchema::setGewinnsaetze(int g)
 {
     // Every match is made with the schedule's number and changed only with it here:
     // a schedule about to be made anew is not walked through for nothing.
-    if (std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze) == m_Gewinnsaetze)
+    const int neu = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    if (neu == m_Gewinnsaetze)
         return;
-    m_Gewinnsaetze = std::clamp(g, clTTSpiel::MinGewinnsaetze, clTTSpiel::MaxGewinnsaetze);
+    m_Gewinnsaetze = neu;
     for (clTTSpiel& sp : m_Spiele)
         sp.setGewinnsaetze(g);
 }

@@ -303,10 +303,10 @@ bool liesPunkteKurz(const Z*& q, const Z* ende, int& punkte)
     return q != anfang && q - anfang < 6;
 }
 
-// A set as this program writes it, two numbers of one or two digits (one with a
+// A set as this program writes it, two numbers of up to five digits (one with a
 // blank in front) with a colon between, up to a comma or the end, read in one
 // pass: a file holds tens of thousands of them. p then stands after it. Anything
-// else, and numbers of many digits, are left to liesSatz.
+// else, and numbers of more digits, are left to liesSatz.
 template <typename Z>
 bool liesSatzKurz(const Z*& p, const Z* ende, satz& s)
 {
