@@ -61,6 +61,12 @@ public:
     // a section is read without a string for each line.
     bool getSektion(const wxString& sn, std::wstring& text, std::vector<std::wstring_view>& zeilen,
                     size_t hoechstens) const;
+    // The same for the anzahl sections namen[0…] into one text: the lines of section
+    // i are zeilen[enden[i - 1]] up to zeilen[enden[i]]. A tournament in groups reads
+    // a section per group, and a text for each took a tenth of loading it.
+    bool getSektionen(const wxString* namen, size_t anzahl, std::wstring& text,
+                      std::vector<std::wstring_view>& zeilen, std::vector<size_t>& enden,
+                      size_t hoechstens) const;
 
     // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not
     // valid UTF-8; a byte order mark in front is skipped in both.

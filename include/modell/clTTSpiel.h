@@ -107,6 +107,9 @@ public:
     wxString getSaveString() const;
     // The same, appended to str: a round line is written of its matches in one text.
     void haengeSaveStringAn(wxString& str) const;
+    // What the save string holds after the players' names, without the closing
+    // parenthesis: ",11:7,9:11" and a walkover or retirement mark; empty for none.
+    void haengeEingabenAn(wxString& str) const;
     // The entries of a match group from anfang to ende, without its parentheses:
     // the sets by position and a walkover or retirement mark. False when a piece
     // is neither a set nor a mark; falsch is then that piece. Z is wchar_t for

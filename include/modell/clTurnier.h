@@ -99,6 +99,9 @@ public:
     wxString getAuslosungsSperre() const;
 
     clTurnier();
+    // With the general data alg from the start, as the groups of a class are made:
+    // general data made only to be replaced cost a group four texts.
+    explicit clTurnier(const allgemein& alg);
     virtual ~clTurnier();
     clTurnier(const clTurnier&) = delete;
     clTurnier& operator=(const clTurnier&) = delete;
@@ -313,17 +316,17 @@ private:
 
     allgemein m_Allgemein;
     clSchema m_Schema;
-    clSpieleTableBase* m_SpieleTB;
-    clTeilnehmerTableBase* m_TeilnehmerTB;
-    clWertungTableBase* m_Turniertabelle;
+    clSpieleTableBase* m_SpieleTB = nullptr;
+    clTeilnehmerTableBase* m_TeilnehmerTB = nullptr;
+    clWertungTableBase* m_Turniertabelle = nullptr;
     vecTeilnehmer m_Teilnehmer;
     // Tables or mode changed since the schedule was made.
-    bool m_SchemaVeraltet;
+    bool m_SchemaVeraltet = false;
     // Sets to win or placing changed since the standings were made.
-    bool m_WertungVeraltet;
+    bool m_WertungVeraltet = false;
     // Form or number of groups changed since the groups were drawn.
-    bool m_GruppenVeraltet;
-    bool m_Geaendert;
+    bool m_GruppenVeraltet = false;
+    bool m_Geaendert = false;
     // The highest stable number a participant has had since the roster was read.
     int m_HoechsteKennung = 0;
     std::vector<clTurnierBeobachter*> m_Beobachter;

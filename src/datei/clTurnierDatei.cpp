@@ -406,18 +406,33 @@ bool clTurnierDatei::getSektion(const wxString& sn, wxArrayString& sek, size_t h
 bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
                                 std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
 {
+    std::vector<size_t> enden;
+    return getSektionen(&sn, 1, text, zeilen, enden, hoechstens);
+}
+
+bool clTurnierDatei::getSektionen(const wxString* namen, size_t anzahl, std::wstring& text,
+                                  std::vector<std::wstring_view>& zeilen, std::vector<size_t>& enden,
+                                  size_t hoechstens) const
+{
     // The lines' bytes first: their sum bounds the text (a character never takes
     // less than a byte), which so is made once and decoded into in place, and
-    // never moves under the views; a tournament in groups reads a section per group.
+    // never moves under the views.
     std::vector<std::string_view> roh;
-    // Most sections are short: a group's has a few lines.
-    roh.reserve(16);
-    const bool alle = fuerRohzeilen(sn, hoechstens,
-                                    [&roh](std::string_view zeile)
-                                    {
-                                        roh.push_back(zeile);
-                                        return true;
-                                    });
+    roh.reserve(16 * anzahl);
+    enden.clear();
+    enden.reserve(anzahl);
+    bool alle = true;
+    for (size_t i = 0; i < anzahl; ++i)
+    {
+        alle = fuerRohzeilen(namen[i], hoechstens,
+                             [&roh](std::string_view zeile)
+                             {
+                                 roh.push_back(zeile);
+                                 return true;
+                             }) &&
+               alle;
+        enden.push_back(roh.size());
+    }
     size_t groesse = 0;
     for (std::string_view zeile : roh)
         groesse += zeile.size();

@@ -301,19 +301,9 @@ void clEndrunde::haengeAn(vecPlatzierung& endstand, vecPlatzierung gruppenplaetz
 
 namespace
 {
-// Whether two match groups agree from their first comma on, blanks left out: what
-// is read back of a match.
-bool gleichOhneNamen(const wxString& a, std::wstring_view b)
-{
-    const wchar_t* const aEnde = a.wc_str() + a.length();
-    const wchar_t* const bEnde = b.data() + b.size();
-    return clMaskierung::gleichOhneLeerzeichen(clMaskierung::finde(a.wc_str(), aEnde, L','), aEnde,
-                                               clMaskierung::finde(b.data(), bEnde, L','), bEnde);
-}
-
 // Reads a match line into sp; false unless the line is one group and writing the
-// match again (into geschrieben) gives it back, so that nothing in it was skipped
-// or misread.
+// match's entries again (into geschrieben) gives back what follows the names, so
+// that nothing in it was skipped or misread.
 bool liesSpiel(clTTSpiel& sp, std::wstring_view zeile, wxString& geschrieben)
 {
     size_t pos = 0;
@@ -325,8 +315,12 @@ bool liesSpiel(clTTSpiel& sp, std::wstring_view zeile, wxString& geschrieben)
         return false;
     sp.setEingaben(e);
     geschrieben.clear();
-    sp.haengeSaveStringAn(geschrieben);
-    return gleichOhneNamen(geschrieben, zeile);
+    sp.haengeEingabenAn(geschrieben);
+    // The names end at the first comma; the closing parenthesis is the line's last sign.
+    const wchar_t* const ende = zeile.data() + zeile.size() - 1;
+    return clMaskierung::gleichOhneLeerzeichen(geschrieben.wc_str(),
+                                               geschrieben.wc_str() + geschrieben.length(),
+                                               clMaskierung::finde(zeile.data(), ende, L','), ende);
 }
 } // namespace
 

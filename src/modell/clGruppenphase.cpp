@@ -102,10 +102,9 @@ void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, co
                                    const std::vector<eingaben>& spiele, const std::vector<size_t>& rundenEnde)
 {
     std::unique_ptr<sGruppe> gr(new sGruppe);
-    gr->turnier.reset(new clTurnier);
+    gr->turnier.reset(new clTurnier(alg));
     gr->tabelle.reset(new clWertungTableBase(gr->turnier.get()));
     gr->startNr = startNr;
-    gr->turnier->setAllgemein(&alg);
     // The group's own copies of its players, with their stable numbers.
     vecTeilnehmer kopien;
     kopien.reserve(spieler.size());
@@ -865,35 +864,48 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     }
     // The draw makes as many groups as the general data ask, at most one per player.
     const int anzahl = std::clamp(alg.Gruppen, 1, std::max(1, static_cast<int>(teilnehmer.size())));
-    for (int g = 2; g <= anzahl; ++g)
-        if (!dat.hatSektion(gruppe(g)))
+    std::vector<wxString> namen;
+    namen.reserve(static_cast<size_t>(anzahl));
+    for (int g = 1; g <= anzahl; ++g)
+    {
+        namen.push_back(gruppe(g));
+        if (!dat.hatSektion(namen.back()))
         {
             // Line 10 of the general data holds the number of groups.
             fehler = wxString::Format(
                 wxGetTranslation(L"Allgemein, Zeile 10: %d Gruppen, aber „Gruppe %d“ fehlt."), anzahl, g);
             return nullptr;
         }
+    }
     if (dat.hatSektion(gruppe(anzahl + 1)))
         return abbruch(gruppe(anzahl + 1), 0, L"die Turnierdaten nennen weniger Gruppen.");
     // The tables follow the groups' sizes, as they did when the groups were made.
-    // Each group's lines are views into its text.
-    std::vector<std::wstring> texte(static_cast<size_t>(anzahl));
-    std::vector<std::vector<std::wstring_view>> abschnitte(static_cast<size_t>(anzahl));
+    // Every group's lines are views into one text.
+    std::wstring text;
+    std::vector<std::wstring_view> zeilen;
+    std::vector<size_t> enden;
+    dat.getSektionen(namen.data(), namen.size(), text, zeilen, enden, std::numeric_limits<size_t>::max());
+    std::vector<std::wstring_view> sek;
+    const auto abschnitt = [&](int g)
+    {
+        sek.assign(zeilen.begin() + static_cast<std::ptrdiff_t>(g > 1 ? enden[g - 2] : 0),
+                   zeilen.begin() + static_cast<std::ptrdiff_t>(enden[g - 1]));
+    };
     std::vector<int> groessen;
+    groessen.reserve(static_cast<size_t>(anzahl));
+    std::vector<long> nummern;
     for (int g = 1; g <= anzahl; ++g)
     {
-        const std::vector<std::wstring_view>& kopf = abschnitte[g - 1];
-        std::vector<long> nummern;
-        dat.getSektion(gruppe(g), texte[g - 1], abschnitte[g - 1], std::numeric_limits<size_t>::max());
+        abschnitt(g);
+        nummern.clear();
         groessen.push_back(
-            !kopf.empty() && clZahl::liesListe(kopf[0], nummern) ? static_cast<int>(nummern.size()) : 0);
+            !sek.empty() && clZahl::liesListe(sek[0], nummern) ? static_cast<int>(nummern.size()) : 0);
     }
     const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     std::vector<bool> vergeben(teilnehmer.size() + 1, false);
     // What a group is read into, made once for all groups: a group is small, and
     // fresh memory for each took a tenth of loading.
     wxString geschrieben;
-    std::vector<long> nummern;
     std::vector<int> startNr;
     vecTeilnehmer spieler;
     std::vector<long> auslasser;
@@ -903,7 +915,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     gp->m_Gruppen.reserve(static_cast<size_t>(anzahl));
     for (int g = 1; g <= anzahl; ++g)
     {
-        const std::vector<std::wstring_view>& sek = abschnitte[g - 1];
+        abschnitt(g);
         nummern.clear();
         startNr.clear();
         spieler.clear();

@@ -106,15 +106,15 @@ void clSchema::neuerSpielplan(int pl, vecTeilnehmer* tl, modErzeugung me, const 
     const int n = static_cast<int>(tl->size());
     m_Ordnung = n;
     m_Even = n % 2 == 0;
-    m_LeereRunde = clRunde(n);
+    // It never takes a match: no room for any.
+    m_LeereRunde = clRunde(n, 0);
     if (n > 2)
     {
         m_Platten = zaehlePlatten(n, pl);
         m_Modus = me;
         m_anzAnsetzungen = n * (n - 1) / 2;
         m_anzRunden = zaehleRunden(n, pl);
-        // One more for the round begun after the last one is full.
-        m_Runden.reserve(m_anzRunden + 1);
+        m_Runden.reserve(m_anzRunden);
         m_Spiele.reserve(m_anzAnsetzungen);
         lstAuslasser liste;
         if (!str.empty())
@@ -207,6 +207,12 @@ void clSchema::liesAuslasser(lstAuslasser& al, const wxString& str)
 {
     const int rest = m_anzAnsetzungen % m_Platten;
     const size_t erlaubt = rest == 0 ? 0 : static_cast<size_t>(m_Platten - rest);
+    // Every round is full, as in most groups: no value is taken.
+    if (erlaubt == 0)
+    {
+        al.assign(1, m_anzRunden + 1);
+        return;
+    }
     std::vector<int> werte;
     werte.reserve(erlaubt + 1);
     for (size_t pos = 0; pos < str.length();)
@@ -249,7 +255,8 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
     int ppr = naechsterAuslasser();
     bool auslasserOffen = true;
 
-    // The rounds are filled one after the other; the last one may stay empty.
+    // The rounds are filled one after the other; a round is begun by the first
+    // match it takes, so that none is made to stay empty.
     m_Runden.emplace_back(n, m_Platten);
     int sollPlatten = m_Platten;
     for (int runde = 0; runde < optRunden; ++runde)
@@ -261,6 +268,11 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
         int T2 = (z + runde) % optRunden;
         for (int platte = 0; platte < optPlatten; ++platte)
         {
+            if (m_Runden.back().AnzSpiele() == sollPlatten)
+            {
+                m_Runden.emplace_back(n, m_Platten);
+                sollPlatten = m_Platten;
+            }
             const int idx_rnd = static_cast<int>(m_Runden.size()) - 1;
             if (auslasserOffen && idx_rnd == ppr)
             {
@@ -273,13 +285,6 @@ void clSchema::erstelleSpielplan(vecTeilnehmer* tl, lstAuslasser& al)
             neuesSpiel(m_Runden.back(), (*tl)[T1], (*tl)[m_Even && platte == optPlatten - 1 ? n - 1 : T2]);
             T1 = T1 == 0 ? optRunden - 1 : T1 - 1;
             T2 = T2 == optRunden - 1 ? 0 : T2 + 1;
-            if (m_Runden.back().AnzSpiele() == sollPlatten)
-            {
-                m_Runden.emplace_back(n, m_Platten);
-                sollPlatten = m_Platten;
-            }
         }
     }
-    if (m_Runden.back().AnzSpiele() == 0)
-        m_Runden.pop_back();
 }

@@ -212,6 +212,16 @@ wxString clTTSpiel::getSaveString() const
 
 void clTTSpiel::haengeSaveStringAn(wxString& str) const
 {
+    str += L'(';
+    haengeAnzeigeAn(str, m_T1);
+    str += L':';
+    haengeAnzeigeAn(str, m_T2);
+    haengeEingabenAn(str);
+    str += L')';
+}
+
+void clTTSpiel::haengeEingabenAn(wxString& str) const
+{
     // Sets are read back by position: up to the last set with an entry every set is
     // written, a side not entered as -1, which reading leaves as not entered.
     int anzahl = 0;
@@ -220,13 +230,9 @@ void clTTSpiel::haengeSaveStringAn(wxString& str) const
         if (m_Saetze[i].P1 != -1 || m_Saetze[i].P2 != -1)
             anzahl = i + 1;
     }
-    str += L'(';
-    haengeAnzeigeAn(str, m_T1);
-    str += L':';
-    haengeAnzeigeAn(str, m_T2);
-    // The rest is numbers and signs, written in place and appended at once: this
-    // is done for every match when a file is checked after reading.
-    wchar_t puffer[MaxSaetze * (2 * (clZahl::MaxStellen + 1) + 1) + clZahl::MaxStellen + 4];
+    // Numbers and signs, written in place and appended at once: this is done for
+    // every match when a file is checked after reading.
+    wchar_t puffer[MaxSaetze * (2 * (clZahl::MaxStellen + 1) + 1) + clZahl::MaxStellen + 3];
     wchar_t* p = puffer;
     for (int i = 0; i < anzahl; ++i)
     {
@@ -242,7 +248,6 @@ void clTTSpiel::haengeSaveStringAn(wxString& str) const
             *p++ = *marke;
         p = clZahl::schreibe(p, m_AusfallSeite);
     }
-    *p++ = L')';
     str.append(puffer, p - puffer);
 }
 

@@ -31,11 +31,9 @@ int clTurnier::zaehleTeilnehmer(const vecEditListe& el)
         el.begin(), el.end(), [](const spEditData& ed) { return (ed.m_EditStatus & esDeleted) == 0; }));
 }
 
-clTurnier::clTurnier()
-    : m_SpieleTB(nullptr), m_TeilnehmerTB(nullptr), m_Turniertabelle(nullptr), m_SchemaVeraltet(false),
-      m_WertungVeraltet(false), m_GruppenVeraltet(false), m_Geaendert(false)
-{
-}
+clTurnier::clTurnier() = default;
+
+clTurnier::clTurnier(const allgemein& alg) : m_Allgemein(alg) {}
 
 clTurnier::~clTurnier()
 {
