@@ -31,7 +31,7 @@ public:
     void addAnsetzung(int t1, int t2);
     void addAnsetzung(const ansetzung* Ans);
 
-    int AnzSpiele() const { return static_cast<int>(m_Plaetze.size()); }
+    int AnzSpiele() const { return m_AnzahlPlaetze; }
     clTTSpiel* getSpiel(int pltNr) const;
     ansetzung getAnsetzung(int pltNr) const;
     bool istAngesetzt(int startNr) const;
@@ -56,6 +56,7 @@ private:
         clTTSpiel* spiel = nullptr;
     };
 
+    const sPlatz& getPlatz(int idx) const { return idx == 0 ? m_ErsterPlatz : m_WeiterePlaetze[idx - 1]; }
     bool kannAnsetzen(int t1, int t2) const;
     bool istFrei(int startNr) const;
     // Enters a pairing kannAnsetzen allowed, with its match or none.
@@ -70,7 +71,11 @@ private:
     int m_Anzahl;
     std::uint64_t m_AngesetztInPlace = 0;
     std::vector<bool> m_Angesetzt;
-    std::vector<sPlatz> m_Plaetze;
+    // The first table stands in place as well: a group's round is mostly played at
+    // one table, and its own memory for it was a tenth of loading a tournament in groups.
+    int m_AnzahlPlaetze = 0;
+    sPlatz m_ErsterPlatz;
+    std::vector<sPlatz> m_WeiterePlaetze;
 };
 
 #endif

@@ -19,11 +19,15 @@
 #include "modell/clTurnier.h"
 #include "tabellen/clWertungTableBase.h"
 
-// The standings are destroyed before the group they register with.
+// The standings are destroyed before the group they register with. Both stand in
+// place: a group is made of few blocks of memory, as a tournament in groups is
+// made of many groups on every load.
 struct clGruppenphase::sGruppe
 {
-    std::unique_ptr<clTurnier> turnier;
-    std::unique_ptr<clWertungTableBase> tabelle;
+    explicit sGruppe(const allgemein& alg) : turnier(alg), tabelle(&turnier) {}
+
+    clTurnier turnier;
+    clWertungTableBase tabelle;
     std::vector<int> startNr;
     std::vector<int> platten;
     // The order decided for players sharing a place (main start numbers), and how.
@@ -101,17 +105,15 @@ void clGruppenphase::erzeugeGruppe(size_t g, const std::vector<int>& startNr, co
                                    const allgemein& alg, const wxString& auslasser,
                                    const std::vector<eingaben>& spiele, const std::vector<size_t>& rundenEnde)
 {
-    std::unique_ptr<sGruppe> gr(new sGruppe);
-    gr->turnier.reset(new clTurnier(alg));
-    gr->tabelle.reset(new clWertungTableBase(gr->turnier.get()));
+    std::unique_ptr<sGruppe> gr(new sGruppe(alg));
     gr->startNr = startNr;
     // The group's own copies of its players, with their stable numbers.
     vecTeilnehmer kopien;
     kopien.reserve(spieler.size());
     for (const clTeilnehmer* tn : spieler)
         kopien.push_back(new clTeilnehmer(*tn));
-    gr->turnier->besetze(std::move(kopien), auslasser, spiele, rundenEnde);
-    gr->turnier->addBeobachter(this);
+    gr->turnier.besetze(std::move(kopien), auslasser, spiele, rundenEnde);
+    gr->turnier.addBeobachter(this);
     if (m_Gruppen.size() <= g)
         m_Gruppen.resize(g + 1);
     m_Gruppen[g] = std::move(gr);
@@ -184,7 +186,7 @@ bool clGruppenphase::tausche(int g1, int p1, int g2, int p2)
     {
         sGruppe& alt = *m_Gruppen[neu[i].first - 1];
         const std::vector<int> platten = alt.platten;
-        const allgemein ga = *alt.turnier->getAllgemein();
+        const allgemein ga = *alt.turnier.getAllgemein();
         vecTeilnehmer zeiger;
         for (clTeilnehmer& tn : spieler[i])
             zeiger.push_back(&tn);
@@ -204,8 +206,8 @@ void clGruppenphase::uebernehme(const allgemein& alg)
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
     {
         const allgemein ga = fuerGruppe(alg, platten[g].size());
-        m_Gruppen[g]->turnier->setAllgemein(&ga);
-        m_Gruppen[g]->turnier->Aktualisieren(false);
+        m_Gruppen[g]->turnier.setAllgemein(&ga);
+        m_Gruppen[g]->turnier.Aktualisieren(false);
         m_Gruppen[g]->platten = platten[g];
     }
     m_Still = false;
@@ -217,7 +219,7 @@ void clGruppenphase::uebernehmeNamen(const vecTeilnehmer& roster)
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
         for (size_t p = 0; p < gr->startNr.size(); ++p)
             if (gr->startNr[p] >= 1 && gr->startNr[p] <= static_cast<int>(roster.size()))
-                gr->turnier->getTeilnehmer(static_cast<int>(p) + 1)
+                gr->turnier.getTeilnehmer(static_cast<int>(p) + 1)
                     ->setFromSaveString(roster[gr->startNr[p] - 1]->getSaveString());
     for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
         if (tn->getStartNr() >= 1 && tn->getStartNr() <= static_cast<int>(roster.size()))
@@ -276,7 +278,7 @@ wxString clGruppenphase::beschreibeAenderung(const std::vector<int>& neueNr,
             if (neueNr[m_Gruppen[g]->startNr[p] - 1] == 0)
             {
                 const wxString& name =
-                    m_Gruppen[g]->turnier->getTeilnehmer(static_cast<int>(p) + 1)->getAnzeige();
+                    m_Gruppen[g]->turnier.getTeilnehmer(static_cast<int>(p) + 1)->getAnzeige();
                 satz(wxString::Format(wxGetTranslation(L"%s wird aus Gruppe %d gestrichen; die Spiele von %s "
                                                        L"entfallen samt ihren Aufrufen."),
                                       name, static_cast<int>(g) + 1, name));
@@ -312,7 +314,7 @@ void clGruppenphase::aendereTeilnehmer(const std::vector<int>& neueNr, const vec
         // The group's own roster change: its players stay the same objects, so that
         // their results and calls follow them into the new schedule.
         vecEditListe el;
-        gr.turnier->fillEditListe(el);
+        gr.turnier.fillEditListe(el);
         std::vector<int> startNr;
         bool geaendert = false;
         for (size_t p = 0; p < gr.startNr.size(); ++p)
@@ -334,7 +336,7 @@ void clGruppenphase::aendereTeilnehmer(const std::vector<int>& neueNr, const vec
             }
         gr.startNr = startNr;
         if (geaendert)
-            gr.turnier->UpdateTeilnehmer(el);
+            gr.turnier.UpdateTeilnehmer(el);
     }
     // The knockout form's players are all kept (pruefeAenderung), only renumbered.
     for (const std::unique_ptr<clTeilnehmer>& tn : m_Feld)
@@ -344,7 +346,7 @@ void clGruppenphase::aendereTeilnehmer(const std::vector<int>& neueNr, const vec
 
 clTurnier* clGruppenphase::getGruppe(int g) const
 {
-    return g >= 1 && g <= getAnzahlGruppen() ? m_Gruppen[g - 1]->turnier.get() : nullptr;
+    return g >= 1 && g <= getAnzahlGruppen() ? &m_Gruppen[g - 1]->turnier : nullptr;
 }
 
 std::vector<int> clGruppenphase::getPlatten(int g) const
@@ -372,7 +374,7 @@ int clGruppenphase::getStartNr(const clTeilnehmer* tn) const
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
     {
         const int p = tn->getStartNr();
-        if (m_Gruppen[g]->turnier->getTeilnehmer(p) == tn)
+        if (m_Gruppen[g]->turnier.getTeilnehmer(p) == tn)
             return getStartNr(static_cast<int>(g) + 1, p);
     }
     return 0;
@@ -385,7 +387,7 @@ void clGruppenphase::fuerSpieler(const std::function<bool(int, clTeilnehmer*)>& 
             return;
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
         for (size_t p = 0; p < gr->startNr.size(); ++p)
-            if (!tu(gr->startNr[p], gr->turnier->getTeilnehmer(static_cast<int>(p) + 1)))
+            if (!tu(gr->startNr[p], gr->turnier.getTeilnehmer(static_cast<int>(p) + 1)))
                 return;
 }
 
@@ -510,7 +512,7 @@ void clGruppenphase::entscheide(size_t g, const std::vector<int>& reihenfolge, b
     std::vector<int> startnummern;
     for (int snr : reihenfolge)
         startnummern.push_back(getSpieler(snr)->getStartNr());
-    gr.tabelle->setEntscheidung(startnummern, gelost ? _("Los") : _("Festgelegt"));
+    gr.tabelle.setEntscheidung(startnummern, gelost ? _("Los") : _("Festgelegt"));
 }
 
 bool clGruppenphase::loseEndrunde(const allgemein& alg, std::mt19937& zufall,
@@ -597,7 +599,7 @@ const wchar_t* clGruppenphase::pruefeEndrunde() const
     // the bracket keeps those it was drawn with.
     // The number the settings name is tried first: mostly it is the one.
     const int zuerst =
-        m_Gruppen.empty() ? 1 : std::clamp(m_Gruppen[0]->turnier->getAllgemein()->Aufsteiger, 1, 2);
+        m_Gruppen.empty() ? 1 : std::clamp(m_Gruppen[0]->turnier.getAllgemein()->Aufsteiger, 1, 2);
     for (int aufsteiger : {zuerst, 3 - zuerst})
         if (clEndrundenAuslosung(getErste(aufsteiger, nullptr), aufsteiger).hatSpieler(linien))
             return nullptr;
@@ -636,11 +638,11 @@ vecPlatzierung clGruppenphase::getEndstand() const
     {
         // Those who went on count as the group's first, also when a result
         // corrected after the bracket's draw has moved somebody past them.
-        const clWertungTableBase* stand = gr->turnier->getWertungTableBase();
+        const clWertungTableBase* stand = gr->turnier.getWertungTableBase();
         std::vector<clTeilnehmer*> draussen;
         for (int p = 0; p < stand->getAnzahl(); ++p)
         {
-            clTeilnehmer* tn = gr->turnier->getTeilnehmer(stand->getStartNrAufPlatz(p));
+            clTeilnehmer* tn = gr->turnier.getTeilnehmer(stand->getStartNrAufPlatz(p));
             if (tn != nullptr && std::find(linien.begin(), linien.end(), tn) == linien.end())
                 draussen.push_back(tn);
         }
@@ -658,11 +660,11 @@ void clGruppenphase::sammleSpiele(std::vector<clTTSpiel*>& spiele,
     const auto nr = [](const clTeilnehmer* tn) { return tn != nullptr ? tn->getKennung() : 0; };
     size_t anzahl = spiele.size() + (m_Endrunde != nullptr ? m_Endrunde->getAnzahlSpiele() : 0);
     for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
-        anzahl += gr->turnier->getSchema().getSpiele().size();
+        anzahl += gr->turnier.getSchema().getSpiele().size();
     spiele.reserve(anzahl);
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
-        for (int r = 1; r <= m_Gruppen[g]->turnier->getAnzahlRunden(); ++r)
-            for (int p = 1; clTTSpiel* sp = m_Gruppen[g]->turnier->getSpiel(r, p); ++p)
+        for (int r = 1; r <= m_Gruppen[g]->turnier.getAnzahlRunden(); ++r)
+            for (int p = 1; clTTSpiel* sp = m_Gruppen[g]->turnier.getSpiel(r, p); ++p)
             {
                 spiele.push_back(sp);
                 if (kennungen != nullptr)
@@ -683,7 +685,7 @@ int clGruppenphase::findeGruppe(const clTTSpiel* sp) const
     const std::less<const clTTSpiel*> vor;
     for (size_t g = 0; g < m_Gruppen.size(); ++g)
     {
-        const std::vector<clTTSpiel>& spiele = m_Gruppen[g]->turnier->getSchema().getSpiele();
+        const std::vector<clTTSpiel>& spiele = m_Gruppen[g]->turnier.getSchema().getSpiele();
         if (!spiele.empty() && !vor(sp, spiele.data()) && vor(sp, spiele.data() + spiele.size()))
             return static_cast<int>(g);
     }
@@ -696,7 +698,7 @@ bool clGruppenphase::pruefeSpiel(clTTSpiel* sp)
     if (g >= 0)
     {
         m_Still = true;
-        m_Gruppen[g]->turnier->pruefeWertung(sp);
+        m_Gruppen[g]->turnier.pruefeWertung(sp);
         m_Still = false;
         merkeStand();
         return true;
@@ -712,7 +714,7 @@ bool clGruppenphase::findeOrt(const clTTSpiel* sp, int& g, int& r, int& p) const
     g = findeGruppe(sp);
     if (g < 0)
         return false;
-    const clTurnier& gruppe = *m_Gruppen[g]->turnier;
+    const clTurnier& gruppe = m_Gruppen[g]->turnier;
     for (r = 1; r <= gruppe.getAnzahlRunden(); ++r)
         for (p = 1; const clTTSpiel* s = gruppe.getSpiel(r, p); ++p)
             if (s == sp)
@@ -764,7 +766,7 @@ void clGruppenphase::turnierGeaendert(modAenderung art, const wxString& schritt)
                     zurueck.push_back(sp);
                 }
             if (!zurueck.empty())
-                gr->turnier->pruefeWertungen(zurueck);
+                gr->turnier.pruefeWertungen(zurueck);
         }
         m_Still = false;
         // The organiser must learn why the typed value is gone again.
@@ -785,7 +787,7 @@ void clGruppenphase::merkeStand()
         gr->stand.clear();
         if (m_Endrunde == nullptr)
             continue;
-        const std::vector<clTTSpiel*> spiele = gr->turnier->getAlleSpiele();
+        const std::vector<clTTSpiel*> spiele = gr->turnier.getAlleSpiele();
         gr->stand.reserve(spiele.size());
         for (clTTSpiel* sp : spiele)
             gr->stand.emplace_back(sp, sp->getEingaben());
@@ -808,10 +810,10 @@ void clGruppenphase::schreibe(clTurnierDatei& dat) const
             clZahl::haengeAn(nummern, snr);
         }
         sek.Add(nummern);
-        const wxString auslasser = gr.turnier->getSchema().gibSaveString();
+        const wxString auslasser = gr.turnier.getSchema().gibSaveString();
         sek.Add(auslasser.empty() ? wxString(KeineAuslasser) : auslasser);
-        for (int r = 1; r <= gr.turnier->getAnzahlRunden(); ++r)
-            sek.Add(gr.turnier->getSchema().getRunde(r)->getSaveString());
+        for (int r = 1; r <= gr.turnier.getAnzahlRunden(); ++r)
+            sek.Add(gr.turnier.getSchema().getRunde(r)->getSaveString());
         // Only an order that still orders the shared place.
         if (!getGleichstand(static_cast<int>(g) + 1).empty() && !brauchtEntscheidung(static_cast<int>(g) + 1))
         {
@@ -901,7 +903,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         groessen.push_back(
             !sek.empty() && clZahl::liesListe(sek[0], nummern) ? static_cast<int>(nummern.size()) : 0);
     }
-    const std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
+    std::vector<std::vector<int>> platten = teilePlatten(alg.Platten, groessen);
     std::vector<bool> vergeben(teilnehmer.size() + 1, false);
     // What a group is read into, made once for all groups: a group is small, and
     // fresh memory for each took a tenth of loading.
@@ -961,9 +963,9 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         gp->erzeugeGruppe(g - 1, startNr, spieler, ga,
                           sek[1] == KeineAuslasser ? wxString() : wxString(sek[1].data(), sek[1].size()),
                           eingelesen, rundenEnde);
-        gp->m_Gruppen[g - 1]->platten = platten[g - 1];
+        gp->m_Gruppen[g - 1]->platten = std::move(platten[g - 1]);
         // Whatever a round line holds that the group does not take back makes it damaged.
-        const clTurnier& gr = *gp->m_Gruppen[g - 1]->turnier;
+        const clTurnier& gr = gp->m_Gruppen[g - 1]->turnier;
         for (size_t k = 0; k < anzahlRunden; ++k)
         {
             geschrieben.clear();

@@ -12,8 +12,9 @@ clRunde::clRunde(int anzahl, int anzPlatten) : m_Anzahl(std::max(anzahl, 0))
 {
     if (m_Anzahl > BitsInPlace)
         m_Angesetzt.assign(m_Anzahl, false);
-    if (anzahl >= 2)
-        m_Plaetze.reserve(anzPlatten >= 0 ? std::min(anzahl / 2, anzPlatten) : anzahl / 2);
+    const int platten = anzPlatten >= 0 ? std::min(anzahl / 2, anzPlatten) : anzahl / 2;
+    if (platten > 1)
+        m_WeiterePlaetze.reserve(static_cast<size_t>(platten) - 1);
 }
 
 // A pairing enters the round only when both participants belong to it and sit
@@ -55,7 +56,11 @@ void clRunde::addAnsetzung(int t1, int t2)
 
 void clRunde::setze(int t1, int t2, clTTSpiel* sp)
 {
-    m_Plaetze.push_back({{t1, t2}, sp});
+    if (m_AnzahlPlaetze == 0)
+        m_ErsterPlatz = {{t1, t2}, sp};
+    else
+        m_WeiterePlaetze.push_back({{t1, t2}, sp});
+    ++m_AnzahlPlaetze;
     setzeAngesetzt(t1);
     setzeAngesetzt(t2);
 }
@@ -69,14 +74,14 @@ clTTSpiel* clRunde::getSpiel(int pltNr) const
 {
     if (pltNr < 1 || pltNr > AnzSpiele())
         return nullptr;
-    return m_Plaetze[pltNr - 1].spiel;
+    return getPlatz(pltNr - 1).spiel;
 }
 
 ansetzung clRunde::getAnsetzung(int pltNr) const
 {
     if (pltNr < 1 || pltNr > AnzSpiele())
         return leerSpiel;
-    return m_Plaetze[pltNr - 1].paar;
+    return getPlatz(pltNr - 1).paar;
 }
 
 bool clRunde::istAngesetzt(int startNr) const
@@ -106,9 +111,9 @@ wxString clRunde::getSaveString() const
 
 void clRunde::haengeSaveStringAn(wxString& str) const
 {
-    for (const sPlatz& platz : m_Plaetze)
-        if (platz.spiel != nullptr)
-            platz.spiel->haengeSaveStringAn(str);
+    for (int i = 0; i < m_AnzahlPlaetze; ++i)
+        if (const clTTSpiel* sp = getPlatz(i).spiel)
+            sp->haengeSaveStringAn(str);
 }
 
 template <typename Z>
