@@ -174,6 +174,9 @@ private:
     int m_Gewinnsaetze;
     bool m_SpielUmPlatz3;
     int m_AnzRunden;
+    // The matches stand in one block, made at once and never grown; m_Spiele points
+    // into it in playing order.
+    std::vector<clTTSpiel> m_Spielblock;
     std::vector<clTTSpiel*> m_Spiele;
     std::vector<sKnoten> m_Knoten;
     std::function<wxString(const clTeilnehmer*)> m_Herkunft;

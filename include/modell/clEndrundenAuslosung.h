@@ -29,7 +29,7 @@ public:
     // aufsteiger: q, the players of each group in the bracket (1, or 2 for more).
     // When a group has fewer than q players, Q counts the players there are, and
     // the rules hold for them (loseKurz).
-    clEndrundenAuslosung(const std::vector<std::vector<int>>& erste, int aufsteiger);
+    clEndrundenAuslosung(std::vector<std::vector<int>> erste, int aufsteiger);
 
     // B for Q players: the smallest power of two ≥ Q, at least 2 as a bracket has;
     // 0 for none.

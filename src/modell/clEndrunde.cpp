@@ -23,12 +23,12 @@ clEndrunde::clEndrunde(const vecTeilnehmer& linien, int gewinnsaetze, bool spiel
     m_SpielUmPlatz3 = spielUmPlatz3 && m_AnzRunden >= 2;
     const int anzahl = anzLinien - 1 + (m_SpielUmPlatz3 ? 1 : 0);
     m_Knoten.resize(anzahl);
+    m_Spielblock.resize(anzahl);
     m_Spiele.reserve(anzahl);
-    for (int k = 0; k < anzahl; ++k)
+    for (clTTSpiel& sp : m_Spielblock)
     {
-        clTTSpiel* sp = new clTTSpiel;
-        sp->setGewinnsaetze(m_Gewinnsaetze);
-        m_Spiele.push_back(sp);
+        sp.setGewinnsaetze(m_Gewinnsaetze);
+        m_Spiele.push_back(&sp);
     }
     if (m_SpielUmPlatz3)
         m_Knoten.back().runde = m_AnzRunden;
@@ -64,11 +64,7 @@ clEndrunde::clEndrunde(const vecTeilnehmer& linien, int gewinnsaetze, bool spiel
         wende(getFolgen(i, *m_Spiele[i]));
 }
 
-clEndrunde::~clEndrunde()
-{
-    for (clTTSpiel* sp : m_Spiele)
-        delete sp;
-}
+clEndrunde::~clEndrunde() = default;
 
 int clEndrunde::getAnzahlSpiele(int runde) const
 {
@@ -378,6 +374,7 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const std::vector<std::wstring_view
         return abbruch(anzahl, L"die Endrunde hat weniger Spiele.");
     // In playing order every match has its players from the matches before it.
     wxString geschrieben;
+    std::vector<sWechsel> folgen;
     for (int k = 0; k < er->getAnzahlSpiele(); ++k)
     {
         clTTSpiel* sp = er->m_Spiele[k];
@@ -385,7 +382,9 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const std::vector<std::wstring_view
             return abbruch(2 + k, L"das Spiel ist nicht lesbar.");
         if (sp->hatEingaben() && !er->istSpielbar(sp))
             return abbruch(2 + k, L"das Spiel hat Eingaben, aber keine zwei Spieler.");
-        er->wende(er->getFolgen(k, *sp));
+        folgen.clear();
+        er->gibWeiter(k, er->getAusgang(k, *sp), folgen);
+        er->wende(folgen);
     }
     return er;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace
 {
@@ -45,8 +46,8 @@ struct sStufe
 };
 } // namespace
 
-clEndrundenAuslosung::clEndrundenAuslosung(const std::vector<std::vector<int>>& erste, int aufsteiger)
-    : m_Erste(erste), m_Aufsteiger(aufsteiger >= 2 ? 2 : 1)
+clEndrundenAuslosung::clEndrundenAuslosung(std::vector<std::vector<int>> erste, int aufsteiger)
+    : m_Erste(std::move(erste)), m_Aufsteiger(aufsteiger >= 2 ? 2 : 1)
 {
 }
 
@@ -63,10 +64,12 @@ int clEndrundenAuslosung::getAnzahlLinien(int spieler)
 bool clEndrundenAuslosung::hatSpieler(const std::vector<int>& linien) const
 {
     std::vector<int> erwartet;
+    erwartet.reserve(m_Erste.size() * static_cast<size_t>(m_Aufsteiger));
     for (const std::vector<int>& gruppe : m_Erste)
         for (size_t p = 0; p < gruppe.size() && p < static_cast<size_t>(m_Aufsteiger); ++p)
             erwartet.push_back(gruppe[p]);
     std::vector<int> da;
+    da.reserve(linien.size());
     for (int snr : linien)
         if (snr != Freilos)
             da.push_back(snr);

@@ -787,10 +787,11 @@ void clGruppenphase::merkeStand()
         gr->stand.clear();
         if (m_Endrunde == nullptr)
             continue;
-        const std::vector<clTTSpiel*> spiele = gr->turnier.getAlleSpiele();
-        gr->stand.reserve(spiele.size());
-        for (clTTSpiel* sp : spiele)
-            gr->stand.emplace_back(sp, sp->getEingaben());
+        // Straight from the schedule, without a list of its matches for each group.
+        gr->stand.reserve(gr->turnier.getSchema().getSpiele().size());
+        for (int r = 1; r <= gr->turnier.getAnzahlRunden(); ++r)
+            for (int p = 1; clTTSpiel* sp = gr->turnier.getSpiel(r, p); ++p)
+                gr->stand.emplace_back(sp, sp->getEingaben());
     }
 }
 
