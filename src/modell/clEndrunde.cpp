@@ -90,8 +90,12 @@ clTTSpiel* clEndrunde::getSpiel(int index) const
 
 int clEndrunde::getIndex(const clTTSpiel* sp) const
 {
-    const auto it = std::find(m_Spiele.begin(), m_Spiele.end(), sp);
-    return it == m_Spiele.end() ? -1 : static_cast<int>(it - m_Spiele.begin());
+    // The block holds the matches in playing order: a match's place is its index.
+    const std::less<const clTTSpiel*> vor;
+    const clTTSpiel* const anfang = m_Spielblock.data();
+    if (m_Spielblock.empty() || vor(sp, anfang) || !vor(sp, anfang + m_Spielblock.size()))
+        return -1;
+    return static_cast<int>(sp - anfang);
 }
 
 wxString clEndrunde::getRundenname(int runde) const

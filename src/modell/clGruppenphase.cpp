@@ -580,6 +580,10 @@ const wchar_t* clGruppenphase::pruefeEndrunde() const
     // Each player's main start number, as getStartNr finds it, but by one walk
     // through the players: a search through every group for each line was slow.
     std::vector<std::pair<const clTeilnehmer*, int>> nummern;
+    size_t spieler = m_Feld.size();
+    for (const std::unique_ptr<sGruppe>& gr : m_Gruppen)
+        spieler += gr->startNr.size();
+    nummern.reserve(spieler);
     fuerSpieler(
         [&nummern](int snr, clTeilnehmer* tn)
         {
