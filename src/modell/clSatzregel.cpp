@@ -37,9 +37,13 @@ int clSatzregel::getEntscheidungssatz(const eingaben& e) const
 
 bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
 {
-    // Side 2's result is side 1's seen from the other side: only side 1's is summed.
-    sWertung w;
-    teilwertung& saetze = w.m_Satz;
+    // Side 2's result is side 1's seen from the other side: only side 1's is summed,
+    // in plain numbers that both records then take (a record summed in memory and
+    // copied whole was read back before its stores had landed, a stall on every match).
+    int saetze1 = 0;
+    int saetze2 = 0;
+    int punkte1 = 0;
+    int punkte2 = 0;
     // The side that won, 0 while the match is not decided.
     int sieger = 0;
     bool amTisch = true;
@@ -47,7 +51,7 @@ bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
     {
         // The side that did not play loses without a set or a point being counted.
         sieger = e.seite == 1 ? 2 : 1;
-        (sieger == 1 ? saetze.eigene : saetze.gegner) = m_Gewinnsaetze;
+        (sieger == 1 ? saetze1 : saetze2) = m_Gewinnsaetze;
         amTisch = false;
     }
     else
@@ -57,36 +61,32 @@ bool clSatzregel::werte(const eingaben& e, sWertung& w1, sWertung& w2) const
             const satz& s = e.saetze[i];
             if (!istGespielt(s))
                 continue;
-            w.m_Punkte.eigene += s.P1;
-            w.m_Punkte.gegner += s.P2;
+            punkte1 += s.P1;
+            punkte2 += s.P2;
             if (const int seite = getSieger(s))
-                ++(seite == 1 ? saetze.eigene : saetze.gegner);
+                ++(seite == 1 ? saetze1 : saetze2);
         }
         if (e.ausfall == ausfAufgabe)
         {
             sieger = e.seite == 1 ? 2 : 1;
-            int& gewonnen = sieger == 1 ? saetze.eigene : saetze.gegner;
-            int& verloren = sieger == 1 ? saetze.gegner : saetze.eigene;
+            int& gewonnen = sieger == 1 ? saetze1 : saetze2;
+            int& verloren = sieger == 1 ? saetze2 : saetze1;
             gewonnen = std::max(gewonnen, m_Gewinnsaetze);
             verloren = std::min(verloren, m_Gewinnsaetze - 1);
             amTisch = false;
         }
-        else if (saetze.eigene >= m_Gewinnsaetze)
+        else if (saetze1 >= m_Gewinnsaetze)
             sieger = 1;
-        else if (saetze.gegner >= m_Gewinnsaetze)
+        else if (saetze2 >= m_Gewinnsaetze)
             sieger = 2;
     }
-    if (sieger != 0)
-    {
-        // The winner gets 2 match points, the loser 1 when the match was played out.
-        const int verliererPunkte = amTisch ? 1 : 0;
-        w.m_Spiel = sieger == 1 ? teilwertung{1, 0} : teilwertung{0, 1};
-        w.m_Spielpunkte = sieger == 1 ? teilwertung{2, verliererPunkte} : teilwertung{verliererPunkte, 2};
-    }
-    w1 = w;
-    w2 = {{w.m_Spiel.gegner, w.m_Spiel.eigene},
-          {w.m_Satz.gegner, w.m_Satz.eigene},
-          {w.m_Punkte.gegner, w.m_Punkte.eigene},
-          {w.m_Spielpunkte.gegner, w.m_Spielpunkte.eigene}};
+    // The winner gets 2 match points, the loser 1 when the match was played out.
+    const int verliererPunkte = amTisch ? 1 : 0;
+    const int spiel1 = sieger == 1 ? 1 : 0;
+    const int spiel2 = sieger == 2 ? 1 : 0;
+    const int spielpunkte1 = sieger == 1 ? 2 : sieger == 2 ? verliererPunkte : 0;
+    const int spielpunkte2 = sieger == 2 ? 2 : sieger == 1 ? verliererPunkte : 0;
+    w1 = {{spiel1, spiel2}, {saetze1, saetze2}, {punkte1, punkte2}, {spielpunkte1, spielpunkte2}};
+    w2 = {{spiel2, spiel1}, {saetze2, saetze1}, {punkte2, punkte1}, {spielpunkte2, spielpunkte1}};
     return sieger != 0;
 }

@@ -349,7 +349,12 @@ bool liesAusfall(const Z* p, const Z* ende, eingaben& e)
 template <typename Z>
 bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch)
 {
-    e = eingaben();
+    // Field by field: a whole record assigned at once was built aside and read
+    // back before its stores had landed, which stalled every match of a file.
+    for (satz& leer : e.saetze)
+        leer = satz();
+    e.ausfall = ausfKeiner;
+    e.seite = 0;
     const Z* p = clMaskierung::finde(anfang, ende, Z(','));
     if (p == ende)
         return true; // the names alone
@@ -359,7 +364,10 @@ bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxSt
     int snr = 0;
     for (int stueck = 0; stueck <= MaxSaetze; ++stueck)
     {
-        satz s;
+        // A set is read straight into its place, for the same reason; one beyond
+        // the last place is read and dropped.
+        satz ueberzaehlig;
+        satz& s = snr < MaxSaetze ? e.saetze[snr] : ueberzaehlig;
         const Z* komma = p;
         bool satzGelesen = liesSatzKurz(komma, ende, s);
         if (!satzGelesen)
@@ -368,14 +376,16 @@ bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxSt
             satzGelesen = liesSatz(p, komma, s);
         }
         if (satzGelesen)
+            snr = std::min(snr + 1, static_cast<int>(MaxSaetze));
+        else
         {
-            if (snr < MaxSaetze)
-                e.saetze[snr++] = s;
-        }
-        else if (!liesAusfall(p, komma, e))
-        {
-            falsch = alsText(p, static_cast<size_t>(komma - p));
-            return false;
+            // What a failed reading left there is no set.
+            s = satz();
+            if (!liesAusfall(p, komma, e))
+            {
+                falsch = alsText(p, static_cast<size_t>(komma - p));
+                return false;
+            }
         }
         if (komma == ende)
             break;
