@@ -341,3 +341,50 @@ TEST(Turniertag, Datei)
         EXPECT_EQ(vorher, leer.getAbbild());
     }
 }
+
+// A class read anew from its own file finds its persons by name and club,
+// regardless of case and of blanks around them: a pair keeps its two persons in
+// their order, namesakes (of a first name alone) keep theirs in the order of their entries, and a person
+// of another name stays apart even where the two names' keys come to the same
+// number ("a~" and "b_").
+TEST(Turniertag, GeladeneKonkurrenzFindetIhrePersonen)
+{
+    TestTurnier tt;
+    ASSERT_EQ("",
+              erstelleDoppel(tt, {"V2,N2,Verein 2,1002,V1,N1,Verein 1,1001", "a~,,,,V3,N3,Verein 3,1003"}));
+    ASSERT_EQ(1, tt.tag.fuegeHinzu("Einzel"));
+    clTurnier& einzel = *tt.tag.getKonkurrenz(1);
+    vecEditListe el;
+    for (const char* name : {" v1 ,n1,VEREIN 1 ", "V2,N2,Verein 2", "b_,,", "V5,,", "V5,,"})
+    {
+        const wxArrayString felder = wxSplit(name, ',', 0);
+        spEditData& ed = el.emplace_back();
+        ed.m_EditStatus = esNew;
+        ed.m_VName = felder[0];
+        ed.m_Name = felder[1];
+        ed.m_Verein = felder[2];
+    }
+    einzel.UpdateTeilnehmer(el);
+    const std::vector<std::vector<int>> erwartet[] = {{{1, 2}, {3, 4}}, {{2}, {1}, {5}, {6}, {7}}};
+    const auto personen = [&tt](int i)
+    {
+        std::vector<std::vector<int>> alle;
+        for (int snr = 1; snr <= tt.tag.getKonkurrenz(i)->getAnzahlTeilnehmer(); ++snr)
+            alle.push_back(
+                tt.tag.getPersonenVon(i, tt.tag.getKonkurrenz(i)->getTeilnehmer(snr)->getKennung()));
+        return alle;
+    };
+    for (int runde = 0; runde < 2; ++runde)
+        for (int i = 0; i < 2; ++i)
+        {
+            if (runde > 0)
+            {
+                const TempDatei datei;
+                ASSERT_TRUE(tt.tag.getKonkurrenz(i)->speichereTurnierDaten(datei.pfad));
+                ASSERT_TRUE(tt.tag.getKonkurrenz(i)->liesTurnierDaten(datei.pfad));
+            }
+            EXPECT_EQ(erwartet[0], personen(0)) << runde << i;
+            EXPECT_EQ(erwartet[1], personen(1)) << runde << i;
+            EXPECT_EQ(7u, tt.tag.getPersonen().size());
+        }
+}

@@ -51,9 +51,12 @@ struct sPerson
     // Alike for the same person: first name, surname and club, regardless of case
     // and of blanks around them.
     wxString getSchluessel() const;
-    // The key of these three texts, appended to ziel.
-    static void haengeSchluesselAn(wxString& ziel, const wxString& vname, const wxString& name,
-                                   const wxString& verein);
+    // The key of these three texts as a number, equal for equal keys, and whether it is
+    // the key of p: both worked out where the texts stand, without making the key, as a
+    // day matches its persons to the entries on every load.
+    static size_t getSchluesselwert(const wxString& vname, const wxString& name, const wxString& verein);
+    static bool hatSchluessel(const sPerson& p, const wxString& vname, const wxString& name,
+                              const wxString& verein);
 };
 
 // One row of the edit list: a participant as shown and edited on the participants page.

@@ -53,45 +53,108 @@ wxString sPerson::getVollerName() const
     return name + nachname;
 }
 
+namespace
+{
+// A letter of a key, lowered. ASCII letters directly: the C library's lookup for
+// every letter took a tenth of matching a day's persons.
+wchar_t klein(wchar_t c)
+{
+    return c < 0x80 ? (c >= L'A' && c <= L'Z' ? c + (L'a' - L'A') : c)
+                    : static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+}
+
+// The characters of a text without the blanks around it.
+void trimme(const wxString& text, const wchar_t*& anfang, const wchar_t*& ende)
+{
+    anfang = text.wc_str();
+    ende = anfang + text.length();
+    while (anfang != ende && clMaskierung::istLeerzeichen(*anfang))
+        ++anfang;
+    while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
+        --ende;
+}
+
+// The key of three texts a character at a time: each without the blanks around it,
+// its letters lowered, and followed by a tab.
+class clSchluesselfolge
+{
+public:
+    clSchluesselfolge(const wxString& vname, const wxString& name, const wxString& verein)
+        : m_Texte{&vname, &name, &verein}
+    {
+        beginneFeld();
+    }
+
+    // False after the last character.
+    bool naechstes(wchar_t& z)
+    {
+        if (m_Pos != m_Ende)
+        {
+            z = klein(*m_Pos++);
+            return true;
+        }
+        if (m_Feld == std::size(m_Texte))
+            return false;
+        z = L'\t';
+        if (++m_Feld < std::size(m_Texte))
+            beginneFeld();
+        return true;
+    }
+
+private:
+    void beginneFeld() { trimme(*m_Texte[m_Feld], m_Pos, m_Ende); }
+
+    const wxString* m_Texte[3];
+    size_t m_Feld = 0;
+    const wchar_t* m_Pos = nullptr;
+    const wchar_t* m_Ende = nullptr;
+};
+} // namespace
+
 wxString sPerson::getSchluessel() const
 {
     wxString schluessel;
-    haengeSchluesselAn(schluessel, m_VName, m_Name, m_Verein);
+    clSchluesselfolge folge(m_VName, m_Name, m_Verein);
+    for (wchar_t z = 0; folge.naechstes(z);)
+        schluessel += z;
     return schluessel;
 }
 
-void sPerson::haengeSchluesselAn(wxString& ziel, const wxString& vname, const wxString& name,
-                                 const wxString& verein)
+size_t sPerson::getSchluesselwert(const wxString& vname, const wxString& name, const wxString& verein)
 {
-    // Made in place, a piece at a time: trimmed and lowered copies of each text,
-    // or a character at a time, took a tenth of loading a tournament.
-    wchar_t puffer[64];
-    size_t n = 0;
-    const auto setze = [&](wchar_t c)
-    {
-        if (n == std::size(puffer))
-        {
-            ziel.append(puffer, n);
-            n = 0;
-        }
-        puffer[n++] = c;
-    };
+    // The characters clSchluesselfolge gives, a text at a time.
+    size_t wert = 0;
     for (const wxString* text : {&vname, &name, &verein})
     {
-        const wchar_t* anfang = text->wc_str();
-        const wchar_t* ende = anfang + text->length();
-        while (anfang != ende && clMaskierung::istLeerzeichen(*anfang))
-            ++anfang;
-        while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
-            --ende;
-        // ASCII letters directly: the C library's lookup for every letter took a
-        // tenth of matching a day's persons.
-        for (; anfang != ende; ++anfang)
-            setze(*anfang < 0x80 ? (*anfang >= L'A' && *anfang <= L'Z' ? *anfang + (L'a' - L'A') : *anfang)
-                                 : static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*anfang))));
-        setze(L'\t');
+        const wchar_t* anfang = nullptr;
+        const wchar_t* ende = nullptr;
+        for (trimme(*text, anfang, ende); anfang != ende; ++anfang)
+            wert = wert * 31 + static_cast<size_t>(klein(*anfang));
+        wert = wert * 31 + L'\t';
     }
-    ziel.append(puffer, n);
+    return wert;
+}
+
+bool sPerson::hatSchluessel(const sPerson& p, const wxString& vname, const wxString& name,
+                            const wxString& verein)
+{
+    // The same texts have the same key: a file loaded again finds its persons so.
+    const auto gleich = [](const wxString& a, const wxString& b)
+    { return a.length() == b.length() && std::equal(a.wc_str(), a.wc_str() + a.length(), b.wc_str()); };
+    if (gleich(p.m_VName, vname) && gleich(p.m_Name, name) && gleich(p.m_Verein, verein))
+        return true;
+    clSchluesselfolge a(p.m_VName, p.m_Name, p.m_Verein);
+    clSchluesselfolge b(vname, name, verein);
+    for (;;)
+    {
+        wchar_t za = 0, zb = 0;
+        const bool weiterA = a.naechstes(za);
+        const bool weiterB = b.naechstes(zb);
+        if (weiterA != weiterB || za != zb)
+            return false;
+        if (!weiterA)
+            return true;
+    }
 }
 
 wxString clTeilnehmer::getVollerName(bool mitVerein) const
