@@ -374,15 +374,6 @@ wxString clTeilnehmer::getSaveString() const
 
 namespace
 {
-// The field of a participant line at pos, still escaped; pos moves past the blank after its comma.
-std::wstring_view naechstesFeld(std::wstring_view zeile, size_t& pos)
-{
-    const std::wstring_view feld = clMaskierung::trenne(zeile, L',', pos);
-    if (pos < zeile.size() && zeile[pos] == L' ')
-        ++pos;
-    return feld;
-}
-
 int ttrAusFeld(std::wstring_view feld)
 {
     return feld.find(clMaskierung::Zeichen) == std::wstring_view::npos
@@ -393,17 +384,43 @@ int ttrAusFeld(std::wstring_view feld)
 
 void clTeilnehmer::setFromSaveString(std::wstring_view str)
 {
-    // Each field straight into its member: every participant of a file passes here.
-    size_t pos = 0;
-    liesFeld(naechstesFeld(str, pos), m_Person.m_Name);
-    liesFeld(naechstesFeld(str, pos), m_Person.m_VName);
-    liesFeld(naechstesFeld(str, pos), m_Anzeige);
-    liesFeld(naechstesFeld(str, pos), m_Person.m_Verein);
-    m_Person.m_TTR = ttrAusFeld(naechstesFeld(str, pos));
-    liesFeld(naechstesFeld(str, pos), m_Partner.m_Name);
-    liesFeld(naechstesFeld(str, pos), m_Partner.m_VName);
-    liesFeld(naechstesFeld(str, pos), m_Partner.m_Verein);
-    m_Partner.m_TTR = ttrAusFeld(naechstesFeld(str, pos));
+    // Every participant of a file passes here: the line is split in one pass, as
+    // clMaskierung::trenne splits it at each comma not escaped, the blank after a
+    // comma skipped, and a field without an escape or a control character, as
+    // names almost always are, goes straight into its member.
+    wxString* const texte[] = {&m_Person.m_Name, &m_Person.m_VName, &m_Anzeige,         &m_Person.m_Verein,
+                               nullptr,          &m_Partner.m_Name, &m_Partner.m_VName, &m_Partner.m_Verein,
+                               nullptr};
+    const wchar_t* z = str.data();
+    const wchar_t* const ende = z + str.size();
+    for (size_t k = 0; k < std::size(texte); ++k)
+    {
+        const wchar_t* const anfang = z;
+        bool schlicht = true;
+        for (; z != ende && *z != L','; ++z)
+        {
+            if (*z == clMaskierung::Zeichen)
+            {
+                // The backslash takes the character after it along.
+                schlicht = false;
+                if (++z == ende)
+                    break;
+            }
+            else if (istSteuerzeichen(*z))
+                schlicht = false;
+        }
+        const std::wstring_view feld(anfang, static_cast<size_t>(z - anfang));
+        if (z != ende && ++z != ende && *z == L' ')
+            ++z;
+        if (texte[k] == nullptr)
+            *(k < 5 ? &m_Person.m_TTR : &m_Partner.m_TTR) = ttrAusFeld(feld);
+        else if (!schlicht)
+            liesFeld(feld, *texte[k]);
+        else if (feld.empty())
+            texte[k]->clear();
+        else
+            texte[k]->assign(feld.data(), feld.size());
+    }
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
