@@ -130,6 +130,9 @@ public:
     void setPartner(const sPerson& partner);
 
     void addEditData(vecEditListe& el) const;
+    // The row of the participant at position pos of the roster, filled in place:
+    // a row of a list filled again keeps its texts' memory.
+    void fuelleEditData(spEditData& ed, int pos) const;
     void updateEditData(const spEditData& ed);
 
     wxString getSaveString() const;

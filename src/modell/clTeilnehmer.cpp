@@ -14,9 +14,13 @@ clTeilnehmer::~clTeilnehmer() = default;
 void clTeilnehmer::addEditData(vecEditListe& el) const
 {
     // Filled in place: a text is copied, never moved, so a row pushed whole is made twice.
-    spEditData& ed = el.emplace_back();
+    fuelleEditData(el.emplace_back(), static_cast<int>(el.size()) - 1);
+}
+
+void clTeilnehmer::fuelleEditData(spEditData& ed, int pos) const
+{
     ed.m_EditStatus = esClear;
-    ed.m_OldPos = static_cast<int>(el.size()) - 1;
+    ed.m_OldPos = pos;
     ed.m_Name = m_Person.m_Name;
     ed.m_VName = m_Person.m_VName;
     ed.m_Anzeige = m_Anzeige;

@@ -200,10 +200,11 @@ int clTurnier::getStartNrVon(int kennung) const
 
 void clTurnier::fillEditListe(vecEditListe& el) const
 {
-    el.clear();
-    el.reserve(m_Teilnehmer.size());
-    for (const clTeilnehmer* tn : m_Teilnehmer)
-        tn->addEditData(el);
+    // The rows a list has already are filled again where they stand: the
+    // participants page's list is filled anew on every load.
+    el.resize(m_Teilnehmer.size());
+    for (size_t i = 0; i < m_Teilnehmer.size(); ++i)
+        m_Teilnehmer[i]->fuelleEditData(el[i], static_cast<int>(i));
 }
 
 bool clTurnier::nurNamenGeaendert(const vecEditListe& el) const
