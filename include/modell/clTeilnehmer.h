@@ -81,6 +81,14 @@ struct spEditData
 };
 typedef std::vector<spEditData> vecEditListe;
 
+// A field of a file line, still escaped, and whether it is plain: without an
+// escape or a control character, as names almost always are.
+struct sFeld
+{
+    std::wstring_view text;
+    bool schlicht = true;
+};
+
 // Working record of the duplicate resolution of display names.
 struct strSort
 {
@@ -148,9 +156,13 @@ public:
     // A run of control characters (a tab or a line break that came with a name from
     // a file, a cell or a list) becomes one blank.
     static wxString ohneSteuerzeichen(wxString text);
+    // Splits a file line in one pass into anzahl fields at each comma not escaped,
+    // as clMaskierung::trenne does, the blank after a comma skipped; the fields
+    // beyond the line are empty. Gives what is left of the line after them.
+    static std::wstring_view trenneFelder(std::wstring_view zeile, sFeld* felder, size_t anzahl);
     // An escaped field of a file line as a name into ziel: unescaped, with control
     // characters made blanks as above, and without blanks around it when getrimmt.
-    static void liesFeld(std::wstring_view feld, wxString& ziel, bool getrimmt = false);
+    static void liesFeld(const sFeld& feld, wxString& ziel, bool getrimmt = false);
     // A rating as typed: a whole number of up to five digits, else KeineTTR.
     static int liesTTR(std::wstring_view text);
     static int liesTTR(const wxString& text)

@@ -251,21 +251,54 @@ int clTeilnehmer::liesTTR(std::wstring_view text)
     return wert;
 }
 
-void clTeilnehmer::liesFeld(std::wstring_view feld, wxString& ziel, bool getrimmt)
+std::wstring_view clTeilnehmer::trenneFelder(std::wstring_view zeile, sFeld* felder, size_t anzahl)
 {
-    // Names almost never hold an escape or a control character: such a field is
-    // taken as it stands, without the three strings the general way makes of it.
-    if (feld.find(clMaskierung::Zeichen) == std::wstring_view::npos &&
-        std::none_of(feld.begin(), feld.end(), [](wchar_t z) { return istSteuerzeichen(z); }))
+    // Every participant and person of a file passes here: each character is looked at once.
+    const wchar_t* z = zeile.data();
+    const wchar_t* const ende = z + zeile.size();
+    for (size_t k = 0; k < anzahl; ++k)
     {
-        while (getrimmt && !feld.empty() && clMaskierung::istLeerzeichen(feld.front()))
-            feld.remove_prefix(1);
-        while (getrimmt && !feld.empty() && clMaskierung::istLeerzeichen(feld.back()))
-            feld.remove_suffix(1);
-        ziel.assign(feld.data(), feld.size());
+        const wchar_t* const anfang = z;
+        bool schlicht = true;
+        for (;; ++z)
+        {
+            // Printable characters other than the comma and the backslash, by far
+            // the most, are passed over first.
+            while (z != ende && ((static_cast<unsigned>(*z) - 0x20u < 0x5Fu && *z != L',' &&
+                                  *z != clMaskierung::Zeichen) ||
+                                 static_cast<unsigned>(*z) >= 0xA0u))
+                ++z;
+            if (z == ende || *z == L',')
+                break;
+            // A control character, or the backslash, which takes the character after it along.
+            schlicht = false;
+            if (*z == clMaskierung::Zeichen && ++z == ende)
+                break;
+        }
+        felder[k] = {std::wstring_view(anfang, static_cast<size_t>(z - anfang)), schlicht};
+        if (z != ende && ++z != ende && *z == L' ')
+            ++z;
+    }
+    return std::wstring_view(z, static_cast<size_t>(ende - z));
+}
+
+void clTeilnehmer::liesFeld(const sFeld& feld, wxString& ziel, bool getrimmt)
+{
+    // A plain field is taken as it stands, without the three strings the general way makes of it.
+    if (feld.schlicht)
+    {
+        std::wstring_view text = feld.text;
+        while (getrimmt && !text.empty() && clMaskierung::istLeerzeichen(text.front()))
+            text.remove_prefix(1);
+        while (getrimmt && !text.empty() && clMaskierung::istLeerzeichen(text.back()))
+            text.remove_suffix(1);
+        if (text.empty())
+            ziel.clear();
+        else
+            ziel.assign(text.data(), text.size());
         return;
     }
-    wxString text = clMaskierung::demaskiere(feld);
+    wxString text = clMaskierung::demaskiere(feld.text);
     if (getrimmt)
         text.Strip(wxString::both);
     ziel = ohneSteuerzeichen(text);
@@ -388,43 +421,16 @@ int ttrAusFeld(std::wstring_view feld)
 
 void clTeilnehmer::setFromSaveString(std::wstring_view str)
 {
-    // Every participant of a file passes here: the line is split in one pass, as
-    // clMaskierung::trenne splits it at each comma not escaped, the blank after a
-    // comma skipped, and a field without an escape or a control character, as
-    // names almost always are, goes straight into its member.
+    // Each field straight into its member: every participant of a file passes here.
+    sFeld felder[9];
+    trenneFelder(str, felder, std::size(felder));
     wxString* const texte[] = {&m_Person.m_Name, &m_Person.m_VName, &m_Anzeige,         &m_Person.m_Verein,
-                               nullptr,          &m_Partner.m_Name, &m_Partner.m_VName, &m_Partner.m_Verein,
-                               nullptr};
-    const wchar_t* z = str.data();
-    const wchar_t* const ende = z + str.size();
+                               nullptr,          &m_Partner.m_Name, &m_Partner.m_VName, &m_Partner.m_Verein};
     for (size_t k = 0; k < std::size(texte); ++k)
-    {
-        const wchar_t* const anfang = z;
-        bool schlicht = true;
-        for (; z != ende && *z != L','; ++z)
-        {
-            if (*z == clMaskierung::Zeichen)
-            {
-                // The backslash takes the character after it along.
-                schlicht = false;
-                if (++z == ende)
-                    break;
-            }
-            else if (istSteuerzeichen(*z))
-                schlicht = false;
-        }
-        const std::wstring_view feld(anfang, static_cast<size_t>(z - anfang));
-        if (z != ende && ++z != ende && *z == L' ')
-            ++z;
-        if (texte[k] == nullptr)
-            *(k < 5 ? &m_Person.m_TTR : &m_Partner.m_TTR) = ttrAusFeld(feld);
-        else if (!schlicht)
-            liesFeld(feld, *texte[k]);
-        else if (feld.empty())
-            texte[k]->clear();
-        else
-            texte[k]->assign(feld.data(), feld.size());
-    }
+        if (texte[k] != nullptr)
+            liesFeld(felder[k], *texte[k]);
+    m_Person.m_TTR = ttrAusFeld(felder[4].text);
+    m_Partner.m_TTR = ttrAusFeld(felder[8].text);
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
