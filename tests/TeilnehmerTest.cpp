@@ -152,7 +152,7 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
 }
 
 // A participant's file line: club and rating follow the display name only when
-// set; a line break or tab read from a file becomes a blank.
+// set; a line break, a tab or another control character read from a file becomes a blank.
 TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
 {
     clTeilnehmer tn;
@@ -161,8 +161,9 @@ TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
         tn.setFromSaveString(zeile);
         EXPECT_EQ(zeile, tn.getSaveString());
     }
-    tn.setFromSaveString("Mei\\ner, An\tna, A\\r\\nB");
-    EXPECT_EQ("Mei er|An na|A B", tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige());
+    tn.setFromSaveString(wxString(L"Mei\\ner, An\tna, A\\r\\nB, T\u0085V"));
+    EXPECT_EQ("Mei er|An na|A B|T V",
+              tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige() + "|" + tn.getPerson().m_Verein);
 }
 
 // A display name Quobel derived, a clash's extension included, follows a corrected

@@ -388,3 +388,28 @@ TEST(Turniertag, GeladeneKonkurrenzFindetIhrePersonen)
             EXPECT_EQ(7u, tt.tag.getPersonen().size());
         }
 }
+
+// A person's line of the file: eight fields, a ninth for the portal's number, the
+// texts without blanks around them, escaped or not, the numbers as the C library
+// reads them, up to a NUL character; a line of more fields, or of a number that
+// is none, is refused.
+TEST(Turniertag, Personenzeile)
+{
+    const std::pair<std::wstring, std::wstring> faelle[] = {
+        {L"3, Anna, Meier, TTC, 1500, 1990, 0, L1", L"3|Anna|Meier|TTC|1500|1990|0|L1|"},
+        {L"3, An\\, na , Me\u0085ier, , 1500, 1990, 1, L1, I7", L"3|An, na|Me ier||1500|1990|1|L1|I7"},
+        {std::wstring(L"3\0x, Anna, Meier, TTC, 1500, 1990, 0, L1", 40), L"3|Anna|Meier|TTC|1500|1990|0|L1|"},
+        {L"3, Anna, Meier, TTC, 1500, 1990, 0, L1, I7, X", L""},
+        {L"3, Anna, Meier, TTC, 15x, 1990, 0, L1", L""},
+        {L"0, Anna, Meier, TTC, 1500, 1990, 0, L1", L""},
+    };
+    for (const auto& [zeile, erwartet] : faelle)
+    {
+        clPerson p;
+        wxString gelesen;
+        if (p.setFromSaveString(zeile))
+            gelesen << p.getKennung() << "|" << p.Vorname << "|" << p.Name << "|" << p.Verein << "|" << p.TTR
+                    << "|" << p.Jahrgang << "|" << p.Geschlecht << "|" << p.Lizenz << "|" << p.InterneNr;
+        EXPECT_EQ(wxString(erwartet), gelesen) << wxString(zeile);
+    }
+}

@@ -299,9 +299,7 @@ void clTeilnehmer::liesFeld(const sFeld& feld, wxString& ziel, bool getrimmt)
         return;
     }
     wxString text = clMaskierung::demaskiere(feld.text);
-    if (getrimmt)
-        text.Strip(wxString::both);
-    ziel = ohneSteuerzeichen(text);
+    ziel = ohneSteuerzeichen(getrimmt ? text.Strip(wxString::both) : text);
 }
 
 wxString spEditData::getSpalte(int spalte) const
