@@ -118,6 +118,7 @@ private:
 wxString sPerson::getSchluessel() const
 {
     wxString schluessel;
+    schluessel.reserve(m_VName.length() + m_Name.length() + m_Verein.length() + 3);
     clSchluesselfolge folge(m_VName, m_Name, m_Verein);
     for (wchar_t z = 0; folge.naechstes(z);)
         schluessel += z;
@@ -409,11 +410,11 @@ wxString clTeilnehmer::getSaveString() const
 
 namespace
 {
-int ttrAusFeld(std::wstring_view feld)
+int ttrAusFeld(const sFeld& feld)
 {
-    return feld.find(clMaskierung::Zeichen) == std::wstring_view::npos
-               ? clTeilnehmer::liesTTR(feld)
-               : clTeilnehmer::liesTTR(clMaskierung::demaskiere(feld));
+    return feld.schlicht || feld.text.find(clMaskierung::Zeichen) == std::wstring_view::npos
+               ? clTeilnehmer::liesTTR(feld.text)
+               : clTeilnehmer::liesTTR(clMaskierung::demaskiere(feld.text));
 }
 } // namespace
 
@@ -427,8 +428,8 @@ void clTeilnehmer::setFromSaveString(std::wstring_view str)
     for (size_t k = 0; k < std::size(texte); ++k)
         if (texte[k] != nullptr)
             liesFeld(felder[k], *texte[k]);
-    m_Person.m_TTR = ttrAusFeld(felder[4].text);
-    m_Partner.m_TTR = ttrAusFeld(felder[8].text);
+    m_Person.m_TTR = ttrAusFeld(felder[4]);
+    m_Partner.m_TTR = ttrAusFeld(felder[8]);
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
