@@ -1190,6 +1190,7 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
 vecTeilnehmer clTurnier::liesTeilnehmer(const std::vector<std::wstring_view>& zeilen)
 {
     vecTeilnehmer tl;
+    tl.reserve(zeilen.size());
     for (std::wstring_view zeile : zeilen)
     {
         clTeilnehmer* tn = new clTeilnehmer;
