@@ -90,6 +90,46 @@ TEST(Teilnehmer, AbgleichUeberDieTabelle)
     EXPECT_EQ(clTurnier::MaxTeilnehmer, tb.getDataListSize());
 }
 
+// A file loaded fills the participants table anew, over rows it had before:
+// a doubles list with rows typed, deleted and moved, and not applied, becomes
+// the loaded singles roster, as a list filled for the first time holds it.
+TEST(Teilnehmer, GeladeneListeErsetztDieZeilen)
+{
+    TestTurnier einzel;
+    einzel.erstelle({L"Anna", L"Bernd"});
+    einzel.teilnehmerTB.SetValue(0, spalteVerein, "TTC");
+    einzel.teilnehmerTB.DatenZurueckSchreiben();
+    const TempDatei datei;
+    ASSERT_TRUE(einzel.turnier.speichereTurnierDaten(datei.pfad));
+
+    TestTurnier tt;
+    clTeilnehmerTableBase& tb = tt.teilnehmerTB;
+    ASSERT_EQ("",
+              erstelleDoppel(tt, {"Carla,Meier,TSV,1500,Dora,Schulz,TSV B,1400", "Ede,Berg,,,Fritz,Kahn,,"}));
+    tb.SetValue(0, spalteTTR, "1600");
+    tb.SwapRows(0, 1);
+    tb.DeleteData(1);
+    ASSERT_TRUE(tb.hatAenderungen());
+    ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
+
+    EXPECT_FALSE(tb.hatAenderungen());
+    TestTurnier frisch;
+    ASSERT_TRUE(frisch.turnier.liesTurnierDaten(datei.pfad));
+    ASSERT_EQ(2, tb.getDataListSize());
+    ASSERT_EQ(frisch.teilnehmerTB.getDataListSize(), tb.getDataListSize());
+    EXPECT_EQ(frisch.teilnehmerTB.GetNumberRows(), tb.GetNumberRows());
+    for (int row = 0; row < tb.getDataListSize(); ++row)
+    {
+        const spEditData& a = tb.getEditListe()[static_cast<size_t>(row)];
+        const spEditData& b = frisch.teilnehmerTB.getEditListe()[static_cast<size_t>(row)];
+        EXPECT_EQ(b.m_EditStatus, a.m_EditStatus);
+        EXPECT_EQ(b.m_OldPos, a.m_OldPos);
+        for (int col = 0; col < AnzahlTeilnehmerSpalten; ++col)
+            EXPECT_EQ(b.getSpalte(col), a.getSpalte(col)) << row << " " << col;
+    }
+    EXPECT_EQ("01:Anna||Anna|TTC||", zeile(tb, 0, AnzahlEinzelSpalten));
+}
+
 TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
 {
     const wchar_t* const faelle[][2] = {
@@ -112,7 +152,7 @@ TEST(Teilnehmer, AnzeigenameWirdErgaenztUndEindeutig)
 }
 
 // A participant's file line: club and rating follow the display name only when
-// set; a line break or tab read from a file becomes a blank.
+// set; a line break, a tab or another control character read from a file becomes a blank.
 TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
 {
     clTeilnehmer tn;
@@ -121,8 +161,9 @@ TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
         tn.setFromSaveString(zeile);
         EXPECT_EQ(zeile, tn.getSaveString());
     }
-    tn.setFromSaveString("Mei\\ner, An\tna, A\\r\\nB");
-    EXPECT_EQ("Mei er|An na|A B", tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige());
+    tn.setFromSaveString(wxString(L"Mei\\ner, An\tna, A\\r\\nB, T\u0085V"));
+    EXPECT_EQ("Mei er|An na|A B|T V",
+              tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige() + "|" + tn.getPerson().m_Verein);
 }
 
 // A display name Quobel derived, a clash's extension included, follows a corrected

@@ -341,3 +341,75 @@ TEST(Turniertag, Datei)
         EXPECT_EQ(vorher, leer.getAbbild());
     }
 }
+
+// A class read anew from its own file finds its persons by name and club,
+// regardless of case and of blanks around them: a pair keeps its two persons in
+// their order, namesakes (of a first name alone) keep theirs in the order of their entries, and a person
+// of another name stays apart even where the two names' keys come to the same
+// number ("a~" and "b_").
+TEST(Turniertag, GeladeneKonkurrenzFindetIhrePersonen)
+{
+    TestTurnier tt;
+    ASSERT_EQ(1, tt.tag.fuegeHinzu("Herren"));
+    clTurnier& einzel = *tt.tag.getKonkurrenz(1);
+    vecEditListe el;
+    for (const char* name : {" v1 ,n1,VEREIN 1 ", "V2,N2,Verein 2", "b_,,", "V5,,", "V5,,"})
+    {
+        const wxArrayString felder = wxSplit(name, ',', 0);
+        spEditData& ed = el.emplace_back();
+        ed.m_EditStatus = esNew;
+        ed.m_VName = felder[0];
+        ed.m_Name = felder[1];
+        ed.m_Verein = felder[2];
+    }
+    einzel.UpdateTeilnehmer(el);
+    ASSERT_EQ("",
+              erstelleDoppel(tt, {"V2,N2,Verein 2,1002,V1,N1,Verein 1,1001", "a~,,,,V3,N3,Verein 3,1003"}));
+    const std::vector<std::vector<int>> erwartet[] = {{{2, 1}, {6, 7}}, {{1}, {2}, {3}, {4}, {5}}};
+    const auto personen = [&tt](int i)
+    {
+        std::vector<std::vector<int>> alle;
+        for (int snr = 1; snr <= tt.tag.getKonkurrenz(i)->getAnzahlTeilnehmer(); ++snr)
+            alle.push_back(
+                tt.tag.getPersonenVon(i, tt.tag.getKonkurrenz(i)->getTeilnehmer(snr)->getKennung()));
+        return alle;
+    };
+    for (int runde = 0; runde < 2; ++runde)
+        for (int i = 0; i < 2; ++i)
+        {
+            if (runde > 0)
+            {
+                const TempDatei datei;
+                ASSERT_TRUE(tt.tag.getKonkurrenz(i)->speichereTurnierDaten(datei.pfad));
+                ASSERT_TRUE(tt.tag.getKonkurrenz(i)->liesTurnierDaten(datei.pfad));
+            }
+            EXPECT_EQ(erwartet[0], personen(0)) << runde << i;
+            EXPECT_EQ(erwartet[1], personen(1)) << runde << i;
+            EXPECT_EQ(7u, tt.tag.getPersonen().size());
+        }
+}
+
+// A person's line of the file: eight fields, a ninth for the portal's number, the
+// texts without blanks around them, escaped or not, the numbers as the C library
+// reads them, up to a NUL character; a line of more fields, or of a number that
+// is none, is refused.
+TEST(Turniertag, Personenzeile)
+{
+    const std::pair<std::wstring, std::wstring> faelle[] = {
+        {L"3, Anna, Meier, TTC, 1500, 1990, 0, L1", L"3|Anna|Meier|TTC|1500|1990|0|L1|"},
+        {L"3, An\\, na , Me\u0085ier, , 1500, 1990, 1, L1, I7", L"3|An, na|Me ier||1500|1990|1|L1|I7"},
+        {std::wstring(L"3\0x, Anna, Meier, TTC, 1500, 1990, 0, L1", 40), L"3|Anna|Meier|TTC|1500|1990|0|L1|"},
+        {L"3, Anna, Meier, TTC, 1500, 1990, 0, L1, I7, X", L""},
+        {L"3, Anna, Meier, TTC, 15x, 1990, 0, L1", L""},
+        {L"0, Anna, Meier, TTC, 1500, 1990, 0, L1", L""},
+    };
+    for (const auto& [zeile, erwartet] : faelle)
+    {
+        clPerson p;
+        wxString gelesen;
+        if (p.setFromSaveString(zeile))
+            gelesen << p.getKennung() << "|" << p.Vorname << "|" << p.Name << "|" << p.Verein << "|" << p.TTR
+                    << "|" << p.Jahrgang << "|" << p.Geschlecht << "|" << p.Lizenz << "|" << p.InterneNr;
+        EXPECT_EQ(wxString(erwartet), gelesen) << wxString(zeile);
+    }
+}

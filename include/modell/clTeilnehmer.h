@@ -51,9 +51,12 @@ struct sPerson
     // Alike for the same person: first name, surname and club, regardless of case
     // and of blanks around them.
     wxString getSchluessel() const;
-    // The key of these three texts, appended to ziel.
-    static void haengeSchluesselAn(wxString& ziel, const wxString& vname, const wxString& name,
-                                   const wxString& verein);
+    // The key of these three texts as a number, equal for equal keys, and whether it is
+    // the key of p: both worked out where the texts stand, without making the key, as a
+    // day matches its persons to the entries on every load.
+    static size_t getSchluesselwert(const wxString& vname, const wxString& name, const wxString& verein);
+    static bool hatSchluessel(const sPerson& p, const wxString& vname, const wxString& name,
+                              const wxString& verein);
 };
 
 // One row of the edit list: a participant as shown and edited on the participants page.
@@ -77,6 +80,14 @@ struct spEditData
     void setSpalte(int spalte, const wxString& wert);
 };
 typedef std::vector<spEditData> vecEditListe;
+
+// A field of a file line, still escaped, and whether it is plain: without an
+// escape or a control character, as names almost always are.
+struct sFeld
+{
+    std::wstring_view text;
+    bool schlicht = true;
+};
 
 // Working record of the duplicate resolution of display names.
 struct strSort
@@ -127,6 +138,9 @@ public:
     void setPartner(const sPerson& partner);
 
     void addEditData(vecEditListe& el) const;
+    // The row of the participant at position pos of the roster, filled in place:
+    // a row of a list filled again keeps its texts' memory.
+    void fuelleEditData(spEditData& ed, int pos) const;
     void updateEditData(const spEditData& ed);
 
     wxString getSaveString() const;
@@ -142,9 +156,13 @@ public:
     // A run of control characters (a tab or a line break that came with a name from
     // a file, a cell or a list) becomes one blank.
     static wxString ohneSteuerzeichen(wxString text);
+    // Splits a file line in one pass into anzahl fields at each comma not escaped,
+    // as clMaskierung::trenne does, the blank after a comma skipped; the fields
+    // beyond the line are empty. Gives what is left of the line after them.
+    static std::wstring_view trenneFelder(std::wstring_view zeile, sFeld* felder, size_t anzahl);
     // An escaped field of a file line as a name into ziel: unescaped, with control
     // characters made blanks as above, and without blanks around it when getrimmt.
-    static void liesFeld(std::wstring_view feld, wxString& ziel, bool getrimmt = false);
+    static void liesFeld(const sFeld& feld, wxString& ziel, bool getrimmt = false);
     // A rating as typed: a whole number of up to five digits, else KeineTTR.
     static int liesTTR(std::wstring_view text);
     static int liesTTR(const wxString& text)

@@ -4,6 +4,7 @@
 #include "datei/clZahl.h"
 #include "modell/clTeilnehmer.h"
 
+#include <iterator>
 #include <utility>
 
 wxString clPerson::getVollerName() const
@@ -77,13 +78,15 @@ namespace
 {
 // A number field of a person line: unescaped and trimmed, the whole of it a number
 // as the C library reads one, which ends at a NUL character.
-bool liesZahlfeld(std::wstring_view feld, long& zahl)
+bool liesZahlfeld(const sFeld& feld, long& zahl)
 {
-    if (feld.find(clMaskierung::Zeichen) != std::wstring_view::npos)
-        return clMaskierung::demaskiere(feld).Strip(wxString::both).ToLong(&zahl);
-    while (!feld.empty() && clMaskierung::istLeerzeichen(feld.back()))
-        feld.remove_suffix(1);
-    return clZahl::liesZahl(feld.substr(0, feld.find(L'\0')), zahl);
+    std::wstring_view text = feld.text;
+    // A plain field holds neither a backslash nor a NUL character.
+    if (!feld.schlicht && text.find(clMaskierung::Zeichen) != std::wstring_view::npos)
+        return clMaskierung::demaskiere(text).Strip(wxString::both).ToLong(&zahl);
+    while (!text.empty() && clMaskierung::istLeerzeichen(text.back()))
+        text.remove_suffix(1);
+    return clZahl::liesZahl(feld.schlicht ? text : text.substr(0, text.find(L'\0')), zahl);
 }
 } // namespace
 
@@ -91,15 +94,8 @@ bool clPerson::setFromSaveString(std::wstring_view text)
 {
     // The licence may be empty: eight fields, a ninth where the portal's number is known.
     // Read in place: every person of a day's file passes here.
-    std::wstring_view felder[9];
-    size_t pos = 0;
-    for (size_t k = 0; k < 9 && (k < 8 || pos < text.size()); ++k)
-    {
-        felder[k] = clMaskierung::trenne(text, L',', pos);
-        if (pos < text.size() && text[pos] == L' ')
-            ++pos;
-    }
-    if (pos < text.size())
+    sFeld felder[9];
+    if (!clTeilnehmer::trenneFelder(text, felder, std::size(felder)).empty())
         return false;
     long zahlen[4];
     const size_t stellen[] = {0, 4, 5, 6};

@@ -14,9 +14,13 @@ clTeilnehmer::~clTeilnehmer() = default;
 void clTeilnehmer::addEditData(vecEditListe& el) const
 {
     // Filled in place: a text is copied, never moved, so a row pushed whole is made twice.
-    spEditData& ed = el.emplace_back();
+    fuelleEditData(el.emplace_back(), static_cast<int>(el.size()) - 1);
+}
+
+void clTeilnehmer::fuelleEditData(spEditData& ed, int pos) const
+{
     ed.m_EditStatus = esClear;
-    ed.m_OldPos = static_cast<int>(el.size()) - 1;
+    ed.m_OldPos = pos;
     ed.m_Name = m_Person.m_Name;
     ed.m_VName = m_Person.m_VName;
     ed.m_Anzeige = m_Anzeige;
@@ -53,45 +57,109 @@ wxString sPerson::getVollerName() const
     return name + nachname;
 }
 
+namespace
+{
+// A letter of a key, lowered. ASCII letters directly: the C library's lookup for
+// every letter took a tenth of matching a day's persons.
+wchar_t klein(wchar_t c)
+{
+    return c < 0x80 ? (c >= L'A' && c <= L'Z' ? c + (L'a' - L'A') : c)
+                    : static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+}
+
+// The characters of a text without the blanks around it.
+void trimme(const wxString& text, const wchar_t*& anfang, const wchar_t*& ende)
+{
+    anfang = text.wc_str();
+    ende = anfang + text.length();
+    while (anfang != ende && clMaskierung::istLeerzeichen(*anfang))
+        ++anfang;
+    while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
+        --ende;
+}
+
+// The key of three texts a character at a time: each without the blanks around it,
+// its letters lowered, and followed by a tab.
+class clSchluesselfolge
+{
+public:
+    clSchluesselfolge(const wxString& vname, const wxString& name, const wxString& verein)
+        : m_Texte{&vname, &name, &verein}
+    {
+        beginneFeld();
+    }
+
+    // False after the last character.
+    bool naechstes(wchar_t& z)
+    {
+        if (m_Pos != m_Ende)
+        {
+            z = klein(*m_Pos++);
+            return true;
+        }
+        if (m_Feld == std::size(m_Texte))
+            return false;
+        z = L'\t';
+        if (++m_Feld < std::size(m_Texte))
+            beginneFeld();
+        return true;
+    }
+
+private:
+    void beginneFeld() { trimme(*m_Texte[m_Feld], m_Pos, m_Ende); }
+
+    const wxString* m_Texte[3];
+    size_t m_Feld = 0;
+    const wchar_t* m_Pos = nullptr;
+    const wchar_t* m_Ende = nullptr;
+};
+} // namespace
+
 wxString sPerson::getSchluessel() const
 {
     wxString schluessel;
-    haengeSchluesselAn(schluessel, m_VName, m_Name, m_Verein);
+    schluessel.reserve(m_VName.length() + m_Name.length() + m_Verein.length() + 3);
+    clSchluesselfolge folge(m_VName, m_Name, m_Verein);
+    for (wchar_t z = 0; folge.naechstes(z);)
+        schluessel += z;
     return schluessel;
 }
 
-void sPerson::haengeSchluesselAn(wxString& ziel, const wxString& vname, const wxString& name,
-                                 const wxString& verein)
+size_t sPerson::getSchluesselwert(const wxString& vname, const wxString& name, const wxString& verein)
 {
-    // Made in place, a piece at a time: trimmed and lowered copies of each text,
-    // or a character at a time, took a tenth of loading a tournament.
-    wchar_t puffer[64];
-    size_t n = 0;
-    const auto setze = [&](wchar_t c)
-    {
-        if (n == std::size(puffer))
-        {
-            ziel.append(puffer, n);
-            n = 0;
-        }
-        puffer[n++] = c;
-    };
+    // The characters clSchluesselfolge gives, a text at a time.
+    size_t wert = 0;
     for (const wxString* text : {&vname, &name, &verein})
     {
-        const wchar_t* anfang = text->wc_str();
-        const wchar_t* ende = anfang + text->length();
-        while (anfang != ende && clMaskierung::istLeerzeichen(*anfang))
-            ++anfang;
-        while (ende != anfang && clMaskierung::istLeerzeichen(ende[-1]))
-            --ende;
-        // ASCII letters directly: the C library's lookup for every letter took a
-        // tenth of matching a day's persons.
-        for (; anfang != ende; ++anfang)
-            setze(*anfang < 0x80 ? (*anfang >= L'A' && *anfang <= L'Z' ? *anfang + (L'a' - L'A') : *anfang)
-                                 : static_cast<wchar_t>(std::towlower(static_cast<wint_t>(*anfang))));
-        setze(L'\t');
+        const wchar_t* anfang = nullptr;
+        const wchar_t* ende = nullptr;
+        for (trimme(*text, anfang, ende); anfang != ende; ++anfang)
+            wert = wert * 31 + static_cast<size_t>(klein(*anfang));
+        wert = wert * 31 + L'\t';
     }
-    ziel.append(puffer, n);
+    return wert;
+}
+
+bool sPerson::hatSchluessel(const sPerson& p, const wxString& vname, const wxString& name,
+                            const wxString& verein)
+{
+    // The same texts have the same key: a file loaded again finds its persons so.
+    const auto gleich = [](const wxString& a, const wxString& b)
+    { return a.length() == b.length() && std::equal(a.wc_str(), a.wc_str() + a.length(), b.wc_str()); };
+    if (gleich(p.m_VName, vname) && gleich(p.m_Name, name) && gleich(p.m_Verein, verein))
+        return true;
+    clSchluesselfolge a(p.m_VName, p.m_Name, p.m_Verein);
+    clSchluesselfolge b(vname, name, verein);
+    for (;;)
+    {
+        wchar_t za = 0, zb = 0;
+        const bool weiterA = a.naechstes(za);
+        const bool weiterB = b.naechstes(zb);
+        if (weiterA != weiterB || za != zb)
+            return false;
+        if (!weiterA)
+            return true;
+    }
 }
 
 wxString clTeilnehmer::getVollerName(bool mitVerein) const
@@ -184,24 +252,55 @@ int clTeilnehmer::liesTTR(std::wstring_view text)
     return wert;
 }
 
-void clTeilnehmer::liesFeld(std::wstring_view feld, wxString& ziel, bool getrimmt)
+std::wstring_view clTeilnehmer::trenneFelder(std::wstring_view zeile, sFeld* felder, size_t anzahl)
 {
-    // Names almost never hold an escape or a control character: such a field is
-    // taken as it stands, without the three strings the general way makes of it.
-    if (feld.find(clMaskierung::Zeichen) == std::wstring_view::npos &&
-        std::none_of(feld.begin(), feld.end(), [](wchar_t z) { return istSteuerzeichen(z); }))
+    // Every participant and person of a file passes here: each character is looked at once.
+    const wchar_t* z = zeile.data();
+    const wchar_t* const ende = z + zeile.size();
+    for (size_t k = 0; k < anzahl; ++k)
     {
-        while (getrimmt && !feld.empty() && clMaskierung::istLeerzeichen(feld.front()))
-            feld.remove_prefix(1);
-        while (getrimmt && !feld.empty() && clMaskierung::istLeerzeichen(feld.back()))
-            feld.remove_suffix(1);
-        ziel.assign(feld.data(), feld.size());
+        const wchar_t* const anfang = z;
+        bool schlicht = true;
+        for (;; ++z)
+        {
+            // Printable characters other than the comma and the backslash, by far
+            // the most, are passed over first.
+            while (z != ende && ((static_cast<unsigned>(*z) - 0x20u < 0x5Fu && *z != L',' &&
+                                  *z != clMaskierung::Zeichen) ||
+                                 static_cast<unsigned>(*z) >= 0xA0u))
+                ++z;
+            if (z == ende || *z == L',')
+                break;
+            // A control character, or the backslash, which takes the character after it along.
+            schlicht = false;
+            if (*z == clMaskierung::Zeichen && ++z == ende)
+                break;
+        }
+        felder[k] = {std::wstring_view(anfang, static_cast<size_t>(z - anfang)), schlicht};
+        if (z != ende && ++z != ende && *z == L' ')
+            ++z;
+    }
+    return std::wstring_view(z, static_cast<size_t>(ende - z));
+}
+
+void clTeilnehmer::liesFeld(const sFeld& feld, wxString& ziel, bool getrimmt)
+{
+    // A plain field is taken as it stands, without the three strings the general way makes of it.
+    if (feld.schlicht)
+    {
+        std::wstring_view text = feld.text;
+        while (getrimmt && !text.empty() && clMaskierung::istLeerzeichen(text.front()))
+            text.remove_prefix(1);
+        while (getrimmt && !text.empty() && clMaskierung::istLeerzeichen(text.back()))
+            text.remove_suffix(1);
+        if (text.empty())
+            ziel.clear();
+        else
+            ziel.assign(text.data(), text.size());
         return;
     }
-    wxString text = clMaskierung::demaskiere(feld);
-    if (getrimmt)
-        text.Strip(wxString::both);
-    ziel = ohneSteuerzeichen(text);
+    wxString text = clMaskierung::demaskiere(feld.text);
+    ziel = ohneSteuerzeichen(getrimmt ? text.Strip(wxString::both) : text);
 }
 
 wxString spEditData::getSpalte(int spalte) const
@@ -311,36 +410,26 @@ wxString clTeilnehmer::getSaveString() const
 
 namespace
 {
-// The field of a participant line at pos, still escaped; pos moves past the blank after its comma.
-std::wstring_view naechstesFeld(std::wstring_view zeile, size_t& pos)
+int ttrAusFeld(const sFeld& feld)
 {
-    const std::wstring_view feld = clMaskierung::trenne(zeile, L',', pos);
-    if (pos < zeile.size() && zeile[pos] == L' ')
-        ++pos;
-    return feld;
-}
-
-int ttrAusFeld(std::wstring_view feld)
-{
-    return feld.find(clMaskierung::Zeichen) == std::wstring_view::npos
-               ? clTeilnehmer::liesTTR(feld)
-               : clTeilnehmer::liesTTR(clMaskierung::demaskiere(feld));
+    return feld.schlicht || feld.text.find(clMaskierung::Zeichen) == std::wstring_view::npos
+               ? clTeilnehmer::liesTTR(feld.text)
+               : clTeilnehmer::liesTTR(clMaskierung::demaskiere(feld.text));
 }
 } // namespace
 
 void clTeilnehmer::setFromSaveString(std::wstring_view str)
 {
     // Each field straight into its member: every participant of a file passes here.
-    size_t pos = 0;
-    liesFeld(naechstesFeld(str, pos), m_Person.m_Name);
-    liesFeld(naechstesFeld(str, pos), m_Person.m_VName);
-    liesFeld(naechstesFeld(str, pos), m_Anzeige);
-    liesFeld(naechstesFeld(str, pos), m_Person.m_Verein);
-    m_Person.m_TTR = ttrAusFeld(naechstesFeld(str, pos));
-    liesFeld(naechstesFeld(str, pos), m_Partner.m_Name);
-    liesFeld(naechstesFeld(str, pos), m_Partner.m_VName);
-    liesFeld(naechstesFeld(str, pos), m_Partner.m_Verein);
-    m_Partner.m_TTR = ttrAusFeld(naechstesFeld(str, pos));
+    sFeld felder[9];
+    trenneFelder(str, felder, std::size(felder));
+    wxString* const texte[] = {&m_Person.m_Name, &m_Person.m_VName, &m_Anzeige,         &m_Person.m_Verein,
+                               nullptr,          &m_Partner.m_Name, &m_Partner.m_VName, &m_Partner.m_Verein};
+    for (size_t k = 0; k < std::size(texte); ++k)
+        if (texte[k] != nullptr)
+            liesFeld(felder[k], *texte[k]);
+    m_Person.m_TTR = ttrAusFeld(felder[4]);
+    m_Partner.m_TTR = ttrAusFeld(felder[8]);
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)

@@ -198,10 +198,11 @@ int clTurnier::getStartNrVon(int kennung) const
 
 void clTurnier::fillEditListe(vecEditListe& el) const
 {
-    el.clear();
-    el.reserve(m_Teilnehmer.size());
-    for (const clTeilnehmer* tn : m_Teilnehmer)
-        tn->addEditData(el);
+    // The rows a list has already are filled again where they stand: the
+    // participants page's list is filled anew on every load.
+    el.resize(m_Teilnehmer.size());
+    for (size_t i = 0; i < m_Teilnehmer.size(); ++i)
+        m_Teilnehmer[i]->fuelleEditData(el[i], static_cast<int>(i));
 }
 
 bool clTurnier::nurNamenGeaendert(const vecEditListe& el) const
@@ -1187,6 +1188,7 @@ allgemein clTurnier::liesAllgemein(const clTurnierDatei& dat)
 vecTeilnehmer clTurnier::liesTeilnehmer(const std::vector<std::wstring_view>& zeilen)
 {
     vecTeilnehmer tl;
+    tl.reserve(zeilen.size());
     for (std::wstring_view zeile : zeilen)
     {
         clTeilnehmer* tn = new clTeilnehmer;

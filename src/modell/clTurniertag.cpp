@@ -1,6 +1,7 @@
 #include "modell/clTurniertag.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -17,6 +18,40 @@
 #include "modell/clTurnier.h"
 #include "tabellen/clWertungTableBase.h"
 
+namespace
+{
+// The persons of an entry, by the entry's stable number: one, or two of a pair.
+struct sMeldung
+{
+    int kennung = 0;
+    int anzahl = 0;
+    std::array<int, 2> personen{};
+
+    const int* begin() const { return personen.data(); }
+    const int* end() const { return personen.data() + anzahl; }
+    void fuegeAn(int person) { personen[static_cast<size_t>(anzahl++)] = person; }
+};
+// The entries of a class, ordered by their numbers: a flat list, which every load
+// makes anew, without a heap block for each entry.
+typedef std::vector<sMeldung> vecMeldungen;
+
+// The entry of the number; null for none.
+const sMeldung* findeMeldung(const vecMeldungen& meldungen, int kennung)
+{
+    const auto it = std::lower_bound(meldungen.begin(), meldungen.end(), kennung,
+                                     [](const sMeldung& m, int k) { return m.kennung < k; });
+    return it != meldungen.end() && it->kennung == kennung ? &*it : nullptr;
+}
+
+// Orders entries appended in the roster's order, which is mostly theirs already.
+void ordne(vecMeldungen& meldungen)
+{
+    const auto kleiner = [](const sMeldung& a, const sMeldung& b) { return a.kennung < b.kennung; };
+    if (!std::is_sorted(meldungen.begin(), meldungen.end(), kleiner))
+        std::sort(meldungen.begin(), meldungen.end(), kleiner);
+}
+} // namespace
+
 struct clTurniertag::sKonkurrenz
 {
     std::unique_ptr<clTurnier> turnier;
@@ -27,8 +62,8 @@ struct clTurniertag::sKonkurrenz
     // Empty: called after its type.
     wxString name;
     std::vector<int> platten;
-    // The persons of each entry, by the entry's stable number.
-    std::unordered_map<int, std::vector<int>> personen;
+    // The persons of each entry.
+    vecMeldungen personen;
 
     ~sKonkurrenz();
 };
@@ -314,8 +349,13 @@ int clTurniertag::kopiere(int i, const wxString& name)
     // The copies are entries of the same persons, in the same order.
     const clTurnier* kopie = k->turnier.get();
     for (int snr = 1; snr <= kopie->getAnzahlTeilnehmer(); ++snr)
-        k->personen[kopie->getTeilnehmer(snr)->getKennung()] =
-            getPersonenVon(i, vorlage->getTeilnehmer(snr)->getKennung());
+        if (const sMeldung* m =
+                findeMeldung(m_Konkurrenzen[i]->personen, vorlage->getTeilnehmer(snr)->getKennung()))
+        {
+            k->personen.push_back(*m);
+            k->personen.back().kennung = kopie->getTeilnehmer(snr)->getKennung();
+        }
+    ordne(k->personen);
     m_Konkurrenzen.push_back(std::move(k));
     m_Abgleich = false;
     m_Geaendert = true;
@@ -401,9 +441,8 @@ std::vector<int> clTurniertag::getPersonenVon(int i, int kennung) const
 {
     if (i < 0 || i >= getAnzahl())
         return {};
-    const auto& personen = m_Konkurrenzen[i]->personen;
-    const auto it = personen.find(kennung);
-    return it != personen.end() ? it->second : std::vector<int>();
+    const sMeldung* m = findeMeldung(m_Konkurrenzen[i]->personen, kennung);
+    return m != nullptr ? std::vector<int>(m->begin(), m->end()) : std::vector<int>();
 }
 
 std::vector<int> clTurniertag::getPersonenDes(int i, const clTTSpiel* sp) const
@@ -420,8 +459,8 @@ std::vector<int> clTurniertag::getKonkurrenzenVon(int person) const
 {
     std::vector<int> klassen;
     for (int i = 0; i < getAnzahl(); ++i)
-        for (const auto& [kennung, personen] : m_Konkurrenzen[i]->personen)
-            if (std::find(personen.begin(), personen.end(), person) != personen.end())
+        for (const sMeldung& m : m_Konkurrenzen[i]->personen)
+            if (std::find(m.begin(), m.end(), person) != m.end())
             {
                 klassen.push_back(i);
                 break;
@@ -481,54 +520,49 @@ void clTurniertag::gleicheAb(int i)
     const clTurnier* k = kon.turnier.get();
     // The persons the entries still in the class held before keep to them; a new
     // entry is the person of that name who is in no entry of this class yet. Every
-    // load passes here: each key is made once, into one text, and no person is copied.
+    // load passes here: no key is made, no person copied, no entry a heap block.
     std::vector<int> gehalten;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
-    {
-        const auto it = kon.personen.find(k->getTeilnehmer(snr)->getKennung());
-        if (it != kon.personen.end())
-            gehalten.insert(gehalten.end(), it->second.begin(), it->second.end());
-    }
+        if (const sMeldung* m = findeMeldung(kon.personen, k->getTeilnehmer(snr)->getKennung()))
+            gehalten.insert(gehalten.end(), m->begin(), m->end());
     std::sort(gehalten.begin(), gehalten.end());
-    // The free persons by key and, within a key, by number: the first free one is taken.
+    // The free persons by their keys' numbers and, within one, by their own: the
+    // first free one of the key is taken.
     struct sFrei
     {
-        size_t anfang;
-        size_t laenge;
+        size_t wert;
         int nr;
+        size_t index;
     };
-    wxString schluessel;
     std::vector<sFrei> frei;
     frei.reserve(m_Personen.size());
-    for (const clPerson& p : m_Personen)
+    for (size_t n = 0; n < m_Personen.size(); ++n)
+    {
+        const clPerson& p = m_Personen[n];
         if (!std::binary_search(gehalten.begin(), gehalten.end(), p.getKennung()))
-        {
-            const size_t anfang = schluessel.length();
-            sPerson::haengeSchluesselAn(schluessel, p.Vorname, p.Name, p.Verein);
-            frei.push_back({anfang, schluessel.length() - anfang, p.getKennung()});
-        }
-    const auto sicht = [&schluessel](const sFrei& f)
-    { return std::wstring_view(schluessel.wc_str() + f.anfang, f.laenge); };
-    std::stable_sort(frei.begin(), frei.end(),
-                     [&sicht](const sFrei& a, const sFrei& b) { return sicht(a) < sicht(b); });
-    std::unordered_map<int, std::vector<int>> neu;
+            frei.push_back({sPerson::getSchluesselwert(p.Vorname, p.Name, p.Verein), p.getKennung(), n});
+    }
+    std::sort(frei.begin(), frei.end(),
+              [](const sFrei& a, const sFrei& b)
+              { return a.wert < b.wert || (a.wert == b.wert && a.nr < b.nr); });
+    vecMeldungen neu;
     neu.reserve(static_cast<size_t>(k->getAnzahlTeilnehmer()));
     std::set<int> korrigiert;
-    wxString gesucht;
     // New persons are added at the end at once: growing the list copies every person.
     std::vector<const sPerson*> dazu;
     int naechste = m_Personen.empty() ? 1 : m_Personen.back().getKennung() + 1;
     for (int snr = 1; snr <= k->getAnzahlTeilnehmer(); ++snr)
     {
         const clTeilnehmer* tn = k->getTeilnehmer(snr);
-        const auto bisher = kon.personen.find(tn->getKennung());
-        std::vector<int>& nummern = neu[tn->getKennung()];
+        const sMeldung* bisher = findeMeldung(kon.personen, tn->getKennung());
+        sMeldung& nummern = neu.emplace_back();
+        nummern.kennung = tn->getKennung();
         for (const sPerson* d : {&tn->getPerson(), &tn->getPartner()})
         {
             if (d == &tn->getPartner() && !tn->istPaar())
                 break;
-            const size_t n = nummern.size();
-            int nr = bisher != kon.personen.end() && n < bisher->second.size() ? bisher->second[n] : 0;
+            const int n = nummern.anzahl;
+            int nr = bisher != nullptr && n < bisher->anzahl ? bisher->personen[static_cast<size_t>(n)] : 0;
             if (nr != 0 && getPerson(nr) != nullptr)
             {
                 // The entry was the person's before: what was typed corrects the person.
@@ -541,15 +575,16 @@ void clTurniertag::gleicheAb(int i)
             }
             else
             {
-                gesucht.clear();
-                sPerson::haengeSchluesselAn(gesucht, d->m_VName, d->m_Name, d->m_Verein);
-                const std::wstring_view key(gesucht.wc_str(), gesucht.length());
-                auto f =
-                    std::lower_bound(frei.begin(), frei.end(), key,
-                                     [&sicht](const sFrei& a, std::wstring_view b) { return sicht(a) < b; });
-                while (f != frei.end() && f->nr == 0 && sicht(*f) == key)
-                    ++f;
-                if (f != frei.end() && f->nr != 0 && sicht(*f) == key)
+                const size_t wert = sPerson::getSchluesselwert(d->m_VName, d->m_Name, d->m_Verein);
+                auto f = std::lower_bound(frei.begin(), frei.end(), wert,
+                                          [](const sFrei& a, size_t w) { return a.wert < w; });
+                for (; f != frei.end() && f->wert == wert; ++f)
+                {
+                    const clPerson& p = m_Personen[f->index];
+                    if (f->nr != 0 && sPerson::hatSchluessel(*d, p.Vorname, p.Name, p.Verein))
+                        break;
+                }
+                if (f != frei.end() && f->wert == wert)
                 {
                     nr = f->nr;
                     f->nr = 0;
@@ -560,9 +595,10 @@ void clTurniertag::gleicheAb(int i)
                     dazu.push_back(d);
                 }
             }
-            nummern.push_back(nr);
+            nummern.fuegeAn(nr);
         }
     }
+    ordne(neu);
     m_Personen.reserve(m_Personen.size() + dazu.size());
     for (size_t n = 0; n < dazu.size(); ++n)
     {
@@ -618,8 +654,8 @@ void clTurniertag::entferneLosePersonen()
     const int hoechste = m_Personen.empty() ? 0 : m_Personen.back().getKennung();
     std::vector<bool> gemeldet(static_cast<size_t>(std::max(hoechste, 0)) + 1, false);
     for (const auto& k : m_Konkurrenzen)
-        for (const auto& [kennung, personen] : k->personen)
-            for (int p : personen)
+        for (const sMeldung& m : k->personen)
+            for (int p : m)
                 if (p >= 0 && p <= hoechste)
                     gemeldet[static_cast<size_t>(p)] = true;
     m_Personen.erase(std::remove_if(m_Personen.begin(), m_Personen.end(),
@@ -802,13 +838,13 @@ sHallenLage clTurniertag::getLage(int i) const
     if (m_Konkurrenzen[i]->platten.empty())
         for (const auto& k : m_Konkurrenzen)
             lage.belegt.insert(k->platten.begin(), k->platten.end());
-    for (const auto& [kennung, personen] : m_Konkurrenzen[i]->personen)
-        for (int p : personen)
+    for (const sMeldung& m : m_Konkurrenzen[i]->personen)
+        for (int p : m)
         {
             if (amTisch.count(p) != 0)
-                lage.amTisch.insert(kennung);
+                lage.amTisch.insert(m.kennung);
             if (const auto it = zuletzt.find(p); it != zuletzt.end())
-                lage.zuletzt[kennung] = std::max(lage.zuletzt[kennung], it->second);
+                lage.zuletzt[m.kennung] = std::max(lage.zuletzt[m.kennung], it->second);
         }
     return lage;
 }
@@ -1111,7 +1147,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
         wxString name;
         std::vector<int> platten;
         std::unique_ptr<clTurnier> turnier;
-        std::unordered_map<int, std::vector<int>> personen;
+        vecMeldungen personen;
     };
     std::vector<sGelesen> gelesen;
     wxArrayString konkurrenzen;
@@ -1183,8 +1219,14 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
                                                           L"gibt es nicht, oder sie ist zweimal gemeldet"),
                                          anzeige, static_cast<int>(m) + 1);
             else
-                g.personen[t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung()] = std::move(nummern);
+            {
+                sMeldung& meldung = g.personen.emplace_back();
+                meldung.kennung = t->getTeilnehmer(static_cast<int>(m) + 1)->getKennung();
+                for (int p : nummern)
+                    meldung.fuegeAn(p);
+            }
         }
+        ordne(g.personen);
         gelesen.push_back(std::move(g));
     }
     dat.setPraefix(wxString());
@@ -1196,7 +1238,7 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
     {
         for (const sGelesen& g : gelesen)
             if (g.kennung == klasse)
-                return nummer == 0 || g.personen.count(nummer) != 0;
+                return nummer == 0 || findeMeldung(g.personen, nummer) != nullptr;
         return false;
     };
     if (grund.empty() && !portal.lies(dat, gibtEs, portalFehler))
@@ -1223,8 +1265,9 @@ bool clTurniertag::liesDatei(clTurnierDatei& dat, const wxString& name, wxString
             const int halle = gelesen[i].platten.empty() ? a.platte : gelesen[i].platten[a.platte - 1];
             bool doppelt = !tischBelegt.emplace(halle, static_cast<int>(i)).second;
             for (const clTeilnehmer* tn : {a.spiel->getT1(), a.spiel->getT2()})
-                for (int p : gelesen[i].personen[tn->getKennung()])
-                    doppelt = doppelt || !personAmTisch.emplace(p, static_cast<int>(i)).second;
+                if (const sMeldung* m = findeMeldung(gelesen[i].personen, tn->getKennung()))
+                    for (int p : *m)
+                        doppelt = doppelt || !personAmTisch.emplace(p, static_cast<int>(i)).second;
             if (doppelt && grund.empty())
                 grund = wxString::Format(wxGetTranslation(L"Spielbetrieb: an Platte %d oder mit einer Person "
                                                           L"dieses Spiels läuft schon ein Spiel."),
