@@ -378,7 +378,6 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const std::vector<std::wstring_view
         return abbruch(anzahl, L"die Endrunde hat weniger Spiele.");
     // In playing order every match has its players from the matches before it.
     wxString geschrieben;
-    std::vector<sWechsel> folgen;
     for (int k = 0; k < er->getAnzahlSpiele(); ++k)
     {
         clTTSpiel* sp = er->m_Spiele[k];
@@ -386,9 +385,7 @@ std::unique_ptr<clEndrunde> clEndrunde::lies(const std::vector<std::wstring_view
             return abbruch(2 + k, L"das Spiel ist nicht lesbar.");
         if (sp->hatEingaben() && !er->istSpielbar(sp))
             return abbruch(2 + k, L"das Spiel hat Eingaben, aber keine zwei Spieler.");
-        folgen.clear();
-        er->gibWeiter(k, er->getAusgang(k, *sp), folgen);
-        er->wende(folgen);
+        er->wende(er->getFolgen(k, *sp));
     }
     return er;
 }

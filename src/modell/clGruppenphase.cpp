@@ -930,17 +930,18 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
         eingelesen.clear();
         rundenEnde.clear();
         if (sek.empty() || !clZahl::liesListe(sek[0], nummern))
-            return abbruch(gruppe(g), 0, L"die Startnummern sind nicht lesbar.");
+            return abbruch(namen[g - 1], 0, L"die Startnummern sind nicht lesbar.");
         for (long snr : nummern)
         {
             if (snr < 1 || snr >= static_cast<long>(vergeben.size()) || vergeben[snr])
-                return abbruch(gruppe(g), 0, L"eine Startnummer nennt keinen Teilnehmer oder einen zweimal.");
+                return abbruch(namen[g - 1], 0,
+                               L"eine Startnummer nennt keinen Teilnehmer oder einen zweimal.");
             vergeben[snr] = true;
             startNr.push_back(static_cast<int>(snr));
             spieler.push_back(teilnehmer[snr - 1]);
         }
         if (sek.size() < 2 || (sek[1] != KeineAuslasser && !clZahl::liesListe(sek[1], auslasser)))
-            return abbruch(gruppe(g), 1, L"der Spielplan ist nicht lesbar.");
+            return abbruch(namen[g - 1], 1, L"der Spielplan ist nicht lesbar.");
         // The order decided for a shared place, when the group has one, is its last line.
         const size_t letzte = sek.size() - 1;
         const auto beginntMit = [&sek, letzte](std::wstring_view kopf)
@@ -962,7 +963,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             if (static_cast<int>(k) >= clSchema::zaehleRunden(n, ga.Platten) ||
                 !clRunde::liesSaveString(runden[k], clSchema::zaehlePlatten(n, ga.Platten), eingelesen,
                                          falsch))
-                return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
+                return abbruch(namen[g - 1], k + 2, L"die Runde ist nicht lesbar.");
             rundenEnde.push_back(eingelesen.size());
         }
         gp->erzeugeGruppe(g - 1, startNr, spieler, ga,
@@ -978,7 +979,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             if (!clMaskierung::gleichOhneLeerzeichen(geschrieben.wc_str(),
                                                      geschrieben.wc_str() + geschrieben.length(),
                                                      runden[k].data(), runden[k].data() + runden[k].size()))
-                return abbruch(gruppe(g), k + 2, L"die Runde ist nicht lesbar.");
+                return abbruch(namen[g - 1], k + 2, L"die Runde ist nicht lesbar.");
         }
         if (entschieden)
         {
@@ -992,7 +993,7 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
             std::sort(sortiert.begin(), sortiert.end());
             std::sort(gleich.begin(), gleich.end());
             if (gleich.empty() || sortiert != gleich)
-                return abbruch(gruppe(g), letzte,
+                return abbruch(namen[g - 1], letzte,
                                L"die Reihenfolge nennt andere Spieler als die, die sich den Platz teilen.");
             gp->entscheide(static_cast<size_t>(g) - 1, folge, gelost);
         }

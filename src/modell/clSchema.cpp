@@ -83,7 +83,7 @@ void clSchema::setGewinnsaetze(int g)
         return;
     m_Gewinnsaetze = neu;
     for (clTTSpiel& sp : m_Spiele)
-        sp.setGewinnsaetze(g);
+        sp.setGewinnsaetze(neu);
 }
 
 int clSchema::zaehlePlatten(int n, int pl)
