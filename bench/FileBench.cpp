@@ -65,12 +65,13 @@ void DateiSpeichern(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(vt.bytes().size()));
 }
 
+// Opened as the window opens a file: through the day, which matches its persons anew.
 void DateiLaden(benchmark::State& state)
 {
     VollesTurnier vt(static_cast<int>(state.range(0)));
     TestTurnier geladen;
     messeGegenLesen(state, vt.pfad,
-                    [&] { benchmark::DoNotOptimize(geladen.turnier.liesTurnierDaten(vt.pfad)); });
+                    [&] { benchmark::DoNotOptimize(geladen.tag.lies(vt.pfad)); });
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(vt.bytes().size()));
 }
 

@@ -16,16 +16,24 @@ void clMaskierung::haengeMaskiertAn(wxString& ziel, const wxString& text, const 
 {
     // The characters to escape as bits: a round's write-back check escapes the
     // names of every match, and a search of the list for each character took most of it.
-    std::uint64_t maske[2] = {};
+    // Two plain numbers, not an array: setting bits in memory made every character
+    // wait for the store before it.
     const auto ascii = [](wchar_t c) { return static_cast<std::uint32_t>(c) < 128; };
+    const auto bit = [](wchar_t c, int haelfte)
+    { return c / 64 == haelfte ? std::uint64_t(1) << (c % 64) : std::uint64_t(0); };
     const std::wstring_view sonder = sicht(sonderzeichen);
-    const wchar_t immer[] = {L'\n', L'\r', Zeichen};
-    for (std::wstring_view zeichen : {sonder, std::wstring_view(immer, 3)})
-        for (wchar_t c : zeichen)
-            if (ascii(c))
-                maske[c / 64] |= std::uint64_t(1) << (c % 64);
-    const auto besonders = [&maske, &ascii, sonder](wchar_t c)
-    { return ascii(c) ? (maske[c / 64] >> (c % 64) & 1) != 0 : sonder.find(c) != sonder.npos; };
+    std::uint64_t unten = bit(L'\n', 0) | bit(L'\r', 0) | bit(Zeichen, 0);
+    std::uint64_t oben = bit(Zeichen, 1);
+    for (wchar_t c : sonder)
+        if (ascii(c))
+        {
+            unten |= bit(c, 0);
+            oben |= bit(c, 1);
+        }
+    const auto besonders = [unten, oben, &ascii, sonder](wchar_t c)
+    {
+        return ascii(c) ? ((c < 64 ? unten : oben) >> (c % 64) & 1) != 0 : sonder.find(c) != sonder.npos;
+    };
     const wchar_t* const anfang = text.wc_str();
     const wchar_t* const ende = anfang + text.length();
     // Names and numbers hardly ever hold such a character: a file writes them as
