@@ -52,7 +52,6 @@ public:
 
     clTTSpiel();
     clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2);
-    virtual ~clTTSpiel();
 
     int getGewinnsaetze() const { return m_Gewinnsaetze; }
     // The number of sets a match can have: 2G-1.
@@ -132,9 +131,11 @@ private:
     satz m_Saetze[MaxSaetze];
     modAusfall m_Ausfall;
     int m_AusfallSeite;
+    // The result kept for side 1; side 2's is the same seen from the other side. A
+    // large round robin holds tens of thousands of matches, and loading one walks
+    // them several times: the smaller a match, the fewer of them miss the cache.
     sWertung m_W1;
-    sWertung m_W2;
-    // True while m_W1 and m_W2 are what the entries give; every change of the
+    // True while m_W1 is what the entries give; every change of the
     // entries, and taking the result out of the standings, clears it.
     bool m_ErgebnisGilt;
 };

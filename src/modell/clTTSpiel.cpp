@@ -20,8 +20,6 @@ clTTSpiel::clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2) : m_T1(t1), m_T2(t2), m
     initialisieren();
 }
 
-clTTSpiel::~clTTSpiel() = default;
-
 void clTTSpiel::initialisieren()
 {
     for (satz& s : m_Saetze)
@@ -29,7 +27,6 @@ void clTTSpiel::initialisieren()
     m_Ausfall = ausfKeiner;
     m_AusfallSeite = 0;
     m_W1 = getNullwertung();
-    m_W2 = getNullwertung();
     m_ErgebnisGilt = false;
 }
 
@@ -145,7 +142,6 @@ bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
 {
     const bool entschieden = clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
     m_W1 = W1;
-    m_W2 = W2;
     m_ErgebnisGilt = true;
     return entschieden;
 }
@@ -162,7 +158,10 @@ bool clTTSpiel::getErgebnis(sWertung& W1, sWertung& W2) const
 bool clTTSpiel::getGespeichertesErgebnis(sWertung& w1, sWertung& w2) const
 {
     w1 = m_W1;
-    w2 = m_W2;
+    w2 = {{w1.m_Spiel.gegner, w1.m_Spiel.eigene},
+          {w1.m_Satz.gegner, w1.m_Satz.eigene},
+          {w1.m_Punkte.gegner, w1.m_Punkte.eigene},
+          {w1.m_Spielpunkte.gegner, w1.m_Spielpunkte.eigene}};
     return clSatzregel::istEntschieden(w1);
 }
 
@@ -174,7 +173,6 @@ bool clTTSpiel::altesErgebnis(sWertung& w1, sWertung& w2)
     if (entschieden)
     {
         m_W1 = getNullwertung();
-        m_W2 = getNullwertung();
         m_ErgebnisGilt = false;
     }
     return entschieden;

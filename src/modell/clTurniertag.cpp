@@ -575,7 +575,9 @@ void clTurniertag::gleicheAb(int i)
             }
             else
             {
-                const size_t wert = sPerson::getSchluesselwert(d->m_VName, d->m_Name, d->m_Verein);
+                // A day opened anew has no free person: no key is made.
+                const size_t wert =
+                    frei.empty() ? 0 : sPerson::getSchluesselwert(d->m_VName, d->m_Name, d->m_Verein);
                 auto f = std::lower_bound(frei.begin(), frei.end(), wert,
                                           [](const sFrei& a, size_t w) { return a.wert < w; });
                 for (; f != frei.end() && f->wert == wert; ++f)
