@@ -112,9 +112,11 @@ public:
     // The entries of a match group from anfang to ende, without its parentheses:
     // the sets by position and a walkover or retirement mark. False when a piece
     // is neither a set nor a mark; falsch is then that piece. Z is wchar_t for
-    // text, char for the bytes of a file as they stand.
+    // text, char for the bytes of a file as they stand. maskiert false tells that
+    // the text holds no backslash: the names then end at the first comma.
     template <typename Z>
-    static bool liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch);
+    static bool liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch,
+                               bool maskiert = true);
     // In a knockout bracket the players of a later match are found as it goes on.
     void setTeilnehmer(clTeilnehmer* t1, clTeilnehmer* t2)
     {

@@ -122,13 +122,18 @@ bool clRunde::liesSaveString(std::basic_string_view<Z> zeile, int anzahl, std::v
 {
     const Z* p = zeile.data();
     const Z* const ende = p + zeile.size();
+    // Most lines hold no escape at all: one look for a backslash in the whole line
+    // spares two in each of its matches.
+    const bool maskiert = zeile.find(Z(clMaskierung::Zeichen)) != zeile.npos;
     for (int k = 0; k < anzahl && p < ende; ++k)
     {
-        const Z* schluss = clMaskierung::finde(p, ende, Z(')'));
+        const size_t rest = static_cast<size_t>(ende - p);
+        const Z* schluss = maskiert ? clMaskierung::finde(p, ende, Z(')'))
+                                    : p + std::min(std::basic_string_view<Z>(p, rest).find(Z(')')), rest);
         if (schluss == p)
             break;
         spiele.emplace_back();
-        if (!clTTSpiel::liesSaveString(p + 1, schluss, spiele.back(), falsch))
+        if (!clTTSpiel::liesSaveString(p + 1, schluss, spiele.back(), falsch, maskiert))
             return false;
         if (schluss == ende)
             break;

@@ -345,7 +345,7 @@ bool liesAusfall(const Z* p, const Z* ende, eingaben& e)
 } // namespace
 
 template <typename Z>
-bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch)
+bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch, bool maskiert)
 {
     // Field by field: a whole record assigned at once was built aside and read
     // back before its stores had landed, which stalled every match of a file.
@@ -353,7 +353,7 @@ bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxSt
         leer = satz();
     e.ausfall = ausfKeiner;
     e.seite = 0;
-    const Z* p = clMaskierung::finde(anfang, ende, Z(','));
+    const Z* p = maskiert ? clMaskierung::finde(anfang, ende, Z(',')) : std::find(anfang, ende, Z(','));
     if (p == ende)
         return true; // the names alone
     ++p;
@@ -392,5 +392,5 @@ bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxSt
     return true;
 }
 
-template bool clTTSpiel::liesSaveString(const char*, const char*, eingaben&, wxString&);
-template bool clTTSpiel::liesSaveString(const wchar_t*, const wchar_t*, eingaben&, wxString&);
+template bool clTTSpiel::liesSaveString(const char*, const char*, eingaben&, wxString&, bool);
+template bool clTTSpiel::liesSaveString(const wchar_t*, const wchar_t*, eingaben&, wxString&, bool);

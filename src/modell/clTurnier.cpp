@@ -801,7 +801,8 @@ void clTurnier::uebernehmeErgebnis(clTTSpiel* sp, bool tabelleNeu)
     const int t2 = sp->getT2()->getStartNr();
     sWertung w1, w2;
     bool geaendert = false;
-    if (sp->altesErgebnis(w1, w2) && !tabelleNeu)
+    // Standings begun anew hold nothing to take out, and the result is derived again below.
+    if (!tabelleNeu && sp->altesErgebnis(w1, w2))
     {
         m_Turniertabelle->subtrahiereWertung(t1, w1);
         m_Turniertabelle->subtrahiereWertung(t2, w2);
