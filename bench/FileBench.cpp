@@ -70,8 +70,7 @@ void DateiLaden(benchmark::State& state)
 {
     VollesTurnier vt(static_cast<int>(state.range(0)));
     TestTurnier geladen;
-    messeGegenLesen(state, vt.pfad,
-                    [&] { benchmark::DoNotOptimize(geladen.tag.lies(vt.pfad)); });
+    messeGegenLesen(state, vt.pfad, [&] { benchmark::DoNotOptimize(geladen.tag.lies(vt.pfad)); });
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(vt.bytes().size()));
 }
 

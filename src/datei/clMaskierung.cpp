@@ -31,9 +31,7 @@ void clMaskierung::haengeMaskiertAn(wxString& ziel, const wxString& text, const 
             oben |= bit(c, 1);
         }
     const auto besonders = [unten, oben, &ascii, sonder](wchar_t c)
-    {
-        return ascii(c) ? ((c < 64 ? unten : oben) >> (c % 64) & 1) != 0 : sonder.find(c) != sonder.npos;
-    };
+    { return ascii(c) ? ((c < 64 ? unten : oben) >> (c % 64) & 1) != 0 : sonder.find(c) != sonder.npos; };
     const wchar_t* const anfang = text.wc_str();
     const wchar_t* const ende = anfang + text.length();
     // Names and numbers hardly ever hold such a character: a file writes them as
