@@ -40,7 +40,18 @@ enum modAusfall
     ausfAufgabe = 2
 };
 
-struct eingaben;
+// Everything typed into a match: the sets and a walkover or retirement.
+struct eingaben
+{
+    // Best of seven at the most, four sets to win.
+    static constexpr int MaxSaetze = 7;
+    satz saetze[MaxSaetze];
+    modAusfall ausfall = ausfKeiner;
+    // The side of the walkover or retirement, 0 without one.
+    int seite = 0;
+    bool operator==(const eingaben& e) const;
+    bool operator!=(const eingaben& e) const { return !(*this == e); }
+};
 
 // One match of the round robin: best of 2G-1 sets, G the sets to win.
 class clTTSpiel
@@ -49,6 +60,7 @@ public:
     static constexpr int MinGewinnsaetze = 2;
     static constexpr int MaxGewinnsaetze = 4;
     static constexpr int MaxSaetze = 2 * MaxGewinnsaetze - 1;
+    static_assert(MaxSaetze == eingaben::MaxSaetze, "a match holds the sets its entries can");
 
     clTTSpiel();
     clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2);
@@ -89,9 +101,9 @@ public:
     // Marks side seite (1 or 2) as not played or retired; ausfKeiner (or a side
     // other than 1 or 2) clears the mark. The sets stay as they were entered.
     void setAusfall(modAusfall art, int seite);
-    modAusfall getAusfallArt() const { return m_Ausfall; }
+    modAusfall getAusfallArt() const { return m_Eingaben.ausfall; }
     // The side that did not play or retired, 0 when there is none.
-    int getAusfallSeite() const { return m_Ausfall == ausfKeiner ? 0 : m_AusfallSeite; }
+    int getAusfallSeite() const { return m_Eingaben.seite; }
 
     bool bestimmeErgebnis(sWertung& W1, sWertung& W2);
     // The result of the current set scores, as bestimmeErgebnis derives it, but
@@ -130,9 +142,9 @@ private:
     clTeilnehmer* m_T1;
     clTeilnehmer* m_T2;
     int m_Gewinnsaetze;
-    satz m_Saetze[MaxSaetze];
-    modAusfall m_Ausfall;
-    int m_AusfallSeite;
+    // Kept as one record, which scoring reads where it stands: a copy for each
+    // result derived was a tenth of loading a large round robin.
+    eingaben m_Eingaben;
     // The result kept for side 1; side 2's is the same seen from the other side. A
     // large round robin holds tens of thousands of matches, and loading one walks
     // them several times: the smaller a match, the fewer of them miss the cache.
@@ -140,16 +152,6 @@ private:
     // True while m_W1 is what the entries give; every change of the
     // entries, and taking the result out of the standings, clears it.
     bool m_ErgebnisGilt;
-};
-
-// Everything typed into a match: the sets and a walkover or retirement.
-struct eingaben
-{
-    satz saetze[clTTSpiel::MaxSaetze];
-    modAusfall ausfall = ausfKeiner;
-    int seite = 0;
-    bool operator==(const eingaben& e) const;
-    bool operator!=(const eingaben& e) const { return !(*this == e); }
 };
 
 #endif

@@ -22,10 +22,12 @@ clTTSpiel::clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2) : m_T1(t1), m_T2(t2), m
 
 void clTTSpiel::initialisieren()
 {
-    for (satz& s : m_Saetze)
-        s = satz();
-    m_Ausfall = ausfKeiner;
-    m_AusfallSeite = 0;
+    // Field by field: a whole record built aside and copied in was read back
+    // before its stores had landed, for every match of a schedule.
+    for (satz& leer : m_Eingaben.saetze)
+        leer = satz();
+    m_Eingaben.ausfall = ausfKeiner;
+    m_Eingaben.seite = 0;
     m_W1 = getNullwertung();
     m_ErgebnisGilt = false;
 }
@@ -35,13 +37,13 @@ void clTTSpiel::setGewinnsaetze(int g)
     m_ErgebnisGilt = false;
     m_Gewinnsaetze = std::clamp(g, MinGewinnsaetze, MaxGewinnsaetze);
     for (int i = getAnzSaetze(); i < MaxSaetze; ++i)
-        m_Saetze[i] = satz();
+        m_Eingaben.saetze[i] = satz();
 }
 
 bool clTTSpiel::hatSaetzeUeber(int g) const
 {
     const int anzahl = 2 * std::clamp(g, MinGewinnsaetze, MaxGewinnsaetze) - 1;
-    return std::any_of(std::begin(m_Saetze) + anzahl, std::end(m_Saetze),
+    return std::any_of(std::begin(m_Eingaben.saetze) + anzahl, std::end(m_Eingaben.saetze),
                        [](const satz& s) { return s.P1 != -1 || s.P2 != -1; });
 }
 
@@ -50,7 +52,7 @@ void clTTSpiel::setSatzErg(int snr, int p1, int p2)
     if (snr < 1 || snr > getAnzSaetze())
         return;
     m_ErgebnisGilt = false;
-    satz& s = m_Saetze[snr - 1];
+    satz& s = m_Eingaben.saetze[snr - 1];
     if (p1 != -1)
         s.P1 = p1;
     if (p2 != -1)
@@ -60,7 +62,7 @@ void clTTSpiel::setSatzErg(int snr, int p1, int p2)
 void clTTSpiel::setSaetze(const std::vector<satz>& saetze)
 {
     for (int i = 0; i < MaxSaetze; ++i)
-        m_Saetze[i] = i < getAnzSaetze() && i < static_cast<int>(saetze.size()) ? saetze[i] : satz();
+        m_Eingaben.saetze[i] = i < getAnzSaetze() && i < static_cast<int>(saetze.size()) ? saetze[i] : satz();
     setAusfall(ausfKeiner, 0);
 }
 
@@ -69,7 +71,7 @@ void clTTSpiel::loescheSatzErg(int snr, int seite)
     if (snr < 1 || snr > getAnzSaetze())
         return;
     m_ErgebnisGilt = false;
-    satz& s = m_Saetze[snr - 1];
+    satz& s = m_Eingaben.saetze[snr - 1];
     if (seite == 1)
         s.P1 = -1;
     else if (seite == 2)
@@ -80,18 +82,19 @@ satz clTTSpiel::getSatzErg(int snr) const
 {
     if (snr < 1 || snr > getAnzSaetze())
         return satz();
-    return m_Saetze[snr - 1];
+    return m_Eingaben.saetze[snr - 1];
 }
 
 bool clTTSpiel::hatEingaben() const
 {
-    return m_Ausfall != ausfKeiner || std::any_of(std::begin(m_Saetze), std::end(m_Saetze),
-                                                  [](const satz& s) { return s.P1 != -1 || s.P2 != -1; });
+    return m_Eingaben.ausfall != ausfKeiner ||
+           std::any_of(std::begin(m_Eingaben.saetze), std::end(m_Eingaben.saetze),
+                       [](const satz& s) { return s.P1 != -1 || s.P2 != -1; });
 }
 
 int clTTSpiel::getEntscheidungssatz() const
 {
-    return clSatzregel(m_Gewinnsaetze).getEntscheidungssatz(getEingaben());
+    return clSatzregel(m_Gewinnsaetze).getEntscheidungssatz(m_Eingaben);
 }
 
 bool eingaben::operator==(const eingaben& e) const
@@ -103,17 +106,13 @@ bool eingaben::operator==(const eingaben& e) const
 
 eingaben clTTSpiel::getEingaben() const
 {
-    eingaben e;
-    std::copy(std::begin(m_Saetze), std::end(m_Saetze), std::begin(e.saetze));
-    e.ausfall = m_Ausfall;
-    e.seite = getAusfallSeite();
-    return e;
+    return m_Eingaben;
 }
 
 void clTTSpiel::setEingaben(const eingaben& e)
 {
     for (int i = 0; i < MaxSaetze; ++i)
-        m_Saetze[i] = i < getAnzSaetze() ? e.saetze[i] : satz();
+        m_Eingaben.saetze[i] = i < getAnzSaetze() ? e.saetze[i] : satz();
     setAusfall(e.ausfall, e.seite);
 }
 
@@ -121,8 +120,8 @@ void clTTSpiel::setAusfall(modAusfall art, int seite)
 {
     m_ErgebnisGilt = false;
     const bool gueltig = art != ausfKeiner && (seite == 1 || seite == 2);
-    m_Ausfall = gueltig ? art : ausfKeiner;
-    m_AusfallSeite = gueltig ? seite : 0;
+    m_Eingaben.ausfall = gueltig ? art : ausfKeiner;
+    m_Eingaben.seite = gueltig ? seite : 0;
 }
 
 sWertung clTTSpiel::getNullwertung()
@@ -140,7 +139,7 @@ wxString clTTSpiel::getPaarung(bool vollerName) const
 
 bool clTTSpiel::bestimmeErgebnis(sWertung& W1, sWertung& W2)
 {
-    const bool entschieden = clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
+    const bool entschieden = clSatzregel(m_Gewinnsaetze).werte(m_Eingaben, W1, W2);
     m_W1 = W1;
     m_ErgebnisGilt = true;
     return entschieden;
@@ -152,7 +151,7 @@ bool clTTSpiel::getErgebnis(sWertung& W1, sWertung& W2) const
     // one the standings hold serves while the entries stay.
     if (m_ErgebnisGilt)
         return getGespeichertesErgebnis(W1, W2);
-    return clSatzregel(m_Gewinnsaetze).werte(getEingaben(), W1, W2);
+    return clSatzregel(m_Gewinnsaetze).werte(m_Eingaben, W1, W2);
 }
 
 bool clTTSpiel::getGespeichertesErgebnis(sWertung& w1, sWertung& w2) const
@@ -225,7 +224,7 @@ void clTTSpiel::haengeEingabenAn(wxString& str) const
     int anzahl = 0;
     for (int i = 0; i < getAnzSaetze(); ++i)
     {
-        if (m_Saetze[i].P1 != -1 || m_Saetze[i].P2 != -1)
+        if (m_Eingaben.saetze[i].P1 != -1 || m_Eingaben.saetze[i].P2 != -1)
             anzahl = i + 1;
     }
     // Numbers and signs, written in place and appended at once: this is done for
@@ -235,16 +234,16 @@ void clTTSpiel::haengeEingabenAn(wxString& str) const
     for (int i = 0; i < anzahl; ++i)
     {
         *p++ = L',';
-        p = schreibePunkte(p, m_Saetze[i].P1);
+        p = schreibePunkte(p, m_Eingaben.saetze[i].P1);
         *p++ = L':';
-        p = schreibePunkte(p, m_Saetze[i].P2);
+        p = schreibePunkte(p, m_Eingaben.saetze[i].P2);
     }
-    if (m_Ausfall != ausfKeiner)
+    if (m_Eingaben.ausfall != ausfKeiner)
     {
         *p++ = L',';
-        for (const wchar_t* marke = AusfallMarke[m_Ausfall]; *marke != L'\0'; ++marke)
+        for (const wchar_t* marke = AusfallMarke[m_Eingaben.ausfall]; *marke != L'\0'; ++marke)
             *p++ = *marke;
-        p = clZahl::schreibe(p, m_AusfallSeite);
+        p = clZahl::schreibe(p, m_Eingaben.seite);
     }
     str.append(puffer, p - puffer);
 }
