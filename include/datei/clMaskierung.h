@@ -38,9 +38,10 @@ public:
     static bool istLeerzeichen(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
     // The first c between anfang and ende that is not escaped, or ende. The bytes
     // of a file do as well as its text: no byte of a character beyond ASCII is
-    // taken for the backslash or c, in UTF-8 as in Windows-1252.
-    static const wchar_t* finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c);
-    static const char* finde(const char* anfang, const char* ende, char c);
+    // taken for the backslash or c, in UTF-8 as in Windows-1252. maskiert false
+    // tells that the text holds no backslash: the first c is taken at once.
+    static const wchar_t* finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c, bool maskiert = true);
+    static const char* finde(const char* anfang, const char* ende, char c, bool maskiert = true);
     // Whether the two texts are the same once their blanks are left out: how a line
     // read is held against the same thing written again.
     static bool gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,

@@ -49,6 +49,10 @@ struct eingaben
     modAusfall ausfall = ausfKeiner;
     // The side of the walkover or retirement, 0 without one.
     int seite = 0;
+    // Every set not entered and no mark, field by field in place: a whole record
+    // built aside and copied in was read back before its stores had landed, for
+    // every match of a file and of a schedule.
+    void leere();
     bool operator==(const eingaben& e) const;
     bool operator!=(const eingaben& e) const { return !(*this == e); }
 };

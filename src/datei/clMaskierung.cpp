@@ -127,14 +127,14 @@ const Z* findeUnmaskiert(const Z* anfang, const Z* ende, Z c)
 }
 } // namespace
 
-const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c)
+const wchar_t* clMaskierung::finde(const wchar_t* anfang, const wchar_t* ende, wchar_t c, bool maskiert)
 {
-    return findeUnmaskiert(anfang, ende, c);
+    return maskiert ? findeUnmaskiert(anfang, ende, c) : suche(anfang, ende, c);
 }
 
-const char* clMaskierung::finde(const char* anfang, const char* ende, char c)
+const char* clMaskierung::finde(const char* anfang, const char* ende, char c, bool maskiert)
 {
-    return findeUnmaskiert(anfang, ende, c);
+    return maskiert ? findeUnmaskiert(anfang, ende, c) : suche(anfang, ende, c);
 }
 
 bool clMaskierung::gleichOhneLeerzeichen(const wchar_t* a, const wchar_t* aEnde, const wchar_t* b,

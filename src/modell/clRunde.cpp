@@ -127,9 +127,7 @@ bool clRunde::liesSaveString(std::basic_string_view<Z> zeile, int anzahl, std::v
     const bool maskiert = zeile.find(Z(clMaskierung::Zeichen)) != zeile.npos;
     for (int k = 0; k < anzahl && p < ende; ++k)
     {
-        const size_t rest = static_cast<size_t>(ende - p);
-        const Z* schluss = maskiert ? clMaskierung::finde(p, ende, Z(')'))
-                                    : p + std::min(std::basic_string_view<Z>(p, rest).find(Z(')')), rest);
+        const Z* schluss = clMaskierung::finde(p, ende, Z(')'), maskiert);
         if (schluss == p)
             break;
         spiele.emplace_back();

@@ -22,12 +22,7 @@ clTTSpiel::clTTSpiel(clTeilnehmer* t1, clTeilnehmer* t2) : m_T1(t1), m_T2(t2), m
 
 void clTTSpiel::initialisieren()
 {
-    // Field by field: a whole record built aside and copied in was read back
-    // before its stores had landed, for every match of a schedule.
-    for (satz& leer : m_Eingaben.saetze)
-        leer = satz();
-    m_Eingaben.ausfall = ausfKeiner;
-    m_Eingaben.seite = 0;
+    m_Eingaben.leere();
     m_W1 = getNullwertung();
     m_ErgebnisGilt = false;
 }
@@ -95,6 +90,14 @@ bool clTTSpiel::hatEingaben() const
 int clTTSpiel::getEntscheidungssatz() const
 {
     return clSatzregel(m_Gewinnsaetze).getEntscheidungssatz(m_Eingaben);
+}
+
+void eingaben::leere()
+{
+    for (satz& s : saetze)
+        s = satz();
+    ausfall = ausfKeiner;
+    seite = 0;
 }
 
 bool eingaben::operator==(const eingaben& e) const
@@ -346,13 +349,8 @@ bool liesAusfall(const Z* p, const Z* ende, eingaben& e)
 template <typename Z>
 bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxString& falsch, bool maskiert)
 {
-    // Field by field: a whole record assigned at once was built aside and read
-    // back before its stores had landed, which stalled every match of a file.
-    for (satz& leer : e.saetze)
-        leer = satz();
-    e.ausfall = ausfKeiner;
-    e.seite = 0;
-    const Z* p = maskiert ? clMaskierung::finde(anfang, ende, Z(',')) : std::find(anfang, ende, Z(','));
+    e.leere();
+    const Z* p = clMaskierung::finde(anfang, ende, Z(','), maskiert);
     if (p == ende)
         return true; // the names alone
     ++p;
@@ -361,8 +359,8 @@ bool clTTSpiel::liesSaveString(const Z* anfang, const Z* ende, eingaben& e, wxSt
     int snr = 0;
     for (int stueck = 0; stueck <= MaxSaetze; ++stueck)
     {
-        // A set is read straight into its place, for the same reason; one beyond
-        // the last place is read and dropped.
+        // A set is read straight into its place, not built aside and copied in,
+        // which stalls as a whole record does; one beyond the last is read and dropped.
         satz ueberzaehlig;
         satz& s = snr < MaxSaetze ? e.saetze[snr] : ueberzaehlig;
         const Z* komma = p;
