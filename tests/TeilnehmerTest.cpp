@@ -1,4 +1,5 @@
 #include <array>
+#include <functional>
 #include <tuple>
 #include <gtest/gtest.h>
 
@@ -164,6 +165,36 @@ TEST(Teilnehmer, DateizeileMitVereinUndTTRNurWennGesetzt)
     tn.setFromSaveString(wxString(L"Mei\\ner, An\tna, A\\r\\nB, T\u0085V"));
     EXPECT_EQ("Mei er|An na|A B|T V",
               tn.getName() + "|" + tn.getVName() + "|" + tn.getAnzeige() + "|" + tn.getPerson().m_Verein);
+}
+
+// A copy of an entry (a group's player) and the entry are changed apart: whatever
+// is changed in one leaves the other as it was.
+TEST(Teilnehmer, KopieUndOriginalAendernSichGetrennt)
+{
+    const std::function<void(clTeilnehmer&)> aenderungen[] = {
+        [](clTeilnehmer& tn) { tn.setName("Schulz"); },
+        [](clTeilnehmer& tn) { tn.setVName("Berta"); },
+        [](clTeilnehmer& tn) { tn.setAnzeige("B"); },
+        [](clTeilnehmer& tn) { tn.setVerein("TSV"); },
+        [](clTeilnehmer& tn) { tn.setTTR(1400); },
+        [](clTeilnehmer& tn) {
+            tn.setPartner({"Carla", "Roth", "", KeineTTR});
+        },
+        [](clTeilnehmer& tn) { tn.setFromSaveString("Roth, Carla, C"); },
+    };
+    const wxString zeile = "Meier, Anna, A, TTC, 1520";
+    for (size_t i = 0; i < std::size(aenderungen); ++i)
+    {
+        clTeilnehmer original;
+        original.setFromSaveString(zeile);
+        clTeilnehmer kopie(original);
+        aenderungen[i](kopie);
+        EXPECT_EQ(zeile, original.getSaveString()) << i;
+        EXPECT_NE(zeile, kopie.getSaveString()) << i;
+        clTeilnehmer zweite(kopie);
+        aenderungen[i](original);
+        EXPECT_EQ(kopie.getSaveString(), zweite.getSaveString()) << i;
+    }
 }
 
 // A display name Quobel derived, a clash's extension included, follows a corrected

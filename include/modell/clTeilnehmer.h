@@ -2,6 +2,7 @@
 #define CLTEILNEHMER_H
 
 #include <deque>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -105,9 +106,9 @@ public:
     clTeilnehmer();
     virtual ~clTeilnehmer();
 
-    wxString getName() const { return m_Person.m_Name; }
-    wxString getVName() const { return m_Person.m_VName; }
-    const wxString& getAnzeige() const { return m_Anzeige; }
+    wxString getName() const { return m_Daten->person.m_Name; }
+    wxString getVName() const { return m_Daten->person.m_VName; }
+    const wxString& getAnzeige() const { return m_Daten->anzeige; }
     int getStartNr() const { return m_StartNr; }
     // A number of its own that stays while the roster is renumbered, the groups are
     // drawn anew or the bracket is made again: a group's copy of a player has the
@@ -119,22 +120,22 @@ public:
     // The rating by which the entry is seeded: of a pair the sum of both, none
     // when either has none.
     int getTTR() const;
-    const sPerson& getPerson() const { return m_Person; }
-    const sPerson& getPartner() const { return m_Partner; }
+    const sPerson& getPerson() const { return m_Daten->person; }
+    const sPerson& getPartner() const { return m_Daten->partner; }
     // A doubles pair: the entry has a partner with a name.
-    bool istPaar() const { return m_Partner.hatNamen(); }
+    bool istPaar() const { return m_Daten->partner.hatNamen(); }
     // First name and surname for what is printed, published and shown in the hall,
     // with the club in brackets when mitVerein and there is one; of a pair both
     // persons, "Anna Meier / Berta Schulz". The display name stands in for a
     // participant of whom neither name is known.
     wxString getVollerName(bool mitVerein = false) const;
     // Names are single lines: the setters turn control characters into blanks.
-    void setName(wxString name) { m_Person.m_Name = ohneSteuerzeichen(std::move(name)); }
-    void setVName(wxString vname) { m_Person.m_VName = ohneSteuerzeichen(std::move(vname)); }
-    void setAnzeige(wxString anzeige) { m_Anzeige = ohneSteuerzeichen(std::move(anzeige)); }
+    void setName(wxString name) { aendere().person.m_Name = ohneSteuerzeichen(std::move(name)); }
+    void setVName(wxString vname) { aendere().person.m_VName = ohneSteuerzeichen(std::move(vname)); }
+    void setAnzeige(wxString anzeige) { aendere().anzeige = ohneSteuerzeichen(std::move(anzeige)); }
     void setStartNr(int startnr) { m_StartNr = startnr; }
-    void setVerein(wxString verein) { m_Person.m_Verein = ohneSteuerzeichen(std::move(verein)); }
-    void setTTR(int ttr) { m_Person.m_TTR = ttr; }
+    void setVerein(wxString verein) { aendere().person.m_Verein = ohneSteuerzeichen(std::move(verein)); }
+    void setTTR(int ttr) { aendere().person.m_TTR = ttr; }
     void setPartner(const sPerson& partner);
 
     void addEditData(vecEditListe& el) const;
@@ -180,12 +181,21 @@ public:
                               const sPerson& partner = sPerson());
 
 private:
-    void checkAndcorrectAnzeige();
+    // The names and ratings of the entry. A copy of an entry shares them until one of
+    // the two is changed: every player of a tournament in groups has a copy in its group.
+    struct sDaten
+    {
+        sPerson person;
+        // Empty but in a doubles class.
+        sPerson partner;
+        wxString anzeige;
+    };
 
-    sPerson m_Person;
-    // Empty but in a doubles class.
-    sPerson m_Partner;
-    wxString m_Anzeige;
+    void checkAndcorrectAnzeige();
+    // The data to change, no longer shared with a copy.
+    sDaten& aendere();
+
+    std::shared_ptr<sDaten> m_Daten;
     int m_StartNr;
     int m_Kennung;
 };

@@ -7,9 +7,16 @@
 #include <cwctype>
 #include <iterator>
 
-clTeilnehmer::clTeilnehmer() : m_StartNr(0), m_Kennung(0) {}
+clTeilnehmer::clTeilnehmer() : m_Daten(std::make_shared<sDaten>()), m_StartNr(0), m_Kennung(0) {}
 
 clTeilnehmer::~clTeilnehmer() = default;
+
+clTeilnehmer::sDaten& clTeilnehmer::aendere()
+{
+    if (m_Daten.use_count() > 1)
+        m_Daten = std::make_shared<sDaten>(*m_Daten);
+    return *m_Daten;
+}
 
 void clTeilnehmer::addEditData(vecEditListe& el) const
 {
@@ -21,12 +28,13 @@ void clTeilnehmer::fuelleEditData(spEditData& ed, int pos) const
 {
     ed.m_EditStatus = esClear;
     ed.m_OldPos = pos;
-    ed.m_Name = m_Person.m_Name;
-    ed.m_VName = m_Person.m_VName;
-    ed.m_Anzeige = m_Anzeige;
-    ed.m_Verein = m_Person.m_Verein;
-    ed.m_TTR = m_Person.m_TTR;
-    ed.m_Partner = m_Partner;
+    const sDaten& d = *m_Daten;
+    ed.m_Name = d.person.m_Name;
+    ed.m_VName = d.person.m_VName;
+    ed.m_Anzeige = d.anzeige;
+    ed.m_Verein = d.person.m_Verein;
+    ed.m_TTR = d.person.m_TTR;
+    ed.m_Partner = d.partner;
 }
 
 void clTeilnehmer::updateEditData(const spEditData& ed)
@@ -42,10 +50,11 @@ void clTeilnehmer::updateEditData(const spEditData& ed)
 
 void clTeilnehmer::setPartner(const sPerson& partner)
 {
-    m_Partner = partner;
-    m_Partner.m_VName = ohneSteuerzeichen(partner.m_VName);
-    m_Partner.m_Name = ohneSteuerzeichen(partner.m_Name);
-    m_Partner.m_Verein = ohneSteuerzeichen(partner.m_Verein);
+    sPerson& p = aendere().partner;
+    p = partner;
+    p.m_VName = ohneSteuerzeichen(partner.m_VName);
+    p.m_Name = ohneSteuerzeichen(partner.m_Name);
+    p.m_Verein = ohneSteuerzeichen(partner.m_Verein);
 }
 
 wxString sPerson::getVollerName() const
@@ -166,36 +175,44 @@ wxString clTeilnehmer::getVollerName(bool mitVerein) const
 {
     const auto mitKlammer = [mitVerein](wxString name, const wxString& verein)
     { return mitVerein && !verein.empty() ? name + " (" + verein + ")" : name; };
+    const sPerson& person = m_Daten->person;
+    const sPerson& partner = m_Daten->partner;
     if (istPaar())
-        return mitKlammer(m_Person.getVollerName(), m_Person.m_Verein) + " / " +
-               mitKlammer(m_Partner.getVollerName(), m_Partner.m_Verein);
-    wxString name = m_Person.getVollerName();
+        return mitKlammer(person.getVollerName(), person.m_Verein) + " / " +
+               mitKlammer(partner.getVollerName(), partner.m_Verein);
+    wxString name = person.getVollerName();
     if (name.empty())
-        name = m_Anzeige;
-    return mitKlammer(name, m_Person.m_Verein);
+        name = m_Daten->anzeige;
+    return mitKlammer(name, person.m_Verein);
 }
 
 wxString clTeilnehmer::getVerein() const
 {
-    if (!istPaar() || m_Partner.m_Verein.empty() || m_Partner.m_Verein == m_Person.m_Verein)
-        return m_Person.m_Verein;
-    if (m_Person.m_Verein.empty())
-        return m_Partner.m_Verein;
-    return m_Person.m_Verein + " / " + m_Partner.m_Verein;
+    const wxString& verein = m_Daten->person.m_Verein;
+    const wxString& partnerVerein = m_Daten->partner.m_Verein;
+    if (!istPaar() || partnerVerein.empty() || partnerVerein == verein)
+        return verein;
+    if (verein.empty())
+        return partnerVerein;
+    return verein + " / " + partnerVerein;
 }
 
 int clTeilnehmer::getTTR() const
 {
+    const int ttr = m_Daten->person.m_TTR;
+    const int partnerTTR = m_Daten->partner.m_TTR;
     if (!istPaar())
-        return m_Person.m_TTR;
-    return m_Person.m_TTR == KeineTTR || m_Partner.m_TTR == KeineTTR ? KeineTTR
-                                                                     : m_Person.m_TTR + m_Partner.m_TTR;
+        return ttr;
+    return ttr == KeineTTR || partnerTTR == KeineTTR ? KeineTTR : ttr + partnerTTR;
 }
 
 void clTeilnehmer::checkAndcorrectAnzeige()
 {
-    if (m_Anzeige.empty())
-        m_Anzeige = leiteAnzeigeAb(m_Person.m_VName, m_Person.m_Name, m_StartNr, m_Partner);
+    if (m_Daten->anzeige.empty())
+    {
+        sDaten& d = aendere();
+        d.anzeige = leiteAnzeigeAb(d.person.m_VName, d.person.m_Name, m_StartNr, d.partner);
+    }
 }
 
 namespace
@@ -401,10 +418,11 @@ wxString clTeilnehmer::getSaveString() const
         }
         return text;
     };
-    wxString zeile = clMaskierung::maskiere(m_Person.m_Name, komma) + feld(m_Person.m_VName) +
-                     feld(m_Anzeige) + vereinUndTTR(m_Person, istPaar());
+    const sDaten& d = *m_Daten;
+    wxString zeile = clMaskierung::maskiere(d.person.m_Name, komma) + feld(d.person.m_VName) +
+                     feld(d.anzeige) + vereinUndTTR(d.person, istPaar());
     if (istPaar())
-        zeile += feld(m_Partner.m_Name) + feld(m_Partner.m_VName) + vereinUndTTR(m_Partner, false);
+        zeile += feld(d.partner.m_Name) + feld(d.partner.m_VName) + vereinUndTTR(d.partner, false);
     return clMaskierung::maskiereZeile(zeile);
 }
 
@@ -423,13 +441,14 @@ void clTeilnehmer::setFromSaveString(std::wstring_view str)
     // Each field straight into its member: every participant of a file passes here.
     sFeld felder[9];
     trenneFelder(str, felder, std::size(felder));
-    wxString* const texte[] = {&m_Person.m_Name, &m_Person.m_VName, &m_Anzeige,         &m_Person.m_Verein,
-                               nullptr,          &m_Partner.m_Name, &m_Partner.m_VName, &m_Partner.m_Verein};
+    sDaten& d = aendere();
+    wxString* const texte[] = {&d.person.m_Name, &d.person.m_VName, &d.anzeige,         &d.person.m_Verein,
+                               nullptr,          &d.partner.m_Name, &d.partner.m_VName, &d.partner.m_Verein};
     for (size_t k = 0; k < std::size(texte); ++k)
         if (texte[k] != nullptr)
             liesFeld(felder[k], *texte[k]);
-    m_Person.m_TTR = ttrAusFeld(felder[4]);
-    m_Partner.m_TTR = ttrAusFeld(felder[8]);
+    d.person.m_TTR = ttrAusFeld(felder[4]);
+    d.partner.m_TTR = ttrAusFeld(felder[8]);
 }
 
 void clTeilnehmer::pruefeDuplikate(vecTeilnehmer& tl)
