@@ -73,17 +73,57 @@ TEST(Verlauf, JederSchrittRueckgaengigUndWiederhergestellt)
     tt.turnier.Aktualisieren(false);
     EXPECT_EQ(schritte0, static_cast<int>(verlauf.GetCommands().GetCount()));
     // Participants typed but not applied stay through undo, each row with the
-    // participant it was made from: Carla keeps her own matches.
+    // participant it was made from: Carla keeps her own matches, and Bernd, whose
+    // striking is undone, stays.
     tt.teilnehmerTB.SetValue(3, 0, "Emil");
     ASSERT_TRUE(verlauf.Undo() && verlauf.Undo());
     tt.teilnehmerTB.DatenZurueckSchreiben();
-    EXPECT_EQ("Carla", tt.turnier.getTeilnehmer(2)->getVName());
-    EXPECT_EQ("Emil", tt.turnier.getTeilnehmer(4)->getVName());
+    EXPECT_EQ("Bernd", tt.turnier.getTeilnehmer(2)->getVName());
+    EXPECT_EQ("Carla", tt.turnier.getTeilnehmer(3)->getVName());
+    EXPECT_EQ("Emil", tt.turnier.getTeilnehmer(5)->getVName());
     // A tournament read from a file starts a history of its own.
     const TempDatei datei;
     ASSERT_TRUE(tt.turnier.speichereTurnierDaten(datei.pfad));
     ASSERT_TRUE(tt.turnier.liesTurnierDaten(datei.pfad));
     EXPECT_FALSE(verlauf.CanUndo());
+}
+
+// A step undone while rows are typed but not applied: the rows nobody typed in
+// show the participants as they are again, so that applying the typed rows
+// neither strikes a participant nor enters one anew nor brings back one undone.
+TEST(Verlauf, UngetippteZeilenFolgenDemRueckgaengigGemachtenStand)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(clTeilnehmerTableBase&)> schritt;
+        const char* danach;
+    } faelle[] = {
+        {"Umbenennung", [](clTeilnehmerTableBase& tb) { tb.SetValue(0, 0, "Anja"); },
+         "Anna|Berndt|Carla|Dora|"},
+        {"Streichung", [](clTeilnehmerTableBase& tb) { tb.DeleteData(2); }, "Anna|Berndt|Carla|Dora|"},
+        {"Nachmeldung", [](clTeilnehmerTableBase& tb) { tb.SetValue(4, 0, "Emil"); },
+         "Anna|Berndt|Carla|Dora|"},
+    };
+    for (const auto& f : faelle)
+    {
+        SCOPED_TRACE(f.name);
+        TestTurnier tt;
+        tt.erstelle({L"Anna", L"Bernd", L"Carla", L"Dora"});
+        tippe(tt.spieleTB, 1, 1, 1, 1, "11");
+        clBefehlsverlauf verlauf(&tt.tag);
+        f.schritt(tt.teilnehmerTB);
+        tt.teilnehmerTB.DatenZurueckSchreiben();
+        // Bernd's row is typed, and not applied, when the step is undone.
+        tt.teilnehmerTB.SetValue(1, 0, "Berndt");
+        ASSERT_TRUE(verlauf.Undo());
+        tt.teilnehmerTB.DatenZurueckSchreiben();
+        wxString namen;
+        for (int snr = 1; snr <= tt.turnier.getAnzahlTeilnehmer(); ++snr)
+            namen << tt.turnier.getTeilnehmer(snr)->getVName() << "|";
+        EXPECT_EQ(f.danach, namen);
+        EXPECT_TRUE(tt.turnier.getSpiel(1, 1)->hatEingaben());
+    }
 }
 
 // The recovery file names the file it belongs to, as it stood, and keeps the

@@ -243,6 +243,10 @@ public:
     void setGeaendert(bool geaendert) { m_Geaendert = geaendert; }
 
 private:
+    // The rows typed before a restore, matched to the restored roster: each row
+    // made from the participant whose file line was herkunft at place altePos.
+    vecEditListe ordneEingabenZu(vecEditListe eingaben, const std::vector<wxString>& herkunft,
+                                 const std::vector<int>& altePos) const;
     // Before a change of the kind art, while everything still stands as before.
     void meldeVorher(modAenderung art);
     // A change of the groups or the bracket, told as one step.

@@ -933,34 +933,76 @@ bool clTurnier::setzeAbbild(const std::string& abbild)
     // now; a row whose participant is gone becomes a new one.
     vecEditListe eingaben;
     std::vector<wxString> herkunft;
+    std::vector<int> altePos;
     if (m_TeilnehmerTB != nullptr && m_TeilnehmerTB->hatAenderungen())
         eingaben = m_TeilnehmerTB->getEditListe();
     for (const spEditData& ed : eingaben)
-        herkunft.push_back(ed.m_OldPos >= 0 && ed.m_OldPos < getAnzahlTeilnehmer()
-                               ? m_Teilnehmer[ed.m_OldPos]->getSaveString()
-                               : wxString());
+    {
+        const bool alt = ed.m_OldPos >= 0 && ed.m_OldPos < getAnzahlTeilnehmer();
+        herkunft.push_back(alt ? m_Teilnehmer[ed.m_OldPos]->getSaveString() : wxString());
+        altePos.push_back(alt ? ed.m_OldPos : -1);
+    }
     clTurnierDatei dat(wxString{});
     dat.setInhalt(abbild);
     if (!lies(dat, wxString(), nullptr))
         return false;
-    std::vector<bool> vergeben(m_Teilnehmer.size(), false);
-    for (size_t i = 0; i < eingaben.size(); ++i)
-    {
-        spEditData& ed = eingaben[i];
-        ed.m_OldPos = -1;
-        for (size_t k = 0; k < m_Teilnehmer.size() && ed.m_OldPos < 0 && !herkunft[i].empty(); ++k)
-            if (!vergeben[k] && m_Teilnehmer[k]->getSaveString() == herkunft[i])
-                ed.m_OldPos = static_cast<int>(k);
-        if (ed.m_OldPos < 0)
-            ed.m_EditStatus |= esNew;
-        else
-            vergeben[ed.m_OldPos] = true;
-    }
     if (!eingaben.empty())
-        m_TeilnehmerTB->setzeEditListe(eingaben);
+        m_TeilnehmerTB->setzeEditListe(ordneEingabenZu(eingaben, herkunft, altePos));
     m_Geaendert = true;
     melde(aendAbbild);
     return true;
+}
+
+vecEditListe clTurnier::ordneEingabenZu(vecEditListe eingaben, const std::vector<wxString>& herkunft,
+                                        const std::vector<int>& altePos) const
+{
+    // A row finds its participant by the text it was made from, else, as after an
+    // undone rename, at its place.
+    std::vector<bool> vergeben(m_Teilnehmer.size(), false);
+    for (size_t i = 0; i < eingaben.size(); ++i)
+    {
+        eingaben[i].m_OldPos = -1;
+        for (size_t k = 0; k < m_Teilnehmer.size() && !herkunft[i].empty(); ++k)
+            if (!vergeben[k] && m_Teilnehmer[k]->getSaveString() == herkunft[i])
+            {
+                eingaben[i].m_OldPos = static_cast<int>(k);
+                vergeben[k] = true;
+                break;
+            }
+    }
+    for (size_t i = 0; i < eingaben.size(); ++i)
+        if (eingaben[i].m_OldPos < 0 && altePos[i] >= 0 &&
+            altePos[i] < static_cast<int>(m_Teilnehmer.size()) && !vergeben[altePos[i]])
+        {
+            eingaben[i].m_OldPos = altePos[i];
+            vergeben[altePos[i]] = true;
+        }
+    // A row nobody typed in shows its participant as it is now, and is dropped with
+    // it; a typed row whose participant is gone is a new one.
+    vecEditListe zeilen;
+    for (spEditData& ed : eingaben)
+    {
+        const bool getippt = ed.m_EditStatus != esClear;
+        if (ed.m_OldPos >= 0 && !getippt)
+            m_Teilnehmer[ed.m_OldPos]->fuelleEditData(ed, ed.m_OldPos);
+        else if (ed.m_OldPos < 0 && !getippt)
+            continue;
+        else if (ed.m_OldPos < 0)
+            ed.m_EditStatus |= esNew;
+        zeilen.push_back(std::move(ed));
+    }
+    // Participants no row names, as one whose striking was undone, stay, each
+    // before the first row of a later participant.
+    for (size_t k = 0; k < m_Teilnehmer.size(); ++k)
+    {
+        if (vergeben[k])
+            continue;
+        const auto spaeter =
+            std::find_if(zeilen.begin(), zeilen.end(),
+                         [k](const spEditData& ed) { return ed.m_OldPos > static_cast<int>(k); });
+        m_Teilnehmer[k]->fuelleEditData(*zeilen.insert(spaeter, spEditData()), static_cast<int>(k));
+    }
+    return zeilen;
 }
 
 bool clTurnier::liesTurnierDaten(const wxString& datei, wxString* fehler)
