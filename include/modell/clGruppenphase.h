@@ -176,6 +176,8 @@ private:
     void turnierGeaendert(modAenderung art, const wxString& schritt) override;
     // Remembers the groups' entries while there is a bracket.
     void merkeStand();
+    // pruefeEndrunde for the lines' main start numbers, a bye clEndrundenAuslosung::Freilos.
+    const wchar_t* pruefeLinien(const std::vector<int>& linien) const;
     // Makes group g (0-based) of the main start numbers startNr with copies of
     // spieler, a skip list and the entries of its matches (clTurnier::besetze).
     void erzeugeGruppe(size_t g, const std::vector<int>& startNr, const vecTeilnehmer& spieler,

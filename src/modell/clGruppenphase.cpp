@@ -575,8 +575,6 @@ std::vector<std::vector<int>> clGruppenphase::getErste(int aufsteiger, std::mt19
 
 const wchar_t* clGruppenphase::pruefeEndrunde() const
 {
-    if (!sindGruppenFertig())
-        return L"die Endrunde ist ausgelost, aber nicht jedes Gruppenspiel hat ein Ergebnis.";
     // Each player's main start number, as getStartNr finds it, but by one walk
     // through the players: a search through every group for each line was slow.
     std::vector<std::pair<const clTeilnehmer*, int>> nummern;
@@ -599,6 +597,13 @@ const wchar_t* clGruppenphase::pruefeEndrunde() const
                          : it != nummern.end() && it->first == tn ? it->second
                                                                   : 0);
     }
+    return pruefeLinien(linien);
+}
+
+const wchar_t* clGruppenphase::pruefeLinien(const std::vector<int>& linien) const
+{
+    if (!sindGruppenFertig())
+        return L"die Endrunde ist ausgelost, aber nicht jedes Gruppenspiel hat ein Ergebnis.";
     // The players going on may have been changed in the settings after the draw:
     // the bracket keeps those it was drawn with.
     // The number the settings name is tried first: mostly it is the one.
@@ -1031,7 +1036,13 @@ bool clGruppenphase::liesEndrunde(const clTurnierDatei& dat, wxString& fehler)
     if (m_Endrunde == nullptr)
         return false;
     verbindeEndrunde();
-    if (const wchar_t* grund = pruefeEndrunde())
+    // The lines' start numbers are those the file names, which the bracket was read by.
+    std::vector<long> referenzen;
+    clZahl::liesListe(sek[1], referenzen);
+    std::vector<int> linien;
+    for (long ref : referenzen)
+        linien.push_back(ref == -1 ? clEndrundenAuslosung::Freilos : static_cast<int>(ref));
+    if (const wchar_t* grund = pruefeLinien(linien))
     {
         fehler = zeilenFehler("Endrunde", 1, grund);
         return false;
