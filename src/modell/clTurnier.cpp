@@ -930,7 +930,7 @@ std::string clTurnier::getAbbild() const
 bool clTurnier::setzeAbbild(const std::string& abbild)
 {
     // Typed rows keep to the participants they were made from, wherever these are
-    // now; a row whose participant is gone becomes a new one.
+    // now (ordneEingabenZu).
     vecEditListe eingaben;
     std::vector<wxString> herkunft;
     std::vector<int> altePos;
@@ -958,12 +958,17 @@ vecEditListe clTurnier::ordneEingabenZu(vecEditListe eingaben, const std::vector
 {
     // A row finds its participant by the text it was made from, else, as after an
     // undone rename, at its place.
+    // Each participant's line made once, not once for every row.
+    std::vector<wxString> zeilenJetzt;
+    zeilenJetzt.reserve(m_Teilnehmer.size());
+    for (const clTeilnehmer* tn : m_Teilnehmer)
+        zeilenJetzt.push_back(tn->getSaveString());
     std::vector<bool> vergeben(m_Teilnehmer.size(), false);
     for (size_t i = 0; i < eingaben.size(); ++i)
     {
         eingaben[i].m_OldPos = -1;
         for (size_t k = 0; k < m_Teilnehmer.size() && !herkunft[i].empty(); ++k)
-            if (!vergeben[k] && m_Teilnehmer[k]->getSaveString() == herkunft[i])
+            if (!vergeben[k] && zeilenJetzt[k] == herkunft[i])
             {
                 eingaben[i].m_OldPos = static_cast<int>(k);
                 vergeben[k] = true;
