@@ -63,10 +63,11 @@ public:
                     size_t hoechstens) const;
     // The same for the anzahl sections namen[0…] into one text: the lines of section
     // i are zeilen[enden[i - 1]] up to zeilen[enden[i]]. A tournament in groups reads
-    // a section per group, and a text for each took a tenth of loading it.
+    // a section per group, and a text for each took a tenth of loading it. fehlt
+    // becomes the index of the first name with no section, anzahl when all have one.
     bool getSektionen(const wxString* namen, size_t anzahl, std::wstring& text,
-                      std::vector<std::wstring_view>& zeilen, std::vector<size_t>& enden,
-                      size_t hoechstens) const;
+                      std::vector<std::wstring_view>& zeilen, std::vector<size_t>& enden, size_t hoechstens,
+                      size_t& fehlt) const;
 
     // The bytes of a text file as text: UTF-8, or Windows-1252 when they are not
     // valid UTF-8; a byte order mark in front is skipped in both.
@@ -85,6 +86,9 @@ private:
     void indiziere();
     // The line that begins at pos, without its line end; pos moves to the next line.
     std::string_view naechsteZeile(size_t& pos) const;
+    // fuerRohzeilen for the section whose lines begin at pos (npos: none).
+    template <typename Tu>
+    bool fuerRohzeilenAb(size_t pos, size_t hoechstens, const Tu& tu) const;
 
     wxString m_Name;
     wxString m_Praefix;

@@ -156,7 +156,7 @@ private:
     // The results alle hold now count as old: they are no news of the day.
     void vergissEingaenge(const std::vector<clTTSpiel*>& alle);
     using vecEingaenge = std::vector<std::pair<clTTSpiel*, std::time_t>>;
-    // Where sp's entry among m_Eingaenge is or would go.
+    // Where sp's entry among m_Eingaenge is or would go; puts them in order first.
     vecEingaenge::iterator findeEingang(const clTTSpiel* sp);
     void leere();
 
@@ -202,8 +202,9 @@ private:
     // that were there before (loaded, or kept through a new schedule). Not saved.
     // Kept in order of the matches' addresses rather than hashed: a loaded
     // tournament puts tens of thousands here at once, and a node for each cost a
-    // sixth of loading.
+    // sixth of loading. Out of order only from vergissEingaenge to the next search.
     vecEingaenge m_Eingaenge;
+    bool m_EingaengeGeordnet = true;
     std::vector<sAufrufDaten> m_Verworfen;
 };
 

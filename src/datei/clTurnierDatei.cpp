@@ -356,11 +356,11 @@ bool clTurnierDatei::hatSektion(const wxString& sn) const
     return findZeile(sn) != std::string::npos;
 }
 
-bool clTurnierDatei::fuerRohzeilen(const wxString& sn, size_t hoechstens,
-                                   const std::function<bool(std::string_view)>& tu) const
+template <typename Tu>
+bool clTurnierDatei::fuerRohzeilenAb(size_t pos, size_t hoechstens, const Tu& tu) const
 {
     size_t anzahl = 0;
-    for (size_t pos = findZeile(sn); pos < m_Bytes.size();)
+    while (pos < m_Bytes.size())
     {
         const std::string_view zeile = naechsteZeile(pos);
         if (zeile.empty())
@@ -376,6 +376,12 @@ bool clTurnierDatei::fuerRohzeilen(const wxString& sn, size_t hoechstens,
             break;
     }
     return true;
+}
+
+bool clTurnierDatei::fuerRohzeilen(const wxString& sn, size_t hoechstens,
+                                   const std::function<bool(std::string_view)>& tu) const
+{
+    return fuerRohzeilenAb(findZeile(sn), hoechstens, tu);
 }
 
 bool clTurnierDatei::fuerZeilen(const wxString& sn, size_t hoechstens,
@@ -407,12 +413,13 @@ bool clTurnierDatei::getSektion(const wxString& sn, std::wstring& text,
                                 std::vector<std::wstring_view>& zeilen, size_t hoechstens) const
 {
     std::vector<size_t> enden;
-    return getSektionen(&sn, 1, text, zeilen, enden, hoechstens);
+    size_t fehlt = 0;
+    return getSektionen(&sn, 1, text, zeilen, enden, hoechstens, fehlt);
 }
 
 bool clTurnierDatei::getSektionen(const wxString* namen, size_t anzahl, std::wstring& text,
                                   std::vector<std::wstring_view>& zeilen, std::vector<size_t>& enden,
-                                  size_t hoechstens) const
+                                  size_t hoechstens, size_t& fehlt) const
 {
     // The lines' bytes first: their sum bounds the text (a character never takes
     // less than a byte), which so is made once and decoded into in place, and
@@ -422,14 +429,18 @@ bool clTurnierDatei::getSektionen(const wxString* namen, size_t anzahl, std::wst
     enden.clear();
     enden.reserve(anzahl);
     bool alle = true;
+    fehlt = anzahl;
     for (size_t i = 0; i < anzahl; ++i)
     {
-        alle = fuerRohzeilen(namen[i], hoechstens,
-                             [&roh](std::string_view zeile)
-                             {
-                                 roh.push_back(zeile);
-                                 return true;
-                             }) &&
+        const size_t pos = findZeile(namen[i]);
+        if (pos == std::string::npos)
+            fehlt = std::min(fehlt, i);
+        alle = fuerRohzeilenAb(pos, hoechstens,
+                               [&roh](std::string_view zeile)
+                               {
+                                   roh.push_back(zeile);
+                                   return true;
+                               }) &&
                alle;
         enden.push_back(roh.size());
     }

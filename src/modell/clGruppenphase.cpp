@@ -879,24 +879,25 @@ std::unique_ptr<clGruppenphase> clGruppenphase::lies(const clTurnierDatei& dat,
     std::vector<wxString> namen;
     namen.reserve(static_cast<size_t>(anzahl));
     for (int g = 1; g <= anzahl; ++g)
-    {
         namen.push_back(gruppe(g));
-        if (!dat.hatSektion(namen.back()))
-        {
-            // Line 10 of the general data holds the number of groups.
-            fehler = wxString::Format(
-                wxGetTranslation(L"Allgemein, Zeile 10: %d Gruppen, aber „Gruppe %d“ fehlt."), anzahl, g);
-            return nullptr;
-        }
-    }
-    if (dat.hatSektion(gruppe(anzahl + 1)))
-        return abbruch(gruppe(anzahl + 1), 0, L"die Turnierdaten nennen weniger Gruppen.");
-    // The tables follow the groups' sizes, as they did when the groups were made.
     // Every group's lines are views into one text.
     std::wstring text;
     std::vector<std::wstring_view> zeilen;
     std::vector<size_t> enden;
-    dat.getSektionen(namen.data(), namen.size(), text, zeilen, enden, std::numeric_limits<size_t>::max());
+    size_t fehlt = 0;
+    dat.getSektionen(namen.data(), namen.size(), text, zeilen, enden, std::numeric_limits<size_t>::max(),
+                     fehlt);
+    if (fehlt < namen.size())
+    {
+        // Line 10 of the general data holds the number of groups.
+        fehler =
+            wxString::Format(wxGetTranslation(L"Allgemein, Zeile 10: %d Gruppen, aber „Gruppe %d“ fehlt."),
+                             anzahl, static_cast<int>(fehlt) + 1);
+        return nullptr;
+    }
+    if (dat.hatSektion(gruppe(anzahl + 1)))
+        return abbruch(gruppe(anzahl + 1), 0, L"die Turnierdaten nennen weniger Gruppen.");
+    // The tables follow the groups' sizes, as they did when the groups were made.
     std::vector<std::wstring_view> sek;
     const auto abschnitt = [&](int g)
     {

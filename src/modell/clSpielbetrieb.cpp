@@ -438,13 +438,18 @@ void clSpielbetrieb::vergissEingaenge(const std::vector<clTTSpiel*>& alle)
     for (clTTSpiel* sp : alle)
         if (getAufruf(sp) == nullptr && istEntschieden(sp))
             m_Eingaenge.emplace_back(sp, 0);
-    // Matches made one after the other mostly lie in that order already.
-    if (!std::is_sorted(m_Eingaenge.begin(), m_Eingaenge.end()))
-        std::sort(m_Eingaenge.begin(), m_Eingaenge.end());
+    m_EingaengeGeordnet = false;
 }
 
 clSpielbetrieb::vecEingaenge::iterator clSpielbetrieb::findeEingang(const clTTSpiel* sp)
 {
+    // Put in order when first searched, not when loading: sorting the results of
+    // a tournament in groups took a twentieth of opening it.
+    if (!m_EingaengeGeordnet)
+    {
+        std::sort(m_Eingaenge.begin(), m_Eingaenge.end());
+        m_EingaengeGeordnet = true;
+    }
     return std::lower_bound(m_Eingaenge.begin(), m_Eingaenge.end(), sp,
                             [](const std::pair<clTTSpiel*, std::time_t>& e, const clTTSpiel* s)
                             { return std::less<const clTTSpiel*>()(e.first, s); });
