@@ -4,7 +4,8 @@
 # Usage: scripts/abhaengigkeiten.sh [test|windows]
 set -euo pipefail
 
-pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n libmicrohttpd-dev libqrcodegencpp-dev libpugixml-dev)
+pakete=(cmake ninja-build g++ libwxgtk3.2-dev wx3.2-i18n libmicrohttpd-dev libqrcodegencpp-dev libpugixml-dev
+    libmimalloc-dev)
 if [ "${1:-}" = "test" ]; then
     # cpp-httplib: the tests' HTTP client.
     pakete+=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev libcpp-httplib-dev xvfb xauth x11-utils
